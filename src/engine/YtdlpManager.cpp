@@ -1,0 +1,187 @@
+#include "YtdlpManager.h"
+
+#include "YtdlpError.h"
+#include "platform/ToolProcess.h"
+
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <array>
+#include <clocale>
+#include <cstdlib>
+
+namespace {
+
+struct FormatSelector {
+    const char* quality;
+    QStringList arguments;
+};
+
+const QString sortByCompatibility = "vcodec:h264,res,acodec:aac";
+
+const std::array<FormatSelector, 9>& formatSelectors() {
+    static const std::array<FormatSelector, 9> selectors{{
+        {"Best", {"-f", "best"}},
+        {"Highest Available", {"-f", "bestvideo+bestaudio"}},
+        {"Lowest Available", {"-f", "worst"}},
+        {"2160p", {"-f", "bestvideo[height<=2160]+bestaudio/best[height<=2160]"}},
+        {"1440p", {"-f", "bestvideo[height<=1440]+bestaudio/best[height<=1440]"}},
+        {"1080p",
+         {"-S", sortByCompatibility, "-f", "bestvideo[height<=1080]+bestaudio/best[height<=1080]"}},
+        {"720p",
+         {"-S", sortByCompatibility, "-f", "bestvideo[height<=720]+bestaudio/best[height<=720]"}},
+        {"480p",
+         {"-S", sortByCompatibility, "-f", "bestvideo[height<=480]+bestaudio/best[height<=480]"}},
+        {"360p",
+         {"-S", sortByCompatibility, "-f", "bestvideo[height<=360]+bestaudio/best[height<=360]"}},
+    }};
+    return selectors;
+}
+
+QStringList formatSelector(const QString& videoQuality) {
+    for (const FormatSelector& selector : formatSelectors()) {
+        if (videoQuality == QLatin1String(selector.quality))
+            return selector.arguments;
+    }
+    return {"-f", "bestvideo+bestaudio"};
+}
+
+// A chunk that is not valid UTF-8 is logged as empty text rather than guessed at.
+QString decodeChunk(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    return decoder.hasError() ? QString() : text;
+}
+
+bool isLineBreak(char16_t c) {
+    return (c >= u'\n' && c <= u'\r') || c == 0x85 || c == 0x2028 || c == 0x2029;
+}
+
+bool isWordBreak(char16_t c) {
+    return c == u'\t' || c == u' ' || QChar::category(c) == QChar::Separator_Space;
+}
+
+// Reads the whole text as a number the way strtod does in the C locale, whatever the
+// user's locale says about decimal separators.
+std::optional<double> parseNumber(QStringView text) {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+    if (text.isEmpty())
+        return std::nullopt;
+    const QByteArray bytes = text.toLatin1();
+    if (bytes.size() != text.size() || bytes.contains('\0'))
+        return std::nullopt;
+    char* end = nullptr;
+    const double value = strtod_l(bytes.constData(), &end, cLocale);
+    if (end != bytes.constData() + bytes.size())
+        return std::nullopt;
+    return value;
+}
+
+// The first word of the line that ends in "%" and is a number before it.
+std::optional<double> percentageOf(QStringView line) {
+    qsizetype start = 0;
+    while (start <= line.size()) {
+        qsizetype end = start;
+        while (end < line.size() && !isWordBreak(line[end].unicode()))
+            ++end;
+        const QStringView word = line.sliced(start, end - start);
+        if (word.endsWith(u'%')) {
+            if (const auto value = parseNumber(word.chopped(1)))
+                return value;
+        }
+        start = end + 1;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+YtdlpManager::~YtdlpManager() {
+    if (currentProcess)
+        currentProcess->terminateGroup();
+}
+
+QStringList YtdlpManager::buildArguments(const QString& format, const QString& videoQuality,
+                                         const QString& audioQuality,
+                                         bool downloadPlaylists) const {
+    QStringList arguments{"-o", "%(title)s.%(ext)s", "--add-metadata"};
+    if (!downloadPlaylists)
+        arguments << "--no-playlist";
+    if (format == "MP3" || format == "M4A") {
+        arguments << "--embed-thumbnail"
+                  << "--extract-audio"
+                  << "--audio-format" << format.toLower() << "--audio-quality" << audioQuality
+                  << "--convert-thumbnails"
+                  << "jpg"
+                  << "--ffmpeg-location" << fileManager.ffmpegPath;
+    } else {
+        arguments << "--merge-output-format"
+                  << "mp4"
+                  << "--postprocessor-args"
+                  << "-c:v copy -c:a aac -b:a 192k"
+                  << "--ffmpeg-location" << fileManager.ffmpegPath << formatSelector(videoQuality);
+    }
+    return arguments;
+}
+
+QCoro::Task<> YtdlpManager::downloadVideo(QString url, QString format, QString videoQuality,
+                                          QString audioQuality, QString outputPath,
+                                          bool downloadPlaylists, ProgressHandler progressHandler,
+                                          LogHandler logHandler) {
+    if (!QFileInfo::exists(fileManager.ytDlpPath))
+        throw YtdlpError::ytDlpNotFound();
+    if (!QFileInfo::exists(fileManager.ffmpegPath))
+        throw YtdlpError::ffmpegNotFound();
+
+    // Only Morvi's own options steer the downloader: no configuration file from the
+    // output folder, and the typed address can never be read as an option.
+    QStringList arguments = buildArguments(format, videoQuality, audioQuality, downloadPlaylists);
+    arguments << "--ignore-config"
+              << "--" << url;
+
+    ToolProcess process;
+    process.setWorkingDirectory(outputPath);
+    process.setInputChannelMode(QProcess::ForwardedInputChannel);
+    currentProcess = &process;
+
+    const auto deliver = [&](const QByteArray& bytes) {
+        if (bytes.isEmpty())
+            return;
+        const QString text = decodeChunk(bytes);
+        logHandler(text);
+        processOutput(text, progressHandler);
+    };
+    QObject::connect(&process, &QProcess::readyReadStandardOutput,
+                     [&] { deliver(process.readAllStandardOutput()); });
+    QObject::connect(&process, &QProcess::readyReadStandardError,
+                     [&] { deliver(process.readAllStandardError()); });
+
+    co_await process.launch(fileManager.ytDlpPath, arguments);
+    // From here on this manager may be gone (its window closed): touch only the frame.
+    const int status = co_await process.exitStatus();
+    // The last lines often explain a failure: deliver what is still buffered.
+    deliver(process.readAllStandardOutput());
+    deliver(process.readAllStandardError());
+    if (status != 0)
+        throw YtdlpError::downloadFailed("Process exited with code " + QString::number(status));
+}
+
+void YtdlpManager::stopDownload() {
+    if (currentProcess)
+        currentProcess->terminateGroup();
+    currentProcess = nullptr;
+}
+
+void YtdlpManager::processOutput(QStringView text, const ProgressHandler& progressHandler) {
+    qsizetype start = 0;
+    while (start <= text.size()) {
+        qsizetype end = start;
+        while (end < text.size() && !isLineBreak(text[end].unicode()))
+            ++end;
+        const QStringView line = text.sliced(start, end - start);
+        if (line.contains(u"[download]") && line.contains(u'%')) {
+            if (const auto value = percentageOf(line))
+                progressHandler(*value);
+        }
+        start = end + 1;
+    }
+}

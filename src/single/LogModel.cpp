@@ -1,0 +1,32 @@
+#include "LogModel.h"
+
+#include <QTime>
+
+QString LogModel::stamp(const QString& message) {
+    return "[" + QTime::currentTime().toString(u"HH:mm:ss") + "] " + message;
+}
+
+void LogModel::append(const QString& message) {
+    const int row = static_cast<int>(lines.size());
+    beginInsertRows({}, row, row);
+    lines.append(stamp(message));
+    endInsertRows();
+}
+
+void LogModel::clear() {
+    if (lines.isEmpty())
+        return;
+    beginResetModel();
+    lines.clear();
+    endResetModel();
+}
+
+int LogModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(lines.size());
+}
+
+QVariant LogModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= lines.size())
+        return {};
+    return lines.at(index.row());
+}

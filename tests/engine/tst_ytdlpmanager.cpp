@@ -1,0 +1,230 @@
+#include "TestHome.h"
+#include "engine/YtdlpError.h"
+#include "engine/YtdlpManager.h"
+#include "platform/LaunchError.h"
+
+#include <QCoroTask>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+namespace {
+
+struct Outcome {
+    QStringList log;
+    QList<double> progress;
+    QString error;
+    bool launchFailed = false;
+    std::optional<YtdlpError::Kind> kind;
+};
+
+QCoro::Task<Outcome> download(YtdlpManager& manager, QString url, QString outputPath,
+                              QString format = "MP4") {
+    Outcome outcome;
+    try {
+        co_await manager.downloadVideo(
+            url, format, "720p", "192k", outputPath, false,
+            [&](double value) { outcome.progress << value; },
+            [&](const QString& text) { outcome.log << text; });
+    } catch (const YtdlpError& error) {
+        outcome.error = error.description();
+        outcome.kind = error.kind();
+    } catch (const LaunchError& error) {
+        outcome.error = error.description();
+        outcome.launchFailed = true;
+    }
+    co_return outcome;
+}
+
+} // namespace
+
+class TestYtdlpManager : public QObject {
+    Q_OBJECT
+    FileManagerHelper tools;
+    QString output;
+
+    Outcome run(YtdlpManager& manager, const QString& url = "https://youtu.be/x") {
+        return QCoro::waitFor(download(manager, url, output));
+    }
+
+private slots:
+    void init() {
+        QDir(tools.toolsFolderPath).removeRecursively();
+        tools.createDirectoriesIfNeeded();
+        output = QDir::homePath() + "/Downloads";
+        QDir(output).removeRecursively();
+        QDir().mkpath(output);
+        FakeTools::configure();
+    }
+
+    void missingDownloaderIsReportedFirst() {
+        YtdlpManager manager;
+        Outcome outcome = run(manager);
+        QCOMPARE(outcome.kind, YtdlpError::Kind::ytDlpNotFound);
+        QCOMPARE(outcome.error, "Downloader plugin not found. Please ensure it's installed.");
+        FakeTools::installOne("ffmpeg");
+        QCOMPARE(run(manager).kind, YtdlpError::Kind::ytDlpNotFound);
+    }
+
+    void missingConverter() {
+        FakeTools::installOne("yt-dlp");
+        YtdlpManager manager;
+        Outcome outcome = run(manager);
+        QCOMPARE(outcome.kind, YtdlpError::Kind::ffmpegNotFound);
+        QCOMPARE(outcome.error, "Converter plugin not found. Please ensure it's installed.");
+        QVERIFY(outcome.log.isEmpty());
+    }
+
+    void successfulRunStreamsLogAndProgress() {
+        FakeTools::install();
+        const QString argsFile = QDir::homePath() + "/args";
+        FakeTools::configure({{"FAKE_ARGS_FILE", argsFile},
+                              {"FAKE_PROGRESS", "10 50.5 100"},
+                              {"FAKE_STDERR", "WARNING: slow server\\n"},
+                              {"FAKE_OUTPUT_FILE", "clip.mp4"}});
+        YtdlpManager manager;
+        Outcome outcome = run(manager, " https://youtu.be/abc ");
+        QCOMPARE(outcome.error, QString());
+        QCOMPARE(outcome.progress, (QList<double>{10, 50.5, 100}));
+        QVERIFY(outcome.log.contains("WARNING: slow server\n"));
+        const QString progressChunk = outcome.log.filter("[download]").join("");
+        QVERIFY(progressChunk.startsWith("\r[download]    10% of"));
+        QVERIFY(QFile::exists(output + "/clip.mp4"));
+
+        QStringList expected = manager.buildArguments("MP4", "720p", "192k", false);
+        expected << "--ignore-config"
+                 << "--"
+                 << " https://youtu.be/abc ";
+        QCOMPARE(FakeTools::recordedArguments(argsFile), expected);
+    }
+
+    void chunkOfSeveralLinesIsOneLogCall() {
+        FakeTools::install();
+        FakeTools::configure({{"FAKE_FINAL", "first line\\nsecond line\\n"}});
+        YtdlpManager manager;
+        QCOMPARE(run(manager).log, QStringList{"first line\nsecond line\n"});
+    }
+
+    void nonZeroExitFailsWithItsStatus() {
+        FakeTools::install();
+        FakeTools::configure({{"FAKE_EXIT", "2"}});
+        YtdlpManager manager;
+        Outcome outcome = run(manager);
+        QCOMPARE(outcome.kind, YtdlpError::Kind::downloadFailed);
+        QCOMPARE(outcome.error, "Download failed: Process exited with code 2");
+    }
+
+    void outputWrittenJustBeforeExitReachesTheLog() {
+        FakeTools::install();
+        FakeTools::configure(
+            {{"FAKE_FINAL", "ERROR: [youtube] x: Video unavailable\\n"}, {"FAKE_EXIT", "1"}});
+        YtdlpManager manager;
+        for (int attempt = 0; attempt < 20; ++attempt) {
+            Outcome outcome = run(manager);
+            QCOMPARE(outcome.error, "Download failed: Process exited with code 1");
+            QCOMPARE(outcome.log, QStringList{"ERROR: [youtube] x: Video unavailable\n"});
+        }
+    }
+
+    void invalidUtf8IsLoggedEmptyWithoutProgress() {
+        FakeTools::install();
+        FakeTools::configure({{"FAKE_FINAL", "\\xff[download] 50%\\n"}});
+        YtdlpManager manager;
+        Outcome outcome = run(manager);
+        QCOMPARE(outcome.log, QStringList{QString()});
+        QVERIFY(outcome.progress.isEmpty());
+    }
+
+    void nonExecutableDownloaderIsALaunchError() {
+        FakeTools::install();
+        QFile(tools.ytDlpPath).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        YtdlpManager manager;
+        Outcome outcome = run(manager);
+        QVERIFY(outcome.launchFailed);
+        QVERIFY(!outcome.error.isEmpty());
+    }
+
+    void missingOutputFolderIsALaunchError() {
+        FakeTools::install();
+        YtdlpManager manager;
+        Outcome outcome = QCoro::waitFor(download(manager, "https://youtu.be/x", output + "/gone"));
+        QVERIFY(outcome.launchFailed);
+        QVERIFY(!outcome.error.isEmpty());
+    }
+
+    void stopEndsTheDownloadAndItsConverterOnly() {
+        FakeTools::install();
+        const QString childPidFile = QDir::homePath() + "/child.pid";
+        FakeTools::configure({{"FAKE_CHILD_PID_FILE", childPidFile}, {"FAKE_SLEEP", "30"}});
+
+        // Another program's converter, by name "ffmpeg" too, must outlive the stop.
+        QProcess bystander;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("FAKE_FFMPEG_SLEEP", "30");
+        bystander.setProcessEnvironment(environment);
+        bystander.start(tools.ffmpegPath, {});
+        QVERIFY(bystander.waitForStarted());
+
+        YtdlpManager manager;
+        auto task = download(manager, "https://youtu.be/x", output);
+        QVERIFY(QTest::qWaitFor([&] { return QFile(childPidFile).size() > 0; }, 5000));
+        QFile pidFile(childPidFile);
+        QVERIFY(pidFile.open(QIODevice::ReadOnly));
+        const qint64 childPid = pidFile.readAll().trimmed().toLongLong();
+        QVERIFY(processIsAlive(childPid));
+
+        manager.stopDownload();
+        Outcome outcome = QCoro::waitFor(task);
+        QCOMPARE(outcome.error, "Download failed: Process exited with code 15");
+        QVERIFY(waitForProcessGone(childPid));
+        QVERIFY(processIsAlive(bystander.processId()));
+        bystander.kill();
+        bystander.waitForFinished();
+    }
+
+    void stopWithoutADownloadSendsNothing() {
+        YtdlpManager manager;
+        manager.stopDownload(); // must neither crash nor signal anything
+        FakeTools::install();
+        FakeTools::configure();
+        QCOMPARE(run(manager).error, QString());
+        manager.stopDownload(); // the finished child is not signalled either
+    }
+
+    void destroyingTheManagerEndsItsDownload() {
+        FakeTools::install();
+        const QString childPidFile = QDir::homePath() + "/child.pid";
+        QFile::remove(childPidFile);
+        FakeTools::configure({{"FAKE_CHILD_PID_FILE", childPidFile}, {"FAKE_SLEEP", "30"}});
+        auto manager = std::make_unique<YtdlpManager>();
+        auto task = download(*manager, "https://youtu.be/x", output);
+        QVERIFY(QTest::qWaitFor([&] { return QFile(childPidFile).size() > 0; }, 5000));
+        QFile pidFile(childPidFile);
+        QVERIFY(pidFile.open(QIODevice::ReadOnly));
+        const qint64 childPid = pidFile.readAll().trimmed().toLongLong();
+        manager.reset();
+        QCOMPARE(QCoro::waitFor(task).error, "Download failed: Process exited with code 15");
+        QVERIFY(waitForProcessGone(childPid));
+    }
+
+    // With Debian's real downloader: neither a crafted address nor a configuration file
+    // in the output folder can act as an option ("--version" would end with status 0).
+    void addressAndConfigFileNeverBecomeOptions() {
+        if (!QFile::exists("/usr/bin/yt-dlp"))
+            QSKIP("Debian's yt-dlp is not installed");
+        FakeTools::installOne("ffmpeg");
+        QFile::copy("/usr/bin/yt-dlp", tools.ytDlpPath);
+        QFile(tools.ytDlpPath).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        QFile config(output + "/yt-dlp.conf");
+        QVERIFY(config.open(QIODevice::WriteOnly));
+        config.write("--version\n");
+        config.close();
+
+        YtdlpManager manager;
+        QCOMPARE(run(manager, "--version").error, "Download failed: Process exited with code 1");
+        QCOMPARE(run(manager, "not-a-url").error, "Download failed: Process exited with code 1");
+    }
+};
+
+MORVI_TEST_MAIN(TestYtdlpManager)
+#include "tst_ytdlpmanager.moc"

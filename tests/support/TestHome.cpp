@@ -1,0 +1,86 @@
+#include "TestHome.h"
+
+#include "tools/FileManagerHelper.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcessEnvironment>
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+TestHome::TestHome() {
+    const QString home = dir.path();
+    qputenv("HOME", home.toUtf8());
+    qputenv("XDG_DATA_HOME", (home + "/.local/share").toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home + "/.config").toUtf8());
+    qputenv("XDG_CACHE_HOME", (home + "/.cache").toUtf8());
+    qputenv("XDG_RUNTIME_DIR", (home + "/runtime").toUtf8());
+    QDir(home).mkpath("Downloads");
+    QDir(home).mkpath("runtime");
+    QFile::setPermissions(home + "/runtime",
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void FakeTools::install() {
+    installOne("yt-dlp");
+    installOne("ffmpeg");
+}
+
+void FakeTools::installOne(const QString& name) {
+    const QString target = FileManagerHelper().toolsFolderPath + "/" + name;
+    QFile::remove(target);
+    QFile::copy(QStringLiteral(MORVI_FAKES_DIR) + "/" + name, target);
+    QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void FakeTools::configure(const QHash<QString, QString>& variables) {
+    const QStringList names = QProcessEnvironment::systemEnvironment().keys();
+    for (const QString& name : names) {
+        if (name.startsWith("FAKE_"))
+            qunsetenv(name.toUtf8().constData());
+    }
+    for (auto it = variables.begin(); it != variables.end(); ++it)
+        qputenv(it.key().toUtf8().constData(), it.value().toUtf8());
+}
+
+QStringList FakeTools::recordedArguments(const QString& argsFile) {
+    QFile file(argsFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList arguments = QString::fromUtf8(file.readAll()).split(QChar(u'\0'));
+    arguments.removeLast(); // each argument ends with a NUL
+    return arguments;
+}
+
+bool processIsAlive(qint64 pid) {
+    // A zombie still answers kill(0); only a running process counts.
+    QFile stat(QString("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    const qsizetype state = line.lastIndexOf(')') + 2;
+    return state < line.size() && line.at(state) != 'Z';
+}
+
+bool waitForProcessGone(qint64 pid, int timeoutMs) {
+    return QTest::qWaitFor([pid] { return !processIsAlive(pid); }, timeoutMs);
+}
+
+QString captureStandardOutput(const std::function<void()>& work) {
+    std::fflush(stdout);
+    FILE* capture = std::tmpfile();
+    const int saved = ::dup(STDOUT_FILENO);
+    ::dup2(fileno(capture), STDOUT_FILENO);
+    work();
+    std::fflush(stdout);
+    ::dup2(saved, STDOUT_FILENO);
+    ::close(saved);
+    std::rewind(capture);
+    QByteArray bytes;
+    char buffer[4096];
+    while (const size_t n = std::fread(buffer, 1, sizeof buffer, capture))
+        bytes.append(buffer, static_cast<qsizetype>(n));
+    std::fclose(capture);
+    return QString::fromUtf8(bytes);
+}

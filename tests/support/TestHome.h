@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QApplication>
+#include <QHash>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+
+// Points HOME and the XDG folders at a fresh temporary folder before Qt reads them,
+// so no test ever touches the real user's tools, settings or Downloads folder.
+class TestHome {
+public:
+    TestHome();
+    QString path() const { return dir.path(); }
+
+private:
+    QTemporaryDir dir;
+};
+
+namespace FakeTools {
+// Copies the fake "yt-dlp" and "ffmpeg" into Morvi's tools folder.
+void install();
+void installOne(const QString& name);
+// Clears every FAKE_* variable, then sets the given ones for the next tool run.
+void configure(const QHash<QString, QString>& variables = {});
+// The arguments a fake tool recorded in its FAKE_*ARGS_FILE.
+QStringList recordedArguments(const QString& argsFile);
+} // namespace FakeTools
+
+// Waits, running the event loop, until the process with this pid is gone.
+bool waitForProcessGone(qint64 pid, int timeoutMs = 5000);
+bool processIsAlive(qint64 pid);
+
+// Runs work and returns what it wrote to standard output.
+QString captureStandardOutput(const std::function<void()>& work);
+
+#define MORVI_TEST_MAIN(TestObject)                                                                \
+    int main(int argc, char** argv) {                                                              \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        TestHome home;                                                                             \
+        QApplication app(argc, argv);                                                              \
+        TestObject test;                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
