@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+#include <QList>
+#include <QStringList>
+#include <QUrl>
+
+// Stands in for the real dialogs: records what would have been shown and answers
+// the choosers with the queued answers ("" = the user cancelled).
+class RecordingDialogs : public Dialogs {
+public:
+    struct Alert {
+        QString title;
+        QString message;
+        bool operator==(const Alert&) const = default;
+    };
+
+    void showAlert(const QString& title, const QString& message) override {
+        alerts.append({title, message});
+    }
+    QString chooseFolder(const QString& startFolder) override {
+        folderStarts << startFolder;
+        return folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();
+    }
+    QString chooseFile(const QString& startFolder, const QString& nameFilter) override {
+        fileStarts << startFolder;
+        fileFilters << nameFilter;
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+    }
+    void openUrl(const QUrl& url) override { openedUrls << url; }
+
+    QList<Alert> alerts;
+    QStringList folderAnswers, folderStarts;
+    QStringList fileAnswers, fileStarts, fileFilters;
+    QList<QUrl> openedUrls;
+};
