@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <QVarLengthArray>
 #include <array>
 #include <clocale>
 #include <cstdlib>
@@ -53,25 +54,33 @@ QString decodeChunk(const QByteArray& bytes) {
 }
 
 bool isLineBreak(char16_t c) {
-    return (c >= u'\n' && c <= u'\r') || c == 0x85 || c == 0x2028 || c == 0x2029;
+    if (c > u'\r')
+        return c == 0x85 || c == 0x2028 || c == 0x2029;
+    return c >= u'\n';
 }
 
 bool isWordBreak(char16_t c) {
-    return c == u'\t' || c == u' ' || QChar::category(c) == QChar::Separator_Space;
+    if (c < 0x80)
+        return c == u' ' || c == u'\t';
+    return QChar::category(c) == QChar::Separator_Space;
 }
 
 // Reads the whole text as a number the way strtod does in the C locale, whatever the
 // user's locale says about decimal separators.
 std::optional<double> parseNumber(QStringView text) {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
-    if (text.isEmpty())
+    QVarLengthArray<char, 64> bytes;
+    for (const QChar c : text) {
+        if (c.unicode() == 0 || c.unicode() >= 0x80)
+            return std::nullopt; // no number holds such a character
+        bytes.append(static_cast<char>(c.unicode()));
+    }
+    if (bytes.isEmpty())
         return std::nullopt;
-    const QByteArray bytes = text.toLatin1();
-    if (bytes.size() != text.size() || bytes.contains('\0'))
-        return std::nullopt;
+    bytes.append('\0');
     char* end = nullptr;
     const double value = strtod_l(bytes.constData(), &end, cLocale);
-    if (end != bytes.constData() + bytes.size())
+    if (end != bytes.constData() + bytes.size() - 1)
         return std::nullopt;
     return value;
 }
