@@ -9,6 +9,12 @@
 ToolProcess::ToolProcess(QObject* parent)
     : QProcess(parent) {
     setChildProcessModifier([] { ::setsid(); });
+    // QProcess's own start signals are private and cannot be awaited directly.
+    connect(this, &QProcess::started, this, &ToolProcess::launchSettled);
+    connect(this, &QProcess::errorOccurred, this, [this](ProcessError error) {
+        if (error == FailedToStart)
+            emit launchSettled();
+    });
 }
 
 ToolProcess::~ToolProcess() {
@@ -18,7 +24,7 @@ ToolProcess::~ToolProcess() {
 QCoro::Task<> ToolProcess::launch(const QString& program, const QStringList& arguments) {
     start(program, arguments);
     while (state() == Starting)
-        co_await qCoro(this, &QProcess::stateChanged);
+        co_await qCoro(this, &ToolProcess::launchSettled);
     if (state() == NotRunning && error() == FailedToStart)
         throw LaunchError(errorString());
 }
