@@ -1,0 +1,79 @@
+#include "LoopbackHttpServer.h"
+
+#include <QTcpSocket>
+#include <QTimer>
+
+namespace {
+const char* reasonPhrase(int status) {
+    switch (status) {
+    case 200:
+        return "OK";
+    case 301:
+        return "Moved Permanently";
+    case 302:
+        return "Found";
+    case 404:
+        return "Not Found";
+    case 500:
+        return "Internal Server Error";
+    default:
+        return "Status";
+    }
+}
+} // namespace
+
+LoopbackHttpServer::LoopbackHttpServer(QObject* parent)
+    : QObject(parent) {
+    server.listen(QHostAddress::LocalHost);
+    connect(&server, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket* socket = server.nextPendingConnection()) {
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { readRequest(socket); });
+        }
+    });
+}
+
+QUrl LoopbackHttpServer::url(const QString& path) const {
+    return QUrl(QString("http://127.0.0.1:%1%2").arg(server.serverPort()).arg(path));
+}
+
+void LoopbackHttpServer::serve(const QString& path, const QByteArray& body, int status) {
+    responses.insert(path, {status, body, body.size(), {}});
+}
+
+void LoopbackHttpServer::serveCutOff(const QString& path, const QByteArray& body,
+                                     qsizetype bytesSent) {
+    responses.insert(path, {200, body, bytesSent, {}});
+}
+
+void LoopbackHttpServer::redirect(const QString& path, const QUrl& target, int status) {
+    responses.insert(path, {status, {}, 0, target.toEncoded()});
+}
+
+void LoopbackHttpServer::readRequest(QTcpSocket* socket) {
+    // Requests are tiny and bodiless: wait until the header block is complete.
+    if (!socket->peek(socket->bytesAvailable()).contains("\r\n\r\n"))
+        return;
+    const QList<QByteArray> requestLine = socket->readLine().trimmed().split(' ');
+    socket->readAll();
+    const QString path = requestLine.value(1);
+    requested << path;
+    const Response response = responses.value(path);
+    socket->write(encode(response));
+    // A cut-off transfer closes a moment after the partial body, as a server that dies
+    // mid-transfer does; otherwise the client may take the close for a stale connection.
+    const int closeDelayMs = response.bytesSent < response.body.size() ? 50 : 0;
+    QTimer::singleShot(closeDelayMs, socket, [socket] {
+        socket->disconnectFromHost(); // after everything written has gone out
+    });
+}
+
+QByteArray LoopbackHttpServer::encode(const Response& response) {
+    QByteArray bytes = "HTTP/1.1 " + QByteArray::number(response.status) + " " +
+                       reasonPhrase(response.status) + "\r\n";
+    if (!response.location.isEmpty())
+        bytes += "Location: " + response.location + "\r\n";
+    bytes += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+    bytes += "Connection: close\r\n\r\n";
+    return bytes + response.body.first(response.bytesSent);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QStringList>
+#include <QTcpServer>
+#include <QUrl>
+
+class QTcpSocket;
+
+// A small HTTP/1.1 server on 127.0.0.1 (any free port) for tests that download: it answers
+// GET requests for the paths it was given with a fixed status and body, can redirect, and
+// can break a transfer off in the middle of the body. Every answer closes its connection.
+// Paths it was not given are answered with 404 and an empty body.
+class LoopbackHttpServer : public QObject {
+    Q_OBJECT
+public:
+    explicit LoopbackHttpServer(QObject* parent = nullptr);
+
+    // http://127.0.0.1:<port><path>
+    QUrl url(const QString& path) const;
+
+    void serve(const QString& path, const QByteArray& body, int status = 200);
+    // Announces the whole body (Content-Length), sends only its first bytesSent bytes, then
+    // closes the connection.
+    void serveCutOff(const QString& path, const QByteArray& body, qsizetype bytesSent);
+    void redirect(const QString& path, const QUrl& target, int status = 302);
+
+    // The paths requested so far, in order of arrival.
+    const QStringList& requestedPaths() const { return requested; }
+
+    // Stops accepting connections, so that the port refuses them.
+    void stopListening() { server.close(); }
+
+private:
+    struct Response {
+        int status = 404;
+        QByteArray body;
+        qsizetype bytesSent = 0;
+        QByteArray location;
+    };
+
+    void readRequest(QTcpSocket* socket);
+    static QByteArray encode(const Response& response);
+
+    QTcpServer server;
+    QHash<QString, Response> responses;
+    QStringList requested;
+};
