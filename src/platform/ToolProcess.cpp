@@ -9,6 +9,10 @@
 ToolProcess::ToolProcess(QObject* parent)
     : QProcess(parent) {
     setChildProcessModifier([] { ::setsid(); });
+    // QProcess::stateChanged is a private signal: a coroutine awaiting it directly would
+    // receive Qt's private tag argument as a null reference.
+    connect(this, &QProcess::stateChanged, this,
+            [this](ProcessState) { emit launchStateChanged(); });
 }
 
 ToolProcess::~ToolProcess() {
@@ -18,7 +22,7 @@ ToolProcess::~ToolProcess() {
 QCoro::Task<> ToolProcess::launch(const QString& program, const QStringList& arguments) {
     start(program, arguments);
     while (state() == Starting)
-        co_await qCoro(this, &QProcess::stateChanged);
+        co_await qCoro(this, &ToolProcess::launchStateChanged);
     if (state() == NotRunning && error() == FailedToStart)
         throw LaunchError(errorString());
 }
