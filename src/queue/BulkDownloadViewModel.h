@@ -8,7 +8,6 @@
 #include <QObject>
 #include <QSet>
 #include <QUuid>
-#include <functional>
 #include <memory>
 #include <optional>
 

@@ -304,13 +304,6 @@ private slots:
         QCOMPARE(printed, QString());
     }
 
-    void storedStatusesAndProgressAreShownAsStored() {
-        storeItems({item("https://youtu.be/a", DownloadStatus::failed, 0),
-                    item("https://youtu.be/b", DownloadStatus::downloading, 42.7)});
-        BulkDownloadViewModel vm(dialogs);
-        QCOMPARE(states(vm.downloadItems()), (QStringList{"Failed 0", "Downloading 42.7"}));
-    }
-
     void startAllSkipsCompletedAndRestartsTheRest() {
         FakeTools::install();
         FakeTools::configure({{"FAKE_ARGS_FILE", argsFile}, {"FAKE_OUTPUT_FILE", "clip.m4a"}});
