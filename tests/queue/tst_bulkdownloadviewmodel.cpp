@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <cmath>
 
 using namespace QueueTesting;
@@ -417,6 +418,37 @@ private slots:
         QCOMPARE(states(storedItems()), states(vm.downloadItems()));
         QCOMPARE(lastArguments().last(), "https://youtu.be/slow"); // the third never ran
         QVERIFY(!vm.isDownloading());
+    }
+
+    void stopEndsOnlyTheQueuesOwnDownload() {
+        FakeTools::install();
+        const QString childPidFile = QDir::homePath() + "/child.pid";
+        QFile::remove(childPidFile);
+        slowDownloads("30", {{"FAKE_CHILD_PID_FILE", childPidFile}});
+        // Another program's converter, named "ffmpeg" too.
+        QProcess bystander;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("FAKE_FFMPEG_SLEEP", "30");
+        bystander.setProcessEnvironment(environment);
+        bystander.start(tools.ffmpegPath, {});
+        QVERIFY(bystander.waitForStarted());
+
+        storeItems({item("https://youtu.be/slow")});
+        BulkDownloadViewModel vm(dialogs);
+        auto batch = vm.startAllDownloads();
+        QVERIFY(QTest::qWaitFor([&] { return QFile(childPidFile).size() > 0; }, 5000));
+        QFile pidFile(childPidFile);
+        QVERIFY(pidFile.open(QIODevice::ReadOnly));
+        const qint64 converter = pidFile.readAll().trimmed().toLongLong();
+
+        vm.stopAllDownloads();
+        QCoro::waitFor(batch);
+        QVERIFY(waitForProcessGone(converter));
+        QVERIFY(processIsAlive(bystander.processId()));
+        vm.stopAllDownloads(); // idle: still touches nothing else
+        QVERIFY(processIsAlive(bystander.processId()));
+        bystander.kill();
+        bystander.waitForFinished();
     }
 
     void stopAllWhenIdleCancelsWhatWaits() {
