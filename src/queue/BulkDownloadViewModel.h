@@ -1,0 +1,130 @@
+#pragma once
+
+#include "BulkDownloadItem.h"
+#include "BulkDownloadItemsModel.h"
+#include "engine/YtdlpManager.h"
+
+#include <QCoroTask>
+#include <QObject>
+#include <QSet>
+#include <QUuid>
+#include <memory>
+#include <optional>
+
+class Dialogs;
+class KeyValueStore;
+
+// The controller behind the queue window: turns pasted or file-loaded text into queue
+// items, downloads items one after another through its own engine, stops them on
+// request and keeps the queue and its output folder in the user's key-value store.
+// It shows no messages: every outcome is an item's status and progress.
+class BulkDownloadViewModel : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QList<BulkDownloadItem> downloadItems READ downloadItems NOTIFY downloadItemsChanged)
+    Q_PROPERTY(QString urlsText READ urlsText WRITE setUrlsText NOTIFY urlsTextChanged)
+    Q_PROPERTY(QString selectedFormat READ selectedFormat WRITE setSelectedFormat NOTIFY
+                   selectedFormatChanged)
+    Q_PROPERTY(QString selectedVideoQuality READ selectedVideoQuality WRITE setSelectedVideoQuality
+                   NOTIFY selectedVideoQualityChanged)
+    Q_PROPERTY(QString selectedAudioQuality READ selectedAudioQuality WRITE setSelectedAudioQuality
+                   NOTIFY selectedAudioQualityChanged)
+    Q_PROPERTY(QString outputPath READ outputPath WRITE setOutputPath NOTIFY outputPathChanged)
+    Q_PROPERTY(bool isDownloading READ isDownloading NOTIFY isDownloadingChanged)
+    Q_PROPERTY(QSet<QUuid> selection READ selection WRITE setSelection NOTIFY selectionChanged)
+
+public:
+    inline static const QString downloadItemsKey = "bulkDownloadItems";
+    inline static const QString outputPathKey = "bulkDownloadOutputPath";
+    // Where a stored queue that could not be read is kept before it is first replaced.
+    inline static const QString unreadableItemsKey = "bulkDownloadItems.unreadable";
+
+    // Reads the stored queue and output folder from the user's settings.
+    explicit BulkDownloadViewModel(Dialogs& dialogs, QObject* parent = nullptr);
+    BulkDownloadViewModel(Dialogs& dialogs, std::unique_ptr<KeyValueStore> store,
+                          QObject* parent = nullptr);
+    ~BulkDownloadViewModel() override;
+
+    const QList<BulkDownloadItem>& downloadItems() const { return items.items(); }
+    // The queue as a table for the window; changed only by this controller.
+    BulkDownloadItemsModel* itemsModel() { return &items; }
+    QString urlsText() const { return urls; }
+    void setUrlsText(const QString& text);
+    QString selectedFormat() const { return format; }
+    void setSelectedFormat(const QString& value);
+    QString selectedVideoQuality() const { return videoQuality; }
+    void setSelectedVideoQuality(const QString& value);
+    QString selectedAudioQuality() const { return audioQuality; }
+    void setSelectedAudioQuality(const QString& value);
+    QString outputPath() const { return output; }
+    void setOutputPath(const QString& path);
+    bool isDownloading() const { return downloading; }
+    QSet<QUuid> selection() const { return selected; }
+    void setSelection(const QSet<QUuid>& ids);
+
+    // Appends every new YouTube address of the text box as a Pending item with the
+    // current choices, then empties the box.
+    void addURLsToQueue();
+    // Fills the text box from a chosen plain-text file.
+    void addURLsFromFile();
+    void chooseOutputFolder();
+    // The two batches download one item at a time until done or asked to stop.
+    QCoro::Task<> startAllDownloads();
+    QCoro::Task<> startSelectedDownloads();
+    void stopAllDownloads();
+    void stopSelectedDownloads();
+    void deleteSelectedItems();
+    void clearQueue();
+
+    void setDefaultOutputPath();
+    void loadDownloadItems();
+    void saveDownloadItems();
+    void saveOutputPath();
+
+    // For a closing window: the controller lives on while a batch still runs and deletes
+    // itself when the last one ends (at once when none runs).
+    void releaseWhenIdle();
+
+signals:
+    void downloadItemsChanged();
+    void urlsTextChanged();
+    void selectedFormatChanged();
+    void selectedVideoQualityChanged();
+    void selectedAudioQualityChanged();
+    void outputPathChanged();
+    void isDownloadingChanged();
+    void selectionChanged();
+
+private:
+    // A stop request belongs to the batch that was running when it was made.
+    struct Batch {
+        bool stopRequested = false;
+    };
+
+    std::shared_ptr<Batch> beginBatch();
+    void endBatch(const std::shared_ptr<Batch>& batch);
+    void requestBatchStop();
+    QCoro::Task<> downloadItem(int index);
+    void setDownloading(bool value);
+    int rowOf(const QUuid& id, int rowHint) const;
+    void changeItem(int row, DownloadStatus status);
+    void changeItem(int row, DownloadStatus status, double progress);
+    void changeItems(const BulkDownloadItemsModel::Filter& chosen, DownloadStatus status,
+                     double progress);
+    void setItemProgress(const QUuid& id, int rowHint, double progress);
+
+    Dialogs& dialogs;
+    std::unique_ptr<KeyValueStore> userDefaults;
+    YtdlpManager ytdlpManager;
+    BulkDownloadItemsModel items;
+    QString urls;
+    QString format = "MP3";
+    QString videoQuality = "1080p";
+    QString audioQuality = "192k";
+    QString output;
+    bool downloading = false;
+    QSet<QUuid> selected;
+    std::shared_ptr<Batch> runningBatch;
+    int batchesRunning = 0;
+    bool released = false;
+    std::optional<QByteArray> unreadableItems;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <optional>
+
+// Where a queue item is in its life. The raw values are both stored and shown.
+enum class DownloadStatus { pending, downloading, completed, failed, cancelled };
+
+inline constexpr std::array<DownloadStatus, 5> allDownloadStatuses{
+    DownloadStatus::pending, DownloadStatus::downloading, DownloadStatus::completed,
+    DownloadStatus::failed, DownloadStatus::cancelled};
+
+QString rawValue(DownloadStatus status);
+// The status whose raw value is exactly text (case-sensitive), if any.
+std::optional<DownloadStatus> downloadStatusFromRawValue(QStringView text);

@@ -1,0 +1,238 @@
+#include "TestHome.h"
+#include "queue/DownloadItemsDocument.h"
+
+namespace {
+
+const QUuid fixedId("{0f8fad5b-d9cb-469f-a165-70867728950e}");
+
+BulkDownloadItem item(QString url, DownloadStatus status = DownloadStatus::pending,
+                      double progress = 0) {
+    BulkDownloadItem made = BulkDownloadItem::create(std::move(url), "MP3", "1080p", "192k");
+    made.id = fixedId;
+    made.status = status;
+    made.progress = progress;
+    return made;
+}
+
+QByteArray encoded(const QList<BulkDownloadItem>& items) {
+    QString error;
+    const auto document = DownloadItemsDocument::encode(items, error);
+    if (!document)
+        qWarning() << "encoding failed:" << error;
+    return document.value_or("<failed>");
+}
+
+// One stored object with the given member text in place of the usual members.
+QByteArray object(const QString& members) {
+    return ("[{" + members + "}]").toUtf8();
+}
+
+const QList<std::pair<QString, QString>> storedMembers{{"url", "\"https://youtu.be/a\""},
+                                                       {"status", "\"Failed\""},
+                                                       {"progress", "42.7"},
+                                                       {"format", "\"MP4\""},
+                                                       {"videoQuality", "\"720p\""},
+                                                       {"audioQuality", "\"128k\""}};
+
+// The members of a stored item with one of them given another value, or left out when
+// value is empty.
+QString membersWith(const QString& name = {}, const QString& value = {}) {
+    QStringList members;
+    for (const auto& [member, stored] : storedMembers) {
+        const QString written = member == name ? value : stored;
+        if (!written.isEmpty())
+            members << "\"" + member + "\":" + written;
+    }
+    return members.join(",");
+}
+
+const QString allMembers = membersWith();
+
+} // namespace
+
+class TestDownloadItemsDocument : public QObject {
+    Q_OBJECT
+private slots:
+    void emptyQueueIsAnEmptyArray() { QCOMPARE(encoded({}), QByteArray("[]")); }
+
+    void itemIsCompactWithMembersInOrderAndEscapedSlashes() {
+        QCOMPARE(
+            encoded({item("https://www.youtube.com/watch?v=abc", DownloadStatus::completed, 100)}),
+            QByteArray(R"([{"id":"0F8FAD5B-D9CB-469F-A165-70867728950E",)"
+                       R"("url":"https:\/\/www.youtube.com\/watch?v=abc","status":"Completed",)"
+                       R"("progress":100,"format":"MP3","videoQuality":"1080p",)"
+                       R"("audioQuality":"192k"}])"));
+    }
+
+    void itemsAreSeparatedByCommas() {
+        BulkDownloadItem second = item("u2", DownloadStatus::failed);
+        second.format = "M4A";
+        second.videoQuality = "Best";
+        second.audioQuality = "64k";
+        QCOMPARE(encoded({item("u1"), second}),
+                 QByteArray(R"([{"id":"0F8FAD5B-D9CB-469F-A165-70867728950E","url":"u1",)"
+                            R"("status":"Pending","progress":0,"format":"MP3",)"
+                            R"("videoQuality":"1080p","audioQuality":"192k"},)"
+                            R"({"id":"0F8FAD5B-D9CB-469F-A165-70867728950E","url":"u2",)"
+                            R"("status":"Failed","progress":0,"format":"M4A",)"
+                            R"("videoQuality":"Best","audioQuality":"64k"}])"));
+    }
+
+    void numbers_data() {
+        QTest::addColumn<double>("progress");
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("zero") << 0.0 << QByteArray("0");
+        QTest::newRow("whole") << 100.0 << QByteArray("100");
+        QTest::newRow("whole below a hundred") << 7.0 << QByteArray("7");
+        QTest::newRow("one decimal") << 42.7 << QByteArray("42.7");
+        QTest::newRow("half") << 12.5 << QByteArray("12.5");
+        QTest::newRow("sum that is not three tenths")
+            << 0.1 + 0.2 << QByteArray("0.30000000000000004");
+        QTest::newRow("a third") << 100.0 / 3 << QByteArray("33.333333333333336");
+        QTest::newRow("just below a hundred")
+            << 99.99999999999999 << QByteArray("99.99999999999999");
+        QTest::newRow("tiny") << 1e-7 << QByteArray("1e-07");
+        QTest::newRow("negative") << -5.5 << QByteArray("-5.5");
+    }
+    void numbers() {
+        QFETCH(double, progress);
+        QFETCH(QByteArray, text);
+        const QByteArray document = encoded({item("u", DownloadStatus::pending, progress)});
+        QVERIFY2(document.contains(R"("progress":)" + text + R"(,"format")"), document);
+        // The shortest form reads back as the very same double.
+        QString error;
+        QCOMPARE(DownloadItemsDocument::decode(document, error)->first().progress, progress);
+    }
+
+    void strings_data() {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("quote and backslash") << "a\"b\\c" << QByteArray("\"a\\\"b\\\\c\"");
+        QTest::newRow("named control characters") << "\b\f\n\r\t" << QByteArray(R"("\b\f\n\r\t")");
+        QTest::newRow("other control characters")
+            << QString(QChar(0x01)) + QChar(0x1f) + QChar(0x00)
+            << QByteArray(R"("\u0001\u001f\u0000")");
+        QTest::newRow("delete is not escaped") << QString(QChar(0x7f)) << QByteArray("\"\x7f\"");
+        QTest::newRow("non-ASCII as UTF-8")
+            << QString::fromUtf8("é ✓ 😀")
+            << QByteArray("\"\xc3\xa9 \xe2\x9c\x93 \xf0\x9f\x98\x80\"");
+        QTest::newRow("line separator as UTF-8")
+            << QString(QChar(0x2028)) << QByteArray("\"\xe2\x80\xa8\"");
+        QTest::newRow("slashes") << "//a/" << QByteArray(R"("\/\/a\/")");
+    }
+    void strings() {
+        QFETCH(QString, url);
+        QFETCH(QByteArray, text);
+        const QByteArray document = encoded({item(url)});
+        QVERIFY2(document.contains(R"("url":)" + text + R"(,"status")"), document);
+        QString error;
+        const auto decoded = DownloadItemsDocument::decode(document, error);
+        QVERIFY2(decoded, qPrintable(error));
+        QCOMPARE(decoded->first().url, url);
+    }
+
+    void numberJsonCannotHoldIsAnEncodingError() {
+        for (const double value : {std::nan(""), std::numeric_limits<double>::infinity()}) {
+            QString error;
+            QCOMPARE(DownloadItemsDocument::encode({item("u", DownloadStatus::downloading, value)},
+                                                   error),
+                     std::nullopt);
+            QVERIFY(!error.isEmpty());
+        }
+    }
+
+    void readingTakesEveryMemberButTheId() {
+        QString error;
+        const auto decoded = DownloadItemsDocument::decode(object(allMembers), error);
+        QVERIFY2(decoded, qPrintable(error));
+        QCOMPARE(decoded->size(), 1);
+        const BulkDownloadItem& read = decoded->first();
+        QCOMPARE(read.url, "https://youtu.be/a");
+        QCOMPARE(read.status, DownloadStatus::failed);
+        QCOMPARE(read.progress, 42.7);
+        QCOMPARE(read.format, "MP4");
+        QCOMPARE(read.videoQuality, "720p");
+        QCOMPARE(read.audioQuality, "128k");
+        QVERIFY(!read.id.isNull());
+    }
+
+    void storedIdIsReplacedOnEveryLoad() {
+        const QByteArray document = encoded({item("u1"), item("u2")});
+        QString error;
+        const auto first = DownloadItemsDocument::decode(document, error);
+        const auto second = DownloadItemsDocument::decode(document, error);
+        QVERIFY(first && second);
+        QVERIFY(first->at(0).id != fixedId);
+        QVERIFY(first->at(0).id != first->at(1).id);
+        QVERIFY(first->at(0).id != second->at(0).id);
+        QCOMPARE(first->at(1).url, "u2");
+    }
+
+    void idMayBeMissingOrMalformed() {
+        QString error;
+        QVERIFY(DownloadItemsDocument::decode(object(allMembers), error));
+        QVERIFY(DownloadItemsDocument::decode(object(R"("id":12,)" + allMembers), error));
+    }
+
+    void anyOrderAndUnescapedSlashesAreRead() {
+        QString error;
+        const auto decoded = DownloadItemsDocument::decode(
+            R"([ {"audioQuality":"192k", "progress":100, "status":"Completed",)"
+            R"( "videoQuality":"1080p", "format":"MP3", "url":"https://youtu.be/x"} ])",
+            error);
+        QVERIFY2(decoded, qPrintable(error));
+        QCOMPARE(decoded->first().url, "https://youtu.be/x");
+        QCOMPARE(decoded->first().progress, 100.0);
+        QCOMPARE(decoded->first().status, DownloadStatus::completed);
+    }
+
+    void everyStatusReadsBackAsStored() {
+        for (const DownloadStatus status : allDownloadStatuses) {
+            QString error;
+            const auto decoded =
+                DownloadItemsDocument::decode(encoded({item("u", status, 42.7)}), error);
+            QVERIFY(decoded);
+            QCOMPARE(decoded->first().status, status);
+            QCOMPARE(decoded->first().progress, 42.7);
+        }
+    }
+
+    void violationsRejectTheWholeDocument_data() {
+        QTest::addColumn<QByteArray>("document");
+        const QString valid = "{" + allMembers + "}";
+        const auto withOne = [&](const QString& members) {
+            return ("[" + valid + ",{" + members + "}]").toUtf8();
+        };
+        QTest::newRow("status in lower case") << withOne(membersWith("status", "\"failed\""));
+        QTest::newRow("unknown status") << withOne(membersWith("status", "\"Paused\""));
+        for (const auto& [member, value] : storedMembers)
+            QTest::newRow(qPrintable("no " + member)) << withOne(membersWith(member, {}));
+        QTest::newRow("progress as text") << withOne(membersWith("progress", "\"42.7\""));
+        QTest::newRow("url as number") << withOne(membersWith("url", "7"));
+        QTest::newRow("format null") << withOne(membersWith("format", "null"));
+        QTest::newRow("status null") << withOne(membersWith("status", "null"));
+        QTest::newRow("item not an object") << ("[" + valid + ",1]").toUtf8();
+        QTest::newRow("top level an object") << valid.toUtf8();
+        QTest::newRow("not JSON") << QByteArray("queue");
+        QTest::newRow("cut short") << ("[" + valid).toUtf8();
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("invalid UTF-8") << object(membersWith("url", "\"@\"")).replace('@', "\xff");
+    }
+    void violationsRejectTheWholeDocument() {
+        QFETCH(QByteArray, document);
+        QString error;
+        QCOMPARE(DownloadItemsDocument::decode(document, error), std::nullopt);
+        QVERIFY(!error.isEmpty());
+    }
+
+    void emptyArrayIsAnEmptyQueue() {
+        QString error;
+        const auto decoded = DownloadItemsDocument::decode("[]", error);
+        QVERIFY(decoded);
+        QVERIFY(decoded->isEmpty());
+        QVERIFY(error.isEmpty());
+    }
+};
+
+MORVI_TEST_MAIN(TestDownloadItemsDocument)
+#include "tst_downloaditemsdocument.moc"
