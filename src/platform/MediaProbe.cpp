@@ -1,0 +1,66 @@
+#include "MediaProbe.h"
+
+#include <QCoroFuture>
+#include <QPromise>
+#include <QThreadPool>
+#include <memory>
+
+extern "C" {
+#include <libavformat/avformat.h>
+#include <libavutil/error.h>
+}
+
+namespace {
+
+QString reasonOf(int error) {
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(error, text, sizeof text);
+    return QString::fromUtf8(text);
+}
+
+MediaProbe::Info describe(const AVFormatContext& context) {
+    MediaProbe::Info info;
+    if (context.duration != AV_NOPTS_VALUE)
+        info.duration = static_cast<double>(context.duration) / AV_TIME_BASE;
+    for (unsigned i = 0; i < context.nb_streams; ++i) {
+        const AVStream& stream = *context.streams[i];
+        const AVMediaType type = stream.codecpar->codec_type;
+        if (type == AVMEDIA_TYPE_VIDEO && !(stream.disposition & AV_DISPOSITION_ATTACHED_PIC))
+            info.hasVideo = true;
+        if (type == AVMEDIA_TYPE_AUDIO)
+            info.hasAudio = true;
+    }
+    return info;
+}
+
+} // namespace
+
+MediaProbe::Info MediaProbe::read(const QString& path) {
+    // Only the local file itself may be opened: the "file:" prefix keeps a colon in the
+    // name from selecting another protocol, and the white list keeps a playlist file
+    // from reaching out to the network.
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "protocol_whitelist", "file", 0);
+    AVFormatContext* context = nullptr;
+    const QByteArray url = "file:" + path.toUtf8();
+    int result = avformat_open_input(&context, url.constData(), nullptr, &options);
+    av_dict_free(&options);
+    if (result < 0)
+        return {reasonOf(result), std::nullopt, false, false};
+    result = avformat_find_stream_info(context, nullptr);
+    Info info =
+        result < 0 ? Info{reasonOf(result), std::nullopt, false, false} : describe(*context);
+    avformat_close_input(&context);
+    return info;
+}
+
+QCoro::Task<MediaProbe::Info> MediaProbe::readInBackground(QString path) {
+    auto promise = std::make_shared<QPromise<Info>>();
+    QFuture<Info> future = promise->future();
+    promise->start();
+    QThreadPool::globalInstance()->start([promise, path] {
+        promise->addResult(read(path));
+        promise->finish();
+    });
+    co_return co_await future;
+}
