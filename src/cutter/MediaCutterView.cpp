@@ -153,6 +153,7 @@ QWidget* MediaCutterView::makeFileBlock() {
     // Shows the chosen path; only the chooser may change it.
     file->setEnabled(false);
     auto* browse = new QPushButton("Browse");
+    browse->setObjectName("fileBrowse");
     connect(browse, &QPushButton::clicked, model, &MediaCutterViewModel::chooseMediaFile);
     row->addWidget(file);
     row->addWidget(browse);
@@ -244,6 +245,7 @@ QWidget* MediaCutterView::makeOutputBlock() {
                    &MediaCutterViewModel::setOutputPath, &MediaCutterViewModel::outputPathChanged);
     folder->setObjectName("folderField");
     auto* browse = new QPushButton("Browse");
+    browse->setObjectName("folderBrowse");
     connect(browse, &QPushButton::clicked, model, &MediaCutterViewModel::chooseOutputFolder);
     folderRow->addWidget(folder);
     folderRow->addWidget(browse);

@@ -1,6 +1,7 @@
 #include "MediaProbe.h"
 
-#include <QCoroFuture>
+#include <QCoroSignal>
+#include <QFutureWatcher>
 #include <QPromise>
 #include <QThreadPool>
 #include <memory>
@@ -58,9 +59,14 @@ QCoro::Task<MediaProbe::Info> MediaProbe::readInBackground(QString path) {
     auto promise = std::make_shared<QPromise<Info>>();
     QFuture<Info> future = promise->future();
     promise->start();
+    QFutureWatcher<Info> watcher;
+    watcher.setFuture(future);
     QThreadPool::globalInstance()->start([promise, path] {
         promise->addResult(read(path));
         promise->finish();
     });
-    co_return co_await future;
+    // The watcher reports through the event loop, so the caller always resumes after
+    // the call that started the reading has returned, however fast the file was read.
+    co_await qCoro(&watcher, &QFutureWatcherBase::finished);
+    co_return future.result();
 }

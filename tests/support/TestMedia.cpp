@@ -7,7 +7,7 @@
 
 namespace {
 const QString debianConverter = "/usr/bin/ffmpeg";
-}
+} // namespace
 
 bool TestMedia::available() {
     return QFile::exists(debianConverter);
@@ -19,15 +19,26 @@ void TestMedia::installConverter() {
     QFile::link(debianConverter, target);
 }
 
-bool TestMedia::make(const QString& path, const QStringList& arguments) {
-    QProcess converter;
+namespace {
+bool run(QProcess& converter, const QStringList& arguments) {
     converter.setStandardInputFile(QProcess::nullDevice());
     converter.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    QStringList all{"-hide_banner", "-loglevel", "error"};
-    all << arguments << "-y" << path;
-    converter.start(debianConverter, all);
+    converter.start(debianConverter, QStringList{"-hide_banner", "-loglevel", "error"} + arguments);
     return converter.waitForFinished(60000) && converter.exitStatus() == QProcess::NormalExit &&
            converter.exitCode() == 0;
+}
+} // namespace
+
+bool TestMedia::make(const QString& path, const QStringList& arguments) {
+    QProcess converter;
+    return run(converter, arguments + QStringList{"-y", path});
+}
+
+bool TestMedia::makeWithoutLength(const QString& path) {
+    QProcess converter;
+    converter.setStandardOutputFile(path);
+    return run(converter, {"-f", "lavfi", "-i", "sine", "-frames:a", "0", "-c:a", "pcm_s16le", "-f",
+                           "wav", "pipe:1"});
 }
 
 bool TestMedia::makeClip(const QString& path, int seconds, int keyframeInterval) {

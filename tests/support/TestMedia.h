@@ -18,4 +18,6 @@ bool makeClip(const QString& path, int seconds, int keyframeInterval = 25);
 bool makeTone(const QString& path, int seconds);
 // An MP3 with an embedded cover picture, as the downloader's audio downloads have.
 bool makeSongWithCover(const QString& path, int seconds);
+// A WAV without samples written through a pipe: it states no length at all.
+bool makeWithoutLength(const QString& path);
 } // namespace TestMedia
