@@ -107,16 +107,6 @@ private slots:
         QCOMPARE(messages(cutter), log.isEmpty() ? QStringList() : QStringList{log});
     }
 
-    void chosenFileIsReadOffTheMainThread() {
-        MediaCutterViewModel cutter(dialogs);
-        dialogs.fileAnswers << file("clip.mp4");
-        cutter.chooseMediaFile();
-        QCOMPARE(cutter.mediaFormat(), ""); // the result comes back through the event loop
-        QVERIFY(QTest::qWaitFor([&] { return cutter.mediaFormat() == "Video"; }));
-        QCOMPARE(cutter.endTime(), "00:00:10");
-        QCOMPARE(cutter.outputFileName(), "clip_cut");
-    }
-
     // A file read after another one was chosen (the user chose twice in a row) must
     // not fill in the information of the file chosen last.
     void resultForAnotherFileIsDropped() {
