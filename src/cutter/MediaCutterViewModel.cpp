@@ -40,13 +40,15 @@ QString withoutLastExtension(const QString& name) {
 // video of a stream copy. Neither may pass for a complete cut: an empty output fails,
 // lost video gives the note returned for the log.
 QCoro::Task<QString> checkOutput(QString inputPath, QString outputPath) {
-    const MediaProbe::Info output = co_await MediaProbe::readInBackground(outputPath);
+    const MediaProbe::Info output =
+        co_await MediaProbe::readInBackground(outputPath, MediaProbe::Depth::streams);
     if (!output.failure.isEmpty() || (!output.hasAudio && !output.hasVideo))
         throw MediaCutterError::cuttingFailed(
             "The output file is empty: no audio or video lies between the start and end times");
     if (output.hasVideo)
         co_return QString();
-    const MediaProbe::Info input = co_await MediaProbe::readInBackground(inputPath);
+    const MediaProbe::Info input =
+        co_await MediaProbe::readInBackground(inputPath, MediaProbe::Depth::streams);
     if (!input.hasVideo)
         co_return QString();
     co_return "The video was dropped: a stream copy can only start at a keyframe, and there is "

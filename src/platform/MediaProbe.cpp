@@ -36,7 +36,7 @@ MediaProbe::Info describe(const AVFormatContext& context) {
 
 } // namespace
 
-MediaProbe::Info MediaProbe::read(const QString& path) {
+MediaProbe::Info MediaProbe::read(const QString& path, Depth depth) {
     // Only the local file itself may be opened: the "file:" prefix keeps a colon in the
     // name from selecting another protocol, and the white list keeps a playlist file
     // from reaching out to the network.
@@ -48,21 +48,24 @@ MediaProbe::Info MediaProbe::read(const QString& path) {
     av_dict_free(&options);
     if (result < 0)
         return {reasonOf(result), std::nullopt, false, false};
-    result = avformat_find_stream_info(context, nullptr);
+    // Some containers name their streams only in their packets.
+    if (depth == Depth::full || context->nb_streams == 0 ||
+        (context->ctx_flags & AVFMTCTX_NOHEADER))
+        result = avformat_find_stream_info(context, nullptr);
     Info info =
         result < 0 ? Info{reasonOf(result), std::nullopt, false, false} : describe(*context);
     avformat_close_input(&context);
     return info;
 }
 
-QCoro::Task<MediaProbe::Info> MediaProbe::readInBackground(QString path) {
+QCoro::Task<MediaProbe::Info> MediaProbe::readInBackground(QString path, Depth depth) {
     auto promise = std::make_shared<QPromise<Info>>();
     QFuture<Info> future = promise->future();
     promise->start();
     QFutureWatcher<Info> watcher;
     watcher.setFuture(future);
-    QThreadPool::globalInstance()->start([promise, path] {
-        promise->addResult(read(path));
+    QThreadPool::globalInstance()->start([promise, path, depth] {
+        promise->addResult(read(path, depth));
         promise->finish();
     });
     // The watcher reports through the event loop, so the caller always resumes after

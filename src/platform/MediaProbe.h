@@ -18,8 +18,16 @@ public:
         bool hasAudio = false;
     };
 
+    enum class Depth {
+        // The length too: reads the first packets of every stream.
+        full,
+        // Only which kinds of stream there are, from the container's header where it has
+        // one: a fraction of the time, and the duration may stay unknown.
+        streams,
+    };
+
     // Reads the file on the calling thread; this blocks on file I/O.
-    static Info read(const QString& path);
+    static Info read(const QString& path, Depth depth = Depth::full);
     // Reads the file on a worker thread and resumes the caller on its own thread.
-    static QCoro::Task<Info> readInBackground(QString path);
+    static QCoro::Task<Info> readInBackground(QString path, Depth depth = Depth::full);
 };
