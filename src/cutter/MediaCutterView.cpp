@@ -1,0 +1,326 @@
+#include "MediaCutterView.h"
+
+#include "MediaCutterViewModel.h"
+#include "TimeText.h"
+#include "single/LogModel.h"
+#include "single/LogView.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+struct FormatChoice {
+    const char* shown;
+    const char* stored;
+};
+constexpr std::array<FormatChoice, 4> formatChoices{
+    {{"MP4", "mp4"}, {"MP3", "mp3"}, {"M4A", "m4a"}, {"MOV", "mov"}}};
+
+constexpr int spinnerSpokes = 8;
+
+QLabel* label(const QString& text, double scale = 1.0, bool bold = false) {
+    auto* result = new QLabel(text);
+    QFont font = result->font();
+    font.setPointSizeF(font.pointSizeF() * scale);
+    font.setBold(bold);
+    result->setFont(font);
+    return result;
+}
+
+QLabel* heading(const QString& text) {
+    return label(text, 1.0, true);
+}
+
+QLabel* caption(const QString& text) {
+    QLabel* result = label(text, 0.85);
+    QPalette colours = result->palette();
+    colours.setColor(QPalette::WindowText, colours.color(QPalette::PlaceholderText));
+    result->setPalette(colours);
+    return result;
+}
+
+// A block of stacked items aligned to the leading edge, with nothing around it.
+QVBoxLayout* stack(QWidget* owner, int spacing) {
+    auto* layout = new QVBoxLayout(owner);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(spacing);
+    layout->setAlignment(Qt::AlignLeft);
+    return layout;
+}
+
+QIcon scissorsIcon(const QColor& colour) {
+    const QIcon themed = QIcon::fromTheme("edit-cut");
+    if (!themed.isNull())
+        return themed;
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    QFont font("DejaVu Sans");
+    font.setPixelSize(28);
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, QString(QChar(0x2702)));
+    return QIcon(pixmap);
+}
+
+// One frame of the small activity indicator: spokes fading behind the leading one.
+QIcon spinnerFrame(int step, const QColor& colour) {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(16, 16);
+    for (int spoke = 0; spoke < spinnerSpokes; ++spoke) {
+        QColor faded = colour;
+        faded.setAlphaF(1.0 - ((step - spoke + spinnerSpokes) % spinnerSpokes) * 0.11);
+        painter.setPen(QPen(faded, 3.5, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(0, -7), QPointF(0, -13));
+        painter.rotate(360.0 / spinnerSpokes);
+    }
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+MediaCutterView::MediaCutterView(Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent)
+    , model(new MediaCutterViewModel(dialogs, this)) {
+    setMinimumSize(600, 700);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(20);
+    QLabel* title = label("Media Cutter", 1.7, true);
+    title->setAlignment(Qt::AlignCenter);
+    layout->addStretch();
+    layout->addWidget(title);
+    for (QWidget* block : {makeFileBlock(), makeInformationBlock(), makeTrimBlock(),
+                           makeOutputBlock(), makeCutButton(), makeProgressBlock(), makeLogBlock()})
+        layout->addWidget(block);
+    layout->addStretch();
+
+    connect(model, &MediaCutterViewModel::selectedFilePathChanged, this,
+            &MediaCutterView::showInformation);
+    connect(model, &MediaCutterViewModel::mediaDurationChanged, this,
+            &MediaCutterView::showInformation);
+    connect(model, &MediaCutterViewModel::mediaFormatChanged, this,
+            &MediaCutterView::showInformation);
+    connect(model, &MediaCutterViewModel::isCuttingChanged, this, &MediaCutterView::showCutState);
+    connect(model, &MediaCutterViewModel::canStartCuttingChanged, this,
+            &MediaCutterView::showCutState);
+    connect(model, &MediaCutterViewModel::cuttingProgressChanged, this,
+            &MediaCutterView::showProgress);
+    connect(&spinnerTimer, &QTimer::timeout, this, &MediaCutterView::turnSpinner);
+    spinnerTimer.setInterval(80);
+    showInformation();
+    showCutState();
+    showProgress();
+}
+
+QLineEdit* MediaCutterView::boundField(const QString& placeholder,
+                                       QString (MediaCutterViewModel::*get)() const,
+                                       void (MediaCutterViewModel::*set)(const QString&),
+                                       void (MediaCutterViewModel::*changed)()) {
+    auto* field = new QLineEdit((model->*get)());
+    field->setPlaceholderText(placeholder);
+    connect(field, &QLineEdit::textEdited, model, set);
+    connect(model, changed, field, [this, field, get] {
+        // Only a change made elsewhere is written back, so typing keeps its cursor.
+        if (field->text() != (model->*get)())
+            field->setText((model->*get)());
+    });
+    return field;
+}
+
+QWidget* MediaCutterView::makeFileBlock() {
+    auto* block = new QWidget;
+    QVBoxLayout* layout = stack(block, 8);
+    layout->addWidget(heading("Select Media File:"));
+    auto* row = new QHBoxLayout;
+    QLineEdit* file = boundField("No file selected", &MediaCutterViewModel::selectedFilePath,
+                                 &MediaCutterViewModel::setSelectedFilePath,
+                                 &MediaCutterViewModel::selectedFilePathChanged);
+    file->setObjectName("fileField");
+    // Shows the chosen path; only the chooser may change it.
+    file->setEnabled(false);
+    auto* browse = new QPushButton("Browse");
+    browse->setObjectName("fileBrowse");
+    connect(browse, &QPushButton::clicked, model, &MediaCutterViewModel::chooseMediaFile);
+    row->addWidget(file);
+    row->addWidget(browse);
+    layout->addLayout(row);
+    return block;
+}
+
+QWidget* MediaCutterView::makeInformationBlock() {
+    informationBlock = new QWidget;
+    informationBlock->setObjectName("informationBlock");
+    QVBoxLayout* layout = stack(informationBlock, 8);
+    layout->addWidget(heading("Media Information:"));
+    auto* box = new QFrame;
+    box->setObjectName("informationBox");
+    box->setStyleSheet(
+        "#informationBox { background: palette(alternate-base); border-radius: 8px; }");
+    auto* lines = new QVBoxLayout(box);
+    lines->setSpacing(4);
+    durationLine = new QLabel;
+    durationLine->setObjectName("durationLine");
+    formatLine = new QLabel;
+    formatLine->setObjectName("formatLine");
+    lines->addWidget(durationLine);
+    lines->addWidget(formatLine);
+    layout->addWidget(box);
+    return informationBlock;
+}
+
+QWidget* MediaCutterView::makeTrimBlock() {
+    auto* block = new QWidget;
+    QVBoxLayout* layout = stack(block, 8);
+    layout->addWidget(heading("Trim Settings:"));
+    auto* row = new QHBoxLayout;
+    row->setSpacing(20);
+    const QFont monospaced = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const auto column = [&](const QString& title, QLineEdit* field) {
+        field->setFont(monospaced);
+        auto* column = new QVBoxLayout;
+        column->setSpacing(8);
+        column->addWidget(label(title, 0.92));
+        column->addWidget(field);
+        row->addLayout(column);
+    };
+    QLineEdit* startField =
+        boundField("00:00:00", &MediaCutterViewModel::startTime,
+                   &MediaCutterViewModel::setStartTime, &MediaCutterViewModel::startTimeChanged);
+    startField->setObjectName("startField");
+    column("Start Time:", startField);
+    QLineEdit* endField =
+        boundField("00:00:00", &MediaCutterViewModel::endTime, &MediaCutterViewModel::setEndTime,
+                   &MediaCutterViewModel::endTimeChanged);
+    endField->setObjectName("endField");
+    column("End Time:", endField);
+    layout->addLayout(row);
+    layout->addWidget(caption("Format: HH:MM:SS (e.g., 01:30:45)"));
+    return block;
+}
+
+QWidget* MediaCutterView::makeOutputBlock() {
+    auto* block = new QWidget;
+    QVBoxLayout* layout = stack(block, 8);
+    layout->addWidget(heading("Output Settings:"));
+
+    auto* nameRow = new QHBoxLayout;
+    QLineEdit* name = boundField("Output file name", &MediaCutterViewModel::outputFileName,
+                                 &MediaCutterViewModel::setOutputFileName,
+                                 &MediaCutterViewModel::outputFileNameChanged);
+    name->setObjectName("nameField");
+    auto* picker = new QComboBox;
+    picker->setObjectName("formatPicker");
+    picker->setFixedWidth(100);
+    for (const FormatChoice& choice : formatChoices)
+        picker->addItem(choice.shown, QString(choice.stored));
+    const auto showFormat = [this, picker] {
+        picker->setCurrentIndex(picker->findData(model->outputFormat()));
+    };
+    showFormat();
+    connect(picker, &QComboBox::activated, model,
+            [this, picker] { model->setOutputFormat(picker->currentData().toString()); });
+    connect(model, &MediaCutterViewModel::outputFormatChanged, picker, showFormat);
+    nameRow->addWidget(name);
+    nameRow->addWidget(new QLabel("Format"));
+    nameRow->addWidget(picker);
+    layout->addLayout(nameRow);
+
+    auto* folderRow = new QHBoxLayout;
+    QLineEdit* folder =
+        boundField("Output folder", &MediaCutterViewModel::outputPath,
+                   &MediaCutterViewModel::setOutputPath, &MediaCutterViewModel::outputPathChanged);
+    folder->setObjectName("folderField");
+    auto* browse = new QPushButton("Browse");
+    browse->setObjectName("folderBrowse");
+    connect(browse, &QPushButton::clicked, model, &MediaCutterViewModel::chooseOutputFolder);
+    folderRow->addWidget(folder);
+    folderRow->addWidget(browse);
+    layout->addLayout(folderRow);
+    return block;
+}
+
+QWidget* MediaCutterView::makeCutButton() {
+    cutButton = new QPushButton;
+    cutButton->setObjectName("cutButton");
+    cutButton->setDefault(true);
+    cutButton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    cutButton->setMinimumHeight(32);
+    // The task ends by itself with the cut; nothing waits for it here.
+    connect(cutButton, &QPushButton::clicked, model, [this] { model->startCutting(); });
+    return cutButton;
+}
+
+QWidget* MediaCutterView::makeProgressBlock() {
+    progressBlock = new QWidget;
+    progressBlock->setObjectName("progressBlock");
+    QVBoxLayout* layout = stack(progressBlock, 8);
+    layout->addWidget(heading("Progress:"));
+    progressBar = new QProgressBar;
+    progressBar->setRange(0, 100);
+    progressBar->setTextVisible(false);
+    percentLabel = caption({});
+    percentLabel->setObjectName("percentLabel");
+    layout->addWidget(progressBar);
+    layout->addWidget(percentLabel);
+    return progressBlock;
+}
+
+QWidget* MediaCutterView::makeLogBlock() {
+    auto* block = new QWidget;
+    QVBoxLayout* layout = stack(block, 8);
+    layout->addWidget(heading("Log:"));
+    layout->addWidget(new LogView(model->logMessages(), 120));
+    return block;
+}
+
+void MediaCutterView::showInformation() {
+    informationBlock->setVisible(!model->selectedFilePath().isEmpty());
+    const std::optional<double> duration = model->mediaDuration();
+    durationLine->setVisible(duration.has_value());
+    durationLine->setText(duration ? "Duration: " + formatTime(*duration) : QString());
+    formatLine->setVisible(!model->mediaFormat().isEmpty());
+    formatLine->setText("Format: " + model->mediaFormat());
+}
+
+void MediaCutterView::showCutState() {
+    const bool cutting = model->isCutting();
+    cutButton->setEnabled(!cutting && model->canStartCutting());
+    cutButton->setText(cutting ? "Cutting..." : "Cut Media");
+    progressBlock->setVisible(cutting);
+    if (cutting && !spinnerTimer.isActive()) {
+        cutButton->setIconSize(QSize(13, 13)); // the indicator is drawn smaller than a symbol
+        spinnerStep = 0;
+        turnSpinner();
+        spinnerTimer.start();
+    } else if (!cutting) {
+        spinnerTimer.stop();
+        cutButton->setIconSize(QSize(16, 16));
+        cutButton->setIcon(scissorsIcon(palette().color(QPalette::ButtonText)));
+    }
+}
+
+void MediaCutterView::turnSpinner() {
+    cutButton->setIcon(spinnerFrame(spinnerStep, palette().color(QPalette::ButtonText)));
+    spinnerStep = (spinnerStep + 1) % spinnerSpokes;
+}
+
+void MediaCutterView::showProgress() {
+    // The bar and the figure stay within 0 to 100 whatever the converter printed.
+    const int percent = static_cast<int>(std::clamp(model->cuttingProgress(), 0.0, 100.0));
+    progressBar->setValue(percent);
+    percentLabel->setText(QString::number(percent) + "%");
+}

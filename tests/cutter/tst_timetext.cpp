@@ -1,0 +1,81 @@
+#include "TestHome.h"
+#include "cutter/TimeText.h"
+
+#include <QLocale>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+
+class TestTimeText : public QObject {
+    Q_OBJECT
+
+private slots:
+    void timeToSeconds_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("seconds");
+        QTest::newRow("hours minutes seconds") << "01:30:45" << 5445.0;
+        QTest::newRow("fraction") << "00:01:23.45" << 83.45;
+        QTest::newRow("fields past 59") << "00:75:99" << 4599.0;
+        QTest::newRow("one-digit hour") << "0:00:10" << 10.0;
+        QTest::newRow("two pieces") << "1:2" << 0.0;
+        QTest::newRow("four pieces") << "00:00:00:01" << 0.0;
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("empty piece") << "00::10" << 0.0;
+        QTest::newRow("leading space") << " 00:00:10" << 0.0;
+        QTest::newRow("space before a piece") << "00: 01:10" << 0.0;
+        QTest::newRow("trailing space") << "00:00:10 " << 0.0;
+        QTest::newRow("letters") << "00:00:1a" << 0.0;
+        QTest::newRow("decimal comma") << "00:00:1,5" << 0.0;
+        QTest::newRow("not a time") << "N/A" << 0.0;
+    }
+    void timeToSeconds() {
+        QFETCH(QString, text);
+        QFETCH(double, seconds);
+        QCOMPARE(::timeToSeconds(text), seconds);
+    }
+
+    void formatTime_data() {
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("fraction truncated") << 5445.9 << "01:30:45";
+        QTest::newRow("fields carried") << 4599.0 << "01:16:39";
+        QTest::newRow("zero") << 0.0 << "00:00:00";
+        QTest::newRow("just under a minute") << 59.999 << "00:00:59";
+        QTest::newRow("file length") << 125.7 << "00:02:05";
+        QTest::newRow("hours above 99") << 360000.0 << "100:00:00";
+        QTest::newRow("not a number") << std::nan("") << "00:00:00";
+    }
+    void formatTime() {
+        QFETCH(double, seconds);
+        QFETCH(QString, text);
+        QCOMPARE(::formatTime(seconds), text);
+    }
+
+    // A user whose locale writes "1,5" still types and reads times with ".".
+    void decimalCommaLocaleChangesNothing() {
+        // A German locale compiled at test time, so no system locale needs installing.
+        QTemporaryDir locales;
+        QProcess localedef;
+        localedef.start("localedef",
+                        {"-i", "de_DE", "-f", "UTF-8", locales.path() + "/de_DE.UTF-8"});
+        localedef.waitForFinished(30000);
+        qputenv("LOCPATH", locales.path().toUtf8());
+        if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+            QSKIP("localedef could not build a German locale");
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(std::strtod("1.5", nullptr), 1.0); // the C library now stops at "."
+
+        QCOMPARE(::timeToSeconds("00:01:23.45"), 83.45);
+        QCOMPARE(::timeToSeconds("00:00:1,5"), 0.0);
+        QCOMPARE(::formatTime(5445.9), "01:30:45");
+        QCOMPARE(::formatTime(360000.0), "100:00:00");
+
+        std::setlocale(LC_ALL, "C");
+        QLocale::setDefault(QLocale::c());
+    }
+};
+
+MORVI_TEST_MAIN(TestTimeText)
+#include "tst_timetext.moc"
