@@ -37,8 +37,15 @@ QUrl LoopbackHttpServer::url(const QString& path) const {
     return QUrl(QString("http://127.0.0.1:%1%2").arg(server.serverPort()).arg(path));
 }
 
-void LoopbackHttpServer::serve(const QString& path, const QByteArray& body, int status) {
-    responses.insert(path, {status, body, body.size(), {}});
+void LoopbackHttpServer::serve(const QString& path, const QByteArray& body, int status,
+                               const QByteArray& contentType) {
+    responses.insert(path, {status, body, body.size(), {}, contentType});
+}
+
+void LoopbackHttpServer::serveSlowly(const QString& path, const QByteArray& body,
+                                     const QByteArray& contentType, qsizetype bytesPerTick,
+                                     int tickMs) {
+    responses.insert(path, {200, body, body.size(), {}, contentType, bytesPerTick, tickMs});
 }
 
 void LoopbackHttpServer::serveCutOff(const QString& path, const QByteArray& body,
@@ -58,8 +65,17 @@ void LoopbackHttpServer::readRequest(QTcpSocket* socket) {
     socket->readAll();
     const QString path = requestLine.value(1);
     requested << path;
-    const Response response = responses.value(path);
-    socket->write(encode(response));
+    const Response response = responses.value(path.section('?', 0, 0));
+    socket->write(header(response));
+    if (requestLine.value(0) == "HEAD") {
+        socket->disconnectFromHost();
+        return;
+    }
+    if (response.bytesPerTick > 0) {
+        sendSlowly(socket, response.body, response.bytesPerTick, response.tickMs);
+        return;
+    }
+    socket->write(response.body.first(response.bytesSent));
     // A cut-off transfer closes a moment after the partial body, as a server that dies
     // mid-transfer does; otherwise the client may take the close for a stale connection.
     const int closeDelayMs = response.bytesSent < response.body.size() ? 50 : 0;
@@ -68,12 +84,24 @@ void LoopbackHttpServer::readRequest(QTcpSocket* socket) {
     });
 }
 
-QByteArray LoopbackHttpServer::encode(const Response& response) {
+void LoopbackHttpServer::sendSlowly(QTcpSocket* socket, QByteArray rest, qsizetype bytesPerTick,
+                                    int tickMs) {
+    socket->write(rest.first(std::min(bytesPerTick, rest.size())));
+    rest.remove(0, std::min(bytesPerTick, rest.size()));
+    if (rest.isEmpty()) {
+        socket->disconnectFromHost();
+        return;
+    }
+    QTimer::singleShot(tickMs, socket, [=] { sendSlowly(socket, rest, bytesPerTick, tickMs); });
+}
+
+QByteArray LoopbackHttpServer::header(const Response& response) {
     QByteArray bytes = "HTTP/1.1 " + QByteArray::number(response.status) + " " +
                        reasonPhrase(response.status) + "\r\n";
     if (!response.location.isEmpty())
         bytes += "Location: " + response.location + "\r\n";
+    if (!response.contentType.isEmpty())
+        bytes += "Content-Type: " + response.contentType + "\r\n";
     bytes += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
-    bytes += "Connection: close\r\n\r\n";
-    return bytes + response.body.first(response.bytesSent);
+    return bytes + "Connection: close\r\n\r\n";
 }

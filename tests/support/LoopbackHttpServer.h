@@ -9,9 +9,10 @@
 class QTcpSocket;
 
 // A small HTTP/1.1 server on 127.0.0.1 (any free port) for tests that download: it answers
-// GET requests for the paths it was given with a fixed status and body, can redirect, and
-// can break a transfer off in the middle of the body. Every answer closes its connection.
-// Paths it was not given are answered with 404 and an empty body.
+// GET and HEAD requests for the paths it was given (the query is ignored) with a fixed status
+// and body, can redirect, can break a transfer off in the middle of the body, and can send a
+// body slowly. Every answer closes its connection. Paths it was not given are answered with
+// 404 and an empty body.
 class LoopbackHttpServer : public QObject {
     Q_OBJECT
 public:
@@ -20,7 +21,11 @@ public:
     // http://127.0.0.1:<port><path>
     QUrl url(const QString& path) const;
 
-    void serve(const QString& path, const QByteArray& body, int status = 200);
+    void serve(const QString& path, const QByteArray& body, int status = 200,
+               const QByteArray& contentType = {});
+    // Sends the body in pieces of bytesPerTick, one piece every tickMs.
+    void serveSlowly(const QString& path, const QByteArray& body, const QByteArray& contentType,
+                     qsizetype bytesPerTick, int tickMs);
     // Announces the whole body (Content-Length), sends only its first bytesSent bytes, then
     // closes the connection.
     void serveCutOff(const QString& path, const QByteArray& body, qsizetype bytesSent);
@@ -38,10 +43,14 @@ private:
         QByteArray body;
         qsizetype bytesSent = 0;
         QByteArray location;
+        QByteArray contentType;
+        qsizetype bytesPerTick = 0;
+        int tickMs = 0;
     };
 
     void readRequest(QTcpSocket* socket);
-    static QByteArray encode(const Response& response);
+    static QByteArray header(const Response& response);
+    static void sendSlowly(QTcpSocket* socket, QByteArray rest, qsizetype bytesPerTick, int tickMs);
 
     QTcpServer server;
     QHash<QString, Response> responses;
