@@ -4,13 +4,12 @@
 #include "LogView.h"
 #include "LogoImage.h"
 #include "MainWindowViewModel.h"
+#include "SymbolButton.h"
 #include "ToolInstaller.h"
-#include "platform/SymbolIcons.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -114,7 +113,6 @@ MainWindowView::MainWindowView(std::shared_ptr<ToolInstaller> installer, Dialogs
     content->addWidget(buildLogBlock());
     content->addStretch();
     bind();
-    followPalette();
 }
 
 QString MainWindowView::percentText(double progress) {
@@ -213,9 +211,9 @@ QLayout* MainWindowView::buildActionRow() {
     font.setBold(true);
     playlistSwitch->setFont(font);
     playlistSwitch->setContentsMargins(sidePadding, 0, sidePadding, 0);
-    downloadButton = new QPushButton("Download");
-    downloadButton->setDefault(true);
-    stopButton = new QPushButton("Stop");
+    downloadButton =
+        new SymbolButton("Download", "arrow.down.circle.fill", SymbolButton::Style::prominent);
+    stopButton = new SymbolButton("Stop", "stop.circle.fill");
     row->addWidget(playlistSwitch);
     row->addWidget(downloadButton);
     row->addWidget(stopButton);
@@ -332,25 +330,4 @@ void MainWindowView::showEvent(QShowEvent* event) {
     // Every time the window appears, not when it is merely restored from the dock.
     if (!event->spontaneous())
         model->checkForUpdates();
-}
-
-void MainWindowView::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
-        followPalette();
-}
-
-void MainWindowView::followPalette() {
-    // The download button is the prominent one: accent-coloured while it can be pressed.
-    const QPalette window = palette();
-    QPalette prominent = window;
-    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-        prominent.setColor(group, QPalette::Button, window.color(group, QPalette::Highlight));
-        prominent.setColor(group, QPalette::ButtonText,
-                           window.color(group, QPalette::HighlightedText));
-    }
-    downloadButton->setPalette(prominent);
-    downloadButton->setIcon(
-        SymbolIcons::icon("arrow.down.circle.fill", window.color(QPalette::HighlightedText)));
-    stopButton->setIcon(SymbolIcons::icon("stop.circle.fill", window.color(QPalette::ButtonText)));
 }

@@ -39,7 +39,6 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     QLayout* buildHeader();
@@ -54,7 +53,6 @@ private:
     void updateEnabledStates();
     void updateQualityPicker();
     void updateProgress();
-    void followPalette();
 
     WidgetDialogs widgetDialogs;
     MainWindowViewModel* model;
