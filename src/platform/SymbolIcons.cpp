@@ -35,7 +35,7 @@ QIcon SymbolIcons::icon(const QString& symbol, const QColor& colour) {
     const QIcon bundled(":/icons/" + symbol + ".svg");
     const QIcon source = QIcon::fromTheme(themeName(symbol), bundled);
     QIcon result;
-    for (const int size : {16, 20, 24, 32, 48, 64})
+    for (const int size : {16, 24, 32, 48})
         result.addPixmap(tinted(source, size, colour));
     return result;
 }

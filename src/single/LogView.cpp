@@ -74,6 +74,7 @@ LogView::LogView(LogModel* model, int height, QWidget* parent)
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setPointSizeF(font.pointSizeF() * 0.85);
     setFont(font);
+    measureCharacters();
     // The rounded background is painted with the rows; the corners show the window.
     viewport()->setAutoFillBackground(false);
     layoutTimer.setSingleShot(true);
@@ -136,13 +137,34 @@ void LogView::relayout() {
 }
 
 LogView::Measure LogView::measure(const QString& entry) const {
-    const QFontMetricsF metrics(font());
     Measure result{0, 0.0};
     forEachLine(entry, [&](QStringView line) {
         ++result.lineCount;
-        result.widestLine = std::max(result.widestLine, metrics.horizontalAdvance(line.toString()));
+        result.widestLine = std::max(result.widestLine, lineWidth(line));
     });
     return result;
+}
+
+qreal LogView::lineWidth(QStringView line) const {
+    if (!latinAdvances.empty()) {
+        qreal width = 0;
+        for (const QChar c : line) {
+            if (c.unicode() >= latinAdvances.size())
+                return QFontMetricsF(font()).horizontalAdvance(line.toString());
+            width += latinAdvances[c.unicode()];
+        }
+        return width;
+    }
+    return QFontMetricsF(font()).horizontalAdvance(line.toString());
+}
+
+void LogView::measureCharacters() {
+    latinAdvances.clear();
+    if (!QFontInfo(font()).fixedPitch())
+        return;
+    const QFontMetricsF metrics(font());
+    for (char16_t c = 0; c < 256; ++c)
+        latinAdvances.push_back(metrics.horizontalAdvance(QChar(c)));
 }
 
 int LogView::rowHeight(int row) const {
@@ -182,6 +204,7 @@ void LogView::resizeEvent(QResizeEvent* event) {
 void LogView::changeEvent(QEvent* event) {
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
+        measureCharacters();
         const int count = static_cast<int>(measures.size());
         measures.clear();
         for (int row = 0; row < count; ++row)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QStringView>
 #include <QTimer>
 #include <vector>
 
@@ -38,6 +39,8 @@ private:
     void layOutSlice();
     void relayout();
     Measure measure(const QString& entry) const;
+    qreal lineWidth(QStringView line) const;
+    void measureCharacters();
     int rowHeight(int row) const;
     int textWidth() const;
     int contentHeight() const;
@@ -47,5 +50,8 @@ private:
     std::vector<Measure> measures;
     // The top of each laid-out row in content coordinates, and one past the last.
     std::vector<int> tops;
+    // Advances of the Latin-1 characters in a fixed-pitch font, which spare shaping
+    // most tool output; empty for other fonts.
+    std::vector<qreal> latinAdvances;
     QTimer layoutTimer;
 };
