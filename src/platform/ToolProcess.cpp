@@ -9,6 +9,12 @@
 ToolProcess::ToolProcess(QObject* parent)
     : QProcess(parent) {
     setChildProcessModifier([] { ::setsid(); });
+    // stateChanged carries Qt's private-signal tag, which a coroutine awaiting the
+    // signal itself would bind as a null reference; this plain signal carries nothing.
+    connect(this, &QProcess::stateChanged, this, [this](ProcessState state) {
+        if (state != Starting)
+            emit startSettled();
+    });
 }
 
 ToolProcess::~ToolProcess() {
@@ -17,8 +23,8 @@ ToolProcess::~ToolProcess() {
 
 QCoro::Task<> ToolProcess::launch(const QString& program, const QStringList& arguments) {
     start(program, arguments);
-    while (state() == Starting)
-        co_await qCoro(this, &QProcess::stateChanged);
+    if (state() == Starting)
+        co_await qCoro(this, &ToolProcess::startSettled);
     if (state() == NotRunning && error() == FailedToStart)
         throw LaunchError(errorString());
 }

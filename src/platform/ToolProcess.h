@@ -18,4 +18,8 @@ public:
     QCoro::Task<int> exitStatus();
     // Sends the termination request to the child's whole process group, if it runs.
     void terminateGroup();
+
+signals:
+    // The start has been decided: the child runs, or it failed to start.
+    void startSettled();
 };

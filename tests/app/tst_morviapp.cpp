@@ -11,6 +11,7 @@
 class TestMorviApp : public QObject {
     Q_OBJECT
     std::unique_ptr<MorviApp> app;
+    QList<std::shared_ptr<FakeToolInstaller>> installers;
     int installersMade = 0;
 
     static void closeAndDelete(QWidget* window) {
@@ -23,11 +24,23 @@ private slots:
         installersMade = 0;
         app = std::make_unique<MorviApp>([this] {
             ++installersMade;
-            return std::make_shared<FakeToolInstaller>();
+            installers << std::make_shared<FakeToolInstaller>();
+            return installers.last();
         });
     }
 
-    void cleanup() { app.reset(); }
+    // Tool checks outlive their windows; each runs to its end before the next test.
+    void cleanup() {
+        app.reset();
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return std::all_of(installers.begin(), installers.end(), [](const auto& installer) {
+                    return installer->finished.size() == installer->calls.size();
+                });
+            },
+            5000));
+        installers.clear();
+    }
 
     void launchShowsTheMainWindow() {
         MainWindowView* main = app->showMainWindow();
