@@ -1,6 +1,5 @@
 #include "MainWindowView.h"
 
-#include "LogModel.h"
 #include "LogView.h"
 #include "LogoImage.h"
 #include "MainWindowViewModel.h"
@@ -124,8 +123,7 @@ QString MainWindowView::percentText(double progress) {
 
 QLayout* MainWindowView::buildHeader() {
     auto* row = new QHBoxLayout;
-    logo = new LogoImage;
-    row->addWidget(logo);
+    row->addWidget(new LogoImage);
     row->addStretch();
     const std::pair<const char*, const char*> windows[] = {
         {"Bulk Download", "bulk-download"}, {"Media Cutter", "media-cutter"}, {"About", "about"}};

@@ -5,8 +5,6 @@
 #include <QWidget>
 #include <memory>
 
-class LogoImage;
-class LogView;
 class MainWindowViewModel;
 class QButtonGroup;
 class QCheckBox;
@@ -56,7 +54,6 @@ private:
 
     WidgetDialogs widgetDialogs;
     MainWindowViewModel* model;
-    LogoImage* logo;
     QLineEdit* urlField;
     QButtonGroup* formatButtons;
     QWidget* videoQualityBlock;
