@@ -86,21 +86,6 @@ private slots:
         QVERIFY(QFileInfo(tools.toolsFolderPath).isDir());
     }
 
-    void settersNotifyOnlyRealChanges() {
-        QSignalSpy urlSpy(viewModel.get(), &MainWindowViewModel::urlTextChanged);
-        QSignalSpy formatSpy(viewModel.get(), &MainWindowViewModel::selectedFormatChanged);
-        QSignalSpy playlistSpy(viewModel.get(), &MainWindowViewModel::downloadPlaylistsChanged);
-        viewModel->setUrlText("a");
-        viewModel->setUrlText("a");
-        viewModel->setSelectedFormat("MP3");
-        viewModel->setSelectedFormat("MP4");
-        viewModel->setDownloadPlaylists(false);
-        viewModel->setDownloadPlaylists(true);
-        QCOMPARE(urlSpy.count(), 1);
-        QCOMPARE(formatSpy.count(), 1);
-        QCOMPARE(playlistSpy.count(), 1);
-    }
-
     void logEntriesAreStampedWithTheTimeOfDay() {
         const QString before = QTime::currentTime().toString("HH:mm:ss");
         viewModel->addLogMessage("Getting ready to download...");
@@ -360,11 +345,6 @@ private slots:
         viewModel->chooseOutputFolder(); // cancelled
         QCOMPARE(viewModel->outputPath(), "/tmp/chosen");
         QCOMPARE(dialogs.folderStarts, (QStringList{start, "/tmp/chosen"}));
-    }
-
-    void showAlertGoesToTheDialogs() {
-        viewModel->showAlert("Title", "Message");
-        QCOMPARE(dialogs.alerts, (QList<RecordingDialogs::Alert>{{"Title", "Message"}}));
     }
 };
 
