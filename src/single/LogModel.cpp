@@ -3,7 +3,16 @@
 #include <QTime>
 
 QString LogModel::stamp(const QString& message) {
-    return "[" + QTime::currentTime().toString(u"HH:mm:ss") + "] " + message;
+    // A flood of tool output stamps many entries within one second; the clock is
+    // formatted once per second of the day only.
+    thread_local QString lastTime;
+    thread_local int lastSecond = -1;
+    const QTime now = QTime::currentTime();
+    if (const int second = now.msecsSinceStartOfDay() / 1000; second != lastSecond) {
+        lastSecond = second;
+        lastTime = now.toString(u"HH:mm:ss");
+    }
+    return "[" + lastTime + "] " + message;
 }
 
 void LogModel::append(const QString& message) {

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "single/ToolInstaller.h"
+
+// The tool check's installer for measurements: fetches nothing, so that the figures
+// do not depend on a network.
+class IdleToolInstaller : public ToolInstaller {
+public:
+    QCoro::Task<> downloadYtDlp(LogHandler) override { co_return; }
+    QCoro::Task<> updateYtDlp(LogHandler) override { co_return; }
+    QCoro::Task<> downloadFFmpeg(LogHandler) override { co_return; }
+};

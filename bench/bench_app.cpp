@@ -1,0 +1,159 @@
+// Measures Morvi's main window against a minimal Qt Widgets program: time from
+// process start to the first painted frame and resident memory once idle, for the
+// programs first_paint_morvi and first_paint_minimal started the same way; then how
+// the open main window copes with 100,000 log entries: total time and the longest
+// stall of the main thread.
+#include "IdleToolInstaller.h"
+#include "TestHome.h"
+#include "app/MorviApp.h"
+#include "single/LogModel.h"
+#include "single/LogView.h"
+#include "single/MainWindowView.h"
+#include "single/MainWindowViewModel.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+std::shared_ptr<ToolInstaller> idleInstaller() {
+    return std::make_shared<IdleToolInstaller>();
+}
+
+struct Startup {
+    double paintMs = 0;
+    double rssMiB = 0;
+};
+
+Startup measureStartup(const QString& program, const QStringList& arguments = {}) {
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer clock;
+    clock.start();
+    child.start(program, arguments);
+    Startup result;
+    QByteArray output;
+    while (child.waitForReadyRead(10000)) {
+        output += child.readAll();
+        if (result.paintMs == 0 && output.contains("painted"))
+            result.paintMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        if (output.contains("rss "))
+            break;
+    }
+    child.waitForFinished(10000);
+    output += child.readAll();
+    const qsizetype at = output.indexOf("rss ");
+    result.rssMiB = output.mid(at + 4).trimmed().toDouble() / 1024.0;
+    return result;
+}
+
+double median(QList<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+void benchStartup() {
+    constexpr int runs = 9;
+    struct Program {
+        const char* name;
+        QString path;
+        QStringList arguments;
+        QList<double> paintMs, rssMiB;
+    } programs[] = {
+        {"minimal window", FIRST_PAINT_MINIMAL, {}, {}, {}},
+        {"minimal window with one line of text", FIRST_PAINT_MINIMAL, {"--text"}, {}, {}},
+        {"Morvi main window", FIRST_PAINT_MORVI, {}, {}, {}}};
+    for (Program& program : programs)
+        measureStartup(program.path, program.arguments); // warms the file cache
+    for (int run = 0; run < runs; ++run) {
+        for (Program& program : programs) {
+            const Startup figures = measureStartup(program.path, program.arguments);
+            program.paintMs << figures.paintMs;
+            program.rssMiB << figures.rssMiB;
+        }
+    }
+    const Program& minimal = programs[0];
+    const Program& morvi = programs[2];
+    std::printf("start to first paint, median of %d runs:\n", runs);
+    for (const Program& program : programs)
+        std::printf("  %-40s %6.1f ms\n", program.name, median(program.paintMs));
+    std::printf("  ratio Morvi / minimal window %.2f (target <= 1.5); Morvi / window with text "
+                "%.2f\n",
+                median(morvi.paintMs) / median(minimal.paintMs),
+                median(morvi.paintMs) / median(programs[1].paintMs));
+    std::printf("resident memory once idle, median of %d runs:\n", runs);
+    for (const Program& program : programs)
+        std::printf("  %-40s %6.1f MiB\n", program.name, median(program.rssMiB));
+    std::printf("  ratio Morvi / minimal window %.2f (target <= 1.5)\n",
+                median(morvi.rssMiB) / median(minimal.rssMiB));
+}
+
+QString entry(int i) {
+    if (i % 20 == 0)
+        return "ERROR: [youtube] abc: " + QString(180, u'x') + " (a long line that wraps)";
+    if (i % 7 == 0)
+        return "[youtube] Extracting URL: https://www.youtube.com/watch?v=abc\n"
+               "[youtube] abc: Downloading webpage\n";
+    return QString("\r[download] %1% of   14.74MiB at  747.79MiB/s ETA 00:00")
+        .arg(i % 1000 / 10.0, 5, 'f', 1);
+}
+
+// Appends `total` entries, `perTurn` in each turn of the event loop, with the main
+// window open; reports the time until the log view has laid out the last entry and the
+// longest time between two turns of the event loop.
+void benchLog(int total, int perTurn) {
+    MorviApp morvi(idleInstaller);
+    MainWindowView* window = morvi.showMainWindow();
+    if (!QTest::qWaitForWindowExposed(window))
+        std::printf("the main window was never shown\n");
+    QTest::qWait(200);
+    MainWindowViewModel* model = window->viewModel();
+    auto* view = window->findChild<LogView*>();
+    const int first = model->logMessages()->rowCount();
+    const int last = first + total - 1;
+
+    QElapsedTimer clock, turn;
+    qint64 longestStall = 0;
+    int appended = 0;
+    QTimer appender, heartbeat;
+    QObject::connect(&appender, &QTimer::timeout, [&] {
+        for (int i = 0; i < perTurn && appended < total; ++i, ++appended)
+            model->addLogMessage(entry(appended));
+        if (appended == total)
+            appender.stop();
+    });
+    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+        longestStall = std::max(longestStall, turn.nsecsElapsed());
+        turn.restart();
+    });
+    clock.start();
+    turn.start();
+    appender.start(0);
+    heartbeat.start(0);
+    while (!view->visualRect(last).isValid())
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    view->viewport()->repaint();
+    const double totalMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    longestStall = std::max(longestStall, turn.nsecsElapsed());
+    std::printf("log: %d entries, %d per event-loop turn, with the main window open: %.0f ms "
+                "until all are laid out and painted; longest main-thread stall %.1f ms "
+                "(target < 50 ms)\n",
+                total, perTurn, totalMs, static_cast<double>(longestStall) / 1e6);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    TestHome home; // the children inherit the temporary home too
+    QApplication application(argc, argv);
+    benchStartup();
+    benchLog(100000, 100);
+    benchLog(100000, 1000);
+    return 0;
+}

@@ -1,0 +1,16 @@
+// Morvi's start as the application's entry does it, for bench_app; only the tool
+// installer is one that fetches nothing, so that no network is involved.
+#include "FirstPaintReporter.h"
+#include "IdleToolInstaller.h"
+#include "app/MorviApp.h"
+#include "single/MainWindowView.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    FirstPaintReporter reporter;
+    MorviApp morvi([] { return std::make_shared<IdleToolInstaller>(); });
+    morvi.showMainWindow()->installEventFilter(&reporter);
+    return application.exec();
+}

@@ -1,0 +1,137 @@
+#include "AboutView.h"
+
+#include "FeatureRow.h"
+#include "single/LogoImage.h"
+#include "single/SymbolButton.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+// The build passes these in; a build that does not falls back to the defaults.
+#ifndef MORVI_VERSION
+#define MORVI_VERSION ""
+#endif
+#ifndef MORVI_BUILD_NUMBER
+#define MORVI_BUILD_NUMBER ""
+#endif
+#ifndef MORVI_WEBSITE
+#define MORVI_WEBSITE ""
+#endif
+
+namespace {
+
+struct Feature {
+    const char* icon;
+    const char* text;
+};
+
+constexpr Feature features[] = {
+    {"arrow.down.circle", "Download YouTube videos in MP4 format"},
+    {"music.note", "Extract audio in MP3 and M4A formats"},
+    {"list.bullet", "Bulk download multiple videos"},
+    {"scissors", "Cut and trim media files"},
+    {"gear", "Customizable quality settings"},
+    {"folder", "Choose output directory"},
+};
+
+QVBoxLayout* centredStack(int spacing) {
+    auto* layout = new QVBoxLayout;
+    layout->setSpacing(spacing);
+    layout->setAlignment(Qt::AlignHCenter);
+    return layout;
+}
+
+QLabel* label(const QString& text, qreal scale, QFont::Weight weight) {
+    auto* result = new QLabel(text);
+    QFont font = result->font();
+    font.setPointSizeF(font.pointSizeF() * scale);
+    font.setWeight(weight);
+    result->setFont(font);
+    result->setAlignment(Qt::AlignHCenter);
+    return result;
+}
+
+} // namespace
+
+AboutView::AboutView(Dialogs* dialogs, QWidget* parent)
+    : QWidget(parent)
+    , widgetDialogs(this)
+    , dialogs(dialogs ? *dialogs : widgetDialogs) {
+    setFixedSize(500, 700);
+    auto* content = new QVBoxLayout(this);
+    content->setContentsMargins(40, 40, 40, 40);
+    content->setSpacing(20);
+    content->addWidget(new LogoImage, 0, Qt::AlignHCenter);
+    content->addLayout(buildVersionGroup());
+    content->addLayout(buildFeaturesGroup());
+    content->addLayout(buildButtonsGroup());
+    content->addStretch();
+}
+
+QString AboutView::versionText() {
+    return orFallback(MORVI_VERSION, "1.0.0");
+}
+
+QString AboutView::buildText() {
+    return orFallback(MORVI_BUILD_NUMBER, "1");
+}
+
+QString AboutView::orFallback(const QString& value, const QString& fallback) {
+    return value.trimmed().isEmpty() ? fallback : value;
+}
+
+QUrl AboutView::pageUrl(const QString& site, const QString& path) {
+    QString base = site.trimmed();
+    while (base.endsWith('/'))
+        base.chop(1);
+    const QUrl url(base + path, QUrl::StrictMode);
+    return url.isValid() && !url.scheme().isEmpty() && !url.host().isEmpty() ? url : QUrl();
+}
+
+QLayout* AboutView::buildVersionGroup() {
+    QVBoxLayout* group = centredStack(10);
+    group->addWidget(label("Version " + versionText(), 1.25, QFont::DemiBold));
+    QLabel* build = label("Build " + buildText(), 1.0, QFont::Normal);
+    build->setForegroundRole(QPalette::PlaceholderText);
+    group->addWidget(build);
+    return group;
+}
+
+QLayout* AboutView::buildFeaturesGroup() {
+    QVBoxLayout* group = centredStack(15);
+    group->addWidget(label("Features", 1.0, QFont::Bold));
+    auto* rows = new QVBoxLayout;
+    rows->setSpacing(8);
+    for (const Feature& feature : features)
+        rows->addWidget(new FeatureRow(feature.icon, feature.text));
+    auto* list = new QWidget;
+    list->setLayout(rows);
+    rows->setContentsMargins(0, 0, 0, 0);
+    group->addWidget(list, 0, Qt::AlignHCenter);
+    return group;
+}
+
+QLayout* AboutView::buildButtonsGroup() {
+    QVBoxLayout* group = centredStack(15);
+    auto* website = new SymbolButton("Visit Website", {}, SymbolButton::Style::prominent);
+    connect(website, &QPushButton::clicked, this, [this] { openPage(""); });
+    group->addWidget(website, 0, Qt::AlignHCenter);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(20);
+    const std::pair<const char*, const char*> pages[] = {{"Support", "/contact/"},
+                                                         {"Privacy Policy", "/privacy-policy/"}};
+    for (const auto& [text, path] : pages) {
+        auto* button = new SymbolButton(text);
+        const QString page = path;
+        connect(button, &QPushButton::clicked, this, [this, page] { openPage(page); });
+        row->addWidget(button);
+    }
+    group->addLayout(row);
+    return group;
+}
+
+void AboutView::openPage(const QString& path) {
+    // The window stays open; a page the desktop cannot open is not reported.
+    if (const QUrl url = pageUrl(MORVI_WEBSITE, path); url.isValid())
+        dialogs.openUrl(url);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/WidgetDialogs.h"
+
+#include <QUrl>
+#include <QWidget>
+
+// The about window's content: logo, version and build, the feature list, and buttons
+// that open the maker's web site, its contact page and its privacy policy.
+class AboutView : public QWidget {
+    Q_OBJECT
+public:
+    // Without dialogs the pages open through the real desktop hand-off.
+    explicit AboutView(Dialogs* dialogs = nullptr, QWidget* parent = nullptr);
+
+    // The version and build this program was built as, "1.0.0" and "1" when unknown.
+    static QString versionText();
+    static QString buildText();
+    // The value, or the fallback when the build gave no value.
+    static QString orFallback(const QString& value, const QString& fallback);
+    // The page of the maker's site at path ("" is the home page).
+    static QUrl pageUrl(const QString& site, const QString& path);
+
+private:
+    QLayout* buildVersionGroup();
+    QLayout* buildFeaturesGroup();
+    QLayout* buildButtonsGroup();
+    void openPage(const QString& path);
+
+    WidgetDialogs widgetDialogs;
+    Dialogs& dialogs;
+};

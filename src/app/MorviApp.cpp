@@ -1,0 +1,92 @@
+#include "MorviApp.h"
+
+#include "AboutView.h"
+#include "single/MainWindowView.h"
+#include "single/ToolInstaller.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLabel>
+
+namespace {
+
+// Stands in for a window whose content is built elsewhere and not wired in yet.
+QWidget* notAvailableYet(const QString& title) {
+    auto* label = new QLabel(title + " is not available in this version yet.");
+    label->setAlignment(Qt::AlignCenter);
+    label->resize(600, 400);
+    return label;
+}
+
+} // namespace
+
+MorviApp::MorviApp(InstallerFactory makeInstaller, QObject* parent)
+    : QObject(parent)
+    , makeInstaller(std::move(makeInstaller)) {
+    QApplication::setOrganizationName("Velnor");
+    QApplication::setApplicationName("Morvi");
+    QApplication::setApplicationVersion(AboutView::versionText());
+    // Ties the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName("morvi");
+    QApplication::setWindowIcon(QIcon(":/morvi.svg"));
+
+    windowKinds = {
+        {"bulk-download",
+         {"Bulk Download", QSize(800, 800),
+          [] {
+              return notAvailableYet("Bulk Download");
+          }}},
+        {"media-cutter",
+         {"Media Cutter", QSize(),
+          [] {
+              return notAvailableYet("Media Cutter");
+          }}},
+        {"about",
+         {"About", QSize(),
+          [] {
+              return new AboutView;
+          }}},
+    };
+}
+
+MorviApp::~MorviApp() {
+    delete mainWindow;
+    for (const QPointer<QWidget>& window : std::as_const(openWindows))
+        delete window;
+}
+
+MainWindowView* MorviApp::showMainWindow() {
+    mainWindow = new MainWindowView(makeInstaller());
+    mainWindow->setAttribute(Qt::WA_DeleteOnClose);
+    mainWindow->setWindowTitle("Morvi");
+    connect(mainWindow, &MainWindowView::openWindowRequested, this, &MorviApp::openWindow);
+    mainWindow->show();
+    return mainWindow;
+}
+
+QWidget* MorviApp::openWindow(const QString& identifier) {
+    const auto kind = windowKinds.constFind(identifier);
+    if (kind == windowKinds.constEnd())
+        return nullptr;
+    QPointer<QWidget>& window = openWindows[identifier];
+    if (!window)
+        window = createWindow(*kind);
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+QWidget* MorviApp::window(const QString& identifier) const {
+    return openWindows.value(identifier);
+}
+
+QWidget* MorviApp::createWindow(const WindowKind& kind) {
+    QWidget* window = kind.create();
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(kind.title);
+    if (kind.minimumSize.isValid())
+        window->setMinimumSize(kind.minimumSize.expandedTo(window->minimumSizeHint()));
+    return window;
+}

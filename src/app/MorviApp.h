@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QSize>
+#include <functional>
+#include <memory>
+
+class MainWindowView;
+class QWidget;
+class ToolInstaller;
+
+// The application: shows the main window at launch and opens the other windows by
+// their identifiers "bulk-download", "media-cutter" and "about". Each window makes
+// its own controller when it is created and ends it when it is closed.
+class MorviApp : public QObject {
+    Q_OBJECT
+public:
+    using InstallerFactory = std::function<std::shared_ptr<ToolInstaller>()>;
+
+    // makeInstaller gives each main window the tool installer of its tool check.
+    explicit MorviApp(InstallerFactory makeInstaller, QObject* parent = nullptr);
+    // Closes the windows still open, which ends their downloads.
+    ~MorviApp() override;
+
+    MainWindowView* showMainWindow();
+    // Opens the window of that identifier, or brings it forward when it is open already.
+    // Returns it, or nullptr for an identifier that names no window.
+    QWidget* openWindow(const QString& identifier);
+    // The open window of that identifier, if any.
+    QWidget* window(const QString& identifier) const;
+
+private:
+    struct WindowKind {
+        QString title;
+        QSize minimumSize;
+        std::function<QWidget*()> create;
+    };
+
+    QWidget* createWindow(const WindowKind& kind);
+
+    InstallerFactory makeInstaller;
+    QHash<QString, WindowKind> windowKinds;
+    QHash<QString, QPointer<QWidget>> openWindows;
+    QPointer<MainWindowView> mainWindow;
+};

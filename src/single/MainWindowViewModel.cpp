@@ -1,0 +1,199 @@
+#include "MainWindowViewModel.h"
+
+#include "LogModel.h"
+#include "platform/Dialogs.h"
+#include "platform/StandardFolders.h"
+#include "platform/UserFacingError.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPointer>
+#include <cmath>
+
+namespace {
+
+// The engine and the installer may call back from any thread; the controller is only
+// touched on the main thread, and only while its window still exists.
+template <typename Work> void onMainThread(Work work) {
+    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(work), Qt::AutoConnection);
+}
+
+ToolInstaller::LogHandler weakLog(QPointer<MainWindowViewModel> self) {
+    return [self](const QString& text) {
+        onMainThread([self, text] {
+            if (self)
+                self->addLogMessage(text);
+        });
+    };
+}
+
+} // namespace
+
+MainWindowViewModel::MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolInstaller> installer,
+                                         QObject* parent)
+    : QObject(parent)
+    , dialogs(dialogs)
+    , logModel(new LogModel(this))
+    , appUpdater(std::move(installer)) {
+    setDefaultOutputPath();
+    fileManager.createDirectoriesIfNeeded();
+}
+
+void MainWindowViewModel::setUrlText(const QString& value) {
+    if (url == value)
+        return;
+    url = value;
+    emit urlTextChanged();
+}
+
+void MainWindowViewModel::setSelectedFormat(const QString& value) {
+    if (format == value)
+        return;
+    format = value;
+    emit selectedFormatChanged();
+}
+
+void MainWindowViewModel::setSelectedVideoQuality(const QString& value) {
+    if (videoQuality == value)
+        return;
+    videoQuality = value;
+    emit selectedVideoQualityChanged();
+}
+
+void MainWindowViewModel::setSelectedMp3Quality(const QString& value) {
+    if (audioQuality == value)
+        return;
+    audioQuality = value;
+    emit selectedMp3QualityChanged();
+}
+
+void MainWindowViewModel::setOutputPath(const QString& value) {
+    if (output == value)
+        return;
+    output = value;
+    emit outputPathChanged();
+}
+
+void MainWindowViewModel::setDownloadPlaylists(bool value) {
+    if (playlists == value)
+        return;
+    playlists = value;
+    emit downloadPlaylistsChanged();
+}
+
+void MainWindowViewModel::setDownloadProgress(double value) {
+    if (progress == value)
+        return;
+    progress = value;
+    emit downloadProgressChanged();
+}
+
+void MainWindowViewModel::setIsDownloading(bool value) {
+    if (downloading == value)
+        return;
+    downloading = value;
+    emit isDownloadingChanged();
+}
+
+void MainWindowViewModel::setDefaultOutputPath() {
+    setOutputPath(StandardFolders::downloads());
+}
+
+void MainWindowViewModel::chooseOutputFolder() {
+    const QString chosen = dialogs.chooseFolder(output);
+    if (!chosen.isEmpty())
+        setOutputPath(chosen);
+}
+
+QCoro::Task<> MainWindowViewModel::checkForUpdates() {
+    // Only locals from here on: the window may close while the installer works.
+    const ToolInstaller::LogHandler report = weakLog(this);
+    const std::shared_ptr<ToolInstaller> installer = appUpdater;
+    const QString ytDlpPath = fileManager.ytDlpPath;
+    const QString ffmpegPath = fileManager.ffmpegPath;
+
+    report("Checking for updates...");
+    report("Checking and installing necessary plugins...");
+    if (!QFileInfo::exists(ytDlpPath)) {
+        report("Downloading plugin 1...");
+        co_await installer->downloadYtDlp(report);
+    } else {
+        co_await installer->updateYtDlp(report);
+    }
+    if (!QFileInfo::exists(ffmpegPath)) {
+        report("Downloading plugin 2...");
+        co_await installer->downloadFFmpeg(report);
+    }
+    report("Update check completed.");
+}
+
+void MainWindowViewModel::startDownload() {
+    if (url.trimmed().isEmpty()) {
+        showAlert("Error", "Please enter a valid URL.");
+        return;
+    }
+    setIsDownloading(true);
+    setDownloadProgress(0.0);
+    logModel->clear();
+    addLogMessage("Getting ready to download...");
+    runDownload(++currentRun);
+}
+
+QCoro::Task<> MainWindowViewModel::runDownload(int run) {
+    QPointer<MainWindowViewModel> self(this);
+    // What a stopped run still prints while the next one runs belongs to neither.
+    const auto isCurrent = [self, run] {
+        return self && self->currentRun == run;
+    };
+    const auto progressHandler = [isCurrent, self](double value) {
+        onMainThread([isCurrent, self, value] {
+            // A value that is no number at all would only confuse the progress bar.
+            if (isCurrent() && std::isfinite(value))
+                self->setDownloadProgress(value);
+        });
+    };
+    const auto logHandler = [isCurrent, self](const QString& text) {
+        onMainThread([isCurrent, self, text] {
+            if (isCurrent())
+                self->addLogMessage(text);
+        });
+    };
+    std::optional<QString> failure;
+    try {
+        co_await ytdlpManager.downloadVideo(url, format, videoQuality, audioQuality, output,
+                                            playlists, progressHandler, logHandler);
+    } catch (const UserFacingError& error) {
+        failure = error.description();
+    } catch (const std::exception& error) {
+        failure = QString::fromLocal8Bit(error.what());
+    }
+    // A stopped run that ends after the next download began must not end that one.
+    if (isCurrent())
+        self->finishDownload(failure);
+}
+
+void MainWindowViewModel::finishDownload(const std::optional<QString>& failure) {
+    if (!failure) {
+        addLogMessage("Download and conversion completed successfully.");
+        setDownloadProgress(100.0);
+        setIsDownloading(false);
+        return;
+    }
+    addLogMessage("Download failed: " + *failure);
+    setIsDownloading(false);
+    showAlert("Download Failed", *failure);
+}
+
+void MainWindowViewModel::stopDownload() {
+    ytdlpManager.stopDownload();
+    setIsDownloading(false);
+    addLogMessage("Download was stopped by the user.");
+}
+
+void MainWindowViewModel::addLogMessage(const QString& message) {
+    logModel->append(message);
+}
+
+void MainWindowViewModel::showAlert(const QString& title, const QString& message) {
+    dialogs.showAlert(title, message);
+}

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "ToolInstaller.h"
+#include "engine/YtdlpManager.h"
+#include "tools/FileManagerHelper.h"
+
+#include <QCoroTask>
+#include <QObject>
+#include <memory>
+#include <optional>
+
+class Dialogs;
+class LogModel;
+
+// The main window's controller: the address, format, quality and folder choices, one
+// download at a time through the engine with its log and progress, and the tool check
+// that runs each time the window appears. Lives on the main thread.
+class MainWindowViewModel : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString urlText READ urlText WRITE setUrlText NOTIFY urlTextChanged)
+    Q_PROPERTY(QString selectedFormat READ selectedFormat WRITE setSelectedFormat NOTIFY
+                   selectedFormatChanged)
+    Q_PROPERTY(QString selectedVideoQuality READ selectedVideoQuality WRITE setSelectedVideoQuality
+                   NOTIFY selectedVideoQualityChanged)
+    Q_PROPERTY(QString selectedMp3Quality READ selectedMp3Quality WRITE setSelectedMp3Quality NOTIFY
+                   selectedMp3QualityChanged)
+    Q_PROPERTY(QString outputPath READ outputPath WRITE setOutputPath NOTIFY outputPathChanged)
+    Q_PROPERTY(LogModel* logMessages READ logMessages CONSTANT)
+    Q_PROPERTY(double downloadProgress READ downloadProgress NOTIFY downloadProgressChanged)
+    Q_PROPERTY(bool isDownloading READ isDownloading NOTIFY isDownloadingChanged)
+    Q_PROPERTY(bool downloadPlaylists READ downloadPlaylists WRITE setDownloadPlaylists NOTIFY
+                   downloadPlaylistsChanged)
+
+public:
+    // The installer is shared with the tool checks still running, so that a check
+    // outlives a window closed in the middle of it.
+    MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolInstaller> installer,
+                        QObject* parent = nullptr);
+
+    QString urlText() const { return url; }
+    QString selectedFormat() const { return format; }
+    QString selectedVideoQuality() const { return videoQuality; }
+    QString selectedMp3Quality() const { return audioQuality; }
+    QString outputPath() const { return output; }
+    LogModel* logMessages() const { return logModel; }
+    double downloadProgress() const { return progress; }
+    bool isDownloading() const { return downloading; }
+    bool downloadPlaylists() const { return playlists; }
+
+    void setUrlText(const QString& value);
+    void setSelectedFormat(const QString& value);
+    void setSelectedVideoQuality(const QString& value);
+    void setSelectedMp3Quality(const QString& value);
+    void setOutputPath(const QString& value);
+    void setDownloadPlaylists(bool value);
+
+    // Points the output folder at the user's Downloads folder ("" when there is none).
+    void setDefaultOutputPath();
+    // Lets the user pick the output folder; a cancelled chooser changes nothing.
+    void chooseOutputFolder();
+    // Installs the missing tools and updates the downloader, logging each step.
+    QCoro::Task<> checkForUpdates();
+    // Starts downloading the typed address, unless it is blank; returns at once.
+    void startDownload();
+    // Ends the running download; its failure is reported when the tool has ended.
+    void stopDownload();
+    // Appends "[HH:mm:ss] message" to the log.
+    void addLogMessage(const QString& message);
+    void showAlert(const QString& title, const QString& message);
+
+signals:
+    void urlTextChanged();
+    void selectedFormatChanged();
+    void selectedVideoQualityChanged();
+    void selectedMp3QualityChanged();
+    void outputPathChanged();
+    void downloadProgressChanged();
+    void isDownloadingChanged();
+    void downloadPlaylistsChanged();
+
+private:
+    QCoro::Task<> runDownload(int run);
+    void finishDownload(const std::optional<QString>& failure);
+    void setDownloadProgress(double value);
+    void setIsDownloading(bool value);
+
+    Dialogs& dialogs;
+    QString url;
+    QString format = "MP3";
+    QString videoQuality = "1080p";
+    QString audioQuality = "192k";
+    QString output;
+    LogModel* logModel;
+    double progress = 0.0;
+    bool downloading = false;
+    bool playlists = false;
+    FileManagerHelper fileManager;
+    YtdlpManager ytdlpManager;
+    std::shared_ptr<ToolInstaller> appUpdater;
+    // Numbers the downloads, so that a stopped run ending late cannot end the next one.
+    int currentRun = 0;
+};

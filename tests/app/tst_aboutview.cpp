@@ -1,0 +1,127 @@
+#include "RecordingDialogs.h"
+#include "Renders.h"
+#include "TestHome.h"
+#include "app/AboutView.h"
+#include "app/FeatureRow.h"
+#include "single/LogoImage.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+class TestAboutView : public QObject {
+    Q_OBJECT
+    RecordingDialogs dialogs;
+
+    QPushButton* button(AboutView& view, const QString& text) {
+        for (QPushButton* candidate : view.findChildren<QPushButton*>()) {
+            if (candidate->text() == text)
+                return candidate;
+        }
+        qFatal("no button %s", qPrintable(text));
+    }
+
+    QStringList labelTexts(AboutView& view) {
+        QStringList texts;
+        for (QLabel* label : view.findChildren<QLabel*>())
+            texts << label->text();
+        return texts;
+    }
+
+private slots:
+    void init() { dialogs = RecordingDialogs(); }
+
+    void showsVersionAndBuildOfThisBuild() {
+        AboutView view(&dialogs);
+        const QStringList texts = labelTexts(view);
+        QVERIFY(texts.contains("Version " + AboutView::versionText()));
+        QVERIFY(texts.contains("Build " + AboutView::buildText()));
+        QCOMPARE(AboutView::versionText(), QStringLiteral(MORVI_VERSION));
+        QCOMPARE(AboutView::buildText(), QStringLiteral(MORVI_BUILD_NUMBER));
+        QCOMPARE(view.size(), QSize(500, 700));
+    }
+
+    void missingValuesFallBack_data() {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("absent") << QString() << "1.0.0";
+        QTest::newRow("empty") << ""
+                               << "1.0.0";
+        QTest::newRow("blank") << "  "
+                               << "1.0.0";
+        QTest::newRow("given") << "2.4.1"
+                               << "2.4.1";
+    }
+
+    void missingValuesFallBack() {
+        QFETCH(QString, value);
+        QFETCH(QString, expected);
+        QCOMPARE(AboutView::orFallback(value, "1.0.0"), expected);
+    }
+
+    void listsTheFeaturesInOrder() {
+        AboutView view(&dialogs);
+        QStringList rows;
+        for (FeatureRow* row : view.findChildren<FeatureRow*>())
+            rows << row->icon() + " | " + row->text();
+        QCOMPARE(rows, (QStringList{"arrow.down.circle | Download YouTube videos in MP4 format",
+                                    "music.note | Extract audio in MP3 and M4A formats",
+                                    "list.bullet | Bulk download multiple videos",
+                                    "scissors | Cut and trim media files",
+                                    "gear | Customizable quality settings",
+                                    "folder | Choose output directory"}));
+        QVERIFY(labelTexts(view).contains("Features"));
+    }
+
+    void buttonsOpenTheMakersPages() {
+        AboutView view(&dialogs);
+        view.show();
+        const QString site = MORVI_WEBSITE;
+        for (const char* text : {"Visit Website", "Support", "Support", "Privacy Policy"})
+            QTest::mouseClick(button(view, text), Qt::LeftButton);
+        QCOMPARE(dialogs.openedUrls,
+                 (QList<QUrl>{QUrl(site), QUrl(site + "/contact/"), QUrl(site + "/contact/"),
+                              QUrl(site + "/privacy-policy/")}));
+        QVERIFY(view.isVisible());
+    }
+
+    void pageUrl_data() {
+        QTest::addColumn<QString>("site");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QUrl>("expected");
+        QTest::newRow("home") << "https://example.org"
+                              << "" << QUrl("https://example.org");
+        QTest::newRow("contact") << "https://example.org"
+                                 << "/contact/" << QUrl("https://example.org/contact/");
+        QTest::newRow("site with closing slash")
+            << "https://example.org/"
+            << "/privacy-policy/" << QUrl("https://example.org/privacy-policy/");
+        QTest::newRow("no site") << ""
+                                 << "/contact/" << QUrl();
+        QTest::newRow("no address at all") << "example"
+                                           << "/contact/" << QUrl();
+        QTest::newRow("broken") << "https://exa mple.org"
+                                << "" << QUrl();
+    }
+
+    void pageUrl() {
+        QFETCH(QString, site);
+        QFETCH(QString, path);
+        QFETCH(QUrl, expected);
+        QCOMPARE(AboutView::pageUrl(site, path), expected);
+    }
+
+    void rendersInBothAppearances() {
+        AboutView view(&dialogs);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        auto* logo = view.findChild<LogoImage*>();
+        QCOMPARE(logo->imageName(), "Logo");
+        QVERIFY(Renders::save(view, "about-light"));
+        view.setPalette(Renders::darkPalette());
+        QCOMPARE(logo->imageName(), "LogoDark");
+        QVERIFY(Renders::save(view, "about-dark"));
+    }
+};
+
+MORVI_TEST_MAIN(TestAboutView)
+#include "tst_aboutview.moc"

@@ -1,0 +1,137 @@
+#include "FakeToolInstaller.h"
+#include "TestHome.h"
+#include "app/AboutView.h"
+#include "app/MorviApp.h"
+#include "single/LogModel.h"
+#include "single/MainWindowView.h"
+#include "single/MainWindowViewModel.h"
+
+#include <QPushButton>
+
+class TestMorviApp : public QObject {
+    Q_OBJECT
+    std::unique_ptr<MorviApp> app;
+    QList<std::shared_ptr<FakeToolInstaller>> installers;
+    int installersMade = 0;
+
+    static void closeAndDelete(QWidget* window) {
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+private slots:
+    void init() {
+        installersMade = 0;
+        app = std::make_unique<MorviApp>([this] {
+            ++installersMade;
+            installers << std::make_shared<FakeToolInstaller>();
+            return installers.last();
+        });
+    }
+
+    // Tool checks outlive their windows; each runs to its end before the next test.
+    void cleanup() {
+        app.reset();
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return std::all_of(installers.begin(), installers.end(), [](const auto& installer) {
+                    return installer->finished.size() == installer->calls.size();
+                });
+            },
+            5000));
+        installers.clear();
+    }
+
+    void launchShowsTheMainWindow() {
+        MainWindowView* main = app->showMainWindow();
+        QVERIFY(main->isVisible());
+        QCOMPARE(main->windowTitle(), "Morvi");
+        QVERIFY(!main->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QCOMPARE(installersMade, 1);
+        QVERIFY(QTest::qWaitFor(
+            [&] { return main->viewModel()->logMessages()->entries().size() == 5; }, 5000));
+        QCOMPARE(QApplication::applicationName(), "Morvi");
+        QCOMPARE(QApplication::organizationName(), "Velnor");
+    }
+
+    void opensEachKindByItsIdentifier_data() {
+        QTest::addColumn<QString>("identifier");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("queue") << "bulk-download"
+                               << "Bulk Download";
+        QTest::newRow("cutter") << "media-cutter"
+                                << "Media Cutter";
+        QTest::newRow("about") << "about"
+                               << "About";
+    }
+
+    void opensEachKindByItsIdentifier() {
+        QFETCH(QString, identifier);
+        QFETCH(QString, title);
+        QWidget* window = app->openWindow(identifier);
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        QVERIFY(window->isWindow());
+        QCOMPARE(window->windowTitle(), title);
+        QCOMPARE(app->window(identifier), window);
+
+        // A second request brings the same window forward instead of making another.
+        window->showMinimized();
+        QCOMPARE(app->openWindow(identifier), window);
+        QVERIFY(!window->isMinimized());
+        QVERIFY(window->isVisible());
+
+        // Once closed, the next request makes a new window with fresh content.
+        QPointer<QWidget> closed = window;
+        closeAndDelete(window);
+        QVERIFY(closed.isNull());
+        QCOMPARE(app->window(identifier), nullptr);
+        QWidget* reopened = app->openWindow(identifier);
+        QVERIFY(reopened);
+        QVERIFY(reopened->isVisible());
+    }
+
+    void unknownIdentifierOpensNothing() {
+        QCOMPARE(app->openWindow("Bulk-Download"), nullptr);
+        QCOMPARE(app->openWindow(""), nullptr);
+        QCOMPARE(QApplication::topLevelWidgets().size(), 0);
+    }
+
+    void queueWindowIsNeverSmallerThan800By800() {
+        QWidget* queue = app->openWindow("bulk-download");
+        queue->resize(300, 200);
+        QVERIFY(queue->width() >= 800);
+        QVERIFY(queue->height() >= 800);
+        QVERIFY(queue->minimumWidth() >= 800);
+        QVERIFY(queue->minimumHeight() >= 800);
+    }
+
+    void mainWindowButtonsOpenTheirWindows() {
+        MainWindowView* main = app->showMainWindow();
+        for (QPushButton* button : main->findChildren<QPushButton*>()) {
+            if (button->text() == "About")
+                QTest::mouseClick(button, Qt::LeftButton);
+        }
+        QVERIFY(qobject_cast<AboutView*>(app->window("about")));
+    }
+
+    void reopenedMainWindowHasAFreshController() {
+        MainWindowView* first = app->showMainWindow();
+        first->viewModel()->setUrlText("https://youtu.be/abc");
+        closeAndDelete(first);
+        MainWindowView* second = app->showMainWindow();
+        QCOMPARE(second->viewModel()->urlText(), QString());
+        QCOMPARE(installersMade, 2);
+    }
+
+    void endingTheApplicationClosesItsWindows() {
+        QPointer<QWidget> main = app->showMainWindow();
+        QPointer<QWidget> about = app->openWindow("about");
+        app.reset();
+        QVERIFY(main.isNull());
+        QVERIFY(about.isNull());
+    }
+};
+
+MORVI_TEST_MAIN(TestMorviApp)
+#include "tst_morviapp.moc"

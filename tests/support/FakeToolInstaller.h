@@ -1,0 +1,39 @@
+#pragma once
+
+#include "single/ToolInstaller.h"
+
+#include <QCoroTimer>
+#include <QStringList>
+#include <chrono>
+
+// Stands in for the tool installer: each operation waits a moment, as a real one
+// would, then reports the lines the real one reports on success. Nothing is fetched.
+class FakeToolInstaller : public ToolInstaller {
+public:
+    QCoro::Task<> downloadYtDlp(LogHandler logHandler) override {
+        return run("downloadYtDlp", logHandler, {"Plugin 1 downloaded successfully."});
+    }
+    QCoro::Task<> updateYtDlp(LogHandler logHandler) override {
+        return run("updateYtDlp", logHandler,
+                   {"Updating plugin 1...", "Plugin 1 update completed."});
+    }
+    QCoro::Task<> downloadFFmpeg(LogHandler logHandler) override {
+        return run("downloadFFmpeg", logHandler,
+                   {"Extracting plugin 2...", "Plugin 2 downloaded successfully.",
+                    "Downloading plugin 3...", "Plugin 3 downloaded successfully."});
+    }
+
+    // The operations called, in order, and those that ran to their end.
+    QStringList calls, finished;
+    std::chrono::milliseconds delay{5};
+
+private:
+    QCoro::Task<> run(QString name, LogHandler logHandler, QStringList lines) {
+        calls << name;
+        for (const QString& line : lines) {
+            co_await QCoro::sleepFor(delay);
+            logHandler(line);
+        }
+        finished << name;
+    }
+};
