@@ -1,6 +1,6 @@
 #pragma once
 
-#include "single/ToolInstaller.h"
+#include "tools/ToolInstaller.h"
 
 // The tool check's installer for measurements: fetches nothing, so that the figures
 // do not depend on a network.

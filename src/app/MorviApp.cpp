@@ -2,7 +2,7 @@
 
 #include "AboutView.h"
 #include "single/MainWindowView.h"
-#include "single/ToolInstaller.h"
+#include "tools/ToolInstaller.h"
 
 #include <QApplication>
 #include <QIcon>

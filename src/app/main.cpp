@@ -1,11 +1,11 @@
 #include "MorviApp.h"
-#include "PendingToolInstaller.h"
+#include "tools/AppUpdater.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    MorviApp morvi([] { return std::make_shared<PendingToolInstaller>(); });
+    MorviApp morvi([] { return std::make_shared<AppUpdater>(); });
     morvi.showMainWindow();
     return application.exec();
 }

@@ -4,7 +4,7 @@
 #include "LogoImage.h"
 #include "MainWindowViewModel.h"
 #include "SymbolButton.h"
-#include "ToolInstaller.h"
+#include "tools/ToolInstaller.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/StandardFolders.h"
 #include "platform/UserFacingError.h"
+#include "tools/ToolCheck.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -106,25 +107,8 @@ void MainWindowViewModel::chooseOutputFolder() {
 }
 
 QCoro::Task<> MainWindowViewModel::checkForUpdates() {
-    // Only locals from here on: the window may close while the installer works.
-    const ToolInstaller::LogHandler report = weakLog(this);
-    const std::shared_ptr<ToolInstaller> installer = appUpdater;
-    const QString ytDlpPath = fileManager.ytDlpPath;
-    const QString ffmpegPath = fileManager.ffmpegPath;
-
-    report("Checking for updates...");
-    report("Checking and installing necessary plugins...");
-    if (!QFileInfo::exists(ytDlpPath)) {
-        report("Downloading plugin 1...");
-        co_await installer->downloadYtDlp(report);
-    } else {
-        co_await installer->updateYtDlp(report);
-    }
-    if (!QFileInfo::exists(ffmpegPath)) {
-        report("Downloading plugin 2...");
-        co_await installer->downloadFFmpeg(report);
-    }
-    report("Update check completed.");
+    // The check shares the installer, so it may outlive this controller's window.
+    return ToolCheck::run(appUpdater, weakLog(this));
 }
 
 void MainWindowViewModel::startDownload() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ToolInstaller.h"
+#include "tools/ToolInstaller.h"
 #include "engine/YtdlpManager.h"
 #include "tools/FileManagerHelper.h"
 

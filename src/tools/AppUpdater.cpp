@@ -157,15 +157,15 @@ QCoro::Task<> installConverter(ToolEndpoints endpoints, FileManagerHelper files,
 AppUpdater::AppUpdater(ToolEndpoints endpoints)
     : endpoints(std::move(endpoints)) {}
 
-QCoro::Task<> AppUpdater::downloadYtDlp(LogHandler logHandler) const {
+QCoro::Task<> AppUpdater::downloadYtDlp(LogHandler logHandler) {
     return installYtDlp(endpoints.ytDlp, fileManager.ytDlpPath, std::move(logHandler));
 }
 
-QCoro::Task<> AppUpdater::updateYtDlp(LogHandler logHandler) const {
+QCoro::Task<> AppUpdater::updateYtDlp(LogHandler logHandler) {
     return runSelfUpdate(fileManager.ytDlpPath, std::move(logHandler));
 }
 
-QCoro::Task<> AppUpdater::downloadFFmpeg(LogHandler logHandler) const {
+QCoro::Task<> AppUpdater::downloadFFmpeg(LogHandler logHandler) {
     return installConverter(endpoints, fileManager, std::move(logHandler));
 }
 

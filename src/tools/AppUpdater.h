@@ -2,9 +2,7 @@
 
 #include "FileManagerHelper.h"
 #include "ToolEndpoints.h"
-
-#include <QCoroTask>
-#include <functional>
+#include "ToolInstaller.h"
 
 // Puts the downloader, the converter and the probe tool into the tools folder and runs the
 // downloader's self-update. The operations report only through their log callback, on the
@@ -13,18 +11,16 @@
 //
 // Each operation works on copies of the addresses and paths it needs, so it runs to its end
 // even when the installer is destroyed meanwhile. The installer itself is a small value.
-class AppUpdater {
+class AppUpdater : public ToolInstaller {
 public:
-    using LogHandler = std::function<void(const QString&)>;
-
     explicit AppUpdater(ToolEndpoints endpoints = ToolEndpoints::forThisMachine());
 
     // Installs the downloader at fileManager.ytDlpPath.
-    QCoro::Task<> downloadYtDlp(LogHandler logHandler) const;
+    QCoro::Task<> downloadYtDlp(LogHandler logHandler) override;
     // Runs the installed downloader with "--update".
-    QCoro::Task<> updateYtDlp(LogHandler logHandler) const;
+    QCoro::Task<> updateYtDlp(LogHandler logHandler) override;
     // Installs the converter, then the probe tool, from their archives.
-    QCoro::Task<> downloadFFmpeg(LogHandler logHandler) const;
+    QCoro::Task<> downloadFFmpeg(LogHandler logHandler) override;
 
     // Unpacks the archive into destination, overwriting; throws ExitStatusError
     // ("UnzipError", status) or LaunchError.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "single/ToolInstaller.h"
+#include "tools/ToolInstaller.h"
 
 #include <QCoroTimer>
 #include <QStringList>

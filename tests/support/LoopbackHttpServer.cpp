@@ -39,22 +39,41 @@ QUrl LoopbackHttpServer::url(const QString& path) const {
 
 void LoopbackHttpServer::serve(const QString& path, const QByteArray& body, int status,
                                const QByteArray& contentType) {
-    responses.insert(path, {status, body, body.size(), {}, contentType});
+    Response response;
+    response.status = status;
+    response.body = body;
+    response.bytesSent = body.size();
+    response.contentType = contentType;
+    responses.insert(path, response);
 }
 
 void LoopbackHttpServer::serveSlowly(const QString& path, const QByteArray& body,
                                      const QByteArray& contentType, qsizetype bytesPerTick,
                                      int tickMs) {
-    responses.insert(path, {200, body, body.size(), {}, contentType, bytesPerTick, tickMs});
+    Response response;
+    response.status = 200;
+    response.body = body;
+    response.bytesSent = body.size();
+    response.contentType = contentType;
+    response.bytesPerTick = bytesPerTick;
+    response.tickMs = tickMs;
+    responses.insert(path, response);
 }
 
 void LoopbackHttpServer::serveCutOff(const QString& path, const QByteArray& body,
                                      qsizetype bytesSent) {
-    responses.insert(path, {200, body, bytesSent, {}});
+    Response response;
+    response.status = 200;
+    response.body = body;
+    response.bytesSent = bytesSent;
+    responses.insert(path, response);
 }
 
 void LoopbackHttpServer::redirect(const QString& path, const QUrl& target, int status) {
-    responses.insert(path, {status, {}, 0, target.toEncoded()});
+    Response response;
+    response.status = status;
+    response.location = target.toEncoded();
+    responses.insert(path, response);
 }
 
 void LoopbackHttpServer::readRequest(QTcpSocket* socket) {

@@ -2,6 +2,7 @@
 #include "LoopbackHttpServer.h"
 #include "StoredZip.h"
 #include "TestHome.h"
+#include "tools/AppUpdater.h"
 #include "tools/ToolCheck.h"
 
 #include <QDir>
@@ -36,9 +37,10 @@ class TestToolCheck : public QObject {
     // Where the release download redirects to: another origin, as on the real service.
     std::unique_ptr<LoopbackHttpServer> assetServer;
 
-    AppUpdater updater() const {
-        return AppUpdater({server->url("/releases/latest/download/yt-dlp_linux"),
-                           server->url("/ffmpeg.zip"), server->url("/ffprobe.zip")});
+    std::shared_ptr<AppUpdater> updater() const {
+        return std::make_shared<AppUpdater>(
+            ToolEndpoints{server->url("/releases/latest/download/yt-dlp_linux"),
+                          server->url("/ffmpeg.zip"), server->url("/ffprobe.zip")});
     }
     QStringList runCheck() {
         return collectLog([this](LogCallback log) { return ToolCheck::run(updater(), log); });
@@ -144,8 +146,8 @@ private slots:
     void checkOutlivesTheInstallerItWasGiven() {
         serveAllTools();
         QStringList lines;
-        auto installer = std::make_unique<AppUpdater>(updater());
-        auto check = ToolCheck::run(*installer, [&](const QString& line) { lines << line; });
+        auto installer = updater();
+        auto check = ToolCheck::run(installer, [&](const QString& line) { lines << line; });
         installer.reset();
         QCoro::waitFor(check);
         QCOMPARE(lines.size(), 10);
