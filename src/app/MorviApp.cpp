@@ -1,24 +1,13 @@
 #include "MorviApp.h"
 
 #include "AboutView.h"
+#include "cutter/MediaCutterView.h"
+#include "queue/BulkDownloadView.h"
 #include "single/MainWindowView.h"
 #include "tools/ToolInstaller.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QLabel>
-
-namespace {
-
-// Stands in for a window whose content is built elsewhere and not wired in yet.
-QWidget* notAvailableYet(const QString& title) {
-    auto* label = new QLabel(title + " is not available in this version yet.");
-    label->setAlignment(Qt::AlignCenter);
-    label->resize(600, 400);
-    return label;
-}
-
-} // namespace
 
 MorviApp::MorviApp(InstallerFactory makeInstaller, QObject* parent)
     : QObject(parent)
@@ -34,12 +23,12 @@ MorviApp::MorviApp(InstallerFactory makeInstaller, QObject* parent)
         {"bulk-download",
          {"Bulk Download", QSize(800, 800),
           [] {
-              return notAvailableYet("Bulk Download");
+              return new BulkDownloadView;
           }}},
         {"media-cutter",
          {"Media Cutter", QSize(),
           [] {
-              return notAvailableYet("Media Cutter");
+              return new MediaCutterView;
           }}},
         {"about",
          {"About", QSize(),

@@ -93,9 +93,10 @@ QIcon spinnerFrame(int step, const QColor& colour) {
 
 } // namespace
 
-MediaCutterView::MediaCutterView(Dialogs& dialogs, QWidget* parent)
+MediaCutterView::MediaCutterView(Dialogs* dialogs, QWidget* parent)
     : QWidget(parent)
-    , model(new MediaCutterViewModel(dialogs, this)) {
+    , widgetDialogs(this)
+    , model(new MediaCutterViewModel(dialogs ? *dialogs : widgetDialogs, this)) {
     setMinimumSize(600, 700);
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(20);

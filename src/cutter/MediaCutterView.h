@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WidgetDialogs.h"
+
 #include <QTimer>
 #include <QWidget>
 
@@ -15,7 +17,8 @@ class QPushButton;
 class MediaCutterView : public QWidget {
     Q_OBJECT
 public:
-    explicit MediaCutterView(Dialogs& dialogs, QWidget* parent = nullptr);
+    // Without dialogs of its own choosing (tests pass a stand-in), the window shows real ones.
+    explicit MediaCutterView(Dialogs* dialogs = nullptr, QWidget* parent = nullptr);
 
     MediaCutterViewModel& viewModel() const { return *model; }
 
@@ -36,6 +39,7 @@ private:
     void showProgress();
     void turnSpinner();
 
+    WidgetDialogs widgetDialogs;
     MediaCutterViewModel* model;
     QWidget* informationBlock = nullptr;
     QLabel* durationLine = nullptr;

@@ -84,9 +84,10 @@ QHBoxLayout* centredRow(std::initializer_list<QPushButton*> buttons) {
 
 } // namespace
 
-BulkDownloadView::BulkDownloadView(Dialogs& dialogs, QWidget* parent)
+BulkDownloadView::BulkDownloadView(Dialogs* dialogs, QWidget* parent)
     : QWidget(parent)
-    , model(new BulkDownloadViewModel(dialogs, this)) {
+    , widgetDialogs(this)
+    , model(new BulkDownloadViewModel(dialogs ? *dialogs : widgetDialogs, this)) {
     setMinimumSize(800, 600);
     auto* content = new QVBoxLayout(this);
     content->setSpacing(sectionSpacing);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WidgetDialogs.h"
+
 #include <QSet>
 #include <QUuid>
 #include <QWidget>
@@ -21,7 +23,8 @@ class QTableView;
 class BulkDownloadView : public QWidget {
     Q_OBJECT
 public:
-    explicit BulkDownloadView(Dialogs& dialogs, QWidget* parent = nullptr);
+    // Without dialogs of its own choosing (tests pass a stand-in), the window shows real ones.
+    explicit BulkDownloadView(Dialogs* dialogs = nullptr, QWidget* parent = nullptr);
     // A batch that still runs keeps the controller alive until it ends.
     ~BulkDownloadView() override;
 
@@ -45,6 +48,7 @@ private:
     void updateEnabledStates();
     QSet<QUuid> tableSelection() const;
 
+    WidgetDialogs widgetDialogs;
     BulkDownloadViewModel* model;
     QLabel* queueHeading = nullptr;
     QPlainTextEdit* urlsEditor = nullptr;

@@ -50,7 +50,7 @@ private slots:
     }
 
     void informationBlockFollowsTheChosenFile() {
-        MediaCutterView view(dialogs);
+        MediaCutterView view(&dialogs);
         view.show();
         QVERIFY(!shown(view, "informationBlock"));
         QLineEdit* file = part<QLineEdit>(view, "fileField");
@@ -72,7 +72,7 @@ private slots:
     }
 
     void cutButtonRules() {
-        MediaCutterView view(dialogs);
+        MediaCutterView view(&dialogs);
         MediaCutterViewModel& cutter = view.viewModel();
         QPushButton* cut = part<QPushButton>(view, "cutButton");
         QCOMPARE(cut->text(), "Cut Media");
@@ -100,7 +100,7 @@ private slots:
     void whileCutting() {
         FakeTools::configure({{"FAKE_FFMPEG_STDERR", "size= 1kB time=00:00:09.99 bitrate=1k\\r"},
                               {"FAKE_FFMPEG_SLEEP", "1"}});
-        MediaCutterView view(dialogs);
+        MediaCutterView view(&dialogs);
         view.show();
         MediaCutterViewModel& cutter = view.viewModel();
         cutter.setSelectedFilePath("/media/in.mp4");
@@ -124,7 +124,7 @@ private slots:
     void movEntryStoresMov() {
         const QString argsFile = QDir::homePath() + "/ffmpeg-args";
         FakeTools::configure({{"FAKE_FFMPEG_ARGS_FILE", argsFile}});
-        MediaCutterView view(dialogs);
+        MediaCutterView view(&dialogs);
         view.show();
         MediaCutterViewModel& cutter = view.viewModel();
         QComboBox* picker = part<QComboBox>(view, "formatPicker");
@@ -147,7 +147,7 @@ private slots:
     }
 
     void rendersWithAFileChosen() {
-        MediaCutterView view(dialogs);
+        MediaCutterView view(&dialogs);
         view.resize(600, 760);
         view.show();
         chooseFile(view, media + "/long.wav");

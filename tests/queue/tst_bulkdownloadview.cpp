@@ -98,7 +98,7 @@ private slots:
     }
 
     void freshWindowShowsItsSectionsAndRules() {
-        BulkDownloadView view(dialogs);
+        BulkDownloadView view(&dialogs);
         QCOMPARE(view.minimumSize(), QSize(800, 600));
         const QStringList texts = labels(view);
         for (const char* expected : {"Bulk Download", "Add URLs (one per line):", "Format:",
@@ -112,7 +112,7 @@ private slots:
     }
 
     void addingFromTheTextBox() {
-        BulkDownloadView view(dialogs);
+        BulkDownloadView view(&dialogs);
         auto* editor = view.findChild<QPlainTextEdit*>();
         editor->setPlainText("  \n\t \n");
         QVERIFY(!button(view, "Add URLs to Queue")->isEnabled());
@@ -134,7 +134,7 @@ private slots:
         QVERIFY(list.open(QIODevice::WriteOnly));
         list.write("https://youtu.be/from-file\n");
         list.close();
-        BulkDownloadView view(dialogs);
+        BulkDownloadView view(&dialogs);
         dialogs.fileAnswers << file;
         QTest::mouseClick(button(view, "Add URLs from File"), Qt::LeftButton);
         QCOMPARE(view.findChild<QPlainTextEdit*>()->toPlainText(), "https://youtu.be/from-file\n");
@@ -173,7 +173,7 @@ private slots:
         QFETCH(QList<int>, selected);
         QFETCH(QStringList, enabled);
         storeItems(items);
-        BulkDownloadView view(dialogs);
+        BulkDownloadView view(&dialogs);
         selectRows(view, selected);
         QCOMPARE(enabledButtons(view), enabled);
     }
@@ -183,7 +183,7 @@ private slots:
         FakeTools::configure({{"FAKE_ARGS_FILE", argsFile}, {"FAKE_SLEEP", "30"}});
         storeItems({item("https://youtu.be/done", DownloadStatus::completed, 100),
                     item("https://youtu.be/slow")});
-        BulkDownloadView view(dialogs);
+        BulkDownloadView view(&dialogs);
         QTest::mouseClick(button(view, "Start All Downloads"), Qt::LeftButton);
         QVERIFY(QTest::qWaitFor([&] { return QFile::exists(argsFile); }));
         view.findChild<QPlainTextEdit*>()->setPlainText("https://youtu.be/more");
@@ -211,7 +211,7 @@ private slots:
     }
 
     void formatPickerSwitchesTheQualityPicker() {
-        BulkDownloadView view(dialogs);
+        BulkDownloadView view(&dialogs);
         BulkDownloadViewModel* vm = view.viewModel();
         auto* quality = view.findChild<QComboBox*>();
         QCOMPARE(quality->accessibleName(), "Audio Quality");
@@ -245,7 +245,7 @@ private slots:
             {item("https://youtu.be/video", DownloadStatus::failed, 42.7, "MP4", "720p", "64k"),
              item("https://youtu.be/audio", DownloadStatus::completed, 100, "M4A", "720p", "64k"),
              item("https://youtu.be/new")});
-        BulkDownloadView view(dialogs);
+        BulkDownloadView view(&dialogs);
         auto* table = view.findChild<QTableView*>();
         const QAbstractItemModel* model = table->model();
         QStringList titles;
@@ -275,7 +275,7 @@ private slots:
         for (const DownloadStatus status : allDownloadStatuses)
             items << item("https://youtu.be/" + rawValue(status), status);
         storeItems(items);
-        BulkDownloadView view(dialogs);
+        BulkDownloadView view(&dialogs);
         const QAbstractItemModel* model = view.findChild<QTableView*>()->model();
         QList<QColor> colours;
         for (int r = 0; r < 5; ++r)
@@ -288,7 +288,7 @@ private slots:
     void progressCellDrawsABarOnlyWhileDownloading() {
         storeItems({item("https://youtu.be/a", DownloadStatus::downloading, 50),
                     item("https://youtu.be/b", DownloadStatus::cancelled, 50)});
-        BulkDownloadView view(dialogs);
+        BulkDownloadView view(&dialogs);
         const QAbstractItemModel* model = view.findChild<QTableView*>()->model();
         BulkDownloadProgressDelegate delegate;
         const auto paint = [&](int row) {
@@ -322,7 +322,7 @@ private slots:
     void selectionIsKeptTwoWays() {
         storeItems(
             {item("https://youtu.be/a"), item("https://youtu.be/b"), item("https://youtu.be/c")});
-        BulkDownloadView view(dialogs);
+        BulkDownloadView view(&dialogs);
         BulkDownloadViewModel* vm = view.viewModel();
         const QList<BulkDownloadItem> items = vm->downloadItems();
         selectRows(view, {0, 2});
@@ -343,7 +343,7 @@ private slots:
         FakeTools::install();
         FakeTools::configure({{"FAKE_ARGS_FILE", argsFile}, {"FAKE_SLEEP", "1"}});
         storeItems({item("https://youtu.be/a")});
-        auto* view = new BulkDownloadView(dialogs);
+        auto* view = new BulkDownloadView(&dialogs);
         QPointer<BulkDownloadViewModel> vm = view->viewModel();
         QTest::mouseClick(button(*view, "Start All Downloads"), Qt::LeftButton);
         QVERIFY(QTest::qWaitFor([&] { return QFile::exists(argsFile); }));
@@ -362,7 +362,7 @@ private slots:
                          "1080p", "256k"),
                     item("https://youtu.be/failed", DownloadStatus::failed),
                     item("https://youtu.be/cancelled", DownloadStatus::cancelled, 0, "MP4")});
-        BulkDownloadView view(dialogs);
+        BulkDownloadView view(&dialogs);
         view.viewModel()->setUrlsText("https://youtu.be/next-one\n");
         view.resize(900, 760);
         view.show();
