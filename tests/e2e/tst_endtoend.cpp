@@ -5,6 +5,7 @@
 #include "TestHome.h"
 #include "TestMedia.h"
 #include "cutter/MediaCutterViewModel.h"
+#include "engine/YtdlpManager.h"
 #include "queue/BulkDownloadViewModel.h"
 #include "single/LogModel.h"
 #include "single/MainWindowViewModel.h"
@@ -18,6 +19,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
 
@@ -35,9 +37,9 @@ struct Probe {
 // What Debian's ffprobe says of a file: its container, its streams' kinds, the video height.
 Probe probe(const QString& path) {
     QProcess ffprobe;
-    ffprobe.start("/usr/bin/ffprobe", {"-v", "error", "-show_entries",
-                                       "stream=codec_type,height:format=format_name,duration",
-                                       "-of", "json", path});
+    ffprobe.start("/usr/bin/ffprobe",
+                  {"-v", "error", "-show_entries",
+                   "stream=codec_type,height:format=format_name,duration", "-of", "json", path});
     ffprobe.waitForFinished(30000);
     const QJsonObject root = QJsonDocument::fromJson(ffprobe.readAllStandardOutput()).object();
     Probe result;
@@ -68,6 +70,41 @@ QList<qint64> processesWorkingIn(const QString& folder) {
     return pids;
 }
 
+struct SingleRun {
+    QStringList log;
+    QList<double> progress;
+    QList<RecordingDialogs::Alert> alerts;
+    QStringList files;
+};
+
+// One download through the main window's controller, as the window starts it.
+SingleRun downloadThroughMainWindow(const QString& url, const QString& format,
+                                    const QString& videoQuality, const QString& folder) {
+    RecordingDialogs dialogs;
+    MainWindowViewModel controller(dialogs, std::make_shared<AppUpdater>());
+    SingleRun run;
+    QObject::connect(&controller, &MainWindowViewModel::downloadProgressChanged,
+                     [&] { run.progress << controller.downloadProgress(); });
+    controller.setUrlText(url);
+    controller.setSelectedFormat(format);
+    controller.setSelectedVideoQuality(videoQuality);
+    controller.setOutputPath(folder);
+    controller.startDownload();
+    const bool ended =
+        QTest::qWaitFor([&] { return !controller.isDownloading(); }, downloadTimeoutMs);
+    run.log = controller.logMessages()->entries();
+    if (!ended)
+        run.log << "the download did not end";
+    run.alerts = dialogs.alerts;
+    run.files = filesIn(folder);
+    return run;
+}
+
+double median(QList<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
 } // namespace
 
 class TestEndToEnd : public QObject {
@@ -88,9 +125,8 @@ class TestEndToEnd : public QObject {
     }
 
     void serveSite() {
-        const QHash<QString, QByteArray> types{{"mp4", "video/mp4"},
-                                               {"mpd", "application/dash+xml"},
-                                               {"m4s", "video/iso.segment"}};
+        const QHash<QString, QByteArray> types{
+            {"mp4", "video/mp4"}, {"mpd", "application/dash+xml"}, {"m4s", "video/iso.segment"}};
         for (const QString& name : QDir(site.path()).entryList(QDir::Files)) {
             QFile file(site.filePath(name));
             QVERIFY(file.open(QIODevice::ReadOnly));
@@ -105,20 +141,224 @@ private slots:
         QVERIFY(TestMedia::make(site.filePath("plain.mp4"),
                                 {"-f", "lavfi", "-i", "testsrc=size=640x360:rate=25:duration=4",
                                  "-f", "lavfi", "-i", "sine=frequency=440:duration=4", "-c:v",
-                                 "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p", "-c:a",
-                                 "aac", "-shortest"}));
-        QVERIFY(TestMedia::make(
-            site.filePath("stream.mpd"),
-            {"-f", "lavfi", "-i", "testsrc=size=1280x720:rate=25:duration=4", "-f", "lavfi", "-i",
-             "sine=duration=4", "-map", "0:v", "-map", "0:v", "-map", "1:a", "-c:v", "libx264",
-             "-preset", "ultrafast", "-pix_fmt", "yuv420p", "-s:v:0", "640x360", "-s:v:1",
-             "1280x720", "-c:a", "aac", "-f", "dash", "-adaptation_sets",
-             "id=0,streams=v id=1,streams=a"}));
+                                 "libx264", "-preset", "ultrafast", "-g", "25", "-pix_fmt",
+                                 "yuv420p", "-c:a", "aac", "-shortest"}));
+        QVERIFY(TestMedia::make(site.filePath("stream.mpd"),
+                                {"-f",
+                                 "lavfi",
+                                 "-i",
+                                 "testsrc=size=1280x720:rate=25:duration=4",
+                                 "-f",
+                                 "lavfi",
+                                 "-i",
+                                 "sine=duration=4",
+                                 "-map",
+                                 "0:v",
+                                 "-map",
+                                 "0:v",
+                                 "-map",
+                                 "1:a",
+                                 "-c:v",
+                                 "libx264",
+                                 "-preset",
+                                 "ultrafast",
+                                 "-pix_fmt",
+                                 "yuv420p",
+                                 "-s:v:0",
+                                 "640x360",
+                                 "-s:v:1",
+                                 "1280x720",
+                                 "-c:a",
+                                 "aac",
+                                 "-f",
+                                 "dash",
+                                 "-adaptation_sets",
+                                 "id=0,streams=v id=1,streams=a"}));
         serveSite();
         QFile::copy("/usr/bin/yt-dlp", tools.ytDlpPath);
         QFile(tools.ytDlpPath).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
         TestMedia::installConverter();
         QFile::link("/usr/bin/ffprobe", tools.toolsFolderPath + "/ffprobe");
+    }
+    void singleDownload_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("quality");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("container");
+        QTest::addColumn<QStringList>("streams");
+        QTest::addColumn<int>("height");
+        const QStringList audioOnly{"audio"}, videoAndAudio{"video", "audio"};
+        QTest::newRow("MP3") << "MP3"
+                             << "1080p"
+                             << "plain.mp3"
+                             << "mp3" << audioOnly << 0;
+        QTest::newRow("M4A") << "M4A"
+                             << "1080p"
+                             << "plain.m4a"
+                             << "mp4" << audioOnly << 0;
+        QTest::newRow("MP4 Best, one merged format") << "MP4"
+                                                     << "Best"
+                                                     << "plain.mp4"
+                                                     << "mp4" << videoAndAudio << 360;
+        QTest::newRow("MP4 720p, adaptive") << "MP4"
+                                            << "720p"
+                                            << "stream.mp4"
+                                            << "mp4" << videoAndAudio << 720;
+        QTest::newRow("MP4 360p, adaptive") << "MP4"
+                                            << "360p"
+                                            << "stream.mp4"
+                                            << "mp4" << videoAndAudio << 360;
+        QTest::newRow("MP4 Highest Available, adaptive") << "MP4"
+                                                         << "Highest Available"
+                                                         << "stream.mp4"
+                                                         << "mp4" << videoAndAudio << 720;
+    }
+    void singleDownload() {
+        QFETCH(QString, format);
+        QFETCH(QString, quality);
+        QFETCH(QString, file);
+        QFETCH(QString, container);
+        QFETCH(QStringList, streams);
+        QFETCH(int, height);
+        const QString folder = freshFolder(QTest::currentDataTag());
+        const QString url = file.startsWith("stream") ? streamUrl() : plainUrl();
+
+        const SingleRun run = downloadThroughMainWindow(url, format, quality, folder);
+        QVERIFY2(run.alerts.isEmpty(), qPrintable(run.log.join('\n')));
+        QCOMPARE(run.log.last().mid(11), "Download and conversion completed successfully.");
+        QVERIFY(run.log.filter(QRegularExpression("\\[download\\] +100(\\.0)?% of")).size() > 0);
+        QVERIFY(!run.progress.isEmpty());
+        QCOMPARE(run.progress.last(), 100.0);
+        QCOMPARE(run.files, QStringList{file});
+
+        const Probe result = probe(folder + "/" + file);
+        QVERIFY2(result.container.contains(container), qPrintable(result.container));
+        QCOMPARE(result.codecTypes, streams);
+        QCOMPARE(result.height, height);
+    }
+
+    void queueDownloadsOneAfterAnotherAndIsRemembered() {
+        const QString folder = freshFolder("queue");
+        for (const char* name : {"a.mp4", "b.mp4", "c.mp4"}) {
+            QFile file(site.filePath("plain.mp4"));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            server.serve(QString("/") + name, file.readAll(), 200, "video/mp4");
+        }
+        RecordingDialogs dialogs;
+        dialogs.folderAnswers << folder;
+        {
+            BulkDownloadViewModel queue(dialogs);
+            queue.chooseOutputFolder();
+            const QStringList formats{"MP3", "MP4", "M4A"};
+            const QStringList names{"a", "b", "c"};
+            queue.setSelectedVideoQuality("Best");
+            for (int i = 0; i < 3; ++i) {
+                queue.setSelectedFormat(formats[i]);
+                queue.setUrlsText(server.url("/" + names[i] + ".mp4").toString() + "?v=youtu.be");
+                queue.addURLsToQueue();
+            }
+            QCOMPARE(queue.downloadItems().size(), 3);
+            QCoro::waitFor(queue.startAllDownloads());
+            for (const BulkDownloadItem& item : queue.downloadItems()) {
+                QCOMPARE(item.status, DownloadStatus::completed);
+                QCOMPARE(item.progress, 100.0);
+            }
+        }
+        QCOMPARE(filesIn(folder), (QStringList{"a.mp3", "b.mp4", "c.m4a"}));
+
+        BulkDownloadViewModel again(dialogs);
+        QCOMPARE(again.outputPath(), folder);
+        QCOMPARE(again.downloadItems().size(), 3);
+        QCOMPARE(again.downloadItems().at(2).format, QString("M4A"));
+        for (const BulkDownloadItem& item : again.downloadItems())
+            QCOMPARE(item.status, DownloadStatus::completed);
+    }
+
+    void stopEndsTheRealDownloadAndItsProcesses() {
+        QFile file(site.filePath("plain.mp4"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        server.serveSlowly("/slow.mp4", file.readAll(), "video/mp4", 4096, 100);
+        const QString folder = freshFolder("stop");
+        RecordingDialogs dialogs;
+        MainWindowViewModel controller(dialogs, std::make_shared<AppUpdater>());
+        controller.setUrlText(server.url("/slow.mp4").toString() + "?v=youtu.be");
+        controller.setSelectedFormat("MP4");
+        controller.setSelectedVideoQuality("Best");
+        controller.setOutputPath(folder);
+        controller.startDownload();
+        QVERIFY(QTest::qWaitFor([&] { return controller.downloadProgress() > 0; }, 60000));
+        QVERIFY(!processesWorkingIn(folder).isEmpty());
+
+        controller.stopDownload();
+        QVERIFY(!controller.isDownloading());
+        QVERIFY(controller.logMessages()->entries().last().endsWith(
+            "] Download was stopped by the user."));
+        QVERIFY(QTest::qWaitFor([&] { return !dialogs.alerts.isEmpty(); }, 30000));
+        QCOMPARE(dialogs.alerts.first(),
+                 (RecordingDialogs::Alert{"Download Failed",
+                                          "Download failed: Process exited with code 15"}));
+        QVERIFY(controller.logMessages()->entries().last().endsWith(
+            "] Download failed: Download failed: Process exited with code 15"));
+        QVERIFY(QTest::qWaitFor([&] { return processesWorkingIn(folder).isEmpty(); }, 10000));
+    }
+
+    void cutterCutsADownloadedFile() {
+        const QString folder = freshFolder("cut");
+        const SingleRun run = downloadThroughMainWindow(plainUrl(), "MP4", "Best", folder);
+        QCOMPARE(run.files, QStringList{"plain.mp4"});
+
+        RecordingDialogs dialogs;
+        dialogs.fileAnswers << folder + "/plain.mp4";
+        MediaCutterViewModel cutter(dialogs);
+        cutter.chooseMediaFile();
+        QVERIFY(QTest::qWaitFor([&] { return cutter.mediaFormat() == "Video"; }, 10000));
+        cutter.setOutputPath(folder);
+        cutter.setStartTime("00:00:01");
+        cutter.setEndTime("00:00:03");
+        QVERIFY(cutter.canStartCutting());
+        QCoro::waitFor(cutter.startCutting());
+        const QStringList log = cutter.logMessages()->entries();
+        QVERIFY2(log.last().endsWith("] Media cutting completed successfully!"),
+                 qPrintable(log.join('\n')));
+        QCOMPARE(cutter.cuttingProgress(), 100.0);
+
+        const Probe result = probe(folder + "/plain_cut.mp4");
+        QCOMPARE(result.codecTypes, (QStringList{"video", "audio"}));
+        QVERIFY2(std::abs(result.duration - 2.0) < 0.25,
+                 qPrintable(QString::number(result.duration)));
+    }
+
+    // Figures for the release notes, not a pass/fail test: Morvi's own cost on top of the
+    // downloader's for the same download.
+    void wallTimeNextToTheDownloaderAlone() {
+        YtdlpManager engine;
+        QStringList arguments = engine.buildArguments("MP4", "Best", "192k", false);
+        arguments << "--ignore-config"
+                  << "--" << plainUrl();
+        QList<double> direct, throughMorvi;
+        for (int round = 0; round < 5; ++round) {
+            const QString directFolder = freshFolder(QString("direct-%1").arg(round));
+            QProcess tool;
+            tool.setWorkingDirectory(directFolder);
+            tool.setProcessChannelMode(QProcess::MergedChannels);
+            QElapsedTimer timer;
+            timer.start();
+            tool.start(tools.ytDlpPath, arguments);
+            while (!tool.waitForFinished(10))
+                QCoreApplication::processEvents(); // the test's own server answers meanwhile
+            direct << timer.nsecsElapsed() / 1e6;
+            QCOMPARE(tool.exitCode(), 0);
+
+            const QString morviFolder = freshFolder(QString("morvi-%1").arg(round));
+            timer.restart();
+            const SingleRun run = downloadThroughMainWindow(plainUrl(), "MP4", "Best", morviFolder);
+            throughMorvi << timer.nsecsElapsed() / 1e6;
+            QCOMPARE(run.files, QStringList{"plain.mp4"});
+        }
+        qInfo(
+            "one download, median of 5: yt-dlp alone %.0f ms, through Morvi's controller %.0f ms, "
+            "ratio %.3f (target <= 1.02)",
+            median(direct), median(throughMorvi), median(throughMorvi) / median(direct));
     }
 };
 
