@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "platform/MediaProbe.h"
 #include "platform/StandardFolders.h"
+#include "platform/StrictUtf8.h"
 #include "platform/ToolProcess.h"
 #include "single/LogModel.h"
 
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QRegularExpression>
-#include <QStringDecoder>
 #include <algorithm>
 
 namespace {
@@ -21,13 +21,6 @@ const QString mediaFileFilter =
     "Video and audio files (*.mp4 *.m4v *.mov *.mkv *.webm *.avi *.mpg *.mpeg *.ts *.mts "
     "*.m2ts *.flv *.wmv *.3gp *.ogv *.mp3 *.m4a *.aac *.wav *.flac *.ogg *.oga *.opus *.wma "
     "*.aif *.aiff *.mka)";
-
-// A chunk that is not valid UTF-8 is logged as empty text rather than guessed at.
-QString decodeChunk(const QByteArray& bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    return decoder.hasError() ? QString() : text;
-}
 
 // The file name without its last extension; a leading dot does not start one.
 QString withoutLastExtension(const QString& name) {
@@ -230,7 +223,8 @@ QCoro::Task<> MediaCutterViewModel::cutMediaWithFFmpeg(QString inputPath, QStrin
         const QByteArray bytes = converter.readAllStandardError();
         if (bytes.isEmpty() || !self)
             return;
-        const QString text = decodeChunk(bytes);
+        // A chunk that is not valid UTF-8 is logged as empty text rather than guessed at.
+        const QString text = decodeStrictUtf8(bytes).value_or(QString());
         self->addLogMessage(text);
         self->updateProgress(text, cutLength);
     };

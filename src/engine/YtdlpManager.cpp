@@ -1,10 +1,10 @@
 #include "YtdlpManager.h"
 
 #include "YtdlpError.h"
+#include "platform/StrictUtf8.h"
 #include "platform/ToolProcess.h"
 
 #include <QFileInfo>
-#include <QStringDecoder>
 #include <QVarLengthArray>
 #include <array>
 #include <clocale>
@@ -44,13 +44,6 @@ QStringList formatSelector(const QString& videoQuality) {
             return selector.arguments;
     }
     return {"-f", "bestvideo+bestaudio"};
-}
-
-// A chunk that is not valid UTF-8 is logged as empty text rather than guessed at.
-QString decodeChunk(const QByteArray& bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    return decoder.hasError() ? QString() : text;
 }
 
 bool isLineBreak(char16_t c) {
@@ -155,7 +148,8 @@ QCoro::Task<> YtdlpManager::downloadVideo(QString url, QString format, QString v
     const auto deliver = [&](const QByteArray& bytes) {
         if (bytes.isEmpty())
             return;
-        const QString text = decodeChunk(bytes);
+        // A chunk that is not valid UTF-8 is logged as empty text rather than guessed at.
+        const QString text = decodeStrictUtf8(bytes).value_or(QString());
         logHandler(text);
         processOutput(text, progressHandler);
     };

@@ -4,12 +4,12 @@
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 #include "platform/StandardFolders.h"
+#include "platform/StrictUtf8.h"
 #include "platform/UserFacingError.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
-#include <QStringDecoder>
 #include <QTextStream>
 #include <algorithm>
 
@@ -140,13 +140,12 @@ void BulkDownloadViewModel::addURLsFromFile() {
         printLine("Failed to read file: " + file.errorString());
         return;
     }
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
-    if (decoder.hasError()) {
+    const std::optional<QString> text = decodeStrictUtf8(bytes);
+    if (!text) {
         printLine("Failed to read file: the file is not UTF-8 text");
         return;
     }
-    setUrlsText(text);
+    setUrlsText(*text);
 }
 
 void BulkDownloadViewModel::chooseOutputFolder() {

@@ -3,6 +3,7 @@
 #include "DownloadError.h"
 #include "ExitStatusError.h"
 #include "platform/LaunchError.h"
+#include "platform/StrictUtf8.h"
 #include "platform/ToolProcess.h"
 
 #include <QCoroFuture>
@@ -12,7 +13,6 @@
 #include <QNetworkReply>
 #include <QPromise>
 #include <QSaveFile>
-#include <QStringDecoder>
 #include <QThreadPool>
 #include <memory>
 
@@ -95,13 +95,6 @@ QCoro::Task<> runSystemProgram(QString program, QStringList arguments, QString e
         throw ExitStatusError(errorDomain, status);
 }
 
-// Output that is not valid UTF-8 is reported as empty text rather than guessed at.
-QString decodeUtf8(const QByteArray& bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    return decoder.hasError() ? QString() : text;
-}
-
 QCoro::Task<> installYtDlp(QUrl url, QString ytDlpPath, LogHandler log) {
     try {
         co_await fetchInto(url, ytDlpPath);
@@ -128,7 +121,8 @@ QCoro::Task<> runSelfUpdate(QString ytDlpPath, LogHandler log) {
     if (co_await process.exitStatus() == 0)
         log("Plugin 1 update completed.");
     else
-        log("Plugin 1 update failed: " + decodeUtf8(process.readAll()));
+        // Output that is not valid UTF-8 is reported as empty text rather than guessed at.
+        log("Plugin 1 update failed: " + decodeStrictUtf8(process.readAll()).value_or(QString()));
 }
 
 QCoro::Task<> installConverter(ToolEndpoints endpoints, FileManagerHelper files, LogHandler log) {
