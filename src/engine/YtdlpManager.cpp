@@ -78,19 +78,20 @@ std::optional<double> parseNumber(QStringView text) {
     return value;
 }
 
-// The first word of the line that ends in "%" and is a number before it.
+// The first word of the line that ends in "%" and is a number before it. Words are found
+// from their "%" backwards, so the rest of the line is never split.
 std::optional<double> percentageOf(QStringView line) {
-    qsizetype start = 0;
-    while (start <= line.size()) {
-        qsizetype end = start;
-        while (end < line.size() && !isWordBreak(line[end].unicode()))
-            ++end;
-        const QStringView word = line.sliced(start, end - start);
-        if (word.endsWith(u'%')) {
-            if (const auto value = parseNumber(word.chopped(1)))
-                return value;
-        }
-        start = end + 1;
+    for (qsizetype percent = line.indexOf(u'%'); percent >= 0;
+         percent = line.indexOf(u'%', percent + 1)) {
+        const bool endsWord =
+            percent + 1 == line.size() || isWordBreak(line[percent + 1].unicode());
+        if (!endsWord)
+            continue;
+        qsizetype start = percent;
+        while (start > 0 && !isWordBreak(line[start - 1].unicode()))
+            --start;
+        if (const auto value = parseNumber(line.sliced(start, percent - start)))
+            return value;
     }
     return std::nullopt;
 }
@@ -175,16 +176,18 @@ void YtdlpManager::stopDownload() {
 }
 
 void YtdlpManager::processOutput(QStringView text, const ProgressHandler& progressHandler) {
-    qsizetype start = 0;
-    while (start <= text.size()) {
-        qsizetype end = start;
+    // Only lines that hold the tag matter: find each tag, then the line around it.
+    static constexpr QStringView tag = u"[download]";
+    qsizetype from = 0;
+    for (qsizetype found = text.indexOf(tag); found >= 0; found = text.indexOf(tag, from)) {
+        qsizetype start = found;
+        while (start > from && !isLineBreak(text[start - 1].unicode()))
+            --start;
+        qsizetype end = found + tag.size();
         while (end < text.size() && !isLineBreak(text[end].unicode()))
             ++end;
-        const QStringView line = text.sliced(start, end - start);
-        if (line.contains(u"[download]") && line.contains(u'%')) {
-            if (const auto value = percentageOf(line))
-                progressHandler(*value);
-        }
-        start = end + 1;
+        if (const auto value = percentageOf(text.sliced(start, end - start)))
+            progressHandler(*value);
+        from = end;
     }
 }
