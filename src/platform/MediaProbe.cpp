@@ -4,6 +4,7 @@
 #include <QFutureWatcher>
 #include <QPromise>
 #include <QThreadPool>
+#include <dlfcn.h>
 #include <memory>
 
 extern "C" {
@@ -13,9 +14,58 @@ extern "C" {
 
 namespace {
 
-QString reasonOf(int error) {
+// libavformat brings the whole codec stack with it (over a hundred libraries, some 20 MiB):
+// it is loaded when the first file is probed, not when Morvi starts. The library versions
+// are the ones of the headers, so the structures read below match.
+struct LibAvFormat {
+    decltype(&av_dict_set) dictSet = nullptr;
+    decltype(&av_dict_free) dictFree = nullptr;
+    decltype(&av_strerror) strError = nullptr;
+    decltype(&avformat_open_input) openInput = nullptr;
+    decltype(&avformat_find_stream_info) findStreamInfo = nullptr;
+    decltype(&avformat_close_input) closeInput = nullptr;
+    QString loadFailure;
+
+    static const LibAvFormat& get() {
+        static const LibAvFormat library = load();
+        return library;
+    }
+
+private:
+    static LibAvFormat load() {
+        LibAvFormat library;
+        void* avutil = open("libavutil.so." AV_STRINGIFY(LIBAVUTIL_VERSION_MAJOR), library);
+        void* avformat = open("libavformat.so." AV_STRINGIFY(LIBAVFORMAT_VERSION_MAJOR), library);
+        if (!avutil || !avformat)
+            return library;
+        resolve(avutil, "av_dict_set", library.dictSet, library);
+        resolve(avutil, "av_dict_free", library.dictFree, library);
+        resolve(avutil, "av_strerror", library.strError, library);
+        resolve(avformat, "avformat_open_input", library.openInput, library);
+        resolve(avformat, "avformat_find_stream_info", library.findStreamInfo, library);
+        resolve(avformat, "avformat_close_input", library.closeInput, library);
+        return library;
+    }
+
+    static void* open(const char* soname, LibAvFormat& library) {
+        void* handle = dlopen(soname, RTLD_NOW | RTLD_LOCAL);
+        if (!handle && library.loadFailure.isEmpty())
+            library.loadFailure =
+                "The media library could not be loaded: " + QString::fromLocal8Bit(dlerror());
+        return handle;
+    }
+
+    template <typename Function>
+    static void resolve(void* handle, const char* name, Function& function, LibAvFormat& library) {
+        function = reinterpret_cast<Function>(dlsym(handle, name));
+        if (!function && library.loadFailure.isEmpty())
+            library.loadFailure = QString("The media library lacks %1").arg(name);
+    }
+};
+
+QString reasonOf(const LibAvFormat& av, int error) {
     char text[AV_ERROR_MAX_STRING_SIZE] = {};
-    av_strerror(error, text, sizeof text);
+    av.strError(error, text, sizeof text);
     return QString::fromUtf8(text);
 }
 
@@ -40,21 +90,24 @@ MediaProbe::Info MediaProbe::read(const QString& path, Depth depth) {
     // Only the local file itself may be opened: the "file:" prefix keeps a colon in the
     // name from selecting another protocol, and the white list keeps a playlist file
     // from reaching out to the network.
+    const LibAvFormat& av = LibAvFormat::get();
+    if (!av.loadFailure.isEmpty())
+        return {av.loadFailure, std::nullopt, false, false};
     AVDictionary* options = nullptr;
-    av_dict_set(&options, "protocol_whitelist", "file", 0);
+    av.dictSet(&options, "protocol_whitelist", "file", 0);
     AVFormatContext* context = nullptr;
     const QByteArray url = "file:" + path.toUtf8();
-    int result = avformat_open_input(&context, url.constData(), nullptr, &options);
-    av_dict_free(&options);
+    int result = av.openInput(&context, url.constData(), nullptr, &options);
+    av.dictFree(&options);
     if (result < 0)
-        return {reasonOf(result), std::nullopt, false, false};
+        return {reasonOf(av, result), std::nullopt, false, false};
     // Some containers name their streams only in their packets.
     if (depth == Depth::full || context->nb_streams == 0 ||
         (context->ctx_flags & AVFMTCTX_NOHEADER))
-        result = avformat_find_stream_info(context, nullptr);
+        result = av.findStreamInfo(context, nullptr);
     Info info =
-        result < 0 ? Info{reasonOf(result), std::nullopt, false, false} : describe(*context);
-    avformat_close_input(&context);
+        result < 0 ? Info{reasonOf(av, result), std::nullopt, false, false} : describe(*context);
+    av.closeInput(&context);
     return info;
 }
 
