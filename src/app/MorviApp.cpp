@@ -16,7 +16,7 @@ MorviApp::MorviApp(InstallerFactory makeInstaller, QObject* parent)
     QApplication::setApplicationName("Morvi");
     QApplication::setApplicationVersion(AboutView::versionText());
     // Ties the windows to the installed desktop entry and its icon.
-    QGuiApplication::setDesktopFileName("morvi");
+    QGuiApplication::setDesktopFileName("com.velnor.Morvi");
     QApplication::setWindowIcon(QIcon(":/morvi.svg"));
 
     windowKinds = {
