@@ -1,8 +1,8 @@
 #pragma once
 
-#include "tools/ToolInstaller.h"
 #include "engine/YtdlpManager.h"
 #include "tools/FileManagerHelper.h"
+#include "tools/ToolInstaller.h"
 
 #include <QCoroTask>
 #include <QObject>
