@@ -43,13 +43,10 @@ private slots:
     void missingValuesFallBack_data() {
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("absent") << QString() << "1.0.0";
-        QTest::newRow("empty") << ""
-                               << "1.0.0";
-        QTest::newRow("blank") << "  "
-                               << "1.0.0";
-        QTest::newRow("given") << "2.4.1"
-                               << "2.4.1";
+        QTest::newRow("absent") << QString() << QString("1.0.0");
+        QTest::newRow("empty") << QString("") << "1.0.0";
+        QTest::newRow("blank") << QString("  ") << "1.0.0";
+        QTest::newRow("given") << QString("2.4.1") << "2.4.1";
     }
 
     void missingValuesFallBack() {
@@ -88,19 +85,16 @@ private slots:
         QTest::addColumn<QString>("site");
         QTest::addColumn<QString>("path");
         QTest::addColumn<QUrl>("expected");
-        QTest::newRow("home") << "https://example.org"
-                              << "" << QUrl("https://example.org");
-        QTest::newRow("contact") << "https://example.org"
-                                 << "/contact/" << QUrl("https://example.org/contact/");
+        QTest::newRow("home") << QString("https://example.org") << ""
+                              << QUrl("https://example.org");
+        QTest::newRow("contact") << QString("https://example.org") << "/contact/"
+                                 << QUrl("https://example.org/contact/");
         QTest::newRow("site with closing slash")
-            << "https://example.org/"
-            << "/privacy-policy/" << QUrl("https://example.org/privacy-policy/");
-        QTest::newRow("no site") << ""
-                                 << "/contact/" << QUrl();
-        QTest::newRow("no address at all") << "example"
-                                           << "/contact/" << QUrl();
-        QTest::newRow("broken") << "https://exa mple.org"
-                                << "" << QUrl();
+            << QString("https://example.org/") << "/privacy-policy/"
+            << QUrl("https://example.org/privacy-policy/");
+        QTest::newRow("no site") << QString("") << "/contact/" << QUrl();
+        QTest::newRow("no address at all") << QString("example") << "/contact/" << QUrl();
+        QTest::newRow("broken") << QString("https://exa mple.org") << "" << QUrl();
     }
 
     void pageUrl() {

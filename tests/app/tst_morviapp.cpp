@@ -57,12 +57,9 @@ private slots:
     void opensEachKindByItsIdentifier_data() {
         QTest::addColumn<QString>("identifier");
         QTest::addColumn<QString>("title");
-        QTest::newRow("queue") << "bulk-download"
-                               << "Bulk Download";
-        QTest::newRow("cutter") << "media-cutter"
-                                << "Media Cutter";
-        QTest::newRow("about") << "about"
-                               << "About";
+        QTest::newRow("queue") << QString("bulk-download") << "Bulk Download";
+        QTest::newRow("cutter") << QString("media-cutter") << "Media Cutter";
+        QTest::newRow("about") << QString("about") << "About";
     }
 
     void opensEachKindByItsIdentifier() {

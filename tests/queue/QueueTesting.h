@@ -27,6 +27,14 @@ inline BulkDownloadItem item(const QString& url, DownloadStatus status = Downloa
     return made;
 }
 
+// Pending items at https://youtu.be/<name>, in the given order.
+inline QList<BulkDownloadItem> pendingItems(const QStringList& names) {
+    QList<BulkDownloadItem> made;
+    for (const QString& name : names)
+        made << item("https://youtu.be/" + name);
+    return made;
+}
+
 inline void storeItems(const QList<BulkDownloadItem>& items) {
     QString error;
     SettingsStore().setData(BulkDownloadViewModel::downloadItemsKey,

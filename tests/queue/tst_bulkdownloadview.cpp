@@ -1,5 +1,6 @@
 #include "QueueTesting.h"
 #include "RecordingDialogs.h"
+#include "Renders.h"
 #include "TestHome.h"
 #include "queue/BulkDownloadProgressDelegate.h"
 #include "queue/BulkDownloadView.h"
@@ -53,6 +54,10 @@ QStringList labels(const QWidget& view) {
 
 QString queueHeading(const QWidget& view) {
     return labels(view).filter("Download Queue").value(0);
+}
+
+void click(const QWidget& view, const QString& text) {
+    QTest::mouseClick(button(view, text), Qt::LeftButton);
 }
 
 QStringList comboEntries(const QComboBox* combo) {
@@ -118,28 +123,27 @@ private slots:
         QVERIFY(!button(view, "Add URLs to Queue")->isEnabled());
         editor->insertPlainText("https://youtu.be/a\nhttps://youtu.be/b");
         QVERIFY(button(view, "Add URLs to Queue")->isEnabled());
-        QTest::mouseClick(button(view, "Add URLs to Queue"), Qt::LeftButton);
+        click(view, "Add URLs to Queue");
         QCOMPARE(editor->toPlainText(), QString());
         QCOMPARE(queueHeading(view), "Download Queue (2 items):");
         QVERIFY(!button(view, "Add URLs to Queue")->isEnabled());
 
         view.viewModel()->setSelection({view.viewModel()->downloadItems().first().id});
-        QTest::mouseClick(button(view, "Delete Selected"), Qt::LeftButton);
+        click(view, "Delete Selected");
         QCOMPARE(queueHeading(view), "Download Queue (1 items):");
     }
 
     void fileAndFolderButtonsUseTheDialogs() {
         const QString file = QDir::homePath() + "/list.txt";
         QFile list(file);
-        QVERIFY(list.open(QIODevice::WriteOnly));
-        list.write("https://youtu.be/from-file\n");
+        QVERIFY(list.open(QIODevice::WriteOnly) && list.write("https://youtu.be/from-file\n") > 0);
         list.close();
         BulkDownloadView view(&dialogs);
         dialogs.fileAnswers << file;
-        QTest::mouseClick(button(view, "Add URLs from File"), Qt::LeftButton);
+        click(view, "Add URLs from File");
         QCOMPARE(view.findChild<QPlainTextEdit*>()->toPlainText(), "https://youtu.be/from-file\n");
         dialogs.folderAnswers << "/media/videos";
-        QTest::mouseClick(button(view, "Browse"), Qt::LeftButton);
+        click(view, "Browse");
         QCOMPARE(view.findChild<QLineEdit*>()->text(), "/media/videos");
         QTest::keyClicks(view.findChild<QLineEdit*>(), "/more");
         QCOMPARE(view.viewModel()->outputPath(), "/media/videos/more");
@@ -184,7 +188,7 @@ private slots:
         storeItems({item("https://youtu.be/done", DownloadStatus::completed, 100),
                     item("https://youtu.be/slow")});
         BulkDownloadView view(&dialogs);
-        QTest::mouseClick(button(view, "Start All Downloads"), Qt::LeftButton);
+        click(view, "Start All Downloads");
         QVERIFY(QTest::qWaitFor([&] { return QFile::exists(argsFile); }));
         view.findChild<QPlainTextEdit*>()->setPlainText("https://youtu.be/more");
         QCOMPARE(enabledButtons(view), (QStringList{"Add URLs from File", "Add URLs to Queue",
@@ -199,7 +203,7 @@ private slots:
                                static_cast<QWidget*>(button(view, "MP4"))})
             QVERIFY(field->isEnabled());
 
-        QTest::mouseClick(button(view, "Stop All Downloads"), Qt::LeftButton);
+        click(view, "Stop All Downloads");
         // At once, while the stopped download is still ending.
         QVERIFY(view.viewModel()->downloadItems().at(1).status == DownloadStatus::cancelled);
         QCOMPARE(enabledButtons(view), (QStringList{"Add URLs from File", "Add URLs to Queue",
@@ -220,7 +224,7 @@ private slots:
         QCOMPARE(quality->currentText(), "192k");
         QVERIFY(button(view, "MP3")->isChecked());
 
-        QTest::mouseClick(button(view, "MP4"), Qt::LeftButton);
+        click(view, "MP4");
         QCOMPARE(vm->selectedFormat(), "MP4");
         QCOMPARE(quality->accessibleName(), "Video Quality");
         QCOMPARE(comboEntries(quality),
@@ -232,7 +236,7 @@ private slots:
         QCOMPARE(vm->selectedVideoQuality(), "720p");
         QCOMPARE(vm->selectedAudioQuality(), "192k");
 
-        QTest::mouseClick(button(view, "MP3"), Qt::LeftButton);
+        click(view, "MP3");
         QCOMPARE(quality->currentText(), "192k");
         vm->setSelectedFormat("M4A");
         QVERIFY(button(view, "M4A")->isChecked());
@@ -240,11 +244,12 @@ private slots:
         QCOMPARE(quality->accessibleName(), "Audio Quality");
     }
 
-    void tableColumnsAndCells() {
+    void tableColumnsCellsAndStatusColours() {
         storeItems(
             {item("https://youtu.be/video", DownloadStatus::failed, 42.7, "MP4", "720p", "64k"),
              item("https://youtu.be/audio", DownloadStatus::completed, 100, "M4A", "720p", "64k"),
-             item("https://youtu.be/new")});
+             item("https://youtu.be/new"), item("https://youtu.be/d", DownloadStatus::downloading),
+             item("https://youtu.be/c", DownloadStatus::cancelled)});
         BulkDownloadView view(&dialogs);
         auto* table = view.findChild<QTableView*>();
         const QAbstractItemModel* model = table->model();
@@ -252,10 +257,9 @@ private slots:
         for (int column = 0; column < model->columnCount(); ++column)
             titles << model->headerData(column, Qt::Horizontal).toString();
         QCOMPARE(titles, (QStringList{"URL", "Format", "Quality", "Status", "Progress"}));
-        QCOMPARE(table->columnWidth(1), 70);
-        QCOMPARE(table->columnWidth(2), 70);
-        QCOMPARE(table->columnWidth(3), 100);
-        QCOMPARE(table->columnWidth(4), 100);
+        QCOMPARE((QList<int>{table->columnWidth(1), table->columnWidth(2), table->columnWidth(3),
+                             table->columnWidth(4)}),
+                 (QList<int>{70, 70, 100, 100}));
         QVERIFY(table->selectionMode() == QAbstractItemView::ExtendedSelection);
 
         const auto row = [&](int r) {
@@ -268,21 +272,12 @@ private slots:
         QCOMPARE(row(1),
                  (QStringList{"https://youtu.be/audio", "M4A", "64k", "Completed", "100%"}));
         QCOMPARE(row(2), (QStringList{"https://youtu.be/new", "MP3", "192k", "Pending", "0%"}));
-    }
-
-    void statusColours() {
-        QList<BulkDownloadItem> items;
-        for (const DownloadStatus status : allDownloadStatuses)
-            items << item("https://youtu.be/" + rawValue(status), status);
-        storeItems(items);
-        BulkDownloadView view(&dialogs);
-        const QAbstractItemModel* model = view.findChild<QTableView*>()->model();
         QList<QColor> colours;
         for (int r = 0; r < 5; ++r)
             colours << model->index(r, 3).data(Qt::ForegroundRole).value<QColor>();
-        QCOMPARE(colours,
-                 (QList<QColor>{view.palette().color(QPalette::PlaceholderText), QColor("blue"),
-                                QColor("green"), QColor("red"), QColor("orange")}));
+        QCOMPARE(colours, (QList<QColor>{QColor("red"), QColor("green"),
+                                         view.palette().color(QPalette::PlaceholderText),
+                                         QColor("blue"), QColor("orange")}));
     }
 
     void progressCellDrawsABarOnlyWhileDownloading() {
@@ -320,8 +315,7 @@ private slots:
     }
 
     void selectionIsKeptTwoWays() {
-        storeItems(
-            {item("https://youtu.be/a"), item("https://youtu.be/b"), item("https://youtu.be/c")});
+        storeItems(pendingItems({"a", "b", "c"}));
         BulkDownloadView view(&dialogs);
         BulkDownloadViewModel* vm = view.viewModel();
         const QList<BulkDownloadItem> items = vm->downloadItems();
@@ -333,7 +327,7 @@ private slots:
         QCOMPARE(selectedRows(view), QList<int>{});
 
         selectRows(view, {0, 2});
-        QTest::mouseClick(button(view, "Delete Selected"), Qt::LeftButton);
+        click(view, "Delete Selected");
         QCOMPARE(urls(vm->downloadItems()), QStringList{"https://youtu.be/b"});
         QCOMPARE(selectedRows(view), QList<int>{});
         QVERIFY(vm->selection().isEmpty());
@@ -342,16 +336,21 @@ private slots:
     void closingTheWindowLeavesTheBatchRunning() {
         FakeTools::install();
         FakeTools::configure({{"FAKE_ARGS_FILE", argsFile}, {"FAKE_SLEEP", "1"}});
-        storeItems({item("https://youtu.be/a")});
+        storeItems(pendingItems({"a"}));
         auto* view = new BulkDownloadView(&dialogs);
         QPointer<BulkDownloadViewModel> vm = view->viewModel();
-        QTest::mouseClick(button(*view, "Start All Downloads"), Qt::LeftButton);
+        click(*view, "Start All Downloads");
         QVERIFY(QTest::qWaitFor([&] { return QFile::exists(argsFile); }));
         delete view;
         QTest::qWait(50);
         QVERIFY(vm);
         QVERIFY(QTest::qWaitFor([&] { return vm.isNull(); }, 5000));
         QCOMPARE(states(storedItems()), QStringList{"Completed 100"});
+
+        auto* idleView = new BulkDownloadView(&dialogs);
+        QPointer<BulkDownloadViewModel> idle = idleView->viewModel();
+        delete idleView;
+        QVERIFY(QTest::qWaitFor([&] { return idle.isNull(); }, 1000));
     }
 
     void rendersTheWindowWithEveryStatus() {
@@ -367,12 +366,7 @@ private slots:
         view.resize(900, 760);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        const QString folder = qEnvironmentVariable("MORVI_RENDER_DIR", QDir::tempPath());
-        QVERIFY(QDir().mkpath(folder));
-        const QString file = folder + "/bulk-download.png";
-        QVERIFY(view.grab().save(file));
-        const QImage image(file);
-        QCOMPARE(image.size(), QSize(900, 760) * view.devicePixelRatio());
+        QVERIFY(Renders::save(view, "bulk-download"));
     }
 };
 

@@ -74,14 +74,11 @@ private slots:
     void startsWithItsDefaults() {
         QDir(tools.toolsFolderPath).removeRecursively();
         MainWindowViewModel fresh(dialogs, installer);
-        QCOMPARE(fresh.urlText(), QString());
-        QCOMPARE(fresh.selectedFormat(), "MP3");
-        QCOMPARE(fresh.selectedVideoQuality(), "1080p");
-        QCOMPARE(fresh.selectedMp3Quality(), "192k");
-        QCOMPARE(fresh.outputPath(), QDir::homePath() + "/Downloads");
+        QCOMPARE((QStringList{fresh.urlText(), fresh.selectedFormat(), fresh.selectedVideoQuality(),
+                              fresh.selectedMp3Quality(), fresh.outputPath()}),
+                 (QStringList{"", "MP3", "1080p", "192k", QDir::homePath() + "/Downloads"}));
         QCOMPARE(fresh.downloadProgress(), 0.0);
-        QVERIFY(!fresh.isDownloading());
-        QVERIFY(!fresh.downloadPlaylists());
+        QVERIFY(!fresh.isDownloading() && !fresh.downloadPlaylists());
         QVERIFY(fresh.logMessages()->entries().isEmpty());
         QVERIFY(QFileInfo(tools.toolsFolderPath).isDir());
     }
@@ -103,40 +100,24 @@ private slots:
         QTest::addColumn<QStringList>("present");
         QTest::addColumn<QStringList>("expectedCalls");
         QTest::addColumn<QStringList>("expectedLog");
-        const QString begin1 = "Checking for updates...";
-        const QString begin2 = "Checking and installing necessary plugins...";
-        QTest::newRow("both tools present")
-            << QStringList{"yt-dlp", "ffmpeg"} << QStringList{"updateYtDlp"}
-            << QStringList{begin1, begin2, "Updating plugin 1...", "Plugin 1 update completed.",
-                           "Update check completed."};
+        const QStringList begin{"Checking for updates...",
+                                "Checking and installing necessary plugins..."};
+        const QStringList update1{"Updating plugin 1...", "Plugin 1 update completed."};
+        const QStringList download1{"Downloading plugin 1...", "Plugin 1 downloaded successfully."};
+        const QStringList download23{"Downloading plugin 2...", "Extracting plugin 2...",
+                                     "Plugin 2 downloaded successfully.", "Downloading plugin 3...",
+                                     "Plugin 3 downloaded successfully."};
+        const QStringList end{"Update check completed."};
+        QTest::newRow("both tools present") << QStringList{"yt-dlp", "ffmpeg"}
+                                            << QStringList{"updateYtDlp"} << begin + update1 + end;
         QTest::newRow("downloader missing")
-            << QStringList{"ffmpeg"} << QStringList{"downloadYtDlp"}
-            << QStringList{begin1, begin2, "Downloading plugin 1...",
-                           "Plugin 1 downloaded successfully.", "Update check completed."};
+            << QStringList{"ffmpeg"} << QStringList{"downloadYtDlp"} << begin + download1 + end;
         QTest::newRow("converter missing")
             << QStringList{"yt-dlp"} << QStringList{"updateYtDlp", "downloadFFmpeg"}
-            << QStringList{begin1,
-                           begin2,
-                           "Updating plugin 1...",
-                           "Plugin 1 update completed.",
-                           "Downloading plugin 2...",
-                           "Extracting plugin 2...",
-                           "Plugin 2 downloaded successfully.",
-                           "Downloading plugin 3...",
-                           "Plugin 3 downloaded successfully.",
-                           "Update check completed."};
+            << begin + update1 + download23 + end;
         QTest::newRow("tools folder empty")
             << QStringList{} << QStringList{"downloadYtDlp", "downloadFFmpeg"}
-            << QStringList{begin1,
-                           begin2,
-                           "Downloading plugin 1...",
-                           "Plugin 1 downloaded successfully.",
-                           "Downloading plugin 2...",
-                           "Extracting plugin 2...",
-                           "Plugin 2 downloaded successfully.",
-                           "Downloading plugin 3...",
-                           "Plugin 3 downloaded successfully.",
-                           "Update check completed."};
+            << begin + download1 + download23 + end;
     }
 
     void toolCheck() {
@@ -188,11 +169,9 @@ private slots:
         QCOMPARE(log.last(), "Download and conversion completed successfully.");
         QVERIFY(dialogs.alerts.isEmpty());
 
-        QStringList expected = YtdlpManager().buildArguments("MP4", "720p", "320k", false);
-        expected << "--ignore-config"
-                 << "--"
-                 << "https://youtu.be/abc";
-        QCOMPARE(FakeTools::recordedArguments(argsFile), expected);
+        QCOMPARE(FakeTools::recordedArguments(argsFile),
+                 YtdlpManager().buildArguments("MP4", "720p", "320k", false) +
+                     (QStringList{"--ignore-config", "--", "https://youtu.be/abc"}));
     }
 
     void blankAddressIsRefused_data() {

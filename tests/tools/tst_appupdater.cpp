@@ -118,12 +118,10 @@ private slots:
         QTest::addColumn<QString>("line");
         for (const bool installed : {false, true}) {
             const char* over = installed ? "over a working tool" : "into an empty folder";
-            QTest::addRow("404 %s", over) << installed << "404"
-                                          << "HTTP status 404";
-            QTest::addRow("500 %s", over) << installed << "500"
-                                          << "HTTP status 500";
+            QTest::addRow("404 %s", over) << installed << QString("404") << "HTTP status 404";
+            QTest::addRow("500 %s", over) << installed << QString("500") << "HTTP status 500";
             QTest::addRow("cut off %s", over)
-                << installed << "cut"
+                << installed << QString("cut")
                 << "The download broke off after 70000 of 200000 bytes.";
         }
     }
@@ -224,16 +222,12 @@ private slots:
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("errors");
         QTest::addColumn<QString>("logged");
-        QTest::newRow("both streams") << "Latest version: stable@2024.01.01\\n"
+        QTest::newRow("both streams") << QString("Latest version: stable@2024.01.01\\n")
                                       << "ERROR: Unable to write to /opt/yt-dlp\\n"
                                       << "Latest version: stable@2024.01.01\n"
                                          "ERROR: Unable to write to /opt/yt-dlp\n";
-        QTest::newRow("nothing printed") << ""
-                                         << ""
-                                         << "";
-        QTest::newRow("invalid UTF-8") << "\\xff\\xfe broken\\n"
-                                       << ""
-                                       << "";
+        QTest::newRow("nothing printed") << QString() << QString() << QString();
+        QTest::newRow("invalid UTF-8") << QString("\\xff\\xfe broken\\n") << QString() << QString();
     }
     void failedUpdateLogsItsOutput() {
         QFETCH(QString, output);
