@@ -98,7 +98,6 @@ MainWindowView::MainWindowView(std::shared_ptr<ToolInstaller> installer, Dialogs
     , widgetDialogs(this)
     , model(
           new MainWindowViewModel(dialogs ? *dialogs : widgetDialogs, std::move(installer), this)) {
-    setMinimumSize(600, 700);
     auto* content = new QVBoxLayout(this);
     content->setContentsMargins(0, sidePadding, 0, sidePadding);
     content->setSpacing(20);
@@ -111,6 +110,8 @@ MainWindowView::MainWindowView(std::shared_ptr<ToolInstaller> installer, Dialogs
     content->addWidget(buildProgressBlock());
     content->addWidget(buildLogBlock());
     content->addStretch();
+    // At least 600 × 700, and never narrower than the fixed-width fields with their buttons.
+    setMinimumSize(minimumSizeHint().expandedTo(QSize(600, 700)));
     bind();
 }
 
@@ -145,7 +146,7 @@ QWidget* MainWindowView::buildAddressBlock() {
     urlField->setPlaceholderText("Enter YouTube URL here...");
     urlField->setFixedWidth(fieldWidth);
     block->addWidget(urlField);
-    return wrap(block);
+    return padded(block);
 }
 
 QLayout* MainWindowView::buildFormatRow() {
@@ -197,7 +198,7 @@ QWidget* MainWindowView::buildOutputBlock() {
     row->addWidget(outputField);
     row->addWidget(browseButton);
     block->addLayout(row);
-    return wrap(block);
+    return padded(block);
 }
 
 QLayout* MainWindowView::buildActionRow() {
