@@ -159,18 +159,13 @@ private slots:
 
         // Another program's converter, by name "ffmpeg" too, must outlive the stop.
         QProcess bystander;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("FAKE_FFMPEG_SLEEP", "30");
-        bystander.setProcessEnvironment(environment);
-        bystander.start(tools.ffmpegPath, {});
-        QVERIFY(bystander.waitForStarted());
+        FakeTools::startBystanderConverter(bystander);
+        QVERIFY(bystander.state() == QProcess::Running);
 
         YtdlpManager manager;
         auto task = download(manager, "https://youtu.be/x", output);
-        QVERIFY(QTest::qWaitFor([&] { return QFile(childPidFile).size() > 0; }, 5000));
-        QFile pidFile(childPidFile);
-        QVERIFY(pidFile.open(QIODevice::ReadOnly));
-        const qint64 childPid = pidFile.readAll().trimmed().toLongLong();
+        const qint64 childPid = FakeTools::waitForChildPid(childPidFile);
+        QVERIFY(childPid > 0);
         QVERIFY(processIsAlive(childPid));
 
         manager.stopDownload();
@@ -198,10 +193,8 @@ private slots:
         FakeTools::configure({{"FAKE_CHILD_PID_FILE", childPidFile}, {"FAKE_SLEEP", "30"}});
         auto manager = std::make_unique<YtdlpManager>();
         auto task = download(*manager, "https://youtu.be/x", output);
-        QVERIFY(QTest::qWaitFor([&] { return QFile(childPidFile).size() > 0; }, 5000));
-        QFile pidFile(childPidFile);
-        QVERIFY(pidFile.open(QIODevice::ReadOnly));
-        const qint64 childPid = pidFile.readAll().trimmed().toLongLong();
+        const qint64 childPid = FakeTools::waitForChildPid(childPidFile);
+        QVERIFY(childPid > 0);
         manager.reset();
         QCOMPARE(QCoro::waitFor(task).error, "Download failed: Process exited with code 15");
         QVERIFY(waitForProcessGone(childPid));

@@ -384,18 +384,13 @@ private slots:
         slowQueue(pendingItems({"slow"}), "30", {{"FAKE_CHILD_PID_FILE", childPidFile}});
         // Another program's converter, named "ffmpeg" too.
         QProcess bystander;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("FAKE_FFMPEG_SLEEP", "30");
-        bystander.setProcessEnvironment(environment);
-        bystander.start(tools.ffmpegPath, {});
-        QVERIFY(bystander.waitForStarted());
+        FakeTools::startBystanderConverter(bystander);
+        QVERIFY(bystander.state() == QProcess::Running);
 
         BulkDownloadViewModel vm(dialogs);
         auto batch = vm.startAllDownloads();
-        QVERIFY(QTest::qWaitFor([&] { return QFile(childPidFile).size() > 0; }, 5000));
-        QFile pidFile(childPidFile);
-        QVERIFY(pidFile.open(QIODevice::ReadOnly));
-        const qint64 converter = pidFile.readAll().trimmed().toLongLong();
+        const qint64 converter = FakeTools::waitForChildPid(childPidFile);
+        QVERIFY(converter > 0);
 
         vm.stopAllDownloads();
         QCoro::waitFor(batch);

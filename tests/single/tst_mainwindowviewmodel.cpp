@@ -305,10 +305,8 @@ private slots:
         FakeTools::configure({{"FAKE_CHILD_PID_FILE", childPidFile}, {"FAKE_SLEEP", "30"}});
         viewModel->setUrlText("https://youtu.be/abc");
         viewModel->startDownload();
-        QVERIFY(QTest::qWaitFor([&] { return QFile(childPidFile).size() > 0; }, 5000));
-        QFile pidFile(childPidFile);
-        QVERIFY(pidFile.open(QIODevice::ReadOnly));
-        const qint64 childPid = pidFile.readAll().trimmed().toLongLong();
+        const qint64 childPid = FakeTools::waitForChildPid(childPidFile);
+        QVERIFY(childPid > 0);
 
         viewModel.reset();
         QVERIFY(waitForProcessGone(childPid));

@@ -53,6 +53,21 @@ QStringList FakeTools::recordedArguments(const QString& argsFile) {
     return arguments;
 }
 
+qint64 FakeTools::waitForChildPid(const QString& pidFile) {
+    if (!QTest::qWaitFor([&] { return QFile(pidFile).size() > 0; }, 5000))
+        return 0;
+    QFile file(pidFile);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toLongLong() : 0;
+}
+
+void FakeTools::startBystanderConverter(QProcess& bystander) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("FAKE_FFMPEG_SLEEP", "30");
+    bystander.setProcessEnvironment(environment);
+    bystander.start(FileManagerHelper().ffmpegPath, {});
+    bystander.waitForStarted();
+}
+
 bool processIsAlive(qint64 pid) {
     // A zombie still answers kill(0); only a running process counts.
     QFile stat(QString("/proc/%1/stat").arg(pid));

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QHash>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
@@ -25,6 +26,12 @@ void installOne(const QString& name);
 void configure(const QHash<QString, QString>& variables = {});
 // The arguments a fake tool recorded in its FAKE_*ARGS_FILE.
 QStringList recordedArguments(const QString& argsFile);
+// Waits until the fake downloader has written its converter child's pid to pidFile;
+// that pid, or 0 when none came within a few seconds.
+qint64 waitForChildPid(const QString& pidFile);
+// Starts the fake converter as another program's "ffmpeg" that sleeps long enough to
+// show that a stop leaves it alone.
+void startBystanderConverter(QProcess& bystander);
 } // namespace FakeTools
 
 // Waits, running the event loop, until the process with this pid is gone.
