@@ -6,10 +6,10 @@
 #include "IdleToolInstaller.h"
 #include "TestHome.h"
 #include "app/MorviApp.h"
-#include "single/LogModel.h"
-#include "single/LogView.h"
+#include "platform/LogModel.h"
 #include "single/MainWindowView.h"
 #include "single/MainWindowViewModel.h"
+#include "widgets/LogView.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

@@ -3,7 +3,7 @@
 // /dev/null.
 #include "TestHome.h"
 #include "engine/YtdlpManager.h"
-#include "single/LogModel.h"
+#include "platform/LogModel.h"
 
 #include <QCoroTask>
 #include <QElapsedTimer>

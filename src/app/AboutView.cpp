@@ -1,8 +1,9 @@
 #include "AboutView.h"
 
 #include "FeatureRow.h"
-#include "single/LogoImage.h"
-#include "single/SymbolButton.h"
+#include "widgets/Labels.h"
+#include "widgets/LogoImage.h"
+#include "widgets/SymbolButton.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -42,11 +43,7 @@ QVBoxLayout* centredStack(int spacing) {
 }
 
 QLabel* label(const QString& text, qreal scale, QFont::Weight weight) {
-    auto* result = new QLabel(text);
-    QFont font = result->font();
-    font.setPointSizeF(font.pointSizeF() * scale);
-    font.setWeight(weight);
-    result->setFont(font);
+    QLabel* result = Labels::scaled(text, scale, weight);
     result->setAlignment(Qt::AlignHCenter);
     return result;
 }

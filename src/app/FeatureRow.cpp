@@ -1,6 +1,6 @@
 #include "FeatureRow.h"
 
-#include "platform/SymbolIcons.h"
+#include "widgets/SymbolIcons.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>

@@ -2,8 +2,10 @@
 
 #include "MediaCutterViewModel.h"
 #include "TimeText.h"
-#include "single/LogModel.h"
-#include "single/LogView.h"
+#include "engine/PercentText.h"
+#include "platform/LogModel.h"
+#include "widgets/Labels.h"
+#include "widgets/LogView.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -28,27 +30,6 @@ constexpr std::array<FormatChoice, 4> formatChoices{
     {{"MP4", "mp4"}, {"MP3", "mp3"}, {"M4A", "m4a"}, {"MOV", "mov"}}};
 
 constexpr int spinnerSpokes = 8;
-
-QLabel* label(const QString& text, double scale = 1.0, bool bold = false) {
-    auto* result = new QLabel(text);
-    QFont font = result->font();
-    font.setPointSizeF(font.pointSizeF() * scale);
-    font.setBold(bold);
-    result->setFont(font);
-    return result;
-}
-
-QLabel* heading(const QString& text) {
-    return label(text, 1.0, true);
-}
-
-QLabel* caption(const QString& text) {
-    QLabel* result = label(text, 0.85);
-    QPalette colours = result->palette();
-    colours.setColor(QPalette::WindowText, colours.color(QPalette::PlaceholderText));
-    result->setPalette(colours);
-    return result;
-}
 
 // A block of stacked items aligned to the leading edge, with nothing around it.
 QVBoxLayout* stack(QWidget* owner, int spacing) {
@@ -100,7 +81,7 @@ MediaCutterView::MediaCutterView(Dialogs* dialogs, QWidget* parent)
     setMinimumSize(600, 700);
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(20);
-    QLabel* title = label("Media Cutter", 1.7, true);
+    QLabel* title = Labels::scaled("Media Cutter", 1.7, QFont::Bold);
     title->setAlignment(Qt::AlignCenter);
     layout->addStretch();
     layout->addWidget(title);
@@ -145,7 +126,7 @@ QLineEdit* MediaCutterView::boundField(const QString& placeholder,
 QWidget* MediaCutterView::makeFileBlock() {
     auto* block = new QWidget;
     QVBoxLayout* layout = stack(block, 8);
-    layout->addWidget(heading("Select Media File:"));
+    layout->addWidget(Labels::heading("Select Media File:"));
     auto* row = new QHBoxLayout;
     QLineEdit* file = boundField("No file selected", &MediaCutterViewModel::selectedFilePath,
                                  &MediaCutterViewModel::setSelectedFilePath,
@@ -166,7 +147,7 @@ QWidget* MediaCutterView::makeInformationBlock() {
     informationBlock = new QWidget;
     informationBlock->setObjectName("informationBlock");
     QVBoxLayout* layout = stack(informationBlock, 8);
-    layout->addWidget(heading("Media Information:"));
+    layout->addWidget(Labels::heading("Media Information:"));
     auto* box = new QFrame;
     box->setObjectName("informationBox");
     box->setStyleSheet(
@@ -186,7 +167,7 @@ QWidget* MediaCutterView::makeInformationBlock() {
 QWidget* MediaCutterView::makeTrimBlock() {
     auto* block = new QWidget;
     QVBoxLayout* layout = stack(block, 8);
-    layout->addWidget(heading("Trim Settings:"));
+    layout->addWidget(Labels::heading("Trim Settings:"));
     auto* row = new QHBoxLayout;
     row->setSpacing(20);
     const QFont monospaced = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -194,7 +175,7 @@ QWidget* MediaCutterView::makeTrimBlock() {
         field->setFont(monospaced);
         auto* column = new QVBoxLayout;
         column->setSpacing(8);
-        column->addWidget(label(title, 0.92));
+        column->addWidget(Labels::scaled(title, 0.92));
         column->addWidget(field);
         row->addLayout(column);
     };
@@ -209,14 +190,14 @@ QWidget* MediaCutterView::makeTrimBlock() {
     endField->setObjectName("endField");
     column("End Time:", endField);
     layout->addLayout(row);
-    layout->addWidget(caption("Format: HH:MM:SS (e.g., 01:30:45)"));
+    layout->addWidget(Labels::caption("Format: HH:MM:SS (e.g., 01:30:45)"));
     return block;
 }
 
 QWidget* MediaCutterView::makeOutputBlock() {
     auto* block = new QWidget;
     QVBoxLayout* layout = stack(block, 8);
-    layout->addWidget(heading("Output Settings:"));
+    layout->addWidget(Labels::heading("Output Settings:"));
 
     auto* nameRow = new QHBoxLayout;
     QLineEdit* name = boundField("Output file name", &MediaCutterViewModel::outputFileName,
@@ -269,11 +250,11 @@ QWidget* MediaCutterView::makeProgressBlock() {
     progressBlock = new QWidget;
     progressBlock->setObjectName("progressBlock");
     QVBoxLayout* layout = stack(progressBlock, 8);
-    layout->addWidget(heading("Progress:"));
+    layout->addWidget(Labels::heading("Progress:"));
     progressBar = new QProgressBar;
     progressBar->setRange(0, 100);
     progressBar->setTextVisible(false);
-    percentLabel = caption({});
+    percentLabel = Labels::caption();
     percentLabel->setObjectName("percentLabel");
     layout->addWidget(progressBar);
     layout->addWidget(percentLabel);
@@ -283,7 +264,7 @@ QWidget* MediaCutterView::makeProgressBlock() {
 QWidget* MediaCutterView::makeLogBlock() {
     auto* block = new QWidget;
     QVBoxLayout* layout = stack(block, 8);
-    layout->addWidget(heading("Log:"));
+    layout->addWidget(Labels::heading("Log:"));
     layout->addWidget(new LogView(model->logMessages(), 120));
     return block;
 }
@@ -321,7 +302,7 @@ void MediaCutterView::turnSpinner() {
 
 void MediaCutterView::showProgress() {
     // The bar and the figure stay within 0 to 100 whatever the converter printed.
-    const int percent = static_cast<int>(std::clamp(model->cuttingProgress(), 0.0, 100.0));
-    progressBar->setValue(percent);
-    percentLabel->setText(QString::number(percent) + "%");
+    const double percent = std::clamp(model->cuttingProgress(), 0.0, 100.0);
+    progressBar->setValue(static_cast<int>(percent));
+    percentLabel->setText(percentText(percent));
 }

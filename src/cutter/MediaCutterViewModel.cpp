@@ -3,11 +3,11 @@
 #include "MediaCutterError.h"
 #include "TimeText.h"
 #include "platform/Dialogs.h"
+#include "platform/LogModel.h"
 #include "platform/MediaProbe.h"
 #include "platform/StandardFolders.h"
 #include "platform/StrictUtf8.h"
 #include "platform/ToolProcess.h"
-#include "single/LogModel.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "single/LogModel.h"
+#include "platform/LogModel.h"
 #include "tools/FileManagerHelper.h"
 
 #include <QCoroTask>

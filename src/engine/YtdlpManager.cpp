@@ -1,5 +1,6 @@
 #include "YtdlpManager.h"
 
+#include "DownloadChoices.h"
 #include "YtdlpError.h"
 #include "platform/StrictUtf8.h"
 #include "platform/ToolProcess.h"
@@ -109,7 +110,7 @@ QStringList YtdlpManager::buildArguments(const QString& format, const QString& v
     QStringList arguments{"-o", "%(title)s.%(ext)s", "--add-metadata"};
     if (!downloadPlaylists)
         arguments << "--no-playlist";
-    if (format == "MP3" || format == "M4A") {
+    if (DownloadChoices::isAudioFormat(format)) {
         arguments << "--embed-thumbnail"
                   << "--extract-audio"
                   << "--audio-format" << format.toLower() << "--audio-quality" << audioQuality

@@ -1,14 +1,16 @@
 #include "BulkDownloadItemsModel.h"
 
+#include "engine/DownloadChoices.h"
+#include "engine/PercentText.h"
+
 #include <QColor>
 #include <QGuiApplication>
 #include <QPalette>
-#include <cmath>
 
 namespace {
 
 QString shownQuality(const BulkDownloadItem& item) {
-    return item.format == "MP4" ? item.videoQuality : item.audioQuality;
+    return DownloadChoices::isAudioFormat(item.format) ? item.audioQuality : item.videoQuality;
 }
 
 QColor statusColour(DownloadStatus status) {
@@ -156,11 +158,6 @@ QVariant BulkDownloadItemsModel::headerData(int section, Qt::Orientation orienta
         section > progressColumn)
         return {};
     return QString(titles[section]);
-}
-
-QString BulkDownloadItemsModel::percentText(double progress) {
-    // Adding zero turns a truncated -0.5 into "0" rather than "-0".
-    return QString::number(std::trunc(progress) + 0.0, 'f', 0) + "%";
 }
 
 void BulkDownloadItemsModel::rowChanged(int row, Column first, Column last) {

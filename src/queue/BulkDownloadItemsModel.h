@@ -39,9 +39,6 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-    // The progress as the table prints it: truncated to a whole percent, then "%".
-    static QString percentText(double progress);
-
 private:
     void rowChanged(int row, Column first, Column last);
 

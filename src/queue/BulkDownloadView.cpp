@@ -3,6 +3,9 @@
 #include "BulkDownloadItemsModel.h"
 #include "BulkDownloadProgressDelegate.h"
 #include "BulkDownloadViewModel.h"
+#include "engine/DownloadChoices.h"
+#include "widgets/Labels.h"
+#include "widgets/SymbolButton.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -20,30 +23,8 @@
 
 namespace {
 
-const QStringList formats{"MP3", "MP4", "M4A"};
-const QStringList videoQualities{
-    "Best", "Highest Available", "2160p", "1440p", "1080p", "720p", "480p",
-    "360p", "Lowest Available"};
-const QStringList audioQualities{"320k", "256k", "192k", "128k", "96k", "64k"};
-
 constexpr int sectionSpacing = 20;
 constexpr int lineSpacing = 8;
-
-QLabel* headline(const QString& text) {
-    auto* label = new QLabel(text);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
-QLabel* title(const QString& text) {
-    QLabel* label = headline(text);
-    QFont font = label->font();
-    font.setPointSizeF(font.pointSizeF() * 1.6);
-    label->setFont(font);
-    return label;
-}
 
 QPushButton* button(const QString& text) {
     auto* button = new QPushButton(text);
@@ -53,15 +34,8 @@ QPushButton* button(const QString& text) {
 
 // The window's main actions stand out in the accent colour.
 QPushButton* prominentButton(const QString& text) {
-    QPushButton* prominent = button(text);
-    QPalette colours = prominent->palette();
-    colours.setColor(QPalette::Active, QPalette::Button, colours.color(QPalette::Highlight));
-    colours.setColor(QPalette::Inactive, QPalette::Button, colours.color(QPalette::Highlight));
-    colours.setColor(QPalette::Active, QPalette::ButtonText,
-                     colours.color(QPalette::HighlightedText));
-    colours.setColor(QPalette::Inactive, QPalette::ButtonText,
-                     colours.color(QPalette::HighlightedText));
-    prominent->setPalette(colours);
+    auto* prominent = new SymbolButton(text, {}, SymbolButton::Style::prominent);
+    prominent->setAutoDefault(false);
     return prominent;
 }
 
@@ -115,7 +89,7 @@ BulkDownloadView::~BulkDownloadView() {
 
 QLayout* BulkDownloadView::headingRow() {
     auto* row = new QHBoxLayout;
-    row->addWidget(title("Bulk Download"));
+    row->addWidget(Labels::scaled("Bulk Download", 1.6, QFont::Bold));
     row->addStretch();
     QPushButton* fromFile = button("Add URLs from File");
     connect(fromFile, &QPushButton::clicked, model, &BulkDownloadViewModel::addURLsFromFile);
@@ -126,7 +100,7 @@ QLayout* BulkDownloadView::headingRow() {
 QLayout* BulkDownloadView::inputSection() {
     auto* section = new QVBoxLayout;
     section->setSpacing(lineSpacing);
-    section->addWidget(headline("Add URLs (one per line):"));
+    section->addWidget(Labels::heading("Add URLs (one per line):"));
     urlsEditor = new QPlainTextEdit;
     urlsEditor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     urlsEditor->setFixedHeight(120);
@@ -145,18 +119,18 @@ QLayout* BulkDownloadView::inputSection() {
 QLayout* BulkDownloadView::optionsRow() {
     auto* row = new QHBoxLayout;
     row->setSpacing(sectionSpacing);
-    row->addLayout(group(headline("Format:"), formatPicker()));
+    row->addLayout(group(Labels::heading("Format:"), formatPicker()));
 
     qualityPicker = new QComboBox;
     qualityPicker->setMinimumContentsLength(16);
     connect(qualityPicker, &QComboBox::activated, this, [this] {
         const QString choice = qualityPicker->currentText();
-        if (model->selectedFormat() == "MP4")
+        if (!DownloadChoices::isAudioFormat(model->selectedFormat()))
             model->setSelectedVideoQuality(choice);
         else
             model->setSelectedAudioQuality(choice);
     });
-    row->addLayout(group(headline("Quality:"), qualityPicker));
+    row->addLayout(group(Labels::heading("Quality:"), qualityPicker));
 
     auto* pathRow = new QHBoxLayout;
     outputField = new QLineEdit;
@@ -169,7 +143,7 @@ QLayout* BulkDownloadView::optionsRow() {
     auto* pathGroup = new QWidget;
     pathGroup->setLayout(pathRow);
     pathRow->setContentsMargins(0, 0, 0, 0);
-    row->addLayout(group(headline("Output Path:"), pathGroup), 1);
+    row->addLayout(group(Labels::heading("Output Path:"), pathGroup), 1);
     return row;
 }
 
@@ -180,9 +154,9 @@ QWidget* BulkDownloadView::formatPicker() {
     segments->setContentsMargins(0, 0, 0, 0);
     segments->setSpacing(0);
     formatButtons = new QButtonGroup(picker);
-    for (const QString& format : formats) {
+    for (const DownloadChoices::Choice& format : DownloadChoices::formats()) {
         auto* segment = new QToolButton;
-        segment->setText(format);
+        segment->setText(format.value);
         segment->setCheckable(true);
         segment->setMinimumWidth(48);
         formatButtons->addButton(segment);
@@ -220,7 +194,7 @@ QLayout* BulkDownloadView::selectionButtonRow() {
 QLayout* BulkDownloadView::queueSection() {
     auto* section = new QVBoxLayout;
     section->setSpacing(lineSpacing);
-    queueHeading = headline(QString());
+    queueHeading = Labels::heading(QString());
     section->addWidget(queueHeading);
 
     table = new QTableView;
@@ -311,10 +285,12 @@ void BulkDownloadView::showFormat() {
 }
 
 void BulkDownloadView::showQualityPicker() {
-    const bool video = model->selectedFormat() == "MP4";
+    const bool video = !DownloadChoices::isAudioFormat(model->selectedFormat());
     const QSignalBlocker quiet(qualityPicker);
     qualityPicker->clear();
-    qualityPicker->addItems(video ? videoQualities : audioQualities);
+    for (const DownloadChoices::Choice& quality :
+         video ? DownloadChoices::videoQualities() : DownloadChoices::audioQualities())
+        qualityPicker->addItem(quality.value);
     qualityPicker->setAccessibleName(video ? "Video Quality" : "Audio Quality");
     qualityPicker->setCurrentIndex(qualityPicker->findText(video ? model->selectedVideoQuality()
                                                                  : model->selectedAudioQuality()));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WidgetDialogs.h"
+#include "widgets/WidgetDialogs.h"
 
 #include <QSet>
 #include <QUuid>

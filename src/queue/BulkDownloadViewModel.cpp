@@ -1,6 +1,7 @@
 #include "BulkDownloadViewModel.h"
 
 #include "DownloadItemsDocument.h"
+#include "platform/Diagnostics.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 #include "platform/StandardFolders.h"
@@ -278,7 +279,7 @@ void BulkDownloadViewModel::saveDownloadItems() {
     if (unreadableItems) {
         userDefaults->setData(unreadableItemsKey, *unreadableItems);
         unreadableItems.reset();
-        printLine("Kept the unreadable download queue under " + unreadableItemsKey);
+        qCWarning(lcQueue) << "Kept the unreadable download queue under" << unreadableItemsKey;
     }
     userDefaults->setData(downloadItemsKey, *document);
 }

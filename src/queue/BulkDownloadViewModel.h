@@ -2,6 +2,7 @@
 
 #include "BulkDownloadItem.h"
 #include "BulkDownloadItemsModel.h"
+#include "engine/DownloadChoices.h"
 #include "engine/YtdlpManager.h"
 
 #include <QCoroTask>
@@ -117,9 +118,9 @@ private:
     YtdlpManager ytdlpManager;
     BulkDownloadItemsModel items;
     QString urls;
-    QString format = "MP3";
-    QString videoQuality = "1080p";
-    QString audioQuality = "192k";
+    QString format = DownloadChoices::defaultFormat;
+    QString videoQuality = DownloadChoices::defaultVideoQuality;
+    QString audioQuality = DownloadChoices::defaultAudioQuality;
     QString output;
     bool downloading = false;
     QSet<QUuid> selected;

@@ -1,10 +1,13 @@
 #include "MainWindowView.h"
 
-#include "LogView.h"
-#include "LogoImage.h"
 #include "MainWindowViewModel.h"
-#include "SymbolButton.h"
+#include "engine/DownloadChoices.h"
+#include "engine/PercentText.h"
 #include "tools/ToolInstaller.h"
+#include "widgets/Labels.h"
+#include "widgets/LogView.h"
+#include "widgets/LogoImage.h"
+#include "widgets/SymbolButton.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -21,44 +24,15 @@
 
 namespace {
 
-struct Option {
-    const char* label;
-    const char* value;
-};
-
-constexpr Option formats[] = {{"MP3", "MP3"}, {"MP4", "MP4"}, {"M4A", "M4A"}};
-
-// Two labels are shorter than the values the engine understands.
-constexpr Option videoQualities[] = {{"Best", "Best"},
-                                     {"Highest", "Highest Available"},
-                                     {"2160p", "2160p"},
-                                     {"1440p", "1440p"},
-                                     {"1080p", "1080p"},
-                                     {"720p", "720p"},
-                                     {"480p", "480p"},
-                                     {"360p", "360p"},
-                                     {"Lowest", "Lowest Available"}};
-
-constexpr Option audioQualities[] = {{"320k", "320k"}, {"256k", "256k"}, {"192k", "192k"},
-                                     {"128k", "128k"}, {"96k", "96k"},   {"64k", "64k"}};
-
 constexpr int sidePadding = 16;
 constexpr int fieldWidth = 600;
 
-QLabel* heading(const QString& text) {
-    auto* label = new QLabel(text);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
-template <size_t N> QComboBox* picker(const QString& name, const Option (&options)[N]) {
+QComboBox* picker(const QString& name, const QList<DownloadChoices::Choice>& choices) {
     auto* box = new QComboBox;
     box->setObjectName(name);
     box->setAccessibleName(name);
-    for (const Option& option : options)
-        box->addItem(option.label, QString(option.value));
+    for (const DownloadChoices::Choice& choice : choices)
+        box->addItem(choice.shortLabel, choice.value);
     return box;
 }
 
@@ -115,13 +89,6 @@ MainWindowView::MainWindowView(std::shared_ptr<ToolInstaller> installer, Dialogs
     bind();
 }
 
-QString MainWindowView::percentText(double progress) {
-    if (!std::isfinite(progress))
-        return "0%";
-    // Adding zero turns the "-0" of a small negative value into "0".
-    return QString::number(std::trunc(progress) + 0.0, 'f', 0) + "%";
-}
-
 QLayout* MainWindowView::buildHeader() {
     auto* row = new QHBoxLayout;
     row->addWidget(new LogoImage);
@@ -140,7 +107,7 @@ QLayout* MainWindowView::buildHeader() {
 
 QWidget* MainWindowView::buildAddressBlock() {
     QVBoxLayout* block = stack(8);
-    block->addWidget(heading("YouTube URL:"));
+    block->addWidget(Labels::heading("YouTube URL:"));
     urlField = new QLineEdit;
     urlField->setObjectName("urlField");
     urlField->setPlaceholderText("Enter YouTube URL here...");
@@ -154,24 +121,24 @@ QLayout* MainWindowView::buildFormatRow() {
     row->setSpacing(40);
 
     QVBoxLayout* formatBlock = stack(8);
-    formatBlock->addWidget(heading("Format:"));
+    formatBlock->addWidget(Labels::heading("Format:"));
     // A segmented picker: one row of exclusive buttons.
     auto* segments = new QHBoxLayout;
     segments->setSpacing(0);
     formatButtons = new QButtonGroup(this);
-    for (const Option& option : formats) {
-        auto* button = new QPushButton(option.label);
-        button->setObjectName(QString("format") + option.value);
+    for (const DownloadChoices::Choice& choice : DownloadChoices::formats()) {
+        auto* button = new QPushButton(choice.shortLabel);
+        button->setObjectName("format" + choice.value);
         button->setCheckable(true);
-        button->setProperty("value", QString(option.value));
+        button->setProperty("value", choice.value);
         formatButtons->addButton(button);
         segments->addWidget(button);
     }
     formatBlock->addLayout(segments);
     row->addLayout(formatBlock);
 
-    videoQualityPicker = picker("Video Quality", videoQualities);
-    audioQualityPicker = picker("Audio Quality", audioQualities);
+    videoQualityPicker = picker("Video Quality", DownloadChoices::videoQualities());
+    audioQualityPicker = picker("Audio Quality", DownloadChoices::audioQualities());
     videoQualityBlock = buildQualityPicker("Video Quality:", videoQualityPicker);
     audioQualityBlock = buildQualityPicker("Audio Quality:", audioQualityPicker);
     row->addWidget(videoQualityBlock, 0, Qt::AlignTop);
@@ -181,14 +148,14 @@ QLayout* MainWindowView::buildFormatRow() {
 
 QWidget* MainWindowView::buildQualityPicker(const QString& title, QComboBox* box) {
     QVBoxLayout* block = stack(8);
-    block->addWidget(heading(title));
+    block->addWidget(Labels::heading(title));
     block->addWidget(box);
     return wrap(block);
 }
 
 QWidget* MainWindowView::buildOutputBlock() {
     QVBoxLayout* block = stack(6);
-    block->addWidget(heading("Output Path:"));
+    block->addWidget(Labels::heading("Output Path:"));
     auto* row = new QHBoxLayout;
     outputField = new QLineEdit;
     outputField->setObjectName("outputField");
@@ -221,18 +188,14 @@ QLayout* MainWindowView::buildActionRow() {
 
 QWidget* MainWindowView::buildProgressBlock() {
     QVBoxLayout* block = stack(8);
-    block->addWidget(heading("Progress:"));
+    block->addWidget(Labels::heading("Progress:"));
     progressBar = new QProgressBar;
     // Hundredths of a percent, so that the bar moves smoothly.
     progressBar->setRange(0, 10000);
     progressBar->setTextVisible(false);
     block->addWidget(progressBar);
-    progressLabel = new QLabel;
+    progressLabel = Labels::caption();
     progressLabel->setObjectName("progressLabel");
-    QFont caption = progressLabel->font();
-    caption.setPointSizeF(caption.pointSizeF() * 0.85);
-    progressLabel->setFont(caption);
-    progressLabel->setForegroundRole(QPalette::PlaceholderText);
     block->addWidget(progressLabel);
     progressBlock = padded(block);
     progressBlock->setObjectName("progressBlock");
@@ -241,7 +204,7 @@ QWidget* MainWindowView::buildProgressBlock() {
 
 QWidget* MainWindowView::buildLogBlock() {
     QVBoxLayout* block = stack(6);
-    block->addWidget(heading("Log:"));
+    block->addWidget(Labels::heading("Log:"));
     auto* log = new LogView(model->logMessages(), 150);
     log->setObjectName("logView");
     block->addWidget(log);
@@ -312,7 +275,7 @@ void MainWindowView::updateQualityPicker() {
     const QString format = model->selectedFormat();
     for (QAbstractButton* button : formatButtons->buttons())
         button->setChecked(button->property("value").toString() == format);
-    const bool video = format == "MP4";
+    const bool video = !DownloadChoices::isAudioFormat(format);
     videoQualityBlock->setVisible(video);
     audioQualityBlock->setVisible(!video);
 }

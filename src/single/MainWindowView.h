@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WidgetDialogs.h"
+#include "widgets/WidgetDialogs.h"
 
 #include <QWidget>
 #include <memory>
@@ -26,9 +26,6 @@ public:
                             QWidget* parent = nullptr);
 
     MainWindowViewModel* viewModel() const { return model; }
-
-    // A progress value as printed under the bar: the whole percent, truncated.
-    static QString percentText(double progress);
 
 signals:
     // One of the header buttons asks for the window "bulk-download", "media-cutter"

@@ -1,7 +1,7 @@
 #include "MainWindowViewModel.h"
 
-#include "LogModel.h"
 #include "platform/Dialogs.h"
+#include "platform/LogModel.h"
 #include "platform/StandardFolders.h"
 #include "platform/UserFacingError.h"
 #include "tools/ToolCheck.h"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/DownloadChoices.h"
 #include "engine/YtdlpManager.h"
 #include "tools/FileManagerHelper.h"
 #include "tools/ToolInstaller.h"
@@ -86,9 +87,9 @@ private:
 
     Dialogs& dialogs;
     QString url;
-    QString format = "MP3";
-    QString videoQuality = "1080p";
-    QString audioQuality = "192k";
+    QString format = DownloadChoices::defaultFormat;
+    QString videoQuality = DownloadChoices::defaultVideoQuality;
+    QString audioQuality = DownloadChoices::defaultAudioQuality;
     QString output;
     LogModel* logModel;
     double progress = 0.0;

@@ -3,7 +3,7 @@
 #include "TestHome.h"
 #include "app/AboutView.h"
 #include "app/FeatureRow.h"
-#include "single/LogoImage.h"
+#include "widgets/LogoImage.h"
 
 #include <QLabel>
 #include <QPushButton>

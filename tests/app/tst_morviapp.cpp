@@ -2,7 +2,7 @@
 #include "TestHome.h"
 #include "app/AboutView.h"
 #include "app/MorviApp.h"
-#include "single/LogModel.h"
+#include "platform/LogModel.h"
 #include "single/MainWindowView.h"
 #include "single/MainWindowViewModel.h"
 

@@ -2,8 +2,8 @@
 #include "TestHome.h"
 #include "TestMedia.h"
 #include "cutter/MediaCutterViewModel.h"
+#include "platform/LogModel.h"
 #include "platform/MediaProbe.h"
-#include "single/LogModel.h"
 
 #include <QCoroTask>
 #include <QDir>

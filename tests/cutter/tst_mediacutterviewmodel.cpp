@@ -1,7 +1,7 @@
 #include "RecordingDialogs.h"
 #include "TestHome.h"
 #include "cutter/MediaCutterViewModel.h"
-#include "single/LogModel.h"
+#include "platform/LogModel.h"
 
 #include <QCoroTask>
 #include <QDir>

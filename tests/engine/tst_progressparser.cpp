@@ -1,4 +1,5 @@
 #include "TestHome.h"
+#include "engine/PercentText.h"
 #include "engine/YtdlpManager.h"
 
 #include <clocale>
@@ -72,6 +73,20 @@ private slots:
             QSKIP("no other locale installed");
         QCOMPARE(parse("[download] 42.7%"), QList<double>{42.7});
         std::setlocale(LC_NUMERIC, saved.constData());
+    }
+
+    void percentText_data() {
+        QTest::addColumn<double>("progress");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("almost done") << 99.99 << "99%";
+        QTest::newRow("small negative") << -0.5 << "0%";
+        QTest::newRow("not a number") << qQNaN() << "0%";
+        QTest::newRow("infinite") << qInf() << "0%";
+    }
+    void percentText() {
+        QFETCH(double, progress);
+        QFETCH(QString, text);
+        QCOMPARE(::percentText(progress), text);
     }
 };
 

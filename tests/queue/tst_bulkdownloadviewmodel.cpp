@@ -259,9 +259,10 @@ private slots:
         QCOMPARE(storedDocument(), unreadable);
 
         vm->setUrlsText("https://youtu.be/new");
-        printed = captureStandardOutput([&] { vm->addURLsToQueue(); });
-        QCOMPARE(printed,
-                 "Kept the unreadable download queue under bulkDownloadItems.unreadable\n");
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            "Kept the unreadable download queue under \"bulkDownloadItems.unreadable\"");
+        QCOMPARE(captureStandardOutput([&] { vm->addURLsToQueue(); }), QString());
         QCOMPARE(keptAside(), unreadable);
         QCOMPARE(urls(storedItems()), QStringList{"https://youtu.be/new"});
 

@@ -1,6 +1,6 @@
 #include "TestHome.h"
-#include "single/LogModel.h"
-#include "single/LogView.h"
+#include "platform/LogModel.h"
+#include "widgets/LogView.h"
 
 #include <QScrollBar>
 

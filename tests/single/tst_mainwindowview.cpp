@@ -2,11 +2,11 @@
 #include "RecordingDialogs.h"
 #include "Renders.h"
 #include "TestHome.h"
-#include "single/LogModel.h"
-#include "single/LogView.h"
-#include "single/LogoImage.h"
+#include "platform/LogModel.h"
 #include "single/MainWindowView.h"
 #include "single/MainWindowViewModel.h"
+#include "widgets/LogView.h"
+#include "widgets/LogoImage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -195,24 +195,6 @@ private slots:
         dialogs.folderAnswers = QStringList{"/chosen"};
         QTest::mouseClick(button("Browse"), Qt::LeftButton);
         QCOMPARE(find<QLineEdit>("outputField")->text(), "/chosen");
-    }
-
-    void percentText_data() {
-        QTest::addColumn<double>("progress");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("almost done") << 99.99 << "99%";
-        QTest::newRow("start") << 0.0 << "0%";
-        QTest::newRow("done") << 100.0 << "100%";
-        QTest::newRow("fraction") << 45.3 << "45%";
-        QTest::newRow("small negative") << -0.5 << "0%";
-        QTest::newRow("not a number") << qQNaN() << "0%";
-        QTest::newRow("huge") << 1e30 << "1000000000000000019884624838656%";
-    }
-
-    void percentText() {
-        QFETCH(double, progress);
-        QFETCH(QString, text);
-        QCOMPARE(MainWindowView::percentText(progress), text);
     }
 
     void progressBlockShowsTruncatedPercent() {

@@ -2,7 +2,7 @@
 #include "RecordingDialogs.h"
 #include "TestHome.h"
 #include "engine/YtdlpManager.h"
-#include "single/LogModel.h"
+#include "platform/LogModel.h"
 #include "single/MainWindowViewModel.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QHash>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -41,12 +41,20 @@ bool processIsAlive(qint64 pid);
 // Runs work and returns what it wrote to standard output.
 QString captureStandardOutput(const std::function<void()>& work);
 
+// Widget tests get a QApplication; controller tests, which link no widgets, a QGuiApplication.
+#ifdef QT_WIDGETS_LIB
+#include <QApplication>
+using TestApplication = QApplication;
+#else
+using TestApplication = QGuiApplication;
+#endif
+
 #define MORVI_TEST_MAIN(TestObject)                                                                \
     int main(int argc, char** argv) {                                                              \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
         TestHome home;                                                                             \
-        QApplication app(argc, argv);                                                              \
+        TestApplication app(argc, argv);                                                           \
         TestObject test;                                                                           \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

@@ -1,6 +1,6 @@
 #include "LogView.h"
 
-#include "LogModel.h"
+#include "platform/LogModel.h"
 
 #include <QElapsedTimer>
 #include <QFontDatabase>

@@ -1,6 +1,6 @@
 #include "SymbolButton.h"
 
-#include "platform/SymbolIcons.h"
+#include "SymbolIcons.h"
 
 #include <QEvent>
 

@@ -1,13 +1,18 @@
 #include "LogModel.h"
 
-#include <QTime>
+LogModel::LogModel(QObject* parent)
+    : QAbstractListModel(parent)
+    , clock(&QTime::currentTime) {}
+
+void LogModel::setClock(Clock value) {
+    clock = std::move(value);
+    lastSecond = -1;
+}
 
 QString LogModel::stamp(const QString& message) {
     // A flood of tool output stamps many entries within one second; the clock is
     // formatted once per second of the day only.
-    thread_local QString lastTime;
-    thread_local int lastSecond = -1;
-    const QTime now = QTime::currentTime();
+    const QTime now = clock();
     if (const int second = now.msecsSinceStartOfDay() / 1000; second != lastSecond) {
         lastSecond = second;
         lastTime = now.toString(u"HH:mm:ss");

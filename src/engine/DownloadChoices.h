@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The one vocabulary of download choices that the engine understands and the windows
+// offer: each value with the label a compact picker shows for it.
+namespace DownloadChoices {
+
+struct Choice {
+    QString value;
+    // The main window's shorter label; the queue window shows the value itself.
+    QString shortLabel;
+};
+
+// "MP3", "MP4", "M4A".
+const QList<Choice>& formats();
+// "Best" … "Lowest Available", in the order the windows list them.
+const QList<Choice>& videoQualities();
+// "320k" … "64k".
+const QList<Choice>& audioQualities();
+
+// The choices of a new controller.
+inline const QString defaultFormat = "MP3";
+inline const QString defaultVideoQuality = "1080p";
+inline const QString defaultAudioQuality = "192k";
+
+// MP3 and M4A extract the audio; every other format (a stored queue may hold anything)
+// downloads the video, with the video quality.
+bool isAudioFormat(const QString& format);
+
+} // namespace DownloadChoices

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// A progress value as every window prints it: the whole percent, truncated, then "%".
+// A value that is not a number prints as "0%".
+QString percentText(double progress);
