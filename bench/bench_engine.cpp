@@ -31,7 +31,8 @@ void benchParser() {
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < rounds; ++i)
-        YtdlpManager::processOutput(chunk, [&](double value) { sink += value; });
+        YtdlpManager::processOutput(
+            chunk, [&](const DownloadProgress& update) { sink += update.percent; });
     const double seconds = timer.nsecsElapsed() / 1e9;
     std::printf("progress parser: %.0f MB/s (%.1f MB of typical output in %.3f s, target >= 200)\n",
                 megabytes * rounds / seconds, megabytes * rounds, seconds);
@@ -61,7 +62,8 @@ double engineRun(int lines, qsizetype& entries, qsizetype& updates) {
     timer.start();
     QCoro::waitFor(manager.downloadVideo(
         "https://youtu.be/x", "MP4", "720p", "192k", QDir::homePath(), false,
-        [&](double) { ++updates; }, [&](const QString& text) { log.append(text); }));
+        [&](const DownloadProgress&) { ++updates; },
+        [&](const QString& text) { log.append(text); }));
     entries = log.rowCount();
     FakeTools::configure();
     return timer.nsecsElapsed() / 1e9;

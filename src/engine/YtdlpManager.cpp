@@ -187,8 +187,11 @@ void YtdlpManager::processOutput(QStringView text, const ProgressHandler& progre
         qsizetype end = found + tag.size();
         while (end < text.size() && !isLineBreak(text[end].unicode()))
             ++end;
-        if (const auto value = percentageOf(text.sliced(start, end - start)))
-            progressHandler(*value);
+        if (const auto value = percentageOf(text.sliced(start, end - start))) {
+            DownloadProgress progress;
+            progress.percent = *value;
+            progressHandler(progress);
+        }
         from = end;
     }
 }

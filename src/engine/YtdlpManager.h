@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DownloadEngine.h"
 #include "tools/FileManagerHelper.h"
 
 #include <QCoroTask>
@@ -11,14 +12,11 @@ class ToolProcess;
 
 // Runs one download at a time as a yt-dlp child process: builds its command line,
 // streams its output to the caller as log text and progress, and stops it on request.
-class YtdlpManager {
+class YtdlpManager : public DownloadEngine {
 public:
-    using ProgressHandler = std::function<void(double)>;
-    using LogHandler = std::function<void(const QString&)>;
-
     YtdlpManager() = default;
     // Ends a download that is still running, with every process it started.
-    ~YtdlpManager();
+    ~YtdlpManager() override;
     YtdlpManager(const YtdlpManager&) = delete;
     YtdlpManager& operator=(const YtdlpManager&) = delete;
 
@@ -26,18 +24,17 @@ public:
     QStringList buildArguments(const QString& format, const QString& videoQuality,
                                const QString& audioQuality, bool downloadPlaylists) const;
 
-    // Downloads url into outputPath. Each chunk of the tool's output goes unsplit to
-    // logHandler, then its "[download]" percentages to progressHandler. Returns on exit
+    // Reports each "[download]" progress line to progressHandler. Returns on exit
     // status 0; throws YtdlpError, or LaunchError when the tool cannot be started.
     QCoro::Task<> downloadVideo(QString url, QString format, QString videoQuality,
                                 QString audioQuality, QString outputPath, bool downloadPlaylists,
-                                ProgressHandler progressHandler, LogHandler logHandler);
+                                ProgressHandler progressHandler, LogHandler logHandler) override;
 
     // Ends the running download's process group (the downloader and its converter);
     // the running downloadVideo then fails with the child's status.
-    void stopDownload();
+    void stopDownload() override;
 
-    // Reports the percentage of every "[download]" line of one chunk of output.
+    // Reports every "[download]" progress line of one chunk of output.
     static void processOutput(QStringView text, const ProgressHandler& progressHandler);
 
 private:

@@ -1,6 +1,7 @@
 #include "BulkDownloadViewModel.h"
 
 #include "DownloadItemsDocument.h"
+#include "engine/YtdlpManager.h"
 #include "platform/Diagnostics.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
@@ -53,10 +54,12 @@ BulkDownloadViewModel::BulkDownloadViewModel(Dialogs& dialogs, QObject* parent)
     : BulkDownloadViewModel(dialogs, std::make_unique<SettingsStore>(), parent) {}
 
 BulkDownloadViewModel::BulkDownloadViewModel(Dialogs& dialogs, std::unique_ptr<KeyValueStore> store,
-                                             QObject* parent)
+                                             QObject* parent,
+                                             std::unique_ptr<DownloadEngine> engine)
     : QObject(parent)
     , dialogs(dialogs)
-    , userDefaults(std::move(store)) {
+    , userDefaults(std::move(store))
+    , engine(engine ? std::move(engine) : std::make_unique<YtdlpManager>()) {
     setDefaultOutputPath();
     loadDownloadItems();
     if (const auto storedPath = userDefaults->string(outputPathKey))
@@ -208,7 +211,7 @@ QCoro::Task<> BulkDownloadViewModel::startSelectedDownloads() {
 
 void BulkDownloadViewModel::stopAllDownloads() {
     requestBatchStop();
-    ytdlpManager.stopDownload();
+    engine->stopDownload();
     setDownloading(false);
     changeItems(isUnfinished, DownloadStatus::cancelled, 0);
     saveDownloadItems();
@@ -222,7 +225,7 @@ void BulkDownloadViewModel::stopSelectedDownloads() {
     if (running != list.end() && selected.contains(running->id)) {
         const int row = static_cast<int>(running - list.begin());
         requestBatchStop();
-        ytdlpManager.stopDownload();
+        engine->stopDownload();
         changeItem(row, DownloadStatus::cancelled, 0);
     }
     changeItems(
@@ -325,16 +328,17 @@ QCoro::Task<> BulkDownloadViewModel::downloadItem(int index) {
     const BulkDownloadItem item = downloadItems().at(index);
     const QPointer<BulkDownloadViewModel> self(this);
     // Results are addressed by the item's id: rows may have moved by the time they come.
-    YtdlpManager::ProgressHandler onProgress = [self, id = item.id, index](double value) {
+    DownloadEngine::ProgressHandler onProgress = [self, id = item.id,
+                                                  index](const DownloadProgress& update) {
         if (self)
-            self->setItemProgress(id, index, value);
+            self->setItemProgress(id, index, update.percent);
     };
-    YtdlpManager::LogHandler onLog = [](const QString&) {
+    DownloadEngine::LogHandler onLog = [](const QString&) {
     }; // the queue keeps no log
     bool succeeded = false;
     try {
-        co_await ytdlpManager.downloadVideo(item.url, item.format, item.videoQuality,
-                                            item.audioQuality, output, false, onProgress, onLog);
+        co_await engine->downloadVideo(item.url, item.format, item.videoQuality, item.audioQuality,
+                                       output, false, onProgress, onLog);
         succeeded = true;
     } catch (const UserFacingError&) {
         // Any failure, a stopped download included, shows as Failed.

@@ -3,7 +3,7 @@
 #include "BulkDownloadItem.h"
 #include "BulkDownloadItemsModel.h"
 #include "engine/DownloadChoices.h"
-#include "engine/YtdlpManager.h"
+#include "engine/DownloadEngine.h"
 
 #include <QCoroTask>
 #include <QObject>
@@ -41,8 +41,9 @@ public:
 
     // Reads the stored queue and output folder from the user's settings.
     explicit BulkDownloadViewModel(Dialogs& dialogs, QObject* parent = nullptr);
+    // Without an engine the controller runs the downloader.
     BulkDownloadViewModel(Dialogs& dialogs, std::unique_ptr<KeyValueStore> store,
-                          QObject* parent = nullptr);
+                          QObject* parent = nullptr, std::unique_ptr<DownloadEngine> engine = {});
     ~BulkDownloadViewModel() override;
 
     const QList<BulkDownloadItem>& downloadItems() const { return items.items(); }
@@ -115,7 +116,7 @@ private:
 
     Dialogs& dialogs;
     std::unique_ptr<KeyValueStore> userDefaults;
-    YtdlpManager ytdlpManager;
+    std::unique_ptr<DownloadEngine> engine;
     BulkDownloadItemsModel items;
     QString urls;
     QString format = DownloadChoices::defaultFormat;

@@ -1,5 +1,7 @@
 #include "MainWindowViewModel.h"
 
+#include "engine/YtdlpManager.h"
+
 #include "platform/Dialogs.h"
 #include "platform/LogModel.h"
 #include "platform/StandardFolders.h"
@@ -31,10 +33,11 @@ ToolInstaller::LogHandler weakLog(QPointer<MainWindowViewModel> self) {
 } // namespace
 
 MainWindowViewModel::MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolInstaller> installer,
-                                         QObject* parent)
+                                         QObject* parent, std::unique_ptr<DownloadEngine> engine)
     : QObject(parent)
     , dialogs(dialogs)
     , logModel(new LogModel(this))
+    , engine(engine ? std::move(engine) : std::make_unique<YtdlpManager>())
     , appUpdater(std::move(installer)) {
     setDefaultOutputPath();
     fileManager.createDirectoriesIfNeeded();
@@ -129,8 +132,8 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
     const auto isCurrent = [self, run] {
         return self && self->currentRun == run;
     };
-    const auto progressHandler = [isCurrent, self](double value) {
-        onMainThread([isCurrent, self, value] {
+    const auto progressHandler = [isCurrent, self](const DownloadProgress& update) {
+        onMainThread([isCurrent, self, value = update.percent] {
             // A value that is no number at all would only confuse the progress bar.
             if (isCurrent() && std::isfinite(value))
                 self->setDownloadProgress(value);
@@ -144,8 +147,8 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
     };
     std::optional<QString> failure;
     try {
-        co_await ytdlpManager.downloadVideo(url, format, videoQuality, audioQuality, output,
-                                            playlists, progressHandler, logHandler);
+        co_await engine->downloadVideo(url, format, videoQuality, audioQuality, output, playlists,
+                                       progressHandler, logHandler);
     } catch (const UserFacingError& error) {
         failure = error.description();
     } catch (const std::exception& error) {
@@ -169,7 +172,7 @@ void MainWindowViewModel::finishDownload(const std::optional<QString>& failure) 
 }
 
 void MainWindowViewModel::stopDownload() {
-    ytdlpManager.stopDownload();
+    engine->stopDownload();
     setIsDownloading(false);
     addLogMessage("Download was stopped by the user.");
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/DownloadChoices.h"
-#include "engine/YtdlpManager.h"
+#include "engine/DownloadEngine.h"
 #include "tools/FileManagerHelper.h"
 #include "tools/ToolInstaller.h"
 
@@ -35,8 +35,9 @@ class MainWindowViewModel : public QObject {
 public:
     // The installer is shared with the tool checks still running, so that a check
     // outlives a window closed in the middle of it.
+    // Without an engine the controller runs the downloader.
     MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolInstaller> installer,
-                        QObject* parent = nullptr);
+                        QObject* parent = nullptr, std::unique_ptr<DownloadEngine> engine = {});
 
     QString urlText() const { return url; }
     QString selectedFormat() const { return format; }
@@ -96,7 +97,7 @@ private:
     bool downloading = false;
     bool playlists = false;
     FileManagerHelper fileManager;
-    YtdlpManager ytdlpManager;
+    std::unique_ptr<DownloadEngine> engine;
     std::shared_ptr<ToolInstaller> appUpdater;
     // Numbers the downloads, so that a stopped run ending late cannot end the next one.
     int currentRun = 0;

@@ -9,7 +9,8 @@ class TestProgressParser : public QObject {
 
     static QList<double> parse(const QString& text) {
         QList<double> values;
-        YtdlpManager::processOutput(text, [&](double value) { values << value; });
+        YtdlpManager::processOutput(
+            text, [&](const DownloadProgress& update) { values << update.percent; });
         return values;
     }
 

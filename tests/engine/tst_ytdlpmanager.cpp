@@ -24,7 +24,7 @@ QCoro::Task<Outcome> download(YtdlpManager& manager, QString url, QString output
     try {
         co_await manager.downloadVideo(
             url, format, "720p", "192k", outputPath, false,
-            [&](double value) { outcome.progress << value; },
+            [&](const DownloadProgress& update) { outcome.progress << update.percent; },
             [&](const QString& text) { outcome.log << text; });
     } catch (const YtdlpError& error) {
         outcome.error = error.description();

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "DownloadProgress.h"
+
+#include <QCoroTask>
+#include <QString>
+#include <functional>
+
+// Runs one download at a time and stops it on request. The controllers own one each;
+// tests give them a scripted engine instead of the downloader.
+class DownloadEngine {
+public:
+    using ProgressHandler = std::function<void(const DownloadProgress&)>;
+    using LogHandler = std::function<void(const QString&)>;
+
+    virtual ~DownloadEngine() = default;
+
+    // Downloads url into outputPath. Each chunk of the tool's output goes unsplit to
+    // logHandler, then each progress line in it to progressHandler. Returns on success;
+    // throws a UserFacingError whose description says why it failed.
+    virtual QCoro::Task<> downloadVideo(QString url, QString format, QString videoQuality,
+                                        QString audioQuality, QString outputPath,
+                                        bool downloadPlaylists, ProgressHandler progressHandler,
+                                        LogHandler logHandler) = 0;
+    // Ends the running download; downloadVideo then fails.
+    virtual void stopDownload() = 0;
+};

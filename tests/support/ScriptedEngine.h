@@ -1,0 +1,67 @@
+#pragma once
+
+#include "engine/DownloadEngine.h"
+#include "engine/YtdlpError.h"
+
+#include <QCoroSignal>
+#include <QObject>
+#include <QStringList>
+#include <optional>
+
+// Stands in for the downloader behind a controller: records each download asked for and
+// runs it until the test ends it. With outcomes set, each download ends by itself on the
+// next turn of the event loop with the next outcome (no failure text = success).
+class ScriptedEngine : public QObject, public DownloadEngine {
+    Q_OBJECT
+public:
+    struct Request {
+        QString url, format, videoQuality, audioQuality, outputPath;
+        bool playlists = false;
+    };
+
+    QList<Request> requests;
+    int stops = 0;
+    QList<std::optional<QString>> outcomes;
+
+    bool running() const { return active; }
+    // Feeds the running download, as its output would.
+    void progress(const DownloadProgress& update) { progressHandler(update); }
+    void log(const QString& text) { logHandler(text); }
+    // Ends the running download: success, or failure with the downloader's reason.
+    void finish(std::optional<QString> failure = {}) {
+        outcome = std::move(failure);
+        emit finished();
+    }
+
+    QCoro::Task<> downloadVideo(QString url, QString format, QString videoQuality,
+                                QString audioQuality, QString outputPath, bool playlists,
+                                ProgressHandler onProgress, LogHandler onLog) override {
+        requests << Request{url, format, videoQuality, audioQuality, outputPath, playlists};
+        progressHandler = std::move(onProgress);
+        logHandler = std::move(onLog);
+        active = true;
+        if (!outcomes.isEmpty())
+            QMetaObject::invokeMethod(
+                this, [this, next = outcomes.takeFirst()] { finish(next); }, Qt::QueuedConnection);
+        co_await qCoro(this, &ScriptedEngine::finished);
+        active = false;
+        if (outcome)
+            throw YtdlpError::downloadFailed(*outcome);
+    }
+
+    void stopDownload() override {
+        ++stops;
+        if (active)
+            QMetaObject::invokeMethod(
+                this, [this] { finish("Process exited with code 15"); }, Qt::QueuedConnection);
+    }
+
+signals:
+    void finished();
+
+private:
+    ProgressHandler progressHandler;
+    LogHandler logHandler;
+    std::optional<QString> outcome;
+    bool active = false;
+};
