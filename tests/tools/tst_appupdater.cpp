@@ -2,21 +2,24 @@
 #include "LoopbackHttpServer.h"
 #include "StoredZip.h"
 #include "TestHome.h"
-#include "platform/LaunchError.h"
-#include "platform/ToolProcess.h"
 #include "tools/AppUpdater.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QSysInfo>
 
 namespace {
 
+using namespace std::chrono_literals;
+
 const QByteArray newYtDlp = "#!/bin/sh\necho new downloader\n";
 const QByteArray ffmpegScript = "#!/bin/sh\necho converter\n";
 const QByteArray ffprobeScript = "#!/bin/sh\necho probe\n";
+const QByteArray portalPage = "<!DOCTYPE html><html><body>Sign in to the network</body></html>\n";
+// What starting a file that is no program gives.
+const QString notAProgram =
+    "The downloaded file is not a program that runs here: execvp: Exec format error";
 
 QByteArray contentOf(const QString& path) {
     QFile file(path);
@@ -31,22 +34,8 @@ QString outputOf(const QString& program, const QStringList& arguments = {}) {
 }
 
 QStringList entriesOf(const QString& folder) {
-    return QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden);
-}
-
-// What a task fails with, as the user would read it; "" when it succeeds. (QCoro::waitFor
-// never returns when the task it waits for throws.)
-QCoro::Task<QString> describeFailure(QCoro::Task<> task) {
-    try {
-        co_await task;
-    } catch (const UserFacingError& error) {
-        co_return error.description();
-    }
-    co_return QString();
-}
-
-QString failureOf(QCoro::Task<> task) {
-    return QCoro::waitFor(describeFailure(std::move(task)));
+    return QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden |
+                                  QDir::System);
 }
 
 } // namespace
@@ -59,7 +48,7 @@ class TestAppUpdater : public QObject {
 
     AppUpdater updater() const {
         return AppUpdater(
-            {server->url("/yt-dlp"), server->url("/ffmpeg.zip"), server->url("/ffprobe.zip")});
+            {server->url("/yt-dlp"), server->url("/ffmpeg.zip"), server->url("/ffprobe.zip")}, 1s);
     }
     QStringList downloadYtDlp() {
         return collectLog([this](LogCallback log) { return updater().downloadYtDlp(log); });
@@ -103,109 +92,143 @@ private slots:
             QCOMPARE(ToolEndpoints::forThisMachine().ytDlp, QUrl(ytDlp));
     }
 
-    void downloadedYtDlpReplacesTheOldOneAndRuns() {
+    // The release download redirects to another origin, as on the real service.
+    void downloaderReplacesTheOldOne() {
+        LoopbackHttpServer assetServer;
+        assetServer.serve("/asset/yt-dlp_linux", newYtDlp);
+        server->redirect("/yt-dlp", assetServer.url("/asset/yt-dlp_linux"));
         FakeTools::installOne("yt-dlp");
-        server->serve("/yt-dlp", newYtDlp);
         QCOMPARE(downloadYtDlp(), QStringList{"Plugin 1 downloaded successfully."});
         QCOMPARE(outputOf(tools.ytDlpPath), "new downloader\n");
         QCOMPARE(entriesOf(tools.toolsFolderPath), QStringList{"yt-dlp"});
     }
 
-    // A failed transfer is reported and never replaces or creates the tool.
-    void failedYtDlpDownloadWritesNothing_data() {
-        QTest::addColumn<bool>("toolInstalled");
+    // Whatever a server sends, only a program that answers "--version" replaces the old one.
+    void badDownloadLeavesTheOldDownloader_data() {
         QTest::addColumn<QString>("serving");
-        QTest::addColumn<QString>("line");
-        for (const bool installed : {false, true}) {
-            const char* over = installed ? "over a working tool" : "into an empty folder";
-            QTest::addRow("404 %s", over) << installed << QString("404") << "HTTP status 404";
-            QTest::addRow("500 %s", over) << installed << QString("500") << "HTTP status 500";
-            QTest::addRow("cut off %s", over)
-                << installed << QString("cut")
-                << "The download broke off after 70000 of 200000 bytes.";
-        }
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("404") << "404" << portalPage << "HTTP status 404";
+        QTest::newRow("500") << "500" << portalPage << "HTTP status 500";
+        QTest::newRow("cut off") << "cut" << QByteArray(200000, 'x')
+                                 << "The download broke off after 70000 of 200000 bytes.";
+        QTest::newRow("stalled") << "stall" << QByteArray(200000, 'x')
+                                 << "The transfer stalled: nothing arrived for 1 s.";
+        QTest::newRow("no server") << "none" << QByteArray() << "Connection refused";
+        QTest::newRow("empty body") << "200" << QByteArray() << notAProgram;
+        QTest::newRow("garbage") << "200" << QByteArray("\x7f\x45\x4c\x46garbage") << notAProgram;
+        QTest::newRow("HTML page") << "200" << portalPage << notAProgram;
+        QTest::newRow("program failing its check")
+            << "200" << QByteArray("#!/bin/sh\nexit 3\n")
+            << "The downloaded program failed \"--version\" (exit status 3).";
     }
-    void failedYtDlpDownloadWritesNothing() {
-        QFETCH(bool, toolInstalled);
+    void badDownloadLeavesTheOldDownloader() {
         QFETCH(QString, serving);
-        QFETCH(QString, line);
-        if (toolInstalled)
-            FakeTools::installOne("yt-dlp");
+        QFETCH(QByteArray, body);
+        QFETCH(QString, reason);
+        FakeTools::installOne("yt-dlp");
         const QByteArray before = contentOf(tools.ytDlpPath);
         if (serving == "cut")
-            server->serveCutOff("/yt-dlp", QByteArray(200000, 'x'), 70000);
+            server->serveCutOff("/yt-dlp", body, 70000);
+        else if (serving == "stall") // the second piece would come after a minute
+            server->serveSlowly("/yt-dlp", body, {}, 1000, 60000);
+        else if (serving == "none")
+            server->stopListening();
         else
-            server->serve("/yt-dlp", "<html>error page</html>", serving.toInt());
+            server->serve("/yt-dlp", body, serving.toInt());
 
-        QCOMPARE(downloadYtDlp(), QStringList{"Failed to download yt-dlp: " + line});
-        QCOMPARE(entriesOf(tools.toolsFolderPath),
-                 toolInstalled ? QStringList{"yt-dlp"} : QStringList());
+        QCOMPARE(downloadYtDlp(), QStringList{"Failed to download yt-dlp: " + reason});
+        QCOMPARE(entriesOf(tools.toolsFolderPath), QStringList{"yt-dlp"});
         QCOMPARE(contentOf(tools.ytDlpPath), before);
-        if (toolInstalled) // the old tool still works
-            QCOMPARE(outputOf(tools.ytDlpPath, {"--update"}),
-                     "yt-dlp is up to date (stable@2023.03.04)\n");
+        QCOMPARE(outputOf(tools.ytDlpPath, {"--version"}), "2023.03.04\n");
     }
 
-    void converterAndProbeToolAreUnpackedAndExecutable() {
-        server->serve("/ffmpeg.zip", storedZip({{"ffmpeg", ffmpegScript}}));
-        server->serve("/ffprobe.zip", storedZip({{"ffprobe", ffprobeScript}}));
+    // The program may come alone in one sub-folder, as some builds pack it.
+    void converterAndProbeToolAreInstalled_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("top level") << QString();
+        QTest::newRow("in a sub-folder") << QString("ffmpeg-5.1/");
+    }
+    void converterAndProbeToolAreInstalled() {
+        QFETCH(QString, folder);
+        FakeTools::installOne("ffmpeg");
+        server->serve("/ffmpeg.zip", storedZip({{folder + "ffmpeg", ffmpegScript}}));
+        server->serve("/ffprobe.zip", storedZip({{folder + "ffprobe", ffprobeScript}}));
         QCOMPARE(downloadFFmpeg(),
                  (QStringList{"Extracting plugin 2...", "Plugin 2 downloaded successfully.",
                               "Downloading plugin 3...", "Plugin 3 downloaded successfully."}));
         QCOMPARE(outputOf(tools.ffmpegPath), "converter\n");
         QCOMPARE(outputOf(ffprobePath), "probe\n");
         QCOMPARE(entriesOf(tools.toolsFolderPath), (QStringList{"ffmpeg", "ffprobe"}));
-        // The archives stay in the temp folder.
+        // The archives stay in the temp folder; nothing unpacked does.
         QCOMPARE(entriesOf(tools.tempFolderPath), (QStringList{"ffmpeg.zip", "ffprobe.zip"}));
-        QCOMPARE(contentOf(tools.tempFolderPath + "/ffprobe.zip"),
-                 storedZip({{"ffprobe", ffprobeScript}}));
     }
 
-    // Every failure of the converter or the probe tool ends the operation with one line.
-    void converterFailures_data() {
-        QTest::addColumn<QByteArray>("ffmpegZip");
+    // A bad converter archive replaces nothing; a bad probe tool archive ends the operation
+    // after the converter.
+    void badArchiveReplacesNothing_data() {
+        QTest::addColumn<QList<ZipEntry>>("ffmpegZip");
         QTest::addColumn<int>("ffprobeStatus");
-        QTest::addColumn<QByteArray>("ffprobeZip");
+        QTest::addColumn<QList<ZipEntry>>("ffprobeZip");
         QTest::addColumn<QStringList>("lines");
-        const QByteArray goodFfmpeg = storedZip({{"ffmpeg", ffmpegScript}});
-        const QByteArray goodFfprobe = storedZip({{"ffprobe", ffprobeScript}});
+        const QList<ZipEntry> goodFfmpeg{{"ffmpeg", ffmpegScript}};
+        const QList<ZipEntry> goodFfprobe{{"ffprobe", ffprobeScript}};
         const QString failed = "Failed to download Plugin 2: ";
-        const QString unzipError = "The operation couldn't be completed. (UnzipError error 9.)";
+        const QStringList extracting{"Extracting plugin 2..."};
         const QStringList converterInstalled{"Extracting plugin 2...",
                                              "Plugin 2 downloaded successfully.",
                                              "Downloading plugin 3..."};
+        const QString outside = QDir::homePath() + "/outside";
 
-        QTest::newRow("converter archive is not a zip")
-            << QByteArray("<html>not a zip</html>") << 200 << goodFfprobe
-            << QStringList{"Extracting plugin 2...", failed + unzipError};
-        QTest::newRow("converter archive without the converter")
-            << storedZip({{"readme.txt", "hello"}}) << 200 << goodFfprobe
-            << QStringList{"Extracting plugin 2...",
-                           failed + "The operation couldn't be completed. (ChmodError error 1.)"};
+        QTest::newRow("not a zip")
+            << QList<ZipEntry>() << 200 << goodFfprobe
+            << extracting + QStringList{failed + "The operation couldn't be completed. "
+                                                 "(UnzipError error 9.)"};
+        QTest::newRow("without the converter")
+            << QList<ZipEntry>{{"readme.txt", "hello"}} << 200 << goodFfprobe
+            << extracting + QStringList{failed + "The archive holds no \"ffmpeg\"."};
+        QTest::newRow("converter in a sub-folder among other entries")
+            << QList<ZipEntry>{{"build/ffmpeg", ffmpegScript}, {"readme.txt", "hello"}} << 200
+            << goodFfprobe << extracting + QStringList{failed + "The archive holds no \"ffmpeg\"."};
+        QTest::newRow("converter is an HTML page")
+            << QList<ZipEntry>{{"ffmpeg", portalPage}} << 200 << goodFfprobe
+            << extracting + QStringList{failed + notAProgram};
+        QTest::newRow("converter is a link out of the tools folder")
+            << QList<ZipEntry>{{"ffmpeg", outside.toUtf8(), true}} << 200 << goodFfprobe
+            << extracting + QStringList{failed + "The archive's \"ffmpeg\" is not a regular file."};
+        QTest::newRow("converter is a link in its sub-folder")
+            << QList<ZipEntry>{{"build/ffmpeg", outside.toUtf8(), true}} << 200 << goodFfprobe
+            << extracting + QStringList{failed + "The archive's \"ffmpeg\" is not a regular file."};
         QTest::newRow("probe tool download fails")
             << goodFfmpeg << 500 << goodFfprobe
             << converterInstalled + QStringList{failed + "HTTP status 500"};
-        QTest::newRow("probe tool archive is not a zip")
-            << goodFfmpeg << 200 << QByteArray("garbage")
-            << converterInstalled + QStringList{failed + unzipError};
+        QTest::newRow("probe tool is an HTML page")
+            << goodFfmpeg << 200 << QList<ZipEntry>{{"ffprobe", portalPage}}
+            << converterInstalled + QStringList{failed + notAProgram};
     }
-    void converterFailures() {
-        QFETCH(QByteArray, ffmpegZip);
+    void badArchiveReplacesNothing() {
+        QFETCH(QList<ZipEntry>, ffmpegZip);
         QFETCH(int, ffprobeStatus);
-        QFETCH(QByteArray, ffprobeZip);
+        QFETCH(QList<ZipEntry>, ffprobeZip);
         QFETCH(QStringList, lines);
-        server->serve("/ffmpeg.zip", ffmpegZip);
-        server->serve("/ffprobe.zip", ffprobeZip, ffprobeStatus);
-        QCOMPARE(downloadFFmpeg(), lines);
-        QVERIFY(!QFile::exists(ffprobePath));
-        if (lines.contains("Plugin 2 downloaded successfully."))
-            QCOMPARE(outputOf(tools.ffmpegPath), "converter\n");
-    }
+        FakeTools::installOne("ffmpeg");
+        const QString outside = QDir::homePath() + "/outside";
+        QFile file(outside);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not the converter\n");
+        file.close();
+        const QFile::Permissions outsidePermissions = file.permissions();
+        server->serve("/ffmpeg.zip", ffmpegZip.isEmpty() ? portalPage : storedZip(ffmpegZip));
+        server->serve("/ffprobe.zip", storedZip(ffprobeZip), ffprobeStatus);
 
-    void converterDownloadNeedsAListeningServer() {
-        server->stopListening();
-        QCOMPARE(downloadFFmpeg(), QStringList{"Failed to download Plugin 2: Connection refused"});
-        QCOMPARE(entriesOf(tools.tempFolderPath), QStringList());
+        QCOMPARE(downloadFFmpeg(), lines);
+        const bool converterReplaced = lines.contains("Plugin 2 downloaded successfully.");
+        QCOMPARE(outputOf(tools.ffmpegPath, {"-version"}),
+                 converterReplaced ? "converter\n" : "ffmpeg version 5.1\n");
+        QCOMPARE(entriesOf(tools.toolsFolderPath), QStringList{"ffmpeg"});
+        QCOMPARE(entriesOf(tools.tempFolderPath).filter("staging"), QStringList());
+        QCOMPARE(contentOf(outside), "not the converter\n");
+        QCOMPARE(file.permissions(), outsidePermissions);
     }
 
     void updateSucceedsWithTheSingleArgument() {
@@ -241,36 +264,12 @@ private slots:
                  (QStringList{"Updating plugin 1...", "Plugin 1 update failed: " + logged}));
     }
 
-    void updateThatCannotStartPassesOnTheLaunchError() {
+    void updateThatCannotStartSaysWhy() {
         FakeTools::installOne("yt-dlp");
         QFile(tools.ytDlpPath).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        ToolProcess probe;
-        const QString description = failureOf(probe.launch(tools.ytDlpPath, {}));
-        QVERIFY(!description.isEmpty());
-        QCOMPARE(updateYtDlp(), (QStringList{"Updating plugin 1...",
-                                             "Failed to update plugin 1: " + description}));
-    }
-
-    void unzipOverwritesWithoutAsking() {
-        const QString archive = tools.tempFolderPath + "/ffmpeg.zip";
-        QFile file(archive);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(storedZip({{"ffmpeg", ffmpegScript}}));
-        file.close();
-        FakeTools::installOne("ffmpeg");
-        QCOMPARE(failureOf(AppUpdater::unzipFile(archive, tools.toolsFolderPath)), QString());
-        QCOMPARE(contentOf(tools.ffmpegPath), ffmpegScript);
-        QVERIFY(!QFileInfo(tools.ffmpegPath).isExecutable());
-        QCOMPARE(failureOf(AppUpdater::makeExecutable(tools.ffmpegPath)), QString());
-        QVERIFY(QFileInfo(tools.ffmpegPath).isExecutable());
-    }
-
-    void helpersFailWithTheExitStatus() {
-        const QString missing = tools.tempFolderPath + "/missing.zip";
-        QCOMPARE(failureOf(AppUpdater::unzipFile(missing, tools.toolsFolderPath)),
-                 "The operation couldn't be completed. (UnzipError error 9.)");
-        QCOMPARE(failureOf(AppUpdater::makeExecutable(missing)),
-                 "The operation couldn't be completed. (ChmodError error 1.)");
+        QCOMPARE(updateYtDlp(),
+                 (QStringList{"Updating plugin 1...",
+                              "Failed to update plugin 1: execvp: Permission denied"}));
     }
 };
 
