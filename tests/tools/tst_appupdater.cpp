@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSysInfo>
 
 namespace {
 
@@ -69,29 +68,6 @@ private slots:
         server = std::make_unique<LoopbackHttpServer>();
     }
 
-    void defaultEndpointsFitTheArchitecture_data() {
-        QTest::addColumn<QString>("architecture");
-        QTest::addColumn<QString>("ytDlp");
-        QTest::addColumn<QString>("converterBuilds");
-        const QString releases = "https://github.com/yt-dlp/yt-dlp/releases/latest/download/";
-        const QString builds = "https://ffmpeg.martin-riedl.de/redirect/latest/linux/";
-        QTest::newRow("x86-64") << "x86_64" << releases + "yt-dlp_linux"
-                                << builds + "amd64/release/";
-        QTest::newRow("aarch64") << "arm64" << releases + "yt-dlp_linux_aarch64"
-                                 << builds + "arm64/release/";
-    }
-    void defaultEndpointsFitTheArchitecture() {
-        QFETCH(QString, architecture);
-        QFETCH(QString, ytDlp);
-        QFETCH(QString, converterBuilds);
-        const ToolEndpoints endpoints = ToolEndpoints::forArchitecture(architecture);
-        QCOMPARE(endpoints.ytDlp, QUrl(ytDlp));
-        QCOMPARE(endpoints.ffmpeg, QUrl(converterBuilds + "ffmpeg.zip"));
-        QCOMPARE(endpoints.ffprobe, QUrl(converterBuilds + "ffprobe.zip"));
-        if (QSysInfo::currentCpuArchitecture() == architecture)
-            QCOMPARE(ToolEndpoints::forThisMachine().ytDlp, QUrl(ytDlp));
-    }
-
     // The release download redirects to another origin, as on the real service.
     void downloaderReplacesTheOldOne() {
         LoopbackHttpServer assetServer;
@@ -143,30 +119,9 @@ private slots:
         QCOMPARE(outputOf(tools.ytDlpPath, {"--version"}), "2023.03.04\n");
     }
 
-    // The program may come alone in one sub-folder, as some builds pack it.
-    void converterAndProbeToolAreInstalled_data() {
-        QTest::addColumn<QString>("folder");
-        QTest::newRow("top level") << QString();
-        QTest::newRow("in a sub-folder") << QString("ffmpeg-5.1/");
-    }
-    void converterAndProbeToolAreInstalled() {
-        QFETCH(QString, folder);
-        FakeTools::installOne("ffmpeg");
-        server->serve("/ffmpeg.zip", storedZip({{folder + "ffmpeg", ffmpegScript}}));
-        server->serve("/ffprobe.zip", storedZip({{folder + "ffprobe", ffprobeScript}}));
-        QCOMPARE(downloadFFmpeg(),
-                 (QStringList{"Extracting plugin 2...", "Plugin 2 downloaded successfully.",
-                              "Downloading plugin 3...", "Plugin 3 downloaded successfully."}));
-        QCOMPARE(outputOf(tools.ffmpegPath), "converter\n");
-        QCOMPARE(outputOf(ffprobePath), "probe\n");
-        QCOMPARE(entriesOf(tools.toolsFolderPath), (QStringList{"ffmpeg", "ffprobe"}));
-        // The archives stay in the temp folder; nothing unpacked does.
-        QCOMPARE(entriesOf(tools.tempFolderPath), (QStringList{"ffmpeg.zip", "ffprobe.zip"}));
-    }
-
-    // A bad converter archive replaces nothing; a bad probe tool archive ends the operation
-    // after the converter.
-    void badArchiveReplacesNothing_data() {
+    // Only a regular file that answers "-version", at the archive's top level or alone in
+    // one sub-folder, replaces a tool; nothing unpacked stays, nothing outside is touched.
+    void converterArchives_data() {
         QTest::addColumn<QList<ZipEntry>>("ffmpegZip");
         QTest::addColumn<int>("ffprobeStatus");
         QTest::addColumn<QList<ZipEntry>>("ffprobeZip");
@@ -174,31 +129,38 @@ private slots:
         const QList<ZipEntry> goodFfmpeg{{"ffmpeg", ffmpegScript}};
         const QList<ZipEntry> goodFfprobe{{"ffprobe", ffprobeScript}};
         const QString failed = "Failed to download Plugin 2: ";
-        const QStringList extracting{"Extracting plugin 2..."};
         const QStringList converterInstalled{"Extracting plugin 2...",
                                              "Plugin 2 downloaded successfully.",
                                              "Downloading plugin 3..."};
-        const QString outside = QDir::homePath() + "/outside";
+        const QStringList installed =
+            converterInstalled + QStringList{"Plugin 3 downloaded successfully."};
+        const auto refused = [&](const QString& reason) {
+            return QStringList{"Extracting plugin 2...", failed + reason};
+        };
+        const QString noConverter = "The archive holds no \"ffmpeg\".";
+        const QString notRegular = "The archive's \"ffmpeg\" is not a regular file.";
+        const QByteArray outside = (QDir::homePath() + "/outside").toUtf8();
 
+        QTest::newRow("top level") << goodFfmpeg << 200 << goodFfprobe << installed;
+        QTest::newRow("alone in a sub-folder")
+            << QList<ZipEntry>{{"ffmpeg-5.1/ffmpeg", ffmpegScript}} << 200
+            << QList<ZipEntry>{{"ffmpeg-5.1/ffprobe", ffprobeScript}} << installed;
         QTest::newRow("not a zip")
             << QList<ZipEntry>() << 200 << goodFfprobe
-            << extracting + QStringList{failed + "The operation couldn't be completed. "
-                                                 "(UnzipError error 9.)"};
-        QTest::newRow("without the converter")
-            << QList<ZipEntry>{{"readme.txt", "hello"}} << 200 << goodFfprobe
-            << extracting + QStringList{failed + "The archive holds no \"ffmpeg\"."};
-        QTest::newRow("converter in a sub-folder among other entries")
+            << refused("The operation couldn't be completed. (UnzipError error 9.)");
+        QTest::newRow("without the converter") << QList<ZipEntry>{{"readme.txt", "hello"}} << 200
+                                               << goodFfprobe << refused(noConverter);
+        QTest::newRow("in a sub-folder among other entries")
             << QList<ZipEntry>{{"build/ffmpeg", ffmpegScript}, {"readme.txt", "hello"}} << 200
-            << goodFfprobe << extracting + QStringList{failed + "The archive holds no \"ffmpeg\"."};
-        QTest::newRow("converter is an HTML page")
-            << QList<ZipEntry>{{"ffmpeg", portalPage}} << 200 << goodFfprobe
-            << extracting + QStringList{failed + notAProgram};
+            << goodFfprobe << refused(noConverter);
+        QTest::newRow("converter is an HTML page") << QList<ZipEntry>{{"ffmpeg", portalPage}} << 200
+                                                   << goodFfprobe << refused(notAProgram);
         QTest::newRow("converter is a link out of the tools folder")
-            << QList<ZipEntry>{{"ffmpeg", outside.toUtf8(), true}} << 200 << goodFfprobe
-            << extracting + QStringList{failed + "The archive's \"ffmpeg\" is not a regular file."};
+            << QList<ZipEntry>{{"ffmpeg", outside, true}} << 200 << goodFfprobe
+            << refused(notRegular);
         QTest::newRow("converter is a link in its sub-folder")
-            << QList<ZipEntry>{{"build/ffmpeg", outside.toUtf8(), true}} << 200 << goodFfprobe
-            << extracting + QStringList{failed + "The archive's \"ffmpeg\" is not a regular file."};
+            << QList<ZipEntry>{{"build/ffmpeg", outside, true}} << 200 << goodFfprobe
+            << refused(notRegular);
         QTest::newRow("probe tool download fails")
             << goodFfmpeg << 500 << goodFfprobe
             << converterInstalled + QStringList{failed + "HTTP status 500"};
@@ -206,7 +168,7 @@ private slots:
             << goodFfmpeg << 200 << QList<ZipEntry>{{"ffprobe", portalPage}}
             << converterInstalled + QStringList{failed + notAProgram};
     }
-    void badArchiveReplacesNothing() {
+    void converterArchives() {
         QFETCH(QList<ZipEntry>, ffmpegZip);
         QFETCH(int, ffprobeStatus);
         QFETCH(QList<ZipEntry>, ffprobeZip);
@@ -223,53 +185,46 @@ private slots:
 
         QCOMPARE(downloadFFmpeg(), lines);
         const bool converterReplaced = lines.contains("Plugin 2 downloaded successfully.");
+        const bool probeInstalled = lines.contains("Plugin 3 downloaded successfully.");
         QCOMPARE(outputOf(tools.ffmpegPath, {"-version"}),
                  converterReplaced ? "converter\n" : "ffmpeg version 5.1\n");
-        QCOMPARE(entriesOf(tools.toolsFolderPath), QStringList{"ffmpeg"});
+        QCOMPARE(outputOf(ffprobePath), probeInstalled ? "probe\n" : "");
+        const QStringList toolsAfter =
+            probeInstalled ? QStringList{"ffmpeg", "ffprobe"} : QStringList{"ffmpeg"};
+        QCOMPARE(entriesOf(tools.toolsFolderPath), toolsAfter);
         QCOMPARE(entriesOf(tools.tempFolderPath).filter("staging"), QStringList());
         QCOMPARE(contentOf(outside), "not the converter\n");
         QCOMPARE(file.permissions(), outsidePermissions);
     }
 
-    void updateSucceedsWithTheSingleArgument() {
+    // The downloader's whole output, both streams in the order written, follows a failure.
+    void selfUpdate_data() {
+        QTest::addColumn<QString>("exitStatus");
+        QTest::addColumn<bool>("executable");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("up to date") << "0" << true << "Plugin 1 update completed.";
+        QTest::newRow("failure") << "1" << true
+                                 << "Plugin 1 update failed: Latest version: stable@2024.01.01\n"
+                                    "ERROR: Unable to write to /opt/yt-dlp\n";
+        QTest::newRow("cannot start")
+            << "0" << false << "Failed to update plugin 1: execvp: Permission denied";
+    }
+    void selfUpdate() {
+        QFETCH(QString, exitStatus);
+        QFETCH(bool, executable);
+        QFETCH(QString, line);
         FakeTools::installOne("yt-dlp");
+        if (!executable)
+            QFile(tools.ytDlpPath).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         const QString argsFile = QDir::homePath() + "/args";
-        FakeTools::configure({{"FAKE_ARGS_FILE", argsFile}});
-        QCOMPARE(updateYtDlp(),
-                 (QStringList{"Updating plugin 1...", "Plugin 1 update completed."}));
-        QCOMPARE(FakeTools::recordedArguments(argsFile), QStringList{"--update"});
-    }
-
-    // The whole output of both streams, in the order written, follows the failure line.
-    void failedUpdateLogsItsOutput_data() {
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<QString>("errors");
-        QTest::addColumn<QString>("logged");
-        QTest::newRow("both streams") << QString("Latest version: stable@2024.01.01\\n")
-                                      << "ERROR: Unable to write to /opt/yt-dlp\\n"
-                                      << "Latest version: stable@2024.01.01\n"
-                                         "ERROR: Unable to write to /opt/yt-dlp\n";
-        QTest::newRow("nothing printed") << QString() << QString() << QString();
-        QTest::newRow("invalid UTF-8") << QString("\\xff\\xfe broken\\n") << QString() << QString();
-    }
-    void failedUpdateLogsItsOutput() {
-        QFETCH(QString, output);
-        QFETCH(QString, errors);
-        QFETCH(QString, logged);
-        FakeTools::installOne("yt-dlp");
-        FakeTools::configure({{"FAKE_UPDATE_OUTPUT", output},
-                              {"FAKE_UPDATE_STDERR", errors},
-                              {"FAKE_UPDATE_EXIT", "1"}});
-        QCOMPARE(updateYtDlp(),
-                 (QStringList{"Updating plugin 1...", "Plugin 1 update failed: " + logged}));
-    }
-
-    void updateThatCannotStartSaysWhy() {
-        FakeTools::installOne("yt-dlp");
-        QFile(tools.ytDlpPath).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        QCOMPARE(updateYtDlp(),
-                 (QStringList{"Updating plugin 1...",
-                              "Failed to update plugin 1: execvp: Permission denied"}));
+        QFile::remove(argsFile);
+        FakeTools::configure({{"FAKE_ARGS_FILE", argsFile},
+                              {"FAKE_UPDATE_OUTPUT", "Latest version: stable@2024.01.01\\n"},
+                              {"FAKE_UPDATE_STDERR", "ERROR: Unable to write to /opt/yt-dlp\\n"},
+                              {"FAKE_UPDATE_EXIT", exitStatus}});
+        QCOMPARE(updateYtDlp(), (QStringList{"Updating plugin 1...", line}));
+        QCOMPARE(FakeTools::recordedArguments(argsFile),
+                 executable ? QStringList{"--update"} : QStringList());
     }
 };
 

@@ -93,16 +93,6 @@ private slots:
                  lines);
         QCOMPARE(installer->calls, calls);
     }
-
-    // The owner of the installer (the main window's controller) may go away mid-check.
-    void checkOutlivesTheInstallerItWasGiven() {
-        QStringList lines;
-        auto installer = std::make_shared<FakeToolInstaller>();
-        auto check = ToolCheck::run(installer, [&](const QString& line) { lines << line; });
-        installer.reset();
-        QCoro::waitFor(check);
-        QCOMPARE(lines, begin + download1 + download23 + end);
-    }
 };
 
 MORVI_TEST_MAIN(TestToolCheck)
