@@ -51,6 +51,10 @@ ToolRun::ToolRun(Command command, OutputHandler outputHandler)
 }
 
 ToolRun::~ToolRun() {
+    // QProcess's destructor reaps a running child and may signal meanwhile: nothing of this
+    // run, half destroyed by then, may be reached.
+    process.disconnect(this);
+    limit.disconnect(this);
     stop();
 }
 
