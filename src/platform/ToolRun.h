@@ -20,6 +20,7 @@ public:
     enum class Read { BothStreams, StandardOutput, StandardError, Merged, Nothing };
     enum class Input { Null, Forwarded };
 
+    // Every member has a default, so that a designated initializer may leave it out.
     struct Command {
         QString program = {}; // an absolute path
         QStringList arguments = {};
