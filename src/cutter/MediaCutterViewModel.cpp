@@ -6,8 +6,7 @@
 #include "platform/LogModel.h"
 #include "platform/MediaProbe.h"
 #include "platform/StandardFolders.h"
-#include "platform/StrictUtf8.h"
-#include "platform/ToolProcess.h"
+#include "platform/ToolRun.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -214,26 +213,21 @@ QCoro::Task<> MediaCutterViewModel::cutMediaWithFFmpeg(QString inputPath, QStrin
                                 "-y",
                                 outputPath};
 
-    ToolProcess converter;
-    // Nothing of interest goes to standard output; discarding it means it can never
-    // fill a pipe and stall the converter.
-    converter.setStandardOutputFile(QProcess::nullDevice());
     QPointer self(this);
-    const auto deliver = [&converter, self, cutLength] {
-        const QByteArray bytes = converter.readAllStandardError();
-        if (bytes.isEmpty() || !self)
+    const auto deliver = [self, cutLength](const QString& text) {
+        if (!self)
             return;
-        // A chunk that is not valid UTF-8 is logged as empty text rather than guessed at.
-        const QString text = decodeStrictUtf8(bytes).value_or(QString());
         self->addLogMessage(text);
         self->updateProgress(text, cutLength);
     };
-    QObject::connect(&converter, &QProcess::readyReadStandardError, deliver);
-
-    co_await converter.launch(fileManager.ffmpegPath, arguments);
+    // Nothing of interest goes to standard output.
+    ToolRun converter({.program = fileManager.ffmpegPath,
+                       .arguments = arguments,
+                       .read = ToolRun::Read::StandardError},
+                      deliver);
+    co_await converter.start();
     // From here on the window may have closed: only self may reach the controller.
-    const int status = co_await converter.exitStatus();
-    deliver(); // the last lines often explain the end
+    const int status = (co_await converter.result()).status;
     if (status != 0)
         throw MediaCutterError::cuttingFailed("FFmpeg exited with code " + QString::number(status));
     const QString note = co_await checkOutput(inputPath, outputPath);

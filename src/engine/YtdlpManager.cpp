@@ -2,8 +2,7 @@
 
 #include "DownloadChoices.h"
 #include "YtdlpError.h"
-#include "platform/StrictUtf8.h"
-#include "platform/ToolProcess.h"
+#include "platform/ToolRun.h"
 
 #include <QFileInfo>
 #include <QVarLengthArray>
@@ -101,7 +100,7 @@ std::optional<double> percentageOf(QStringView line) {
 
 YtdlpManager::~YtdlpManager() {
     if (currentProcess)
-        currentProcess->terminateGroup();
+        currentProcess->stop();
 }
 
 QStringList YtdlpManager::buildArguments(const QString& format, const QString& videoQuality,
@@ -142,37 +141,28 @@ QCoro::Task<> YtdlpManager::downloadVideo(QString url, QString format, QString v
     arguments << "--ignore-config"
               << "--" << url;
 
-    ToolProcess process;
-    process.setWorkingDirectory(outputPath);
-    process.setInputChannelMode(QProcess::ForwardedInputChannel);
-    currentProcess = &process;
-
-    const auto deliver = [&](const QByteArray& bytes) {
-        if (bytes.isEmpty())
-            return;
-        // A chunk that is not valid UTF-8 is logged as empty text rather than guessed at.
-        const QString text = decodeStrictUtf8(bytes).value_or(QString());
+    const auto deliver = [logHandler, progressHandler](const QString& text) {
         logHandler(text);
         processOutput(text, progressHandler);
     };
-    QObject::connect(&process, &QProcess::readyReadStandardOutput,
-                     [&] { deliver(process.readAllStandardOutput()); });
-    QObject::connect(&process, &QProcess::readyReadStandardError,
-                     [&] { deliver(process.readAllStandardError()); });
+    ToolRun process({.program = fileManager.ytDlpPath,
+                     .arguments = arguments,
+                     .workingDirectory = outputPath,
+                     .read = ToolRun::Read::BothStreams,
+                     .input = ToolRun::Input::Forwarded},
+                    deliver);
+    currentProcess = &process;
 
-    co_await process.launch(fileManager.ytDlpPath, arguments);
+    co_await process.start();
     // From here on this manager may be gone (its window closed): touch only the frame.
-    const int status = co_await process.exitStatus();
-    // The last lines often explain a failure: deliver what is still buffered.
-    deliver(process.readAllStandardOutput());
-    deliver(process.readAllStandardError());
+    const int status = (co_await process.result()).status;
     if (status != 0)
         throw YtdlpError::downloadFailed("Process exited with code " + QString::number(status));
 }
 
 void YtdlpManager::stopDownload() {
     if (currentProcess)
-        currentProcess->terminateGroup();
+        currentProcess->stop();
     currentProcess = nullptr;
 }
 

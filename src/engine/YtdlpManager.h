@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <functional>
 
-class ToolProcess;
+class ToolRun;
 
 // Runs one download at a time as a yt-dlp child process: builds its command line,
 // streams its output to the caller as log text and progress, and stops it on request.
@@ -39,5 +39,5 @@ public:
 
 private:
     FileManagerHelper fileManager;
-    QPointer<ToolProcess> currentProcess;
+    QPointer<ToolRun> currentProcess;
 };

@@ -2,7 +2,7 @@
 
 #include "platform/UserFacingError.h"
 
-// A system program (unzip, chmod) ended unsuccessfully: the error domain names the
+// A system program (unzip) ended unsuccessfully: the error domain names the
 // program's task, the code is its exit status.
 class ExitStatusError : public UserFacingError {
 public:

@@ -26,6 +26,7 @@ quint32 crc32(const QByteArray& data) {
 constexpr quint16 versionNeeded = 10;         // 1.0: stored entries
 constexpr quint16 madeOnUnix = (3 << 8) | 20; // so that unzip applies the permissions below
 constexpr quint32 plainFileMode = 0100644u << 16;
+constexpr quint32 linkMode = 0120777u << 16;
 constexpr quint16 firstOfJanuary1980 = (1 << 5) | 1;
 
 // The fields that the local header and the central directory entry share.
@@ -36,7 +37,7 @@ void writeEntryFields(QDataStream& out, quint32 crc, quint32 size, quint16 nameS
 
 } // namespace
 
-QByteArray storedZip(const QList<std::pair<QString, QByteArray>>& files) {
+QByteArray storedZip(const QList<ZipEntry>& entries) {
     QByteArray archive;
     QByteArray directory;
     QDataStream out(&archive, QIODevice::WriteOnly);
@@ -44,7 +45,7 @@ QByteArray storedZip(const QList<std::pair<QString, QByteArray>>& files) {
     out.setByteOrder(QDataStream::LittleEndian);
     central.setByteOrder(QDataStream::LittleEndian);
 
-    for (const auto& [name, content] : files) {
+    for (const auto& [name, content, link] : entries) {
         const QByteArray encodedName = name.toUtf8();
         const quint32 offset = quint32(archive.size());
         const quint32 crc = crc32(content);
@@ -59,13 +60,13 @@ QByteArray storedZip(const QList<std::pair<QString, QByteArray>>& files) {
         central << quint32(0x02014b50) << madeOnUnix << versionNeeded;
         writeEntryFields(central, crc, size, nameSize);
         central << quint16(0) << quint16(0) << quint16(0) // comment, disk, internal attributes
-                << plainFileMode << offset;
+                << (link ? linkMode : plainFileMode) << offset;
         central.writeRawData(encodedName.constData(), encodedName.size());
     }
 
     const quint32 directoryOffset = quint32(archive.size());
     out.writeRawData(directory.constData(), directory.size());
-    out << quint32(0x06054b50) << quint16(0) << quint16(0) << quint16(files.size())
-        << quint16(files.size()) << quint32(directory.size()) << directoryOffset << quint16(0);
+    out << quint32(0x06054b50) << quint16(0) << quint16(0) << quint16(entries.size())
+        << quint16(entries.size()) << quint32(directory.size()) << directoryOffset << quint16(0);
     return archive;
 }

@@ -3,8 +3,14 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
-#include <utility>
 
-// A zip archive of the given files, stored without compression, each with the permissions
-// rw-r--r-- (not executable). Enough for /usr/bin/unzip, and no zip program is needed.
-QByteArray storedZip(const QList<std::pair<QString, QByteArray>>& files);
+struct ZipEntry {
+    QString name;
+    QByteArray content; // for a link, its target
+    bool link = false;
+};
+
+// A zip archive of the given entries, stored without compression: files with the permissions
+// rw-r--r-- (not executable), links as unzip recreates them. Enough for /usr/bin/unzip, and no
+// zip program is needed.
+QByteArray storedZip(const QList<ZipEntry>& entries);

@@ -2,21 +2,23 @@
 #include "LoopbackHttpServer.h"
 #include "StoredZip.h"
 #include "TestHome.h"
-#include "platform/LaunchError.h"
-#include "platform/ToolProcess.h"
 #include "tools/AppUpdater.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
-#include <QSysInfo>
 
 namespace {
+
+using namespace std::chrono_literals;
 
 const QByteArray newYtDlp = "#!/bin/sh\necho new downloader\n";
 const QByteArray ffmpegScript = "#!/bin/sh\necho converter\n";
 const QByteArray ffprobeScript = "#!/bin/sh\necho probe\n";
+const QByteArray portalPage = "<!DOCTYPE html><html><body>Sign in to the network</body></html>\n";
+// What starting a file that is no program gives.
+const QString notAProgram =
+    "The downloaded file is not a program that runs here: execvp: Exec format error";
 
 QByteArray contentOf(const QString& path) {
     QFile file(path);
@@ -31,22 +33,8 @@ QString outputOf(const QString& program, const QStringList& arguments = {}) {
 }
 
 QStringList entriesOf(const QString& folder) {
-    return QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden);
-}
-
-// What a task fails with, as the user would read it; "" when it succeeds. (QCoro::waitFor
-// never returns when the task it waits for throws.)
-QCoro::Task<QString> describeFailure(QCoro::Task<> task) {
-    try {
-        co_await task;
-    } catch (const UserFacingError& error) {
-        co_return error.description();
-    }
-    co_return QString();
-}
-
-QString failureOf(QCoro::Task<> task) {
-    return QCoro::waitFor(describeFailure(std::move(task)));
+    return QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden |
+                                  QDir::System);
 }
 
 } // namespace
@@ -59,7 +47,7 @@ class TestAppUpdater : public QObject {
 
     AppUpdater updater() const {
         return AppUpdater(
-            {server->url("/yt-dlp"), server->url("/ffmpeg.zip"), server->url("/ffprobe.zip")});
+            {server->url("/yt-dlp"), server->url("/ffmpeg.zip"), server->url("/ffprobe.zip")}, 1s);
     }
     QStringList downloadYtDlp() {
         return collectLog([this](LogCallback log) { return updater().downloadYtDlp(log); });
@@ -80,197 +68,163 @@ private slots:
         server = std::make_unique<LoopbackHttpServer>();
     }
 
-    void defaultEndpointsFitTheArchitecture_data() {
-        QTest::addColumn<QString>("architecture");
-        QTest::addColumn<QString>("ytDlp");
-        QTest::addColumn<QString>("converterBuilds");
-        const QString releases = "https://github.com/yt-dlp/yt-dlp/releases/latest/download/";
-        const QString builds = "https://ffmpeg.martin-riedl.de/redirect/latest/linux/";
-        QTest::newRow("x86-64") << "x86_64" << releases + "yt-dlp_linux"
-                                << builds + "amd64/release/";
-        QTest::newRow("aarch64") << "arm64" << releases + "yt-dlp_linux_aarch64"
-                                 << builds + "arm64/release/";
-    }
-    void defaultEndpointsFitTheArchitecture() {
-        QFETCH(QString, architecture);
-        QFETCH(QString, ytDlp);
-        QFETCH(QString, converterBuilds);
-        const ToolEndpoints endpoints = ToolEndpoints::forArchitecture(architecture);
-        QCOMPARE(endpoints.ytDlp, QUrl(ytDlp));
-        QCOMPARE(endpoints.ffmpeg, QUrl(converterBuilds + "ffmpeg.zip"));
-        QCOMPARE(endpoints.ffprobe, QUrl(converterBuilds + "ffprobe.zip"));
-        if (QSysInfo::currentCpuArchitecture() == architecture)
-            QCOMPARE(ToolEndpoints::forThisMachine().ytDlp, QUrl(ytDlp));
-    }
-
-    void downloadedYtDlpReplacesTheOldOneAndRuns() {
+    // The release download redirects to another origin, as on the real service.
+    void downloaderReplacesTheOldOne() {
+        LoopbackHttpServer assetServer;
+        assetServer.serve("/asset/yt-dlp_linux", newYtDlp);
+        server->redirect("/yt-dlp", assetServer.url("/asset/yt-dlp_linux"));
         FakeTools::installOne("yt-dlp");
-        server->serve("/yt-dlp", newYtDlp);
         QCOMPARE(downloadYtDlp(), QStringList{"Plugin 1 downloaded successfully."});
         QCOMPARE(outputOf(tools.ytDlpPath), "new downloader\n");
         QCOMPARE(entriesOf(tools.toolsFolderPath), QStringList{"yt-dlp"});
     }
 
-    // A failed transfer is reported and never replaces or creates the tool.
-    void failedYtDlpDownloadWritesNothing_data() {
-        QTest::addColumn<bool>("toolInstalled");
+    // Whatever a server sends, only a program that answers "--version" replaces the old one.
+    void badDownloadLeavesTheOldDownloader_data() {
         QTest::addColumn<QString>("serving");
-        QTest::addColumn<QString>("line");
-        for (const bool installed : {false, true}) {
-            const char* over = installed ? "over a working tool" : "into an empty folder";
-            QTest::addRow("404 %s", over) << installed << QString("404") << "HTTP status 404";
-            QTest::addRow("500 %s", over) << installed << QString("500") << "HTTP status 500";
-            QTest::addRow("cut off %s", over)
-                << installed << QString("cut")
-                << "The download broke off after 70000 of 200000 bytes.";
-        }
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("404") << "404" << portalPage << "HTTP status 404";
+        QTest::newRow("500") << "500" << portalPage << "HTTP status 500";
+        QTest::newRow("cut off") << "cut" << QByteArray(200000, 'x')
+                                 << "The download broke off after 70000 of 200000 bytes.";
+        QTest::newRow("stalled") << "stall" << QByteArray(200000, 'x')
+                                 << "The transfer stalled: nothing arrived for 1 s.";
+        QTest::newRow("no server") << "none" << QByteArray() << "Connection refused";
+        QTest::newRow("empty body") << "200" << QByteArray() << notAProgram;
+        QTest::newRow("garbage") << "200" << QByteArray("\x7f\x45\x4c\x46garbage") << notAProgram;
+        QTest::newRow("HTML page") << "200" << portalPage << notAProgram;
+        QTest::newRow("program failing its check")
+            << "200" << QByteArray("#!/bin/sh\nexit 3\n")
+            << "The downloaded program failed \"--version\" (exit status 3).";
     }
-    void failedYtDlpDownloadWritesNothing() {
-        QFETCH(bool, toolInstalled);
+    void badDownloadLeavesTheOldDownloader() {
         QFETCH(QString, serving);
-        QFETCH(QString, line);
-        if (toolInstalled)
-            FakeTools::installOne("yt-dlp");
+        QFETCH(QByteArray, body);
+        QFETCH(QString, reason);
+        FakeTools::installOne("yt-dlp");
         const QByteArray before = contentOf(tools.ytDlpPath);
         if (serving == "cut")
-            server->serveCutOff("/yt-dlp", QByteArray(200000, 'x'), 70000);
+            server->serveCutOff("/yt-dlp", body, 70000);
+        else if (serving == "stall") // the second piece would come after a minute
+            server->serveSlowly("/yt-dlp", body, {}, 1000, 60000);
+        else if (serving == "none")
+            server->stopListening();
         else
-            server->serve("/yt-dlp", "<html>error page</html>", serving.toInt());
+            server->serve("/yt-dlp", body, serving.toInt());
 
-        QCOMPARE(downloadYtDlp(), QStringList{"Failed to download yt-dlp: " + line});
-        QCOMPARE(entriesOf(tools.toolsFolderPath),
-                 toolInstalled ? QStringList{"yt-dlp"} : QStringList());
+        QCOMPARE(downloadYtDlp(), QStringList{"Failed to download yt-dlp: " + reason});
+        QCOMPARE(entriesOf(tools.toolsFolderPath), QStringList{"yt-dlp"});
         QCOMPARE(contentOf(tools.ytDlpPath), before);
-        if (toolInstalled) // the old tool still works
-            QCOMPARE(outputOf(tools.ytDlpPath, {"--update"}),
-                     "yt-dlp is up to date (stable@2023.03.04)\n");
+        QCOMPARE(outputOf(tools.ytDlpPath, {"--version"}), "2023.03.04\n");
     }
 
-    void converterAndProbeToolAreUnpackedAndExecutable() {
-        server->serve("/ffmpeg.zip", storedZip({{"ffmpeg", ffmpegScript}}));
-        server->serve("/ffprobe.zip", storedZip({{"ffprobe", ffprobeScript}}));
-        QCOMPARE(downloadFFmpeg(),
-                 (QStringList{"Extracting plugin 2...", "Plugin 2 downloaded successfully.",
-                              "Downloading plugin 3...", "Plugin 3 downloaded successfully."}));
-        QCOMPARE(outputOf(tools.ffmpegPath), "converter\n");
-        QCOMPARE(outputOf(ffprobePath), "probe\n");
-        QCOMPARE(entriesOf(tools.toolsFolderPath), (QStringList{"ffmpeg", "ffprobe"}));
-        // The archives stay in the temp folder.
-        QCOMPARE(entriesOf(tools.tempFolderPath), (QStringList{"ffmpeg.zip", "ffprobe.zip"}));
-        QCOMPARE(contentOf(tools.tempFolderPath + "/ffprobe.zip"),
-                 storedZip({{"ffprobe", ffprobeScript}}));
-    }
-
-    // Every failure of the converter or the probe tool ends the operation with one line.
-    void converterFailures_data() {
-        QTest::addColumn<QByteArray>("ffmpegZip");
+    // Only a regular file that answers "-version", at the archive's top level or alone in
+    // one sub-folder, replaces a tool; nothing unpacked stays, nothing outside is touched.
+    void converterArchives_data() {
+        QTest::addColumn<QList<ZipEntry>>("ffmpegZip");
         QTest::addColumn<int>("ffprobeStatus");
-        QTest::addColumn<QByteArray>("ffprobeZip");
+        QTest::addColumn<QList<ZipEntry>>("ffprobeZip");
         QTest::addColumn<QStringList>("lines");
-        const QByteArray goodFfmpeg = storedZip({{"ffmpeg", ffmpegScript}});
-        const QByteArray goodFfprobe = storedZip({{"ffprobe", ffprobeScript}});
+        const QList<ZipEntry> goodFfmpeg{{"ffmpeg", ffmpegScript}};
+        const QList<ZipEntry> goodFfprobe{{"ffprobe", ffprobeScript}};
         const QString failed = "Failed to download Plugin 2: ";
-        const QString unzipError = "The operation couldn't be completed. (UnzipError error 9.)";
         const QStringList converterInstalled{"Extracting plugin 2...",
                                              "Plugin 2 downloaded successfully.",
                                              "Downloading plugin 3..."};
+        const QStringList installed =
+            converterInstalled + QStringList{"Plugin 3 downloaded successfully."};
+        const auto refused = [&](const QString& reason) {
+            return QStringList{"Extracting plugin 2...", failed + reason};
+        };
+        const QString noConverter = "The archive holds no \"ffmpeg\".";
+        const QString notRegular = "The archive's \"ffmpeg\" is not a regular file.";
+        const QByteArray outside = (QDir::homePath() + "/outside").toUtf8();
 
-        QTest::newRow("converter archive is not a zip")
-            << QByteArray("<html>not a zip</html>") << 200 << goodFfprobe
-            << QStringList{"Extracting plugin 2...", failed + unzipError};
-        QTest::newRow("converter archive without the converter")
-            << storedZip({{"readme.txt", "hello"}}) << 200 << goodFfprobe
-            << QStringList{"Extracting plugin 2...",
-                           failed + "The operation couldn't be completed. (ChmodError error 1.)"};
+        QTest::newRow("top level") << goodFfmpeg << 200 << goodFfprobe << installed;
+        QTest::newRow("alone in a sub-folder")
+            << QList<ZipEntry>{{"ffmpeg-5.1/ffmpeg", ffmpegScript}} << 200
+            << QList<ZipEntry>{{"ffmpeg-5.1/ffprobe", ffprobeScript}} << installed;
+        QTest::newRow("not a zip")
+            << QList<ZipEntry>() << 200 << goodFfprobe
+            << refused("The operation couldn't be completed. (UnzipError error 9.)");
+        QTest::newRow("without the converter") << QList<ZipEntry>{{"readme.txt", "hello"}} << 200
+                                               << goodFfprobe << refused(noConverter);
+        QTest::newRow("in a sub-folder among other entries")
+            << QList<ZipEntry>{{"build/ffmpeg", ffmpegScript}, {"readme.txt", "hello"}} << 200
+            << goodFfprobe << refused(noConverter);
+        QTest::newRow("converter is an HTML page") << QList<ZipEntry>{{"ffmpeg", portalPage}} << 200
+                                                   << goodFfprobe << refused(notAProgram);
+        QTest::newRow("converter is a link out of the tools folder")
+            << QList<ZipEntry>{{"ffmpeg", outside, true}} << 200 << goodFfprobe
+            << refused(notRegular);
+        QTest::newRow("converter is a link in its sub-folder")
+            << QList<ZipEntry>{{"build/ffmpeg", outside, true}} << 200 << goodFfprobe
+            << refused(notRegular);
         QTest::newRow("probe tool download fails")
             << goodFfmpeg << 500 << goodFfprobe
             << converterInstalled + QStringList{failed + "HTTP status 500"};
-        QTest::newRow("probe tool archive is not a zip")
-            << goodFfmpeg << 200 << QByteArray("garbage")
-            << converterInstalled + QStringList{failed + unzipError};
+        QTest::newRow("probe tool is an HTML page")
+            << goodFfmpeg << 200 << QList<ZipEntry>{{"ffprobe", portalPage}}
+            << converterInstalled + QStringList{failed + notAProgram};
     }
-    void converterFailures() {
-        QFETCH(QByteArray, ffmpegZip);
+    void converterArchives() {
+        QFETCH(QList<ZipEntry>, ffmpegZip);
         QFETCH(int, ffprobeStatus);
-        QFETCH(QByteArray, ffprobeZip);
+        QFETCH(QList<ZipEntry>, ffprobeZip);
         QFETCH(QStringList, lines);
-        server->serve("/ffmpeg.zip", ffmpegZip);
-        server->serve("/ffprobe.zip", ffprobeZip, ffprobeStatus);
-        QCOMPARE(downloadFFmpeg(), lines);
-        QVERIFY(!QFile::exists(ffprobePath));
-        if (lines.contains("Plugin 2 downloaded successfully."))
-            QCOMPARE(outputOf(tools.ffmpegPath), "converter\n");
-    }
-
-    void converterDownloadNeedsAListeningServer() {
-        server->stopListening();
-        QCOMPARE(downloadFFmpeg(), QStringList{"Failed to download Plugin 2: Connection refused"});
-        QCOMPARE(entriesOf(tools.tempFolderPath), QStringList());
-    }
-
-    void updateSucceedsWithTheSingleArgument() {
-        FakeTools::installOne("yt-dlp");
-        const QString argsFile = QDir::homePath() + "/args";
-        FakeTools::configure({{"FAKE_ARGS_FILE", argsFile}});
-        QCOMPARE(updateYtDlp(),
-                 (QStringList{"Updating plugin 1...", "Plugin 1 update completed."}));
-        QCOMPARE(FakeTools::recordedArguments(argsFile), QStringList{"--update"});
-    }
-
-    // The whole output of both streams, in the order written, follows the failure line.
-    void failedUpdateLogsItsOutput_data() {
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<QString>("errors");
-        QTest::addColumn<QString>("logged");
-        QTest::newRow("both streams") << QString("Latest version: stable@2024.01.01\\n")
-                                      << "ERROR: Unable to write to /opt/yt-dlp\\n"
-                                      << "Latest version: stable@2024.01.01\n"
-                                         "ERROR: Unable to write to /opt/yt-dlp\n";
-        QTest::newRow("nothing printed") << QString() << QString() << QString();
-        QTest::newRow("invalid UTF-8") << QString("\\xff\\xfe broken\\n") << QString() << QString();
-    }
-    void failedUpdateLogsItsOutput() {
-        QFETCH(QString, output);
-        QFETCH(QString, errors);
-        QFETCH(QString, logged);
-        FakeTools::installOne("yt-dlp");
-        FakeTools::configure({{"FAKE_UPDATE_OUTPUT", output},
-                              {"FAKE_UPDATE_STDERR", errors},
-                              {"FAKE_UPDATE_EXIT", "1"}});
-        QCOMPARE(updateYtDlp(),
-                 (QStringList{"Updating plugin 1...", "Plugin 1 update failed: " + logged}));
-    }
-
-    void updateThatCannotStartPassesOnTheLaunchError() {
-        FakeTools::installOne("yt-dlp");
-        QFile(tools.ytDlpPath).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        ToolProcess probe;
-        const QString description = failureOf(probe.launch(tools.ytDlpPath, {}));
-        QVERIFY(!description.isEmpty());
-        QCOMPARE(updateYtDlp(), (QStringList{"Updating plugin 1...",
-                                             "Failed to update plugin 1: " + description}));
-    }
-
-    void unzipOverwritesWithoutAsking() {
-        const QString archive = tools.tempFolderPath + "/ffmpeg.zip";
-        QFile file(archive);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(storedZip({{"ffmpeg", ffmpegScript}}));
-        file.close();
         FakeTools::installOne("ffmpeg");
-        QCOMPARE(failureOf(AppUpdater::unzipFile(archive, tools.toolsFolderPath)), QString());
-        QCOMPARE(contentOf(tools.ffmpegPath), ffmpegScript);
-        QVERIFY(!QFileInfo(tools.ffmpegPath).isExecutable());
-        QCOMPARE(failureOf(AppUpdater::makeExecutable(tools.ffmpegPath)), QString());
-        QVERIFY(QFileInfo(tools.ffmpegPath).isExecutable());
+        const QString outside = QDir::homePath() + "/outside";
+        QFile file(outside);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not the converter\n");
+        file.close();
+        const QFile::Permissions outsidePermissions = file.permissions();
+        server->serve("/ffmpeg.zip", ffmpegZip.isEmpty() ? portalPage : storedZip(ffmpegZip));
+        server->serve("/ffprobe.zip", storedZip(ffprobeZip), ffprobeStatus);
+
+        QCOMPARE(downloadFFmpeg(), lines);
+        const bool converterReplaced = lines.contains("Plugin 2 downloaded successfully.");
+        const bool probeInstalled = lines.contains("Plugin 3 downloaded successfully.");
+        QCOMPARE(outputOf(tools.ffmpegPath, {"-version"}),
+                 converterReplaced ? "converter\n" : "ffmpeg version 5.1\n");
+        QCOMPARE(outputOf(ffprobePath), probeInstalled ? "probe\n" : "");
+        const QStringList toolsAfter =
+            probeInstalled ? QStringList{"ffmpeg", "ffprobe"} : QStringList{"ffmpeg"};
+        QCOMPARE(entriesOf(tools.toolsFolderPath), toolsAfter);
+        QCOMPARE(entriesOf(tools.tempFolderPath).filter("staging"), QStringList());
+        QCOMPARE(contentOf(outside), "not the converter\n");
+        QCOMPARE(file.permissions(), outsidePermissions);
     }
 
-    void helpersFailWithTheExitStatus() {
-        const QString missing = tools.tempFolderPath + "/missing.zip";
-        QCOMPARE(failureOf(AppUpdater::unzipFile(missing, tools.toolsFolderPath)),
-                 "The operation couldn't be completed. (UnzipError error 9.)");
-        QCOMPARE(failureOf(AppUpdater::makeExecutable(missing)),
-                 "The operation couldn't be completed. (ChmodError error 1.)");
+    // The downloader's whole output, both streams in the order written, follows a failure.
+    void selfUpdate_data() {
+        QTest::addColumn<QString>("exitStatus");
+        QTest::addColumn<bool>("executable");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("up to date") << "0" << true << "Plugin 1 update completed.";
+        QTest::newRow("failure") << "1" << true
+                                 << "Plugin 1 update failed: Latest version: stable@2024.01.01\n"
+                                    "ERROR: Unable to write to /opt/yt-dlp\n";
+        QTest::newRow("cannot start")
+            << "0" << false << "Failed to update plugin 1: execvp: Permission denied";
+    }
+    void selfUpdate() {
+        QFETCH(QString, exitStatus);
+        QFETCH(bool, executable);
+        QFETCH(QString, line);
+        FakeTools::installOne("yt-dlp");
+        if (!executable)
+            QFile(tools.ytDlpPath).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        const QString argsFile = QDir::homePath() + "/args";
+        QFile::remove(argsFile);
+        FakeTools::configure({{"FAKE_ARGS_FILE", argsFile},
+                              {"FAKE_UPDATE_OUTPUT", "Latest version: stable@2024.01.01\\n"},
+                              {"FAKE_UPDATE_STDERR", "ERROR: Unable to write to /opt/yt-dlp\\n"},
+                              {"FAKE_UPDATE_EXIT", exitStatus}});
+        QCOMPARE(updateYtDlp(), (QStringList{"Updating plugin 1...", line}));
+        QCOMPARE(FakeTools::recordedArguments(argsFile),
+                 executable ? QStringList{"--update"} : QStringList());
     }
 };
 

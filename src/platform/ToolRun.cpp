@@ -1,0 +1,118 @@
+#include "ToolRun.h"
+
+#include "Diagnostics.h"
+#include "LaunchError.h"
+
+#include <QCoroSignal>
+#include <csignal>
+#include <unistd.h>
+
+namespace {
+
+void routeOutput(QProcess& process, ToolRun::Read read) {
+    using Read = ToolRun::Read;
+    if (read == Read::Merged)
+        process.setProcessChannelMode(QProcess::MergedChannels);
+    if (read == Read::StandardError || read == Read::Nothing)
+        process.setStandardOutputFile(QProcess::nullDevice());
+    if (read == Read::StandardOutput || read == Read::Nothing)
+        process.setStandardErrorFile(QProcess::nullDevice());
+}
+
+} // namespace
+
+ToolRun::ToolRun(Command command, OutputHandler outputHandler)
+    : command(std::move(command))
+    , outputHandler(std::move(outputHandler)) {
+    process.setChildProcessModifier([] { ::setsid(); });
+    process.setWorkingDirectory(this->command.workingDirectory);
+    routeOutput(process, this->command.read);
+    if (this->command.input == Input::Forwarded)
+        process.setInputChannelMode(QProcess::ForwardedInputChannel);
+    else
+        process.setStandardInputFile(QProcess::nullDevice());
+
+    connect(&process, &QProcess::readyReadStandardOutput, this,
+            [this] { deliver(outputDecoder, process.readAllStandardOutput()); });
+    connect(&process, &QProcess::readyReadStandardError, this,
+            [this] { deliver(errorDecoder, process.readAllStandardError()); });
+    // QProcess's own start signals are private and cannot be awaited directly.
+    connect(&process, &QProcess::started, this, &ToolRun::launchSettled);
+    connect(&process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            emit launchSettled();
+    });
+    limit.setSingleShot(true);
+    connect(&limit, &QTimer::timeout, this, [this] {
+        qCInfo(lcTools) << this->command.program << "ran past its time limit; killing it";
+        limitReached = true;
+        signalGroup(SIGKILL);
+    });
+}
+
+ToolRun::~ToolRun() {
+    // QProcess's destructor reaps a running child and may signal meanwhile: nothing of this
+    // run, half destroyed by then, may be reached.
+    process.disconnect(this);
+    limit.disconnect(this);
+    stop();
+}
+
+QCoro::Task<> ToolRun::start() {
+    process.start(command.program, command.arguments);
+    while (process.state() == QProcess::Starting)
+        co_await qCoro(this, &ToolRun::launchSettled);
+    if (process.state() == QProcess::NotRunning && process.error() == QProcess::FailedToStart)
+        throw LaunchError(process.errorString());
+    if (command.timeLimit.count() > 0)
+        limit.start(command.timeLimit);
+}
+
+QCoro::Task<ToolRun::Exit> ToolRun::result() {
+    if (process.state() != QProcess::NotRunning)
+        co_await qCoro(&process, &QProcess::finished);
+    limit.stop();
+    // What the tool wrote last often explains its end: drain both streams first.
+    if (readsOutput())
+        deliver(outputDecoder, process.readAllStandardOutput());
+    if (readsErrors())
+        deliver(errorDecoder, process.readAllStandardError());
+    for (Utf8StreamDecoder* decoder : {&outputDecoder, &errorDecoder}) {
+        if (const auto rest = decoder->finish(); rest && outputHandler)
+            outputHandler(*rest);
+    }
+    // On a crash Qt reports the number of the signal that ended the tool.
+    co_return Exit{process.exitCode(), process.exitStatus() == QProcess::CrashExit, limitReached};
+}
+
+QCoro::Task<ToolRun::Exit> ToolRun::run() {
+    co_await start();
+    co_return co_await result();
+}
+
+void ToolRun::stop() {
+    signalGroup(SIGTERM);
+}
+
+bool ToolRun::readsOutput() const {
+    return command.read == Read::BothStreams || command.read == Read::StandardOutput ||
+           command.read == Read::Merged;
+}
+
+bool ToolRun::readsErrors() const {
+    return command.read == Read::BothStreams || command.read == Read::StandardError;
+}
+
+void ToolRun::deliver(Utf8StreamDecoder& decoder, const QByteArray& bytes) {
+    if (bytes.isEmpty())
+        return;
+    if (const auto text = decoder.decode(bytes); text && outputHandler)
+        outputHandler(*text);
+}
+
+void ToolRun::signalGroup(int signal) {
+    if (process.state() == QProcess::NotRunning)
+        return;
+    if (const qint64 pid = process.processId(); pid > 0)
+        ::kill(-static_cast<pid_t>(pid), signal);
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "Utf8StreamDecoder.h"
+
+#include <QCoroTask>
+#include <QObject>
+#include <QProcess>
+#include <QTimer>
+#include <chrono>
+#include <functional>
+
+// One run of an external tool, started in a process group of its own so that a stop reaches
+// the tool and every helper it started (the downloader's converter), and nothing else of the
+// user's. Its output arrives as decoded text, one handler call per chunk as read.
+class ToolRun : public QObject {
+    Q_OBJECT
+public:
+    // Which output the handler receives; the rest is discarded, so that it can never fill a
+    // pipe and stall the tool.
+    enum class Read { BothStreams, StandardOutput, StandardError, Merged, Nothing };
+    enum class Input { Null, Forwarded };
+
+    // Every member has a default, so that a designated initializer may leave it out.
+    struct Command {
+        QString program = {}; // an absolute path
+        QStringList arguments = {};
+        QString workingDirectory = {};
+        Read read = Read::Nothing;
+        Input input = Input::Null;
+        // When the run lasts longer, its whole group is killed; zero for no limit.
+        std::chrono::milliseconds timeLimit{0};
+    };
+
+    struct Exit {
+        // The exit status, or the number of the signal that ended the tool.
+        int status = 0;
+        bool signalled = false;
+        bool timedOut = false;
+        bool succeeded() const { return status == 0 && !signalled; }
+    };
+
+    using OutputHandler = std::function<void(const QString&)>;
+
+    explicit ToolRun(Command command, OutputHandler outputHandler = {});
+    // Stops a tool that still runs.
+    ~ToolRun() override;
+
+    // Starts the tool; throws LaunchError when it cannot start.
+    QCoro::Task<> start();
+    // Waits for the end of the started tool. Every chunk of its output has reached the
+    // handler before this returns.
+    QCoro::Task<Exit> result();
+    // start(), then result().
+    QCoro::Task<Exit> run();
+
+    // Sends the termination request to the tool's whole process group, if it runs.
+    void stop();
+
+signals:
+    // The tool started, or failed to.
+    void launchSettled();
+
+private:
+    bool readsOutput() const;
+    bool readsErrors() const;
+    void deliver(Utf8StreamDecoder& decoder, const QByteArray& bytes);
+    void signalGroup(int signal);
+
+    Command command;
+    OutputHandler outputHandler;
+    QProcess process;
+    QTimer limit;
+    bool limitReached = false;
+    Utf8StreamDecoder outputDecoder;
+    Utf8StreamDecoder errorDecoder;
+};

@@ -1,0 +1,150 @@
+#include "TestHome.h"
+#include "platform/LaunchError.h"
+#include "platform/ToolRun.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+struct Outcome {
+    QStringList chunks;
+    ToolRun::Exit exit;
+    QString launchError;
+};
+
+// Runs a shell script as the tool; the chunks are those received when the result came.
+QCoro::Task<Outcome> runTool(QString script, ToolRun::Read read, std::chrono::milliseconds limit,
+                             QString program = "/bin/sh") {
+    Outcome outcome;
+    const QStringList arguments{"-c", script};
+    ToolRun run({.program = program, .arguments = arguments, .read = read, .timeLimit = limit},
+                [&outcome](const QString& text) { outcome.chunks << text; });
+    try {
+        outcome.exit = co_await run.run();
+    } catch (const LaunchError& error) {
+        outcome.launchError = error.description();
+    }
+    co_return outcome;
+}
+
+Outcome runScript(const QString& script, ToolRun::Read read = ToolRun::Read::BothStreams,
+                  std::chrono::milliseconds limit = {}) {
+    return QCoro::waitFor(runTool(script, read, limit));
+}
+
+} // namespace
+
+class TestToolRun : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Pauses make the tool's writes separate reads: each read is one chunk, and a character
+    // cut by a read is completed by the next one.
+    void chunksAreDecodedAsRead_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<ToolRun::Read>("read");
+        QTest::addColumn<QStringList>("chunks");
+        const QString pause = "; sleep 0.2; ";
+        using Read = ToolRun::Read;
+        QTest::newRow("characters cut between reads")
+            << "printf 'a\\303'" + pause + "printf '\\251 b\\342\\234'" + pause +
+                   "printf '\\223\\n'"
+            << Read::BothStreams << QStringList{"a", "é b", "✓\n"};
+        QTest::newRow("lone start of a character")
+            << "printf '\\342'" + pause + "printf '\\234\\223'" << Read::BothStreams
+            << QStringList{"✓"};
+        QTest::newRow("invalid bytes empty their chunk only")
+            << "printf 'x\\377'" + pause + "printf 'ok\\n'" << Read::BothStreams
+            << QStringList{"", "ok\n"};
+        QTest::newRow("stream ends inside a character")
+            << "printf 'ok\\303'" << Read::BothStreams << QStringList{"ok", ""};
+        QTest::newRow("each stream has its own state")
+            << "printf '\\303'" + pause + "printf 'e' >&2" + pause + "printf '\\251'"
+            << Read::BothStreams << QStringList{"e", "é"};
+        QTest::newRow("several lines in one write are one chunk")
+            << "printf 'one\\ntwo\\n'" << Read::BothStreams << QStringList{"one\ntwo\n"};
+        QTest::newRow("merged") << "printf 'o'" + pause + "printf 'e' >&2" << Read::Merged
+                                << QStringList{"o", "e"};
+        QTest::newRow("standard output only")
+            << "printf 'o'; printf 'e' >&2" << Read::StandardOutput << QStringList{"o"};
+        QTest::newRow("standard error only")
+            << "printf 'o'; printf 'e' >&2" << Read::StandardError << QStringList{"e"};
+        QTest::newRow("nothing") << "printf 'o'; printf 'e' >&2" << Read::Nothing << QStringList{};
+    }
+    void chunksAreDecodedAsRead() {
+        QFETCH(QString, script);
+        QFETCH(ToolRun::Read, read);
+        QFETCH(QStringList, chunks);
+        QCOMPARE(runScript(script, read).chunks, chunks);
+    }
+
+    // Output still in the pipe when the tool ends reaches the handler before the result.
+    void lastOutputComesBeforeTheResult() {
+        for (int attempt = 0; attempt < 20; ++attempt) {
+            const Outcome outcome = runScript("printf 'ERROR: unavailable\\n'; exit 1");
+            QCOMPARE(outcome.chunks, QStringList{"ERROR: unavailable\n"});
+            QCOMPARE(outcome.exit.status, 1);
+        }
+    }
+
+    void exitStatusOrSignal_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("limitMs");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("signalled");
+        QTest::addColumn<bool>("timedOut");
+        QTest::newRow("success") << "exit 0" << 0 << 0 << false << false;
+        QTest::newRow("failure") << "exit 3" << 0 << 3 << false << false;
+        QTest::newRow("signal") << "kill -TERM $$" << 0 << 15 << true << false;
+        QTest::newRow("time limit") << "sleep 30" << 200 << 9 << true << true;
+    }
+    void exitStatusOrSignal() {
+        QFETCH(QString, script);
+        QFETCH(int, limitMs);
+        QFETCH(int, status);
+        QFETCH(bool, signalled);
+        QFETCH(bool, timedOut);
+        const ToolRun::Exit exit =
+            runScript(script, ToolRun::Read::Nothing, std::chrono::milliseconds(limitMs)).exit;
+        QCOMPARE(exit.status, status);
+        QCOMPARE(exit.signalled, signalled);
+        QCOMPARE(exit.timedOut, timedOut);
+    }
+
+    void toolThatCannotStartIsALaunchError_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("executable");
+        QTest::newRow("not executable") << QByteArray("#!/bin/sh\n") << false;
+        QTest::newRow("a page saved as a program") << QByteArray("<html></html>\n") << true;
+    }
+    void toolThatCannotStartIsALaunchError() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, executable);
+        const QString path = QDir::homePath() + "/tool";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner |
+                            (executable ? QFile::ExeOwner : QFile::Permissions()));
+        const Outcome outcome = QCoro::waitFor(runTool("", ToolRun::Read::BothStreams, {}, path));
+        QVERIFY(!outcome.launchError.isEmpty());
+    }
+
+    // The destructor stops the tool's whole group, not only the tool.
+    void destroyingTheRunStopsItsGroup() {
+        const QString pidFile = QDir::homePath() + "/child.pid";
+        const QStringList arguments{"-c", "sleep 30 & echo $! > " + pidFile + "; wait"};
+        auto run = std::make_unique<ToolRun>(
+            ToolRun::Command{.program = "/bin/sh", .arguments = arguments});
+        QCoro::waitFor(run->start());
+        const qint64 childPid = FakeTools::waitForChildPid(pidFile);
+        QVERIFY(processIsAlive(childPid));
+        run.reset();
+        QVERIFY(waitForProcessGone(childPid));
+    }
+};
+
+MORVI_TEST_MAIN(TestToolRun)
+#include "tst_toolrun.moc"
