@@ -69,15 +69,28 @@ private slots:
         QVERIFY(labelTexts(view).contains("Features"));
     }
 
+    void buttonsOpenTheMakersPages_data() {
+        QTest::addColumn<QString>("site");
+        QTest::addColumn<QList<QUrl>>("opened");
+        const QString site = "https://maker.example";
+        QTest::newRow("site given")
+            << site + "/"
+            << QList<QUrl>{QUrl(site), QUrl(site + "/contact/"), QUrl(site + "/contact/"),
+                           QUrl(site + "/privacy-policy/")};
+        QTest::newRow("no site") << QString() << QList<QUrl>();
+        QTest::newRow("not a site") << QString("maker") << QList<QUrl>();
+    }
+
     void buttonsOpenTheMakersPages() {
-        AboutView view(&dialogs);
+        QFETCH(QString, site);
+        QFETCH(QList<QUrl>, opened);
+        AboutView view(&dialogs, nullptr, site);
         view.show();
-        const QString site = MORVI_WEBSITE;
-        for (const char* text : {"Visit Website", "Support", "Support", "Privacy Policy"})
+        for (const char* text : {"Visit Website", "Support", "Support", "Privacy Policy"}) {
+            QCOMPARE(button(view, text)->isEnabled(), !opened.isEmpty());
             QTest::mouseClick(button(view, text), Qt::LeftButton);
-        QCOMPARE(dialogs.openedUrls,
-                 (QList<QUrl>{QUrl(site), QUrl(site + "/contact/"), QUrl(site + "/contact/"),
-                              QUrl(site + "/privacy-policy/")}));
+        }
+        QCOMPARE(dialogs.openedUrls, opened);
         QVERIFY(view.isVisible());
     }
 
