@@ -2,7 +2,6 @@
 #include "Renders.h"
 #include "TestHome.h"
 #include "app/AboutView.h"
-#include "app/FeatureRow.h"
 #include "single/LogoImage.h"
 
 #include <QLabel>
@@ -53,20 +52,6 @@ private slots:
         QFETCH(QString, value);
         QFETCH(QString, expected);
         QCOMPARE(AboutView::orFallback(value, "1.0.0"), expected);
-    }
-
-    void listsTheFeaturesInOrder() {
-        AboutView view(&dialogs);
-        QStringList rows;
-        for (FeatureRow* row : view.findChildren<FeatureRow*>())
-            rows << row->icon() + " | " + row->text();
-        QCOMPARE(rows, (QStringList{"arrow.down.circle | Download YouTube videos in MP4 format",
-                                    "music.note | Extract audio in MP3 and M4A formats",
-                                    "list.bullet | Bulk download multiple videos",
-                                    "scissors | Cut and trim media files",
-                                    "gear | Customizable quality settings",
-                                    "folder | Choose output directory"}));
-        QVERIFY(labelTexts(view).contains("Features"));
     }
 
     void buttonsOpenTheMakersPages_data() {
