@@ -24,7 +24,10 @@ bool LocalSocketInstance::claim() {
         return false;
     // A socket file left by a Morvi that crashed is in the way; the lock says it is unused.
     QLocalServer::removeServer(socketPath);
-    return server.listen(socketPath);
+    // Should listening fail, later starts cannot reach this one, yet the lock still keeps
+    // them from running beside it.
+    server.listen(socketPath);
+    return true;
 }
 
 void LocalSocketInstance::receive() {

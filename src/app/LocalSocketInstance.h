@@ -15,9 +15,9 @@ public:
     // folder is the user's runtime folder (private to the user).
     explicit LocalSocketInstance(const QString& folder, QObject* parent = nullptr);
 
-    // Takes the lock and listens; true when this process is the running one. Of several
-    // processes starting at once, exactly one gets the lock; a lock left by a process that
-    // ended is taken over.
+    // Takes the lock and listens; true when this process got the lock, which makes it the
+    // running one. Of several processes starting at once, exactly one gets the lock; a lock
+    // left by a process that ended is taken over.
     bool claim();
     // Sends the addresses (none: come forward) to the running one, waiting a few seconds
     // for it to listen when it is still starting; true once they were delivered.
