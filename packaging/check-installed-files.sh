@@ -12,6 +12,9 @@ expected=(usr/bin/morvi
           "usr/share/applications/$id.desktop"
           "usr/share/metainfo/$id.metainfo.xml"
           usr/share/icons/hicolor/scalable/apps/morvi.svg
+          "usr/share/dbus-1/services/$id.service"
+          usr/share/man/man1/morvi.1.gz
+          usr/share/lintian/overrides/morvi
           usr/share/doc/morvi/copyright)
 for size in "$@"; do
   expected+=("usr/share/icons/hicolor/${size}x$size/apps/morvi.png")
@@ -22,6 +25,9 @@ diff -u <(printf '%s\n' "${expected[@]}" | sort) <(cd "$root" && find . -type f 
 if grep -n '@[A-Z_]*@' "$root/usr/share/metainfo/$id.metainfo.xml"; then
   echo "the metainfo has an unreplaced value"; exit 1
 fi
+
+grep -qx "Exec=/usr/bin/morvi" "$root/usr/share/dbus-1/services/$id.service" \
+  || { echo "the bus service does not start /usr/bin/morvi"; exit 1; }
 
 # A PNG starts with its 8-byte signature, then the IHDR chunk: length, type, width, height.
 for size in "$@"; do

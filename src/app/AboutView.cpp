@@ -50,10 +50,11 @@ QLabel* label(const QString& text, qreal scale, QFont::Weight weight) {
 
 } // namespace
 
-AboutView::AboutView(Dialogs* dialogs, QWidget* parent)
+AboutView::AboutView(Dialogs* dialogs, QWidget* parent, const QString& site)
     : QWidget(parent)
     , widgetDialogs(this)
-    , dialogs(dialogs ? *dialogs : widgetDialogs) {
+    , dialogs(dialogs ? *dialogs : widgetDialogs)
+    , site(site) {
     setFixedSize(500, 700);
     auto* content = new QVBoxLayout(this);
     content->setContentsMargins(40, 40, 40, 40);
@@ -71,6 +72,10 @@ QString AboutView::versionText() {
 
 QString AboutView::buildText() {
     return orFallback(MORVI_BUILD_NUMBER, "1");
+}
+
+QString AboutView::website() {
+    return MORVI_WEBSITE;
 }
 
 QString AboutView::orFallback(const QString& value, const QString& fallback) {
@@ -110,7 +115,9 @@ QLayout* AboutView::buildFeaturesGroup() {
 
 QLayout* AboutView::buildButtonsGroup() {
     QVBoxLayout* group = centredStack(15);
+    const bool siteGiven = pageUrl(site, "").isValid();
     auto* website = new SymbolButton("Visit Website", {}, SymbolButton::Style::prominent);
+    website->setEnabled(siteGiven);
     connect(website, &QPushButton::clicked, this, [this] { openPage(""); });
     group->addWidget(website, 0, Qt::AlignHCenter);
     auto* row = new QHBoxLayout;
@@ -119,6 +126,7 @@ QLayout* AboutView::buildButtonsGroup() {
                                                          {"Privacy Policy", "/privacy-policy/"}};
     for (const auto& [text, path] : pages) {
         auto* button = new SymbolButton(text);
+        button->setEnabled(siteGiven);
         const QString page = path;
         connect(button, &QPushButton::clicked, this, [this, page] { openPage(page); });
         row->addWidget(button);
@@ -129,6 +137,6 @@ QLayout* AboutView::buildButtonsGroup() {
 
 void AboutView::openPage(const QString& path) {
     // The window stays open; a page the desktop cannot open is not reported.
-    if (const QUrl url = pageUrl(MORVI_WEBSITE, path); url.isValid())
+    if (const QUrl url = pageUrl(site, path); url.isValid())
         dialogs.openUrl(url);
 }

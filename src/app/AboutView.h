@@ -10,12 +10,16 @@
 class AboutView : public QWidget {
     Q_OBJECT
 public:
-    // Without dialogs the pages open through the real desktop hand-off.
-    explicit AboutView(Dialogs* dialogs = nullptr, QWidget* parent = nullptr);
+    // Without dialogs the pages open through the real desktop hand-off. site is the maker's
+    // web site; without one the buttons to its pages are disabled.
+    explicit AboutView(Dialogs* dialogs = nullptr, QWidget* parent = nullptr,
+                       const QString& site = website());
 
     // The version and build this program was built as, "1.0.0" and "1" when unknown.
     static QString versionText();
     static QString buildText();
+    // The maker's web site this program was built with, "" when none was given.
+    static QString website();
     // The value, or the fallback when the build gave no value.
     static QString orFallback(const QString& value, const QString& fallback);
     // The page of the maker's site at path ("" is the home page).
@@ -29,4 +33,5 @@ private:
 
     WidgetDialogs widgetDialogs;
     Dialogs& dialogs;
+    const QString site;
 };

@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QTextStream>
+#include <QUrl>
 
 namespace {
 
@@ -29,9 +30,10 @@ void addQtOptions(QCommandLineParser& parser) {
 
 } // namespace
 
-CommandLine::CommandLine(Action action, const QString& error)
+CommandLine::CommandLine(Action action, const QString& error, const QStringList& addresses)
     : chosen(action)
-    , problem(error) {}
+    , problem(error)
+    , urls(addresses) {}
 
 CommandLine CommandLine::parse(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -45,14 +47,17 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
 
     if (!parser.parse(arguments))
         return {Action::Refuse, parser.errorText()};
-    if (!parser.positionalArguments().isEmpty())
-        return {Action::Refuse,
-                QString("Unexpected argument '%1'.").arg(parser.positionalArguments().first())};
+    const QStringList addresses = parser.positionalArguments();
+    for (const QString& address : addresses) {
+        if (!isWebAddress(address))
+            return {Action::Refuse,
+                    QString("'%1' is not a web address (http or https).").arg(address)};
+    }
     if (parser.isSet(help))
         return {Action::ShowHelp, QString()};
     if (parser.isSet(version))
         return {Action::ShowVersion, QString()};
-    return {Action::OpenWindows, QString()};
+    return {Action::OpenWindows, QString(), addresses};
 }
 
 int CommandLine::answer() const {
@@ -73,17 +78,26 @@ int CommandLine::answer() const {
 }
 
 QString CommandLine::usage() {
-    return "Usage: morvi [--help | --version]\n"
+    return "Usage: morvi [--help | --version] [ADDRESS...]\n"
            "\n"
            "Morvi downloads online videos and their audio with yt-dlp and ffmpeg,\n"
            "keeps a download queue and cuts media files. Started without options,\n"
-           "it opens its main window.\n"
+           "it opens its main window. One web address (http or https) goes into the\n"
+           "main window's address field; two or more go into the queue window's\n"
+           "address box. Nothing starts downloading by itself. When Morvi runs\n"
+           "already, its running window takes the addresses.\n"
            "\n"
            "Options:\n"
            "  -h, --help   Show this help and exit.\n"
            "  --version    Show the version and exit.\n"
            "\n"
            "Qt's standard options, such as -platform and -style, are accepted too.\n";
+}
+
+bool CommandLine::isWebAddress(const QString& text) {
+    const QUrl url(text, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == "http" || scheme == "https") && !url.host().isEmpty();
 }
 
 QString CommandLine::versionLine() {

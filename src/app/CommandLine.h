@@ -6,7 +6,8 @@
 // What Morvi's command line asks for. It is read before any window system is
 // reached, so --help and --version answer on a machine without a display.
 // Morvi has no options of its own beyond those two; Qt's standard options
-// (-platform, -style, ...) are let through for QApplication to take.
+// (-platform, -style, ...) are let through for QApplication to take. The other
+// arguments are web addresses to open.
 class CommandLine {
 public:
     enum class Action { OpenWindows, ShowHelp, ShowVersion, Refuse };
@@ -17,6 +18,8 @@ public:
     Action action() const { return chosen; }
     // Why the command line was refused, "" otherwise.
     QString error() const { return problem; }
+    // The web addresses given, in their order, for OpenWindows.
+    QStringList addresses() const { return urls; }
 
     // Prints what the action asks for and returns the exit status: 0 for help and
     // version, 2 for a refused command line.
@@ -24,10 +27,13 @@ public:
 
     static QString usage();
     static QString versionLine();
+    // Whether text is an http or https address with a host.
+    static bool isWebAddress(const QString& text);
 
 private:
-    CommandLine(Action action, const QString& error);
+    CommandLine(Action action, const QString& error, const QStringList& addresses = {});
 
     Action chosen;
     QString problem;
+    QStringList urls;
 };

@@ -3,7 +3,9 @@
 #include "AboutView.h"
 #include "cutter/MediaCutterView.h"
 #include "queue/BulkDownloadView.h"
+#include "queue/BulkDownloadViewModel.h"
 #include "single/MainWindowView.h"
+#include "single/MainWindowViewModel.h"
 #include "tools/ToolInstaller.h"
 
 #include <QApplication>
@@ -53,6 +55,15 @@ MainWindowView* MorviApp::showMainWindow() {
     return mainWindow;
 }
 
+void MorviApp::openAddresses(const QStringList& addresses) {
+    MainWindowView* main = mainWindow ? mainWindow.data() : showMainWindow();
+    bringForward(main);
+    if (addresses.size() == 1)
+        main->viewModel()->setUrlText(addresses.first());
+    else if (addresses.size() > 1)
+        appendToQueueBox(addresses);
+}
+
 QWidget* MorviApp::openWindow(const QString& identifier) {
     const auto kind = windowKinds.constFind(identifier);
     if (kind == windowKinds.constEnd())
@@ -60,15 +71,29 @@ QWidget* MorviApp::openWindow(const QString& identifier) {
     QPointer<QWidget>& window = openWindows[identifier];
     if (!window)
         window = createWindow(*kind);
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    bringForward(window);
     return window;
 }
 
 QWidget* MorviApp::window(const QString& identifier) const {
     return openWindows.value(identifier);
+}
+
+void MorviApp::bringForward(QWidget* window) {
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void MorviApp::appendToQueueBox(const QStringList& addresses) {
+    auto* queue = static_cast<BulkDownloadView*>(openWindow("bulk-download"));
+    BulkDownloadViewModel* model = queue->viewModel();
+    QString text = model->urlsText();
+    // Whatever the user had typed there stays, on its own line.
+    if (!text.isEmpty() && !text.endsWith('\n'))
+        text += '\n';
+    model->setUrlsText(text + addresses.join('\n'));
 }
 
 QWidget* MorviApp::createWindow(const WindowKind& kind) {

@@ -25,6 +25,11 @@ public:
     ~MorviApp() override;
 
     MainWindowView* showMainWindow();
+    // What a start of Morvi with these web addresses asks for, whether it is this process's
+    // own start or a later one handed over: the main window comes forward (made anew when it
+    // was closed); one address goes into its address field, two or more are appended, one
+    // per line, to the queue window's address box. Nothing starts downloading.
+    void openAddresses(const QStringList& addresses);
     // Opens the window of that identifier, or brings it forward when it is open already.
     // Returns it, or nullptr for an identifier that names no window.
     QWidget* openWindow(const QString& identifier);
@@ -39,6 +44,8 @@ private:
     };
 
     QWidget* createWindow(const WindowKind& kind);
+    static void bringForward(QWidget* window);
+    void appendToQueueBox(const QStringList& addresses);
 
     InstallerFactory makeInstaller;
     QHash<QString, WindowKind> windowKinds;

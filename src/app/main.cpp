@@ -1,8 +1,11 @@
 #include "CommandLine.h"
 #include "MorviApp.h"
+#include "SingleInstance.h"
 #include "tools/AppUpdater.h"
 
 #include <QApplication>
+#include <QStandardPaths>
+#include <qcoro/qcorotask.h>
 
 int main(int argc, char** argv) {
     QStringList arguments;
@@ -14,7 +17,13 @@ int main(int argc, char** argv) {
         return commandLine.answer();
 
     QApplication application(argc, argv);
+    SingleInstance instance(QDBusConnection::sessionBus(),
+                            QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
+    if (!instance.claim())
+        return QCoro::waitFor(instance.forward(commandLine.addresses())) ? 0 : 1;
+
     MorviApp morvi([] { return std::make_shared<AppUpdater>(); });
-    morvi.showMainWindow();
+    QObject::connect(&instance, &SingleInstance::openRequested, &morvi, &MorviApp::openAddresses);
+    morvi.openAddresses(commandLine.addresses());
     return application.exec();
 }

@@ -2,7 +2,6 @@
 #include "Renders.h"
 #include "TestHome.h"
 #include "app/AboutView.h"
-#include "app/FeatureRow.h"
 #include "widgets/LogoImage.h"
 
 #include <QLabel>
@@ -55,29 +54,28 @@ private slots:
         QCOMPARE(AboutView::orFallback(value, "1.0.0"), expected);
     }
 
-    void listsTheFeaturesInOrder() {
-        AboutView view(&dialogs);
-        QStringList rows;
-        for (FeatureRow* row : view.findChildren<FeatureRow*>())
-            rows << row->icon() + " | " + row->text();
-        QCOMPARE(rows, (QStringList{"arrow.down.circle | Download YouTube videos in MP4 format",
-                                    "music.note | Extract audio in MP3 and M4A formats",
-                                    "list.bullet | Bulk download multiple videos",
-                                    "scissors | Cut and trim media files",
-                                    "gear | Customizable quality settings",
-                                    "folder | Choose output directory"}));
-        QVERIFY(labelTexts(view).contains("Features"));
+    void buttonsOpenTheMakersPages_data() {
+        QTest::addColumn<QString>("site");
+        QTest::addColumn<QList<QUrl>>("opened");
+        const QString site = "https://maker.example";
+        QTest::newRow("site given")
+            << site + "/"
+            << QList<QUrl>{QUrl(site), QUrl(site + "/contact/"), QUrl(site + "/contact/"),
+                           QUrl(site + "/privacy-policy/")};
+        QTest::newRow("no site") << QString() << QList<QUrl>();
+        QTest::newRow("not a site") << QString("maker") << QList<QUrl>();
     }
 
     void buttonsOpenTheMakersPages() {
-        AboutView view(&dialogs);
+        QFETCH(QString, site);
+        QFETCH(QList<QUrl>, opened);
+        AboutView view(&dialogs, nullptr, site);
         view.show();
-        const QString site = MORVI_WEBSITE;
-        for (const char* text : {"Visit Website", "Support", "Support", "Privacy Policy"})
+        for (const char* text : {"Visit Website", "Support", "Support", "Privacy Policy"}) {
+            QCOMPARE(button(view, text)->isEnabled(), !opened.isEmpty());
             QTest::mouseClick(button(view, text), Qt::LeftButton);
-        QCOMPARE(dialogs.openedUrls,
-                 (QList<QUrl>{QUrl(site), QUrl(site + "/contact/"), QUrl(site + "/contact/"),
-                              QUrl(site + "/privacy-policy/")}));
+        }
+        QCOMPARE(dialogs.openedUrls, opened);
         QVERIFY(view.isVisible());
     }
 

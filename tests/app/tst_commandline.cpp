@@ -34,44 +34,70 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<Action>("action");
         QTest::addColumn<QString>("error");
+        QTest::addColumn<QStringList>("addresses");
 
-        QTest::newRow("nothing") << QStringList() << Action::OpenWindows << "";
-        QTest::newRow("--help") << QStringList{"--help"} << Action::ShowHelp << "";
-        QTest::newRow("-h") << QStringList{"-h"} << Action::ShowHelp << "";
-        QTest::newRow("--version") << QStringList{"--version"} << Action::ShowVersion << "";
-        QTest::newRow("help wins") << QStringList{"--version", "--help"} << Action::ShowHelp << "";
-        QTest::newRow("Qt's -platform")
-            << QStringList{"-platform", "offscreen"} << Action::OpenWindows << "";
+        const QStringList none;
+        const QString page = "https://example.org/watch?v=1";
+        const auto notWeb = [](const QString& argument) {
+            return QString("'%1' is not a web address (http or https).").arg(argument);
+        };
+        QTest::newRow("nothing") << none << Action::OpenWindows << "" << none;
+        QTest::newRow("--help") << QStringList{"--help"} << Action::ShowHelp << "" << none;
+        QTest::newRow("-h") << QStringList{"-h"} << Action::ShowHelp << "" << none;
+        QTest::newRow("--version") << QStringList{"--version"} << Action::ShowVersion << "" << none;
+        QTest::newRow("help wins")
+            << QStringList{"--version", "--help"} << Action::ShowHelp << "" << none;
         QTest::newRow("Qt's options with --version")
             << QStringList{"-platform", "offscreen", "-reverse", "--version"} << Action::ShowVersion
-            << "";
+            << "" << none;
         QTest::newRow("Qt's --style=")
-            << QStringList{"--style=Fusion", "-widgetcount"} << Action::OpenWindows << "";
+            << QStringList{"--style=Fusion", "-widgetcount"} << Action::OpenWindows << "" << none;
         QTest::newRow("unknown option")
-            << QStringList{"--bogus"} << Action::Refuse << "Unknown option 'bogus'.";
+            << QStringList{"--bogus"} << Action::Refuse << "Unknown option 'bogus'." << none;
         QTest::newRow("-v is not --version")
-            << QStringList{"-v"} << Action::Refuse << "Unknown option 'v'.";
-        QTest::newRow("unknown beside --version") << QStringList{"--version", "--verbose"}
-                                                  << Action::Refuse << "Unknown option 'verbose'.";
+            << QStringList{"-v"} << Action::Refuse << "Unknown option 'v'." << none;
+        QTest::newRow("unknown beside --version")
+            << QStringList{"--version", "--verbose"} << Action::Refuse
+            << "Unknown option 'verbose'." << none;
+        QTest::newRow("-platform without its value") << QStringList{"-platform"} << Action::Refuse
+                                                     << "Missing value after '-platform'." << none;
+        QTest::newRow("--help with a value") << QStringList{"--help=all"} << Action::Refuse
+                                             << "Unexpected value after '--help'." << none;
         QTest::newRow("an address")
-            << QStringList{"https://example.org/watch?v=1"} << Action::Refuse
-            << "Unexpected argument 'https://example.org/watch?v=1'.";
+            << QStringList{page} << Action::OpenWindows << "" << QStringList{page};
+        QTest::newRow("addresses among Qt's options")
+            << QStringList{"http://a.example/1", "-platform", "offscreen", "HTTPS://b.example/2"}
+            << Action::OpenWindows << ""
+            << QStringList{"http://a.example/1", "HTTPS://b.example/2"};
+        QTest::newRow("an address with --version")
+            << QStringList{page, "--version"} << Action::ShowVersion << "" << none;
+        QTest::newRow("ftp") << QStringList{"ftp://example.org/f"} << Action::Refuse
+                             << notWeb("ftp://example.org/f") << none;
+        QTest::newRow("a file") << QStringList{"file:///tmp/v.mp4"} << Action::Refuse
+                                << notWeb("file:///tmp/v.mp4") << none;
+        QTest::newRow("no scheme") << QStringList{"www.example.org/v"} << Action::Refuse
+                                   << notWeb("www.example.org/v") << none;
+        QTest::newRow("no host") << QStringList{"https:///v"} << Action::Refuse
+                                 << notWeb("https:///v") << none;
+        QTest::newRow("one bad among good")
+            << QStringList{page, "https://exa mple.org"} << Action::Refuse
+            << notWeb("https://exa mple.org") << none;
+        QTest::newRow("a bad one with --help")
+            << QStringList{"--help", "v.mp4"} << Action::Refuse << notWeb("v.mp4") << none;
         QTest::newRow("after --") << QStringList{"--", "--help"} << Action::Refuse
-                                  << "Unexpected argument '--help'.";
-        QTest::newRow("-platform without its value")
-            << QStringList{"-platform"} << Action::Refuse << "Missing value after '-platform'.";
-        QTest::newRow("--help with a value")
-            << QStringList{"--help=all"} << Action::Refuse << "Unexpected value after '--help'.";
+                                  << notWeb("--help") << none;
     }
 
     void parsesTheCommandLine() {
         QFETCH(QStringList, arguments);
         QFETCH(Action, action);
         QFETCH(QString, error);
+        QFETCH(QStringList, addresses);
 
         const CommandLine commandLine = CommandLine::parse(QStringList{"morvi"} + arguments);
         QCOMPARE(commandLine.action(), action);
         QCOMPARE(commandLine.error(), error);
+        QCOMPARE(commandLine.addresses(), addresses);
     }
 
     void versionLineNamesVersionAndBuild() {
@@ -95,9 +121,13 @@ private slots:
             << QStringList{"-platform", "offscreen", "--help"} << 0 << usage << "";
         QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << ""
                                         << "morvi: Unknown option 'bogus'.\n\n" + usage;
-        QTest::newRow("an address")
-            << QStringList{"https://example.org/v"} << 2 << ""
-            << "morvi: Unexpected argument 'https://example.org/v'.\n\n" + usage;
+        QTest::newRow("not a web address")
+            << QStringList{"https://example.org/v", "v.mp4"} << 2 << ""
+            << "morvi: 'v.mp4' is not a web address (http or https).\n\n" + usage;
+        QTest::newRow("--version with an address")
+            << QStringList{"https://example.org/v", "--version"} << 0
+            << CommandLine::versionLine() + "\n"
+            << "";
     }
 
     void programAnswersWithoutADisplay() {
@@ -110,13 +140,6 @@ private slots:
         QCOMPARE(run.err, err);
         QCOMPARE(run.out, out);
         QCOMPARE(run.exitCode, exitCode);
-    }
-
-    void usageNamesBothOptions() {
-        const QString usage = CommandLine::usage();
-        QVERIFY(usage.startsWith("Usage: morvi [--help | --version]\n"));
-        QVERIFY(usage.contains("  -h, --help   Show this help and exit.\n"));
-        QVERIFY(usage.contains("  --version    Show the version and exit.\n"));
     }
 };
 

@@ -3,6 +3,8 @@
 #include "app/AboutView.h"
 #include "app/MorviApp.h"
 #include "platform/LogModel.h"
+#include "queue/BulkDownloadView.h"
+#include "queue/BulkDownloadViewModel.h"
 #include "single/MainWindowView.h"
 #include "single/MainWindowViewModel.h"
 
@@ -13,6 +15,10 @@ class TestMorviApp : public QObject {
     std::unique_ptr<MorviApp> app;
     QList<std::shared_ptr<FakeToolInstaller>> installers;
     int installersMade = 0;
+
+    static BulkDownloadViewModel* queueModel(QWidget* window) {
+        return static_cast<BulkDownloadView*>(window)->viewModel();
+    }
 
     static void closeAndDelete(QWidget* window) {
         window->close();
@@ -118,6 +124,62 @@ private slots:
         closeAndDelete(first);
         MainWindowView* second = app->showMainWindow();
         QCOMPARE(second->viewModel()->urlText(), QString());
+        QCOMPARE(installersMade, 2);
+    }
+
+    void openAddressesFillsTheWindows_data() {
+        QTest::addColumn<QStringList>("addresses");
+        QTest::addColumn<QString>("boxBefore");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("box");
+
+        const QString typed = "https://typed.example/";
+        const QString a = "https://a.example/1", b = "http://b.example/2";
+        QTest::newRow("none") << QStringList() << "" << typed << "";
+        QTest::newRow("one") << QStringList{a} << "" << a << "";
+        QTest::newRow("two") << QStringList{a, b} << "" << typed << a + "\n" + b;
+        QTest::newRow("three after a typed line")
+            << QStringList{a, b, a} << "https://kept/" << typed
+            << "https://kept/\n" + a + "\n" + b + "\n" + a;
+        QTest::newRow("two after a finished line") << QStringList{a, b} << "https://kept/\n"
+                                                   << typed << "https://kept/\n" + a + "\n" + b;
+    }
+
+    void openAddressesFillsTheWindows() {
+        QFETCH(QStringList, addresses);
+        QFETCH(QString, boxBefore);
+        QFETCH(QString, field);
+        QFETCH(QString, box);
+        MainWindowView* main = app->showMainWindow();
+        main->viewModel()->setUrlText("https://typed.example/");
+        main->showMinimized();
+        if (!boxBefore.isEmpty())
+            queueModel(app->openWindow("bulk-download"))->setUrlsText(boxBefore);
+
+        app->openAddresses(addresses);
+        QVERIFY(main->isVisible());
+        QVERIFY(!main->isMinimized());
+        QCOMPARE(main->viewModel()->urlText(), field);
+        QVERIFY(!main->viewModel()->isDownloading());
+        QWidget* queue = app->window("bulk-download");
+        QCOMPARE(queue != nullptr, !box.isEmpty());
+        if (queue) {
+            QCOMPARE(queueModel(queue)->urlsText(), box);
+            QVERIFY(queueModel(queue)->downloadItems().isEmpty());
+        }
+    }
+
+    void openAddressesRemakesAClosedMainWindow() {
+        closeAndDelete(app->showMainWindow());
+        app->openAddresses({"https://a.example/1"});
+        QList<MainWindowView*> mains;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* main = qobject_cast<MainWindowView*>(window); main && main->isVisible())
+                mains << main;
+        }
+        QCOMPARE(mains.size(), 1);
+        MainWindowView* main = mains.first();
+        QCOMPARE(main->viewModel()->urlText(), "https://a.example/1");
         QCOMPARE(installersMade, 2);
     }
 

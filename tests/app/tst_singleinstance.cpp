@@ -1,0 +1,152 @@
+#include "TestHome.h"
+#include "app/SessionBusInstance.h"
+#include "app/SingleInstance.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QDBusReply>
+#include <QLocalServer>
+#include <qcoro/qcorotask.h>
+
+// Each run has a session bus of its own, so no real session's Morvi is ever reached.
+class TestSingleInstance : public QObject {
+    Q_OBJECT
+    QProcess busDaemon;
+    QString busAddress;
+    int connections = 0;
+
+    QDBusConnection connectBus(bool toBus) {
+        if (!toBus)
+            return QDBusConnection("no bus");
+        return QDBusConnection::connectToBus(busAddress, QString::number(++connections));
+    }
+
+    static QString folder(const QString& name) {
+        const QString path = QDir::homePath() + "/runtime/" + name;
+        QDir().mkpath(path);
+        return path;
+    }
+
+    // The process that owns the name on the test's bus, 0 when none does.
+    qint64 nameOwner() {
+        const QDBusReply<uint> pid =
+            connectBus(true).interface()->servicePid(SessionBusInstance::serviceName);
+        return pid.isValid() ? pid.value() : 0;
+    }
+
+    void startMorvi(QProcess& morvi, const QStringList& arguments) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DBUS_SESSION_BUS_ADDRESS", busAddress);
+        morvi.setProcessEnvironment(environment);
+        morvi.start(MORVI_EXECUTABLE, arguments);
+        QVERIFY(morvi.waitForStarted());
+    }
+
+private slots:
+    void initTestCase() {
+        busDaemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+        QVERIFY(busDaemon.waitForReadyRead(5000));
+        busAddress = QString::fromUtf8(busDaemon.readLine()).trimmed();
+    }
+
+    void cleanupTestCase() {
+        busDaemon.terminate();
+        busDaemon.waitForFinished();
+    }
+
+    void laterStartHandsItsAddressesOver_data() {
+        QTest::addColumn<bool>("bus");
+        QTest::addColumn<QStringList>("addresses");
+        const QStringList one{"https://a.example/1"};
+        const QStringList two{"https://a.example/1", "http://b.example/2?x=1&y=2"};
+        for (const bool bus : {true, false}) {
+            const char* via = bus ? "bus" : "socket";
+            QTest::addRow("%s, nothing", via) << bus << QStringList();
+            QTest::addRow("%s, one", via) << bus << one;
+            QTest::addRow("%s, two", via) << bus << two;
+        }
+    }
+
+    void laterStartHandsItsAddressesOver() {
+        QFETCH(bool, bus);
+        QFETCH(QStringList, addresses);
+        const QString shared = folder(QTest::currentDataTag());
+        // On the bus, the later start looks in another folder, so only the bus can lead it.
+        const QString laterFolder =
+            bus ? folder(QString(QTest::currentDataTag()) + " later") : shared;
+        auto running = std::make_unique<SingleInstance>(connectBus(bus), shared);
+        SingleInstance later(connectBus(bus), laterFolder);
+        QSignalSpy opened(running.get(), &SingleInstance::openRequested);
+        QVERIFY(running->claim());
+        QVERIFY(!later.claim());
+
+        QVERIFY(QCoro::waitFor(later.forward(addresses)));
+        QTRY_COMPARE(opened.size(), 1);
+        QCOMPARE(opened.first().first().toStringList(), addresses);
+
+        // Once the running one ends, the next start is the running one.
+        running.reset();
+        QVERIFY(SingleInstance(connectBus(bus), shared).claim());
+    }
+
+    void busCallersGetOnlyWebAddressesThrough() {
+        SessionBusInstance running(connectBus(true));
+        QSignalSpy opened(&running, &SessionBusInstance::openRequested);
+        QVERIFY(running.claim());
+        QDBusMessage open = QDBusMessage::createMethodCall(SessionBusInstance::serviceName,
+                                                           SessionBusInstance::objectPath,
+                                                           "org.freedesktop.Application", "Open");
+        open << QStringList{"file:///etc/passwd", "https://a.example/1", "--help"} << QVariantMap();
+        const QDBusPendingCall call = connectBus(true).asyncCall(open);
+        QTRY_VERIFY(call.isFinished());
+        QCOMPARE(call.reply().type(), QDBusMessage::ReplyMessage);
+        QCOMPARE(opened.size(), 1);
+        QCOMPARE(opened.first().first().toStringList(), QStringList{"https://a.example/1"});
+    }
+
+    void socketLeftByACrashIsTakenOver() {
+        const QString path = folder("crashed");
+        QFile leftover(path + "/com.velnor.Morvi.socket");
+        QVERIFY(leftover.open(QIODevice::WriteOnly));
+        SingleInstance running(connectBus(false), path);
+        QVERIFY(running.claim());
+        QSignalSpy opened(&running, &SingleInstance::openRequested);
+        SingleInstance later(connectBus(false), path);
+        QVERIFY(!later.claim());
+        QVERIFY(QCoro::waitFor(later.forward({"https://a.example/1"})));
+        QTRY_COMPARE(opened.size(), 1);
+    }
+
+    // Two starts at once: one stays and owns the name; it and later starts with addresses
+    // end with status 0, leaving that one alone.
+    void onlyOneMorviRunsPerSession() {
+        QProcess first, second;
+        startMorvi(first, {});
+        startMorvi(second, {});
+        QTRY_VERIFY_WITH_TIMEOUT(
+            first.state() == QProcess::NotRunning || second.state() == QProcess::NotRunning, 10000);
+        QProcess& ended = first.state() == QProcess::NotRunning ? first : second;
+        QProcess& running = &ended == &first ? second : first;
+        QCOMPARE(ended.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(ended.exitCode(), 0);
+        QTRY_COMPARE(nameOwner(), running.processId());
+
+        for (const QStringList& addresses :
+             {QStringList{"https://a.example/1"},
+              QStringList{"https://a.example/1", "https://b.example/2"}}) {
+            QProcess later;
+            startMorvi(later, addresses);
+            QVERIFY(later.waitForFinished(10000));
+            QCOMPARE(later.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(later.exitCode(), 0);
+        }
+        QCOMPARE(running.state(), QProcess::Running);
+        QCOMPARE(nameOwner(), running.processId());
+        running.terminate();
+        QVERIFY(running.waitForFinished(5000));
+    }
+};
+
+MORVI_TEST_MAIN(TestSingleInstance)
+#include "tst_singleinstance.moc"
