@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+class BulkDownloadViewModel;
 class MainWindowView;
 class QWidget;
 class ToolInstaller;
@@ -39,9 +40,11 @@ private:
     };
 
     QWidget* createWindow(const WindowKind& kind);
+    QWidget* createQueueView();
 
     InstallerFactory makeInstaller;
     QHash<QString, WindowKind> windowKinds;
     QHash<QString, QPointer<QWidget>> openWindows;
     QPointer<MainWindowView> mainWindow;
+    QPointer<BulkDownloadViewModel> queueController;
 };
