@@ -113,7 +113,7 @@ BulkDownloadView::~BulkDownloadView() {
 
 void BulkDownloadView::fitToScreen(const QRect& available) {
     // The window frame takes its share of the screen too; it is known once shown.
-    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
     const QSize needed = contentMinimum.expandedTo(scroller->widget()->minimumSizeHint());
     setMinimumSize(needed.boundedTo(available.size() - frame));
 }
@@ -223,8 +223,8 @@ QLayout* BulkDownloadView::optionsRow() {
     return row;
 }
 
-// A group box, so that assistive technology announces the segments as one group; each
-// segment is an exclusive choice, announced as a radio button.
+// A group box, so that assistive technology announces the exclusive segments as one
+// group named "Format".
 QWidget* BulkDownloadView::formatPicker() {
     auto* picker = new QGroupBox;
     picker->setAccessibleName("Format");
@@ -238,7 +238,6 @@ QWidget* BulkDownloadView::formatPicker() {
         auto* segment = new QToolButton;
         segment->setText(format.value);
         segment->setCheckable(true);
-        segment->setAutoExclusive(true);
         segment->setMinimumWidth(48);
         formatButtons->addButton(segment);
         segments->addWidget(segment);
@@ -328,11 +327,8 @@ void BulkDownloadView::showFormat() {
     const QList<QAbstractButton*> segments = formatButtons->buttons();
     // With no matching segment none is checked, which an exclusive group would refuse.
     formatButtons->setExclusive(false);
-    for (QAbstractButton* segment : segments) {
-        segment->setAutoExclusive(false);
+    for (QAbstractButton* segment : segments)
         segment->setChecked(segment->text() == model->selectedFormat());
-        segment->setAutoExclusive(true);
-    }
     formatButtons->setExclusive(true);
 }
 

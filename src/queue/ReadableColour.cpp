@@ -24,8 +24,9 @@ double weakestContrast(const QColor& colour, const QList<QColor>& backgrounds) {
 } // namespace
 
 double ReadableColour::contrastRatio(const QColor& first, const QColor& second) {
-    const auto [darker, lighter] = std::minmax(luminance(first), luminance(second));
-    return (lighter + 0.05) / (darker + 0.05);
+    const double one = luminance(first);
+    const double other = luminance(second);
+    return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
 }
 
 QColor ReadableColour::onBackgrounds(const QColor& colour, const QList<QColor>& backgrounds,
@@ -36,6 +37,8 @@ QColor ReadableColour::onBackgrounds(const QColor& colour, const QList<QColor>& 
     const bool towardsBlack = backgroundLuminance > 0.18;
     float hue = 0, saturation = 0, lightness = 0;
     colour.getHslF(&hue, &saturation, &lightness);
+    hue = std::max(hue, 0.0f); // a grey has no hue
+
     QColor shade = colour.toRgb();
     // Lightness moves in small steps, keeping the hue: the first shade that reads is
     // the closest one to the colour asked for.
