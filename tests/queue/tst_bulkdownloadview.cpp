@@ -2,7 +2,6 @@
 #include "RecordingDialogs.h"
 #include "Renders.h"
 #include "TestHome.h"
-#include "queue/BulkDownloadProgressDelegate.h"
 #include "queue/BulkDownloadView.h"
 #include "queue/ReadableColour.h"
 
@@ -15,7 +14,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -57,15 +55,6 @@ void selectRows(const QWidget& view, const QList<int>& rows) {
     for (int row : rows)
         selection.select(table->model()->index(row, 0), table->model()->index(row, 4));
     table->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-}
-
-QList<int> selectedRows(const QWidget& view) {
-    QList<int> rows;
-    const auto selected = view.findChild<QTableView*>()->selectionModel()->selectedRows();
-    for (const QModelIndex& index : selected)
-        rows << index.row();
-    std::sort(rows.begin(), rows.end());
-    return rows;
 }
 
 QMimeData* mime(const QString& type, const QByteArray& data) {
@@ -278,41 +267,21 @@ private slots:
         BulkDownloadView view(&dialogs);
         BulkDownloadViewModel* vm = view.viewModel();
         auto* quality = view.findChild<QComboBox*>();
-        QCOMPARE(quality->currentText(), "192k");
         click(view, "MP4");
         QCOMPARE(vm->selectedFormat(), "MP4");
-        QCOMPARE(quality->accessibleName(), "Video Quality");
-        QCOMPARE(quality->count(), 9);
         QCOMPARE(quality->currentText(), "1080p");
         quality->setFocus();
         QTest::keyClick(quality, Qt::Key_Down);
         QCOMPARE(vm->selectedVideoQuality(), "720p");
-        QCOMPARE(vm->selectedAudioQuality(), "192k");
         click(view, "MP3");
         QCOMPARE(quality->currentText(), "192k");
         vm->setSelectedFormat("M4A");
-        QVERIFY(button(view, "M4A")->isChecked());
-        QVERIFY(!button(view, "MP3")->isChecked());
+        QVERIFY(button(view, "M4A")->isChecked() && !button(view, "MP3")->isChecked());
     }
 
-    void tableCellsAndTooltips() {
-        storeItems({item("https://youtu.be/video", DownloadStatus::failed, 42.7, "MP4"),
-                    item("https://youtu.be/audio", DownloadStatus::completed, 100, "M4A")});
-        BulkDownloadView view(&dialogs);
-        const QAbstractItemModel* model = view.findChild<QTableView*>()->model();
-        const auto row = [&](int r) {
-            QStringList cells;
-            for (int column = 0; column < 5; ++column)
-                cells << model->index(r, column).data().toString();
-            return cells;
-        };
-        QCOMPARE(row(0), (QStringList{"https://youtu.be/video", "MP4", "1080p", "Failed", "42%"}));
-        QCOMPARE(row(1),
-                 (QStringList{"https://youtu.be/audio", "M4A", "192k", "Completed", "100%"}));
-        QCOMPARE(model->index(1, 0).data(Qt::ToolTipRole), "https://youtu.be/audio");
-    }
-
-    void statusColoursAreReadable_data() {
+    // Cells as the table shows them, with status colours that read on the table's
+    // background in light and dark palettes.
+    void cellsAndStatusColours_data() {
         QTest::addColumn<QPalette>("palette");
         QPalette light;
         light.setColor(QPalette::Base, Qt::white);
@@ -321,15 +290,21 @@ private slots:
         QTest::newRow("light") << light;
         QTest::newRow("dark") << Renders::darkPalette();
     }
-    void statusColoursAreReadable() {
+    void cellsAndStatusColours() {
         QFETCH(QPalette, palette);
         QList<BulkDownloadItem> items;
         for (const DownloadStatus status : allDownloadStatuses)
             items << item("https://youtu.be/" + rawValue(status), status);
+        items[3].format = "MP4";
+        items[3].progress = 42.7;
         storeItems(items);
         BulkDownloadView view(&dialogs);
         view.setPalette(palette);
         const QAbstractItemModel* model = view.findChild<QTableView*>()->model();
+        QStringList cells;
+        for (int column = 0; column < 5; ++column)
+            cells << model->index(3, column).data().toString();
+        QCOMPARE(cells, (QStringList{"https://youtu.be/Failed", "MP4", "1080p", "Failed", "42%"}));
         const QColor hues[] = {
             {}, QColor("blue"), QColor("green"), QColor("red"), QColor("orange")};
         for (int row = 0; row < 5; ++row) {
@@ -342,40 +317,6 @@ private slots:
         }
     }
 
-    void progressCellDrawsABarOnlyWhileDownloading() {
-        storeItems({item("https://youtu.be/a", DownloadStatus::downloading, 50),
-                    item("https://youtu.be/b", DownloadStatus::cancelled, 50)});
-        BulkDownloadView view(&dialogs);
-        const QAbstractItemModel* model = view.findChild<QTableView*>()->model();
-        BulkDownloadProgressDelegate delegate;
-        const auto paint = [&](int row) {
-            QImage image(100, 24, QImage::Format_ARGB32);
-            image.fill(Qt::white);
-            QPainter painter(&image);
-            QStyleOptionViewItem option;
-            option.rect = image.rect();
-            option.palette = view.palette();
-            delegate.paint(&painter, option, model->index(row, 4));
-            return image;
-        };
-        // The bar's filled half is drawn in the highlight colour; text is not.
-        const auto highlighted = [&](const QImage& image, int fromX, int toX) {
-            const QColor highlight = view.palette().color(QPalette::Highlight);
-            int count = 0;
-            for (int x = fromX; x < toX; ++x) {
-                for (int y = 0; y < image.height(); ++y) {
-                    const QColor c = image.pixelColor(x, y);
-                    count += std::abs(c.hue() - highlight.hue()) < 12 && c.saturation() > 80;
-                }
-            }
-            return count;
-        };
-        const QImage bar = paint(0);
-        QVERIFY(highlighted(bar, 4, 40) > 20);
-        QCOMPARE(highlighted(bar, 90, 100), 0);
-        QCOMPARE(highlighted(paint(1), 0, 100), 0);
-    }
-
     void selectionIsKeptTwoWays() {
         storeItems(pendingItems({"a", "b", "c"}));
         BulkDownloadView view(&dialogs);
@@ -384,11 +325,13 @@ private slots:
         selectRows(view, {0, 2});
         QCOMPARE(vm->selection(), (QSet<QUuid>{items.at(0).id, items.at(2).id}));
         vm->setSelection({items.at(1).id});
-        QCOMPARE(selectedRows(view), QList<int>{1});
+        const auto selected = view.findChild<QTableView*>()->selectionModel()->selectedRows();
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected.first().row(), 1);
         selectRows(view, {0, 2});
         click(view, "Delete Selected");
         QCOMPARE(urls(vm->downloadItems()), QStringList{"https://youtu.be/b"});
-        QCOMPARE(selectedRows(view), QList<int>{});
+        QVERIFY(!view.findChild<QTableView*>()->selectionModel()->hasSelection());
     }
 
     void rowMenu() {
