@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <optional>
@@ -114,8 +115,12 @@ BulkDownloadView::~BulkDownloadView() {
 void BulkDownloadView::fitToScreen(const QRect& available) {
     // The window frame takes its share of the screen too; it is known once shown.
     const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
-    const QSize needed = contentMinimum.expandedTo(scroller->widget()->minimumSizeHint());
-    setMinimumSize(needed.boundedTo(available.size() - frame));
+    const QSize room = available.size() - frame;
+    QSize needed = contentMinimum.expandedTo(scroller->widget()->minimumSizeHint());
+    // Content that scrolls up and down needs its scroll bar beside it, not over it.
+    if (needed.height() > room.height())
+        needed.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    setMinimumSize(needed.boundedTo(room));
 }
 
 void BulkDownloadView::showEvent(QShowEvent* event) {
@@ -212,7 +217,6 @@ QLayout* BulkDownloadView::optionsRow() {
     outputField->setAcceptDrops(false);
     connect(outputField, &QLineEdit::textEdited, model, &BulkDownloadViewModel::setOutputPath);
     QPushButton* browse = button("Browse");
-    browse->setToolTip("Choose the output folder");
     connect(browse, &QPushButton::clicked, model, &BulkDownloadViewModel::chooseOutputFolder);
     pathRow->addWidget(outputField);
     pathRow->addWidget(browse);
