@@ -121,12 +121,26 @@ void BulkDownloadView::fitToScreen(const QRect& available) {
     if (needed.height() > room.height())
         needed.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     setMinimumSize(needed.boundedTo(room));
+    // Where the width fits, a pixel lost to rounding at fractional scales is padding, not
+    // something to scroll to.
+    scroller->setHorizontalScrollBarPolicy(needed.width() <= room.width() ? Qt::ScrollBarAlwaysOff
+                                                                          : Qt::ScrollBarAsNeeded);
+    if (width() > room.width() || height() > room.height())
+        resize(size().boundedTo(room));
 }
 
 void BulkDownloadView::showEvent(QShowEvent* event) {
     if (QScreen* shownOn = screen())
         fitToScreen(shownOn->availableGeometry());
     QWidget::showEvent(event);
+}
+
+// The window manager tells the frame's size once it has framed the window, and a move
+// may take the window to another screen.
+void BulkDownloadView::moveEvent(QMoveEvent* event) {
+    if (QScreen* shownOn = screen(); shownOn && isVisible())
+        fitToScreen(shownOn->availableGeometry());
+    QWidget::moveEvent(event);
 }
 
 void BulkDownloadView::dragEnterEvent(QDragEnterEvent* event) {

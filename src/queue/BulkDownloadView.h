@@ -35,11 +35,12 @@ public:
     ~BulkDownloadView() override;
 
     BulkDownloadViewModel* viewModel() const { return model; }
-    // Keeps the window's minimum size within this area of the screen.
+    // Keeps the window, and its minimum size, within this area of the screen.
     void fitToScreen(const QRect& available);
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
