@@ -1,5 +1,8 @@
 #include "AddressLines.h"
 
+#include "platform/StrictUtf8.h"
+
+#include <QFile>
 #include <QSet>
 
 namespace {
@@ -31,4 +34,19 @@ QStringList AddressLines::accepted(QStringView text) {
         start = end + 1;
     }
     return lines;
+}
+
+AddressLines::FileText AddressLines::readFile(const QString& path, qsizetype largeText) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, file.errorString()};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFile::NoError)
+        return {{}, file.errorString()};
+    const std::optional<QString> text = decodeStrictUtf8(bytes);
+    if (!text)
+        return {{}, "the file is not UTF-8 text"};
+    if (text->size() >= largeText)
+        return {accepted(*text).join('\n'), {}};
+    return {*text, {}};
 }

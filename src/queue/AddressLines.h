@@ -9,4 +9,14 @@ namespace AddressLines {
 // accepted address, each once, in order.
 QStringList accepted(QStringView text);
 
+// A text file's content, or why it could not be read.
+struct FileText {
+    QString text;
+    QString error;
+};
+
+// The file's UTF-8 text; of a file of at least largeText characters only its accepted
+// addresses, one per line.
+FileText readFile(const QString& path, qsizetype largeText);
+
 } // namespace AddressLines

@@ -2,17 +2,16 @@
 
 #include "AddressLines.h"
 #include "DownloadItemsDocument.h"
+#include "DownloaderErrorLines.h"
 #include "OffThread.h"
 #include "engine/YtdlpManager.h"
 #include "platform/Diagnostics.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 #include "platform/StandardFolders.h"
-#include "platform/StrictUtf8.h"
 #include "platform/UserFacingError.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QPointer>
 #include <QTextStream>
 
@@ -24,61 +23,6 @@ void printLine(const QString& text) {
 
 bool isUnfinishedItem(const BulkDownloadItem& item) {
     return isUnfinished(item.status);
-}
-
-// The downloader's last run of "ERROR:" lines in one download's output, read as it comes.
-class ErrorLines {
-public:
-    void read(QStringView chunk) {
-        for (const QChar c : chunk) {
-            if (c != u'\n' && c != u'\r') {
-                pending += c;
-                continue;
-            }
-            endLine();
-        }
-    }
-    QString reason() {
-        endLine();
-        return last.join('\n');
-    }
-
-private:
-    void endLine() {
-        const bool error = pending.startsWith(u"ERROR:");
-        if (error && !inErrors)
-            last.clear();
-        if (error)
-            last << pending.trimmed();
-        if (!pending.isEmpty())
-            inErrors = error;
-        pending.clear();
-    }
-
-    QString pending;
-    QStringList last;
-    bool inErrors = false;
-};
-
-struct FileText {
-    QString text;
-    QString error;
-};
-
-// The file's text, or of a large one only its addresses, one per line.
-FileText readAddressFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, file.errorString()};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFile::NoError)
-        return {{}, file.errorString()};
-    std::optional<QString> text = decodeStrictUtf8(bytes);
-    if (!text)
-        return {{}, "the file is not UTF-8 text"};
-    if (text->size() >= BulkDownloadViewModel::largeText)
-        return {AddressLines::accepted(*text).join('\n'), {}};
-    return {*text, {}};
 }
 
 } // namespace
@@ -177,8 +121,9 @@ QCoro::Task<> BulkDownloadViewModel::addURLsFromFile() {
     if (path.isEmpty())
         co_return;
     const QPointer<BulkDownloadViewModel> self(this);
-    QFuture<FileText> reading = offThread([path] { return readAddressFile(path); });
-    const FileText read = co_await reading;
+    QFuture<AddressLines::FileText> reading =
+        offThread([path] { return AddressLines::readFile(path, largeText); });
+    const AddressLines::FileText read = co_await reading;
     if (!self)
         co_return;
     if (read.error.isEmpty())
@@ -376,7 +321,7 @@ QCoro::Task<> BulkDownloadViewModel::downloadItem(QUuid id) {
             emit self->downloadItemsChanged();
     };
     // The queue keeps no log, only why the last run failed.
-    const auto errors = std::make_shared<ErrorLines>();
+    const auto errors = std::make_shared<DownloaderErrorLines>();
     DownloadEngine::LogHandler onLog = [errors](const QString& text) {
         errors->read(text);
     };
