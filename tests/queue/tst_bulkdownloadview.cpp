@@ -57,12 +57,6 @@ void selectRows(const QWidget& view, const QList<int>& rows) {
     table->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
-QMimeData* mime(const QString& type, const QByteArray& data) {
-    auto* made = new QMimeData;
-    made->setData(type, data);
-    return made;
-}
-
 } // namespace
 
 class TestBulkDownloadView : public QObject {
@@ -191,13 +185,14 @@ private slots:
         QFETCH(QString, boxed);
         BulkDownloadView view(&dialogs);
         view.viewModel()->setUrlsText("typed");
-        std::unique_ptr<QMimeData> dropped(mime(type, data));
-        QDragEnterEvent enter({10, 10}, Qt::CopyAction, dropped.get(), Qt::LeftButton, {});
+        QMimeData dropped;
+        dropped.setData(type, data);
+        QDragEnterEvent enter({10, 10}, Qt::CopyAction, &dropped, Qt::LeftButton, {});
         QApplication::sendEvent(&view, &enter);
         QCOMPARE(enter.isAccepted(), !boxed.isEmpty());
         if (!enter.isAccepted())
             return;
-        QDropEvent drop({10, 10}, Qt::CopyAction, dropped.get(), Qt::LeftButton, {});
+        QDropEvent drop({10, 10}, Qt::CopyAction, &dropped, Qt::LeftButton, {});
         QApplication::sendEvent(&view, &drop);
         QCOMPARE(view.viewModel()->urlsText(), boxed);
         QVERIFY(view.viewModel()->downloadItems().isEmpty());

