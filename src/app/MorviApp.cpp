@@ -22,10 +22,11 @@ MorviApp::MorviApp(InstallerFactory makeInstaller, QObject* parent)
     QApplication::setWindowIcon(QIcon(":/morvi.svg"));
 
     windowKinds = {
+        // The queue view keeps its own minimum size, within the screen.
         {"bulk-download",
-         {"Bulk Download", QSize(800, 800),
-          [] {
-              return new BulkDownloadView;
+         {"Bulk Download", QSize(),
+          [this] {
+              return createQueueView();
           }}},
         {"media-cutter",
          {"Media Cutter", QSize(),
@@ -94,6 +95,20 @@ void MorviApp::appendToQueueBox(const QStringList& addresses) {
     if (!text.isEmpty() && !text.endsWith('\n'))
         text += '\n';
     model->setUrlsText(text + addresses.join('\n'));
+}
+
+// While a batch of a closed queue window runs, the new window shows that same controller,
+// so only one controller ever writes the stored queue. An ended one is deleted first: its
+// last write lands before the new controller reads the store.
+QWidget* MorviApp::createQueueView() {
+    BulkDownloadViewModel* running = nullptr;
+    if (queueController && queueController->hasRunningBatch())
+        running = queueController;
+    else
+        delete queueController;
+    auto* view = new BulkDownloadView(nullptr, running);
+    queueController = view->viewModel();
+    return view;
 }
 
 QWidget* MorviApp::createWindow(const WindowKind& kind) {

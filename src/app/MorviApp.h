@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+class BulkDownloadViewModel;
 class MainWindowView;
 class QWidget;
 class ToolInstaller;
@@ -46,9 +47,11 @@ private:
     QWidget* createWindow(const WindowKind& kind);
     static void bringForward(QWidget* window);
     void appendToQueueBox(const QStringList& addresses);
+    QWidget* createQueueView();
 
     InstallerFactory makeInstaller;
     QHash<QString, WindowKind> windowKinds;
     QHash<QString, QPointer<QWidget>> openWindows;
     QPointer<MainWindowView> mainWindow;
+    QPointer<BulkDownloadViewModel> queueController;
 };

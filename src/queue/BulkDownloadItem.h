@@ -14,12 +14,21 @@ struct BulkDownloadItem {
     QString format;
     QString videoQuality;
     QString audioQuality;
+    // Kept in memory only, never stored: what the row's tooltip tells. Size, speed and
+    // time left while the item downloads; the reason of its last failure once it failed.
+    QString progressDetails;
+    QString failureReason;
 
     // A new entry: a fresh random id, Pending, progress 0.
     static BulkDownloadItem create(QString url, QString format, QString videoQuality,
                                    QString audioQuality) {
-        return {QUuid::createUuid(), std::move(url),          DownloadStatus::pending, 0,
-                std::move(format),   std::move(videoQuality), std::move(audioQuality)};
+        BulkDownloadItem item;
+        item.id = QUuid::createUuid();
+        item.url = std::move(url);
+        item.format = std::move(format);
+        item.videoQuality = std::move(videoQuality);
+        item.audioQuality = std::move(audioQuality);
+        return item;
     }
 
     bool operator==(const BulkDownloadItem&) const = default;

@@ -1,11 +1,8 @@
 #include "BulkDownloadItemsModel.h"
 
+#include "ReadableColour.h"
 #include "engine/DownloadChoices.h"
 #include "engine/PercentText.h"
-
-#include <QColor>
-#include <QGuiApplication>
-#include <QPalette>
 
 namespace {
 
@@ -13,29 +10,32 @@ QString shownQuality(const BulkDownloadItem& item) {
     return DownloadChoices::isAudioFormat(item.format) ? item.audioQuality : item.videoQuality;
 }
 
-QColor statusColour(DownloadStatus status) {
-    switch (status) {
-    case DownloadStatus::pending:
-        return QGuiApplication::palette().color(QPalette::PlaceholderText);
-    case DownloadStatus::downloading:
-        return QColor("blue");
-    case DownloadStatus::completed:
-        return QColor("green");
-    case DownloadStatus::failed:
-        return QColor("red");
-    case DownloadStatus::cancelled:
-        return QColor("orange");
-    }
+// What the row's tooltip says instead of the cell's own text, if anything.
+QString rowTooltip(const BulkDownloadItem& item) {
+    if (item.status == DownloadStatus::downloading)
+        return item.progressDetails;
+    if (item.status == DownloadStatus::failed)
+        return item.failureReason;
     return {};
 }
 
 } // namespace
+
+int BulkDownloadItemsModel::rowOf(const QUuid& id) const {
+    for (int row = 0; row < queue.size(); ++row) {
+        if (queue.at(row).id == id)
+            return row;
+    }
+    return -1;
+}
 
 bool BulkDownloadItemsModel::setItems(QList<BulkDownloadItem> items) {
     if (items.isEmpty() && queue.isEmpty())
         return false;
     beginResetModel();
     queue = std::move(items);
+    urlCounts.clear();
+    countUrls(queue, 1);
     endResetModel();
     return true;
 }
@@ -46,6 +46,7 @@ bool BulkDownloadItemsModel::append(const QList<BulkDownloadItem>& items) {
     const int first = static_cast<int>(queue.size());
     beginInsertRows({}, first, first + static_cast<int>(items.size()) - 1);
     queue.append(items);
+    countUrls(items, 1);
     endInsertRows();
     return true;
 }
@@ -54,7 +55,9 @@ bool BulkDownloadItemsModel::setStatus(int row, DownloadStatus status) {
     if (!contains(row) || queue[row].status == status)
         return false;
     queue[row].status = status;
-    rowChanged(row, statusColumn, progressColumn);
+    if (status == DownloadStatus::downloading)
+        queue[row].progressDetails.clear();
+    rowChanged(row, urlColumn, progressColumn);
     return true;
 }
 
@@ -63,11 +66,26 @@ bool BulkDownloadItemsModel::setStatus(int row, DownloadStatus status, double pr
     return setProgress(row, progress) || statusChanged;
 }
 
-bool BulkDownloadItemsModel::setProgress(int row, double progress) {
-    if (!contains(row) || queue[row].progress == progress)
+bool BulkDownloadItemsModel::setProgress(int row, double progress, const QString& details) {
+    if (!contains(row))
         return false;
-    queue[row].progress = progress;
-    rowChanged(row, progressColumn, progressColumn);
+    BulkDownloadItem& item = queue[row];
+    if (item.progress == progress && item.progressDetails == details)
+        return false;
+    item.progress = progress;
+    item.progressDetails = details;
+    rowChanged(row, urlColumn, progressColumn);
+    return true;
+}
+
+bool BulkDownloadItemsModel::setFailed(int row, const QString& reason) {
+    if (!contains(row))
+        return false;
+    BulkDownloadItem& item = queue[row];
+    item.status = DownloadStatus::failed;
+    item.progress = 0;
+    item.failureReason = reason;
+    rowChanged(row, urlColumn, progressColumn);
     return true;
 }
 
@@ -86,7 +104,7 @@ bool BulkDownloadItemsModel::setStatusWhere(const Filter& chosen, DownloadStatus
     }
     if (first < 0)
         return false;
-    emit dataChanged(index(first, statusColumn), index(last, progressColumn));
+    emit dataChanged(index(first, urlColumn), index(last, progressColumn));
     return true;
 }
 
@@ -101,12 +119,27 @@ bool BulkDownloadItemsModel::remove(const QSet<QUuid>& ids) {
         while (first > 0 && ids.contains(queue[first - 1].id))
             --first;
         beginRemoveRows({}, first, last);
+        countUrls(queue.mid(first, last - first + 1), -1);
         queue.remove(first, last - first + 1);
         endRemoveRows();
         removed = true;
         last = first;
     }
     return removed;
+}
+
+void BulkDownloadItemsModel::setPalette(const QPalette& palette) {
+    const QList<QColor> backgrounds{palette.color(QPalette::Base),
+                                    palette.color(QPalette::AlternateBase)};
+    const QColor wanted[] = {palette.color(QPalette::PlaceholderText), QColor("blue"),
+                             QColor("green"), QColor("red"), QColor("orange")};
+    for (const DownloadStatus status : allDownloadStatuses) {
+        const auto at = static_cast<std::size_t>(status);
+        statusColours[at] = ReadableColour::onBackgrounds(wanted[at], backgrounds);
+    }
+    if (!queue.isEmpty())
+        emit dataChanged(index(0, statusColumn), index(rowCount() - 1, statusColumn),
+                         {Qt::ForegroundRole});
 }
 
 int BulkDownloadItemsModel::rowCount(const QModelIndex& parent) const {
@@ -129,24 +162,15 @@ QVariant BulkDownloadItemsModel::data(const QModelIndex& index, int role) const 
     case idRole:
         return item.id;
     case Qt::ForegroundRole:
-        return index.column() == statusColumn ? QVariant(statusColour(item.status)) : QVariant();
-    case Qt::DisplayRole:
+        if (index.column() != statusColumn || !statusColours[0].isValid())
+            return {};
+        return statusColours[static_cast<std::size_t>(item.status)];
     case Qt::ToolTipRole:
-        break;
-    default:
-        return {};
-    }
-    switch (index.column()) {
-    case urlColumn:
-        return item.url;
-    case formatColumn:
-        return item.format;
-    case qualityColumn:
-        return shownQuality(item);
-    case statusColumn:
-        return rawValue(item.status);
-    case progressColumn:
-        return percentText(item.progress);
+        if (const QString tooltip = rowTooltip(item); !tooltip.isEmpty())
+            return tooltip;
+        return cellText(item, index.column());
+    case Qt::DisplayRole:
+        return cellText(item, index.column());
     }
     return {};
 }
@@ -162,4 +186,29 @@ QVariant BulkDownloadItemsModel::headerData(int section, Qt::Orientation orienta
 
 void BulkDownloadItemsModel::rowChanged(int row, Column first, Column last) {
     emit dataChanged(index(row, first), index(row, last));
+}
+
+QVariant BulkDownloadItemsModel::cellText(const BulkDownloadItem& item, int column) const {
+    switch (column) {
+    case urlColumn:
+        return item.url;
+    case formatColumn:
+        return item.format;
+    case qualityColumn:
+        return shownQuality(item);
+    case statusColumn:
+        return rawValue(item.status);
+    case progressColumn:
+        return percentText(item.progress);
+    }
+    return {};
+}
+
+void BulkDownloadItemsModel::countUrls(const QList<BulkDownloadItem>& items, int change) {
+    for (const BulkDownloadItem& item : items) {
+        int& count = urlCounts[item.url];
+        count += change;
+        if (count <= 0)
+            urlCounts.remove(item.url);
+    }
 }

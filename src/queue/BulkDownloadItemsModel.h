@@ -3,8 +3,12 @@
 #include "BulkDownloadItem.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
+#include <QHash>
 #include <QList>
+#include <QPalette>
 #include <QSet>
+#include <array>
 #include <functional>
 
 // The queue as a table: one row per item in queue order, columns URL, Format, Quality,
@@ -22,16 +26,26 @@ public:
 
     const QList<BulkDownloadItem>& items() const { return queue; }
     bool contains(int row) const { return row >= 0 && row < queue.size(); }
+    // The row of the item with this id, or -1.
+    int rowOf(const QUuid& id) const;
+    bool containsUrl(const QString& url) const { return urlCounts.contains(url); }
 
     // Each returns whether anything changed.
     bool setItems(QList<BulkDownloadItem> items);
     bool append(const QList<BulkDownloadItem>& items);
+    // Downloading clears the progress details of an earlier run.
     bool setStatus(int row, DownloadStatus status);
     bool setStatus(int row, DownloadStatus status, double progress);
-    bool setProgress(int row, double progress);
+    bool setProgress(int row, double progress, const QString& details = {});
+    // Failed with progress 0, keeping why.
+    bool setFailed(int row, const QString& reason);
     // Gives every chosen item the status and progress, as one change of the table.
     bool setStatusWhere(const Filter& chosen, DownloadStatus status, double progress);
     bool remove(const QSet<QUuid>& ids);
+
+    // The status colours are the shades of blue, green, red and orange (and the secondary
+    // text colour) that read on this palette's table background.
+    void setPalette(const QPalette& palette);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -41,6 +55,10 @@ public:
 
 private:
     void rowChanged(int row, Column first, Column last);
+    QVariant cellText(const BulkDownloadItem& item, int column) const;
+    void countUrls(const QList<BulkDownloadItem>& items, int change);
 
     QList<BulkDownloadItem> queue;
+    QHash<QString, int> urlCounts;
+    std::array<QColor, allDownloadStatuses.size()> statusColours;
 };

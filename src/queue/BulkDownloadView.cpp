@@ -1,25 +1,30 @@
 #include "BulkDownloadView.h"
 
-#include "BulkDownloadItemsModel.h"
-#include "BulkDownloadProgressDelegate.h"
+#include "BulkDownloadTableView.h"
 #include "BulkDownloadViewModel.h"
+#include "UrlsTextEdit.h"
 #include "engine/DownloadChoices.h"
 #include "widgets/Labels.h"
 #include "widgets/SymbolButton.h"
+#include "widgets/WindowShortcuts.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDragEnterEvent>
 #include <QFontDatabase>
+#include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QMimeData>
 #include <QPushButton>
-#include <QScopedValueRollback>
-#include <QTableView>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace {
 
@@ -39,10 +44,13 @@ QPushButton* prominentButton(const QString& text) {
     return prominent;
 }
 
-QVBoxLayout* group(QWidget* heading, QWidget* control) {
+// A heading over its control, which it names for assistive technology.
+QVBoxLayout* group(const QString& heading, QWidget* control) {
     auto* layout = new QVBoxLayout;
     layout->setSpacing(lineSpacing);
-    layout->addWidget(heading);
+    QLabel* label = Labels::heading(heading);
+    label->setBuddy(control);
+    layout->addWidget(label);
     layout->addWidget(control);
     return layout;
 }
@@ -56,14 +64,102 @@ QHBoxLayout* centredRow(std::initializer_list<QPushButton*> buttons) {
     return row;
 }
 
+// The text a drop offers the address box: web links, or plain text. Anything else
+// (files of this computer, images) is refused as a whole.
+std::optional<QString> droppedText(const QMimeData* data) {
+    if (data->hasUrls()) {
+        QStringList links;
+        const QList<QUrl> urls = data->urls();
+        for (const QUrl& url : urls) {
+            if (url.scheme() != "http" && url.scheme() != "https")
+                return std::nullopt;
+            links << url.toString();
+        }
+        return links.join('\n');
+    }
+    if (data->hasText() && !data->text().trimmed().isEmpty())
+        return data->text();
+    return std::nullopt;
+}
+
 } // namespace
 
-BulkDownloadView::BulkDownloadView(Dialogs* dialogs, QWidget* parent)
+BulkDownloadView::BulkDownloadView(Dialogs* dialogs, BulkDownloadViewModel* running,
+                                   QWidget* parent)
     : QWidget(parent)
     , widgetDialogs(this)
-    , model(new BulkDownloadViewModel(dialogs ? *dialogs : widgetDialogs, this)) {
-    setMinimumSize(800, 600);
-    auto* content = new QVBoxLayout(this);
+    , model(running) {
+    Dialogs& chosen = dialogs ? *dialogs : widgetDialogs;
+    if (model)
+        model->attachTo(chosen, this);
+    else
+        model = new BulkDownloadViewModel(chosen, this);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    scroller = new QScrollArea;
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(content());
+    frame->addWidget(scroller);
+    setMinimumSize(contentMinimum);
+    setAcceptDrops(true);
+    addShortcuts();
+    bindFields();
+    urlsEditor->setFocus();
+}
+
+BulkDownloadView::~BulkDownloadView() {
+    model->releaseWhenIdle();
+}
+
+void BulkDownloadView::fitToScreen(const QRect& available) {
+    // The window frame takes its share of the screen too; it is known once shown.
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+    const QSize room = available.size() - frame;
+    QSize needed = contentMinimum.expandedTo(scroller->widget()->minimumSizeHint());
+    // Content that scrolls up and down needs its scroll bar beside it, not over it.
+    if (needed.height() > room.height())
+        needed.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    setMinimumSize(needed.boundedTo(room));
+    // Where the width fits, a pixel lost to rounding at fractional scales is padding, not
+    // something to scroll to.
+    scroller->setHorizontalScrollBarPolicy(needed.width() <= room.width() ? Qt::ScrollBarAlwaysOff
+                                                                          : Qt::ScrollBarAsNeeded);
+    if (width() > room.width() || height() > room.height())
+        resize(size().boundedTo(room));
+}
+
+void BulkDownloadView::showEvent(QShowEvent* event) {
+    if (QScreen* shownOn = screen())
+        fitToScreen(shownOn->availableGeometry());
+    QWidget::showEvent(event);
+}
+
+// The window manager tells the frame's size once it has framed the window, and a move
+// may take the window to another screen.
+void BulkDownloadView::moveEvent(QMoveEvent* event) {
+    if (QScreen* shownOn = screen(); shownOn && isVisible())
+        fitToScreen(shownOn->availableGeometry());
+    QWidget::moveEvent(event);
+}
+
+void BulkDownloadView::dragEnterEvent(QDragEnterEvent* event) {
+    if (droppedText(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void BulkDownloadView::dropEvent(QDropEvent* event) {
+    const std::optional<QString> text = droppedText(event->mimeData());
+    if (!text)
+        return;
+    event->acceptProposedAction();
+    model->pasteURLs(*text);
+}
+
+QWidget* BulkDownloadView::content() {
+    auto* sections = new QWidget;
+    sections->setMinimumSize(contentMinimum);
+    auto* content = new QVBoxLayout(sections);
     content->setSpacing(sectionSpacing);
     const QMargins padding = content->contentsMargins();
     content->setContentsMargins(0, padding.top(), 0, padding.bottom());
@@ -79,12 +175,7 @@ BulkDownloadView::BulkDownloadView(Dialogs* dialogs, QWidget* parent)
     content->addLayout(selectionButtonRow());
     // The table takes the room a taller window gives, which keeps the sections at the top.
     padded(queueSection(), 1);
-    bindFields();
-    bindSelection();
-}
-
-BulkDownloadView::~BulkDownloadView() {
-    model->releaseWhenIdle();
+    return sections;
 }
 
 QLayout* BulkDownloadView::headingRow() {
@@ -92,16 +183,16 @@ QLayout* BulkDownloadView::headingRow() {
     row->addWidget(Labels::scaled("Bulk Download", 1.6, QFont::Bold));
     row->addStretch();
     QPushButton* fromFile = button("Add URLs from File");
-    connect(fromFile, &QPushButton::clicked, model, &BulkDownloadViewModel::addURLsFromFile);
+    connect(fromFile, &QPushButton::clicked, model, [this] { model->addURLsFromFile(); });
     row->addWidget(fromFile);
     return row;
 }
 
 QLayout* BulkDownloadView::inputSection() {
-    auto* section = new QVBoxLayout;
-    section->setSpacing(lineSpacing);
-    section->addWidget(Labels::heading("Add URLs (one per line):"));
-    urlsEditor = new QPlainTextEdit;
+    auto* editor = new UrlsTextEdit(BulkDownloadViewModel::largeText);
+    urlsEditor = editor;
+    connect(editor, &UrlsTextEdit::largeTextPasted, model,
+            [this](const QString& text) { model->pasteURLs(text); });
     urlsEditor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     urlsEditor->setFixedHeight(120);
     QColor outline = palette().color(QPalette::PlaceholderText);
@@ -109,7 +200,7 @@ QLayout* BulkDownloadView::inputSection() {
     urlsEditor->setStyleSheet(
         QString("QPlainTextEdit { border: 1px solid %1; border-radius: 8px; }")
             .arg(outline.name(QColor::HexArgb)));
-    section->addWidget(urlsEditor);
+    QVBoxLayout* section = group("Add URLs (one per line):", urlsEditor);
     addButton = prominentButton("Add URLs to Queue");
     connect(addButton, &QPushButton::clicked, model, &BulkDownloadViewModel::addURLsToQueue);
     section->addWidget(addButton, 0, Qt::AlignLeft);
@@ -119,7 +210,7 @@ QLayout* BulkDownloadView::inputSection() {
 QLayout* BulkDownloadView::optionsRow() {
     auto* row = new QHBoxLayout;
     row->setSpacing(sectionSpacing);
-    row->addLayout(group(Labels::heading("Format:"), formatPicker()));
+    row->addLayout(group("Format:", formatPicker()));
 
     qualityPicker = new QComboBox;
     qualityPicker->setMinimumContentsLength(16);
@@ -130,11 +221,14 @@ QLayout* BulkDownloadView::optionsRow() {
         else
             model->setSelectedAudioQuality(choice);
     });
-    row->addLayout(group(Labels::heading("Quality:"), qualityPicker));
+    row->addLayout(group("Quality:", qualityPicker));
 
     auto* pathRow = new QHBoxLayout;
     outputField = new QLineEdit;
     outputField->setPlaceholderText("Output folder");
+    outputField->setAccessibleName("Output Path");
+    // Drops belong to the window, which appends links to the address box.
+    outputField->setAcceptDrops(false);
     connect(outputField, &QLineEdit::textEdited, model, &BulkDownloadViewModel::setOutputPath);
     QPushButton* browse = button("Browse");
     connect(browse, &QPushButton::clicked, model, &BulkDownloadViewModel::chooseOutputFolder);
@@ -143,13 +237,17 @@ QLayout* BulkDownloadView::optionsRow() {
     auto* pathGroup = new QWidget;
     pathGroup->setLayout(pathRow);
     pathRow->setContentsMargins(0, 0, 0, 0);
-    row->addLayout(group(Labels::heading("Output Path:"), pathGroup), 1);
+    row->addLayout(group("Output Path:", pathGroup), 1);
     return row;
 }
 
+// A group box, so that assistive technology announces the exclusive segments as one
+// group named "Format".
 QWidget* BulkDownloadView::formatPicker() {
-    auto* picker = new QWidget;
+    auto* picker = new QGroupBox;
     picker->setAccessibleName("Format");
+    picker->setFlat(true);
+    picker->setStyleSheet("QGroupBox { border: none; margin: 0; padding: 0; }");
     auto* segments = new QHBoxLayout(picker);
     segments->setContentsMargins(0, 0, 0, 0);
     segments->setSpacing(0);
@@ -192,40 +290,17 @@ QLayout* BulkDownloadView::selectionButtonRow() {
 }
 
 QLayout* BulkDownloadView::queueSection() {
-    auto* section = new QVBoxLayout;
-    section->setSpacing(lineSpacing);
-    queueHeading = Labels::heading(QString());
-    section->addWidget(queueHeading);
-
-    table = new QTableView;
-    table->setModel(model->itemsModel());
-    table->setItemDelegateForColumn(BulkDownloadItemsModel::progressColumn,
-                                    new BulkDownloadProgressDelegate(table));
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setWordWrap(false);
-    table->setTextElideMode(Qt::ElideRight);
-    table->setShowGrid(false);
-    table->setAlternatingRowColors(true);
-    table->verticalHeader()->hide();
-    QHeaderView* columns = table->horizontalHeader();
-    columns->setHighlightSections(false);
-    columns->setSectionResizeMode(QHeaderView::Fixed);
-    columns->setSectionResizeMode(BulkDownloadItemsModel::urlColumn, QHeaderView::Stretch);
-    const std::pair<int, int> widths[] = {{BulkDownloadItemsModel::formatColumn, 70},
-                                          {BulkDownloadItemsModel::qualityColumn, 70},
-                                          {BulkDownloadItemsModel::statusColumn, 100},
-                                          {BulkDownloadItemsModel::progressColumn, 100}};
-    int fixedWidth = 0;
-    for (const auto& [column, width] : widths) {
-        columns->resizeSection(column, width);
-        fixedWidth += width;
-    }
-    // The URL column keeps at least 200 pixels.
-    table->setMinimumSize(200 + fixedWidth + 2 * table->frameWidth() + 20, 200);
-    section->addWidget(table, 1);
+    table = new BulkDownloadTableView(model);
+    QVBoxLayout* section = group(QString(), table);
+    queueHeading = qobject_cast<QLabel*>(section->itemAt(0)->widget());
+    section->setStretch(1, 1);
     return section;
+}
+
+void BulkDownloadView::addShortcuts() {
+    WindowShortcuts::addQuitAndClose(this);
+    auto* open = new QShortcut(QKeySequence::Open, this);
+    connect(open, &QShortcut::activated, model, [this] { model->addURLsFromFile(); });
 }
 
 void BulkDownloadView::bindFields() {
@@ -255,6 +330,8 @@ void BulkDownloadView::bindFields() {
     });
     connect(vm, &BulkDownloadViewModel::isDownloadingChanged, this,
             &BulkDownloadView::updateEnabledStates);
+    connect(vm, &BulkDownloadViewModel::selectionChanged, this,
+            &BulkDownloadView::updateEnabledStates);
 
     urlsEditor->setPlainText(vm->urlsText());
     outputField->setText(vm->outputPath());
@@ -262,17 +339,6 @@ void BulkDownloadView::bindFields() {
     showQualityPicker();
     showQueueHeading();
     updateEnabledStates();
-}
-
-void BulkDownloadView::bindSelection() {
-    connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (!showingSelection)
-            model->setSelection(tableSelection());
-    });
-    connect(model, &BulkDownloadViewModel::selectionChanged, this, [this] {
-        showSelection();
-        updateEnabledStates();
-    });
 }
 
 void BulkDownloadView::showFormat() {
@@ -301,42 +367,12 @@ void BulkDownloadView::showQueueHeading() {
                           " items):");
 }
 
-void BulkDownloadView::showSelection() {
-    const QSet<QUuid> wanted = model->selection();
-    if (tableSelection() == wanted)
-        return;
-    const QScopedValueRollback guard(showingSelection, true);
-    const QList<BulkDownloadItem>& list = model->downloadItems();
-    const QAbstractItemModel* rows = table->model();
-    const int lastColumn = rows->columnCount() - 1;
-    QItemSelection shown;
-    // One range per run of neighbouring selected rows.
-    for (int row = 0; row < list.size(); ++row) {
-        if (!wanted.contains(list.at(row).id))
-            continue;
-        int last = row;
-        while (last + 1 < list.size() && wanted.contains(list.at(last + 1).id))
-            ++last;
-        shown.select(rows->index(row, 0), rows->index(last, lastColumn));
-        row = last;
-    }
-    table->selectionModel()->select(shown, QItemSelectionModel::ClearAndSelect);
-}
-
-QSet<QUuid> BulkDownloadView::tableSelection() const {
-    QSet<QUuid> ids;
-    const QModelIndexList rows = table->selectionModel()->selectedRows();
-    for (const QModelIndex& row : rows)
-        ids.insert(row.data(BulkDownloadItemsModel::idRole).toUuid());
-    return ids;
-}
-
 void BulkDownloadView::updateEnabledStates() {
     const QList<BulkDownloadItem>& list = model->downloadItems();
     const QSet<QUuid> chosen = model->selection();
     const bool busy = model->isDownloading();
     const auto unfinished = [](const BulkDownloadItem& item) {
-        return item.status == DownloadStatus::pending || item.status == DownloadStatus::downloading;
+        return isUnfinished(item.status);
     };
     const bool anyUnfinished = std::any_of(list.begin(), list.end(), unfinished);
     const bool chosenUnfinished =
@@ -351,4 +387,6 @@ void BulkDownloadView::updateEnabledStates() {
     startSelectedButton->setEnabled(!chosen.isEmpty() && !busy);
     stopSelectedButton->setEnabled(!chosen.isEmpty() && (busy || chosenUnfinished));
     deleteSelectedButton->setEnabled(!chosen.isEmpty() && !busy);
+    table->setSelectionActionsEnabled(startSelectedButton->isEnabled(),
+                                      deleteSelectedButton->isEnabled());
 }

@@ -1,51 +1,28 @@
 #include "BulkDownloadViewModel.h"
 
+#include "AddressLines.h"
 #include "DownloadItemsDocument.h"
+#include "DownloaderErrorLines.h"
+#include "OffThread.h"
 #include "engine/YtdlpManager.h"
 #include "platform/Diagnostics.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 #include "platform/StandardFolders.h"
-#include "platform/StrictUtf8.h"
 #include "platform/UserFacingError.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QPointer>
 #include <QTextStream>
-#include <algorithm>
 
 namespace {
-
-bool isLineBreak(char16_t c) {
-    return (c >= u'\n' && c <= u'\r') || c == 0x85 || c == 0x2028 || c == 0x2029;
-}
-
-// The text's lines, each trimmed of white space at both ends.
-QStringList trimmedLines(QStringView text) {
-    QStringList lines;
-    qsizetype start = 0;
-    while (start <= text.size()) {
-        qsizetype end = start;
-        while (end < text.size() && !isLineBreak(text[end].unicode()))
-            ++end;
-        lines << text.sliced(start, end - start).trimmed().toString();
-        start = end + 1;
-    }
-    return lines;
-}
-
-bool isAcceptedAddress(const QString& line) {
-    return !line.isEmpty() && line.contains(u"http") &&
-           (line.contains(u"youtube.com") || line.contains(u"youtu.be"));
-}
 
 void printLine(const QString& text) {
     QTextStream(stdout) << text << Qt::endl;
 }
 
-bool isUnfinished(const BulkDownloadItem& item) {
-    return item.status == DownloadStatus::pending || item.status == DownloadStatus::downloading;
+bool isUnfinishedItem(const BulkDownloadItem& item) {
+    return isUnfinished(item.status);
 }
 
 } // namespace
@@ -57,8 +34,9 @@ BulkDownloadViewModel::BulkDownloadViewModel(Dialogs& dialogs, std::unique_ptr<K
                                              QObject* parent,
                                              std::unique_ptr<DownloadEngine> engine)
     : QObject(parent)
-    , dialogs(dialogs)
+    , dialogs(&dialogs)
     , userDefaults(std::move(store))
+    , writer(*userDefaults)
     , engine(engine ? std::move(engine) : std::make_unique<YtdlpManager>()) {
     setDefaultOutputPath();
     loadDownloadItems();
@@ -111,16 +89,10 @@ void BulkDownloadViewModel::setSelection(const QSet<QUuid>& ids) {
 }
 
 void BulkDownloadViewModel::addURLsToQueue() {
-    QSet<QString> known;
-    known.reserve(downloadItems().size());
-    for (const BulkDownloadItem& item : downloadItems())
-        known.insert(item.url);
     QList<BulkDownloadItem> added;
-    for (const QString& line : trimmedLines(urls)) {
-        if (!isAcceptedAddress(line) || known.contains(line))
-            continue;
-        known.insert(line);
-        added << BulkDownloadItem::create(line, format, videoQuality, audioQuality);
+    for (QString& line : AddressLines::accepted(urls)) {
+        if (!items.containsUrl(line))
+            added << BulkDownloadItem::create(std::move(line), format, videoQuality, audioQuality);
     }
     // One write for the whole text: the stored queue ends the same as with one per item.
     if (items.append(added)) {
@@ -130,82 +102,90 @@ void BulkDownloadViewModel::addURLsToQueue() {
     setUrlsText(QString());
 }
 
-void BulkDownloadViewModel::addURLsFromFile() {
-    const QString path = dialogs.chooseFile(QString(), "Text files (*.txt *.text)");
+QCoro::Task<> BulkDownloadViewModel::pasteURLs(QString text) {
+    const QPointer<BulkDownloadViewModel> self(this);
+    if (text.size() >= largeText) {
+        // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
+        QFuture<QString> addresses =
+            offThread([text] { return AddressLines::accepted(text).join('\n'); });
+        text = co_await addresses;
+        if (!self)
+            co_return;
+    }
+    appendUrlsText(text);
+    emit pasteRead();
+}
+
+QCoro::Task<> BulkDownloadViewModel::addURLsFromFile() {
+    const QString path = dialogs->chooseFile(QString(), "Text files (*.txt *.text)");
     if (path.isEmpty())
-        return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        printLine("Failed to read file: " + file.errorString());
-        return;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFile::NoError) {
-        printLine("Failed to read file: " + file.errorString());
-        return;
-    }
-    const std::optional<QString> text = decodeStrictUtf8(bytes);
-    if (!text) {
-        printLine("Failed to read file: the file is not UTF-8 text");
-        return;
-    }
-    setUrlsText(*text);
+        co_return;
+    const QPointer<BulkDownloadViewModel> self(this);
+    QFuture<AddressLines::FileText> reading =
+        offThread([path] { return AddressLines::readFile(path, largeText); });
+    const AddressLines::FileText read = co_await reading;
+    if (!self)
+        co_return;
+    if (read.error.isEmpty())
+        setUrlsText(read.text);
+    else
+        printLine("Failed to read file: " + read.error);
 }
 
 void BulkDownloadViewModel::chooseOutputFolder() {
-    const QString folder = dialogs.chooseFolder(output);
+    const QString folder = dialogs->chooseFolder(output);
     if (folder.isEmpty())
         return;
     setOutputPath(folder);
     saveOutputPath();
 }
 
+void BulkDownloadViewModel::openOutputFolder() {
+    dialogs->openUrl(QUrl::fromLocalFile(output));
+}
+
 QCoro::Task<> BulkDownloadViewModel::startAllDownloads() {
-    const std::shared_ptr<Batch> batch = beginBatch();
+    std::shared_ptr<Batch> batch = beginBatch();
     changeItems(
         [](const BulkDownloadItem& item) { return item.status != DownloadStatus::completed; },
         DownloadStatus::pending, 0);
-    const QPointer<BulkDownloadViewModel> self(this);
-    const int count = items.rowCount();
-    for (int index = 0; index < count; ++index) {
-        if (!items.contains(index))
-            break;
-        if (downloadItems().at(index).status == DownloadStatus::completed)
-            continue;
-        if (batch->stopRequested) {
-            changeItem(index, DownloadStatus::cancelled);
-            break;
-        }
-        changeItem(index, DownloadStatus::downloading);
-        co_await downloadItem(index);
-        if (!self)
-            co_return;
-    }
-    endBatch(batch);
+    QList<QUuid> ids;
+    ids.reserve(downloadItems().size());
+    for (const BulkDownloadItem& item : downloadItems())
+        ids << item.id;
+    return runBatch(std::move(ids), std::move(batch));
 }
 
 QCoro::Task<> BulkDownloadViewModel::startSelectedDownloads() {
-    const std::shared_ptr<Batch> batch = beginBatch();
+    std::shared_ptr<Batch> batch = beginBatch();
     QList<QUuid> chosen;
     for (const BulkDownloadItem& item : downloadItems()) {
         if (selected.contains(item.id) && item.status != DownloadStatus::completed)
             chosen << item.id;
     }
     const QPointer<BulkDownloadViewModel> self(this);
-    for (const QUuid& id : chosen) {
-        const int index = rowOf(id, 0);
-        if (index < 0)
-            continue; // deleted meanwhile
+    co_await runBatch(std::move(chosen), batch);
+    if (self)
+        setSelection({});
+}
+
+// Items are followed by their ids, so rows added or deleted meanwhile neither skip one
+// nor run one twice; an item deleted meanwhile is passed over.
+QCoro::Task<> BulkDownloadViewModel::runBatch(QList<QUuid> ids, std::shared_ptr<Batch> batch) {
+    const QPointer<BulkDownloadViewModel> self(this);
+    for (const QUuid& id : ids) {
+        const int row = items.rowOf(id);
+        if (row < 0 || downloadItems().at(row).status == DownloadStatus::completed)
+            continue;
         if (batch->stopRequested) {
-            changeItem(index, DownloadStatus::cancelled);
+            changeItem(row, DownloadStatus::cancelled);
             break;
         }
-        changeItem(index, DownloadStatus::downloading);
-        co_await downloadItem(index);
+        changeItem(row, DownloadStatus::downloading);
+        co_await downloadItem(id);
         if (!self)
             co_return;
     }
-    setSelection({});
     endBatch(batch);
 }
 
@@ -213,7 +193,7 @@ void BulkDownloadViewModel::stopAllDownloads() {
     requestBatchStop();
     engine->stopDownload();
     setDownloading(false);
-    changeItems(isUnfinished, DownloadStatus::cancelled, 0);
+    changeItems(isUnfinishedItem, DownloadStatus::cancelled, 0);
     saveDownloadItems();
 }
 
@@ -230,7 +210,7 @@ void BulkDownloadViewModel::stopSelectedDownloads() {
     }
     changeItems(
         [this](const BulkDownloadItem& item) {
-            return selected.contains(item.id) && isUnfinished(item);
+            return selected.contains(item.id) && isUnfinishedItem(item);
         },
         DownloadStatus::cancelled, 0);
     saveDownloadItems();
@@ -238,6 +218,9 @@ void BulkDownloadViewModel::stopSelectedDownloads() {
 }
 
 void BulkDownloadViewModel::deleteSelectedItems() {
+    // The download of an item that no longer exists must not go on writing its file.
+    if (!downloadingId.isNull() && selected.contains(downloadingId))
+        engine->stopDownload();
     if (items.remove(selected))
         emit downloadItemsChanged();
     setSelection({});
@@ -270,25 +253,22 @@ void BulkDownloadViewModel::loadDownloadItems() {
 }
 
 void BulkDownloadViewModel::saveDownloadItems() {
-    QString error;
-    const std::optional<QByteArray> document =
-        DownloadItemsDocument::encode(downloadItems(), error);
-    if (!document) {
-        printLine("Error encoding download items: " + error);
-        return;
-    }
     // A queue written by another version must not vanish just because this one cannot
     // read it: it moves aside before it is replaced.
     if (unreadableItems) {
-        userDefaults->setData(unreadableItemsKey, *unreadableItems);
+        writer.setData(unreadableItemsKey, *unreadableItems);
         unreadableItems.reset();
         qCWarning(lcQueue) << "Kept the unreadable download queue under" << unreadableItemsKey;
     }
-    userDefaults->setData(downloadItemsKey, *document);
+    writer.saveItems(downloadItemsKey, downloadItems());
 }
 
 void BulkDownloadViewModel::saveOutputPath() {
-    userDefaults->setString(outputPathKey, output);
+    writer.setString(outputPathKey, output);
+}
+
+void BulkDownloadViewModel::waitUntilSaved() {
+    writer.waitForDone();
 }
 
 void BulkDownloadViewModel::releaseWhenIdle() {
@@ -297,6 +277,12 @@ void BulkDownloadViewModel::releaseWhenIdle() {
     setParent(QCoreApplication::instance());
     if (batchesRunning == 0)
         deleteLater();
+}
+
+void BulkDownloadViewModel::attachTo(Dialogs& windowDialogs, QObject* window) {
+    dialogs = &windowDialogs;
+    released = false;
+    setParent(window);
 }
 
 std::shared_ptr<BulkDownloadViewModel::Batch> BulkDownloadViewModel::beginBatch() {
@@ -322,35 +308,50 @@ void BulkDownloadViewModel::requestBatchStop() {
         runningBatch->stopRequested = true;
 }
 
-QCoro::Task<> BulkDownloadViewModel::downloadItem(int index) {
-    if (!items.contains(index))
+QCoro::Task<> BulkDownloadViewModel::downloadItem(QUuid id) {
+    const int row = items.rowOf(id);
+    if (row < 0)
         co_return;
-    const BulkDownloadItem item = downloadItems().at(index);
+    const BulkDownloadItem item = downloadItems().at(row);
     const QPointer<BulkDownloadViewModel> self(this);
     // Results are addressed by the item's id: rows may have moved by the time they come.
-    DownloadEngine::ProgressHandler onProgress = [self, id = item.id,
-                                                  index](const DownloadProgress& update) {
-        if (self)
-            self->setItemProgress(id, index, update.percent);
+    DownloadEngine::ProgressHandler onProgress = [self, id](const DownloadProgress& update) {
+        if (self && self->items.setProgress(self->items.rowOf(id), update.percent,
+                                            progressDetailsText(update)))
+            emit self->downloadItemsChanged();
     };
-    DownloadEngine::LogHandler onLog = [](const QString&) {
-    }; // the queue keeps no log
-    bool succeeded = false;
+    // The queue keeps no log, only why the last run failed.
+    const auto errors = std::make_shared<DownloaderErrorLines>();
+    DownloadEngine::LogHandler onLog = [errors](const QString& text) {
+        errors->read(text);
+    };
+    downloadingId = id;
+    std::optional<QString> failure;
     try {
         co_await engine->downloadVideo(item.url, item.format, item.videoQuality, item.audioQuality,
                                        output, false, onProgress, onLog);
-        succeeded = true;
-    } catch (const UserFacingError&) {
+    } catch (const UserFacingError& error) {
         // Any failure, a stopped download included, shows as Failed.
+        const QString logged = errors->reason();
+        failure = logged.isEmpty() ? error.description() : logged;
     }
     if (!self)
         co_return;
-    const int row = rowOf(item.id, index);
-    if (succeeded)
-        changeItem(row, DownloadStatus::completed, 100);
-    else
-        changeItem(row, DownloadStatus::failed, 0);
+    downloadingId = QUuid();
+    const int endRow = items.rowOf(id);
+    if (!failure)
+        changeItem(endRow, DownloadStatus::completed, 100);
+    else if (items.setFailed(endRow, *failure))
+        emit downloadItemsChanged();
     saveDownloadItems();
+}
+
+// On a line of its own, so that it never runs on from an address typed before it.
+void BulkDownloadViewModel::appendUrlsText(const QString& text) {
+    if (text.isEmpty())
+        return;
+    const bool needsBreak = !urls.isEmpty() && !urls.endsWith('\n');
+    setUrlsText(urls + (needsBreak ? "\n" : "") + text);
 }
 
 void BulkDownloadViewModel::setDownloading(bool value) {
@@ -358,15 +359,6 @@ void BulkDownloadViewModel::setDownloading(bool value) {
         return;
     downloading = value;
     emit isDownloadingChanged();
-}
-
-int BulkDownloadViewModel::rowOf(const QUuid& id, int rowHint) const {
-    const QList<BulkDownloadItem>& list = downloadItems();
-    if (items.contains(rowHint) && list.at(rowHint).id == id)
-        return rowHint;
-    const auto found = std::find_if(list.begin(), list.end(),
-                                    [&](const BulkDownloadItem& item) { return item.id == id; });
-    return found == list.end() ? -1 : static_cast<int>(found - list.begin());
 }
 
 void BulkDownloadViewModel::changeItem(int row, DownloadStatus status) {
@@ -382,10 +374,5 @@ void BulkDownloadViewModel::changeItem(int row, DownloadStatus status, double pr
 void BulkDownloadViewModel::changeItems(const BulkDownloadItemsModel::Filter& chosen,
                                         DownloadStatus status, double progress) {
     if (items.setStatusWhere(chosen, status, progress))
-        emit downloadItemsChanged();
-}
-
-void BulkDownloadViewModel::setItemProgress(const QUuid& id, int rowHint, double progress) {
-    if (items.setProgress(rowOf(id, rowHint), progress))
         emit downloadItemsChanged();
 }

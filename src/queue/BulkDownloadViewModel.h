@@ -2,6 +2,7 @@
 
 #include "BulkDownloadItem.h"
 #include "BulkDownloadItemsModel.h"
+#include "QueueStoreWriter.h"
 #include "engine/DownloadChoices.h"
 #include "engine/DownloadEngine.h"
 
@@ -18,7 +19,9 @@ class KeyValueStore;
 // The controller behind the queue window: turns pasted or file-loaded text into queue
 // items, downloads items one after another through its own engine, stops them on
 // request and keeps the queue and its output folder in the user's key-value store.
-// It shows no messages: every outcome is an item's status and progress.
+// It shows no messages: every outcome is an item's status and progress. Only one
+// controller at a time writes the stored queue: a window opened while a closed window's
+// batch still runs shows that window's controller (see attachTo).
 class BulkDownloadViewModel : public QObject {
     Q_OBJECT
     Q_PROPERTY(QList<BulkDownloadItem> downloadItems READ downloadItems NOTIFY downloadItemsChanged)
@@ -38,12 +41,16 @@ public:
     inline static const QString outputPathKey = "bulkDownloadOutputPath";
     // Where a stored queue that could not be read is kept before it is first replaced.
     inline static const QString unreadableItemsKey = "bulkDownloadItems.unreadable";
+    // A pasted or loaded text this long is read off the main thread and only its
+    // addresses reach the text box: a text box holding a whole log would stall the window.
+    static constexpr qsizetype largeText = 256 * 1024;
 
     // Reads the stored queue and output folder from the user's settings.
     explicit BulkDownloadViewModel(Dialogs& dialogs, QObject* parent = nullptr);
     // Without an engine the controller runs the downloader.
     BulkDownloadViewModel(Dialogs& dialogs, std::unique_ptr<KeyValueStore> store,
                           QObject* parent = nullptr, std::unique_ptr<DownloadEngine> engine = {});
+    // Waits for the queue's writes still under way.
     ~BulkDownloadViewModel() override;
 
     const QList<BulkDownloadItem>& downloadItems() const { return items.items(); }
@@ -66,14 +73,22 @@ public:
     // Appends every new YouTube address of the text box as a Pending item with the
     // current choices, then empties the box.
     void addURLsToQueue();
-    // Fills the text box from a chosen plain-text file.
-    void addURLsFromFile();
+    // Appends a pasted or dropped text to the text box, on a line of its own; of a large
+    // one (see largeText), read off the main thread, only its addresses. pasteRead follows.
+    QCoro::Task<> pasteURLs(QString text);
+    // Fills the text box from a chosen plain-text file, read off the main thread; of a
+    // large file only its addresses.
+    QCoro::Task<> addURLsFromFile();
     void chooseOutputFolder();
+    // Shows the output folder in the file manager.
+    void openOutputFolder();
     // The two batches download one item at a time until done or asked to stop.
     QCoro::Task<> startAllDownloads();
     QCoro::Task<> startSelectedDownloads();
     void stopAllDownloads();
     void stopSelectedDownloads();
+    // Stops a running download among the selected items first; a batch goes on with its
+    // next item.
     void deleteSelectedItems();
     void clearQueue();
 
@@ -81,10 +96,17 @@ public:
     void loadDownloadItems();
     void saveDownloadItems();
     void saveOutputPath();
+    // Returns once every write asked for so far has reached the store.
+    void waitUntilSaved();
 
     // For a closing window: the controller lives on while a batch still runs and deletes
     // itself when the last one ends (at once when none runs).
     void releaseWhenIdle();
+    // For a window that shows this controller: it owns it from now on and answers its
+    // choosers.
+    void attachTo(Dialogs& windowDialogs, QObject* window);
+    // Whether a batch still runs, a stopped one that is still ending included.
+    bool hasRunningBatch() const { return batchesRunning > 0; }
 
 signals:
     void downloadItemsChanged();
@@ -95,6 +117,7 @@ signals:
     void outputPathChanged();
     void isDownloadingChanged();
     void selectionChanged();
+    void pasteRead();
 
 private:
     // A stop request belongs to the batch that was running when it was made.
@@ -105,17 +128,18 @@ private:
     std::shared_ptr<Batch> beginBatch();
     void endBatch(const std::shared_ptr<Batch>& batch);
     void requestBatchStop();
-    QCoro::Task<> downloadItem(int index);
+    QCoro::Task<> runBatch(QList<QUuid> ids, std::shared_ptr<Batch> batch);
+    QCoro::Task<> downloadItem(QUuid id);
+    void appendUrlsText(const QString& text);
     void setDownloading(bool value);
-    int rowOf(const QUuid& id, int rowHint) const;
     void changeItem(int row, DownloadStatus status);
     void changeItem(int row, DownloadStatus status, double progress);
     void changeItems(const BulkDownloadItemsModel::Filter& chosen, DownloadStatus status,
                      double progress);
-    void setItemProgress(const QUuid& id, int rowHint, double progress);
 
-    Dialogs& dialogs;
+    Dialogs* dialogs;
     std::unique_ptr<KeyValueStore> userDefaults;
+    QueueStoreWriter writer;
     std::unique_ptr<DownloadEngine> engine;
     BulkDownloadItemsModel items;
     QString urls;
@@ -126,6 +150,7 @@ private:
     bool downloading = false;
     QSet<QUuid> selected;
     std::shared_ptr<Batch> runningBatch;
+    QUuid downloadingId; // the item whose download runs, if any
     int batchesRunning = 0;
     bool released = false;
     std::optional<QByteArray> unreadableItems;

@@ -14,3 +14,8 @@ inline constexpr std::array<DownloadStatus, 5> allDownloadStatuses{
 QString rawValue(DownloadStatus status);
 // The status whose raw value is exactly text (case-sensitive), if any.
 std::optional<DownloadStatus> downloadStatusFromRawValue(QStringView text);
+
+// Pending or Downloading: what a stop cancels.
+inline bool isUnfinished(DownloadStatus status) {
+    return status == DownloadStatus::pending || status == DownloadStatus::downloading;
+}

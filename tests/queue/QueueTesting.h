@@ -1,14 +1,17 @@
 #pragma once
 
+#include "ScriptedEngine.h"
 #include "platform/SettingsStore.h"
 #include "queue/BulkDownloadViewModel.h"
 #include "queue/DownloadItemsDocument.h"
 
+#include <QAbstractItemModelTester>
 #include <QSettings>
 #include <QStringList>
 
-// Shared by the queue's tests: the stored queue in the test's own settings file, and
-// items written as "Status progress" so comparisons read like the table.
+// Shared by the queue's tests: the stored queue in the test's own settings file, items
+// written as "Status progress" so comparisons read like the table, and controllers
+// over a scripted engine whose table is checked by the model tester throughout.
 namespace QueueTesting {
 
 inline void clearStore() {
@@ -18,10 +21,8 @@ inline void clearStore() {
 }
 
 inline BulkDownloadItem item(const QString& url, DownloadStatus status = DownloadStatus::pending,
-                             double progress = 0, const QString& format = "MP3",
-                             const QString& videoQuality = "1080p",
-                             const QString& audioQuality = "192k") {
-    BulkDownloadItem made = BulkDownloadItem::create(url, format, videoQuality, audioQuality);
+                             double progress = 0, const QString& format = "MP3") {
+    BulkDownloadItem made = BulkDownloadItem::create(url, format, "1080p", "192k");
     made.status = status;
     made.progress = progress;
     return made;
@@ -63,6 +64,23 @@ inline QStringList urls(const QList<BulkDownloadItem>& items) {
     for (const BulkDownloadItem& each : items)
         shown << each.url;
     return shown;
+}
+
+struct Scripted {
+    ScriptedEngine* engine;
+    std::unique_ptr<BulkDownloadViewModel> vm;
+    std::unique_ptr<QAbstractItemModelTester> tester;
+};
+
+inline Scripted scripted(Dialogs& dialogs, std::unique_ptr<KeyValueStore> store = {}) {
+    auto engine = std::make_unique<ScriptedEngine>();
+    ScriptedEngine* raw = engine.get();
+    auto vm = std::make_unique<BulkDownloadViewModel>(
+        dialogs, store ? std::move(store) : std::make_unique<SettingsStore>(), nullptr,
+        std::move(engine));
+    auto tester = std::make_unique<QAbstractItemModelTester>(
+        vm->itemsModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    return {raw, std::move(vm), std::move(tester)};
 }
 
 } // namespace QueueTesting

@@ -1,8 +1,6 @@
 #include "QueueTesting.h"
 #include "RecordingDialogs.h"
 #include "TestHome.h"
-#include "engine/YtdlpManager.h"
-#include "queue/BulkDownloadViewModel.h"
 #include "tools/FileManagerHelper.h"
 
 #include <QDir>
@@ -14,24 +12,30 @@ using namespace QueueTesting;
 
 namespace {
 
-// Counts the writes that reach the real settings file.
-class CountingStore : public SettingsStore {
-public:
-    explicit CountingStore(int& writes)
-        : writes(writes) {}
-    void setData(const QString& key, const QByteArray& value) override {
-        ++writes;
-        SettingsStore::setData(key, value);
-    }
-
-private:
-    int& writes;
-};
-
-void writeFile(const QString& path, const QByteArray& bytes) {
+QString writeFile(const QString& name, const QByteArray& bytes) {
+    const QString path = QDir::homePath() + "/" + name;
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
+
+void add(BulkDownloadViewModel& vm, const QString& text) {
+    vm.setUrlsText(text);
+    vm.addURLsToQueue();
+}
+
+DownloadProgress percent(double value) {
+    DownloadProgress progress;
+    progress.percent = value;
+    return progress;
+}
+
+QString lines(int count, const QString& pattern) {
+    QStringList made;
+    for (int i = 0; i < count; ++i)
+        made << pattern.arg(i);
+    return made.join('\n');
 }
 
 } // namespace
@@ -39,201 +43,108 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 class TestBulkDownloadViewModel : public QObject {
     Q_OBJECT
     RecordingDialogs dialogs;
-    FileManagerHelper tools;
-    QString downloads;
-    QString argsFile;
 
-    QStringList lastArguments() const { return FakeTools::recordedArguments(argsFile); }
-
-    // Waits until the fake downloader runs for url (it records its arguments first).
-    bool waitForRunOf(const QString& url = "https://youtu.be/slow") const {
-        return QTest::qWaitFor([&] { return lastArguments().endsWith(url); }, 5000);
-    }
-
-    // Stores the queue and installs a downloader that runs for addresses that contain "slow"
-    // until it is stopped.
-    void slowQueue(const QList<BulkDownloadItem>& queued, const QString& seconds = "30",
-                   QHash<QString, QString> more = {}) {
-        FakeTools::install();
-        more.insert(
-            {{"FAKE_ARGS_FILE", argsFile}, {"FAKE_SLEEP", seconds}, {"FAKE_SLEEP_MATCH", "slow"}});
-        FakeTools::configure(more);
-        storeItems(queued);
-    }
-
-    static void add(BulkDownloadViewModel& vm, const QString& text) {
-        vm.setUrlsText(text);
-        vm.addURLsToQueue();
+    // Waits until the engine has been asked for n downloads and the last one runs.
+    static bool waitForRequests(const ScriptedEngine* engine, int n) {
+        return QTest::qWaitFor([&] { return engine->requests.size() == n && engine->running(); });
     }
 
 private slots:
     void init() {
         clearStore();
-        QDir(tools.toolsFolderPath).removeRecursively();
-        tools.createDirectoriesIfNeeded();
-        downloads = QDir::homePath() + "/Downloads";
-        QDir().mkpath(downloads);
-        argsFile = QDir::homePath() + "/args";
-        QFile::remove(argsFile);
-        FakeTools::configure({{"FAKE_ARGS_FILE", argsFile}});
         dialogs = RecordingDialogs();
-    }
-
-    void freshControllerStartsWithDefaultsAndStoresNothing() {
-        const QString printed = captureStandardOutput([&] {
-            BulkDownloadViewModel vm(dialogs);
-            QVERIFY(vm.downloadItems().isEmpty());
-            QCOMPARE(vm.urlsText(), QString());
-            QCOMPARE((QStringList{vm.selectedFormat(), vm.selectedVideoQuality(),
-                                  vm.selectedAudioQuality(), vm.outputPath()}),
-                     (QStringList{"MP3", "1080p", "192k", downloads}));
-            QVERIFY(!vm.isDownloading());
-            QVERIFY(vm.selection().isEmpty());
-        });
-        QCOMPARE(printed, QString());
-        QCOMPARE(storedDocument(), std::nullopt);
     }
 
     // Only the folder chooser stores the path; an edited path lasts as long as its controller.
     void queueAndChosenFolderOutliveTheController() {
         const QString chosen = QDir::homePath() + "/Videos";
-        QUuid firstId;
         {
             BulkDownloadViewModel vm(dialogs);
             vm.setSelectedFormat("MP4");
-            vm.setSelectedVideoQuality("720p");
             add(vm, "https://youtu.be/a\nhttps://www.youtube.com/watch?v=b");
             vm.chooseOutputFolder(); // cancelled
-            QCOMPARE(dialogs.folderStarts, QStringList{downloads});
-            QCOMPARE(SettingsStore().string(BulkDownloadViewModel::outputPathKey), std::nullopt);
+            QCOMPARE(dialogs.folderStarts, QStringList{QDir::homePath() + "/Downloads"});
             dialogs.folderAnswers << chosen;
             vm.chooseOutputFolder();
-            QCOMPARE(vm.outputPath(), chosen);
             vm.setOutputPath("/elsewhere");
-            firstId = vm.downloadItems().first().id;
         }
-        QVERIFY(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + "/Velnor/Morvi.conf"));
         BulkDownloadViewModel again(dialogs);
         QCOMPARE(urls(again.downloadItems()),
                  (QStringList{"https://youtu.be/a", "https://www.youtube.com/watch?v=b"}));
-        QCOMPARE(states(again.downloadItems()), (QStringList{"Pending 0", "Pending 0"}));
-        const BulkDownloadItem& first = again.downloadItems().first();
-        QCOMPARE((QStringList{first.format, first.videoQuality, first.audioQuality}),
-                 (QStringList{"MP4", "720p", "192k"}));
-        QVERIFY(first.id != firstId);
+        QCOMPARE(again.downloadItems().first().format, "MP4");
         QCOMPARE(again.outputPath(), chosen);
-        // A new controller starts from the defaults, not from the last one's choices.
-        QCOMPARE(again.selectedFormat(), "MP3");
-    }
-
-    void storedEmptyOutputPathStaysEmpty() {
         SettingsStore().setString(BulkDownloadViewModel::outputPathKey, "");
         QCOMPARE(BulkDownloadViewModel(dialogs).outputPath(), QString());
     }
 
-    void fourLineExampleAddsOneTrimmedItem() {
-        BulkDownloadViewModel vm(dialogs);
-        add(vm, "  https://www.youtube.com/watch?v=abc \t\n\nnot an address\nHTTPS://youtu.be/xyz");
-        QCOMPARE(urls(vm.downloadItems()), QStringList{"https://www.youtube.com/watch?v=abc"});
-        QCOMPARE(states(vm.downloadItems()), QStringList{"Pending 0"});
-        QCOMPARE(vm.urlsText(), QString());
-        QCOMPARE(urls(storedItems()), QStringList{"https://www.youtube.com/watch?v=abc"});
-        QVERIFY(storedDocument()->contains(R"("url":"https:\/\/www.youtube.com\/watch?v=abc")"));
-    }
-
     void acceptedLines_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("short link") << "https://youtu.be/a" << true;
-        QTest::newRow("plain http") << "http://www.youtube.com/watch?v=a" << true;
-        QTest::newRow("mobile site") << "https://m.youtube.com/watch?v=a" << true;
-        QTest::newRow("other site") << "https://vimeo.com/1" << false;
-        QTest::newRow("no scheme") << "www.youtube.com/watch?v=a" << false;
-        QTest::newRow("site name in capitals") << "https://YouTube.com/watch?v=a" << false;
-        QTest::newRow("both anywhere in the line") << "see youtu.be/a via http" << true;
-        QTest::newRow("blank") << " \t " << false;
-        QTest::newRow("only rejected lines") << "nothing\n\nftp://example.org\n" << false;
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("added");
+        QTest::newRow("trimmed, blank and non-address lines dropped")
+            << "  https://www.youtube.com/watch?v=abc \t\n\nnot an address\nHTTPS://youtu.be/xyz"
+            << QStringList{"https://www.youtube.com/watch?v=abc"};
+        QTest::newRow("plain http, mobile site")
+            << "http://youtube.com/a\nhttps://m.youtube.com/b"
+            << QStringList{"http://youtube.com/a", "https://m.youtube.com/b"};
+        QTest::newRow("other site, no scheme, capitals")
+            << "https://vimeo.com/1\nwww.youtube.com/a\nhttps://YouTube.com/a" << QStringList{};
+        QTest::newRow("both anywhere in the line")
+            << "see youtu.be/a via http" << QStringList{"see youtu.be/a via http"};
+        QTest::newRow("repeats dropped; case and slash make new ones")
+            << "https://youtu.be/a\r\nhttps://youtu.be/a" + QString(QChar(0x2028)) +
+                   "https://youtu.be/A\nhttps://youtu.be/a/\nhttps://youtu.be/queued"
+            << QStringList{"https://youtu.be/a", "https://youtu.be/A", "https://youtu.be/a/"};
     }
     void acceptedLines() {
-        QFETCH(QString, line);
-        QFETCH(bool, accepted);
+        QFETCH(QString, text);
+        QFETCH(QStringList, added);
+        storeItems(pendingItems({"queued"}));
         BulkDownloadViewModel vm(dialogs);
-        add(vm, line);
-        QCOMPARE(vm.downloadItems().size(), accepted ? 1 : 0);
+        add(vm, text);
+        QCOMPARE(urls(vm.downloadItems()), QStringList{"https://youtu.be/queued"} + added);
         QCOMPARE(vm.urlsText(), QString());
-        QCOMPARE(storedDocument().has_value(), accepted);
-    }
-
-    void duplicatesAreDroppedButCaseAndSlashMakeNewItems() {
-        BulkDownloadViewModel vm(dialogs);
-        add(vm, "https://youtu.be/abc\r\nhttps://youtu.be/abc" + QString(QChar(0x2028)) +
-                    "https://youtu.be/ABC");
-        add(vm, " https://youtu.be/abc\nhttps://youtu.be/abc/");
-        QCOMPARE(
-            urls(vm.downloadItems()),
-            (QStringList{"https://youtu.be/abc", "https://youtu.be/ABC", "https://youtu.be/abc/"}));
+        vm.waitUntilSaved();
         QCOMPARE(urls(storedItems()), urls(vm.downloadItems()));
     }
 
-    void itemsKeepTheChoicesOfTheMomentTheyWereAdded() {
-        BulkDownloadViewModel vm(dialogs);
-        const auto addWith = [&](const QStringList& choices, const QString& url) {
-            vm.setSelectedFormat(choices[0]);
-            vm.setSelectedVideoQuality(choices[1]);
-            vm.setSelectedAudioQuality(choices[2]);
-            add(vm, url);
-        };
-        addWith({"MP4", "720p", "64k"}, "https://youtu.be/first");
-        addWith({"M4A", "Best", "320k"}, "https://youtu.be/second");
-        QStringList kept;
-        for (const BulkDownloadItem& each : vm.downloadItems())
-            kept << each.format + " " + each.videoQuality + " " + each.audioQuality;
-        QCOMPARE(kept, (QStringList{"MP4 720p 64k", "M4A Best 320k"}));
+    // A large text reaches the box as its addresses only; a small one as it is, on a
+    // line of its own.
+    void pastedAndLoadedText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("boxed");
+        const QString log = lines(20000, "12:00:%1 [info] https://example.org/x nothing here");
+        QTest::newRow("small") << "https://youtu.be/a\nword"
+                               << "typed\nhttps://youtu.be/a\nword";
+        QTest::newRow("large log")
+            << log + "\nhttps://youtu.be/z\n" + log << "typed\nhttps://youtu.be/z";
     }
-
-    void pastedTextIsStoredWithOneWrite() {
-        int writes = 0;
-        BulkDownloadViewModel vm(dialogs, std::make_unique<CountingStore>(writes));
-        QStringList lines;
-        for (int i = 0; i < 500; ++i)
-            lines << QString("https://youtu.be/v%1").arg(i);
-        add(vm, lines.join('\n'));
-        QCOMPARE(writes, 1);
-        QCOMPARE(urls(storedItems()), lines);
-    }
-
-    void fileFillsTheTextBoxOnly() {
-        const QString file = QDir::homePath() + "/list.txt";
-        const QString content = QString::fromUtf8("https://youtu.be/a\nhttps://youtu.be/é\n");
-        writeFile(file, content.toUtf8());
+    void pastedAndLoadedText() {
+        QFETCH(QString, text);
+        QFETCH(QString, boxed);
         BulkDownloadViewModel vm(dialogs);
-        vm.setUrlsText("typed before");
-        dialogs.fileAnswers << file;
-        vm.addURLsFromFile();
-        QCOMPARE(vm.urlsText(), content);
-        QVERIFY(vm.downloadItems().isEmpty());
+        vm.setUrlsText("typed");
+        QCoro::waitFor(vm.pasteURLs(text));
+        QCOMPARE(vm.urlsText(), boxed);
+
+        dialogs.fileAnswers << writeFile("list.txt", text.toUtf8());
+        QCoro::waitFor(vm.addURLsFromFile());
+        QCOMPARE(vm.urlsText(), boxed.sliced(6)); // the file replaces the box
         QVERIFY(dialogs.fileFilters.first().contains("*.txt"));
-        vm.addURLsFromFile(); // cancelled
-        QCOMPARE(vm.urlsText(), content);
+        QVERIFY(vm.downloadItems().isEmpty());
     }
 
     void unreadableFileLeavesTheBoxAsItWas_data() {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("exists");
-        QTest::newRow("missing") << QByteArray() << false;
-        QTest::newRow("not UTF-8") << QByteArray("https://youtu.be/\xff\n") << true;
+        QTest::addColumn<QString>("file");
+        QTest::newRow("missing") << QDir::homePath() + "/missing.txt";
+        QTest::newRow("not UTF-8") << writeFile("bad.txt", "https://youtu.be/\xff\n");
     }
     void unreadableFileLeavesTheBoxAsItWas() {
-        QFETCH(QByteArray, content);
-        QFETCH(bool, exists);
-        const QString file = QDir::homePath() + "/bad.txt";
-        QFile::remove(file);
-        if (exists)
-            writeFile(file, content);
+        QFETCH(QString, file);
         BulkDownloadViewModel vm(dialogs);
         vm.setUrlsText("kept");
         dialogs.fileAnswers << file;
-        const QString printed = captureStandardOutput([&] { vm.addURLsFromFile(); });
+        const QString printed =
+            captureStandardOutput([&] { QCoro::waitFor(vm.addURLsFromFile()); });
         QVERIFY2(printed.startsWith("Failed to read file: "), qPrintable(printed));
         QCOMPARE(printed.count('\n'), 1);
         QCOMPARE(vm.urlsText(), "kept");
@@ -242,320 +153,286 @@ private slots:
     void unreadableStoredQueueIsKeptAsideBeforeItIsReplaced() {
         QString error;
         QByteArray unreadable = *DownloadItemsDocument::encode(
-            {item("https://youtu.be/a"), item("https://youtu.be/b", DownloadStatus::failed)},
-            error);
+            {item("https://youtu.be/a", DownloadStatus::failed)}, error);
         unreadable.replace("\"Failed\"", "\"failed\"");
         SettingsStore().setData(BulkDownloadViewModel::downloadItemsKey, unreadable);
-        const auto keptAside = [] {
-            return SettingsStore().data(BulkDownloadViewModel::unreadableItemsKey);
-        };
-
         std::unique_ptr<BulkDownloadViewModel> vm;
-        QString printed =
+        const QString printed =
             captureStandardOutput([&] { vm = std::make_unique<BulkDownloadViewModel>(dialogs); });
         QVERIFY2(printed.startsWith("Error decoding download items: "), qPrintable(printed));
-        QCOMPARE(printed.count('\n'), 1);
         QVERIFY(vm->downloadItems().isEmpty());
-        QCOMPARE(storedDocument(), unreadable);
 
-        vm->setUrlsText("https://youtu.be/new");
         QTest::ignoreMessage(
             QtWarningMsg,
             "Kept the unreadable download queue under \"bulkDownloadItems.unreadable\"");
-        QCOMPARE(captureStandardOutput([&] { vm->addURLsToQueue(); }), QString());
-        QCOMPARE(keptAside(), unreadable);
-        QCOMPARE(urls(storedItems()), QStringList{"https://youtu.be/new"});
-
-        // Only the first write moves it aside.
-        printed = captureStandardOutput([&] { vm->clearQueue(); });
-        QCOMPARE(printed, QString());
-        QCOMPARE(keptAside(), unreadable);
+        add(*vm, "https://youtu.be/new");
+        vm->clearQueue(); // only the first write moves it aside
+        vm->waitUntilSaved();
+        QCOMPARE(SettingsStore().data(BulkDownloadViewModel::unreadableItemsKey), unreadable);
         QCOMPARE(storedDocument(), QByteArray("[]"));
     }
 
     void startAllSkipsCompletedAndRestartsTheRest() {
-        FakeTools::install();
-        FakeTools::configure({{"FAKE_ARGS_FILE", argsFile}, {"FAKE_OUTPUT_FILE", "clip.m4a"}});
         storeItems({item("https://youtu.be/done", DownloadStatus::completed, 100),
-                    item("https://youtu.be/failed", DownloadStatus::failed, 0, "MP4", "720p"),
-                    item("https://youtu.be/cancelled", DownloadStatus::cancelled, 37, "M4A", "Best",
-                         "64k")});
-        BulkDownloadViewModel vm(dialogs);
-        QSignalSpy flag(&vm, &BulkDownloadViewModel::isDownloadingChanged);
-        auto batch = vm.startAllDownloads();
-        QVERIFY(vm.isDownloading());
-        QCOMPARE(states(vm.downloadItems()),
+                    item("https://youtu.be/failed", DownloadStatus::failed, 0, "MP4"),
+                    item("https://youtu.be/cancelled", DownloadStatus::cancelled, 37, "M4A")});
+        auto [engine, vm, tester] = scripted(dialogs);
+        vm->setSelectedFormat("MP3"); // items keep the choices they were added with
+        vm->setOutputPath("/media/out");
+        auto batch = vm->startAllDownloads();
+        QVERIFY(vm->isDownloading());
+        QCOMPARE(states(vm->downloadItems()),
                  (QStringList{"Completed 100", "Downloading 0", "Pending 0"}));
-        QCOMPARE(states(storedItems()), (QStringList{"Completed 100", "Failed 0", "Cancelled 37"}));
-
+        engine->finish();
+        QVERIFY(waitForRequests(engine, 2));
+        engine->finish();
         QCoro::waitFor(batch);
-        QCOMPARE(states(vm.downloadItems()),
+        QCOMPARE(states(vm->downloadItems()),
                  (QStringList{"Completed 100", "Completed 100", "Completed 100"}));
-        QVERIFY(!vm.isDownloading());
-        QCOMPARE(flag.count(), 2);
-        QCOMPARE(states(storedItems()), states(vm.downloadItems()));
-        QVERIFY(QFile::exists(downloads + "/clip.m4a"));
-        // The last run used that item's own choices, with the engine's safe ending.
-        QCOMPARE(lastArguments(),
-                 YtdlpManager().buildArguments("M4A", "Best", "64k", false) +
-                     (QStringList{"--ignore-config", "--", "https://youtu.be/cancelled"}));
+        QVERIFY(!vm->isDownloading());
+        vm->waitUntilSaved();
+        QCOMPARE(states(storedItems()), states(vm->downloadItems()));
+        const ScriptedEngine::Request last = engine->requests.last();
+        QCOMPARE((QStringList{last.url, last.format, last.videoQuality, last.audioQuality,
+                              last.outputPath}),
+                 (QStringList{"https://youtu.be/cancelled", "M4A", "1080p", "192k", "/media/out"}));
+        QVERIFY(!last.playlists);
     }
 
-    void progressReachesItsItemWithoutBeingStored() {
-        slowQueue(pendingItems({"slow"}), "1", {{"FAKE_PROGRESS", "10 42.7"}});
-        BulkDownloadViewModel vm(dialogs);
-        auto batch = vm.startAllDownloads();
-        QVERIFY(QTest::qWaitFor([&] { return vm.downloadItems().first().progress == 42.7; }));
-        QCOMPARE(states(vm.downloadItems()), QStringList{"Downloading 42.7"});
+    // Progress and its details reach the row's tooltip, not the store; a failure keeps why.
+    void progressAndFailureReasonShowInTheTooltip_data() {
+        QTest::addColumn<QStringList>("log");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no error lines")
+            << QStringList{"[download] 10%\n"} << "Download failed: Process exited with code 1";
+        QTest::newRow("the last run of error lines")
+            << QStringList{"ERROR: old\nWARNING: w\nERROR: unable to", " download\r\nERROR: 403\n"}
+            << "ERROR: unable to download\nERROR: 403";
+    }
+    void progressAndFailureReasonShowInTheTooltip() {
+        QFETCH(QStringList, log);
+        QFETCH(QString, reason);
+        storeItems(pendingItems({"a"}));
+        auto [engine, vm, tester] = scripted(dialogs);
+        auto batch = vm->startAllDownloads();
+        engine->progress({42.7, 48.0 * 1024 * 1024, false, 2.0 * 1024 * 1024, 17});
+        const QModelIndex cell = vm->itemsModel()->index(0, 0);
+        QCOMPARE(cell.data(Qt::ToolTipRole), "20.5 MiB of 48.0 MiB · 2.0 MiB/s · 17 s left");
+        QCOMPARE(states(vm->downloadItems()), QStringList{"Downloading 42.7"});
+        vm->waitUntilSaved();
         QCOMPARE(states(storedItems()), QStringList{"Pending 0"});
+        for (const QString& chunk : log)
+            engine->log(chunk);
+        engine->finish("Process exited with code 1");
         QCoro::waitFor(batch);
-        QCOMPARE(states(vm.downloadItems()), QStringList{"Completed 100"});
+        QCOMPARE(states(vm->downloadItems()), QStringList{"Failed 0"});
+        QCOMPARE(vm->itemsModel()->index(0, 3).data(Qt::ToolTipRole), reason);
+        vm->waitUntilSaved();
+        QVERIFY(!storedDocument()->contains("unable"));
     }
 
     void startSelectedGoesStraightToDownloading() {
-        FakeTools::install();
         storeItems({item("https://youtu.be/failed", DownloadStatus::failed),
-                    item("https://youtu.be/other", DownloadStatus::pending)});
-        BulkDownloadViewModel vm(dialogs);
-        vm.setSelection({vm.downloadItems().first().id});
+                    item("https://youtu.be/other")});
+        auto [engine, vm, tester] = scripted(dialogs);
+        engine->outcomes = {std::nullopt};
+        vm->setSelection({vm->downloadItems().first().id});
         QStringList seen;
-        connect(&vm, &BulkDownloadViewModel::downloadItemsChanged, this,
-                [&] { seen << rawValue(vm.downloadItems().first().status); });
-        QCoro::waitFor(vm.startSelectedDownloads());
+        connect(vm.get(), &BulkDownloadViewModel::downloadItemsChanged, this,
+                [&] { seen << rawValue(vm->downloadItems().first().status); });
+        QCoro::waitFor(vm->startSelectedDownloads());
         seen.removeDuplicates();
         QCOMPARE(seen, (QStringList{"Downloading", "Completed"}));
-        QCOMPARE(states(vm.downloadItems()), (QStringList{"Completed 100", "Pending 0"}));
-        QVERIFY(vm.selection().isEmpty());
-        QVERIFY(!vm.isDownloading());
-    }
-
-    void missingToolFailsEveryItemInTurn_data() {
-        QTest::addColumn<QString>("installed");
-        QTest::newRow("no tools") << QString();
-        QTest::newRow("no downloader") << "ffmpeg";
-        QTest::newRow("no converter") << "yt-dlp";
-    }
-    void missingToolFailsEveryItemInTurn() {
-        QFETCH(QString, installed);
-        if (!installed.isEmpty())
-            FakeTools::installOne(installed);
-        storeItems({item("https://youtu.be/a"), item("https://youtu.be/b", DownloadStatus::failed),
-                    item("https://youtu.be/c", DownloadStatus::cancelled, 12)});
-        BulkDownloadViewModel vm(dialogs);
-        QList<QStringList> seen;
-        connect(&vm, &BulkDownloadViewModel::downloadItemsChanged, this,
-                [&] { seen << states(vm.downloadItems()); });
-        QCoro::waitFor(vm.startAllDownloads());
-        QCOMPARE(seen, (QList<QStringList>{{"Pending 0", "Pending 0", "Pending 0"},
-                                           {"Downloading 0", "Pending 0", "Pending 0"},
-                                           {"Failed 0", "Pending 0", "Pending 0"},
-                                           {"Failed 0", "Downloading 0", "Pending 0"},
-                                           {"Failed 0", "Failed 0", "Pending 0"},
-                                           {"Failed 0", "Failed 0", "Downloading 0"},
-                                           {"Failed 0", "Failed 0", "Failed 0"}}));
-        QVERIFY(!vm.isDownloading());
-        QCOMPARE(states(storedItems()), (QStringList{"Failed 0", "Failed 0", "Failed 0"}));
+        QCOMPARE(states(vm->downloadItems()), (QStringList{"Completed 100", "Pending 0"}));
+        QVERIFY(vm->selection().isEmpty());
+        QVERIFY(!vm->isDownloading());
     }
 
     void stopAllDuringTheSecondOfThree() {
-        slowQueue(pendingItems({"first", "slow", "third"}));
-        BulkDownloadViewModel vm(dialogs);
-        auto batch = vm.startAllDownloads();
-        QVERIFY(waitForRunOf());
-        QCOMPARE(states(vm.downloadItems()),
-                 (QStringList{"Completed 100", "Downloading 0", "Pending 0"}));
-
-        vm.stopAllDownloads();
-        QVERIFY(!vm.isDownloading());
-        QCOMPARE(states(vm.downloadItems()),
+        storeItems(pendingItems({"a", "b", "c"}));
+        auto [engine, vm, tester] = scripted(dialogs);
+        auto batch = vm->startAllDownloads();
+        engine->finish();
+        QVERIFY(waitForRequests(engine, 2));
+        vm->stopAllDownloads();
+        QCOMPARE(engine->stops, 1);
+        QVERIFY(!vm->isDownloading());
+        QCOMPARE(states(vm->downloadItems()),
                  (QStringList{"Completed 100", "Cancelled 0", "Cancelled 0"}));
-        QCOMPARE(states(storedItems()), states(vm.downloadItems()));
-
         QCoro::waitFor(batch);
-        QCOMPARE(states(vm.downloadItems()),
+        QCOMPARE(states(vm->downloadItems()),
                  (QStringList{"Completed 100", "Failed 0", "Cancelled 0"}));
-        QCOMPARE(states(storedItems()), states(vm.downloadItems()));
-        QCOMPARE(lastArguments().last(), "https://youtu.be/slow"); // the third never ran
-        QVERIFY(!vm.isDownloading());
+        QCOMPARE(engine->requests.size(), 2); // the third never ran
+        vm->waitUntilSaved();
+        QCOMPARE(states(storedItems()), states(vm->downloadItems()));
     }
 
-    void stopEndsOnlyTheQueuesOwnDownload() {
+    // Deleting the running item ends its downloader and converter; the batch goes on.
+    void stopAndDeleteEndOnlyTheQueuesOwnProcessGroup_data() {
+        QTest::addColumn<bool>("deleteIt");
+        QTest::newRow("stop") << false;
+        QTest::newRow("delete") << true;
+    }
+    void stopAndDeleteEndOnlyTheQueuesOwnProcessGroup() {
+        QFETCH(bool, deleteIt);
+        FileManagerHelper().createDirectoriesIfNeeded();
+        FakeTools::install();
         const QString childPidFile = QDir::homePath() + "/child.pid";
         QFile::remove(childPidFile);
-        slowQueue(pendingItems({"slow"}), "30", {{"FAKE_CHILD_PID_FILE", childPidFile}});
-        // Another program's converter, named "ffmpeg" too.
-        QProcess bystander;
+        FakeTools::configure({{"FAKE_SLEEP", "30"},
+                              {"FAKE_SLEEP_MATCH", "slow"},
+                              {"FAKE_CHILD_PID_FILE", childPidFile}});
+        storeItems(pendingItems({"slow", "next"}));
+        QProcess bystander; // another program's converter, named "ffmpeg" too
         FakeTools::startBystanderConverter(bystander);
-        QVERIFY(bystander.state() == QProcess::Running);
-
         BulkDownloadViewModel vm(dialogs);
         auto batch = vm.startAllDownloads();
         const qint64 converter = FakeTools::waitForChildPid(childPidFile);
         QVERIFY(converter > 0);
-
-        vm.stopAllDownloads();
-        QCoro::waitFor(batch);
+        vm.setSelection({vm.downloadItems().first().id});
+        if (deleteIt)
+            vm.deleteSelectedItems();
+        else
+            vm.stopAllDownloads();
         QVERIFY(waitForProcessGone(converter));
-        QVERIFY(processIsAlive(bystander.processId()));
-        vm.stopAllDownloads(); // idle: still touches nothing else
+        QCoro::waitFor(batch);
+        const QStringList expected =
+            deleteIt ? QStringList{"Completed 100"} : QStringList{"Failed 0", "Cancelled 0"};
+        QCOMPARE(states(vm.downloadItems()), expected);
         QVERIFY(processIsAlive(bystander.processId()));
         bystander.kill();
         bystander.waitForFinished();
     }
 
-    void stopAllWhenIdleCancelsWhatWaits() {
-        storeItems({item("https://youtu.be/a"),
-                    item("https://youtu.be/b", DownloadStatus::completed, 100),
-                    item("https://youtu.be/c", DownloadStatus::failed),
-                    item("https://youtu.be/d", DownloadStatus::downloading, 50)});
-        BulkDownloadViewModel vm(dialogs);
-        vm.stopAllDownloads();
-        const QStringList expected{"Cancelled 0", "Completed 100", "Failed 0", "Cancelled 0"};
-        QCOMPARE(states(vm.downloadItems()), expected);
-        QCOMPARE(states(storedItems()), expected);
-        QVERIFY(!vm.isDownloading());
+    void stopSelected_data() {
+        QTest::addColumn<int>("selectedRow");
+        QTest::addColumn<QStringList>("atOnce");
+        QTest::addColumn<QStringList>("atEnd");
+        // The batch still reaches a cancelled item: it skips only completed ones.
+        QTest::newRow("a waiting item") << 1 << QStringList{"Downloading 0", "Cancelled 0"}
+                                        << QStringList{"Completed 100", "Completed 100"};
+        QTest::newRow("the running item") << 0 << QStringList{"Cancelled 0", "Pending 0"}
+                                          << QStringList{"Failed 0", "Cancelled 0"};
+    }
+    void stopSelected() {
+        QFETCH(int, selectedRow);
+        QFETCH(QStringList, atOnce);
+        QFETCH(QStringList, atEnd);
+        storeItems(pendingItems({"a", "b"}));
+        auto [engine, vm, tester] = scripted(dialogs);
+        vm->setSelection({vm->downloadItems().at(selectedRow).id});
+        auto batch = vm->startAllDownloads();
+        vm->stopSelectedDownloads();
+        QCOMPARE(states(vm->downloadItems()), atOnce);
+        QVERIFY(vm->selection().isEmpty());
+        QVERIFY(vm->isDownloading());
+        engine->outcomes = {std::nullopt};
+        if (engine->running() && selectedRow == 1)
+            engine->finish();
+        QCoro::waitFor(batch);
+        QCOMPARE(states(vm->downloadItems()), atEnd);
     }
 
-    void stopSelectedPendingItemWhileAnotherDownloads() {
-        slowQueue(pendingItems({"slow", "next"}), "1");
-        BulkDownloadViewModel vm(dialogs);
-        vm.setSelection({vm.downloadItems().at(1).id});
-        auto batch = vm.startAllDownloads();
-        QVERIFY(waitForRunOf());
-
-        vm.stopSelectedDownloads();
-        QCOMPARE(states(vm.downloadItems()), (QStringList{"Downloading 0", "Cancelled 0"}));
-        QCOMPARE(states(storedItems()), (QStringList{"Downloading 0", "Cancelled 0"}));
-        QVERIFY(vm.selection().isEmpty());
-        QVERIFY(vm.isDownloading());
-
+    // A batch follows its items by id: rows added or deleted meanwhile skip nothing and
+    // run nothing twice; added items wait for the next batch.
+    void batchFollowsItemsThroughChangedRows_data() {
+        QTest::addColumn<QStringList>("deleted");
+        QTest::addColumn<QStringList>("run");
+        QTest::newRow("row above") << QStringList{"done"} << QStringList{"a", "b", "c"};
+        QTest::newRow("running row") << QStringList{"a"} << QStringList{"a", "b", "c"};
+        QTest::newRow("row below") << QStringList{"b"} << QStringList{"a", "c"};
+    }
+    void batchFollowsItemsThroughChangedRows() {
+        QFETCH(QStringList, deleted);
+        QFETCH(QStringList, run);
+        storeItems(QList{item("https://youtu.be/done", DownloadStatus::completed, 100)} +
+                   pendingItems({"a", "b", "c"}));
+        auto [engine, vm, tester] = scripted(dialogs);
+        auto batch = vm->startAllDownloads();
+        QSet<QUuid> chosen;
+        for (const BulkDownloadItem& each : vm->downloadItems()) {
+            if (deleted.contains(each.url.sliced(17)))
+                chosen << each.id;
+        }
+        engine->outcomes = {std::nullopt, std::nullopt, std::nullopt};
+        vm->setSelection(chosen);
+        vm->deleteSelectedItems(); // stops the running item when it is among them
+        add(*vm, "https://youtu.be/added");
+        if (engine->stops == 0)
+            engine->finish();
         QCoro::waitFor(batch);
-        // The batch still reaches the cancelled item: it skips only completed ones.
-        QCOMPARE(states(vm.downloadItems()), (QStringList{"Completed 100", "Completed 100"}));
+        QStringList ran;
+        for (const ScriptedEngine::Request& request : engine->requests)
+            ran << request.url.sliced(17);
+        QCOMPARE(ran, run);
+        QCOMPARE(states(vm->downloadItems()).last(), "Pending 0");
     }
 
-    void stopSelectedRunningItemEndsItsBatch() {
-        slowQueue(pendingItems({"slow", "b", "c"}));
-        BulkDownloadViewModel vm(dialogs);
-        vm.setSelection({vm.downloadItems().at(0).id});
-        auto batch = vm.startAllDownloads();
-        QVERIFY(waitForRunOf());
-
-        vm.stopSelectedDownloads();
-        QCOMPARE(states(vm.downloadItems()),
-                 (QStringList{"Cancelled 0", "Pending 0", "Pending 0"}));
-        QVERIFY(vm.isDownloading());
+    // A late result is for the item that was downloaded, not for whatever holds its row now.
+    void lateProgressFollowsItsItemToItsNewRow() {
+        storeItems({item("https://youtu.be/done", DownloadStatus::completed, 100),
+                    item("https://youtu.be/a"), item("https://youtu.be/waiting")});
+        auto [engine, vm, tester] = scripted(dialogs);
+        auto batch = vm->startAllDownloads();
+        vm->setSelection({vm->downloadItems().first().id});
+        vm->deleteSelectedItems();
+        engine->progress(percent(50));
+        QCOMPARE(states(vm->downloadItems()), (QStringList{"Downloading 50", "Pending 0"}));
+        vm->setSelection({vm->downloadItems().first().id});
+        vm->stopSelectedDownloads(); // the batch ends
+        vm->clearQueue();
+        engine->progress(percent(70)); // after its item is gone
         QCoro::waitFor(batch);
-        QCOMPARE(states(vm.downloadItems()), (QStringList{"Failed 0", "Cancelled 0", "Pending 0"}));
-        QVERIFY(!vm.isDownloading());
-    }
-
-    void clearRightAfterStopAll() {
-        slowQueue(pendingItems({"slow", "b"}));
-        BulkDownloadViewModel vm(dialogs);
-        auto batch = vm.startAllDownloads();
-        QVERIFY(waitForRunOf());
-        vm.stopAllDownloads();
-        vm.clearQueue();
-        QCoro::waitFor(batch);
-        QVERIFY(vm.downloadItems().isEmpty());
-        QCOMPARE(storedDocument(), QByteArray("[]"));
-        QVERIFY(!vm.isDownloading());
-    }
-
-    void lateResultOfADeletedItemChangesNothing() {
-        slowQueue(pendingItems({"slow"}), "1", {{"FAKE_FINAL", "\\r[download]  50.0% of 1MiB\\n"}});
-        BulkDownloadViewModel vm(dialogs);
-        auto batch = vm.startAllDownloads();
-        QVERIFY(waitForRunOf());
-        vm.setSelection({vm.downloadItems().first().id});
-        vm.deleteSelectedItems();
-        QCoro::waitFor(batch);
-        QVERIFY(vm.downloadItems().isEmpty());
-        QCOMPARE(storedDocument(), QByteArray("[]"));
-    }
-
-    // A result is for the item that was downloaded, not for whatever now holds its row.
-    void lateResultFollowsItsItemToItsNewRow() {
-        slowQueue({item("https://youtu.be/done", DownloadStatus::completed, 100),
-                   item("https://youtu.be/slow"), item("https://youtu.be/waiting")},
-                  "1", {{"FAKE_FINAL", "\\r[download]  50.0% of 1MiB\\n"}});
-        BulkDownloadViewModel vm(dialogs);
-        QList<double> progressOfWaiting;
-        auto batch = vm.startAllDownloads();
-        QVERIFY(waitForRunOf());
-        vm.setSelection({vm.downloadItems().first().id});
-        vm.deleteSelectedItems();
-        connect(&vm, &BulkDownloadViewModel::downloadItemsChanged, this, [&] {
-            if (vm.downloadItems().size() > 1)
-                progressOfWaiting << vm.downloadItems().at(1).progress;
-        });
-        QCoro::waitFor(batch);
-        QCOMPARE(urls(vm.downloadItems()),
-                 (QStringList{"https://youtu.be/slow", "https://youtu.be/waiting"}));
-        QCOMPARE(states(vm.downloadItems()), (QStringList{"Completed 100", "Pending 0"}));
-        QVERIFY(!progressOfWaiting.contains(50));
+        QVERIFY(vm->downloadItems().isEmpty());
     }
 
     // A stopped batch finishing late neither stops nor releases a batch started after it.
     void stopRequestBelongsToItsOwnBatch() {
-        slowQueue(pendingItems({"slow", "b"}));
-        BulkDownloadViewModel vm(dialogs);
-        auto stopped = vm.startAllDownloads();
-        QVERIFY(waitForRunOf());
-        vm.stopAllDownloads();
-
-        FakeTools::configure({{"FAKE_SLEEP", "0.5"}}); // the new batch's runs take a moment
-        auto next = vm.startAllDownloads();
-        QVERIFY(vm.isDownloading());
-        QCoro::waitFor(stopped);
-        QVERIFY(vm.isDownloading());
+        storeItems(pendingItems({"a", "b"}));
+        auto [engine, vm, tester] = scripted(dialogs);
+        auto stopped = vm->startAllDownloads();
+        vm->stopAllDownloads();
+        auto next = vm->startAllDownloads();
+        QCoro::waitFor(stopped); // the stop ended the download that both waited for
+        QVERIFY(vm->isDownloading());
+        QVERIFY(engine->running());
+        engine->finish();
         QCoro::waitFor(next);
-        QVERIFY(!vm.isDownloading());
-        QCOMPARE(states(vm.downloadItems()), (QStringList{"Completed 100", "Completed 100"}));
+        QVERIFY(!vm->isDownloading());
+        QCOMPARE(states(vm->downloadItems()), (QStringList{"Failed 0", "Completed 100"}));
     }
 
     void progressJsonCannotHoldKeepsTheStoredQueue() {
-        slowQueue(pendingItems({"slow"}), "1", {{"FAKE_PROGRESS", "nan"}});
+        storeItems(pendingItems({"a"}));
         const QByteArray before = *storedDocument();
-        BulkDownloadViewModel vm(dialogs);
-        auto batch = vm.startAllDownloads();
-        QVERIFY(QTest::qWaitFor([&] { return std::isnan(vm.downloadItems().first().progress); }));
-        vm.setUrlsText("https://youtu.be/added");
-        const QString printed = captureStandardOutput([&] { vm.addURLsToQueue(); });
+        auto [engine, vm, tester] = scripted(dialogs);
+        auto batch = vm->startAllDownloads();
+        engine->progress(percent(std::nan("")));
+        const QString printed = captureStandardOutput([&] {
+            add(*vm, "https://youtu.be/added");
+            vm->waitUntilSaved();
+        });
         QVERIFY2(printed.startsWith("Error encoding download items: "), qPrintable(printed));
         QCOMPARE(storedDocument(), before);
+        engine->finish();
         QCoro::waitFor(batch);
+        vm->waitUntilSaved();
         QCOMPARE(states(storedItems()), (QStringList{"Completed 100", "Pending 0"}));
     }
 
-    void deleteSelectedAndClear() {
-        storeItems(pendingItems({"a", "b", "c"}));
-        BulkDownloadViewModel vm(dialogs);
-        vm.setSelection({vm.downloadItems().at(0).id, vm.downloadItems().at(2).id});
-        vm.deleteSelectedItems();
-        QCOMPARE(urls(vm.downloadItems()), QStringList{"https://youtu.be/b"});
-        QVERIFY(vm.selection().isEmpty());
-        QCOMPARE(urls(storedItems()), QStringList{"https://youtu.be/b"});
-
-        const QSet<QUuid> kept{vm.downloadItems().first().id};
-        vm.setSelection(kept);
-        vm.clearQueue();
-        QVERIFY(vm.downloadItems().isEmpty());
-        QCOMPARE(vm.selection(), kept);
-        QCOMPARE(storedDocument(), QByteArray("[]"));
-        // The stored empty queue loads without a word.
-        QCOMPARE(captureStandardOutput([&] { BulkDownloadViewModel again(dialogs); }), QString());
-    }
-
+    // The batch of a destroyed controller ends without touching it or starting another item.
     void destroyedControllerEndsItsDownloadSafely() {
-        slowQueue(pendingItems({"slow", "b"}));
+        FileManagerHelper().createDirectoriesIfNeeded();
+        FakeTools::install();
+        const QString argsFile = QDir::homePath() + "/args";
+        FakeTools::configure({{"FAKE_SLEEP", "30"}, {"FAKE_ARGS_FILE", argsFile}});
+        storeItems(pendingItems({"a", "b"}));
         auto vm = std::make_unique<BulkDownloadViewModel>(dialogs);
         auto batch = vm->startAllDownloads();
-        QVERIFY(waitForRunOf());
+        QVERIFY(QTest::qWaitFor([&] { return QFile::exists(argsFile); }));
         vm.reset();
         QCoro::waitFor(batch);
-        QCOMPARE(lastArguments().last(), "https://youtu.be/slow");
+        QCOMPARE(FakeTools::recordedArguments(argsFile).last(), "https://youtu.be/a");
     }
 };
 

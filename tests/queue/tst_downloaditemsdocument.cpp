@@ -57,30 +57,21 @@ private slots:
         QCOMPARE(encoded({}), QByteArray("[]"));
         QString error;
         QCOMPARE(DownloadItemsDocument::decode("[]", error), QList<BulkDownloadItem>());
-        QVERIFY(error.isEmpty());
     }
 
-    void itemIsCompactWithMembersInOrderAndEscapedSlashes() {
+    void itemsAreCompactWithMembersInOrderAndEscapedSlashes() {
+        BulkDownloadItem second = item("u2", DownloadStatus::failed);
+        second.format = "M4A";
+        second.audioQuality = "64k";
         QCOMPARE(
-            encoded({item("https://www.youtube.com/watch?v=abc", DownloadStatus::completed, 100)}),
+            encoded({item("https://www.youtube.com/watch?v=abc", DownloadStatus::completed, 100),
+                     second}),
             QByteArray(R"([{"id":"0F8FAD5B-D9CB-469F-A165-70867728950E",)"
                        R"("url":"https:\/\/www.youtube.com\/watch?v=abc","status":"Completed",)"
                        R"("progress":100,"format":"MP3","videoQuality":"1080p",)"
-                       R"("audioQuality":"192k"}])"));
-    }
-
-    void itemsAreSeparatedByCommas() {
-        BulkDownloadItem second = item("u2", DownloadStatus::failed);
-        second.format = "M4A";
-        second.videoQuality = "Best";
-        second.audioQuality = "64k";
-        QCOMPARE(encoded({item("u1"), second}),
-                 QByteArray(R"([{"id":"0F8FAD5B-D9CB-469F-A165-70867728950E","url":"u1",)"
-                            R"("status":"Pending","progress":0,"format":"MP3",)"
-                            R"("videoQuality":"1080p","audioQuality":"192k"},)"
-                            R"({"id":"0F8FAD5B-D9CB-469F-A165-70867728950E","url":"u2",)"
-                            R"("status":"Failed","progress":0,"format":"M4A",)"
-                            R"("videoQuality":"Best","audioQuality":"64k"}])"));
+                       R"("audioQuality":"192k"},{"id":"0F8FAD5B-D9CB-469F-A165-70867728950E",)"
+                       R"("url":"u2","status":"Failed","progress":0,"format":"M4A",)"
+                       R"("videoQuality":"1080p","audioQuality":"64k"}])"));
     }
 
     void numbers_data() {
@@ -88,14 +79,10 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::newRow("zero") << 0.0 << QByteArray("0");
         QTest::newRow("whole") << 100.0 << QByteArray("100");
-        QTest::newRow("whole below a hundred") << 7.0 << QByteArray("7");
         QTest::newRow("one decimal") << 42.7 << QByteArray("42.7");
-        QTest::newRow("half") << 12.5 << QByteArray("12.5");
         QTest::newRow("sum that is not three tenths")
             << 0.1 + 0.2 << QByteArray("0.30000000000000004");
         QTest::newRow("a third") << 100.0 / 3 << QByteArray("33.333333333333336");
-        QTest::newRow("just below a hundred")
-            << 99.99999999999999 << QByteArray("99.99999999999999");
         QTest::newRow("tiny") << 1e-7 << QByteArray("1e-07");
         QTest::newRow("negative") << -5.5 << QByteArray("-5.5");
     }
@@ -121,8 +108,6 @@ private slots:
         QTest::newRow("non-ASCII as UTF-8")
             << QString::fromUtf8("é ✓ 😀")
             << QByteArray("\"\xc3\xa9 \xe2\x9c\x93 \xf0\x9f\x98\x80\"");
-        QTest::newRow("line separator as UTF-8")
-            << QString(QChar(0x2028)) << QByteArray("\"\xe2\x80\xa8\"");
         QTest::newRow("slashes") << "//a/" << QByteArray(R"("\/\/a\/")");
     }
     void strings() {
@@ -146,30 +131,34 @@ private slots:
         }
     }
 
-    // The id is not read, so it may be missing or malformed.
+    // The id is not read, so it may be missing or malformed; members come in any order.
     void readingTakesEveryMemberButTheId_data() {
         QTest::addColumn<QString>("members");
         QTest::newRow("no id") << allMembers;
         QTest::newRow("id a number") << R"("id":12,)" + allMembers;
+        QTest::newRow("other order, unescaped slashes")
+            << R"("progress":42.7, "audioQuality":"128k", "status":"Failed",)"
+               R"( "videoQuality":"720p", "format":"MP4", "url":"https://youtu.be/a")";
     }
     void readingTakesEveryMemberButTheId() {
         QFETCH(QString, members);
         QString error;
         const auto decoded = DownloadItemsDocument::decode(object(members), error);
         QVERIFY2(decoded, qPrintable(error));
-        QCOMPARE(decoded->size(), 1);
-        const BulkDownloadItem& read = decoded->first();
-        QCOMPARE(read.url, "https://youtu.be/a");
-        QCOMPARE(read.status, DownloadStatus::failed);
-        QCOMPARE(read.progress, 42.7);
-        QCOMPARE(read.format, "MP4");
-        QCOMPARE(read.videoQuality, "720p");
-        QCOMPARE(read.audioQuality, "128k");
-        QVERIFY(!read.id.isNull());
+        BulkDownloadItem expected = item("https://youtu.be/a", DownloadStatus::failed, 42.7);
+        expected.format = "MP4";
+        expected.videoQuality = "720p";
+        expected.audioQuality = "128k";
+        expected.id = decoded->first().id;
+        QCOMPARE(*decoded, QList{expected});
+        QVERIFY(!expected.id.isNull());
     }
 
-    void storedIdIsReplacedOnEveryLoad() {
-        const QByteArray document = encoded({item("u1"), item("u2")});
+    void storedIdIsReplacedOnEveryLoadAndStatusesReadBack() {
+        QList<BulkDownloadItem> items;
+        for (const DownloadStatus status : allDownloadStatuses)
+            items << item("u", status, 42.7);
+        const QByteArray document = encoded(items);
         QString error;
         const auto first = DownloadItemsDocument::decode(document, error);
         const auto second = DownloadItemsDocument::decode(document, error);
@@ -177,30 +166,8 @@ private slots:
         QVERIFY(first->at(0).id != fixedId);
         QVERIFY(first->at(0).id != first->at(1).id);
         QVERIFY(first->at(0).id != second->at(0).id);
-        QCOMPARE(first->at(1).url, "u2");
-    }
-
-    void anyOrderAndUnescapedSlashesAreRead() {
-        QString error;
-        const auto decoded = DownloadItemsDocument::decode(
-            R"([ {"audioQuality":"192k", "progress":100, "status":"Completed",)"
-            R"( "videoQuality":"1080p", "format":"MP3", "url":"https://youtu.be/x"} ])",
-            error);
-        QVERIFY2(decoded, qPrintable(error));
-        QCOMPARE(decoded->first().url, "https://youtu.be/x");
-        QCOMPARE(decoded->first().progress, 100.0);
-        QCOMPARE(decoded->first().status, DownloadStatus::completed);
-    }
-
-    void everyStatusReadsBackAsStored() {
-        for (const DownloadStatus status : allDownloadStatuses) {
-            QString error;
-            const auto decoded =
-                DownloadItemsDocument::decode(encoded({item("u", status, 42.7)}), error);
-            QVERIFY(decoded);
-            QCOMPARE(decoded->first().status, status);
-            QCOMPARE(decoded->first().progress, 42.7);
-        }
+        for (qsizetype i = 0; i < items.size(); ++i)
+            QCOMPARE(first->at(i).status, items.at(i).status);
     }
 
     void violationsRejectTheWholeDocument_data() {

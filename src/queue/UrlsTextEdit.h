@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+// The queue's address box: Tab moves on to the next control, and a pasted text of at
+// least largeText characters is handed on instead of being inserted, since laying out
+// a whole log file as text would stall the window for seconds.
+class UrlsTextEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit UrlsTextEdit(qsizetype largeText, QWidget* parent = nullptr);
+
+signals:
+    void largeTextPasted(const QString& text);
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    qsizetype largeText;
+};
