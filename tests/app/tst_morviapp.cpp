@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(queue != nullptr, !box.isEmpty());
         if (queue) {
             QCOMPARE(queueModel(queue)->urlsText(), box);
-            QVERIFY(queueModel(queue)->downloadItems().isEmpty());
+            QVERIFY(!queueModel(queue)->isDownloading());
         }
     }
 
