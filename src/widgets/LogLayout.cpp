@@ -1,0 +1,111 @@
+#include "LogLayout.h"
+
+#include <QFontMetricsF>
+
+namespace {
+
+// Entries start with "[HH:mm:ss] ".
+constexpr qsizetype stampLength = 11;
+
+bool isLineBreak(QChar c) {
+    return c == u'\n' || c == u'\r';
+}
+
+} // namespace
+
+QString LogLayout::displayText(const QString& entry) {
+    const bool openingReturn = entry.size() > stampLength && entry[stampLength] == u'\r' &&
+                               (entry.size() == stampLength + 1 || entry[stampLength + 1] != u'\n');
+    if (!openingReturn && entry.size() <= displayLimit)
+        return entry;
+    QString shown = entry.left(stampLength);
+    const qsizetype from = stampLength + (openingReturn ? 1 : 0);
+    shown += QStringView(entry).sliced(std::min(from, entry.size())).left(displayLimit);
+    if (const qsizetype left = entry.size() - from - displayLimit; left > 0)
+        shown +=
+            QString("\n[… %1 more characters not shown; Copy takes the whole entry]").arg(left);
+    return shown;
+}
+
+void LogLayout::setFont(const QFont& value) {
+    font = value;
+    const QFontMetricsF metrics(font);
+    for (char16_t c = 0; c < latin.size(); ++c)
+        latin[c] = metrics.horizontalAdvance(QChar(c));
+    others.clear();
+}
+
+qreal LogLayout::advance(QStringView text, qsizetype at) const {
+    const char16_t c = text[at].unicode();
+    if (c < latin.size())
+        return latin[c];
+    if (QChar::isLowSurrogate(c))
+        return 0; // measured with its high surrogate
+    if (QChar::isHighSurrogate(c) && at + 1 < text.size())
+        return QFontMetricsF(font).horizontalAdvance(text.sliced(at, 2).toString());
+    auto known = others.constFind(c);
+    if (known == others.cend())
+        known = others.insert(c, QFontMetricsF(font).horizontalAdvance(QChar(c)));
+    return *known;
+}
+
+// Each line of the text: "\r\n", "\n" and "\r" each end one, and the line break that
+// ends most tool output does not add an empty last line.
+template <typename Visit> void LogLayout::forEachLine(QStringView text, Visit visit) {
+    qsizetype start = 0;
+    const qsizetype end = text.size();
+    while (true) {
+        qsizetype stop = start;
+        while (stop < end && !isLineBreak(text[stop]))
+            ++stop;
+        if (!visit(text.sliced(start, stop - start)) || stop == end)
+            return;
+        stop += (text[stop] == u'\r' && stop + 1 < end && text[stop + 1] == u'\n') ? 2 : 1;
+        if (stop == end)
+            return;
+        start = stop;
+    }
+}
+
+LogLayout::Measure LogLayout::measure(QStringView text) const {
+    Measure result;
+    forEachLine(text, [&](QStringView line) {
+        qreal width = 0;
+        for (qsizetype at = 0; at < line.size(); ++at)
+            width += advance(line, at);
+        ++result.lineCount;
+        result.widestLine = std::max(result.widestLine, width);
+        return true;
+    });
+    return result;
+}
+
+int LogLayout::wrap(QStringView text, qreal width, const LineVisitor& visit) const {
+    int count = 0;
+    const auto deliver = [&](QStringView line) {
+        ++count;
+        return visit(line);
+    };
+    forEachLine(text, [&](QStringView line) {
+        qsizetype start = 0, blank = -1;
+        qreal x = 0, xAtBlank = 0;
+        for (qsizetype at = 0; at < line.size(); ++at) {
+            const qreal step = advance(line, at);
+            if (x + step > width && at > start) {
+                const qsizetype cut = blank > start ? blank : at;
+                if (!deliver(line.sliced(start, cut - start)))
+                    return false;
+                x = cut == blank ? x - xAtBlank : 0;
+                start = cut;
+                blank = -1;
+            }
+            x += step;
+            if (line[at] == u' ') {
+                blank = at + 1;
+                xAtBlank = x;
+            }
+        }
+        return deliver(line.sliced(start));
+    });
+    return count;
+}
