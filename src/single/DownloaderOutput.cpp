@@ -7,10 +7,6 @@ namespace {
 constexpr qsizetype longestLine = 4096;
 constexpr qsizetype errorsKept = 3;
 
-bool isLineBreak(QChar c) {
-    return c == u'\n' || c == u'\r';
-}
-
 // The file a line names, or an empty view.
 QStringView namedFile(QStringView line) {
     for (const QStringView prefix :
@@ -32,9 +28,13 @@ QStringView namedFile(QStringView line) {
 
 void DownloaderOutput::read(QStringView chunk) {
     qsizetype start = 0;
-    for (qsizetype at = 0; at < chunk.size(); ++at) {
-        if (!isLineBreak(chunk[at]))
-            continue;
+    // Each kind of line break is searched many characters at a time.
+    qsizetype feed = chunk.indexOf(u'\n');
+    qsizetype carriageReturn = chunk.indexOf(u'\r');
+    while (feed >= 0 || carriageReturn >= 0) {
+        const qsizetype at = feed < 0             ? carriageReturn
+                             : carriageReturn < 0 ? feed
+                                                  : std::min(feed, carriageReturn);
         if (pending.isEmpty()) {
             readLine(chunk.sliced(start, at - start));
         } else {
@@ -43,6 +43,10 @@ void DownloaderOutput::read(QStringView chunk) {
             pending.clear();
         }
         start = at + 1;
+        if (at == feed)
+            feed = chunk.indexOf(u'\n', start);
+        if (at == carriageReturn)
+            carriageReturn = chunk.indexOf(u'\r', start);
     }
     const qsizetype room = longestLine - pending.size();
     if (room > 0)

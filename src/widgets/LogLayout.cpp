@@ -32,13 +32,18 @@ void LogLayout::setFont(const QFont& value) {
     const QFontMetricsF metrics(font);
     for (char16_t c = 0; c < latin.size(); ++c)
         latin[c] = metrics.horizontalAdvance(QChar(c));
+    // Measured, since a monospaced font does not always say that it is one. Control
+    // characters are measured as any other character by the general case too.
+    asciiAdvance = latin[u' '];
+    for (char16_t c = u' '; c < latin.size(); ++c) {
+        if (latin[c] != asciiAdvance && (c < 0x7f || c >= 0xa0))
+            asciiAdvance = 0;
+    }
     others.clear();
 }
 
-qreal LogLayout::advance(QStringView text, qsizetype at) const {
+qreal LogLayout::otherAdvance(QStringView text, qsizetype at) const {
     const char16_t c = text[at].unicode();
-    if (c < latin.size())
-        return latin[c];
     if (QChar::isLowSurrogate(c))
         return 0; // measured with its high surrogate
     if (QChar::isHighSurrogate(c) && at + 1 < text.size())
@@ -67,12 +72,19 @@ template <typename Visit> void LogLayout::forEachLine(QStringView text, Visit vi
     }
 }
 
+bool LogLayout::isUniform(QStringView line) const {
+    return asciiAdvance > 0 && QtPrivate::isLatin1(line);
+}
+
 LogLayout::Measure LogLayout::measure(QStringView text) const {
     Measure result;
     forEachLine(text, [&](QStringView line) {
         qreal width = 0;
-        for (qsizetype at = 0; at < line.size(); ++at)
-            width += advance(line, at);
+        if (isUniform(line))
+            width = asciiAdvance * line.size();
+        else
+            for (qsizetype at = 0; at < line.size(); ++at)
+                width += advance(line, at);
         ++result.lineCount;
         result.widestLine = std::max(result.widestLine, width);
         return true;
@@ -80,21 +92,24 @@ LogLayout::Measure LogLayout::measure(QStringView text) const {
     return result;
 }
 
-int LogLayout::wrap(QStringView text, qreal width, const LineVisitor& visit) const {
-    int count = 0;
+LogLayout::Lines LogLayout::wrap(QStringView text, qreal width) const {
+    Lines lines;
     const auto deliver = [&](QStringView line) {
-        ++count;
-        return visit(line);
+        lines.push_back({line.data() - text.data(), line.size()});
+        return true;
     };
     forEachLine(text, [&](QStringView line) {
+        if (isUniform(line)) {
+            wrapUniform(line, width, lines, text);
+            return true;
+        }
         qsizetype start = 0, blank = -1;
         qreal x = 0, xAtBlank = 0;
         for (qsizetype at = 0; at < line.size(); ++at) {
             const qreal step = advance(line, at);
             if (x + step > width && at > start) {
                 const qsizetype cut = blank > start ? blank : at;
-                if (!deliver(line.sliced(start, cut - start)))
-                    return false;
+                deliver(line.sliced(start, cut - start));
                 x = cut == blank ? x - xAtBlank : 0;
                 start = cut;
                 blank = -1;
@@ -107,5 +122,23 @@ int LogLayout::wrap(QStringView text, qreal width, const LineVisitor& visit) con
         }
         return deliver(line.sliced(start));
     });
-    return count;
+    return lines;
+}
+
+// The same breaks as the general case, found by counting characters: after the last
+// blank that fits, else after as many characters as fit.
+void LogLayout::wrapUniform(QStringView line, qreal width, Lines& lines, QStringView text) const {
+    const qsizetype offset = line.data() - text.data();
+    const qsizetype columns =
+        width >= asciiAdvance * line.size()
+            ? line.size()
+            : std::max<qsizetype>(static_cast<qsizetype>(width / asciiAdvance), 1);
+    qsizetype start = 0;
+    while (line.size() - start > columns) {
+        const qsizetype blank = line.sliced(start, columns).lastIndexOf(u' ');
+        const qsizetype cut = start + (blank >= 0 ? blank + 1 : columns);
+        lines.push_back({offset + start, cut - start});
+        start = cut;
+    }
+    lines.push_back({offset + start, line.size() - start});
 }

@@ -28,7 +28,10 @@ constexpr int rowSpacing = 2;
 // Layout work per turn of the event loop, so that a flood of entries never freezes
 // the window; what is left waits for the next turn.
 constexpr qint64 sliceBudgetMs = 8;
+constexpr int frameMs = 16;
 constexpr qreal noWrap = std::numeric_limits<qreal>::max();
+// Enough for the rows of a screenful of long entries.
+constexpr size_t wrappedRowsKept = 16;
 
 } // namespace
 
@@ -54,6 +57,9 @@ LogView::LogView(LogModel* model, int height, QWidget* parent)
     layoutTimer.setSingleShot(true);
     layoutTimer.setInterval(0);
     connect(&layoutTimer, &QTimer::timeout, this, &LogView::layOutSlice);
+    paintTimer.setSingleShot(true);
+    paintTimer.setInterval(frameMs);
+    connect(&paintTimer, &QTimer::timeout, viewport(), qOverload<>(&QWidget::update));
     connect(model, &QAbstractItemModel::rowsInserted, this, &LogView::entriesAdded);
     connect(model, &QAbstractItemModel::modelReset, this, &LogView::entriesReset);
     entriesAdded();
@@ -101,6 +107,7 @@ void LogView::entriesReset() {
     // An emptied log is not scrolled; it simply has nothing left to show.
     measures.clear();
     tops.clear();
+    wrappedRows.clear();
     anchorRow = currentRow = -1;
     updateScrollRange();
     viewport()->update();
@@ -126,7 +133,8 @@ void LogView::layOutSlice() {
     }
     updateScrollRange();
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
-    viewport()->update();
+    if (!paintTimer.isActive())
+        paintTimer.start();
 }
 
 void LogView::relayout() {
@@ -138,6 +146,7 @@ void LogView::relayout() {
 void LogView::followFont() {
     layout.setFont(font());
     measures.clear();
+    wrappedRows.clear();
     relayout();
 }
 
@@ -149,7 +158,20 @@ int LogView::rowHeight(int row) const {
         return measure.lineCount * lineHeight;
     // Only rows with a line wider than the view pay for wrapping.
     const QString text = LogLayout::displayText(model->entries()[row]);
-    return layout.wrap(text, width, [](QStringView) { return true; }) * lineHeight;
+    return static_cast<int>(linesOf(row, text).size()) * lineHeight;
+}
+
+const LogLayout::Lines& LogView::linesOf(int row, const QString& text) const {
+    const int width = textWidth();
+    for (const WrappedRow& known : wrappedRows) {
+        if (known.row == row && known.width == width)
+            return known.lines;
+    }
+    if (wrappedRows.size() == wrappedRowsKept)
+        wrappedRows.erase(wrappedRows.begin());
+    const bool wraps = measures[static_cast<size_t>(row)].widestLine > width;
+    wrappedRows.push_back({row, width, layout.wrap(text, wraps ? width : noWrap)});
+    return wrappedRows.back().lines;
 }
 
 int LogView::rowAt(int y) const {
@@ -208,7 +230,9 @@ void LogView::changeEvent(QEvent* event) {
 }
 
 void LogView::scrollContentsBy(int, int) {
-    viewport()->update();
+    // Scrolling by the user shows at once; scrolling to new entries waits for the frame.
+    if (!paintTimer.isActive())
+        viewport()->update();
 }
 
 void LogView::keyPressEvent(QKeyEvent* event) {
@@ -321,15 +345,15 @@ void LogView::paintRow(QPainter& painter, int row, int top, const QRect& area) {
     }
     const int lineHeight = fontMetrics().lineSpacing();
     const int ascent = fontMetrics().ascent();
-    const int width = textWidth();
-    const bool wraps = measures[static_cast<size_t>(row)].widestLine > width;
-    int y = top;
-    // Lines above the area are passed over, and the rest of the row once past it.
-    layout.wrap(LogLayout::displayText(model->entries()[row]), wraps ? width : noWrap,
-                [&](QStringView line) {
-                    if (y + lineHeight >= area.top())
-                        painter.drawText(QPointF(padding, y + ascent), line.toString());
-                    y += lineHeight;
-                    return y <= area.bottom();
-                });
+    const QString text = LogLayout::displayText(model->entries()[row]);
+    const LogLayout::Lines& lines = linesOf(row, text);
+    // Only the lines inside the area are drawn.
+    const size_t first = static_cast<size_t>(std::max(area.top() - top, 0) / lineHeight);
+    for (size_t index = first; index < lines.size(); ++index) {
+        const int y = top + static_cast<int>(index) * lineHeight;
+        if (y > area.bottom())
+            break;
+        const LogLayout::Line& line = lines[index];
+        painter.drawText(QPointF(padding, y + ascent), text.mid(line.start, line.length));
+    }
 }

@@ -59,14 +59,24 @@ private:
     void updateScrollRange();
     void select(int anchor, int current);
     void moveCurrent(int row, bool extend);
-    void announceNewest();
+    const LogLayout::Lines& linesOf(int row, const QString& text) const;
 
     LogModel* model;
     LogLayout layout;
     std::vector<LogLayout::Measure> measures;
     // The top of each laid-out row in content coordinates, and one past the last.
     std::vector<int> tops;
+    // The lines of the rows wrapped or painted last, for the width they had: a long
+    // entry is wrapped once per width, not again on every paint.
+    struct WrappedRow {
+        int row;
+        int width;
+        LogLayout::Lines lines;
+    };
+    mutable std::vector<WrappedRow> wrappedRows;
     QTimer layoutTimer;
+    // Paints at most once a frame, however often a flood adds entries.
+    QTimer paintTimer;
     // The selected rows run from the anchor to the current row; -1 when none is.
     int anchorRow = -1;
     int currentRow = -1;
