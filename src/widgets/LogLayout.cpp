@@ -7,10 +7,6 @@ namespace {
 // Entries start with "[HH:mm:ss] ".
 constexpr qsizetype stampLength = 11;
 
-bool isLineBreak(QChar c) {
-    return c == u'\n' || c == u'\r';
-}
-
 } // namespace
 
 QString LogLayout::displayText(const QString& entry) {
@@ -59,16 +55,21 @@ qreal LogLayout::otherAdvance(QStringView text, qsizetype at) const {
 template <typename Visit> void LogLayout::forEachLine(QStringView text, Visit visit) {
     qsizetype start = 0;
     const qsizetype end = text.size();
+    // Each kind of line break is searched many characters at a time.
+    qsizetype feed = text.indexOf(u'\n');
+    qsizetype carriageReturn = text.indexOf(u'\r');
     while (true) {
-        qsizetype stop = start;
-        while (stop < end && !isLineBreak(text[stop]))
-            ++stop;
+        if (feed >= 0 && feed < start)
+            feed = text.indexOf(u'\n', start);
+        if (carriageReturn >= 0 && carriageReturn < start)
+            carriageReturn = text.indexOf(u'\r', start);
+        const qsizetype stop =
+            std::min(feed < 0 ? end : feed, carriageReturn < 0 ? end : carriageReturn);
         if (!visit(text.sliced(start, stop - start)) || stop == end)
             return;
-        stop += (text[stop] == u'\r' && stop + 1 < end && text[stop + 1] == u'\n') ? 2 : 1;
-        if (stop == end)
+        start = stop + ((text[stop] == u'\r' && stop + 1 < end && text[stop + 1] == u'\n') ? 2 : 1);
+        if (start == end)
             return;
-        start = stop;
     }
 }
 
