@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -130,37 +131,34 @@ private:
     qsizetype at = 0;
 };
 
-// A size such as "14.74MiB", "512B" or "1.2MB"; binary units count 1024, decimal ones
-// 1000, as the downloader means them. "Unknown", "N/A" and the like give nothing.
+// What a unit such as "MiB" or "kB" counts: binary units 1024, decimal ones 1000, as
+// the downloader means them; 0 for what is no unit.
+double unitFactor(QStringView unit) {
+    static constexpr char16_t prefixes[] = u"KMGTPE";
+    const auto power = [](char16_t prefix) {
+        const char16_t* found = std::char_traits<char16_t>::find(prefixes, 6, prefix);
+        return found ? static_cast<int>(found - prefixes) + 1 : 0;
+    };
+    if (unit == u"B")
+        return 1;
+    if (unit.size() == 3 && unit[1] == u'i' && unit[2] == u'B' && power(unit[0].unicode()))
+        return std::ldexp(1.0, 10 * power(unit[0].unicode()));
+    const char16_t prefix = unit.size() == 2 ? unit[0].unicode() : 0;
+    if (unit.size() == 2 && unit[1] == u'B' && (prefix == u'k' || power(prefix)))
+        return std::pow(1000.0, prefix == u'k' ? 1 : power(prefix));
+    return 0;
+}
+
+// A size such as "14.74MiB", "512B" or "1.2MB"; "Unknown", "N/A" and the like give
+// nothing.
 std::optional<double> byteCount(QStringView word) {
     qsizetype unitStart = word.size();
     while (unitStart > 0 && word[unitStart - 1].isLetter())
         --unitStart;
-    static const std::array<std::pair<QStringView, double>, 14> units{{
-        {u"B", 1},
-        {u"KiB", 0x1p10},
-        {u"MiB", 0x1p20},
-        {u"GiB", 0x1p30},
-        {u"TiB", 0x1p40},
-        {u"PiB", 0x1p50},
-        {u"kB", 1e3},
-        {u"KB", 1e3},
-        {u"MB", 1e6},
-        {u"GB", 1e9},
-        {u"TB", 1e12},
-        {u"PB", 1e15},
-        {u"EiB", 0x1p60},
-        {u"EB", 1e18},
-    }};
-    const QStringView unit = word.sliced(unitStart);
-    for (const auto& [name, factor] : units) {
-        if (unit != name)
-            continue;
-        const auto number = parseNumber(word.first(unitStart));
-        if (number && std::isfinite(*number) && *number >= 0)
-            return *number * factor;
-        return std::nullopt;
-    }
+    const double factor = unitFactor(word.sliced(unitStart));
+    const auto number = factor > 0 ? parseNumber(word.first(unitStart)) : std::nullopt;
+    if (number && std::isfinite(*number) && *number >= 0)
+        return *number * factor;
     return std::nullopt;
 }
 
