@@ -57,9 +57,9 @@ LogView::LogView(LogModel* model, int height, QWidget* parent)
     layoutTimer.setSingleShot(true);
     layoutTimer.setInterval(0);
     connect(&layoutTimer, &QTimer::timeout, this, &LogView::layOutSlice);
-    paintTimer.setSingleShot(true);
-    paintTimer.setInterval(frameMs);
-    connect(&paintTimer, &QTimer::timeout, viewport(), qOverload<>(&QWidget::update));
+    frameTimer.setSingleShot(true);
+    frameTimer.setInterval(frameMs);
+    connect(&frameTimer, &QTimer::timeout, this, &LogView::showNewest);
     connect(model, &QAbstractItemModel::rowsInserted, this, &LogView::entriesAdded);
     connect(model, &QAbstractItemModel::modelReset, this, &LogView::entriesReset);
     entriesAdded();
@@ -131,10 +131,14 @@ void LogView::layOutSlice() {
             break;
         }
     }
+    if (!frameTimer.isActive())
+        frameTimer.start();
+}
+
+void LogView::showNewest() {
     updateScrollRange();
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
-    if (!paintTimer.isActive())
-        paintTimer.start();
+    viewport()->update();
 }
 
 void LogView::relayout() {
@@ -230,9 +234,7 @@ void LogView::changeEvent(QEvent* event) {
 }
 
 void LogView::scrollContentsBy(int, int) {
-    // Scrolling by the user shows at once; scrolling to new entries waits for the frame.
-    if (!paintTimer.isActive())
-        viewport()->update();
+    viewport()->update();
 }
 
 void LogView::keyPressEvent(QKeyEvent* event) {

@@ -48,6 +48,7 @@ private:
     void entriesAdded();
     void entriesReset();
     void layOutSlice();
+    void showNewest();
     void relayout();
     void followFont();
     void paintFrame();
@@ -75,8 +76,9 @@ private:
     };
     mutable std::vector<WrappedRow> wrappedRows;
     QTimer layoutTimer;
-    // Paints at most once a frame, however often a flood adds entries.
-    QTimer paintTimer;
+    // New entries show at most once a frame, however often a flood adds them: the
+    // scroll bar, which is costly to change, and the rows alike.
+    QTimer frameTimer;
     // The selected rows run from the anchor to the current row; -1 when none is.
     int anchorRow = -1;
     int currentRow = -1;

@@ -13,10 +13,15 @@ class TestLogView : public QObject {
     std::unique_ptr<LogModel> model;
     std::unique_ptr<LogView> view;
 
-    // Lets the view lay out everything that was added to the model.
+    // Lets the view lay out everything that was added to the model and show the newest.
     [[nodiscard]] bool settle() const {
         const int last = model->rowCount() - 1;
-        return QTest::qWaitFor([&] { return view->visualRect(last).isValid(); }, 10000);
+        return QTest::qWaitFor(
+            [&] {
+                const QRect newest = view->visualRect(last);
+                return newest.isValid() && newest.bottom() < view->viewport()->height();
+            },
+            10000);
     }
 
     int lineHeight() const { return view->fontMetrics().lineSpacing(); }
