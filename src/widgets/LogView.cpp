@@ -68,7 +68,9 @@ LogView::LogView(LogModel* model, int height, QWidget* parent)
 QRect LogView::visualRect(int row) const {
     if (row < 0 || row + 1 >= static_cast<int>(tops.size()))
         return {};
-    return QRect(padding, tops[row] - verticalScrollBar()->value(), textWidth(), rowHeight(row));
+    const int top = tops[static_cast<size_t>(row)];
+    const int height = tops[static_cast<size_t>(row) + 1] - top - rowSpacing;
+    return QRect(padding, top - verticalScrollBar()->value(), textWidth(), height);
 }
 
 QString LogView::selectedText() const {
@@ -123,9 +125,12 @@ void LogView::layOutSlice() {
     clock.start();
     while (tops.size() - 1 < total) {
         const size_t row = tops.size() - 1;
-        if (row == measures.size())
-            measures.push_back(layout.measure(LogLayout::displayText(entries[row])));
-        tops.push_back(tops.back() + rowHeight(static_cast<int>(row)) + rowSpacing);
+        QString text;
+        if (row == measures.size()) {
+            text = LogLayout::displayText(entries[static_cast<qsizetype>(row)]);
+            measures.push_back(layout.measure(text));
+        }
+        tops.push_back(tops.back() + rowHeight(static_cast<int>(row), text) + rowSpacing);
         if (clock.elapsed() >= sliceBudgetMs) {
             layoutTimer.start();
             break;
@@ -154,14 +159,15 @@ void LogView::followFont() {
     relayout();
 }
 
-int LogView::rowHeight(int row) const {
+int LogView::rowHeight(int row, QString text) const {
     const LogLayout::Measure& measure = measures[static_cast<size_t>(row)];
     const int lineHeight = fontMetrics().lineSpacing();
     const int width = textWidth();
     if (measure.widestLine <= width)
         return measure.lineCount * lineHeight;
     // Only rows with a line wider than the view pay for wrapping.
-    const QString text = LogLayout::displayText(model->entries()[row]);
+    if (text.isNull())
+        text = LogLayout::displayText(model->entries()[row]);
     return static_cast<int>(linesOf(row, text).size()) * lineHeight;
 }
 

@@ -53,7 +53,8 @@ private:
     void followFont();
     void paintFrame();
     void paintRow(QPainter& painter, int row, int top, const QRect& area);
-    int rowHeight(int row) const;
+    // The row's height at the view's width; text is the row as shown, when at hand.
+    int rowHeight(int row, QString text = {}) const;
     int rowAt(int y) const;
     int textWidth() const;
     int contentHeight() const;
