@@ -56,6 +56,12 @@ void SymbolButton::followPalette() {
                             accentFill(inherited.color(group, QPalette::Highlight), text));
             accent.setColor(group, QPalette::ButtonText, text);
         }
+        // A checked segment stays recognisable while its row is disabled, half-toned.
+        if (style == Style::segment) {
+            QColor muted = accent.color(QPalette::Active, QPalette::Button);
+            muted.setAlphaF(0.5);
+            accent.setColor(QPalette::Disabled, QPalette::Button, muted);
+        }
         setPalette(accent);
     }
     if (!symbol.isEmpty())
