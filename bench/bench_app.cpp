@@ -2,8 +2,11 @@
 // process start to the first painted frame and resident memory once idle, for the
 // programs first_paint_morvi and first_paint_minimal started the same way; then how
 // the open main window copes with 100,000 log entries: total time and the longest
-// stall of the main thread.
+// stall of the main thread; and a downloader flooding hundreds of megabytes of output
+// without line breaks or in 64 kB lines, through the main window's controller alone and
+// with the window shown.
 #include "IdleToolInstaller.h"
+#include "RecordingDialogs.h"
 #include "TestHome.h"
 #include "app/MorviApp.h"
 #include "platform/LogModel.h"
@@ -12,6 +15,7 @@
 #include "widgets/LogView.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QTimer>
 #include <algorithm>
@@ -144,6 +148,74 @@ void benchLog(int total, int perTurn) {
                 total, perTurn, totalMs, static_cast<double>(longestStall) / 1e6);
 }
 
+// Makes the tools folder's downloader print `bytes` of "x", in lines of lineLength
+// characters (0: no line break at all).
+void installFloodingDownloader(qint64 bytes, int lineLength) {
+    FakeTools::install();
+    const QString path = FileManagerHelper().ytDlpPath;
+    QFile script(path);
+    script.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    const QString line =
+        lineLength > 0
+            ? QString("yes \"$(head -c %1 /dev/zero | tr '\\0' x)\" | ").arg(lineLength - 1)
+            : QString("tr '\\0' x < /dev/zero | ");
+    script.write(QString("#!/bin/sh\n%1head -c %2\n").arg(line).arg(bytes).toUtf8());
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+}
+
+// One download whose tool floods its output; with the window or the controller alone.
+void benchFlood(qint64 bytes, int lineLength, bool withWindow) {
+    installFloodingDownloader(bytes, lineLength);
+    MorviApp morvi(idleInstaller);
+    RecordingDialogs dialogs;
+    std::unique_ptr<MainWindowViewModel> alone;
+    MainWindowViewModel* model = nullptr;
+    LogView* view = nullptr;
+    if (withWindow) {
+        MainWindowView* window = morvi.showMainWindow();
+        if (!QTest::qWaitForWindowExposed(window))
+            std::printf("the main window was never shown\n");
+        model = window->viewModel();
+        view = window->findChild<LogView*>();
+    } else {
+        alone = std::make_unique<MainWindowViewModel>(dialogs, idleInstaller());
+        model = alone.get();
+    }
+    QTest::qWait(200);
+    model->setOutputPath(QDir::homePath());
+    model->setUrlText("https://youtu.be/x");
+
+    QElapsedTimer clock, turn;
+    qint64 longestStall = 0;
+    int stalls = 0;
+    QTimer heartbeat;
+    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+        const qint64 gap = turn.nsecsElapsed();
+        longestStall = std::max(longestStall, gap);
+        stalls += gap > 100'000'000 ? 1 : 0;
+        turn.restart();
+    });
+    clock.start();
+    turn.start();
+    heartbeat.start(0);
+    model->startDownload();
+    const auto done = [&] {
+        return !model->isDownloading() &&
+               (!view || view->visualRect(model->logMessages()->rowCount() - 1).isValid());
+    };
+    while (!done())
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (view)
+        view->viewport()->repaint();
+    const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    std::printf("flood of %.0f MB, %s, %s: %.2f s, %d log entries, longest main-thread stall "
+                "%.1f ms, %d stalls over 100 ms\n",
+                static_cast<double>(bytes) / 1e6, lineLength > 0 ? "64 kB lines" : "no line break",
+                withWindow ? "main window shown" : "controller alone", seconds,
+                model->logMessages()->rowCount(), static_cast<double>(longestStall) / 1e6, stalls);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -152,8 +224,17 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     TestHome home; // the children inherit the temporary home too
     QApplication application(argc, argv);
-    benchStartup();
-    benchLog(100000, 100);
-    benchLog(100000, 1000);
+    // "bench_app flood [MB]" measures only the floods.
+    const bool floodOnly = argc > 1 && QByteArray(argv[1]) == "flood";
+    if (!floodOnly) {
+        benchStartup();
+        benchLog(100000, 100);
+        benchLog(100000, 1000);
+    }
+    const qint64 megabytes = argc > 2 ? QByteArray(argv[2]).toLongLong() : 350;
+    for (const int lineLength : {0, 64 * 1024}) {
+        for (const bool withWindow : {false, true})
+            benchFlood(megabytes * 1'000'000, lineLength, withWindow);
+    }
     return 0;
 }

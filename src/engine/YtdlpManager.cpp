@@ -6,9 +6,13 @@
 
 #include <QFileInfo>
 #include <QVarLengthArray>
+#include <algorithm>
 #include <array>
 #include <clocale>
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -58,9 +62,37 @@ bool isWordBreak(char16_t c) {
     return QChar::category(c) == QChar::Separator_Space;
 }
 
+// Plain decimals such as "42.7" (the downloader's every number) without strtod: up to
+// 15 digits over a power of ten up to 1e22, both exact, so the one division rounds
+// exactly as strtod does.
+std::optional<double> plainDecimal(QStringView text) {
+    static constexpr double powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    std::int64_t digits = 0;
+    int count = 0;
+    int fraction = -1;
+    for (const QChar c : text) {
+        if (c == u'.' && fraction < 0) {
+            fraction = 0;
+            continue;
+        }
+        if (c < u'0' || c > u'9' || ++count > 15)
+            return std::nullopt;
+        digits = digits * 10 + (c.unicode() - u'0');
+        if (fraction >= 0)
+            ++fraction;
+    }
+    if (count == 0 || fraction > 22)
+        return std::nullopt;
+    return static_cast<double>(digits) / powers[std::max(fraction, 0)];
+}
+
 // Reads the whole text as a number the way strtod does in the C locale, whatever the
 // user's locale says about decimal separators.
 std::optional<double> parseNumber(QStringView text) {
+    if (const auto plain = plainDecimal(text))
+        return plain;
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
     QVarLengthArray<char, 64> bytes;
     for (const QChar c : text) {
@@ -78,22 +110,123 @@ std::optional<double> parseNumber(QStringView text) {
     return value;
 }
 
-// The first word of the line that ends in "%" and is a number before it. Words are found
-// from their "%" backwards, so the rest of the line is never split.
-std::optional<double> percentageOf(QStringView line) {
-    for (qsizetype percent = line.indexOf(u'%'); percent >= 0;
-         percent = line.indexOf(u'%', percent + 1)) {
-        const bool endsWord =
-            percent + 1 == line.size() || isWordBreak(line[percent + 1].unicode());
-        if (!endsWord)
-            continue;
-        qsizetype start = percent;
-        while (start > 0 && !isWordBreak(line[start - 1].unicode()))
-            --start;
-        if (const auto value = parseNumber(line.sliced(start, percent - start)))
-            return value;
+// The words of one line, blanks skipped: consecutive blanks make no word of their own.
+class Words {
+public:
+    explicit Words(QStringView line)
+        : line(line) {}
+
+    QStringView next() {
+        while (at < line.size() && isWordBreak(line[at].unicode()))
+            ++at;
+        const qsizetype start = at;
+        while (at < line.size() && !isWordBreak(line[at].unicode()))
+            ++at;
+        return line.sliced(start, at - start);
     }
+
+private:
+    QStringView line;
+    qsizetype at = 0;
+};
+
+// What a unit such as "MiB" or "kB" counts: binary units 1024, decimal ones 1000, as
+// the downloader means them; 0 for what is no unit.
+double unitFactor(QStringView unit) {
+    static constexpr char16_t prefixes[] = u"KMGTPE";
+    const auto power = [](char16_t prefix) {
+        const char16_t* found = std::char_traits<char16_t>::find(prefixes, 6, prefix);
+        return found ? static_cast<int>(found - prefixes) + 1 : 0;
+    };
+    if (unit == u"B")
+        return 1;
+    if (unit.size() == 3 && unit[1] == u'i' && unit[2] == u'B' && power(unit[0].unicode()))
+        return std::ldexp(1.0, 10 * power(unit[0].unicode()));
+    const char16_t prefix = unit.size() == 2 ? unit[0].unicode() : 0;
+    if (unit.size() == 2 && unit[1] == u'B' && (prefix == u'k' || power(prefix)))
+        return std::pow(1000.0, prefix == u'k' ? 1 : power(prefix));
+    return 0;
+}
+
+// A size such as "14.74MiB", "512B" or "1.2MB"; "Unknown", "N/A" and the like give
+// nothing.
+std::optional<double> byteCount(QStringView word) {
+    qsizetype unitStart = word.size();
+    while (unitStart > 0 && word[unitStart - 1].isLetter())
+        --unitStart;
+    const double factor = unitFactor(word.sliced(unitStart));
+    const auto number = factor > 0 ? parseNumber(word.first(unitStart)) : std::nullopt;
+    if (number && std::isfinite(*number) && *number >= 0)
+        return *number * factor;
     return std::nullopt;
+}
+
+// A time left such as "00:17" or "01:02:03"; "Unknown" and "--:--:--" give nothing.
+std::optional<double> duration(QStringView word) {
+    if (word.isEmpty())
+        return std::nullopt;
+    double seconds = 0;
+    int fields = 0;
+    qsizetype at = 0;
+    while (at <= word.size()) {
+        qsizetype colon = word.indexOf(u':', at);
+        if (colon < 0)
+            colon = word.size();
+        const QStringView field = word.sliced(at, colon - at);
+        if (field.isEmpty() || ++fields > 3)
+            return std::nullopt;
+        double value = 0;
+        for (const QChar c : field) {
+            if (c < u'0' || c > u'9')
+                return std::nullopt;
+            value = value * 10 + (c.unicode() - u'0');
+        }
+        seconds = seconds * 60 + value;
+        at = colon + 1;
+    }
+    return seconds;
+}
+
+// The size, speed and time left that follow the percentage, in any order the
+// downloader writes them ("of [~]SIZE", "at SPEED/s", "ETA TIME"); the rest is passed over.
+void readDetails(Words& words, DownloadProgress& progress) {
+    for (QStringView word = words.next(); !word.isEmpty(); word = words.next()) {
+        if (word == u"of") {
+            QStringView size = words.next();
+            const bool estimate = size.startsWith(u'~');
+            if (size == u"~")
+                size = words.next();
+            else if (estimate)
+                size = size.sliced(1);
+            progress.totalBytes = byteCount(size);
+            progress.totalIsEstimate = estimate && progress.totalBytes;
+        } else if (word == u"at") {
+            const QStringView speed = words.next();
+            if (speed.endsWith(u"/s"))
+                progress.bytesPerSecond = byteCount(speed.chopped(2));
+        } else if (word == u"ETA") {
+            progress.secondsLeft = duration(words.next());
+        }
+    }
+}
+
+// What a "[download]" line says after its tag: nothing unless the first word there is
+// a number followed by "%" (a file name holding "50%" further on is no progress).
+std::optional<DownloadProgress> progressAfterTag(QStringView rest) {
+    Words words(rest);
+    // The rest of the word that holds the tag belongs to the tag.
+    if (!rest.isEmpty() && !isWordBreak(rest[0].unicode()))
+        words.next();
+    const QStringView first = words.next();
+    if (!first.endsWith(u'%'))
+        return std::nullopt;
+    const auto percent = parseNumber(first.chopped(1));
+    if (!percent)
+        return std::nullopt;
+    DownloadProgress progress;
+    progress.percent = *percent;
+    readDetails(words, progress);
+    return progress;
 }
 
 } // namespace
@@ -167,21 +300,16 @@ void YtdlpManager::stopDownload() {
 }
 
 void YtdlpManager::processOutput(QStringView text, const ProgressHandler& progressHandler) {
-    // Only lines that hold the tag matter: find each tag, then the line around it.
+    // Only lines that hold the tag matter: find each tag, then the rest of its line.
     static constexpr QStringView tag = u"[download]";
     qsizetype from = 0;
     for (qsizetype found = text.indexOf(tag); found >= 0; found = text.indexOf(tag, from)) {
-        qsizetype start = found;
-        while (start > from && !isLineBreak(text[start - 1].unicode()))
-            --start;
-        qsizetype end = found + tag.size();
+        const qsizetype after = found + tag.size();
+        qsizetype end = after;
         while (end < text.size() && !isLineBreak(text[end].unicode()))
             ++end;
-        if (const auto value = percentageOf(text.sliced(start, end - start))) {
-            DownloadProgress progress;
-            progress.percent = *value;
-            progressHandler(progress);
-        }
+        if (const auto progress = progressAfterTag(text.sliced(after, end - after)))
+            progressHandler(*progress);
         from = end;
     }
 }

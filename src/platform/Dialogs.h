@@ -10,8 +10,10 @@ public:
     virtual ~Dialogs() = default;
 
     // A warning alert with the title as main text, the message as informative text
-    // and one "OK" button; returns when the user dismissed it.
-    virtual void showAlert(const QString& title, const QString& message) = 0;
+    // and one "OK" button; details, when given, can be shown and copied. Returns when
+    // the user dismissed it.
+    virtual void showAlert(const QString& title, const QString& message,
+                           const QString& details = {}) = 0;
     // A folder chooser opening at startFolder; the chosen folder, or "" when cancelled.
     virtual QString chooseFolder(const QString& startFolder) = 0;
     // A file chooser offering the files that match nameFilter (QFileDialog syntax);

@@ -8,15 +8,19 @@
 #include "widgets/LogView.h"
 #include "widgets/LogoImage.h"
 #include "widgets/SymbolButton.h"
+#include "widgets/WindowShortcuts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QShowEvent>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -26,6 +30,13 @@ namespace {
 
 constexpr int sidePadding = 16;
 constexpr int fieldWidth = 600;
+
+// A heading that names its field for assistive technology too.
+QLabel* headingFor(const QString& text, QWidget* field) {
+    QLabel* label = Labels::heading(text);
+    label->setBuddy(field);
+    return label;
+}
 
 QComboBox* picker(const QString& name, const QList<DownloadChoices::Choice>& choices) {
     auto* box = new QComboBox;
@@ -67,11 +78,11 @@ void select(QComboBox* box, const QString& value) {
 } // namespace
 
 MainWindowView::MainWindowView(std::shared_ptr<ToolInstaller> installer, Dialogs* dialogs,
-                               QWidget* parent)
+                               QWidget* parent, std::unique_ptr<DownloadEngine> engine)
     : QWidget(parent)
     , widgetDialogs(this)
-    , model(
-          new MainWindowViewModel(dialogs ? *dialogs : widgetDialogs, std::move(installer), this)) {
+    , model(new MainWindowViewModel(dialogs ? *dialogs : widgetDialogs, std::move(installer), this,
+                                    std::move(engine))) {
     auto* content = new QVBoxLayout(this);
     content->setContentsMargins(0, sidePadding, 0, sidePadding);
     content->setSpacing(20);
@@ -84,9 +95,14 @@ MainWindowView::MainWindowView(std::shared_ptr<ToolInstaller> installer, Dialogs
     content->addWidget(buildProgressBlock());
     content->addWidget(buildLogBlock());
     content->addStretch();
-    // At least 600 × 700, and never narrower than the fixed-width fields with their buttons.
-    setMinimumSize(minimumSizeHint().expandedTo(QSize(600, 700)));
+    setAcceptDrops(true);
+    WindowShortcuts::addQuit(this);
     bind();
+    // Room for the progress block, which appears while downloading; at least 600 wide,
+    // and never narrower than the fixed-width fields with their buttons.
+    progressBlock->show();
+    setMinimumSize(minimumSizeHint().expandedTo(QSize(600, 0)));
+    updateEnabledStates();
 }
 
 QLayout* MainWindowView::buildHeader() {
@@ -107,9 +123,12 @@ QLayout* MainWindowView::buildHeader() {
 
 QWidget* MainWindowView::buildAddressBlock() {
     QVBoxLayout* block = stack(8);
-    block->addWidget(Labels::heading("YouTube URL:"));
     urlField = new QLineEdit;
+    block->addWidget(headingFor("YouTube URL:", urlField));
     urlField->setObjectName("urlField");
+    urlField->setAccessibleName("YouTube URL");
+    // Links dropped here go to the window, which takes the first web address only.
+    urlField->setAcceptDrops(false);
     urlField->setPlaceholderText("Enter YouTube URL here...");
     urlField->setFixedWidth(fieldWidth);
     block->addWidget(urlField);
@@ -121,20 +140,25 @@ QLayout* MainWindowView::buildFormatRow() {
     row->setSpacing(40);
 
     QVBoxLayout* formatBlock = stack(8);
-    formatBlock->addWidget(Labels::heading("Format:"));
-    // A segmented picker: one row of exclusive buttons.
+    // A segmented picker: one row of exclusive buttons, read out as radio buttons.
     auto* segments = new QHBoxLayout;
+    segments->setContentsMargins(0, 0, 0, 0);
     segments->setSpacing(0);
+    QWidget* formatPicker = wrap(segments);
+    formatPicker->setObjectName("formatPicker");
+    formatPicker->setAccessibleName("Format");
+    formatPicker->setToolTip("The kind of file to download");
+    formatBlock->addWidget(headingFor("Format:", formatPicker));
     formatButtons = new QButtonGroup(this);
     for (const DownloadChoices::Choice& choice : DownloadChoices::formats()) {
-        auto* button = new QPushButton(choice.shortLabel);
+        auto* button = new SymbolButton(choice.shortLabel, {}, SymbolButton::Style::segment);
         button->setObjectName("format" + choice.value);
-        button->setCheckable(true);
+        button->setAutoExclusive(true);
         button->setProperty("value", choice.value);
         formatButtons->addButton(button);
         segments->addWidget(button);
     }
-    formatBlock->addLayout(segments);
+    formatBlock->addWidget(formatPicker);
     row->addLayout(formatBlock);
 
     videoQualityPicker = picker("Video Quality", DownloadChoices::videoQualities());
@@ -148,20 +172,22 @@ QLayout* MainWindowView::buildFormatRow() {
 
 QWidget* MainWindowView::buildQualityPicker(const QString& title, QComboBox* box) {
     QVBoxLayout* block = stack(8);
-    block->addWidget(Labels::heading(title));
+    block->addWidget(headingFor(title, box));
     block->addWidget(box);
     return wrap(block);
 }
 
 QWidget* MainWindowView::buildOutputBlock() {
     QVBoxLayout* block = stack(6);
-    block->addWidget(Labels::heading("Output Path:"));
     auto* row = new QHBoxLayout;
     outputField = new QLineEdit;
+    block->addWidget(headingFor("Output Path:", outputField));
     outputField->setObjectName("outputField");
+    outputField->setAccessibleName("Output Path");
     outputField->setPlaceholderText("Output folder path");
     outputField->setFixedWidth(fieldWidth);
     browseButton = new QPushButton("Browse");
+    browseButton->setToolTip("Choose the output folder");
     row->addWidget(outputField);
     row->addWidget(browseButton);
     block->addLayout(row);
@@ -179,10 +205,18 @@ QLayout* MainWindowView::buildActionRow() {
     playlistSwitch->setContentsMargins(sidePadding, 0, sidePadding, 0);
     downloadButton =
         new SymbolButton("Download", "arrow.down.circle.fill", SymbolButton::Style::prominent);
+    downloadButton->setToolTip("Download the address into the output folder");
     stopButton = new SymbolButton("Stop", "stop.circle.fill");
+    stopButton->setToolTip("Stop the running download");
+    openFolderButton = new SymbolButton("Open Folder", "folder");
+    openFolderButton->setToolTip("Show the folder of the finished download");
+    openFileButton = new QPushButton("Open File");
+    openFileButton->setToolTip("Open the downloaded file");
     row->addWidget(playlistSwitch);
     row->addWidget(downloadButton);
     row->addWidget(stopButton);
+    row->addWidget(openFolderButton);
+    row->addWidget(openFileButton);
     return row;
 }
 
@@ -194,9 +228,15 @@ QWidget* MainWindowView::buildProgressBlock() {
     progressBar->setRange(0, 10000);
     progressBar->setTextVisible(false);
     block->addWidget(progressBar);
+    auto* captions = new QHBoxLayout;
     progressLabel = Labels::caption();
     progressLabel->setObjectName("progressLabel");
-    block->addWidget(progressLabel);
+    detailsLabel = Labels::caption();
+    detailsLabel->setObjectName("progressDetails");
+    captions->addWidget(progressLabel);
+    captions->addStretch();
+    captions->addWidget(detailsLabel);
+    block->addLayout(captions);
     progressBlock = padded(block);
     progressBlock->setObjectName("progressBlock");
     return progressBlock;
@@ -204,9 +244,9 @@ QWidget* MainWindowView::buildProgressBlock() {
 
 QWidget* MainWindowView::buildLogBlock() {
     QVBoxLayout* block = stack(6);
-    block->addWidget(Labels::heading("Log:"));
     auto* log = new LogView(model->logMessages(), 150);
     log->setObjectName("logView");
+    block->addWidget(headingFor("Log:", log));
     block->addWidget(log);
     return padded(block);
 }
@@ -242,6 +282,14 @@ void MainWindowView::bind() {
     connect(m, &MainWindowViewModel::downloadProgressChanged, this,
             &MainWindowView::updateProgress);
 
+    connect(m, &MainWindowViewModel::completedChanged, this, &MainWindowView::updateCompleted);
+    // Return in the address field is the "Download" button, when that can be pressed.
+    connect(urlField, &QLineEdit::returnPressed, downloadButton, [this] {
+        if (downloadButton->isEnabled())
+            downloadButton->click();
+    });
+    connect(openFolderButton, &QPushButton::clicked, m, &MainWindowViewModel::openCompletedFolder);
+    connect(openFileButton, &QPushButton::clicked, m, &MainWindowViewModel::openCompletedFile);
     connect(browseButton, &QPushButton::clicked, m, &MainWindowViewModel::chooseOutputFolder);
     connect(downloadButton, &QPushButton::clicked, m, &MainWindowViewModel::startDownload);
     connect(stopButton, &QPushButton::clicked, m, &MainWindowViewModel::stopDownload);
@@ -254,6 +302,7 @@ void MainWindowView::bind() {
     updateQualityPicker();
     updateEnabledStates();
     updateProgress();
+    updateCompleted();
 }
 
 void MainWindowView::updateEnabledStates() {
@@ -285,10 +334,50 @@ void MainWindowView::updateProgress() {
     const double shown = std::isfinite(progress) ? std::clamp(progress, 0.0, 100.0) : 0.0;
     progressBar->setValue(static_cast<int>(shown * 100));
     progressLabel->setText(percentText(progress));
+    detailsLabel->setText(model->downloadDetails());
+}
+
+void MainWindowView::updateCompleted() {
+    openFolderButton->setVisible(!model->completedFolder().isEmpty());
+    openFileButton->setVisible(!model->completedFile().isEmpty());
+}
+
+QString MainWindowView::droppedAddress(const QMimeData* data) const {
+    if (!urlField->isEnabled())
+        return {};
+    QList<QUrl> candidates = data->urls();
+    if (candidates.isEmpty() && data->hasText()) {
+        for (const QString& word :
+             data->text().split(QRegularExpression(R"(\s+)"), Qt::SkipEmptyParts))
+            candidates << QUrl(word, QUrl::StrictMode);
+    }
+    for (const QUrl& url : candidates) {
+        if (url.isValid() && !url.host().isEmpty() &&
+            (url.scheme() == u"https" || url.scheme() == u"http"))
+            return url.toString();
+    }
+    return {};
+}
+
+void MainWindowView::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedAddress(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindowView::dropEvent(QDropEvent* event) {
+    const QString address = droppedAddress(event->mimeData());
+    if (address.isEmpty())
+        return;
+    model->setUrlText(address);
+    event->acceptProposedAction();
 }
 
 void MainWindowView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    if (!shownBefore) {
+        shownBefore = true;
+        urlField->setFocus();
+    }
     // Every time the window appears, not when it is merely restored from the dock.
     if (!event->spontaneous())
         model->checkForUpdates();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/DownloadEngine.h"
 #include "widgets/WidgetDialogs.h"
 
 #include <QWidget>
@@ -11,6 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMimeData;
 class QProgressBar;
 class QPushButton;
 class ToolInstaller;
@@ -21,9 +23,10 @@ class ToolInstaller;
 class MainWindowView : public QWidget {
     Q_OBJECT
 public:
-    // Without dialogs the view shows the real ones, over its own window.
+    // Without dialogs the view shows the real ones, over its own window; without an
+    // engine its controller runs the downloader.
     explicit MainWindowView(std::shared_ptr<ToolInstaller> installer, Dialogs* dialogs = nullptr,
-                            QWidget* parent = nullptr);
+                            QWidget* parent = nullptr, std::unique_ptr<DownloadEngine> engine = {});
 
     MainWindowViewModel* viewModel() const { return model; }
 
@@ -34,6 +37,9 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Links dropped on the window fill the address field; anything else is refused.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     QLayout* buildHeader();
@@ -48,6 +54,8 @@ private:
     void updateEnabledStates();
     void updateQualityPicker();
     void updateProgress();
+    void updateCompleted();
+    QString droppedAddress(const QMimeData* data) const;
 
     WidgetDialogs widgetDialogs;
     MainWindowViewModel* model;
@@ -62,7 +70,11 @@ private:
     QCheckBox* playlistSwitch;
     QPushButton* downloadButton;
     QPushButton* stopButton;
+    QPushButton* openFolderButton;
+    QPushButton* openFileButton;
     QWidget* progressBlock;
     QProgressBar* progressBar;
     QLabel* progressLabel;
+    QLabel* detailsLabel;
+    bool shownBefore = false;
 };

@@ -9,8 +9,10 @@
 #include "tools/ToolCheck.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QPointer>
+#include <QUrl>
 #include <cmath>
 
 namespace {
@@ -85,11 +87,23 @@ void MainWindowViewModel::setDownloadPlaylists(bool value) {
     emit downloadPlaylistsChanged();
 }
 
-void MainWindowViewModel::setDownloadProgress(double value) {
-    if (progress == value)
+void MainWindowViewModel::setDownloadProgress(const DownloadProgress& value) {
+    // A value that is no number at all would only confuse the progress bar.
+    const double percent = std::isfinite(value.percent) ? value.percent : progress;
+    const QString text = progressDetailsText(value);
+    if (progress == percent && details == text)
         return;
-    progress = value;
+    progress = percent;
+    details = text;
     emit downloadProgressChanged();
+}
+
+void MainWindowViewModel::setCompleted(const QString& folder, const QString& file) {
+    if (doneFolder == folder && doneFile == file)
+        return;
+    doneFolder = folder;
+    doneFile = file;
+    emit completedChanged();
 }
 
 void MainWindowViewModel::setIsDownloading(bool value) {
@@ -120,7 +134,9 @@ void MainWindowViewModel::startDownload() {
         return;
     }
     setIsDownloading(true);
-    setDownloadProgress(0.0);
+    setDownloadProgress({});
+    setCompleted({}, {});
+    runOutput = DownloaderOutput();
     logModel->clear();
     addLogMessage("Getting ready to download...");
     runDownload(++currentRun);
@@ -133,22 +149,25 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
         return self && self->currentRun == run;
     };
     const auto progressHandler = [isCurrent, self](const DownloadProgress& update) {
-        onMainThread([isCurrent, self, value = update.percent] {
-            // A value that is no number at all would only confuse the progress bar.
-            if (isCurrent() && std::isfinite(value))
-                self->setDownloadProgress(value);
+        onMainThread([isCurrent, self, update] {
+            if (isCurrent())
+                self->setDownloadProgress(update);
         });
     };
     const auto logHandler = [isCurrent, self](const QString& text) {
         onMainThread([isCurrent, self, text] {
-            if (isCurrent())
+            if (isCurrent()) {
+                self->runOutput.read(text);
                 self->addLogMessage(text);
+            }
         });
     };
-    std::optional<QString> failure;
+    const QString folder = output;
+    std::optional<QString> failure = prepareOutputFolder();
     try {
-        co_await engine->downloadVideo(url, format, videoQuality, audioQuality, output, playlists,
-                                       progressHandler, logHandler);
+        if (!failure)
+            co_await engine->downloadVideo(url, format, videoQuality, audioQuality, folder,
+                                           playlists, progressHandler, logHandler);
     } catch (const UserFacingError& error) {
         failure = error.description();
     } catch (const std::exception& error) {
@@ -156,19 +175,40 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
     }
     // A stopped run that ends after the next download began must not end that one.
     if (isCurrent())
-        self->finishDownload(failure);
+        self->finishDownload(failure, folder);
 }
 
-void MainWindowViewModel::finishDownload(const std::optional<QString>& failure) {
+std::optional<QString> MainWindowViewModel::prepareOutputFolder() const {
+    // Without a folder the downloader would write into Morvi's own working folder.
+    if (output.trimmed().isEmpty())
+        return QString("No output folder is chosen.");
+    if (QFileInfo(output).isDir())
+        return std::nullopt;
+    // A fresh account may have no Downloads folder yet; a folder the user chose and
+    // that is gone is not made again behind their back.
+    const QString downloads = StandardFolders::downloads();
+    if (!downloads.isEmpty() && QDir::cleanPath(output) == QDir::cleanPath(downloads) &&
+        QDir().mkpath(downloads))
+        return std::nullopt;
+    return QString("The output folder \"%1\" does not exist.").arg(output);
+}
+
+void MainWindowViewModel::finishDownload(const std::optional<QString>& failure,
+                                         const QString& folder) {
+    runOutput.end();
     if (!failure) {
         addLogMessage("Download and conversion completed successfully.");
-        setDownloadProgress(100.0);
+        DownloadProgress done;
+        done.percent = 100.0;
+        setDownloadProgress(done);
         setIsDownloading(false);
+        const QString file = runOutput.finalFile();
+        setCompleted(folder, file.isEmpty() ? QString() : QDir(folder).absoluteFilePath(file));
         return;
     }
     addLogMessage("Download failed: " + *failure);
     setIsDownloading(false);
-    showAlert("Download Failed", *failure);
+    showAlert("Download Failed", *failure, runOutput.errors().join(u'\n'));
 }
 
 void MainWindowViewModel::stopDownload() {
@@ -181,6 +221,17 @@ void MainWindowViewModel::addLogMessage(const QString& message) {
     logModel->append(message);
 }
 
-void MainWindowViewModel::showAlert(const QString& title, const QString& message) {
-    dialogs.showAlert(title, message);
+void MainWindowViewModel::openCompletedFolder() {
+    if (!doneFolder.isEmpty())
+        dialogs.openUrl(QUrl::fromLocalFile(doneFolder));
+}
+
+void MainWindowViewModel::openCompletedFile() {
+    if (!doneFile.isEmpty())
+        dialogs.openUrl(QUrl::fromLocalFile(doneFile));
+}
+
+void MainWindowViewModel::showAlert(const QString& title, const QString& message,
+                                    const QString& details) {
+    dialogs.showAlert(title, message, details);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DownloaderOutput.h"
 #include "engine/DownloadChoices.h"
 #include "engine/DownloadEngine.h"
 #include "tools/FileManagerHelper.h"
@@ -28,6 +29,9 @@ class MainWindowViewModel : public QObject {
     Q_PROPERTY(QString outputPath READ outputPath WRITE setOutputPath NOTIFY outputPathChanged)
     Q_PROPERTY(LogModel* logMessages READ logMessages CONSTANT)
     Q_PROPERTY(double downloadProgress READ downloadProgress NOTIFY downloadProgressChanged)
+    Q_PROPERTY(QString downloadDetails READ downloadDetails NOTIFY downloadProgressChanged)
+    Q_PROPERTY(QString completedFolder READ completedFolder NOTIFY completedChanged)
+    Q_PROPERTY(QString completedFile READ completedFile NOTIFY completedChanged)
     Q_PROPERTY(bool isDownloading READ isDownloading NOTIFY isDownloadingChanged)
     Q_PROPERTY(bool downloadPlaylists READ downloadPlaylists WRITE setDownloadPlaylists NOTIFY
                    downloadPlaylistsChanged)
@@ -46,6 +50,13 @@ public:
     QString outputPath() const { return output; }
     LogModel* logMessages() const { return logModel; }
     double downloadProgress() const { return progress; }
+    // Size, speed and time left of the running download, such as
+    // "12.3 MiB of 48.0 MiB · 2.1 MiB/s · 17 s left"; "" when nothing of that is known.
+    QString downloadDetails() const { return details; }
+    // After a successful download: the folder it went to, and the final file when the
+    // downloader named it; "" otherwise.
+    QString completedFolder() const { return doneFolder; }
+    QString completedFile() const { return doneFile; }
     bool isDownloading() const { return downloading; }
     bool downloadPlaylists() const { return playlists; }
 
@@ -66,9 +77,12 @@ public:
     void startDownload();
     // Ends the running download; its failure is reported when the tool has ended.
     void stopDownload();
+    // Shows the completed download's folder or file in the desktop's own application.
+    void openCompletedFolder();
+    void openCompletedFile();
     // Appends "[HH:mm:ss] message" to the log.
     void addLogMessage(const QString& message);
-    void showAlert(const QString& title, const QString& message);
+    void showAlert(const QString& title, const QString& message, const QString& details = {});
 
 signals:
     void urlTextChanged();
@@ -79,11 +93,14 @@ signals:
     void downloadProgressChanged();
     void isDownloadingChanged();
     void downloadPlaylistsChanged();
+    void completedChanged();
 
 private:
     QCoro::Task<> runDownload(int run);
-    void finishDownload(const std::optional<QString>& failure);
-    void setDownloadProgress(double value);
+    std::optional<QString> prepareOutputFolder() const;
+    void finishDownload(const std::optional<QString>& failure, const QString& folder);
+    void setDownloadProgress(const DownloadProgress& value);
+    void setCompleted(const QString& folder, const QString& file);
     void setIsDownloading(bool value);
 
     Dialogs& dialogs;
@@ -94,6 +111,10 @@ private:
     QString output;
     LogModel* logModel;
     double progress = 0.0;
+    QString details;
+    QString doneFolder;
+    QString doneFile;
+    DownloaderOutput runOutput;
     bool downloading = false;
     bool playlists = false;
     FileManagerHelper fileManager;

@@ -1,5 +1,7 @@
 #include "Labels.h"
 
+#include "CaptionLabel.h"
+
 #include <QLabel>
 
 namespace Labels {
@@ -18,8 +20,10 @@ QLabel* heading(const QString& text) {
 }
 
 QLabel* caption(const QString& text) {
-    QLabel* label = scaled(text, 0.85);
-    label->setForegroundRole(QPalette::PlaceholderText);
+    auto* label = new CaptionLabel(text);
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    label->setFont(font);
     return label;
 }
 

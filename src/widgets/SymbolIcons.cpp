@@ -1,6 +1,7 @@
 #include "SymbolIcons.h"
 
 #include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 
@@ -21,21 +22,48 @@ QString themeName(const QString& symbol) {
     return names.value(symbol);
 }
 
-QPixmap tinted(const QIcon& source, int size, const QColor& colour) {
-    QPixmap pixmap = source.pixmap(QSize(size, size));
-    QPainter painter(&pixmap);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    painter.fillRect(pixmap.rect(), colour);
-    return pixmap;
-}
+// Draws the source shape in one colour at exactly the pixel size asked for.
+class TintedIconEngine : public QIconEngine {
+public:
+    TintedIconEngine(QIcon source, QColor colour, QColor disabledColour)
+        : source(std::move(source))
+        , colour(std::move(colour))
+        , disabledColour(std::move(disabledColour)) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap result = source.pixmap(size, 1.0, QIcon::Normal, state);
+        if (result.size() != size)
+            result = result.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        QPainter painter(&result);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        painter.fillRect(result.rect(), mode == QIcon::Disabled ? disabledColour : colour);
+        return result;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal scale = painter->device()->devicePixelRatioF();
+        QPixmap drawn = pixmap(rect.size() * scale, mode, state);
+        drawn.setDevicePixelRatio(scale);
+        painter->drawPixmap(rect, drawn);
+    }
+
+    QIconEngine* clone() const override {
+        return new TintedIconEngine(source, colour, disabledColour);
+    }
+
+private:
+    QIcon source;
+    QColor colour;
+    QColor disabledColour;
+};
 
 } // namespace
 
-QIcon SymbolIcons::icon(const QString& symbol, const QColor& colour) {
+QIcon SymbolIcons::icon(const QString& symbol, const QColor& colour, const QColor& disabledColour) {
     const QIcon bundled(":/icons/" + symbol + ".svg");
-    const QIcon source = QIcon::fromTheme(themeName(symbol), bundled);
-    QIcon result;
-    for (const int size : {16, 24, 32, 48})
-        result.addPixmap(tinted(source, size, colour));
-    return result;
+    QColor faded = colour;
+    faded.setAlphaF(colour.alphaF() * 0.5);
+    return QIcon(new TintedIconEngine(QIcon::fromTheme(themeName(symbol), bundled), colour,
+                                      disabledColour.isValid() ? disabledColour : faded));
 }

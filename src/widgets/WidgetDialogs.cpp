@@ -4,9 +4,11 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-void WidgetDialogs::showAlert(const QString& title, const QString& message) {
+void WidgetDialogs::showAlert(const QString& title, const QString& message,
+                              const QString& details) {
     QMessageBox box(QMessageBox::Warning, title, title, QMessageBox::Ok, parent);
     box.setInformativeText(message);
+    box.setDetailedText(details);
     box.exec();
 }
 

@@ -10,7 +10,8 @@ public:
     explicit WidgetDialogs(QWidget* parent = nullptr)
         : parent(parent) {}
 
-    void showAlert(const QString& title, const QString& message) override;
+    void showAlert(const QString& title, const QString& message,
+                   const QString& details = {}) override;
     QString chooseFolder(const QString& startFolder) override;
     QString chooseFile(const QString& startFolder, const QString& nameFilter) override;
     void openUrl(const QUrl& url) override;

@@ -75,6 +75,7 @@ struct SingleRun {
     QList<double> progress;
     QList<RecordingDialogs::Alert> alerts;
     QStringList files;
+    QString completedFile;
 };
 
 // One download through the main window's controller, as the window starts it.
@@ -97,6 +98,7 @@ SingleRun downloadThroughMainWindow(const QString& url, const QString& format,
         run.log << "the download did not end";
     run.alerts = dialogs.alerts;
     run.files = filesIn(folder);
+    run.completedFile = controller.completedFile();
     return run;
 }
 
@@ -230,6 +232,8 @@ private slots:
         QVERIFY(!run.progress.isEmpty());
         QCOMPARE(run.progress.last(), 100.0);
         QCOMPARE(run.files, QStringList{file});
+        // "Open File" names the file the downloader wrote, whatever steps it took.
+        QCOMPARE(run.completedFile, folder + "/" + file);
 
         const Probe result = probe(folder + "/" + file);
         QVERIFY2(result.container.contains(container), qPrintable(result.container));

@@ -2,105 +2,156 @@
 #include "platform/LogModel.h"
 #include "widgets/LogView.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
 #include <QScrollBar>
 
 class TestLogView : public QObject {
     Q_OBJECT
+    std::unique_ptr<LogModel> model;
+    std::unique_ptr<LogView> view;
 
-    // Lets the view lay out everything that was added to the model.
-    [[nodiscard]] static bool settle(const LogView& view, const LogModel& model) {
-        const int last = model.rowCount() - 1;
-        return QTest::qWaitFor([&] { return view.visualRect(last).isValid(); }, 5000);
+    // Lets the view lay out everything that was added to the model and show the newest.
+    [[nodiscard]] bool settle() const {
+        const int last = model->rowCount() - 1;
+        return QTest::qWaitFor(
+            [&] {
+                const QRect newest = view->visualRect(last);
+                return newest.isValid() && newest.bottom() < view->viewport()->height();
+            },
+            10000);
     }
 
-    static int lineHeight(const LogView& view) { return view.fontMetrics().lineSpacing(); }
+    int lineHeight() const { return view->fontMetrics().lineSpacing(); }
+
+    void click(int row, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
+                          view->visualRect(row).center());
+    }
 
 private slots:
+    void init() {
+        model = std::make_unique<LogModel>();
+        model->setClock([] { return QTime(12, 0, 0); });
+        view = std::make_unique<LogView>(model.get(), 150);
+        view->resize(600, 150);
+        view->show();
+    }
+
+    void cleanup() { view.reset(); }
+
     void entryHeightFollowsItsLines_data() {
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("lines");
-        QTest::newRow("one line") << "Checking for updates..." << 1;
-        QTest::newRow("two lines") << "first line\nsecond line" << 2;
         QTest::newRow("closing line break adds no line") << "first line\nsecond line\n" << 2;
-        QTest::newRow("carriage returns") << "\r[download] 10%\r[download] 20%" << 3;
-        QTest::newRow("crlf is one break") << "a\r\nb\r\n" << 2;
+        QTest::newRow("carriage returns") << "a\r[download] 10%\r[download] 20%" << 3;
+        QTest::newRow("return opening a chunk draws no line") << "\r[download] 10%" << 1;
+        QTest::newRow("crlf is one break") << "\r\nb\r\n" << 2;
         QTest::newRow("empty line inside") << "a\n\nb" << 3;
     }
 
     void entryHeightFollowsItsLines() {
         QFETCH(QString, message);
         QFETCH(int, lines);
-        LogModel model;
-        LogView view(&model, 150);
-        view.resize(600, 150);
-        view.show();
-        model.append(message);
-        QVERIFY(settle(view, model));
-        QCOMPARE(view.visualRect(0).height(), lines * lineHeight(view));
+        model->append(message);
+        QVERIFY(settle());
+        QCOMPARE(view->visualRect(0).height(), lines * lineHeight());
+        QCOMPARE(model->entries(), QStringList{"[12:00:00] " + message});
     }
 
     void longLinesWrapAndUnwrapWithTheWidth() {
-        LogModel model;
-        LogView view(&model, 150);
-        view.resize(600, 150);
-        view.show();
-        model.append(QString(300, u'x'));
-        model.append("short");
-        QVERIFY(settle(view, model));
-        const int wrapped = view.visualRect(0).height();
-        QVERIFY(wrapped >= 3 * lineHeight(view));
-        QCOMPARE(view.visualRect(1).top(), view.visualRect(0).bottom() + 1 + 2);
-        view.resize(4000, 150);
-        QCOMPARE(view.visualRect(0).height(), lineHeight(view));
-        QCOMPARE(view.visualRect(1).top(), view.visualRect(0).bottom() + 1 + 2);
+        model->append(QString(300, u'x'));
+        model->append("short");
+        QVERIFY(settle());
+        QVERIFY(view->visualRect(0).height() >= 3 * lineHeight());
+        QCOMPARE(view->visualRect(1).top(), view->visualRect(0).bottom() + 1 + 2);
+        view->resize(4000, 150);
+        QVERIFY(settle());
+        QCOMPARE(view->visualRect(0).height(), lineHeight());
+    }
+
+    void hugeEntryIsShownCutAndCopiedWhole() {
+        const QString huge = QString(200000, u'x');
+        model->append(huge);
+        QVERIFY(settle());
+        const int widthInChars = view->visualRect(0).width() / view->fontMetrics().maxWidth();
+        QVERIFY(view->visualRect(0).height() <
+                (64 * 1024 / std::max(widthInChars, 1) + 3) * lineHeight());
+        QVERIFY(view->newestText(1).endsWith(
+            u"\n[… 134464 more characters not shown; Copy takes the whole entry]"_qs));
+        view->selectAll();
+        view->copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), "[12:00:00] " + huge);
     }
 
     void everyAdditionScrollsTheNewestIntoView() {
-        LogModel model;
-        LogView view(&model, 150);
-        view.resize(600, 150);
-        view.show();
-        QScrollBar* bar = view.verticalScrollBar();
+        QScrollBar* bar = view->verticalScrollBar();
         for (int i = 0; i < 50; ++i)
-            model.append(QString("line %1").arg(i));
-        QVERIFY(settle(view, model));
-        QVERIFY(bar->maximum() > 0);
+            model->append(QString("line %1").arg(i));
+        QVERIFY(settle());
         QCOMPARE(bar->value(), bar->maximum());
-        QVERIFY(view.visualRect(49).bottom() < view.viewport()->height());
-        QVERIFY(view.visualRect(49).bottom() >= view.viewport()->height() - 8 - 2);
-
+        QVERIFY(view->visualRect(49).bottom() < view->viewport()->height());
         bar->setValue(0); // the user scrolled up; the next entry still brings the end in
-        model.append("one more");
-        QVERIFY(settle(view, model));
+        model->append("one more");
+        QVERIFY(settle());
         QCOMPARE(bar->value(), bar->maximum());
-    }
-
-    void emptiedLogShowsNothing() {
-        LogModel model;
-        LogView view(&model, 150);
-        view.resize(600, 150);
-        view.show();
-        for (int i = 0; i < 50; ++i)
-            model.append("line");
-        QVERIFY(settle(view, model));
-        model.clear();
-        QCOMPARE(view.verticalScrollBar()->maximum(), 0);
-        QVERIFY(!view.visualRect(0).isValid());
-        model.append("after");
-        QVERIFY(settle(view, model));
-        QCOMPARE(view.visualRect(0).top(), 8);
+        // The scroll bar sits inside the rounded outline.
+        const QRect barArea(bar->mapTo(view.get(), QPoint()), bar->size());
+        QVERIFY(view->rect().adjusted(2, 2, -2, -2).contains(barArea));
+        model->clear();
+        QCOMPARE(bar->maximum(), 0);
+        QVERIFY(!view->visualRect(0).isValid());
     }
 
     void floodIsLaidOutInSlicesUntilComplete() {
-        LogModel model;
-        LogView view(&model, 150);
-        view.resize(600, 150);
-        view.show();
         for (int i = 0; i < 100000; ++i)
-            model.append(i % 10 == 0 ? "a\nb" : "[download]  42.0% of   14.74MiB");
-        QVERIFY(QTest::qWaitFor([&] { return view.visualRect(99999).isValid(); }, 10000));
-        QCOMPARE(view.verticalScrollBar()->value(), view.verticalScrollBar()->maximum());
-        QCOMPARE(view.visualRect(99990).height(), 2 * lineHeight(view));
+            model->append(i % 10 == 0 ? "a\nb" : "[download]  42.0% of   14.74MiB");
+        QVERIFY(settle());
+        QCOMPARE(view->verticalScrollBar()->value(), view->verticalScrollBar()->maximum());
+        QCOMPARE(view->visualRect(99990).height(), 2 * lineHeight());
+    }
+
+    void entriesAreSelectedAndCopiedWhole() {
+        for (const char* message : {"zero", "\rone", "two\n", "three"})
+            model->append(message);
+        QVERIFY(settle());
+        view->setFocus();
+        click(1);
+        QTest::keyClick(view.get(), Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keySequence(view.get(), QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(), "[12:00:00] \rone\n[12:00:00] two\n");
+        click(3);
+        click(0, Qt::ShiftModifier);
+        QCOMPARE(view->selectedText(), model->entries().join(u'\n'));
+        QTest::keyClick(view.get(), Qt::Key_Home);
+        QCOMPARE(view->selectedText(), model->entries().first());
+
+        QStringList offered;
+        QTimer::singleShot(0, this, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* action : menu->actions())
+                offered << action->text();
+            menu->actions().last()->trigger();
+            menu->close();
+        });
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(10, 10), QPoint(10, 10));
+        QApplication::sendEvent(view->viewport(), &menuEvent);
+        QCOMPARE(offered, (QStringList{"Copy", "Select All"}));
+        QCOMPARE(view->selectedText(), model->entries().join(u'\n'));
+        QCOMPARE(model->rowCount(), 4);
+    }
+
+    void assistiveTechnologyReadsTheNewestEntries() {
+        model->append("\rfirst");
+        model->append("second");
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(view.get());
+        QCOMPARE(accessible->role(), QAccessible::EditableText);
+        QVERIFY(accessible->state().readOnly);
+        QCOMPARE(accessible->text(QAccessible::Name), "Log");
+        QCOMPARE(accessible->text(QAccessible::Value), "[12:00:00] first\n[12:00:00] second");
     }
 };
 

@@ -11,13 +11,19 @@
 class RecordingDialogs : public Dialogs {
 public:
     struct Alert {
+        Alert(QString title, QString message, QString details = {})
+            : title(std::move(title))
+            , message(std::move(message))
+            , details(std::move(details)) {}
         QString title;
         QString message;
+        QString details;
         bool operator==(const Alert&) const = default;
     };
 
-    void showAlert(const QString& title, const QString& message) override {
-        alerts.append({title, message});
+    void showAlert(const QString& title, const QString& message,
+                   const QString& details = {}) override {
+        alerts.append({title, message, details});
     }
     QString chooseFolder(const QString& startFolder) override {
         folderStarts << startFolder;

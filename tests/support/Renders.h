@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QPalette>
+#include <QPixmap>
 #include <QWidget>
 
 // Pictures of the windows for a person to look at, written by the test run.
@@ -33,14 +34,18 @@ inline QPalette darkPalette() {
     return palette;
 }
 
-// Writes the widget as <name>.png into the folder named by MORVI_RENDER_DIR.
-inline bool save(QWidget& widget, const QString& name) {
+// Writes the widget as <name>.png into the folder named by MORVI_RENDER_DIR, drawn at
+// the given scale (2 for a 2× screen).
+inline bool save(QWidget& widget, const QString& name, qreal scale = 1) {
     const QString folder = qEnvironmentVariable("MORVI_RENDER_DIR");
     if (folder.isEmpty())
         return true;
     QDir().mkpath(folder);
     QCoreApplication::processEvents(); // what the next turn of the event loop would show
-    return widget.grab().save(folder + "/" + name + ".png");
+    QPixmap picture(widget.size() * scale);
+    picture.setDevicePixelRatio(scale);
+    widget.render(&picture);
+    return picture.save(folder + "/" + name + ".png");
 }
 
 } // namespace Renders

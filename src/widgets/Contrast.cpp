@@ -1,0 +1,53 @@
+#include "Contrast.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double legible = 4.5;
+
+double channel(double value) {
+    return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+}
+
+double luminance(const QColor& colour) {
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) +
+           0.0722 * channel(rgb.blueF());
+}
+
+// A translucent colour as it shows over the background.
+QColor over(const QColor& colour, const QColor& background) {
+    const double alpha = colour.alphaF();
+    const auto mix = [alpha](double front, double back) {
+        return front * alpha + back * (1 - alpha);
+    };
+    return QColor::fromRgbF(mix(colour.redF(), background.redF()),
+                            mix(colour.greenF(), background.greenF()),
+                            mix(colour.blueF(), background.blueF()));
+}
+
+QColor blend(const QColor& from, const QColor& to, double amount) {
+    return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * amount,
+                            from.greenF() + (to.greenF() - from.greenF()) * amount,
+                            from.blueF() + (to.blueF() - from.blueF()) * amount);
+}
+
+} // namespace
+
+double Contrast::ratio(const QColor& foreground, const QColor& background) {
+    const double front = luminance(over(foreground, background));
+    const double back = luminance(background);
+    return (std::max(front, back) + 0.05) / (std::min(front, back) + 0.05);
+}
+
+QColor Contrast::legibleSecondary(const QColor& secondary, const QColor& text,
+                                  const QColor& background) {
+    const QColor start = over(secondary, background);
+    for (int step = 0; step <= 20; ++step) {
+        const QColor candidate = blend(start, over(text, background), step / 20.0);
+        if (ratio(candidate, background) >= legible)
+            return candidate;
+    }
+    return text;
+}

@@ -1,0 +1,145 @@
+#include "LogLayout.h"
+
+#include <QFontMetricsF>
+
+namespace {
+
+// Entries start with "[HH:mm:ss] ".
+constexpr qsizetype stampLength = 11;
+
+} // namespace
+
+QString LogLayout::displayText(const QString& entry) {
+    const bool openingReturn = entry.size() > stampLength && entry[stampLength] == u'\r' &&
+                               (entry.size() == stampLength + 1 || entry[stampLength + 1] != u'\n');
+    if (!openingReturn && entry.size() <= displayLimit)
+        return entry;
+    QString shown = entry.left(stampLength);
+    const qsizetype from = stampLength + (openingReturn ? 1 : 0);
+    shown += QStringView(entry).sliced(std::min(from, entry.size())).left(displayLimit);
+    if (const qsizetype left = entry.size() - from - displayLimit; left > 0)
+        shown +=
+            QString("\n[… %1 more characters not shown; Copy takes the whole entry]").arg(left);
+    return shown;
+}
+
+void LogLayout::setFont(const QFont& value) {
+    font = value;
+    const QFontMetricsF metrics(font);
+    for (char16_t c = 0; c < latin.size(); ++c)
+        latin[c] = metrics.horizontalAdvance(QChar(c));
+    // Measured, since a monospaced font does not always say that it is one. Control
+    // characters are measured as any other character by the general case too.
+    asciiAdvance = latin[u' '];
+    for (char16_t c = u' '; c < latin.size(); ++c) {
+        if (latin[c] != asciiAdvance && (c < 0x7f || c >= 0xa0))
+            asciiAdvance = 0;
+    }
+    others.clear();
+}
+
+qreal LogLayout::otherAdvance(QStringView text, qsizetype at) const {
+    const char16_t c = text[at].unicode();
+    if (QChar::isLowSurrogate(c))
+        return 0; // measured with its high surrogate
+    if (QChar::isHighSurrogate(c) && at + 1 < text.size())
+        return QFontMetricsF(font).horizontalAdvance(text.sliced(at, 2).toString());
+    auto known = others.constFind(c);
+    if (known == others.cend())
+        known = others.insert(c, QFontMetricsF(font).horizontalAdvance(QChar(c)));
+    return *known;
+}
+
+// Each line of the text: "\r\n", "\n" and "\r" each end one, and the line break that
+// ends most tool output does not add an empty last line.
+template <typename Visit> void LogLayout::forEachLine(QStringView text, Visit visit) {
+    qsizetype start = 0;
+    const qsizetype end = text.size();
+    // Each kind of line break is searched many characters at a time.
+    qsizetype feed = text.indexOf(u'\n');
+    qsizetype carriageReturn = text.indexOf(u'\r');
+    while (true) {
+        if (feed >= 0 && feed < start)
+            feed = text.indexOf(u'\n', start);
+        if (carriageReturn >= 0 && carriageReturn < start)
+            carriageReturn = text.indexOf(u'\r', start);
+        const qsizetype stop =
+            std::min(feed < 0 ? end : feed, carriageReturn < 0 ? end : carriageReturn);
+        if (!visit(text.sliced(start, stop - start)) || stop == end)
+            return;
+        start = stop + ((text[stop] == u'\r' && stop + 1 < end && text[stop + 1] == u'\n') ? 2 : 1);
+        if (start == end)
+            return;
+    }
+}
+
+bool LogLayout::isUniform(QStringView line) const {
+    return asciiAdvance > 0 && QtPrivate::isLatin1(line);
+}
+
+LogLayout::Measure LogLayout::measure(QStringView text) const {
+    Measure result;
+    forEachLine(text, [&](QStringView line) {
+        qreal width = 0;
+        if (isUniform(line))
+            width = asciiAdvance * line.size();
+        else
+            for (qsizetype at = 0; at < line.size(); ++at)
+                width += advance(line, at);
+        ++result.lineCount;
+        result.widestLine = std::max(result.widestLine, width);
+        return true;
+    });
+    return result;
+}
+
+LogLayout::Lines LogLayout::wrap(QStringView text, qreal width) const {
+    Lines lines;
+    const auto deliver = [&](QStringView line) {
+        lines.push_back({line.data() - text.data(), line.size()});
+        return true;
+    };
+    forEachLine(text, [&](QStringView line) {
+        if (isUniform(line)) {
+            wrapUniform(line, width, lines, text);
+            return true;
+        }
+        qsizetype start = 0, blank = -1;
+        qreal x = 0, xAtBlank = 0;
+        for (qsizetype at = 0; at < line.size(); ++at) {
+            const qreal step = advance(line, at);
+            if (x + step > width && at > start) {
+                const qsizetype cut = blank > start ? blank : at;
+                deliver(line.sliced(start, cut - start));
+                x = cut == blank ? x - xAtBlank : 0;
+                start = cut;
+                blank = -1;
+            }
+            x += step;
+            if (line[at] == u' ') {
+                blank = at + 1;
+                xAtBlank = x;
+            }
+        }
+        return deliver(line.sliced(start));
+    });
+    return lines;
+}
+
+// The same breaks as the general case, found by counting characters: after the last
+// blank that fits, else after as many characters as fit.
+void LogLayout::wrapUniform(QStringView line, qreal width, Lines& lines, QStringView text) const {
+    const qsizetype offset = line.data() - text.data();
+    const qsizetype columns =
+        width >= asciiAdvance * line.size()
+            ? line.size()
+            : std::max<qsizetype>(static_cast<qsizetype>(width / asciiAdvance), 1);
+    qsizetype start = 0;
+    while (line.size() - start > columns) {
+        const qsizetype blank = line.sliced(start, columns).lastIndexOf(u' ');
+        const qsizetype cut = start + (blank >= 0 ? blank + 1 : columns);
+        lines.push_back({offset + start, cut - start});
+        start = cut;
+    }
+    lines.push_back({offset + start, line.size() - start});
+}
