@@ -2,16 +2,21 @@
 
 #include "AboutView.h"
 #include "cutter/MediaCutterView.h"
+#include "platform/DesktopNotifier.h"
 #include "queue/BulkDownloadView.h"
+#include "queue/BulkDownloadViewModel.h"
 #include "single/MainWindowView.h"
+#include "single/MainWindowViewModel.h"
 #include "tools/ToolInstaller.h"
+#include "widgets/WindowNotice.h"
 
 #include <QApplication>
 #include <QIcon>
 
 MorviApp::MorviApp(InstallerFactory makeInstaller, QObject* parent)
     : QObject(parent)
-    , makeInstaller(std::move(makeInstaller)) {
+    , makeInstaller(std::move(makeInstaller))
+    , notifier(new DesktopNotifier(QDBusConnection::sessionBus(), this)) {
     QApplication::setOrganizationName("Velnor");
     QApplication::setApplicationName("Morvi");
     QApplication::setApplicationVersion(AboutView::versionText());
@@ -22,13 +27,20 @@ MorviApp::MorviApp(InstallerFactory makeInstaller, QObject* parent)
     windowKinds = {
         {"bulk-download",
          {"Bulk Download", QSize(800, 800),
-          [] {
-              return new BulkDownloadView;
+          [this] {
+              auto* view = new BulkDownloadView;
+              connect(view->viewModel(), &BulkDownloadViewModel::batchEnded, view,
+                      [this, view](int completed, int failed) {
+                          WindowNotice::unlessActive(
+                              view, *notifier, "Downloads finished",
+                              QString("%1 completed, %2 failed").arg(completed).arg(failed));
+                      });
+              return view;
           }}},
         {"media-cutter",
          {"Media Cutter", QSize(),
-          [] {
-              return new MediaCutterView;
+          [this] {
+              return new MediaCutterView(nullptr, notifier);
           }}},
         {"about",
          {"About", QSize(),
@@ -49,6 +61,12 @@ MainWindowView* MorviApp::showMainWindow() {
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     mainWindow->setWindowTitle("Morvi");
     connect(mainWindow, &MainWindowView::openWindowRequested, this, &MorviApp::openWindow);
+    connect(mainWindow->viewModel(), &MainWindowViewModel::downloadEnded, mainWindow,
+            [this, window = mainWindow.data()](bool succeeded) {
+                WindowNotice::unlessActive(window, *notifier,
+                                           succeeded ? "Download finished" : "Download failed",
+                                           window->viewModel()->urlText());
+            });
     mainWindow->show();
     return mainWindow;
 }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+class DesktopNotifier;
 class MainWindowView;
 class QWidget;
 class ToolInstaller;
@@ -41,6 +42,9 @@ private:
     QWidget* createWindow(const WindowKind& kind);
 
     InstallerFactory makeInstaller;
+    // Announces the end of a download, a queue batch or a cut in a window the user is
+    // not looking at.
+    DesktopNotifier* notifier;
     QHash<QString, WindowKind> windowKinds;
     QHash<QString, QPointer<QWidget>> openWindows;
     QPointer<MainWindowView> mainWindow;

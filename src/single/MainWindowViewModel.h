@@ -79,6 +79,8 @@ signals:
     void downloadProgressChanged();
     void isDownloadingChanged();
     void downloadPlaylistsChanged();
+    // A download has ended by itself or failed, not counting one that was replaced.
+    void downloadEnded(bool succeeded);
 
 private:
     QCoro::Task<> runDownload(int run);
