@@ -89,9 +89,9 @@ MediaCutterView::MediaCutterView(Dialogs* dialogs, Notifier* notifier, QWidget* 
     title->setAlignment(Qt::AlignCenter);
     layout->addStretch();
     layout->addWidget(title);
-    for (QWidget* block : {makeFileBlock(), makeInformationBlock(), makeTrimBlock(),
-                           makeOutputBlock(), makeCutButton(), makeShowInFolderButton(),
-                           makeProgressBlock(), makeLogBlock()})
+    for (QWidget* block :
+         {makeFileBlock(), makeInformationBlock(), makeTrimBlock(), makeOutputBlock(),
+          makeCutButton(), makeShowInFolderButton(), makeProgressBlock(), makeLogBlock()})
         layout->addWidget(block);
     layout->addStretch();
     ScreenFit::scrolling(this, form);
@@ -384,8 +384,7 @@ void MediaCutterView::showCutState() {
 }
 
 void MediaCutterView::turnSpinner() {
-    cutButton->setIcon(
-        spinnerFrame(spinnerStep, cutButton->palette().color(QPalette::ButtonText)));
+    cutButton->setIcon(spinnerFrame(spinnerStep, cutButton->palette().color(QPalette::ButtonText)));
     spinnerStep = (spinnerStep + 1) % spinnerSpokes;
 }
 

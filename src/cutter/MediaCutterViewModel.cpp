@@ -234,8 +234,8 @@ QCoro::Task<> MediaCutterViewModel::startCutting() {
     if (!self)
         co_return;
     if (failure) {
-        addLogMessage("Media cutting failed: " + *failure);
         const QString said = lastErrorLine(loggedOutput(*log, firstOutputRow));
+        addLogMessage("Media cutting failed: " + *failure);
         if (!said.isEmpty())
             addLogMessage("FFmpeg: " + said);
     } else {
