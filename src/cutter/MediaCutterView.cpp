@@ -6,6 +6,7 @@
 #include "platform/LogModel.h"
 #include "widgets/Labels.h"
 #include "widgets/LogView.h"
+#include "widgets/RoundedBox.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/SymbolButton.h"
 #include "widgets/SymbolIcons.h"
@@ -94,6 +95,7 @@ MediaCutterView::MediaCutterView(Dialogs* dialogs, Notifier* notifier, QWidget* 
           makeCutButton(), makeShowInFolderButton(), makeProgressBlock(), makeLogBlock()})
         layout->addWidget(block);
     layout->addStretch();
+    layout->setAlignment(showInFolder, Qt::AlignHCenter);
     ScreenFit::scrolling(this, form);
     fitToScreen(ScreenFit::availableArea(this));
     addShortcutsAndDrops();
@@ -218,10 +220,7 @@ QWidget* MediaCutterView::makeInformationBlock() {
     informationBlock->setObjectName("informationBlock");
     QVBoxLayout* layout = stack(informationBlock, 8);
     layout->addWidget(Labels::heading("Media Information:"));
-    auto* box = new QFrame;
-    box->setObjectName("informationBox");
-    box->setStyleSheet(
-        "#informationBox { background: palette(alternate-base); border-radius: 8px; }");
+    auto* box = new RoundedBox;
     auto* lines = new QVBoxLayout(box);
     lines->setSpacing(4);
     durationLine = new QLabel;
@@ -278,7 +277,6 @@ QWidget* MediaCutterView::makeOutputBlock() {
     name->setAccessibleName("Output File Name");
     auto* picker = new QComboBox;
     picker->setObjectName("formatPicker");
-    picker->setAccessibleName("Output Format");
     picker->setFixedWidth(100);
     for (const FormatChoice& choice : formatChoices)
         picker->addItem(choice.shown, QString(choice.stored));
@@ -290,7 +288,9 @@ QWidget* MediaCutterView::makeOutputBlock() {
             [this, picker] { model->setOutputFormat(picker->currentData().toString()); });
     connect(model, &MediaCutterViewModel::outputFormatChanged, picker, showFormat);
     nameRow->addWidget(name);
-    nameRow->addWidget(new QLabel("Format"));
+    auto* pickerLabel = new QLabel("Format");
+    pickerLabel->setBuddy(picker); // a picker's accessible name is its label's
+    nameRow->addWidget(pickerLabel);
     nameRow->addWidget(picker);
     layout->addLayout(nameRow);
 
@@ -326,11 +326,7 @@ QWidget* MediaCutterView::makeShowInFolderButton() {
     showInFolder->setObjectName("showInFolder");
     showInFolder->setVisible(false);
     connect(showInFolder, &QPushButton::clicked, model, &MediaCutterViewModel::showOutputInFolder);
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(showInFolder, 0, Qt::AlignHCenter);
-    return row;
+    return showInFolder;
 }
 
 QWidget* MediaCutterView::makeProgressBlock() {
