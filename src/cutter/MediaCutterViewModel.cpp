@@ -231,8 +231,12 @@ QCoro::Task<> MediaCutterViewModel::startCutting() {
     } catch (const UserFacingError& error) {
         failure = error.description();
     }
-    if (!self)
-        co_return;
+    if (self)
+        self->finishCut(failure, output, firstOutputRow);
+}
+
+void MediaCutterViewModel::finishCut(const std::optional<QString>& failure, const QString& output,
+                                     int firstOutputRow) {
     if (failure) {
         const QString said = lastErrorLine(loggedOutput(*log, firstOutputRow));
         addLogMessage("Media cutting failed: " + *failure);

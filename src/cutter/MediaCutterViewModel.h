@@ -113,6 +113,10 @@ private:
     void setCutting(bool value);
     void setProgress(double value);
     void setLastOutputFile(const QString& value);
+    // Logs the end of a cut: its result and, after a failure, the converter's last error
+    // line among its output logged from firstOutputRow on.
+    void finishCut(const std::optional<QString>& failure, const QString& output,
+                   int firstOutputRow);
     QString outputFilePath() const;
 
     Dialogs& dialogs;
