@@ -16,7 +16,7 @@
 MorviApp::MorviApp(InstallerFactory makeInstaller, QObject* parent)
     : QObject(parent)
     , makeInstaller(std::move(makeInstaller))
-    , notifier(new DesktopNotifier(QDBusConnection::sessionBus(), this)) {
+    , notifier(new DesktopNotifier(this)) {
     QApplication::setOrganizationName("Velnor");
     QApplication::setApplicationName("Morvi");
     QApplication::setApplicationVersion(AboutView::versionText());

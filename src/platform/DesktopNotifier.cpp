@@ -17,30 +17,38 @@ const QString desktopEntry = "com.velnor.Morvi";
 
 } // namespace
 
+DesktopNotifier::DesktopNotifier(QObject* parent)
+    : QObject(parent) {}
+
 DesktopNotifier::DesktopNotifier(const QDBusConnection& bus, QObject* parent)
     : QObject(parent)
     , bus(bus) {}
 
-void DesktopNotifier::listen() {
-    // Subscribing costs a round trip to the bus, so it waits for the first notification.
-    listening = true;
-    bus.connect(service, path, interface, "ActionInvoked", this,
-                SLOT(actionInvoked(uint, QString)));
-    bus.connect(service, path, interface, "NotificationClosed", this, SLOT(closed(uint)));
+void DesktopNotifier::connectBus() {
+    // Connecting and subscribing cost round trips, so they wait for the first notification.
+    if (!bus)
+        bus = QDBusConnection::sessionBus();
+    if (!bus->isConnected())
+        return;
+    bus->connect(service, path, interface, "ActionInvoked", this,
+                 SLOT(actionInvoked(uint, QString)));
+    bus->connect(service, path, interface, "NotificationClosed", this, SLOT(closed(uint)));
 }
 
 void DesktopNotifier::notify(const QString& summary, const QString& body,
                              std::function<void()> onActivated) {
-    if (!bus.isConnected())
+    if (!subscribed) {
+        subscribed = true;
+        connectBus();
+    }
+    if (!bus->isConnected())
         return;
-    if (!listening)
-        listen();
     QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, "Notify");
     // The "default" action is what activating the notification itself invokes.
     const QStringList actions{"default", "Open"};
     const QVariantMap hints{{"desktop-entry", desktopEntry}};
     call << QString("Morvi") << 0u << desktopEntry << summary << body << actions << hints << -1;
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
+    auto* watcher = new QDBusPendingCallWatcher(bus->asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, onActivated = std::move(onActivated)](QDBusPendingCallWatcher* finished) {
                 finished->deleteLater();

@@ -5,6 +5,7 @@
 #include <QDBusConnection>
 #include <QHash>
 #include <QObject>
+#include <optional>
 
 // Notifications through the freedesktop notification service
 // ("org.freedesktop.Notifications") on a D-Bus bus, the session bus unless told
@@ -13,8 +14,9 @@
 class DesktopNotifier : public QObject, public Notifier {
     Q_OBJECT
 public:
-    explicit DesktopNotifier(const QDBusConnection& bus = QDBusConnection::sessionBus(),
-                             QObject* parent = nullptr);
+    // On the session bus, which it connects to when the first notification is sent.
+    explicit DesktopNotifier(QObject* parent = nullptr);
+    DesktopNotifier(const QDBusConnection& bus, QObject* parent = nullptr);
 
     void notify(const QString& summary, const QString& body,
                 std::function<void()> onActivated) override;
@@ -24,10 +26,10 @@ private slots:
     void closed(uint id);
 
 private:
-    void listen();
+    void connectBus();
 
-    QDBusConnection bus;
-    bool listening = false;
+    std::optional<QDBusConnection> bus;
+    bool subscribed = false;
     // What activating each shown notification does, by the id the service gave it.
     QHash<uint, std::function<void()>> activations;
 };
