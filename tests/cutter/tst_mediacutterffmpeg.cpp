@@ -73,8 +73,6 @@ private slots:
         QTest::newRow("unknown length") << QString("no length.wav") << -1.0 << "Audio" << QString();
         QTest::newRow("not media") << QString("notes.txt") << -1.0 << ""
                                    << "Invalid data found when processing input";
-        QTest::newRow("missing") << QString("gone.mp4") << -1.0 << ""
-                                 << "No such file or directory";
     }
     void mediaInformation() {
         QFETCH(QString, name);
@@ -135,8 +133,6 @@ private slots:
                  dropped);
         QCOMPARE(cutter.cuttingProgress(), 100.0);
         QCOMPARE(cutter.lastOutputFile(), output + "/part.mp4");
-        cutter.showOutputInFolder();
-        QCOMPARE(dialogs.openedUrls.takeLast(), QUrl::fromLocalFile(output));
 
         const MediaProbe::Info result = MediaProbe::read(output + "/part.mp4");
         QCOMPARE(result.hasVideo, video);

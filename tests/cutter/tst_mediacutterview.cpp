@@ -216,11 +216,6 @@ private slots:
         QVERIFY(Renders::save(view, "media-cutter-light" + scale));
         view.setPalette(Renders::darkPalette());
         QVERIFY(Renders::save(view, "media-cutter-dark" + scale));
-        MediaCutterView small(&dialogs);
-        small.fitToScreen({1280, 680});
-        small.resize(small.minimumSize());
-        small.show();
-        QVERIFY(Renders::save(small, "media-cutter-small" + scale));
     }
 };
 

@@ -18,11 +18,6 @@ QStringList stamped(const QStringList& messages) {
     return entries;
 }
 
-QStringList startLines(const QString& output, const QString& start, const QString& end) {
-    return {"Starting media cutting...", "Input: /media/my clip.mp4", "Output: " + output,
-            "Start: " + start + ", End: " + end};
-}
-
 } // namespace
 
 // The cutter's controller against the fake converter.
@@ -166,8 +161,6 @@ private slots:
         QCOMPARE(FakeTools::recordedArguments(argsFile),
                  (QStringList{"-i", "/media/my clip.mp4", "-ss", times[0], "-t", times[1], "-c",
                               "copy", "-avoid_negative_ts", "make_zero", "-y", output}));
-        QCOMPARE(cutter->logMessages()->entries().mid(0, 4),
-                 stamped(startLines(output, start, end)));
     }
 
     // Every failure logs the start lines, what the converter printed, the failure line
@@ -213,10 +206,16 @@ private slots:
              {"FAKE_FFMPEG_EXIT", converter}});
         fill();
         QCoro::waitFor(cutter->startCutting());
-        QStringList log = startLines("/out/a_cut.mp4", "00:00:10", "00:00:20");
-        if (!printed.isEmpty())
-            log << printed;
-        QCOMPARE(cutter->logMessages()->entries(), stamped(log + ending));
+        const QStringList log = cutter->logMessages()->entries();
+        QCOMPARE(log.mid(0, 4),
+                 stamped({"Starting media cutting...", "Input: /media/my clip.mp4",
+                          "Output: /out/a_cut.mp4", "Start: 00:00:10, End: 00:00:20"}));
+        QCOMPARE(log.mid(log.size() - ending.size()), stamped(ending));
+        // The converter's output, in as many chunks as the pipe delivered it.
+        QString output;
+        for (const QString& chunk : log.mid(4, log.size() - 4 - ending.size()))
+            output += chunk.mid(11);
+        QCOMPARE(output, printed);
         QCOMPARE(cutter->isCutting(), false);
         QCOMPARE(cutter->cuttingProgress(), progress);
         QCOMPARE(cutter->lastOutputFile(), "");

@@ -5,7 +5,6 @@
 #include "TestHome.h"
 #include "TestMedia.h"
 #include "platform/LogModel.h"
-#include "queue/BulkDownloadViewModel.h"
 #include "single/MainWindowViewModel.h"
 #include "tools/AppUpdater.h"
 #include "tools/FileManagerHelper.h"
@@ -190,43 +189,6 @@ private slots:
         QVERIFY2(result.container.contains(container), qPrintable(result.container));
         QCOMPARE(result.codecTypes, streams);
         QCOMPARE(result.height, height);
-    }
-
-    void queueDownloadsOneAfterAnotherAndIsRemembered() {
-        const QString folder = freshFolder("queue");
-        for (const char* name : {"a.mp4", "b.mp4", "c.mp4"}) {
-            QFile file(site.filePath("plain.mp4"));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            server.serve(QString("/") + name, file.readAll(), 200, "video/mp4");
-        }
-        RecordingDialogs dialogs;
-        dialogs.folderAnswers << folder;
-        {
-            BulkDownloadViewModel queue(dialogs);
-            queue.chooseOutputFolder();
-            const QStringList formats{"MP3", "MP4", "M4A"};
-            const QStringList names{"a", "b", "c"};
-            queue.setSelectedVideoQuality("Best");
-            for (int i = 0; i < 3; ++i) {
-                queue.setSelectedFormat(formats[i]);
-                queue.setUrlsText(server.url("/" + names[i] + ".mp4").toString() + "?v=youtu.be");
-                queue.addURLsToQueue();
-            }
-            QCOMPARE(queue.downloadItems().size(), 3);
-            QCoro::waitFor(queue.startAllDownloads());
-            for (const BulkDownloadItem& item : queue.downloadItems()) {
-                QCOMPARE(item.status, DownloadStatus::completed);
-                QCOMPARE(item.progress, 100.0);
-            }
-        }
-        QCOMPARE(filesIn(folder), (QStringList{"a.mp3", "b.mp4", "c.m4a"}));
-
-        BulkDownloadViewModel again(dialogs);
-        QCOMPARE(again.outputPath(), folder);
-        QCOMPARE(again.downloadItems().size(), 3);
-        QCOMPARE(again.downloadItems().at(2).format, QString("M4A"));
-        for (const BulkDownloadItem& item : again.downloadItems())
-            QCOMPARE(item.status, DownloadStatus::completed);
     }
 
     void stopEndsTheRealDownloadAndItsProcesses() {

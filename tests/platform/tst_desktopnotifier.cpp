@@ -45,10 +45,8 @@ private slots:
     }
 
     void cleanupTestCase() {
-        QDBusConnection::disconnectFromBus("service");
-        QDBusConnection::disconnectFromBus("client");
         daemon.terminate();
-        daemon.waitForFinished();
+        QVERIFY(daemon.waitForFinished());
     }
 
     void withoutServiceOrBusNothingHappens_data() {
