@@ -12,7 +12,7 @@ namespace {
 const QString service = "org.freedesktop.Notifications";
 const QString path = "/org/freedesktop/Notifications";
 const QString interface = "org.freedesktop.Notifications";
-// Ties the notification to the installed desktop entry, its name and its icon.
+// Ties the notification to the installed desktop entry and its name; "morvi" is the icon.
 const QString desktopEntry = "com.velnor.Morvi";
 
 } // namespace
@@ -47,7 +47,7 @@ void DesktopNotifier::notify(const QString& summary, const QString& body,
     // The "default" action is what activating the notification itself invokes.
     const QStringList actions{"default", "Open"};
     const QVariantMap hints{{"desktop-entry", desktopEntry}};
-    call << QString("Morvi") << 0u << desktopEntry << summary << body << actions << hints << -1;
+    call << QString("Morvi") << 0u << QString("morvi") << summary << body << actions << hints << -1;
     auto* watcher = new QDBusPendingCallWatcher(bus->asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, onActivated = std::move(onActivated)](QDBusPendingCallWatcher* finished) {
