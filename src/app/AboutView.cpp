@@ -3,7 +3,9 @@
 #include "FeatureRow.h"
 #include "widgets/Labels.h"
 #include "widgets/LogoImage.h"
+#include "widgets/ScreenFit.h"
 #include "widgets/SymbolButton.h"
+#include "widgets/WindowShortcuts.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -55,8 +57,8 @@ AboutView::AboutView(Dialogs* dialogs, QWidget* parent, const QString& site)
     , widgetDialogs(this)
     , dialogs(dialogs ? *dialogs : widgetDialogs)
     , site(site) {
-    setFixedSize(500, 700);
-    auto* content = new QVBoxLayout(this);
+    auto* page = new QWidget;
+    auto* content = new QVBoxLayout(page);
     content->setContentsMargins(40, 40, 40, 40);
     content->setSpacing(20);
     content->addWidget(new LogoImage, 0, Qt::AlignHCenter);
@@ -64,6 +66,13 @@ AboutView::AboutView(Dialogs* dialogs, QWidget* parent, const QString& site)
     content->addLayout(buildFeaturesGroup());
     content->addLayout(buildButtonsGroup());
     content->addStretch();
+    ScreenFit::scrolling(this, page);
+    fitToScreen(ScreenFit::availableArea(this));
+    WindowShortcuts::addQuitAndClose(this);
+}
+
+void AboutView::fitToScreen(QSize available) {
+    setFixedSize(ScreenFit::limited(QSize(500, 700), available));
 }
 
 QString AboutView::versionText() {

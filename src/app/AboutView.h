@@ -15,6 +15,10 @@ public:
     explicit AboutView(Dialogs* dialogs = nullptr, QWidget* parent = nullptr,
                        const QString& site = website());
 
+    // Keeps the window's fixed size within a screen of this available area; the content
+    // scrolls when it does not fit.
+    void fitToScreen(QSize available);
+
     // The version and build this program was built as, "1.0.0" and "1" when unknown.
     static QString versionText();
     static QString buildText();

@@ -2,18 +2,21 @@
 
 #include "AboutView.h"
 #include "cutter/MediaCutterView.h"
+#include "platform/DesktopNotifier.h"
 #include "queue/BulkDownloadView.h"
 #include "queue/BulkDownloadViewModel.h"
 #include "single/MainWindowView.h"
 #include "single/MainWindowViewModel.h"
 #include "tools/ToolInstaller.h"
+#include "widgets/WindowNotice.h"
 
 #include <QApplication>
 #include <QIcon>
 
 MorviApp::MorviApp(InstallerFactory makeInstaller, QObject* parent)
     : QObject(parent)
-    , makeInstaller(std::move(makeInstaller)) {
+    , makeInstaller(std::move(makeInstaller))
+    , notifier(new DesktopNotifier(this)) {
     QApplication::setOrganizationName("Velnor");
     QApplication::setApplicationName("Morvi");
     QApplication::setApplicationVersion(AboutView::versionText());
@@ -30,8 +33,8 @@ MorviApp::MorviApp(InstallerFactory makeInstaller, QObject* parent)
           }}},
         {"media-cutter",
          {"Media Cutter", QSize(),
-          [] {
-              return new MediaCutterView;
+          [this] {
+              return new MediaCutterView(nullptr, notifier);
           }}},
         {"about",
          {"About", QSize(),
@@ -52,6 +55,12 @@ MainWindowView* MorviApp::showMainWindow() {
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     mainWindow->setWindowTitle("Morvi");
     connect(mainWindow, &MainWindowView::openWindowRequested, this, &MorviApp::openWindow);
+    connect(mainWindow->viewModel(), &MainWindowViewModel::downloadEnded, mainWindow,
+            [this, window = mainWindow.data()](bool succeeded) {
+                WindowNotice::unlessActive(window, *notifier,
+                                           succeeded ? "Download finished" : "Download failed",
+                                           window->viewModel()->urlText());
+            });
     mainWindow->show();
     return mainWindow;
 }
@@ -108,6 +117,12 @@ QWidget* MorviApp::createQueueView() {
         delete queueController;
     auto* view = new BulkDownloadView(nullptr, running);
     queueController = view->viewModel();
+    connect(queueController, &BulkDownloadViewModel::batchEnded, view,
+            [this, view](int completed, int failed) {
+                WindowNotice::unlessActive(
+                    view, *notifier, "Downloads finished",
+                    QString("%1 completed, %2 failed").arg(completed).arg(failed));
+            });
     return view;
 }
 

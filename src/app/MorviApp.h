@@ -8,6 +8,7 @@
 #include <memory>
 
 class BulkDownloadViewModel;
+class DesktopNotifier;
 class MainWindowView;
 class QWidget;
 class ToolInstaller;
@@ -50,6 +51,9 @@ private:
     QWidget* createQueueView();
 
     InstallerFactory makeInstaller;
+    // Announces the end of a download, a queue batch or a cut in a window the user is
+    // not looking at.
+    DesktopNotifier* notifier;
     QHash<QString, WindowKind> windowKinds;
     QHash<QString, QPointer<QWidget>> openWindows;
     QPointer<MainWindowView> mainWindow;

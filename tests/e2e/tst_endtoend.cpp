@@ -4,17 +4,12 @@
 #include "RecordingDialogs.h"
 #include "TestHome.h"
 #include "TestMedia.h"
-#include "cutter/MediaCutterViewModel.h"
-#include "engine/YtdlpManager.h"
 #include "platform/LogModel.h"
-#include "queue/BulkDownloadViewModel.h"
 #include "single/MainWindowViewModel.h"
 #include "tools/AppUpdater.h"
 #include "tools/FileManagerHelper.h"
 
 #include <QDir>
-#include <QDirIterator>
-#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -102,11 +97,6 @@ SingleRun downloadThroughMainWindow(const QString& url, const QString& format,
     return run;
 }
 
-double median(QList<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
 } // namespace
 
 class TestEndToEnd : public QObject {
@@ -145,37 +135,13 @@ private slots:
                                  "-f", "lavfi", "-i", "sine=frequency=440:duration=4", "-c:v",
                                  "libx264", "-preset", "ultrafast", "-g", "25", "-pix_fmt",
                                  "yuv420p", "-c:a", "aac", "-shortest"}));
+        // Two video heights and one audio stream, as an adaptive stream offers them.
+        const QString stream = "-f lavfi -i testsrc=size=1280x720:rate=25:duration=4 -f lavfi -i "
+                               "sine=duration=4 -map 0:v -map 0:v -map 1:a -c:v libx264 -preset "
+                               "ultrafast -pix_fmt yuv420p -s:v:0 640x360 -s:v:1 1280x720 -c:a "
+                               "aac -f dash -adaptation_sets";
         QVERIFY(TestMedia::make(site.filePath("stream.mpd"),
-                                {"-f",
-                                 "lavfi",
-                                 "-i",
-                                 "testsrc=size=1280x720:rate=25:duration=4",
-                                 "-f",
-                                 "lavfi",
-                                 "-i",
-                                 "sine=duration=4",
-                                 "-map",
-                                 "0:v",
-                                 "-map",
-                                 "0:v",
-                                 "-map",
-                                 "1:a",
-                                 "-c:v",
-                                 "libx264",
-                                 "-preset",
-                                 "ultrafast",
-                                 "-pix_fmt",
-                                 "yuv420p",
-                                 "-s:v:0",
-                                 "640x360",
-                                 "-s:v:1",
-                                 "1280x720",
-                                 "-c:a",
-                                 "aac",
-                                 "-f",
-                                 "dash",
-                                 "-adaptation_sets",
-                                 "id=0,streams=v id=1,streams=a"}));
+                                stream.split(' ') << "id=0,streams=v id=1,streams=a"));
         serveSite();
         QFile::copy("/usr/bin/yt-dlp", tools.ytDlpPath);
         QFile(tools.ytDlpPath).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
@@ -189,31 +155,19 @@ private slots:
         QTest::addColumn<QString>("container");
         QTest::addColumn<QStringList>("streams");
         QTest::addColumn<int>("height");
-        const QStringList audioOnly{"audio"}, videoAndAudio{"video", "audio"};
-        QTest::newRow("MP3") << "MP3"
-                             << "1080p"
-                             << "plain.mp3"
-                             << "mp3" << audioOnly << 0;
-        QTest::newRow("M4A") << "M4A"
-                             << "1080p"
-                             << "plain.m4a"
-                             << "mp4" << audioOnly << 0;
-        QTest::newRow("MP4 Best, one merged format") << "MP4"
-                                                     << "Best"
-                                                     << "plain.mp4"
-                                                     << "mp4" << videoAndAudio << 360;
-        QTest::newRow("MP4 720p, adaptive") << "MP4"
-                                            << "720p"
-                                            << "stream.mp4"
-                                            << "mp4" << videoAndAudio << 720;
-        QTest::newRow("MP4 360p, adaptive") << "MP4"
-                                            << "360p"
-                                            << "stream.mp4"
-                                            << "mp4" << videoAndAudio << 360;
-        QTest::newRow("MP4 Highest Available, adaptive") << "MP4"
-                                                         << "Highest Available"
-                                                         << "stream.mp4"
-                                                         << "mp4" << videoAndAudio << 720;
+        const QStringList audio{"audio"}, both{"video", "audio"};
+        const auto row = [](const char* name, const QString& format, const QString& quality,
+                            const QString& file, const QString& container,
+                            const QStringList& streams, int height) {
+            QTest::newRow(name) << format << quality << file << container << streams << height;
+        };
+        row("MP3", "MP3", "1080p", "plain.mp3", "mp3", audio, 0);
+        row("M4A", "M4A", "1080p", "plain.m4a", "mp4", audio, 0);
+        row("MP4 Best, one merged format", "MP4", "Best", "plain.mp4", "mp4", both, 360);
+        row("MP4 720p, adaptive", "MP4", "720p", "stream.mp4", "mp4", both, 720);
+        row("MP4 360p, adaptive", "MP4", "360p", "stream.mp4", "mp4", both, 360);
+        row("MP4 Highest Available, adaptive", "MP4", "Highest Available", "stream.mp4", "mp4",
+            both, 720);
     }
     void singleDownload() {
         QFETCH(QString, format);
@@ -239,43 +193,6 @@ private slots:
         QVERIFY2(result.container.contains(container), qPrintable(result.container));
         QCOMPARE(result.codecTypes, streams);
         QCOMPARE(result.height, height);
-    }
-
-    void queueDownloadsOneAfterAnotherAndIsRemembered() {
-        const QString folder = freshFolder("queue");
-        for (const char* name : {"a.mp4", "b.mp4", "c.mp4"}) {
-            QFile file(site.filePath("plain.mp4"));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            server.serve(QString("/") + name, file.readAll(), 200, "video/mp4");
-        }
-        RecordingDialogs dialogs;
-        dialogs.folderAnswers << folder;
-        {
-            BulkDownloadViewModel queue(dialogs);
-            queue.chooseOutputFolder();
-            const QStringList formats{"MP3", "MP4", "M4A"};
-            const QStringList names{"a", "b", "c"};
-            queue.setSelectedVideoQuality("Best");
-            for (int i = 0; i < 3; ++i) {
-                queue.setSelectedFormat(formats[i]);
-                queue.setUrlsText(server.url("/" + names[i] + ".mp4").toString() + "?v=youtu.be");
-                queue.addURLsToQueue();
-            }
-            QCOMPARE(queue.downloadItems().size(), 3);
-            QCoro::waitFor(queue.startAllDownloads());
-            for (const BulkDownloadItem& item : queue.downloadItems()) {
-                QCOMPARE(item.status, DownloadStatus::completed);
-                QCOMPARE(item.progress, 100.0);
-            }
-        }
-        QCOMPARE(filesIn(folder), (QStringList{"a.mp3", "b.mp4", "c.m4a"}));
-
-        BulkDownloadViewModel again(dialogs);
-        QCOMPARE(again.outputPath(), folder);
-        QCOMPARE(again.downloadItems().size(), 3);
-        QCOMPARE(again.downloadItems().at(2).format, QString("M4A"));
-        for (const BulkDownloadItem& item : again.downloadItems())
-            QCOMPARE(item.status, DownloadStatus::completed);
     }
 
     void stopEndsTheRealDownloadAndItsProcesses() {
@@ -304,65 +221,6 @@ private slots:
         QVERIFY(controller.logMessages()->entries().last().endsWith(
             "] Download failed: Download failed: Process exited with code 15"));
         QVERIFY(QTest::qWaitFor([&] { return processesWorkingIn(folder).isEmpty(); }, 10000));
-    }
-
-    void cutterCutsADownloadedFile() {
-        const QString folder = freshFolder("cut");
-        const SingleRun run = downloadThroughMainWindow(plainUrl(), "MP4", "Best", folder);
-        QCOMPARE(run.files, QStringList{"plain.mp4"});
-
-        RecordingDialogs dialogs;
-        dialogs.fileAnswers << folder + "/plain.mp4";
-        MediaCutterViewModel cutter(dialogs);
-        cutter.chooseMediaFile();
-        QVERIFY(QTest::qWaitFor([&] { return cutter.mediaFormat() == "Video"; }, 10000));
-        cutter.setOutputPath(folder);
-        cutter.setStartTime("00:00:01");
-        cutter.setEndTime("00:00:03");
-        QVERIFY(cutter.canStartCutting());
-        QCoro::waitFor(cutter.startCutting());
-        const QStringList log = cutter.logMessages()->entries();
-        QVERIFY2(log.last().endsWith("] Media cutting completed successfully!"),
-                 qPrintable(log.join('\n')));
-        QCOMPARE(cutter.cuttingProgress(), 100.0);
-
-        const Probe result = probe(folder + "/plain_cut.mp4");
-        QCOMPARE(result.codecTypes, (QStringList{"video", "audio"}));
-        QVERIFY2(std::abs(result.duration - 2.0) < 0.25,
-                 qPrintable(QString::number(result.duration)));
-    }
-
-    // Figures for the release notes, not a pass/fail test: Morvi's own cost on top of the
-    // downloader's for the same download.
-    void wallTimeNextToTheDownloaderAlone() {
-        YtdlpManager engine;
-        QStringList arguments = engine.buildArguments("MP4", "Best", "192k", false);
-        arguments << "--ignore-config"
-                  << "--" << plainUrl();
-        QList<double> direct, throughMorvi;
-        for (int round = 0; round < 5; ++round) {
-            const QString directFolder = freshFolder(QString("direct-%1").arg(round));
-            QProcess tool;
-            tool.setWorkingDirectory(directFolder);
-            tool.setProcessChannelMode(QProcess::MergedChannels);
-            QElapsedTimer timer;
-            timer.start();
-            tool.start(tools.ytDlpPath, arguments);
-            while (!tool.waitForFinished(10))
-                QCoreApplication::processEvents(); // the test's own server answers meanwhile
-            direct << timer.nsecsElapsed() / 1e6;
-            QCOMPARE(tool.exitCode(), 0);
-
-            const QString morviFolder = freshFolder(QString("morvi-%1").arg(round));
-            timer.restart();
-            const SingleRun run = downloadThroughMainWindow(plainUrl(), "MP4", "Best", morviFolder);
-            throughMorvi << timer.nsecsElapsed() / 1e6;
-            QCOMPARE(run.files, QStringList{"plain.mp4"});
-        }
-        qInfo(
-            "one download, median of 5: yt-dlp alone %.0f ms, through Morvi's controller %.0f ms, "
-            "ratio %.3f (target <= 1.02)",
-            median(direct), median(throughMorvi), median(throughMorvi) / median(direct));
     }
 };
 

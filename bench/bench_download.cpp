@@ -1,0 +1,102 @@
+// Prints one download's wall time through the main window's controller next to Debian's
+// yt-dlp run directly with the same arguments, on media served on 127.0.0.1: Morvi's own
+// cost on top of the downloader's.
+#include "LoopbackHttpServer.h"
+#include "RecordingDialogs.h"
+#include "TestHome.h"
+#include "TestMedia.h"
+#include "engine/YtdlpManager.h"
+#include "single/MainWindowViewModel.h"
+#include "tools/AppUpdater.h"
+#include "tools/FileManagerHelper.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int rounds = 5;
+
+double median(QList<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+QString freshFolder(const QString& name) {
+    const QString folder = QDir::homePath() + "/out/" + name;
+    QDir().mkpath(folder);
+    return folder;
+}
+
+double direct(const QStringList& arguments) {
+    QProcess tool;
+    tool.setWorkingDirectory(freshFolder("direct"));
+    tool.setProcessChannelMode(QProcess::MergedChannels);
+    QElapsedTimer timer;
+    timer.start();
+    tool.start(FileManagerHelper().ytDlpPath, arguments);
+    while (!tool.waitForFinished(10))
+        QCoreApplication::processEvents(); // the loopback server answers meanwhile
+    return tool.exitCode() == 0 ? timer.nsecsElapsed() / 1e6 : -1;
+}
+
+double throughMorvi(const QString& url, const QString& folder) {
+    RecordingDialogs dialogs;
+    MainWindowViewModel controller(dialogs, std::make_shared<AppUpdater>());
+    controller.setUrlText(url);
+    controller.setSelectedFormat("MP4");
+    controller.setSelectedVideoQuality("Best");
+    controller.setOutputPath(folder);
+    QElapsedTimer timer;
+    timer.start();
+    controller.startDownload();
+    const bool ended = QTest::qWaitFor([&] { return !controller.isDownloading(); }, 120000);
+    return ended && dialogs.alerts.isEmpty() ? timer.nsecsElapsed() / 1e6 : -1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    TestHome home;
+    QCoreApplication app(argc, argv);
+    if (!QFile::exists("/usr/bin/yt-dlp") || !TestMedia::available()) {
+        std::puts("Debian's yt-dlp and ffmpeg are needed");
+        return 1;
+    }
+    QTemporaryDir site;
+    const QString media = site.filePath("plain.mp4");
+    TestMedia::make(media, {"-f", "lavfi", "-i", "testsrc=size=640x360:rate=25:duration=4", "-f",
+                            "lavfi", "-i", "sine=duration=4", "-c:v", "libx264", "-preset",
+                            "ultrafast", "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest"});
+    QFile file(media);
+    file.open(QIODevice::ReadOnly);
+    LoopbackHttpServer server;
+    server.serve("/plain.mp4", file.readAll(), 200, "video/mp4");
+    const FileManagerHelper tools;
+    QFile::copy("/usr/bin/yt-dlp", tools.ytDlpPath);
+    QFile(tools.ytDlpPath).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    TestMedia::installConverter();
+
+    const QString url = server.url("/plain.mp4").toString() + "?v=youtu.be";
+    const QStringList arguments = YtdlpManager().buildArguments("MP4", "Best", "192k", false) +
+                                  QStringList{"--ignore-config", "--", url};
+    QList<double> alone, morvi;
+    for (int round = 0; round < rounds; ++round) {
+        alone << direct(arguments);
+        morvi << throughMorvi(url, freshFolder(QString("morvi-%1").arg(round)));
+        QDir(QDir::homePath() + "/out").removeRecursively();
+    }
+    if (*std::min_element(alone.begin(), alone.end()) < 0 ||
+        *std::min_element(morvi.begin(), morvi.end()) < 0) {
+        std::puts("a download failed");
+        return 1;
+    }
+    std::printf("one download, median of %d: yt-dlp alone %.0f ms, through Morvi's controller "
+                "%.0f ms, ratio %.3f (target <= 1.02)\n",
+                rounds, median(alone), median(morvi), median(morvi) / median(alone));
+    return 0;
+}

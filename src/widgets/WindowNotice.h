@@ -1,0 +1,11 @@
+#pragma once
+
+class Notifier;
+class QString;
+class QWidget;
+
+namespace WindowNotice {
+// Tells the desktop that the window's work has ended, unless the user is looking at the
+// window; activating the notification brings the window forward.
+void unlessActive(QWidget* window, Notifier& notifier, const QString& summary, const QString& body);
+} // namespace WindowNotice

@@ -1,0 +1,99 @@
+#include "TestHome.h"
+#include "platform/DesktopNotifier.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QProcess>
+
+// A notification service as a desktop runs it, on a bus of the test's own.
+class NotificationService : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    struct Shown {
+        QString summary;
+        QString body;
+        QStringList actions;
+    };
+    QList<Shown> shown;
+
+public slots:
+    uint Notify(const QString&, uint, const QString&, const QString& summary, const QString& body,
+                const QStringList& actions, const QVariantMap&, int) {
+        shown.append({summary, body, actions});
+        return static_cast<uint>(shown.size());
+    }
+};
+
+class TestDesktopNotifier : public QObject {
+    Q_OBJECT
+    QProcess daemon;
+    QString address;
+
+    void emitSignal(const QString& name, const QVariantList& arguments) {
+        QDBusMessage signal = QDBusMessage::createSignal("/org/freedesktop/Notifications",
+                                                         "org.freedesktop.Notifications", name);
+        signal.setArguments(arguments);
+        QVERIFY(QDBusConnection(QLatin1String("service")).send(signal));
+    }
+
+private slots:
+    void initTestCase() {
+        daemon.start("dbus-daemon", {"--session", "--print-address", "--nofork"});
+        QVERIFY2(daemon.waitForReadyRead(10000), "dbus-daemon did not start");
+        address = QString::fromUtf8(daemon.readLine()).trimmed();
+    }
+
+    void cleanupTestCase() {
+        daemon.terminate();
+        QVERIFY(daemon.waitForFinished());
+    }
+
+    void withoutServiceOrBusNothingHappens_data() {
+        QTest::addColumn<bool>("bus");
+        QTest::newRow("no bus") << false;
+        QTest::newRow("no service on the bus") << true;
+    }
+    void withoutServiceOrBusNothingHappens() {
+        QFETCH(bool, bus);
+        QTest::failOnWarning(QRegularExpression(".*"));
+        // Without a bus, the session bus the notifier looks for is not there.
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
+        auto notifier = bus ? std::make_unique<DesktopNotifier>(
+                                  QDBusConnection::connectToBus(address, "client"))
+                            : std::make_unique<DesktopNotifier>();
+        bool activated = false;
+        notifier->notify("Cut finished", "clip_cut.mp4", [&] { activated = true; });
+        QTest::qWait(200);
+        QVERIFY(!activated);
+        QDBusConnection::disconnectFromBus("client");
+    }
+
+    void showsAndRaisesOnActivation() {
+        NotificationService service;
+        QDBusConnection serviceBus = QDBusConnection::connectToBus(address, "service");
+        QVERIFY(serviceBus.registerObject("/org/freedesktop/Notifications", &service,
+                                          QDBusConnection::ExportAllSlots));
+        QVERIFY(serviceBus.registerService("org.freedesktop.Notifications"));
+        DesktopNotifier notifier(QDBusConnection::connectToBus(address, "client"));
+        QStringList activated;
+        notifier.notify("Cut finished", "clip_cut.mp4", [&] { activated << "first"; });
+        notifier.notify("Cut failed", "clip.mp4", [&] { activated << "second"; });
+        QVERIFY(QTest::qWaitFor([&] { return service.shown.size() == 2; }));
+        QCOMPARE(service.shown[0].summary, "Cut finished");
+        QCOMPARE(service.shown[0].body, "clip_cut.mp4");
+        QVERIFY(service.shown[0].actions.contains("default"));
+
+        // Another action, and activating a closed notification, raise nothing.
+        // The signals arrive in order, so the last one shows that the others did nothing.
+        emitSignal("ActionInvoked", {2u, "other"});
+        emitSignal("NotificationClosed", {2u, 2u});
+        emitSignal("ActionInvoked", {2u, "default"});
+        emitSignal("ActionInvoked", {1u, "default"});
+        QVERIFY(QTest::qWaitFor([&] { return !activated.isEmpty(); }));
+        QCOMPARE(activated, QStringList{"first"});
+    }
+};
+
+MORVI_TEST_MAIN(TestDesktopNotifier)
+#include "tst_desktopnotifier.moc"
