@@ -1,8 +1,8 @@
 #include "BulkDownloadItemsModel.h"
 
-#include "ReadableColour.h"
 #include "engine/DownloadChoices.h"
 #include "engine/PercentText.h"
+#include "platform/Contrast.h"
 
 namespace {
 
@@ -135,7 +135,7 @@ void BulkDownloadItemsModel::setPalette(const QPalette& palette) {
                              QColor("green"), QColor("red"), QColor("orange")};
     for (const DownloadStatus status : allDownloadStatuses) {
         const auto at = static_cast<std::size_t>(status);
-        statusColours[at] = ReadableColour::onBackgrounds(wanted[at], backgrounds);
+        statusColours[at] = Contrast::readableOn(wanted[at], backgrounds);
     }
     if (!queue.isEmpty())
         emit dataChanged(index(0, statusColumn), index(rowCount() - 1, statusColumn),

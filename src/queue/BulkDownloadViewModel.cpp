@@ -2,8 +2,8 @@
 
 #include "AddressLines.h"
 #include "DownloadItemsDocument.h"
-#include "DownloaderErrorLines.h"
 #include "OffThread.h"
+#include "engine/DownloaderOutput.h"
 #include "engine/YtdlpManager.h"
 #include "platform/Diagnostics.h"
 #include "platform/Dialogs.h"
@@ -327,9 +327,9 @@ QCoro::Task<> BulkDownloadViewModel::downloadItem(QUuid id) {
             emit self->downloadItemsChanged();
     };
     // The queue keeps no log, only why the last run failed.
-    const auto errors = std::make_shared<DownloaderErrorLines>();
-    DownloadEngine::LogHandler onLog = [errors](const QString& text) {
-        errors->read(text);
+    const auto said = std::make_shared<DownloaderOutput>();
+    DownloadEngine::LogHandler onLog = [said](const QString& text) {
+        said->read(text);
     };
     downloadingId = id;
     std::optional<QString> failure;
@@ -338,7 +338,8 @@ QCoro::Task<> BulkDownloadViewModel::downloadItem(QUuid id) {
                                        output, false, onProgress, onLog);
     } catch (const UserFacingError& error) {
         // Any failure, a stopped download included, shows as Failed.
-        const QString logged = errors->reason();
+        said->end();
+        const QString logged = said->errors().join('\n');
         failure = logged.isEmpty() ? error.description() : logged;
     }
     if (!self)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DownloaderOutput.h"
 #include "engine/DownloadChoices.h"
 #include "engine/DownloadEngine.h"
+#include "engine/DownloaderOutput.h"
 #include "tools/FileManagerHelper.h"
 #include "tools/ToolInstaller.h"
 

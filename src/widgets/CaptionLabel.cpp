@@ -1,6 +1,6 @@
 #include "CaptionLabel.h"
 
-#include "Contrast.h"
+#include "platform/Contrast.h"
 
 #include <QEvent>
 

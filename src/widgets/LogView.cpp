@@ -1,6 +1,6 @@
 #include "LogView.h"
 
-#include "Contrast.h"
+#include "platform/Contrast.h"
 #include "LogViewAccessible.h"
 #include "platform/LogModel.h"
 

@@ -1,6 +1,6 @@
 #include "SymbolButton.h"
 
-#include "Contrast.h"
+#include "platform/Contrast.h"
 #include "SymbolIcons.h"
 
 #include <QEvent>

@@ -2,8 +2,8 @@
 #include "RecordingDialogs.h"
 #include "Renders.h"
 #include "TestHome.h"
+#include "platform/Contrast.h"
 #include "queue/BulkDownloadView.h"
-#include "queue/ReadableColour.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -307,7 +307,7 @@ private slots:
         for (int row = 0; row < 5; ++row) {
             const auto colour = model->index(row, 3).data(Qt::ForegroundRole).value<QColor>();
             for (const auto role : {QPalette::Base, QPalette::AlternateBase})
-                QVERIFY2(ReadableColour::contrastRatio(colour, palette.color(role)) >= 4.5,
+                QVERIFY2(Contrast::ratio(colour, palette.color(role)) >= 4.5,
                          qPrintable(colour.name()));
             if (row > 0)
                 QVERIFY(std::abs(colour.hslHue() - hues[row].hslHue()) <= 3);

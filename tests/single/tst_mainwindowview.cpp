@@ -6,7 +6,7 @@
 #include "platform/LogModel.h"
 #include "single/MainWindowView.h"
 #include "single/MainWindowViewModel.h"
-#include "widgets/Contrast.h"
+#include "platform/Contrast.h"
 #include "widgets/LogView.h"
 #include "widgets/SymbolIcons.h"
 

@@ -1,5 +1,6 @@
 #include "Contrast.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -33,6 +34,13 @@ QColor blend(const QColor& from, const QColor& to, double amount) {
                             from.blueF() + (to.blueF() - from.blueF()) * amount);
 }
 
+double weakestContrast(const QColor& colour, const QList<QColor>& backgrounds) {
+    double weakest = 21;
+    for (const QColor& background : backgrounds)
+        weakest = std::min(weakest, Contrast::ratio(colour, background));
+    return weakest;
+}
+
 } // namespace
 
 double Contrast::ratio(const QColor& foreground, const QColor& background) {
@@ -50,4 +58,24 @@ QColor Contrast::legibleSecondary(const QColor& secondary, const QColor& text,
             return candidate;
     }
     return text;
+}
+
+QColor Contrast::readableOn(const QColor& colour, const QList<QColor>& backgrounds,
+                            double minimum) {
+    double backgroundLuminance = 0;
+    for (const QColor& background : backgrounds)
+        backgroundLuminance += luminance(background) / std::max<qsizetype>(1, backgrounds.size());
+    const bool towardsBlack = backgroundLuminance > 0.18;
+    float hue = 0, saturation = 0, lightness = 0;
+    colour.getHslF(&hue, &saturation, &lightness);
+    hue = std::max(hue, 0.0f); // a grey has no hue
+
+    QColor shade = colour.toRgb();
+    // Lightness moves in small steps, keeping the hue: the first shade that reads is
+    // the closest one to the colour asked for.
+    for (int step = 0; step <= 50 && weakestContrast(shade, backgrounds) < minimum; ++step) {
+        lightness = std::clamp(lightness + (towardsBlack ? -0.02f : 0.02f), 0.0f, 1.0f);
+        shade = QColor::fromHslF(hue, saturation, lightness).toRgb();
+    }
+    return shade;
 }
