@@ -118,8 +118,14 @@ private slots:
             header + QStringList{"urlField",           "formatMP3",     "formatMP4",   "formatM4A",
                                  "Video Quality",      "Audio Quality", "outputField", "Browse",
                                  "Download Playlists", "Download",      "Open Folder", "Open File"};
-        model().setUrlText("https://youtu.be/x");
+        QVERIFY(waitForToolCheck());
+        model().setUrlText("https://www.youtube.com/watch?v=abc");
         QCOMPARE(enabledControls(), idle);
+        renderInEveryLook(*view, "main-window-idle");
+        auto* log = find<LogView>("logView");
+        log->setFocus();
+        log->selectAll();
+        renderInEveryLook(*view, "main-window-log-selected");
         model().setUrlText("");
         QVERIFY(!find("progressBlock")->isVisible());
 
@@ -171,8 +177,6 @@ private slots:
         const QString folder = QDir::homePath() + "/Downloads";
         QCOMPARE(dialogs.openedUrls, (QList<QUrl>{QUrl::fromLocalFile(folder),
                                                   QUrl::fromLocalFile(folder + "/abc.mp3")}));
-        QTest::keyClick(find("urlField"), Qt::Key_Return);
-        QVERIFY(!button("Open Folder")->isVisible());
     }
 
     void toolCheckRunsEachTimeTheWindowAppears() {
@@ -196,8 +200,7 @@ private slots:
                                                    {"outputField", "Output Path"},
                                                    {"Video Quality", "Video Quality"},
                                                    {"Audio Quality", "Audio Quality"},
-                                                   {"formatPicker", "Format"},
-                                                   {"logView", "Log"}}) {
+                                                   {"formatPicker", "Format"}}) {
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(find(name));
             // On Linux a picker's name is its value; its label comes as a relation.
             const auto labels = accessible->relations(QAccessible::Label);
@@ -208,10 +211,6 @@ private slots:
         }
         QCOMPARE(QAccessible::queryAccessibleInterface(find("formatMP4"))->role(),
                  QAccessible::RadioButton);
-        for (QWidget* widget :
-             {find("formatPicker"), static_cast<QWidget*>(button("Download")),
-              static_cast<QWidget*>(button("Stop")), static_cast<QWidget*>(button("Open Folder"))})
-            QVERIFY(!widget->toolTip().isEmpty());
         QStringList shortcuts;
         for (const QShortcut* shortcut : view->findChildren<QShortcut*>())
             shortcuts << shortcut->key().toString();
@@ -301,16 +300,6 @@ private slots:
         QDropEvent drop(centre, Qt::CopyAction, &mime, Qt::LeftButton, {});
         QApplication::sendEvent(view.get(), &drop);
         QCOMPARE(model().urlText(), address.isEmpty() ? "typed" : address);
-    }
-
-    void rendersIdleWindowAndSelectedLog() {
-        QVERIFY(waitForToolCheck());
-        model().setUrlText("https://www.youtube.com/watch?v=abc");
-        renderInEveryLook(*view, "main-window-idle");
-        auto* log = find<LogView>("logView");
-        log->setFocus();
-        log->selectAll();
-        renderInEveryLook(*view, "main-window-log-selected");
     }
 };
 
