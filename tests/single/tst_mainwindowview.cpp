@@ -62,12 +62,7 @@ class TestMainWindowView : public QObject {
         QTest::keyClick(field, Qt::Key_Return);
         QCOMPARE(engine->requests.last().url, "https://youtu.be/abc");
         engine->log("[youtube] abc: Downloading webpage\n");
-        DownloadProgress progress;
-        progress.percent = 42.4;
-        progress.totalBytes = 48 * 1048576.0;
-        progress.bytesPerSecond = 2.1 * 1048576;
-        progress.secondsLeft = 17;
-        engine->progress(progress);
+        engine->progress(DownloadProgress{42.4, 48 * 1048576.0, false, 2.1 * 1048576, 17});
     }
 
     // The enabled controls that take clicks, by name or else by text, in creation order.
