@@ -3,107 +3,53 @@
 
 class TestYtdlpArguments : public QObject {
     Q_OBJECT
-    YtdlpManager manager;
-    const QString ffmpeg = FileManagerHelper().ffmpegPath;
 
-    QStringList videoHead() const {
-        return {"-o",
-                "%(title)s.%(ext)s",
-                "--add-metadata",
-                "--no-playlist",
-                "--merge-output-format",
-                "mp4",
-                "--postprocessor-args",
-                "-c:v copy -c:a aac -b:a 192k",
-                "--ffmpeg-location",
-                ffmpeg};
+    // A row: the choices, the audio format the downloader is asked for (none for a video),
+    // and what follows the converter's location.
+    static void row(const char* name, const QString& format, const QString& quality, bool playlists,
+                    const QString& audio, const QStringList& tail) {
+        QTest::newRow(name) << format << quality << playlists << audio << tail;
     }
 
 private slots:
-    void mp3WithoutPlaylists() {
-        const QStringList expected{"-o",
-                                   "%(title)s.%(ext)s",
-                                   "--add-metadata",
-                                   "--no-playlist",
-                                   "--embed-thumbnail",
-                                   "--extract-audio",
-                                   "--audio-format",
-                                   "mp3",
-                                   "--audio-quality",
-                                   "192k",
-                                   "--convert-thumbnails",
-                                   "jpg",
-                                   "--ffmpeg-location",
-                                   ffmpeg};
-        QCOMPARE(manager.buildArguments("MP3", "720p", "192k", false), expected);
-    }
-
-    void mp4At720pWithPlaylists() {
-        const QStringList expected{"-o",
-                                   "%(title)s.%(ext)s",
-                                   "--add-metadata",
-                                   "--merge-output-format",
-                                   "mp4",
-                                   "--postprocessor-args",
-                                   "-c:v copy -c:a aac -b:a 192k",
-                                   "--ffmpeg-location",
-                                   ffmpeg,
-                                   "-S",
-                                   "vcodec:h264,res,acodec:aac",
-                                   "-f",
-                                   "bestvideo[height<=720]+bestaudio/best[height<=720]"};
-        QCOMPARE(manager.buildArguments("MP4", "720p", "64k", true), expected);
-    }
-
-    void m4aUsesLowerCaseFormatAndIgnoresVideoQuality() {
-        const QStringList arguments = manager.buildArguments("M4A", "Best", "320k", false);
-        QCOMPARE(arguments.mid(4, 6),
-                 QStringList({"--embed-thumbnail", "--extract-audio", "--audio-format", "m4a",
-                              "--audio-quality", "320k"}));
-        QVERIFY(!arguments.contains("-f"));
-    }
-
-    void lowerCaseMp3IsAVideoDownload() {
-        QCOMPARE(manager.buildArguments("mp3", "Best", "192k", false),
-                 videoHead() + QStringList({"-f", "best"}));
-    }
-
-    void qualityRows_data() {
+    void arguments_data() {
+        QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("quality");
+        QTest::addColumn<bool>("playlists");
+        QTest::addColumn<QString>("audio");
         QTest::addColumn<QStringList>("tail");
-        const QString sort = "vcodec:h264,res,acodec:aac";
-        QTest::newRow("Best") << "Best" << QStringList{"-f", "best"};
-        QTest::newRow("Highest") << "Highest Available" << QStringList{"-f", "bestvideo+bestaudio"};
-        QTest::newRow("Lowest") << "Lowest Available" << QStringList{"-f", "worst"};
-        QTest::newRow("2160p") << "2160p"
-                               << QStringList{
-                                      "-f", "bestvideo[height<=2160]+bestaudio/best[height<=2160]"};
-        QTest::newRow("1440p") << "1440p"
-                               << QStringList{
-                                      "-f", "bestvideo[height<=1440]+bestaudio/best[height<=1440]"};
-        for (const char* height : {"1080", "720", "480", "360"}) {
-            const QString h = height;
-            QTest::newRow(height) << h + "p"
-                                  << QStringList{"-S", sort, "-f",
-                                                 QString("bestvideo[height<=%1]+bestaudio/"
-                                                         "best[height<=%1]")
-                                                     .arg(h)};
-        }
-        QTest::newRow("empty falls back") << "" << QStringList{"-f", "bestvideo+bestaudio"};
-        QTest::newRow("unknown falls back") << "1080P" << QStringList{"-f", "bestvideo+bestaudio"};
-        QTest::newRow("240p falls back") << "240p" << QStringList{"-f", "bestvideo+bestaudio"};
+        const QStringList sorted{"-S", "vcodec:h264,res,acodec:aac", "-f"};
+        const QString atMost = "bestvideo[height<=%1]+bestaudio/best[height<=%1]";
+        row("MP3", "MP3", "720p", false, "mp3", {});
+        row("M4A", "M4A", "Best", false, "m4a", {});
+        row("720p with playlists", "MP4", "720p", true, "", sorted + QStringList{atMost.arg(720)});
+        row("1080p", "MP4", "1080p", false, "", sorted + QStringList{atMost.arg(1080)});
+        row("1440p unsorted", "MP4", "1440p", false, "", {"-f", atMost.arg(1440)});
+        row("lower-case mp3 is a video", "mp3", "Best", false, "", {"-f", "best"});
+        row("Highest", "MP4", "Highest Available", false, "", {"-f", "bestvideo+bestaudio"});
+        row("Lowest", "MP4", "Lowest Available", false, "", {"-f", "worst"});
+        row("no quality", "MP4", "", false, "", {"-f", "bestvideo+bestaudio"});
+        row("upper-case P", "MP4", "1080P", false, "", {"-f", "bestvideo+bestaudio"});
+        row("240p", "MP4", "240p", false, "", {"-f", "bestvideo+bestaudio"});
     }
-    void qualityRows() {
+    void arguments() {
+        QFETCH(QString, format);
         QFETCH(QString, quality);
+        QFETCH(bool, playlists);
+        QFETCH(QString, audio);
         QFETCH(QStringList, tail);
-        QCOMPARE(manager.buildArguments("MP4", quality, "192k", false), videoHead() + tail);
-    }
-
-    void neverAddsAnAddressOrFolder() {
-        const QStringList arguments = manager.buildArguments("MP4", "Best", "192k", true);
-        QCOMPARE(arguments.last(), QString("best"));
-        QVERIFY(!arguments.contains("--"));
-        QVERIFY(!arguments.contains("-P"));
+        QStringList expected{"-o", "%(title)s.%(ext)s", "--add-metadata"};
+        if (!playlists)
+            expected << "--no-playlist";
+        expected += audio.isEmpty()
+                        ? QStringList{"--merge-output-format", "mp4", "--postprocessor-args",
+                                      "-c:v copy -c:a aac -b:a 192k"}
+                        : QStringList{"--embed-thumbnail",    "--extract-audio",
+                                      "--audio-format",       audio,
+                                      "--audio-quality",      "320k",
+                                      "--convert-thumbnails", "jpg"};
+        expected << "--ffmpeg-location" << FileManagerHelper().ffmpegPath << tail;
+        QCOMPARE(YtdlpManager().buildArguments(format, quality, "320k", playlists), expected);
     }
 };
 

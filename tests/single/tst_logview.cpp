@@ -92,7 +92,6 @@ private slots:
             model->append(QString("line %1").arg(i));
         QVERIFY(settle());
         QCOMPARE(bar->value(), bar->maximum());
-        QVERIFY(view->visualRect(49).bottom() < view->viewport()->height());
         bar->setValue(0); // the user scrolled up; the next entry still brings the end in
         model->append("one more");
         QVERIFY(settle());
@@ -141,7 +140,6 @@ private slots:
         QApplication::sendEvent(view->viewport(), &menuEvent);
         QCOMPARE(offered, (QStringList{"Copy", "Select All"}));
         QCOMPARE(view->selectedText(), model->entries().join(u'\n'));
-        QCOMPARE(model->rowCount(), 4);
     }
 
     void assistiveTechnologyReadsTheNewestEntries() {
