@@ -209,22 +209,6 @@ private slots:
         QVERIFY(!storedDocument()->contains("unable"));
     }
 
-    void startSelectedGoesStraightToDownloading() {
-        storeItems({item("https://youtu.be/failed", DownloadStatus::failed),
-                    item("https://youtu.be/other")});
-        auto [engine, vm, tester] = scripted(dialogs);
-        engine->outcomes = {std::nullopt};
-        vm->setSelection({vm->downloadItems().first().id});
-        QStringList seen;
-        connect(vm.get(), &BulkDownloadViewModel::downloadItemsChanged, this,
-                [&] { seen << rawValue(vm->downloadItems().first().status); });
-        QCoro::waitFor(vm->startSelectedDownloads());
-        seen.removeDuplicates();
-        QCOMPARE(seen, (QStringList{"Downloading", "Completed"}));
-        QCOMPARE(states(vm->downloadItems()), (QStringList{"Completed 100", "Pending 0"}));
-        QVERIFY(vm->selection().isEmpty());
-    }
-
     // Deleting the running item ends its downloader and converter; the batch goes on.
     void stopAndDeleteEndOnlyTheQueuesOwnProcessGroup_data() {
         QTest::addColumn<bool>("deleteIt");
@@ -262,33 +246,48 @@ private slots:
         bystander.waitForFinished();
     }
 
-    void stopSelected_data() {
-        QTest::addColumn<int>("selectedRow");
+    // Selected items start or stop at once and spend the selection; started alone, a
+    // failed item goes straight to downloading, never back to pending.
+    void selectedItems_data() {
+        QTest::addColumn<bool>("startIt");
+        QTest::addColumn<int>("row");
         QTest::addColumn<QStringList>("atOnce");
         QTest::addColumn<QStringList>("atEnd");
+        QTest::newRow("start a failed item")
+            << true << 0 << QStringList{"Downloading 0", "Pending 0"}
+            << QStringList{"Completed 100", "Pending 0"};
         // The batch still reaches a cancelled item: it skips only completed ones.
-        QTest::newRow("a waiting item") << 1 << QStringList{"Downloading 0", "Cancelled 0"}
-                                        << QStringList{"Completed 100", "Completed 100"};
-        QTest::newRow("the running item") << 0 << QStringList{"Cancelled 0", "Pending 0"}
-                                          << QStringList{"Failed 0", "Cancelled 0"};
+        QTest::newRow("stop a waiting item")
+            << false << 1 << QStringList{"Downloading 0", "Cancelled 0"}
+            << QStringList{"Completed 100", "Completed 100"};
+        QTest::newRow("stop the running item")
+            << false << 0 << QStringList{"Cancelled 0", "Pending 0"}
+            << QStringList{"Failed 0", "Cancelled 0"};
     }
-    void stopSelected() {
-        QFETCH(int, selectedRow);
+    void selectedItems() {
+        QFETCH(bool, startIt);
+        QFETCH(int, row);
         QFETCH(QStringList, atOnce);
         QFETCH(QStringList, atEnd);
-        storeItems(pendingItems({"a", "b"}));
+        storeItems(
+            {item("https://youtu.be/a", DownloadStatus::failed), item("https://youtu.be/b")});
         auto [engine, vm, tester] = scripted(dialogs);
-        vm->setSelection({vm->downloadItems().at(selectedRow).id});
-        auto batch = vm->startAllDownloads();
-        vm->stopSelectedDownloads();
+        QStringList seen;
+        connect(vm.get(), &BulkDownloadViewModel::downloadItemsChanged, this,
+                [&] { seen << rawValue(vm->downloadItems().first().status); });
+        vm->setSelection({vm->downloadItems().at(row).id});
+        auto batch = startIt ? vm->startSelectedDownloads() : vm->startAllDownloads();
+        if (!startIt)
+            vm->stopSelectedDownloads();
         QCOMPARE(states(vm->downloadItems()), atOnce);
         QVERIFY(vm->selection().isEmpty());
         QVERIFY(vm->isDownloading());
         engine->outcomes = {std::nullopt};
-        if (engine->running() && selectedRow == 1)
+        if (engine->stops == 0)
             engine->finish();
         QCoro::waitFor(batch);
         QCOMPARE(states(vm->downloadItems()), atEnd);
+        QVERIFY(!seen.contains("Pending"));
     }
 
     // A batch follows its items by id: rows added or deleted meanwhile skip nothing and
