@@ -10,7 +10,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -129,13 +128,13 @@ private slots:
         QStringList names;
         for (QWidget* input : {static_cast<QWidget*>(view.findChild<QPlainTextEdit*>()),
                                static_cast<QWidget*>(view.findChild<QLineEdit*>()),
-                               static_cast<QWidget*>(view.findChild<QTableView*>())})
+                               static_cast<QWidget*>(view.findChild<QTableView*>()),
+                               static_cast<QWidget*>(view.findChild<QGroupBox*>())})
             names << QAccessible::queryAccessibleInterface(input)->text(QAccessible::Name);
-        QCOMPARE(names, (QStringList{"Add URLs (one per line):", "Output Path", "Download Queue"}));
-        QAccessibleInterface* picker =
-            QAccessible::queryAccessibleInterface(view.findChild<QGroupBox*>());
-        QCOMPARE(picker->role(), QAccessible::Grouping);
-        QCOMPARE(picker->text(QAccessible::Name), "Format");
+        QCOMPARE(names, (QStringList{"Add URLs (one per line):", "Output Path", "Download Queue",
+                                     "Format"}));
+        QCOMPARE(QAccessible::queryAccessibleInterface(view.findChild<QGroupBox*>())->role(),
+                 QAccessible::Grouping);
     }
 
     // A paste too large for a text box is read off the main thread: only its addresses arrive.
@@ -275,7 +274,8 @@ private slots:
         QFETCH(QPalette, palette);
         QList<BulkDownloadItem> items;
         for (const DownloadStatus status : allDownloadStatuses)
-            items << item("https://youtu.be/" + rawValue(status), status);
+            items << item("https://youtu.be/" + rawValue(status), status,
+                          status == DownloadStatus::completed ? 100 : 0);
         items[1].format = "MP4";
         items[1].progress = 42.7;
         storeItems(items);
@@ -318,10 +318,6 @@ private slots:
         vm->setSelection({items.at(1).id});
         const QItemSelectionModel* selected = view.findChild<QTableView*>()->selectionModel();
         QCOMPARE(selected->selectedRows(), QModelIndexList{selected->model()->index(1, 0)});
-        selectRows(view, {0, 2});
-        click(view, "Delete Selected");
-        QCOMPARE(urls(vm->downloadItems()), QStringList{"https://youtu.be/b"});
-        QVERIFY(!selected->hasSelection());
     }
 
     void rowMenu() {

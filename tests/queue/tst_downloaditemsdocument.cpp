@@ -97,16 +97,6 @@ private slots:
         QCOMPARE(read, QList{stored});
     }
 
-    void numberJsonCannotHoldIsAnEncodingError() {
-        for (const double value : {std::nan(""), std::numeric_limits<double>::infinity()}) {
-            QString error;
-            QCOMPARE(DownloadItemsDocument::encode({item("u", DownloadStatus::downloading, value)},
-                                                   error),
-                     std::nullopt);
-            QVERIFY(!error.isEmpty());
-        }
-    }
-
     // The id is not read, so it may be missing or malformed; members come in any order.
     void readingTakesEveryMemberButTheId_data() {
         QTest::addColumn<QString>("members");
