@@ -7,7 +7,6 @@
 
 #include <QAbstractItemModelTester>
 #include <QSettings>
-#include <QStringList>
 
 // Shared by the queue's tests: the stored queue in the test's own settings file, items
 // written as "Status progress" so comparisons read like the table, and controllers
@@ -46,10 +45,14 @@ inline std::optional<QByteArray> storedDocument() {
     return SettingsStore().data(BulkDownloadViewModel::downloadItemsKey);
 }
 
-inline QList<BulkDownloadItem> storedItems() {
+// The items a document holds, or none when it is refused.
+inline QList<BulkDownloadItem> decoded(const QByteArray& document) {
     QString error;
-    return DownloadItemsDocument::decode(storedDocument().value_or("none"), error)
-        .value_or(QList<BulkDownloadItem>{});
+    return DownloadItemsDocument::decode(document, error).value_or(QList<BulkDownloadItem>{});
+}
+
+inline QList<BulkDownloadItem> storedItems() {
+    return decoded(storedDocument().value_or("none"));
 }
 
 inline QStringList states(const QList<BulkDownloadItem>& items) {
@@ -72,12 +75,11 @@ struct Scripted {
     std::unique_ptr<QAbstractItemModelTester> tester;
 };
 
-inline Scripted scripted(Dialogs& dialogs, std::unique_ptr<KeyValueStore> store = {}) {
+inline Scripted scripted(Dialogs& dialogs) {
     auto engine = std::make_unique<ScriptedEngine>();
     ScriptedEngine* raw = engine.get();
-    auto vm = std::make_unique<BulkDownloadViewModel>(
-        dialogs, store ? std::move(store) : std::make_unique<SettingsStore>(), nullptr,
-        std::move(engine));
+    auto vm = std::make_unique<BulkDownloadViewModel>(dialogs, std::make_unique<SettingsStore>(),
+                                                      nullptr, std::move(engine));
     auto tester = std::make_unique<QAbstractItemModelTester>(
         vm->itemsModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     return {raw, std::move(vm), std::move(tester)};

@@ -10,11 +10,11 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTableView>
@@ -90,7 +90,6 @@ private slots:
         // Everything stays in reach: up and down by scrolling, nothing hidden sideways.
         QCOMPARE(scroller->verticalScrollBar()->maximum() > 0, available.height() < 800);
         QCOMPARE(scroller->horizontalScrollBar()->maximum(), 0);
-        QVERIFY(view.minimumWidth() >= 800);
     }
 
     void keyboard() {
@@ -105,22 +104,23 @@ private slots:
         QTest::keyClick(editor, Qt::Key_Tab);
         QCOMPARE(editor->toPlainText(), "https://youtu.be/b");
         QCOMPARE(QApplication::focusWidget(), button(view, "Add URLs to Queue"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        QCOMPARE(QApplication::focusWidget(), editor);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(urls(view.viewModel()->downloadItems()),
+                 (QStringList{"https://youtu.be/a", "https://youtu.be/b"}));
 
         QTest::keyClick(&view, Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(dialogs.fileStarts.size(), 1);
         auto* table = view.findChild<QTableView*>();
         selectRows(view, {0});
         table->setFocus();
+        s.engine->outcomes = {std::nullopt, std::nullopt};
         view.viewModel()->startAllDownloads(); // Delete Selected is disabled while it runs
         QTest::keyClick(table, Qt::Key_Delete);
-        QCOMPARE(view.viewModel()->downloadItems().size(), 1);
-        s.engine->finish();
+        QCOMPARE(view.viewModel()->downloadItems().size(), 2);
         QTRY_VERIFY(!view.viewModel()->isDownloading());
         selectRows(view, {0});
         QTest::keyClick(table, Qt::Key_Delete);
-        QVERIFY(view.viewModel()->downloadItems().isEmpty());
+        QCOMPARE(view.viewModel()->downloadItems().size(), 1);
     }
 
     void accessibleNames() {
@@ -128,28 +128,13 @@ private slots:
         QStringList names;
         for (QWidget* input : {static_cast<QWidget*>(view.findChild<QPlainTextEdit*>()),
                                static_cast<QWidget*>(view.findChild<QLineEdit*>()),
-                               static_cast<QWidget*>(view.findChild<QTableView*>())})
+                               static_cast<QWidget*>(view.findChild<QTableView*>()),
+                               static_cast<QWidget*>(view.findChild<QGroupBox*>())})
             names << QAccessible::queryAccessibleInterface(input)->text(QAccessible::Name);
-        QCOMPARE(names, (QStringList{"Add URLs (one per line):", "Output Path", "Download Queue"}));
-        QAccessibleInterface* picker =
-            QAccessible::queryAccessibleInterface(view.findChild<QGroupBox*>());
-        QCOMPARE(picker->role(), QAccessible::Grouping);
-        QCOMPARE(picker->text(QAccessible::Name), "Format");
-    }
-
-    void addingFromTheTextBox() {
-        BulkDownloadView view(&dialogs);
-        auto* editor = view.findChild<QPlainTextEdit*>();
-        editor->setPlainText("  \n\t \n");
-        QVERIFY(!button(view, "Add URLs to Queue")->isEnabled());
-        editor->insertPlainText("https://youtu.be/a\nhttps://youtu.be/b");
-        click(view, "Add URLs to Queue");
-        QCOMPARE(editor->toPlainText(), QString());
-        QCOMPARE(view.viewModel()->downloadItems().size(), 2);
-        dialogs.folderAnswers << "/media/videos";
-        click(view, "Browse");
-        QTest::keyClicks(view.findChild<QLineEdit*>(), "/more");
-        QCOMPARE(view.viewModel()->outputPath(), "/media/videos/more");
+        QCOMPARE(names, (QStringList{"Add URLs (one per line):", "Output Path", "Download Queue",
+                                     "Format"}));
+        QCOMPARE(QAccessible::queryAccessibleInterface(view.findChild<QGroupBox*>())->role(),
+                 QAccessible::Grouping);
     }
 
     // A paste too large for a text box is read off the main thread: only its addresses arrive.
@@ -226,6 +211,7 @@ private slots:
         QFETCH(QStringList, enabled);
         storeItems(items);
         BulkDownloadView view(&dialogs);
+        view.findChild<QPlainTextEdit*>()->setPlainText("  \n\t \n");
         selectRows(view, selected);
         QCOMPARE(enabledButtons(view), enabled);
     }
@@ -262,22 +248,19 @@ private slots:
 
     void formatPickerSwitchesTheQualityPicker() {
         BulkDownloadView view(&dialogs);
-        BulkDownloadViewModel* vm = view.viewModel();
         auto* quality = view.findChild<QComboBox*>();
         click(view, "MP4");
-        QCOMPARE(vm->selectedFormat(), "MP4");
-        QCOMPARE(quality->currentText(), "1080p");
         quality->setFocus();
         QTest::keyClick(quality, Qt::Key_Down);
-        QCOMPARE(vm->selectedVideoQuality(), "720p");
+        QCOMPARE(view.viewModel()->selectedVideoQuality(), "720p");
         click(view, "MP3");
         QCOMPARE(quality->currentText(), "192k");
-        vm->setSelectedFormat("M4A");
-        QVERIFY(button(view, "M4A")->isChecked() && !button(view, "MP3")->isChecked());
+        view.viewModel()->setSelectedFormat("M4A");
+        QVERIFY(button(view, "M4A")->isChecked());
     }
 
     // Cells as the table shows them, with status colours that read on the table's
-    // background in light and dark palettes.
+    // background in light and dark appearances; the window is saved as it looks in each.
     void cellsAndStatusColours_data() {
         QTest::addColumn<QPalette>("palette");
         QPalette light;
@@ -291,17 +274,21 @@ private slots:
         QFETCH(QPalette, palette);
         QList<BulkDownloadItem> items;
         for (const DownloadStatus status : allDownloadStatuses)
-            items << item("https://youtu.be/" + rawValue(status), status);
-        items[3].format = "MP4";
-        items[3].progress = 42.7;
+            items << item("https://youtu.be/" + rawValue(status), status,
+                          status == DownloadStatus::completed ? 100 : 0);
+        items[1].format = "MP4";
+        items[1].progress = 42.7;
         storeItems(items);
+        const auto restore =
+            qScopeGuard([before = QApplication::palette()] { QApplication::setPalette(before); });
+        QApplication::setPalette(palette); // as a desktop hands it over at start
         BulkDownloadView view(&dialogs);
-        view.setPalette(palette);
         const QAbstractItemModel* model = view.findChild<QTableView*>()->model();
         QStringList cells;
         for (int column = 0; column < 5; ++column)
-            cells << model->index(3, column).data().toString();
-        QCOMPARE(cells, (QStringList{"https://youtu.be/Failed", "MP4", "1080p", "Failed", "42%"}));
+            cells << model->index(1, column).data().toString();
+        QCOMPARE(cells, (QStringList{"https://youtu.be/Downloading", "MP4", "1080p", "Downloading",
+                                     "42%"}));
         const QColor hues[] = {
             {}, QColor("blue"), QColor("green"), QColor("red"), QColor("orange")};
         for (int row = 0; row < 5; ++row) {
@@ -312,6 +299,13 @@ private slots:
             if (row > 0)
                 QVERIFY(std::abs(colour.hslHue() - hues[row].hslHue()) <= 3);
         }
+        view.viewModel()->setUrlsText("https://youtu.be/next-one\n");
+        view.resize(900, 800);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QString name = QTest::currentDataTag() == QByteArray("dark") ? "-dark" : "";
+        QVERIFY(Renders::save(view, "bulk-download" + name));
+        QVERIFY(Renders::save(view, "bulk-download" + name + "@2x", 2));
     }
 
     void selectionIsKeptTwoWays() {
@@ -322,13 +316,8 @@ private slots:
         selectRows(view, {0, 2});
         QCOMPARE(vm->selection(), (QSet<QUuid>{items.at(0).id, items.at(2).id}));
         vm->setSelection({items.at(1).id});
-        const auto selected = view.findChild<QTableView*>()->selectionModel()->selectedRows();
-        QCOMPARE(selected.size(), 1);
-        QCOMPARE(selected.first().row(), 1);
-        selectRows(view, {0, 2});
-        click(view, "Delete Selected");
-        QCOMPARE(urls(vm->downloadItems()), QStringList{"https://youtu.be/b"});
-        QVERIFY(!view.findChild<QTableView*>()->selectionModel()->hasSelection());
+        const QItemSelectionModel* selected = view.findChild<QTableView*>()->selectionModel();
+        QCOMPARE(selected->selectedRows(), QModelIndexList{selected->model()->index(1, 0)});
     }
 
     void rowMenu() {
@@ -357,33 +346,6 @@ private slots:
         menuOn(1).value("Delete Selected")->trigger();
         QCOMPARE(urls(view.viewModel()->downloadItems()), QStringList{"https://youtu.be/done"});
         table->findChild<QMenu*>()->close();
-    }
-
-    void rendersTheWindow() {
-        storeItems({item("https://www.youtube.com/watch?v=pending"),
-                    item("https://www.youtube.com/watch?v=downloading", DownloadStatus::downloading,
-                         42.7, "MP4"),
-                    item("https://youtu.be/completed", DownloadStatus::completed, 100, "M4A"),
-                    item("https://youtu.be/failed", DownloadStatus::failed),
-                    item("https://youtu.be/cancelled", DownloadStatus::cancelled, 0, "MP4")});
-        const QPalette light = QApplication::palette();
-        for (const bool dark : {false, true}) {
-            // As a desktop hands its appearance to the application at start.
-            QApplication::setPalette(dark ? Renders::darkPalette() : light);
-            BulkDownloadView view(&dialogs);
-            view.viewModel()->setUrlsText("https://youtu.be/next-one\n");
-            view.resize(900, 800);
-            view.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&view));
-            QVERIFY(Renders::save(view, dark ? "bulk-download-dark" : "bulk-download"));
-            if (dark || qEnvironmentVariableIsEmpty("MORVI_RENDER_DIR"))
-                continue;
-            QPixmap doubled(view.size() * 2); // as a 2× screen draws it
-            doubled.setDevicePixelRatio(2);
-            view.render(&doubled);
-            QVERIFY(
-                doubled.save(qEnvironmentVariable("MORVI_RENDER_DIR") + "/bulk-download@2x.png"));
-        }
     }
 };
 
