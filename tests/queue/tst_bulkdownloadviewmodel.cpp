@@ -183,8 +183,8 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("no error lines")
             << QStringList{"[download] 10%\n"} << "Download failed: Process exited with code 1";
-        QTest::newRow("the last run of error lines")
-            << QStringList{"ERROR: old\nWARNING: w\nERROR: unable to", " download\r\nERROR: 403\n"}
+        QTest::newRow("the downloader's error lines")
+            << QStringList{"[download] 10%\nERROR: unable to download\n", "ERROR: 403\n"}
             << "ERROR: unable to download\nERROR: 403";
     }
     void progressAndFailureReasonShowInTheTooltip() {
