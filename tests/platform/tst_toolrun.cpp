@@ -56,8 +56,6 @@ private slots:
             << Read::BothStreams << QStringList{"e", "é"};
         QTest::newRow("merged") << "printf 'o'" + pause + "printf 'e' >&2" << Read::Merged
                                 << QStringList{"o", "e"};
-        QTest::newRow("standard output only")
-            << "printf 'o'; printf 'e' >&2" << Read::StandardOutput << QStringList{"o"};
         QTest::newRow("standard error only")
             << "printf 'o'; printf 'e' >&2" << Read::StandardError << QStringList{"e"};
         QTest::newRow("nothing") << "printf 'o'; printf 'e' >&2" << Read::Nothing << QStringList{};
