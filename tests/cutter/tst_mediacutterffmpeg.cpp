@@ -83,7 +83,6 @@ private slots:
         cutter.setEndTime("00:00:42");
         cutter.setSelectedFilePath(file(name));
         QCoro::waitFor(cutter.loadMediaInfo(file(name)));
-        QCOMPARE(cutter.mediaDuration().has_value(), duration >= 0);
         QVERIFY(qAbs(cutter.mediaDuration().value_or(-1) - duration) < 0.1);
         QCOMPARE(cutter.mediaFormat(), kind);
         // A length that is not known leaves the end time as it was.
@@ -103,76 +102,67 @@ private slots:
         QCOMPARE(cutter.mediaFormat(), "Audio");
     }
 
-    void successfulCut_data() {
+    // A start past the end makes the converter write no stream, or a file that cannot be read.
+    void realCut_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<bool>("video");
-        QTest::newRow("video and audio") << QString("clip.mp4") << "00:00:02"
-                                         << "00:00:05" << true;
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("end");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("streams");
+        QTest::newRow("video and audio")
+            << QString("clip.mp4") << 2 << 5 << QString("mp4") << "video audio";
         // The only keyframe is at 0: a stream copy drops the video, which the log says.
-        QTest::newRow("video dropped") << QString("one keyframe.mp4") << "00:00:03"
-                                       << "00:00:05" << false;
-        QTest::newRow("audio with cover") << QString("song.mp3") << "00:00:01"
-                                          << "00:00:03" << false;
+        QTest::newRow("video dropped")
+            << QString("one keyframe.mp4") << 3 << 5 << QString("mp4") << "audio";
+        QTest::newRow("audio with cover")
+            << QString("song.mp3") << 1 << 3 << QString("mp4") << "audio";
+        QTest::newRow("start past the end")
+            << QString("clip.mp4") << 20 << 25 << QString("mp4") << "";
+        QTest::newRow("unreadable output")
+            << QString("song.mp3") << 20 << 25 << QString("mp3") << "";
     }
-    void successfulCut() {
+    void realCut() {
         QFETCH(QString, name);
-        QFETCH(QString, start);
-        QFETCH(QString, end);
-        QFETCH(bool, video);
+        QFETCH(int, start);
+        QFETCH(int, end);
+        QFETCH(QString, format);
+        QFETCH(QString, streams);
         MediaCutterViewModel cutter(dialogs);
-        cut(cutter, file(name), start, end, "mp4");
+        cut(cutter, file(name), formatTime(start), formatTime(end), format);
         const QStringList log = cutter.logMessages()->entries();
+        QCOMPARE(log.filter("] The video was dropped: a stream copy can only start at a keyframe, "
+                            "and there is none between the start and end times")
+                     .size(),
+                 name.startsWith("one keyframe") ? 1 : 0);
+        if (streams.isEmpty()) {
+            QCOMPARE(lastMessage(cutter),
+                     "Media cutting failed: Media cutting failed: The output file is empty: no "
+                     "audio or video lies between the start and end times");
+            QCOMPARE(cutter.lastOutputFile(), "");
+            return;
+        }
         QCOMPARE(lastMessage(cutter), "Media cutting completed successfully!");
-        QVERIFY(log.filter("time=").size() > 0); // the converter's own output is logged
-        const bool dropped = name.startsWith("one keyframe");
-        QCOMPARE(log.at(log.size() - 2).mid(11) ==
-                     "The video was dropped: a stream copy can only start at a keyframe, and "
-                     "there is none between the start and end times",
-                 dropped);
         QCOMPARE(cutter.cuttingProgress(), 100.0);
         QCOMPARE(cutter.lastOutputFile(), output + "/part.mp4");
-
         const MediaProbe::Info result = MediaProbe::read(output + "/part.mp4");
-        QCOMPARE(result.hasVideo, video);
-        QVERIFY(result.hasAudio);
-        const double length = timeToSeconds(end) - timeToSeconds(start);
-        QVERIFY2(qAbs(*result.duration - length) < 0.3,
+        QCOMPARE(QString(result.hasVideo ? "video " : "") + (result.hasAudio ? "audio" : ""),
+                 streams);
+        QVERIFY2(qAbs(*result.duration - (end - start)) < 0.3,
                  qPrintable(QString::number(*result.duration)));
-    }
-
-    void startPastTheEndFails_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("format");
-        QTest::newRow("no streams written") << QString("clip.mp4") << "mp4";
-        QTest::newRow("unreadable output") << QString("song.mp3") << "mp3";
-    }
-    void startPastTheEndFails() {
-        QFETCH(QString, name);
-        QFETCH(QString, format);
-        MediaCutterViewModel cutter(dialogs);
-        cut(cutter, file(name), "00:00:20", "00:00:25", format);
-        QCOMPARE(lastMessage(cutter),
-                 "Media cutting failed: Media cutting failed: The output file is empty: no audio "
-                 "or video lies between the start and end times");
-        QCOMPARE(cutter.lastOutputFile(), "");
     }
 
     // The converter's "-y" would truncate the input: the cut fails before it starts.
     void outputThatIsTheInputIsRefused_data() {
-        QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("name");
-        QTest::newRow("same path") << media << "same";
-        QTest::newRow("folder through a symbolic link") << QDir::homePath() + "/linked"
-                                                        << "same";
-        QTest::newRow("folder through ..") << media + "/../media/"
-                                           << "same";
-        QTest::newRow("hard link") << output << "hard";
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("same path") << QString("same") << media;
+        QTest::newRow("folder through a symbolic link") << QString("same") << media + "/../linked";
+        QTest::newRow("folder through ..") << QString("same") << media + "/../media/";
+        QTest::newRow("hard link") << QString("hard") << output;
     }
     void outputThatIsTheInputIsRefused() {
-        QFETCH(QString, folder);
         QFETCH(QString, name);
+        QFETCH(QString, folder);
         QFile::copy(file("clip.mp4"), file("same.mp4"));
         QFile::link(media, QDir::homePath() + "/linked");
         ::link(QFile::encodeName(file("same.mp4")), QFile::encodeName(output + "/hard.mp4"));

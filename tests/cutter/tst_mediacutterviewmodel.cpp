@@ -62,19 +62,11 @@ private slots:
         QFETCH(QString, outputName);
         cutter->setSelectedFilePath("/old/in.mp4");
         cutter->setOutputFileName("keep");
-        cutter->setStartTime("00:00:07");
         dialogs.fileAnswers << chosen;
         cutter->chooseMediaFile();
         QCOMPARE(dialogs.fileStarts, QStringList{"/old"});
         QCOMPARE(cutter->selectedFilePath(), chosen.isEmpty() ? "/old/in.mp4" : chosen);
         QCOMPARE(cutter->outputFileName(), outputName);
-        QCOMPARE(cutter->startTime(), "00:00:07");
-        if (chosen.isEmpty())
-            return;
-        // The file does not exist: reading it fails with the system's reason.
-        QVERIFY(QTest::qWaitFor([&] { return cutter->logMessages()->rowCount() == 1; }));
-        QCOMPARE(cutter->logMessages()->entries(),
-                 stamped({"Failed to get media info: No such file or directory"}));
     }
 
     void chooseOutputFolder() {
@@ -86,55 +78,45 @@ private slots:
         QCOMPARE(dialogs.folderStarts, (QStringList{QDir::homePath() + "/Downloads", "/chosen"}));
     }
 
+    // Only complete texts can start; a start not before the end is refused when pressed.
+    // Neither runs the converter; only the refusal logs, and it clears the progress.
     void canStartCutting_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("value");
         QTest::addColumn<bool>("canStart");
-        QTest::newRow("all filled") << QString("") << "" << true;
-        QTest::newRow("no file") << QString("selectedFilePath") << "" << false;
-        QTest::newRow("no name") << QString("outputFileName") << "" << false;
-        QTest::newRow("no folder") << QString("outputPath") << "" << false;
-        QTest::newRow("one hour digit") << QString("startTime") << "0:00:10" << false;
-        QTest::newRow("three second digits") << QString("endTime") << "00:00:100" << false;
-        QTest::newRow("trailing line break") << QString("endTime") << "00:00:20\n" << false;
-        QTest::newRow("non-ASCII digits") << QString("endTime") << "00:00:٢٠" << false;
-        QTest::newRow("fields past 59") << QString("endTime") << "00:99:99" << true;
-        QTest::newRow("start after end") << QString("startTime") << "00:00:30" << true;
+        QTest::addColumn<QString>("refusal");
+        const QString order = "Error: Start time must be before end time";
+        QTest::newRow("all filled") << QString("") << "" << true << "";
+        QTest::newRow("no file") << QString("selectedFilePath") << "" << false << "";
+        QTest::newRow("no name") << QString("outputFileName") << "" << false << "";
+        QTest::newRow("no folder") << QString("outputPath") << "" << false << "";
+        QTest::newRow("one hour digit") << QString("startTime") << "0:00:10" << false << "";
+        QTest::newRow("trailing line break") << QString("endTime") << "00:00:20\n" << false << "";
+        QTest::newRow("non-ASCII digits") << QString("endTime") << "00:00:٢٠" << false << "";
+        QTest::newRow("fields past 59") << QString("endTime") << "00:99:99" << true << "";
+        QTest::newRow("start after end") << QString("startTime") << "00:00:30" << true << order;
+        QTest::newRow("equal") << QString("startTime") << "00:00:20" << true << order;
     }
     void canStartCutting() {
         QFETCH(QString, field);
         QFETCH(QString, value);
         QFETCH(bool, canStart);
+        QFETCH(QString, refusal);
         QSignalSpy changes(cutter.get(), &MediaCutterViewModel::canStartCuttingChanged);
         fill();
         if (!field.isEmpty())
             cutter->setProperty(field.toLatin1(), value);
         QCOMPARE(cutter->canStartCutting(), canStart);
         QCOMPARE(changes.size(), canStart ? 1 : 2);
-    }
-
-    // An invalid input starts nothing; start not before end logs one line and ends.
-    void refusedBeforeTheConverter_data() {
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<QStringList>("log");
-        QTest::newRow("incomplete") << QString("0:00:10") << "00:00:20" << stamped({"kept"});
-        const QStringList error = stamped({"Error: Start time must be before end time"});
-        QTest::newRow("start after end") << QString("00:00:10") << "00:00:05" << error;
-        QTest::newRow("equal") << QString("00:01:00") << "00:00:60" << error;
-    }
-    void refusedBeforeTheConverter() {
-        QFETCH(QString, start);
-        QFETCH(QString, end);
-        QFETCH(QStringList, log);
-        fill(start, end);
-        cutter->addLogMessage("kept");
+        if (canStart && refusal.isEmpty())
+            return; // the converter runs: see the cases below
         cutter->updateProgress("time=00:00:05.00", 10);
         QSignalSpy cutting(cutter.get(), &MediaCutterViewModel::isCuttingChanged);
         QCoro::waitFor(cutter->startCutting());
-        QCOMPARE(cutter->logMessages()->entries(), log);
-        QCOMPARE(cutting.size(), log.first().contains("kept") ? 0 : 2);
-        QCOMPARE(cutter->cuttingProgress(), log.first().contains("kept") ? 50.0 : 0.0);
+        QCOMPARE(cutter->logMessages()->entries(),
+                 refusal.isEmpty() ? QStringList() : stamped({refusal}));
+        QCOMPARE(cutting.size(), refusal.isEmpty() ? 0 : 2);
+        QCOMPARE(cutter->cuttingProgress(), refusal.isEmpty() ? 50.0 : 0.0);
         QVERIFY(!QFile::exists(argsFile));
     }
 
@@ -177,20 +159,14 @@ private slots:
                                  << 0.0;
         QTest::newRow("cannot start") << QString("not executable") << ""
                                       << QStringList{failed + "execvp: Permission denied"} << 0.0;
-        // The fake writes no file: a status of 0 with nothing written is no success.
-        QTest::newRow("exit 0 without output")
-            << QString("0") << "time=00:00:05.00\r"
-            << QStringList{failed + failed +
-                           "The output file is empty: no audio or video lies between the "
-                           "start and end times"}
-            << 50.0;
         QTest::newRow("exit 1")
             << QString("1")
-            << "[mp3 @ 0x1] Invalid audio stream.\nCould not write header: Invalid argument\n"
-               "Stream mapping:\n  Stream #0:1 -> #0:0 (copy)\nConversion failed!\n"
+            << "time=00:00:05.00\r[mp3 @ 0x1] Invalid audio stream.\nCould not write header: "
+               "Invalid argument\nStream mapping:\n  Stream #0:1 -> #0:0 (copy)\nConversion "
+               "failed!\n"
             << QStringList{failed + failed + "FFmpeg exited with code 1",
                            "FFmpeg: Could not write header: Invalid argument"}
-            << 0.0;
+            << 50.0;
     }
     void failedCut() {
         QFETCH(QString, converter);
@@ -234,9 +210,8 @@ private slots:
         QTest::newRow("later lines without time") << QString("time=00:00:45.00\rdone\n") << 50.0;
         QTest::newRow("tab and Unicode breaks")
             << QString("x\ttime=00:00:09.00\u2028\u00a0time=00:00:45.00") << 50.0;
-        QTest::newRow("without time")
-            << QString("Stream mapping:\n  Stream #0:0 -> #0:0 (copy)\n") << 7.0;
-        QTest::newRow("time= inside a piece") << QString("xtime=00:00:45.00") << 7.0;
+        QTest::newRow("without time, or time= inside a piece")
+            << QString("Stream mapping:\n  xtime=00:00:45.00\n") << 7.0;
     }
     void progressFromConverterOutput() {
         QFETCH(QString, output);

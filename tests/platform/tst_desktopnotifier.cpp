@@ -10,17 +10,13 @@ class NotificationService : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
 public:
-    struct Shown {
-        QString summary;
-        QString body;
-        QStringList actions;
-    };
-    QList<Shown> shown;
+    // Each notification's summary and body, then its actions.
+    QList<QStringList> shown;
 
 public slots:
     uint Notify(const QString&, uint, const QString&, const QString& summary, const QString& body,
                 const QStringList& actions, const QVariantMap&, int) {
-        shown.append({summary, body, actions});
+        shown.append(QStringList{summary, body} + actions);
         return static_cast<uint>(shown.size());
     }
 };
@@ -62,10 +58,8 @@ private slots:
         auto notifier = bus ? std::make_unique<DesktopNotifier>(
                                   QDBusConnection::connectToBus(address, "client"))
                             : std::make_unique<DesktopNotifier>();
-        bool activated = false;
-        notifier->notify("Cut finished", "clip_cut.mp4", [&] { activated = true; });
-        QTest::qWait(200);
-        QVERIFY(!activated);
+        notifier->notify("Cut finished", "clip_cut.mp4", [] {});
+        QTest::qWait(200); // long enough for the call to fail, and warn if it would
         QDBusConnection::disconnectFromBus("client");
     }
 
@@ -80,9 +74,8 @@ private slots:
         notifier.notify("Cut finished", "clip_cut.mp4", [&] { activated << "first"; });
         notifier.notify("Cut failed", "clip.mp4", [&] { activated << "second"; });
         QVERIFY(QTest::qWaitFor([&] { return service.shown.size() == 2; }));
-        QCOMPARE(service.shown[0].summary, "Cut finished");
-        QCOMPARE(service.shown[0].body, "clip_cut.mp4");
-        QVERIFY(service.shown[0].actions.contains("default"));
+        QCOMPARE(service.shown[0].mid(0, 2), (QStringList{"Cut finished", "clip_cut.mp4"}));
+        QVERIFY(service.shown[0].mid(2).contains("default"));
 
         // Another action, and activating a closed notification, raise nothing.
         // The signals arrive in order, so the last one shows that the others did nothing.
