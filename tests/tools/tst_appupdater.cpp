@@ -64,22 +64,13 @@ private slots:
         server = std::make_unique<LoopbackHttpServer>();
     }
 
-    // The release download redirects to another origin, as on the real service.
-    void downloaderReplacesTheOldOne() {
-        LoopbackHttpServer assetServer;
-        assetServer.serve("/asset/yt-dlp_linux", newYtDlp);
-        server->redirect("/yt-dlp", assetServer.url("/asset/yt-dlp_linux"));
-        FakeTools::installOne("yt-dlp");
-        QCOMPARE(run(&AppUpdater::downloadYtDlp), QStringList{"Plugin 1 downloaded successfully."});
-        QCOMPARE(outputOf(tools.ytDlpPath), "new downloader\n");
-        QCOMPARE(entriesOf(tools.toolsFolderPath), QStringList{"yt-dlp"});
-    }
-
     // Whatever a server sends, only a program that answers "--version" replaces the old one.
-    void badDownloadLeavesTheOldDownloader_data() {
+    // The release download redirects to another origin, as on the real service.
+    void downloaderDownload_data() {
         QTest::addColumn<QString>("serving");
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("reason");
+        QTest::newRow("redirected") << "redirect" << newYtDlp << "";
         QTest::newRow("404") << "404" << portalPage << "HTTP status 404";
         QTest::newRow("cut off") << "cut" << QByteArray(200000, 'x')
                                  << "The download broke off after 70000 of 200000 bytes.";
@@ -92,13 +83,17 @@ private slots:
             << "200" << QByteArray("#!/bin/sh\nexit 3\n")
             << "The downloaded program failed \"--version\" (exit status 3).";
     }
-    void badDownloadLeavesTheOldDownloader() {
+    void downloaderDownload() {
         QFETCH(QString, serving);
         QFETCH(QByteArray, body);
         QFETCH(QString, reason);
         FakeTools::installOne("yt-dlp");
         const QByteArray before = contentOf(tools.ytDlpPath);
-        if (serving == "cut")
+        LoopbackHttpServer assetServer;
+        if (serving == "redirect") {
+            assetServer.serve("/asset/yt-dlp_linux", body);
+            server->redirect("/yt-dlp", assetServer.url("/asset/yt-dlp_linux"));
+        } else if (serving == "cut")
             server->serveCutOff("/yt-dlp", body, 70000);
         else if (serving == "stall") // the second piece would come after a minute
             server->serveSlowly("/yt-dlp", body, {}, 1000, 60000);
@@ -108,10 +103,12 @@ private slots:
             server->serve("/yt-dlp", body, serving.toInt());
 
         QCOMPARE(run(&AppUpdater::downloadYtDlp),
-                 QStringList{"Failed to download yt-dlp: " + reason});
+                 QStringList{reason.isEmpty() ? "Plugin 1 downloaded successfully."
+                                              : "Failed to download yt-dlp: " + reason});
         QCOMPARE(entriesOf(tools.toolsFolderPath), QStringList{"yt-dlp"});
-        QCOMPARE(contentOf(tools.ytDlpPath), before);
-        QCOMPARE(outputOf(tools.ytDlpPath, {"--version"}), "2023.03.04\n");
+        QCOMPARE(contentOf(tools.ytDlpPath), reason.isEmpty() ? body : before);
+        QCOMPARE(outputOf(tools.ytDlpPath, {"--version"}),
+                 reason.isEmpty() ? "new downloader\n" : "2023.03.04\n");
     }
 
     // Only a regular file that answers "-version", at the archive's top level or alone in
