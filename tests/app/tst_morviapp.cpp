@@ -106,13 +106,18 @@ private slots:
         QCOMPARE(third->viewModel()->downloadItems().first().status, DownloadStatus::completed);
     }
 
-    void mainWindowButtonsOpenTheirWindows() {
-        MainWindowView* main = app->showMainWindow();
+    // The main window's About button opens that window; ending the application closes both.
+    void aboutOpensFromTheMainWindowAndEndingClosesAll() {
+        QPointer<QWidget> main = app->showMainWindow();
         for (QPushButton* button : main->findChildren<QPushButton*>()) {
             if (button->text() == "About")
                 QTest::mouseClick(button, Qt::LeftButton);
         }
-        QVERIFY(qobject_cast<AboutView*>(app->window("about")));
+        QPointer<QWidget> about = qobject_cast<AboutView*>(app->window("about"));
+        QVERIFY(about);
+        app.reset();
+        QVERIFY(main.isNull());
+        QVERIFY(about.isNull());
     }
 
     void openAddressesFillsTheWindows_data() {
@@ -170,14 +175,6 @@ private slots:
         QCOMPARE(mains.size(), 1);
         QCOMPARE(mains.first()->viewModel()->urlText(), "https://a.example/1");
         QCOMPARE(installersMade, 2);
-    }
-
-    void endingTheApplicationClosesItsWindows() {
-        QPointer<QWidget> main = app->showMainWindow();
-        QPointer<QWidget> about = app->openWindow("about");
-        app.reset();
-        QVERIFY(main.isNull());
-        QVERIFY(about.isNull());
     }
 };
 

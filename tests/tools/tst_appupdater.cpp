@@ -145,9 +145,6 @@ private slots:
             << QList<ZipEntry>{{"ffmpeg", portalPage}} << goodFfprobe << refused(notAProgram);
         QTest::newRow("converter is a link out of the tools folder")
             << QList<ZipEntry>{{"ffmpeg", outside, true}} << goodFfprobe << refused(notRegular);
-        QTest::newRow("converter is a link in its sub-folder")
-            << QList<ZipEntry>{{"build/ffmpeg", outside, true}} << goodFfprobe
-            << refused(notRegular);
         QTest::newRow("probe tool is an HTML page")
             << goodFfmpeg << QList<ZipEntry>{{"ffprobe", portalPage}}
             << installed.first(3) + QStringList{failed + notAProgram};
