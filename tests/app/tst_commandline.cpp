@@ -8,27 +8,6 @@ using Action = CommandLine::Action;
 class TestCommandLine : public QObject {
     Q_OBJECT
 
-    struct Run {
-        int exitCode;
-        QString out;
-        QString err;
-    };
-
-    // Runs the built program where no display can be reached: any attempt to
-    // start the window system would end it with an abort instead of an answer.
-    static Run runMorvi(const QStringList& arguments) {
-        QProcess morvi;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove("DISPLAY");
-        environment.remove("WAYLAND_DISPLAY");
-        environment.insert("QT_QPA_PLATFORM", "xcb");
-        morvi.setProcessEnvironment(environment);
-        morvi.start(MORVI_EXECUTABLE, arguments);
-        if (!morvi.waitForFinished(10000) || morvi.exitStatus() != QProcess::NormalExit)
-            return {-1, QString(), morvi.readAllStandardError()};
-        return {morvi.exitCode(), morvi.readAllStandardOutput(), morvi.readAllStandardError()};
-    }
-
 private slots:
     void parsesTheCommandLine_data() {
         QTest::addColumn<QStringList>("arguments");
@@ -42,50 +21,28 @@ private slots:
             return QString("'%1' is not a web address (http or https).").arg(argument);
         };
         QTest::newRow("nothing") << none << Action::OpenWindows << "" << none;
-        QTest::newRow("--help") << QStringList{"--help"} << Action::ShowHelp << "" << none;
         QTest::newRow("-h") << QStringList{"-h"} << Action::ShowHelp << "" << none;
-        QTest::newRow("--version") << QStringList{"--version"} << Action::ShowVersion << "" << none;
         QTest::newRow("help wins")
             << QStringList{"--version", "--help"} << Action::ShowHelp << "" << none;
         QTest::newRow("Qt's options with --version")
-            << QStringList{"-platform", "offscreen", "-reverse", "--version"} << Action::ShowVersion
-            << "" << none;
-        QTest::newRow("Qt's --style=")
-            << QStringList{"--style=Fusion", "-widgetcount"} << Action::OpenWindows << "" << none;
-        QTest::newRow("unknown option")
-            << QStringList{"--bogus"} << Action::Refuse << "Unknown option 'bogus'." << none;
+            << QStringList{"-platform", "offscreen", "--style=Fusion", "-reverse", "--version"}
+            << Action::ShowVersion << "" << none;
         QTest::newRow("-v is not --version")
             << QStringList{"-v"} << Action::Refuse << "Unknown option 'v'." << none;
-        QTest::newRow("unknown beside --version")
-            << QStringList{"--version", "--verbose"} << Action::Refuse
-            << "Unknown option 'verbose'." << none;
-        QTest::newRow("-platform without its value") << QStringList{"-platform"} << Action::Refuse
-                                                     << "Missing value after '-platform'." << none;
-        QTest::newRow("--help with a value") << QStringList{"--help=all"} << Action::Refuse
-                                             << "Unexpected value after '--help'." << none;
-        QTest::newRow("an address")
-            << QStringList{page} << Action::OpenWindows << "" << QStringList{page};
         QTest::newRow("addresses among Qt's options")
             << QStringList{"http://a.example/1", "-platform", "offscreen", "HTTPS://b.example/2"}
             << Action::OpenWindows << ""
             << QStringList{"http://a.example/1", "HTTPS://b.example/2"};
         QTest::newRow("an address with --version")
             << QStringList{page, "--version"} << Action::ShowVersion << "" << none;
-        QTest::newRow("ftp") << QStringList{"ftp://example.org/f"} << Action::Refuse
-                             << notWeb("ftp://example.org/f") << none;
-        QTest::newRow("a file") << QStringList{"file:///tmp/v.mp4"} << Action::Refuse
-                                << notWeb("file:///tmp/v.mp4") << none;
-        QTest::newRow("no scheme") << QStringList{"www.example.org/v"} << Action::Refuse
-                                   << notWeb("www.example.org/v") << none;
         QTest::newRow("no host") << QStringList{"https:///v"} << Action::Refuse
                                  << notWeb("https:///v") << none;
-        QTest::newRow("one bad among good")
-            << QStringList{page, "https://exa mple.org"} << Action::Refuse
-            << notWeb("https://exa mple.org") << none;
-        QTest::newRow("a bad one with --help")
-            << QStringList{"--help", "v.mp4"} << Action::Refuse << notWeb("v.mp4") << none;
-        QTest::newRow("after --") << QStringList{"--", "--help"} << Action::Refuse
-                                  << notWeb("--help") << none;
+        QTest::newRow("no scheme, among good")
+            << QStringList{page, "www.example.org/v"} << Action::Refuse
+            << notWeb("www.example.org/v") << none;
+        QTest::newRow("a file with --help")
+            << QStringList{"--help", "file:///tmp/v.mp4"} << Action::Refuse
+            << notWeb("file:///tmp/v.mp4") << none;
     }
 
     void parsesTheCommandLine() {
@@ -100,12 +57,6 @@ private slots:
         QCOMPARE(commandLine.addresses(), addresses);
     }
 
-    void versionLineNamesVersionAndBuild() {
-        QCOMPARE(CommandLine::versionLine(),
-                 QString("Morvi %1 (build %2)")
-                     .arg(QStringLiteral(MORVI_VERSION), QStringLiteral(MORVI_BUILD_NUMBER)));
-    }
-
     void programAnswersWithoutADisplay_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
@@ -113,33 +64,36 @@ private slots:
         QTest::addColumn<QString>("err");
 
         const QString usage = CommandLine::usage();
-        QTest::newRow("--version")
-            << QStringList{"--version"} << 0 << CommandLine::versionLine() + "\n"
-            << "";
-        QTest::newRow("--help") << QStringList{"--help"} << 0 << usage << "";
+        const QString version =
+            QString("Morvi %1 (build %2)\n").arg(MORVI_VERSION, MORVI_BUILD_NUMBER);
+        QTest::newRow("--version") << QStringList{"--version"} << 0 << version << "";
         QTest::newRow("-platform offscreen --help")
             << QStringList{"-platform", "offscreen", "--help"} << 0 << usage << "";
-        QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << ""
-                                        << "morvi: Unknown option 'bogus'.\n\n" + usage;
         QTest::newRow("not a web address")
             << QStringList{"https://example.org/v", "v.mp4"} << 2 << ""
             << "morvi: 'v.mp4' is not a web address (http or https).\n\n" + usage;
-        QTest::newRow("--version with an address")
-            << QStringList{"https://example.org/v", "--version"} << 0
-            << CommandLine::versionLine() + "\n"
-            << "";
     }
 
+    // Runs the built program where no display can be reached: any attempt to start the
+    // window system would end it with an abort instead of an answer.
     void programAnswersWithoutADisplay() {
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
         QFETCH(QString, out);
         QFETCH(QString, err);
 
-        const Run run = runMorvi(arguments);
-        QCOMPARE(run.err, err);
-        QCOMPARE(run.out, out);
-        QCOMPARE(run.exitCode, exitCode);
+        QProcess morvi;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        morvi.setProcessEnvironment(environment);
+        morvi.start(MORVI_EXECUTABLE, arguments);
+        QVERIFY(morvi.waitForFinished(10000));
+        QCOMPARE(QString::fromUtf8(morvi.readAllStandardError()), err);
+        QCOMPARE(morvi.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(QString::fromUtf8(morvi.readAllStandardOutput()), out);
+        QCOMPARE(morvi.exitCode(), exitCode);
     }
 };
 
