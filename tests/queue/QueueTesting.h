@@ -8,9 +8,8 @@
 #include <QAbstractItemModelTester>
 #include <QSettings>
 
-// Shared by the queue's tests: the stored queue in the test's own settings file, items
-// written as "Status progress" so comparisons read like the table, and controllers
-// over a scripted engine whose table is checked by the model tester throughout.
+// Items written as "Status progress" so comparisons read like the table; controllers over
+// a scripted engine whose table the model tester checks throughout.
 namespace QueueTesting {
 
 inline void clearStore() {
@@ -27,7 +26,6 @@ inline BulkDownloadItem item(const QString& url, DownloadStatus status = Downloa
     return made;
 }
 
-// Pending items at https://youtu.be/<name>, in the given order.
 inline QList<BulkDownloadItem> pendingItems(const QStringList& names) {
     QList<BulkDownloadItem> made;
     for (const QString& name : names)
@@ -41,10 +39,6 @@ inline void storeItems(const QList<BulkDownloadItem>& items) {
                             *DownloadItemsDocument::encode(items, error));
 }
 
-inline std::optional<QByteArray> storedDocument() {
-    return SettingsStore().data(BulkDownloadViewModel::downloadItemsKey);
-}
-
 // The items a document holds, or none when it is refused.
 inline QList<BulkDownloadItem> decoded(const QByteArray& document) {
     QString error;
@@ -52,7 +46,7 @@ inline QList<BulkDownloadItem> decoded(const QByteArray& document) {
 }
 
 inline QList<BulkDownloadItem> storedItems() {
-    return decoded(storedDocument().value_or("none"));
+    return decoded(SettingsStore().data(BulkDownloadViewModel::downloadItemsKey).value_or(""));
 }
 
 inline QStringList states(const QList<BulkDownloadItem>& items) {
