@@ -230,6 +230,8 @@ void BulkDownloadViewModel::deleteSelectedItems() {
 void BulkDownloadViewModel::clearQueue() {
     if (items.setItems({}))
         emit downloadItemsChanged();
+    // The selected rows are gone with the rest.
+    setSelection({});
     saveDownloadItems();
 }
 
