@@ -45,22 +45,15 @@ private slots:
         QVERIFY(daemon.waitForFinished());
     }
 
-    void withoutServiceOrBusNothingHappens_data() {
-        QTest::addColumn<bool>("bus");
-        QTest::newRow("no bus") << false;
-        QTest::newRow("no service on the bus") << true;
-    }
     void withoutServiceOrBusNothingHappens() {
-        QFETCH(bool, bus);
         QTest::failOnWarning(QRegularExpression(".*"));
-        // Without a bus, the session bus the notifier looks for is not there.
+        // The session bus the notifier looks for is not there.
         qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
-        auto notifier = bus ? std::make_unique<DesktopNotifier>(
-                                  QDBusConnection::connectToBus(address, "client"))
-                            : std::make_unique<DesktopNotifier>();
-        notifier->notify("Cut finished", "clip_cut.mp4", [] {});
-        QTest::qWait(200); // long enough for the call to fail, and warn if it would
-        QDBusConnection::disconnectFromBus("client");
+        DesktopNotifier withoutBus;
+        DesktopNotifier withoutService(QDBusConnection::connectToBus(address, "client"));
+        withoutBus.notify("Cut finished", "clip_cut.mp4", [] {});
+        withoutService.notify("Cut finished", "clip_cut.mp4", [] {});
+        QTest::qWait(200); // long enough for the calls to fail, and warn if they would
     }
 
     void showsAndRaisesOnActivation() {
