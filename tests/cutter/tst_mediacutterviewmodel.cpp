@@ -9,7 +9,12 @@
 #include <QCoroTask>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+#include <clocale>
+#include <cstdlib>
 #include <unistd.h>
 
 namespace {
@@ -22,18 +27,11 @@ QStringList stamped(const QStringList& messages) {
     return entries;
 }
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
-// The cutter's controller against the fake converter, and (the real* cases) against Debian's
-// real converter and libavformat, on media made here.
+// The cutter against the fake converter, and (real*) Debian's converter on media made here.
 class TestMediaCutterViewModel : public QObject {
     Q_OBJECT
-    FileManagerHelper tools;
     RecordingDialogs dialogs;
     QString argsFile = QDir::homePath() + "/ffmpeg-args";
     QString media = QDir::homePath() + "/media";
@@ -44,7 +42,6 @@ class TestMediaCutterViewModel : public QObject {
 
     QString lastMessage() const { return cutter->logMessages()->entries().last().mid(11); }
 
-    // Every field filled with valid texts.
     void fill(const QString& start = "00:00:10", const QString& end = "00:00:20",
               const QString& input = "/media/my clip.mp4", const QString& folder = "/out/",
               const QString& name = "a_cut") {
@@ -83,37 +80,14 @@ private slots:
         cutter->logMessages()->setClock([] { return QTime(12, 0); });
     }
 
-    void chooseMediaFile_data() {
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("outputName");
-        QTest::newRow("last extension only")
-            << QString("/media/clip.final.mov") << "clip.final_cut";
-        QTest::newRow("hidden file") << QString("/media/.clip") << ".clip_cut";
-        QTest::newRow("cancelled") << QString("") << "keep";
-    }
-    void chooseMediaFile() {
-        QFETCH(QString, chosen);
-        QFETCH(QString, outputName);
-        cutter->setSelectedFilePath("/old/in.mp4");
-        cutter->setOutputFileName("keep");
-        dialogs.fileAnswers << chosen;
-        cutter->chooseMediaFile();
-        QCOMPARE(dialogs.fileStarts, QStringList{"/old"});
-        QCOMPARE(cutter->selectedFilePath(), chosen.isEmpty() ? "/old/in.mp4" : chosen);
-        QCOMPARE(cutter->outputFileName(), outputName);
-    }
-
-    // Only complete texts can start; a start not before the end is refused when pressed.
-    // Neither runs the converter; only the refusal logs, and it clears the progress.
+    // Incomplete texts cannot start, and a start not before the end is refused: no converter runs.
     void canStartCutting_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("value");
         QTest::addColumn<bool>("canStart");
         QTest::addColumn<QString>("refusal");
         const QString order = "Error: Start time must be before end time";
-        QTest::newRow("no file") << QString("selectedFilePath") << "" << false << "";
         QTest::newRow("no folder") << QString("outputPath") << "" << false << "";
-        QTest::newRow("trailing line break") << QString("endTime") << "00:00:20\n" << false << "";
         QTest::newRow("non-ASCII digits") << QString("endTime") << "00:00:٢٠" << false << "";
         QTest::newRow("equal") << QString("startTime") << "00:00:20" << true << order;
     }
@@ -143,18 +117,13 @@ private slots:
                               "copy", "-avoid_negative_ts", "make_zero", "-y", "/out/a_cut.mov"}));
     }
 
-    // Every failure logs the start lines, what the converter printed, the failure line
-    // and the converter's last error line if it printed one; the progress stays.
+    // A failure logs the start lines, the output, the failure and the last error; progress stays.
     void failedCut_data() {
         QTest::addColumn<QString>("converter");
         QTest::addColumn<QString>("printed");
         QTest::addColumn<QStringList>("ending");
         QTest::addColumn<double>("progress");
         const QString failed = "Media cutting failed: ";
-        QTest::newRow("missing") << QString("missing") << ""
-                                 << QStringList{failed + "FFmpeg executable not found. "
-                                                         "Please ensure it's installed."}
-                                 << 0.0;
         QTest::newRow("exit 1")
             << QString("1")
             << "time=00:00:05.00\r[mp3 @ 0x1] Invalid audio stream.\nCould not write header: "
@@ -169,8 +138,6 @@ private slots:
         QFETCH(QString, printed);
         QFETCH(QStringList, ending);
         QFETCH(double, progress);
-        if (converter == "missing")
-            QFile::remove(tools.ffmpegPath);
         FakeTools::configure(
             {{"FAKE_FFMPEG_STDERR", QString(printed).replace("\r", "\\r").replace("\n", "\\n")},
              {"FAKE_FFMPEG_EXIT", converter}});
@@ -193,9 +160,6 @@ private slots:
     void progressFromConverterOutput_data() {
         QTest::addColumn<QString>("output");
         QTest::addColumn<double>("progress");
-        QTest::newRow("past the end")
-            << QString("size= 900kB time=00:02:00.00 bitrate=61k") << 100.0;
-        QTest::newRow("not a time") << QString("size= 0kB time=N/A bitrate=N/A") << 0.0;
         QTest::newRow("last line decides")
             << QString("time=00:00:09.00\rtime=00:00:18.00\rdone\n") << 20.0;
         QTest::newRow("tab and Unicode breaks")
@@ -250,8 +214,7 @@ private slots:
         QCOMPARE(cutter->logMessages()->entries().value(0).mid(11), log);
     }
 
-    // A file read after another one was chosen (the user chose twice in a row) must
-    // not fill in the information of the file chosen last.
+    // A file read after another one was chosen must not fill in the chosen file's information.
     void realResultForAnotherFileIsDropped() {
         cutter->setSelectedFilePath(file("tone.m4a"));
         QSignalSpy kinds(cutter.get(), &MediaCutterViewModel::mediaFormatChanged);
@@ -310,7 +273,6 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("folder");
         QTest::newRow("folder through a symbolic link") << QString("same") << media + "/../linked";
-        QTest::newRow("folder through ..") << QString("same") << media + "/../media/";
         QTest::newRow("hard link") << QString("hard") << output;
     }
     void realOutputThatIsTheInputIsRefused() {
@@ -319,13 +281,35 @@ private slots:
         QFile::copy(file("clip.mp4"), file("same.mp4"));
         QFile::link(media, QDir::homePath() + "/linked");
         ::link(QFile::encodeName(file("same.mp4")), QFile::encodeName(output + "/hard.mp4"));
-        const QByteArray before = contents(file("same.mp4"));
+        const qint64 before = QFileInfo(file("same.mp4")).size();
         fill("00:00:01", "00:00:02", file("same.mp4"), folder, name);
         QCoro::waitFor(cutter->startCutting());
         QCOMPARE(cutter->logMessages()->rowCount(), 5); // the start lines and the failure
         QCOMPARE(lastMessage(), "Media cutting failed: Media cutting failed: The output "
                                 "file is the input file: choose another name or folder");
-        QCOMPARE(contents(file("same.mp4")), before);
+        QCOMPARE(QFileInfo(file("same.mp4")).size(), before);
+    }
+
+    // Times are typed with "." whatever the locale; the German one is compiled here.
+    void timesIgnoreADecimalCommaLocale() {
+        QCOMPARE(::timeToSeconds("1:2"), 0.0);
+        QCOMPARE(::timeToSeconds(" 00:00:10"), 0.0);
+        QTemporaryDir locales;
+        QProcess localedef;
+        localedef.start("localedef",
+                        {"-i", "de_DE", "-f", "UTF-8", locales.path() + "/de_DE.UTF-8"});
+        localedef.waitForFinished(30000);
+        qputenv("LOCPATH", locales.path().toUtf8());
+        if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+            QSKIP("localedef could not build a German locale");
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(std::strtod("1.5", nullptr), 1.0); // the C library now stops at "."
+
+        QCOMPARE(::timeToSeconds("01:01:23.45"), 3683.45);
+        QCOMPARE(::timeToSeconds("00:00:1,5"), 0.0);
+
+        std::setlocale(LC_ALL, "C");
+        QLocale::setDefault(QLocale::c());
     }
 };
 

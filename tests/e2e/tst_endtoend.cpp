@@ -1,5 +1,4 @@
-// Morvi's controllers against Debian's real yt-dlp and ffmpeg, downloading media that the
-// test makes itself and serves on 127.0.0.1.
+// The controllers against Debian's yt-dlp and ffmpeg, downloading media served on 127.0.0.1.
 #include "LoopbackHttpServer.h"
 #include "RecordingDialogs.h"
 #include "TestHome.h"

@@ -10,7 +10,6 @@ class NotificationService : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
 public:
-    // Each notification's summary and body, then its actions.
     QList<QStringList> shown;
 
 public slots:
@@ -70,8 +69,7 @@ private slots:
         QCOMPARE(service.shown[0].mid(0, 2), (QStringList{"Cut finished", "clip_cut.mp4"}));
         QVERIFY(service.shown[0].mid(2).contains("default"));
 
-        // Another action, and activating a closed notification, raise nothing.
-        // The signals arrive in order, so the last one shows that the others did nothing.
+        // Other actions and closed notifications raise nothing; signals arrive in order.
         emitSignal("ActionInvoked", {2u, "other"});
         emitSignal("NotificationClosed", {2u, 2u});
         emitSignal("ActionInvoked", {2u, "default"});

@@ -1,30 +1,23 @@
 #include "TestHome.h"
-#include "platform/LaunchError.h"
 #include "platform/ToolRun.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace {
 
 struct Outcome {
     QStringList chunks;
     ToolRun::Exit exit;
-    QString launchError;
 };
 
 // Runs a shell script as the tool; the chunks are those received when the result came.
 QCoro::Task<Outcome> runTool(QString script, ToolRun::Read read = ToolRun::Read::BothStreams,
-                             std::chrono::milliseconds limit = {}, QString program = "/bin/sh") {
+                             std::chrono::milliseconds limit = {}) {
     Outcome outcome;
     const QStringList arguments{"-c", script};
-    ToolRun run({.program = program, .arguments = arguments, .read = read, .timeLimit = limit},
+    ToolRun run({.program = "/bin/sh", .arguments = arguments, .read = read, .timeLimit = limit},
                 [&outcome](const QString& text) { outcome.chunks << text; });
-    try {
-        outcome.exit = co_await run.run();
-    } catch (const LaunchError& error) {
-        outcome.launchError = error.description();
-    }
+    outcome.exit = co_await run.run();
     co_return outcome;
 }
 
@@ -34,8 +27,7 @@ class TestToolRun : public QObject {
     Q_OBJECT
 
 private slots:
-    // Pauses make the tool's writes separate reads: each read is one chunk, and a character
-    // cut by a read is completed by the next one.
+    // Pauses make separate reads, one chunk each; the next read completes a cut character.
     void chunksAreDecodedAsRead_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<ToolRun::Read>("read");
@@ -83,17 +75,6 @@ private slots:
             QCoro::waitFor(runTool("sleep 30", Read::Nothing, limit)).exit;
         QCOMPARE(timedOut.status, 9);
         QVERIFY(timedOut.signalled && timedOut.timedOut);
-    }
-
-    // A page saved where the program belongs starts no tool; the run says so.
-    void pageSavedAsAProgramIsALaunchError() {
-        const QString path = QDir::homePath() + "/tool";
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("<html></html>\n") > 0);
-        file.close();
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        const Outcome outcome = QCoro::waitFor(runTool("", ToolRun::Read::BothStreams, {}, path));
-        QVERIFY(!outcome.launchError.isEmpty());
     }
 
     // The destructor stops the tool's whole group, not only the tool.
