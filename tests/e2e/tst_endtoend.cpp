@@ -1,5 +1,4 @@
-// Morvi's controllers against Debian's real yt-dlp and ffmpeg, downloading media that the
-// test makes itself and serves on 127.0.0.1.
+// The controllers against Debian's yt-dlp and ffmpeg, downloading media served on 127.0.0.1.
 #include "LoopbackHttpServer.h"
 #include "RecordingDialogs.h"
 #include "TestHome.h"
@@ -11,7 +10,6 @@
 
 #include <QDir>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -101,30 +99,14 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("probed");
         const QString mp4 = "mov,mp4,m4a,3gp,3g2,mj2";
-        QTest::newRow("MP3") << "MP3"
-                             << "1080p"
-                             << "plain.mp3"
-                             << "audio mp3";
-        QTest::newRow("M4A") << "M4A"
-                             << "1080p"
-                             << "plain.m4a"
-                             << "audio " + mp4;
-        QTest::newRow("MP4 Best, one merged format") << "MP4"
-                                                     << "Best"
-                                                     << "plain.mp4"
-                                                     << "video 360 audio " + mp4;
-        QTest::newRow("MP4 720p, adaptive") << "MP4"
-                                            << "720p"
-                                            << "stream.mp4"
-                                            << "video 720 audio " + mp4;
-        QTest::newRow("MP4 360p, adaptive") << "MP4"
-                                            << "360p"
-                                            << "stream.mp4"
-                                            << "video 360 audio " + mp4;
-        QTest::newRow("MP4 Highest Available, adaptive") << "MP4"
-                                                         << "Highest Available"
-                                                         << "stream.mp4"
-                                                         << "video 720 audio " + mp4;
+        QTest::newRow("MP3") << QString("MP3") << "1080p" << QString("plain.mp3") << "audio mp3";
+        QTest::newRow("MP4 Best, one merged format")
+            << QString("MP4") << "Best" << QString("plain.mp4") << "video 360 audio " + mp4;
+        QTest::newRow("MP4 360p, adaptive")
+            << QString("MP4") << "360p" << QString("stream.mp4") << "video 360 audio " + mp4;
+        QTest::newRow("MP4 Highest Available, adaptive")
+            << QString("MP4") << "Highest Available" << QString("stream.mp4")
+            << "video 720 audio " + mp4;
     }
     void singleDownload() {
         QFETCH(QString, format);
@@ -140,7 +122,6 @@ private slots:
         const QStringList log = controller->logMessages()->entries();
         QVERIFY2(dialogs.alerts.isEmpty(), qPrintable(log.join('\n')));
         QCOMPARE(log.last().mid(11), "Download and conversion completed successfully.");
-        QVERIFY(log.filter(QRegularExpression("\\[download\\] +100(\\.0)?% of")).size() > 0);
         QCOMPARE(progress.value(progress.size() - 1), 100.0);
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{file});
         // "Open File" names the file the downloader wrote, whatever steps it took.

@@ -10,7 +10,6 @@ class NotificationService : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
 public:
-    // Each notification's summary and body, then its actions.
     QList<QStringList> shown;
 
 public slots:
@@ -45,22 +44,15 @@ private slots:
         QVERIFY(daemon.waitForFinished());
     }
 
-    void withoutServiceOrBusNothingHappens_data() {
-        QTest::addColumn<bool>("bus");
-        QTest::newRow("no bus") << false;
-        QTest::newRow("no service on the bus") << true;
-    }
     void withoutServiceOrBusNothingHappens() {
-        QFETCH(bool, bus);
         QTest::failOnWarning(QRegularExpression(".*"));
-        // Without a bus, the session bus the notifier looks for is not there.
+        // The session bus the notifier looks for is not there.
         qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
-        auto notifier = bus ? std::make_unique<DesktopNotifier>(
-                                  QDBusConnection::connectToBus(address, "client"))
-                            : std::make_unique<DesktopNotifier>();
-        notifier->notify("Cut finished", "clip_cut.mp4", [] {});
-        QTest::qWait(200); // long enough for the call to fail, and warn if it would
-        QDBusConnection::disconnectFromBus("client");
+        DesktopNotifier withoutBus;
+        DesktopNotifier withoutService(QDBusConnection::connectToBus(address, "client"));
+        withoutBus.notify("Cut finished", "clip_cut.mp4", [] {});
+        withoutService.notify("Cut finished", "clip_cut.mp4", [] {});
+        QTest::qWait(200); // long enough for the calls to fail, and warn if they would
     }
 
     void showsAndRaisesOnActivation() {
@@ -77,8 +69,7 @@ private slots:
         QCOMPARE(service.shown[0].mid(0, 2), (QStringList{"Cut finished", "clip_cut.mp4"}));
         QVERIFY(service.shown[0].mid(2).contains("default"));
 
-        // Another action, and activating a closed notification, raise nothing.
-        // The signals arrive in order, so the last one shows that the others did nothing.
+        // Other actions and closed notifications raise nothing; signals arrive in order.
         emitSignal("ActionInvoked", {2u, "other"});
         emitSignal("NotificationClosed", {2u, 2u});
         emitSignal("ActionInvoked", {2u, "default"});
