@@ -22,21 +22,15 @@ private slots:
         };
         QTest::newRow("nothing") << none << Action::OpenWindows << "" << none;
         QTest::newRow("-h") << QStringList{"-h"} << Action::ShowHelp << "" << none;
-        QTest::newRow("help wins")
-            << QStringList{"--version", "--help"} << Action::ShowHelp << "" << none;
         QTest::newRow("Qt's options with --version")
             << QStringList{"-platform", "offscreen", "--style=Fusion", "-reverse", "--version"}
             << Action::ShowVersion << "" << none;
-        QTest::newRow("-v is not --version")
-            << QStringList{"-v"} << Action::Refuse << "Unknown option 'v'." << none;
         QTest::newRow("addresses among Qt's options")
             << QStringList{"http://a.example/1", "-platform", "offscreen", "HTTPS://b.example/2"}
             << Action::OpenWindows << ""
             << QStringList{"http://a.example/1", "HTTPS://b.example/2"};
         QTest::newRow("an address with --version")
             << QStringList{page, "--version"} << Action::ShowVersion << "" << none;
-        QTest::newRow("no host") << QStringList{"https:///v"} << Action::Refuse
-                                 << notWeb("https:///v") << none;
         QTest::newRow("no scheme, among good")
             << QStringList{page, "www.example.org/v"} << Action::Refuse
             << notWeb("www.example.org/v") << none;
@@ -67,8 +61,6 @@ private slots:
         const QString version =
             QString("Morvi %1 (build %2)\n").arg(MORVI_VERSION, MORVI_BUILD_NUMBER);
         QTest::newRow("--version") << QStringList{"--version"} << 0 << version << "";
-        QTest::newRow("-platform offscreen --help")
-            << QStringList{"-platform", "offscreen", "--help"} << 0 << usage << "";
         QTest::newRow("not a web address")
             << QStringList{"https://example.org/v", "v.mp4"} << 2 << ""
             << "morvi: 'v.mp4' is not a web address (http or https).\n\n" + usage;

@@ -79,12 +79,6 @@ private slots:
         QVERIFY(app->openWindow(identifier)->isVisible());
     }
 
-    void unknownIdentifierOpensNothing() {
-        QCOMPARE(app->openWindow("Bulk-Download"), nullptr);
-        QCOMPARE(app->openWindow(""), nullptr);
-        QCOMPARE(QApplication::topLevelWidgets().size(), 0);
-    }
-
     // While a closed queue window's batch runs, reopening shows that same controller.
     void reopenedQueueWindowShowsTheRunningBatch() {
         FileManagerHelper().createDirectoriesIfNeeded();
@@ -135,8 +129,6 @@ private slots:
         QTest::newRow("three after a typed line")
             << QStringList{a, b, a} << "https://kept/" << typed
             << "https://kept/\n" + a + "\n" + b + "\n" + a;
-        QTest::newRow("two after a finished line") << QStringList{a, b} << "https://kept/\n"
-                                                   << typed << "https://kept/\n" + a + "\n" + b;
     }
 
     void openAddressesFillsTheWindows() {

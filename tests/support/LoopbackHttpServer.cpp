@@ -83,7 +83,6 @@ void LoopbackHttpServer::readRequest(QTcpSocket* socket) {
     const QList<QByteArray> requestLine = socket->readLine().trimmed().split(' ');
     socket->readAll();
     const QString path = requestLine.value(1);
-    requested << path;
     const Response response = responses.value(path.section('?', 0, 0));
     socket->write(header(response));
     if (requestLine.value(0) == "HEAD") {

@@ -31,9 +31,6 @@ public:
     void serveCutOff(const QString& path, const QByteArray& body, qsizetype bytesSent);
     void redirect(const QString& path, const QUrl& target, int status = 302);
 
-    // The paths requested so far, in order of arrival.
-    const QStringList& requestedPaths() const { return requested; }
-
     // Stops accepting connections, so that the port refuses them.
     void stopListening() { server.close(); }
 
@@ -54,5 +51,4 @@ private:
 
     QTcpServer server;
     QHash<QString, Response> responses;
-    QStringList requested;
 };
