@@ -1,7 +1,6 @@
 #include "TestHome.h"
 #include "engine/YtdlpError.h"
 #include "engine/YtdlpManager.h"
-#include "platform/LaunchError.h"
 
 #include <QCoroTask>
 #include <QDir>
@@ -25,8 +24,6 @@ QCoro::Task<Outcome> download(YtdlpManager& manager, QString url, QString output
             [&](const QString& text) { outcome.log << text; });
     } catch (const YtdlpError& error) {
         outcome.error = error.description();
-    } catch (const LaunchError&) {
-        outcome.error = "not started";
     }
     co_return outcome;
 }
@@ -53,24 +50,11 @@ private slots:
     }
 
     // The downloader is looked for first; nothing runs without both tools.
-    void missingTool_data() {
-        QTest::addColumn<QStringList>("installed");
-        QTest::addColumn<QString>("error");
-        const QString downloader = "Downloader plugin not found. Please ensure it's installed.";
-        QTest::newRow("none") << QStringList{} << downloader;
-        QTest::newRow("converter only") << QStringList{"ffmpeg"} << downloader;
-        QTest::newRow("downloader only")
-            << QStringList{"yt-dlp"} << "Converter plugin not found. Please ensure it's installed.";
-    }
-    void missingTool() {
-        QFETCH(QStringList, installed);
-        QFETCH(QString, error);
-        for (const QString& tool : installed)
-            FakeTools::installOne(tool);
+    void missingToolStopsBeforeAnyRun() {
         YtdlpManager manager;
-        const Outcome outcome = run(manager);
-        QCOMPARE(outcome.error, error);
-        QVERIFY(outcome.log.isEmpty());
+        QCOMPARE(run(manager).error, "Downloader plugin not found. Please ensure it's installed.");
+        FakeTools::installOne("yt-dlp");
+        QCOMPARE(run(manager).error, "Converter plugin not found. Please ensure it's installed.");
     }
 
     void successfulRunStreamsLogAndProgress() {
@@ -91,13 +75,6 @@ private slots:
         QCOMPARE(FakeTools::recordedArguments(argsFile),
                  manager.buildArguments("MP4", "720p", "192k", false) +
                      QStringList({"--ignore-config", "--", " https://youtu.be/abc "}));
-    }
-
-    void missingOutputFolderIsALaunchError() {
-        FakeTools::install();
-        YtdlpManager manager;
-        QCOMPARE(QCoro::waitFor(download(manager, "https://youtu.be/x", output + "/gone")).error,
-                 "not started");
     }
 
     // A stop, or the end of the manager (its window closed), ends the downloader and its

@@ -26,11 +26,6 @@ class TestLogView : public QObject {
 
     int lineHeight() const { return view->fontMetrics().lineSpacing(); }
 
-    void click(int row, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
-                          view->visualRect(row).center());
-    }
-
 private slots:
     void init() {
         model = std::make_unique<LogModel>();
@@ -49,7 +44,6 @@ private slots:
         QTest::newRow("carriage returns") << "a\r[download] 10%\r[download] 20%" << 3;
         QTest::newRow("return opening a chunk draws no line") << "\r[download] 10%" << 1;
         QTest::newRow("crlf is one break") << "\r\nb\r\n" << 2;
-        QTest::newRow("empty line inside") << "a\n\nb" << 3;
     }
 
     void entryHeightFollowsItsLines() {
@@ -63,10 +57,8 @@ private slots:
 
     void longLinesWrapAndUnwrapWithTheWidth() {
         model->append(QString(300, u'x'));
-        model->append("short");
         QVERIFY(settle());
         QVERIFY(view->visualRect(0).height() >= 3 * lineHeight());
-        QCOMPARE(view->visualRect(1).top(), view->visualRect(0).bottom() + 1 + 2);
         view->resize(4000, 150);
         QVERIFY(settle());
         QCOMPARE(view->visualRect(0).height(), lineHeight());
@@ -96,9 +88,6 @@ private slots:
         model->append("one more");
         QVERIFY(settle());
         QCOMPARE(bar->value(), bar->maximum());
-        // The scroll bar sits inside the rounded outline.
-        const QRect barArea(bar->mapTo(view.get(), QPoint()), bar->size());
-        QVERIFY(view->rect().adjusted(2, 2, -2, -2).contains(barArea));
         model->clear();
         QCOMPARE(bar->maximum(), 0);
         QVERIFY(!view->visualRect(0).isValid());
@@ -117,15 +106,10 @@ private slots:
             model->append(message);
         QVERIFY(settle());
         view->setFocus();
-        click(1);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(1).center());
         QTest::keyClick(view.get(), Qt::Key_Down, Qt::ShiftModifier);
         QTest::keySequence(view.get(), QKeySequence::Copy);
         QCOMPARE(QGuiApplication::clipboard()->text(), "[12:00:00] \rone\n[12:00:00] two\n");
-        click(3);
-        click(0, Qt::ShiftModifier);
-        QCOMPARE(view->selectedText(), model->entries().join(u'\n'));
-        QTest::keyClick(view.get(), Qt::Key_Home);
-        QCOMPARE(view->selectedText(), model->entries().first());
 
         QStringList offered;
         QTimer::singleShot(0, this, [&] {
