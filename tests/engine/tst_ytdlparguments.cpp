@@ -24,10 +24,8 @@ private slots:
         row("M4A", "M4A", "Best", false, "m4a", {});
         row("720p with playlists", "MP4", "720p", true, "", sorted + QStringList{atMost.arg(720)});
         row("1440p unsorted", "MP4", "1440p", false, "", {"-f", atMost.arg(1440)});
-        row("lower-case mp3 is a video", "mp3", "Best", false, "", {"-f", "best"});
         row("Highest", "MP4", "Highest Available", false, "", {"-f", "bestvideo+bestaudio"});
         row("Lowest", "MP4", "Lowest Available", false, "", {"-f", "worst"});
-        row("240p", "MP4", "240p", false, "", {"-f", "bestvideo+bestaudio"});
     }
     void arguments() {
         QFETCH(QString, format);
