@@ -23,14 +23,9 @@ private slots:
         row("MP3", "MP3", "720p", false, "mp3", {});
         row("M4A", "M4A", "Best", false, "m4a", {});
         row("720p with playlists", "MP4", "720p", true, "", sorted + QStringList{atMost.arg(720)});
-        row("1080p", "MP4", "1080p", false, "", sorted + QStringList{atMost.arg(1080)});
         row("1440p unsorted", "MP4", "1440p", false, "", {"-f", atMost.arg(1440)});
-        row("lower-case mp3 is a video", "mp3", "Best", false, "", {"-f", "best"});
         row("Highest", "MP4", "Highest Available", false, "", {"-f", "bestvideo+bestaudio"});
         row("Lowest", "MP4", "Lowest Available", false, "", {"-f", "worst"});
-        row("no quality", "MP4", "", false, "", {"-f", "bestvideo+bestaudio"});
-        row("upper-case P", "MP4", "1080P", false, "", {"-f", "bestvideo+bestaudio"});
-        row("240p", "MP4", "240p", false, "", {"-f", "bestvideo+bestaudio"});
     }
     void arguments() {
         QFETCH(QString, format);

@@ -1,7 +1,6 @@
 #include "TestHome.h"
 #include "engine/YtdlpError.h"
 #include "engine/YtdlpManager.h"
-#include "platform/LaunchError.h"
 
 #include <QCoroTask>
 #include <QDir>
@@ -25,8 +24,6 @@ QCoro::Task<Outcome> download(YtdlpManager& manager, QString url, QString output
             [&](const QString& text) { outcome.log << text; });
     } catch (const YtdlpError& error) {
         outcome.error = error.description();
-    } catch (const LaunchError&) {
-        outcome.error = "not started";
     }
     co_return outcome;
 }
@@ -53,24 +50,11 @@ private slots:
     }
 
     // The downloader is looked for first; nothing runs without both tools.
-    void missingTool_data() {
-        QTest::addColumn<QStringList>("installed");
-        QTest::addColumn<QString>("error");
-        const QString downloader = "Downloader plugin not found. Please ensure it's installed.";
-        QTest::newRow("none") << QStringList{} << downloader;
-        QTest::newRow("converter only") << QStringList{"ffmpeg"} << downloader;
-        QTest::newRow("downloader only")
-            << QStringList{"yt-dlp"} << "Converter plugin not found. Please ensure it's installed.";
-    }
-    void missingTool() {
-        QFETCH(QStringList, installed);
-        QFETCH(QString, error);
-        for (const QString& tool : installed)
-            FakeTools::installOne(tool);
+    void missingToolStopsBeforeAnyRun() {
         YtdlpManager manager;
-        const Outcome outcome = run(manager);
-        QCOMPARE(outcome.error, error);
-        QVERIFY(outcome.log.isEmpty());
+        QCOMPARE(run(manager).error, "Downloader plugin not found. Please ensure it's installed.");
+        FakeTools::installOne("yt-dlp");
+        QCOMPARE(run(manager).error, "Converter plugin not found. Please ensure it's installed.");
     }
 
     void successfulRunStreamsLogAndProgress() {
@@ -81,7 +65,9 @@ private slots:
                               {"FAKE_STDERR", "WARNING: slow server\\n"},
                               {"FAKE_OUTPUT_FILE", "clip.mp4"}});
         YtdlpManager manager;
+        manager.stopDownload(); // nothing runs yet: no process (group) is signalled
         Outcome outcome = run(manager, " https://youtu.be/abc ");
+        manager.stopDownload(); // nor the ended one
         QCOMPARE(outcome.error, QString());
         QCOMPARE(outcome.progress, (QList<double>{10, 50.5, 100}));
         QVERIFY(outcome.log.contains("WARNING: slow server\n"));
@@ -91,13 +77,6 @@ private slots:
         QCOMPARE(FakeTools::recordedArguments(argsFile),
                  manager.buildArguments("MP4", "720p", "192k", false) +
                      QStringList({"--ignore-config", "--", " https://youtu.be/abc "}));
-    }
-
-    void missingOutputFolderIsALaunchError() {
-        FakeTools::install();
-        YtdlpManager manager;
-        QCOMPARE(QCoro::waitFor(download(manager, "https://youtu.be/x", output + "/gone")).error,
-                 "not started");
     }
 
     // A stop, or the end of the manager (its window closed), ends the downloader and its
@@ -130,14 +109,6 @@ private slots:
         QVERIFY(processIsAlive(bystander.processId()));
         bystander.kill();
         bystander.waitForFinished();
-    }
-
-    void stopWithoutADownloadSendsNothing() {
-        YtdlpManager manager;
-        manager.stopDownload(); // must neither crash nor signal anything
-        FakeTools::install();
-        QCOMPARE(run(manager).error, QString());
-        manager.stopDownload(); // the finished child is not signalled either
     }
 
     // With Debian's real downloader: neither a crafted address nor a configuration file
