@@ -41,14 +41,6 @@ private slots:
         QVERIFY(view.isVisible());
     }
 
-    void escapeCloses() {
-        AboutView view(&dialogs);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowActive(&view));
-        QTest::keyClick(&view, Qt::Key_Escape);
-        QVERIFY(!view.isVisible());
-    }
-
     void fitsTheScreen_data() { WindowFit::addScreens(); }
     void fitsTheScreen() {
         QFETCH(QSize, area);
