@@ -1,37 +1,18 @@
 #include "TimeText.h"
 
+#include "platform/CLocaleNumber.h"
+
 #include <QStringList>
 #include <algorithm>
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
-#include <optional>
-
-namespace {
-
-// The whole piece as a number, read in the C locale so that a user's locale with a
-// decimal comma changes nothing; leading white space is not a number either.
-std::optional<double> readNumber(const QString& piece) {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
-    const QByteArray bytes = piece.toLatin1();
-    if (bytes.isEmpty() || std::isspace(static_cast<unsigned char>(bytes.front())))
-        return std::nullopt;
-    char* end = nullptr;
-    const double value = strtod_l(bytes.constData(), &end, cLocale);
-    if (end != bytes.constData() + bytes.size())
-        return std::nullopt;
-    return value;
-}
-
-} // namespace
 
 double timeToSeconds(const QString& text) {
     const QStringList pieces = text.split(u':');
     if (pieces.size() != 3)
         return 0;
-    const auto hours = readNumber(pieces[0]);
-    const auto minutes = readNumber(pieces[1]);
-    const auto seconds = readNumber(pieces[2]);
+    const auto hours = readCLocaleNumber(pieces[0]);
+    const auto minutes = readCLocaleNumber(pieces[1]);
+    const auto seconds = readCLocaleNumber(pieces[2]);
     if (!hours || !minutes || !seconds)
         return 0;
     return *minutes * 60 + *hours * 3600 + *seconds;

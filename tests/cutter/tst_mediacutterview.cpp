@@ -168,7 +168,6 @@ private slots:
 
     // With the chosen file the information block appears, and fills in once the file is read.
     void renders() {
-        const QString scale = qApp->devicePixelRatio() > 1 ? "-2x" : "";
         MediaCutterView view(&dialogs);
         view.fitToScreen({1920, 1040});
         view.resize(600, 760);
@@ -182,9 +181,9 @@ private slots:
         QCOMPARE(part<QLabel>(view, "formatLine")->text(), "Format: Audio");
         view.viewModel().setStartTime("00:10:00");
         view.viewModel().addLogMessage("Ready to cut long.wav");
-        QVERIFY(Renders::save(view, "media-cutter-light" + scale));
+        QVERIFY(Renders::save(view, "media-cutter-light"));
         view.setPalette(Renders::darkPalette());
-        QVERIFY(Renders::save(view, "media-cutter-dark" + scale));
+        QVERIFY(Renders::save(view, "media-cutter-dark"));
     }
 };
 

@@ -2,7 +2,6 @@
 #include "engine/PercentText.h"
 #include "engine/YtdlpManager.h"
 
-#include <clocale>
 
 class TestProgressParser : public QObject {
     Q_OBJECT
@@ -53,14 +52,6 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QStringList, expected);
         QCOMPARE(parse(text), expected);
-    }
-
-    void userLocaleDoesNotChangeNumbers() {
-        const QByteArray saved = std::setlocale(LC_NUMERIC, nullptr);
-        if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "C.UTF-8"))
-            QSKIP("no other locale installed");
-        QCOMPARE(parse("[download] 42.7% of 1.5KiB"), QStringList{"42.7 1536 - -"});
-        std::setlocale(LC_NUMERIC, saved.constData());
     }
 
     // What the window shows beside the bar: known values only, the percent rounded down.

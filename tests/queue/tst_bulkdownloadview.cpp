@@ -216,7 +216,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         const QString name = QTest::currentDataTag() == QByteArray("dark") ? "-dark" : "";
         QVERIFY(Renders::save(view, "bulk-download" + name));
-        QVERIFY(Renders::save(view, "bulk-download" + name + "@2x", 2));
     }
 };
 

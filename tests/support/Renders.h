@@ -34,18 +34,22 @@ inline QPalette darkPalette() {
     return palette;
 }
 
-// Writes the widget as <name>.png into the folder named by MORVI_RENDER_DIR, drawn at
-// the given scale (2 for a 2× screen).
-inline bool save(QWidget& widget, const QString& name, qreal scale = 1) {
+// Writes the widget as <name>.png, and as <name>-2x.png drawn for a 2× screen, into the
+// folder named by MORVI_RENDER_DIR.
+inline bool save(QWidget& widget, const QString& name) {
     const QString folder = qEnvironmentVariable("MORVI_RENDER_DIR");
     if (folder.isEmpty())
         return true;
     QDir().mkpath(folder);
     QCoreApplication::processEvents(); // what the next turn of the event loop would show
-    QPixmap picture(widget.size() * scale);
-    picture.setDevicePixelRatio(scale);
-    widget.render(&picture);
-    return picture.save(folder + "/" + name + ".png");
+    bool saved = true;
+    for (const auto& [scale, suffix] : {std::pair{1, ""}, {2, "-2x"}}) {
+        QPixmap picture(widget.size() * scale);
+        picture.setDevicePixelRatio(scale);
+        widget.render(&picture);
+        saved = picture.save(folder + "/" + name + suffix + ".png") && saved;
+    }
+    return saved;
 }
 
 } // namespace Renders
