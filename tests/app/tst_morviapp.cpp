@@ -15,7 +15,6 @@ class TestMorviApp : public QObject {
     Q_OBJECT
     std::unique_ptr<MorviApp> app;
     QList<std::shared_ptr<FakeToolInstaller>> installers;
-    int installersMade = 0;
 
     static BulkDownloadViewModel* queueModel(QWidget* window) {
         return static_cast<BulkDownloadView*>(window)->viewModel();
@@ -28,9 +27,7 @@ class TestMorviApp : public QObject {
 
 private slots:
     void init() {
-        installersMade = 0;
         app = std::make_unique<MorviApp>([this] {
-            ++installersMade;
             installers << std::make_shared<FakeToolInstaller>();
             return installers.last();
         });
@@ -152,22 +149,6 @@ private slots:
             QCOMPARE(queueModel(queue)->urlsText(), box);
             QVERIFY(!queueModel(queue)->isDownloading());
         }
-    }
-
-    // A closed main window comes back, with a tool check of its own.
-    void openAddressesRemakesAClosedMainWindow() {
-        MainWindowView* first = app->showMainWindow();
-        QCOMPARE(installersMade, 1);
-        closeAndDelete(first);
-        app->openAddresses({"https://a.example/1"});
-        QList<MainWindowView*> mains;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (auto* main = qobject_cast<MainWindowView*>(window); main && main->isVisible())
-                mains << main;
-        }
-        QCOMPARE(mains.size(), 1);
-        QCOMPARE(mains.first()->viewModel()->urlText(), "https://a.example/1");
-        QCOMPARE(installersMade, 2);
     }
 };
 

@@ -76,19 +76,6 @@ private slots:
         QCOMPARE(timedOut.status, 9);
         QVERIFY(timedOut.signalled && timedOut.timedOut);
     }
-
-    // The destructor stops the tool's whole group, not only the tool.
-    void destroyingTheRunStopsItsGroup() {
-        const QString pidFile = QDir::homePath() + "/child.pid";
-        const QStringList arguments{"-c", "sleep 30 & echo $! > " + pidFile + "; wait"};
-        auto run = std::make_unique<ToolRun>(
-            ToolRun::Command{.program = "/bin/sh", .arguments = arguments});
-        QCoro::waitFor(run->start());
-        const qint64 childPid = FakeTools::waitForChildPid(pidFile);
-        QVERIFY(processIsAlive(childPid));
-        run.reset();
-        QVERIFY(waitForProcessGone(childPid));
-    }
 };
 
 MORVI_TEST_MAIN(TestToolRun)
