@@ -23,6 +23,7 @@ class TestMainWindowView : public QObject {
     Q_OBJECT
     RecordingDialogs dialogs;
     ScriptedEngine* engine = nullptr;
+    std::shared_ptr<FakeToolInstaller> installer;
     std::unique_ptr<MainWindowView> view;
 
     MainWindowViewModel& model() { return *view->viewModel(); }
@@ -101,8 +102,8 @@ private slots:
         dialogs = RecordingDialogs();
         auto scripted = std::make_unique<ScriptedEngine>();
         engine = scripted.get();
-        view = std::make_unique<MainWindowView>(std::make_shared<FakeToolInstaller>(), &dialogs,
-                                                nullptr, std::move(scripted));
+        installer = std::make_shared<FakeToolInstaller>();
+        view = std::make_unique<MainWindowView>(installer, &dialogs, nullptr, std::move(scripted));
         view->resize(760, 760);
         view->show();
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
@@ -111,6 +112,8 @@ private slots:
     void cleanup() {
         QTRY_VERIFY(!engine->running());
         view.reset();
+        // The tool check outlives its window; it ends before the next test.
+        QTRY_COMPARE(installer.use_count(), 1);
     }
 
     void controlsFollowTheBusyFlag() {
