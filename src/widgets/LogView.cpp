@@ -1,7 +1,7 @@
 #include "LogView.h"
 
-#include "platform/Contrast.h"
 #include "LogViewAccessible.h"
+#include "platform/Contrast.h"
 #include "platform/LogModel.h"
 
 #include <QClipboard>

@@ -1,7 +1,7 @@
 #include "SymbolButton.h"
 
-#include "platform/Contrast.h"
 #include "SymbolIcons.h"
+#include "platform/Contrast.h"
 
 #include <QEvent>
 #include <QPainter>

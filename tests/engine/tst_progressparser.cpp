@@ -2,7 +2,6 @@
 #include "engine/PercentText.h"
 #include "engine/YtdlpManager.h"
 
-
 class TestProgressParser : public QObject {
     Q_OBJECT
 
