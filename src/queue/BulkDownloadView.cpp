@@ -5,6 +5,7 @@
 #include "UrlsTextEdit.h"
 #include "engine/DownloadChoices.h"
 #include "widgets/Labels.h"
+#include "widgets/ScreenFit.h"
 #include "widgets/SymbolButton.h"
 #include "widgets/WindowShortcuts.h"
 
@@ -94,13 +95,7 @@ BulkDownloadView::BulkDownloadView(Dialogs* dialogs, BulkDownloadViewModel* runn
         model->attachTo(chosen, this);
     else
         model = new BulkDownloadViewModel(chosen, this);
-    auto* frame = new QVBoxLayout(this);
-    frame->setContentsMargins(0, 0, 0, 0);
-    scroller = new QScrollArea;
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setWidgetResizable(true);
-    scroller->setWidget(content());
-    frame->addWidget(scroller);
+    scroller = ScreenFit::scrolling(this, content());
     setMinimumSize(contentMinimum);
     setAcceptDrops(true);
     addShortcuts();
