@@ -139,6 +139,7 @@ private slots:
         controller->stopDownload();
         QVERIFY(!controller->isDownloading());
         QVERIFY(QTest::qWaitFor([&] { return processesWorkingIn(folder).isEmpty(); }, 10000));
+        QVERIFY(QTest::qWaitFor([&] { return !dialogs.alerts.isEmpty(); })); // the run has ended
     }
 };
 
