@@ -15,7 +15,7 @@ void routeOutput(QProcess& process, ToolRun::Read read) {
         process.setProcessChannelMode(QProcess::MergedChannels);
     if (read == Read::StandardError || read == Read::Nothing)
         process.setStandardOutputFile(QProcess::nullDevice());
-    if (read == Read::StandardOutput || read == Read::Nothing)
+    if (read == Read::Nothing)
         process.setStandardErrorFile(QProcess::nullDevice());
 }
 
@@ -95,8 +95,7 @@ void ToolRun::stop() {
 }
 
 bool ToolRun::readsOutput() const {
-    return command.read == Read::BothStreams || command.read == Read::StandardOutput ||
-           command.read == Read::Merged;
+    return command.read == Read::BothStreams || command.read == Read::Merged;
 }
 
 bool ToolRun::readsErrors() const {

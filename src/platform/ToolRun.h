@@ -17,7 +17,7 @@ class ToolRun : public QObject {
 public:
     // Which output the handler receives; the rest is discarded, so that it can never fill a
     // pipe and stall the tool.
-    enum class Read { BothStreams, StandardOutput, StandardError, Merged, Nothing };
+    enum class Read { BothStreams, StandardError, Merged, Nothing };
     enum class Input { Null, Forwarded };
 
     // Every member has a default, so that a designated initializer may leave it out.

@@ -2,11 +2,11 @@
 
 #include "AddressLines.h"
 #include "DownloadItemsDocument.h"
-#include "OffThread.h"
 #include "engine/DownloaderOutput.h"
 #include "engine/YtdlpManager.h"
 #include "platform/Diagnostics.h"
 #include "platform/Dialogs.h"
+#include "platform/OffThread.h"
 #include "platform/SettingsStore.h"
 #include "platform/StandardFolders.h"
 #include "platform/UserFacingError.h"

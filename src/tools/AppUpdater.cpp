@@ -3,19 +3,17 @@
 #include "DownloadError.h"
 #include "ExitStatusError.h"
 #include "platform/LaunchError.h"
+#include "platform/OffThread.h"
 #include "platform/ToolRun.h"
 
-#include <QCoroFuture>
 #include <QCoroNetworkReply>
 #include <QDir>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QPromise>
 #include <QSaveFile>
 #include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QThreadPool>
 #include <filesystem>
 #include <memory>
 
@@ -29,19 +27,6 @@ constexpr milliseconds versionAnswerLimit = std::chrono::seconds(20);
 
 QString secondsText(milliseconds duration) {
     return QString::number(duration.count() / 1000.0);
-}
-
-// Committing flushes the file to disk, which takes a moment for a converter archive:
-// it is done on the thread pool, and the caller resumes on its own thread.
-QCoro::Task<bool> commitOffThread(QSaveFile& file) {
-    auto promise = std::make_shared<QPromise<bool>>();
-    QFuture<bool> committed = promise->future();
-    QThreadPool::globalInstance()->start([promise, &file] {
-        promise->start();
-        promise->addResult(file.commit());
-        promise->finish();
-    });
-    co_return co_await committed;
 }
 
 bool isSuccessStatus(int status) {
@@ -102,7 +87,8 @@ QCoro::Task<> fetchInto(QUrl url, QString path, milliseconds transferTimeout) {
     co_await reply.data();
     keepBody();
     ensureComplete(*reply, received, transferTimeout);
-    if (!co_await commitOffThread(file))
+    // Committing flushes the file to disk, which takes a moment for a converter archive.
+    if (!co_await offThread([&file] { return file.commit(); }))
         throw DownloadError(file.errorString());
 }
 

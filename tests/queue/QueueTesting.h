@@ -8,8 +8,7 @@
 #include <QAbstractItemModelTester>
 #include <QSettings>
 
-// Items written as "Status progress" so comparisons read like the table; controllers over
-// a scripted engine whose table the model tester checks throughout.
+// Items as "Status progress", like the table; controllers over a scripted engine, model-tested.
 namespace QueueTesting {
 
 inline void clearStore() {

@@ -6,8 +6,7 @@
 #include <QStringList>
 #include <chrono>
 
-// Stands in for the tool installer: each operation waits a moment, as a real one
-// would, then reports the lines the real one reports on success. Nothing is fetched.
+// Stands in for the tool installer: reports the real one's success lines, a moment apart.
 class FakeToolInstaller : public ToolInstaller {
 public:
     QCoro::Task<> downloadYtDlp(LogHandler logHandler) override {

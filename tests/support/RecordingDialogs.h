@@ -6,8 +6,7 @@
 #include <QStringList>
 #include <QUrl>
 
-// Stands in for the real dialogs: records what would have been shown and answers
-// the choosers with the queued answers ("" = the user cancelled).
+// Records what would have been shown; choosers take the queued answers ("" = cancelled).
 class RecordingDialogs : public Dialogs {
 public:
     struct Alert {

@@ -3,8 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-// Media files made at test time by Debian's real converter, and that converter put
-// into Morvi's tools folder, for tests and benchmarks that need real media.
+// Real media made at test time with Debian's converter, which can stand in as Morvi's.
 namespace TestMedia {
 // Whether Debian's /usr/bin/ffmpeg is there.
 bool available();

@@ -14,8 +14,7 @@ inline void addScreens() {
     QTest::newRow("large") << QSize(1920, 1040);
 }
 
-// The window leaves room for a title bar within the area, and its content is neither
-// squeezed below its minimum nor cut off at the sides: what does not fit scrolls.
+// Room for a title bar is left, and the content is neither squeezed nor cut off: it scrolls.
 inline bool fits(const QWidget& window, QSize area) {
     const QScrollArea* scroll = window.findChild<QScrollArea*>();
     const QWidget* content = scroll->widget();

@@ -7,8 +7,7 @@
 #include <QDir>
 #include <QFile>
 
-// The check's branches, against an installer that fetches nothing; what the real installer
-// logs is tested in its own suite.
+// The check's branches, against an installer that fetches nothing.
 class TestToolCheck : public QObject {
     Q_OBJECT
     FileManagerHelper tools;
