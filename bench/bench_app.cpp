@@ -8,11 +8,11 @@
 #include "IdleToolInstaller.h"
 #include "RecordingDialogs.h"
 #include "TestHome.h"
-#include "app/MorviApp.h"
-#include "platform/LogModel.h"
-#include "single/MainWindowView.h"
-#include "single/MainWindowViewModel.h"
-#include "widgets/LogView.h"
+#include "core/platform/LogModel.h"
+#include "core/single/MainWindowViewModel.h"
+#include "gui/app/MorviApp.h"
+#include "gui/single/MainWindowView.h"
+#include "gui/widgets/LogView.h"
 
 #include <QElapsedTimer>
 #include <QFile>

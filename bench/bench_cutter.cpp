@@ -3,8 +3,8 @@
 #include "RecordingDialogs.h"
 #include "TestHome.h"
 #include "TestMedia.h"
-#include "cutter/MediaCutterViewModel.h"
-#include "platform/MediaProbe.h"
+#include "core/cutter/MediaCutterViewModel.h"
+#include "core/platform/MediaProbe.h"
 
 #include <QCoroTask>
 #include <QDir>

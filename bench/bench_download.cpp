@@ -5,10 +5,10 @@
 #include "RecordingDialogs.h"
 #include "TestHome.h"
 #include "TestMedia.h"
-#include "engine/YtdlpManager.h"
-#include "single/MainWindowViewModel.h"
-#include "tools/AppUpdater.h"
-#include "tools/FileManagerHelper.h"
+#include "core/engine/YtdlpManager.h"
+#include "core/single/MainWindowViewModel.h"
+#include "core/tools/AppUpdater.h"
+#include "core/tools/FileManagerHelper.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -2,8 +2,8 @@
 // whole download whose tool floods progress updates, next to the same tool writing to
 // /dev/null.
 #include "TestHome.h"
-#include "engine/YtdlpManager.h"
-#include "platform/LogModel.h"
+#include "core/engine/YtdlpManager.h"
+#include "core/platform/LogModel.h"
 
 #include <QCoroTask>
 #include <QElapsedTimer>

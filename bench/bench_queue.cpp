@@ -5,8 +5,8 @@
 // a fresh process, as a newly opened queue window would).
 #include "RecordingDialogs.h"
 #include "TestHome.h"
-#include "queue/BulkDownloadView.h"
-#include "queue/BulkDownloadViewModel.h"
+#include "core/queue/BulkDownloadViewModel.h"
+#include "gui/queue/BulkDownloadView.h"
 
 #include <QApplication>
 #include <QClipboard>

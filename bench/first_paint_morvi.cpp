@@ -2,8 +2,8 @@
 // installer is one that fetches nothing, so that no network is involved.
 #include "FirstPaintReporter.h"
 #include "IdleToolInstaller.h"
-#include "app/MorviApp.h"
-#include "single/MainWindowView.h"
+#include "gui/app/MorviApp.h"
+#include "gui/single/MainWindowView.h"
 
 #include <QApplication>
 

@@ -2,8 +2,8 @@
 #include "Renders.h"
 #include "TestHome.h"
 #include "WindowFit.h"
-#include "app/AboutView.h"
-#include "widgets/LogoImage.h"
+#include "gui/app/AboutView.h"
+#include "gui/widgets/LogoImage.h"
 
 #include <QPushButton>
 

@@ -1,5 +1,5 @@
 #include "TestHome.h"
-#include "app/CommandLine.h"
+#include "core/app/CommandLine.h"
 
 #include <QProcess>
 

@@ -1,12 +1,12 @@
 #include "FakeToolInstaller.h"
 #include "TestHome.h"
-#include "app/AboutView.h"
-#include "app/MorviApp.h"
-#include "queue/BulkDownloadView.h"
-#include "queue/BulkDownloadViewModel.h"
-#include "single/MainWindowView.h"
-#include "single/MainWindowViewModel.h"
-#include "tools/FileManagerHelper.h"
+#include "core/queue/BulkDownloadViewModel.h"
+#include "core/single/MainWindowViewModel.h"
+#include "core/tools/FileManagerHelper.h"
+#include "gui/app/AboutView.h"
+#include "gui/app/MorviApp.h"
+#include "gui/queue/BulkDownloadView.h"
+#include "gui/single/MainWindowView.h"
 
 #include <QPushButton>
 #include <QSettings>

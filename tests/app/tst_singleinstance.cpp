@@ -1,6 +1,6 @@
 #include "TestHome.h"
-#include "app/SessionBusInstance.h"
-#include "app/SingleInstance.h"
+#include "core/app/SessionBusInstance.h"
+#include "core/app/SingleInstance.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>

@@ -3,9 +3,9 @@
 #include "TestHome.h"
 #include "TestMedia.h"
 #include "WindowFit.h"
-#include "cutter/MediaCutterView.h"
-#include "cutter/MediaCutterViewModel.h"
-#include "platform/Notifier.h"
+#include "core/cutter/MediaCutterViewModel.h"
+#include "core/platform/Notifier.h"
+#include "gui/cutter/MediaCutterView.h"
 
 #include <QAccessible>
 #include <QComboBox>

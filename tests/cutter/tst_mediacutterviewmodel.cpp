@@ -1,10 +1,10 @@
 #include "RecordingDialogs.h"
 #include "TestHome.h"
 #include "TestMedia.h"
-#include "cutter/MediaCutterViewModel.h"
-#include "cutter/TimeText.h"
-#include "platform/LogModel.h"
-#include "platform/MediaProbe.h"
+#include "core/cutter/MediaCutterViewModel.h"
+#include "core/cutter/TimeText.h"
+#include "core/platform/LogModel.h"
+#include "core/platform/MediaProbe.h"
 
 #include <QCoroTask>
 #include <QDir>

@@ -3,10 +3,10 @@
 #include "RecordingDialogs.h"
 #include "TestHome.h"
 #include "TestMedia.h"
-#include "platform/LogModel.h"
-#include "single/MainWindowViewModel.h"
-#include "tools/AppUpdater.h"
-#include "tools/FileManagerHelper.h"
+#include "core/platform/LogModel.h"
+#include "core/single/MainWindowViewModel.h"
+#include "core/tools/AppUpdater.h"
+#include "core/tools/FileManagerHelper.h"
 
 #include <QDir>
 #include <QProcess>

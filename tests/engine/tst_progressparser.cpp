@@ -1,6 +1,6 @@
 #include "TestHome.h"
-#include "engine/PercentText.h"
-#include "engine/YtdlpManager.h"
+#include "core/engine/PercentText.h"
+#include "core/engine/YtdlpManager.h"
 
 class TestProgressParser : public QObject {
     Q_OBJECT

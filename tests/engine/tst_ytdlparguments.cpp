@@ -1,5 +1,5 @@
 #include "TestHome.h"
-#include "engine/YtdlpManager.h"
+#include "core/engine/YtdlpManager.h"
 
 class TestYtdlpArguments : public QObject {
     Q_OBJECT

@@ -1,6 +1,6 @@
 #include "TestHome.h"
-#include "engine/YtdlpError.h"
-#include "engine/YtdlpManager.h"
+#include "core/engine/YtdlpError.h"
+#include "core/engine/YtdlpManager.h"
 
 #include <QCoroTask>
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "TestHome.h"
-#include "platform/DesktopNotifier.h"
+#include "core/platform/DesktopNotifier.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -1,5 +1,5 @@
 #include "TestHome.h"
-#include "platform/ToolRun.h"
+#include "core/platform/ToolRun.h"
 
 #include <QDir>
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ScriptedEngine.h"
-#include "platform/SettingsStore.h"
-#include "queue/BulkDownloadViewModel.h"
-#include "queue/DownloadItemsDocument.h"
+#include "core/platform/SettingsStore.h"
+#include "core/queue/BulkDownloadViewModel.h"
+#include "core/queue/DownloadItemsDocument.h"
 
 #include <QAbstractItemModelTester>
 #include <QSettings>

@@ -2,8 +2,8 @@
 #include "RecordingDialogs.h"
 #include "Renders.h"
 #include "TestHome.h"
-#include "platform/Contrast.h"
-#include "queue/BulkDownloadView.h"
+#include "core/platform/Contrast.h"
+#include "gui/queue/BulkDownloadView.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

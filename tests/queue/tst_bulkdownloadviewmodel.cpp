@@ -1,7 +1,7 @@
 #include "QueueTesting.h"
 #include "RecordingDialogs.h"
 #include "TestHome.h"
-#include "tools/FileManagerHelper.h"
+#include "core/tools/FileManagerHelper.h"
 
 #include <QDir>
 #include <QFile>

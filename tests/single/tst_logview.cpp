@@ -1,6 +1,6 @@
 #include "TestHome.h"
-#include "platform/LogModel.h"
-#include "widgets/LogView.h"
+#include "core/platform/LogModel.h"
+#include "gui/widgets/LogView.h"
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>

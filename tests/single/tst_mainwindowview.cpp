@@ -3,11 +3,11 @@
 #include "Renders.h"
 #include "ScriptedEngine.h"
 #include "TestHome.h"
-#include "platform/Contrast.h"
-#include "platform/LogModel.h"
-#include "single/MainWindowView.h"
-#include "single/MainWindowViewModel.h"
-#include "widgets/LogView.h"
+#include "core/platform/Contrast.h"
+#include "core/platform/LogModel.h"
+#include "core/single/MainWindowViewModel.h"
+#include "gui/single/MainWindowView.h"
+#include "gui/widgets/LogView.h"
 
 #include <QAccessible>
 #include <QComboBox>

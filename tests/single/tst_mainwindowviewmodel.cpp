@@ -2,8 +2,8 @@
 #include "RecordingDialogs.h"
 #include "ScriptedEngine.h"
 #include "TestHome.h"
-#include "platform/LogModel.h"
-#include "single/MainWindowViewModel.h"
+#include "core/platform/LogModel.h"
+#include "core/single/MainWindowViewModel.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/ToolInstaller.h"
+#include "core/tools/ToolInstaller.h"
 
 #include <QCoroTimer>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/DownloadEngine.h"
-#include "engine/YtdlpError.h"
+#include "core/engine/DownloadEngine.h"
+#include "core/engine/YtdlpError.h"
 
 #include <QCoroSignal>
 #include <QObject>

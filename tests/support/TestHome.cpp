@@ -1,6 +1,6 @@
 #include "TestHome.h"
 
-#include "tools/FileManagerHelper.h"
+#include "core/tools/FileManagerHelper.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "TestMedia.h"
 
-#include "tools/FileManagerHelper.h"
+#include "core/tools/FileManagerHelper.h"
 
 #include <QFile>
 #include <QProcess>

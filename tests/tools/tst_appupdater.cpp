@@ -2,7 +2,7 @@
 #include "LoopbackHttpServer.h"
 #include "StoredZip.h"
 #include "TestHome.h"
-#include "tools/AppUpdater.h"
+#include "core/tools/AppUpdater.h"
 
 #include <QDir>
 #include <QFile>

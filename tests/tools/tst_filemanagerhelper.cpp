@@ -1,5 +1,5 @@
 #include "TestHome.h"
-#include "tools/FileManagerHelper.h"
+#include "core/tools/FileManagerHelper.h"
 
 #include <QDir>
 #include <QFileInfo>

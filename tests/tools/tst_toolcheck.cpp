@@ -1,8 +1,8 @@
 #include "CollectLog.h"
 #include "FakeToolInstaller.h"
 #include "TestHome.h"
-#include "tools/FileManagerHelper.h"
-#include "tools/ToolCheck.h"
+#include "core/tools/FileManagerHelper.h"
+#include "core/tools/ToolCheck.h"
 
 #include <QDir>
 #include <QFile>

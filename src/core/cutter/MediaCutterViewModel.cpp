@@ -1,0 +1,311 @@
+#include "MediaCutterViewModel.h"
+
+#include "MediaCutterError.h"
+#include "SameFile.h"
+#include "TimeText.h"
+#include "core/platform/Dialogs.h"
+#include "core/platform/LogModel.h"
+#include "core/platform/MediaProbe.h"
+#include "core/platform/StandardFolders.h"
+#include "core/platform/ToolRun.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QUrl>
+#include <algorithm>
+
+namespace {
+
+const QString mediaFileFilter =
+    "Video and audio files (*.mp4 *.m4v *.mov *.mkv *.webm *.avi *.mpg *.mpeg *.ts *.mts "
+    "*.m2ts *.flv *.wmv *.3gp *.ogv *.mp3 *.m4a *.aac *.wav *.flac *.ogg *.oga *.opus *.wma "
+    "*.aif *.aiff *.mka)";
+
+// The file name without its last extension; a leading dot does not start one.
+QString withoutLastExtension(const QString& name) {
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot > 0 ? name.left(dot) : name;
+}
+
+// The converter also ends with status 0 when it copied nothing: a start past the end of
+// the file leaves an output without streams, and a range without a keyframe loses the
+// video of a stream copy. Neither may pass for a complete cut: an empty output fails,
+// lost video gives the note returned for the log.
+QCoro::Task<QString> checkOutput(QString inputPath, QString outputPath) {
+    const MediaProbe::Info output =
+        co_await MediaProbe::readInBackground(outputPath, MediaProbe::Depth::streams);
+    if (!output.failure.isEmpty() || (!output.hasAudio && !output.hasVideo))
+        throw MediaCutterError::cuttingFailed(
+            "The output file is empty: no audio or video lies between the start and end times");
+    if (output.hasVideo)
+        co_return QString();
+    const MediaProbe::Info input =
+        co_await MediaProbe::readInBackground(inputPath, MediaProbe::Depth::streams);
+    if (!input.hasVideo)
+        co_return QString();
+    co_return "The video was dropped: a stream copy can only start at a keyframe, and there is "
+              "none between the start and end times";
+}
+
+const QRegularExpression lineBreak(R"([\n\x{0B}\f\r\x{85}\x{2028}\x{2029}])");
+
+// The converter's chunks as logged from row `from` on, joined without their stamps: a
+// line split between two chunks is whole again.
+QString loggedOutput(const LogModel& log, int from) {
+    QString text;
+    for (const QString& entry : log.entries().mid(from))
+        text += entry.mid(entry.indexOf(u' ') + 1);
+    return text;
+}
+
+// The converter's last line that reports an error, without the closing "Conversion
+// failed!", which only repeats that the cut failed; "" when it printed none.
+QString lastErrorLine(const QString& output) {
+    static const QRegularExpression error(
+        "error|invalid|could not|cannot|unable|failed|no such file|permission denied|not found",
+        QRegularExpression::CaseInsensitiveOption);
+    const QStringList lines = output.split(lineBreak, Qt::SkipEmptyParts);
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+        const QString text = line->trimmed();
+        if (text != "Conversion failed!" && error.match(text).hasMatch())
+            return text;
+    }
+    return {};
+}
+
+} // namespace
+
+MediaCutterViewModel::MediaCutterViewModel(Dialogs& dialogs, QObject* parent)
+    : QObject(parent)
+    , dialogs(dialogs)
+    , log(new LogModel(this)) {
+    setDefaultOutputPath();
+}
+
+template <typename T>
+void MediaCutterViewModel::assign(T& field, const T& value,
+                                  void (MediaCutterViewModel::*changed)()) {
+    if (field == value)
+        return;
+    field = value;
+    emit(this->*changed)();
+    refreshCanStartCutting();
+}
+
+void MediaCutterViewModel::setSelectedFilePath(const QString& value) {
+    assign(selectedFile, value, &MediaCutterViewModel::selectedFilePathChanged);
+}
+
+void MediaCutterViewModel::setStartTime(const QString& value) {
+    assign(start, value, &MediaCutterViewModel::startTimeChanged);
+}
+
+void MediaCutterViewModel::setEndTime(const QString& value) {
+    assign(end, value, &MediaCutterViewModel::endTimeChanged);
+}
+
+void MediaCutterViewModel::setOutputFileName(const QString& value) {
+    assign(fileName, value, &MediaCutterViewModel::outputFileNameChanged);
+}
+
+void MediaCutterViewModel::setOutputFormat(const QString& value) {
+    assign(format, value, &MediaCutterViewModel::outputFormatChanged);
+}
+
+void MediaCutterViewModel::setOutputPath(const QString& value) {
+    assign(folder, value, &MediaCutterViewModel::outputPathChanged);
+}
+
+void MediaCutterViewModel::setCutting(bool value) {
+    assign(cutting, value, &MediaCutterViewModel::isCuttingChanged);
+}
+
+void MediaCutterViewModel::setLastOutputFile(const QString& value) {
+    assign(lastOutput, value, &MediaCutterViewModel::lastOutputFileChanged);
+}
+
+void MediaCutterViewModel::setProgress(double value) {
+    assign(progress, value, &MediaCutterViewModel::cuttingProgressChanged);
+}
+
+void MediaCutterViewModel::refreshCanStartCutting() {
+    static const QRegularExpression timeText(
+        QRegularExpression::anchoredPattern(R"(\d{2}:\d{2}:\d{2})"));
+    const bool value = !selectedFile.isEmpty() && !start.isEmpty() && !end.isEmpty() &&
+                       !fileName.isEmpty() && !folder.isEmpty() &&
+                       timeText.match(start).hasMatch() && timeText.match(end).hasMatch();
+    if (value == canStart)
+        return;
+    canStart = value;
+    emit canStartCuttingChanged();
+}
+
+void MediaCutterViewModel::setDefaultOutputPath() {
+    setOutputPath(StandardFolders::downloads());
+}
+
+void MediaCutterViewModel::chooseMediaFile() {
+    const QString startFolder =
+        selectedFile.isEmpty() ? StandardFolders::downloads() : QFileInfo(selectedFile).path();
+    const QString path = dialogs.chooseFile(startFolder, mediaFileFilter);
+    if (!path.isEmpty())
+        chooseMediaFile(path);
+}
+
+void MediaCutterViewModel::chooseMediaFile(const QString& path) {
+    setSelectedFilePath(path);
+    setOutputFileName(withoutLastExtension(QFileInfo(path).fileName()) + "_cut");
+    loadMediaInfo(path);
+}
+
+void MediaCutterViewModel::chooseOutputFolder() {
+    const QString chosen = dialogs.chooseFolder(folder);
+    if (!chosen.isEmpty())
+        setOutputPath(chosen);
+}
+
+QCoro::Task<> MediaCutterViewModel::loadMediaInfo(QString path) {
+    QPointer self(this);
+    const MediaProbe::Info info = co_await MediaProbe::readInBackground(path);
+    // The window may have closed, or another file been chosen, while the file was read.
+    if (!self || path != selectedFile)
+        co_return;
+    if (!info.failure.isEmpty()) {
+        addLogMessage("Failed to get media info: " + info.failure);
+        co_return;
+    }
+    // A length the file does not state leaves the end time as the user has it.
+    if (info.duration && std::isfinite(*info.duration)) {
+        assign(duration, info.duration, &MediaCutterViewModel::mediaDurationChanged);
+        setEndTime(formatTime(*info.duration));
+    }
+    if (info.hasVideo)
+        assign(kind, QString("Video"), &MediaCutterViewModel::mediaFormatChanged);
+    else if (info.hasAudio)
+        assign(kind, QString("Audio"), &MediaCutterViewModel::mediaFormatChanged);
+}
+
+void MediaCutterViewModel::showOutputInFolder() {
+    if (!lastOutput.isEmpty())
+        dialogs.openUrl(QUrl::fromLocalFile(QFileInfo(lastOutput).path()));
+}
+
+QString MediaCutterViewModel::outputFilePath() const {
+    return QDir::cleanPath(folder + "/" + fileName + "." + format);
+}
+
+QCoro::Task<> MediaCutterViewModel::startCutting() {
+    if (!canStartCutting())
+        co_return;
+    setCutting(true);
+    setProgress(0);
+    setLastOutputFile({});
+    log->clear();
+
+    const double startSeconds = timeToSeconds(start);
+    const double endSeconds = timeToSeconds(end);
+    if (!(endSeconds > startSeconds)) {
+        addLogMessage("Error: Start time must be before end time");
+        setCutting(false);
+        co_return;
+    }
+    const QString input = selectedFile;
+    const QString output = outputFilePath();
+    addLogMessage("Starting media cutting...");
+    addLogMessage("Input: " + input);
+    addLogMessage("Output: " + output);
+    addLogMessage("Start: " + start + ", End: " + end);
+    const int firstOutputRow = log->rowCount();
+
+    QPointer self(this);
+    std::optional<QString> failure;
+    try {
+        // The converter's "-y" would empty the input before reading it.
+        if (isSameFile(input, output))
+            throw MediaCutterError::cuttingFailed(
+                "The output file is the input file: choose another name or folder");
+        co_await cutMediaWithFFmpeg(input, output, startSeconds, endSeconds);
+    } catch (const UserFacingError& error) {
+        failure = error.description();
+    }
+    if (self)
+        self->finishCut(failure, output, firstOutputRow);
+}
+
+void MediaCutterViewModel::finishCut(const std::optional<QString>& failure, const QString& output,
+                                     int firstOutputRow) {
+    if (failure) {
+        const QString said = lastErrorLine(loggedOutput(*log, firstOutputRow));
+        addLogMessage("Media cutting failed: " + *failure);
+        if (!said.isEmpty())
+            addLogMessage("FFmpeg: " + said);
+    } else {
+        addLogMessage("Media cutting completed successfully!");
+        setProgress(100);
+        setLastOutputFile(output);
+    }
+    setCutting(false);
+    emit cutEnded(!failure);
+}
+
+QCoro::Task<> MediaCutterViewModel::cutMediaWithFFmpeg(QString inputPath, QString outputPath,
+                                                       double startTime, double endTime) {
+    if (!QFileInfo::exists(fileManager.ffmpegPath))
+        throw MediaCutterError::ffmpegNotFound();
+    const double cutLength = endTime - startTime;
+    const QStringList arguments{"-i",
+                                inputPath,
+                                "-ss",
+                                formatTime(startTime),
+                                "-t",
+                                formatTime(cutLength),
+                                "-c",
+                                "copy",
+                                "-avoid_negative_ts",
+                                "make_zero",
+                                "-y",
+                                outputPath};
+
+    QPointer self(this);
+    const auto deliver = [self, cutLength](const QString& text) {
+        if (!self)
+            return;
+        self->addLogMessage(text);
+        self->updateProgress(text, cutLength);
+    };
+    // Nothing of interest goes to standard output.
+    ToolRun converter({.program = fileManager.ffmpegPath,
+                       .arguments = arguments,
+                       .read = ToolRun::Read::StandardError},
+                      deliver);
+    co_await converter.start();
+    // From here on the window may have closed: only self may reach the controller.
+    const int status = (co_await converter.result()).status;
+    if (status != 0)
+        throw MediaCutterError::cuttingFailed("FFmpeg exited with code " + QString::number(status));
+    const QString note = co_await checkOutput(inputPath, outputPath);
+    if (!note.isEmpty() && self)
+        self->addLogMessage(note);
+}
+
+void MediaCutterViewModel::updateProgress(const QString& output, double cutLength) {
+    static const QRegularExpression space(R"(\s)", QRegularExpression::UseUnicodePropertiesOption);
+    for (const QString& line : output.split(lineBreak)) {
+        if (!line.contains("time="))
+            continue;
+        const QStringList pieces = line.split(space, Qt::SkipEmptyParts);
+        const auto piece = std::find_if(pieces.begin(), pieces.end(),
+                                        [](const QString& p) { return p.startsWith("time="); });
+        if (piece == pieces.end())
+            continue;
+        const double percent = timeToSeconds(piece->mid(5)) / cutLength * 100;
+        // Past the end, or not a number at all, counts as done.
+        setProgress(percent <= 100 ? percent : 100);
+    }
+}
+
+void MediaCutterViewModel::addLogMessage(const QString& message) {
+    log->append(message);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "DownloadEngine.h"
+#include "core/tools/FileManagerHelper.h"
+
+#include <QCoroTask>
+#include <QPointer>
+#include <QStringList>
+#include <functional>
+
+class ToolRun;
+
+// Runs one download at a time as a yt-dlp child process: builds its command line,
+// streams its output to the caller as log text and progress, and stops it on request.
+class YtdlpManager : public DownloadEngine {
+public:
+    YtdlpManager() = default;
+    // Ends a download that is still running, with every process it started.
+    ~YtdlpManager() override;
+    YtdlpManager(const YtdlpManager&) = delete;
+    YtdlpManager& operator=(const YtdlpManager&) = delete;
+
+    // The downloader's options for one download, without the address.
+    QStringList buildArguments(const QString& format, const QString& videoQuality,
+                               const QString& audioQuality, bool downloadPlaylists) const;
+
+    // Reports each "[download]" progress line to progressHandler. Returns on exit
+    // status 0; throws YtdlpError, or LaunchError when the tool cannot be started.
+    QCoro::Task<> downloadVideo(QString url, QString format, QString videoQuality,
+                                QString audioQuality, QString outputPath, bool downloadPlaylists,
+                                ProgressHandler progressHandler, LogHandler logHandler) override;
+
+    // Ends the running download's process group (the downloader and its converter);
+    // the running downloadVideo then fails with the child's status.
+    void stopDownload() override;
+
+    // Reports every "[download]" progress line of one chunk of output.
+    static void processOutput(QStringView text, const ProgressHandler& progressHandler);
+
+private:
+    FileManagerHelper fileManager;
+    QPointer<ToolRun> currentProcess;
+};

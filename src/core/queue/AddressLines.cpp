@@ -1,0 +1,52 @@
+#include "AddressLines.h"
+
+#include "core/platform/StrictUtf8.h"
+
+#include <QFile>
+#include <QSet>
+
+namespace {
+
+bool isLineBreak(char16_t c) {
+    return (c >= u'\n' && c <= u'\r') || c == 0x85 || c == 0x2028 || c == 0x2029;
+}
+
+bool isAcceptedAddress(QStringView line) {
+    return !line.isEmpty() && line.contains(u"http") &&
+           (line.contains(u"youtube.com") || line.contains(u"youtu.be"));
+}
+
+} // namespace
+
+QStringList AddressLines::accepted(QStringView text) {
+    QStringList lines;
+    QSet<QStringView> seen;
+    qsizetype start = 0;
+    while (start <= text.size()) {
+        qsizetype end = start;
+        while (end < text.size() && !isLineBreak(text[end].unicode()))
+            ++end;
+        const QStringView line = text.sliced(start, end - start).trimmed();
+        if (isAcceptedAddress(line) && !seen.contains(line)) {
+            seen.insert(line);
+            lines << line.toString();
+        }
+        start = end + 1;
+    }
+    return lines;
+}
+
+AddressLines::FileText AddressLines::readFile(const QString& path, qsizetype largeText) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, file.errorString()};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFile::NoError)
+        return {{}, file.errorString()};
+    const std::optional<QString> text = decodeStrictUtf8(bytes);
+    if (!text)
+        return {{}, "the file is not UTF-8 text"};
+    if (text->size() >= largeText)
+        return {accepted(*text).join('\n'), {}};
+    return {*text, {}};
+}

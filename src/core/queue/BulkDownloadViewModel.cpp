@@ -1,0 +1,387 @@
+#include "BulkDownloadViewModel.h"
+
+#include "AddressLines.h"
+#include "DownloadItemsDocument.h"
+#include "core/engine/DownloaderOutput.h"
+#include "core/engine/YtdlpManager.h"
+#include "core/platform/Diagnostics.h"
+#include "core/platform/Dialogs.h"
+#include "core/platform/OffThread.h"
+#include "core/platform/SettingsStore.h"
+#include "core/platform/StandardFolders.h"
+#include "core/platform/UserFacingError.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QTextStream>
+
+namespace {
+
+void printLine(const QString& text) {
+    QTextStream(stdout) << text << Qt::endl;
+}
+
+bool isUnfinishedItem(const BulkDownloadItem& item) {
+    return isUnfinished(item.status);
+}
+
+} // namespace
+
+BulkDownloadViewModel::BulkDownloadViewModel(Dialogs& dialogs, QObject* parent)
+    : BulkDownloadViewModel(dialogs, std::make_unique<SettingsStore>(), parent) {}
+
+BulkDownloadViewModel::BulkDownloadViewModel(Dialogs& dialogs, std::unique_ptr<KeyValueStore> store,
+                                             QObject* parent,
+                                             std::unique_ptr<DownloadEngine> engine)
+    : QObject(parent)
+    , dialogs(&dialogs)
+    , userDefaults(std::move(store))
+    , writer(*userDefaults)
+    , engine(engine ? std::move(engine) : std::make_unique<YtdlpManager>()) {
+    setDefaultOutputPath();
+    loadDownloadItems();
+    if (const auto storedPath = userDefaults->string(outputPathKey))
+        setOutputPath(*storedPath);
+}
+
+BulkDownloadViewModel::~BulkDownloadViewModel() = default;
+
+void BulkDownloadViewModel::setUrlsText(const QString& text) {
+    if (urls == text)
+        return;
+    urls = text;
+    emit urlsTextChanged();
+}
+
+void BulkDownloadViewModel::setSelectedFormat(const QString& value) {
+    if (format == value)
+        return;
+    format = value;
+    emit selectedFormatChanged();
+}
+
+void BulkDownloadViewModel::setSelectedVideoQuality(const QString& value) {
+    if (videoQuality == value)
+        return;
+    videoQuality = value;
+    emit selectedVideoQualityChanged();
+}
+
+void BulkDownloadViewModel::setSelectedAudioQuality(const QString& value) {
+    if (audioQuality == value)
+        return;
+    audioQuality = value;
+    emit selectedAudioQualityChanged();
+}
+
+void BulkDownloadViewModel::setOutputPath(const QString& path) {
+    if (output == path)
+        return;
+    output = path;
+    emit outputPathChanged();
+}
+
+void BulkDownloadViewModel::setSelection(const QSet<QUuid>& ids) {
+    if (selected == ids)
+        return;
+    selected = ids;
+    emit selectionChanged();
+}
+
+void BulkDownloadViewModel::addURLsToQueue() {
+    QList<BulkDownloadItem> added;
+    for (QString& line : AddressLines::accepted(urls)) {
+        if (!items.containsUrl(line))
+            added << BulkDownloadItem::create(std::move(line), format, videoQuality, audioQuality);
+    }
+    // One write for the whole text: the stored queue ends the same as with one per item.
+    if (items.append(added)) {
+        emit downloadItemsChanged();
+        saveDownloadItems();
+    }
+    setUrlsText(QString());
+}
+
+QCoro::Task<> BulkDownloadViewModel::pasteURLs(QString text) {
+    const QPointer<BulkDownloadViewModel> self(this);
+    if (text.size() >= largeText) {
+        // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
+        QFuture<QString> addresses =
+            offThread([text] { return AddressLines::accepted(text).join('\n'); });
+        text = co_await addresses;
+        if (!self)
+            co_return;
+    }
+    appendUrlsText(text);
+    emit pasteRead();
+}
+
+QCoro::Task<> BulkDownloadViewModel::addURLsFromFile() {
+    const QString path = dialogs->chooseFile(QString(), "Text files (*.txt *.text)");
+    if (path.isEmpty())
+        co_return;
+    const QPointer<BulkDownloadViewModel> self(this);
+    QFuture<AddressLines::FileText> reading =
+        offThread([path] { return AddressLines::readFile(path, largeText); });
+    const AddressLines::FileText read = co_await reading;
+    if (!self)
+        co_return;
+    if (read.error.isEmpty())
+        setUrlsText(read.text);
+    else
+        printLine("Failed to read file: " + read.error);
+}
+
+void BulkDownloadViewModel::chooseOutputFolder() {
+    const QString folder = dialogs->chooseFolder(output);
+    if (folder.isEmpty())
+        return;
+    setOutputPath(folder);
+    saveOutputPath();
+}
+
+void BulkDownloadViewModel::openOutputFolder() {
+    dialogs->openUrl(QUrl::fromLocalFile(output));
+}
+
+QCoro::Task<> BulkDownloadViewModel::startAllDownloads() {
+    std::shared_ptr<Batch> batch = beginBatch();
+    changeItems(
+        [](const BulkDownloadItem& item) { return item.status != DownloadStatus::completed; },
+        DownloadStatus::pending, 0);
+    QList<QUuid> ids;
+    ids.reserve(downloadItems().size());
+    for (const BulkDownloadItem& item : downloadItems())
+        ids << item.id;
+    return runBatch(std::move(ids), std::move(batch));
+}
+
+QCoro::Task<> BulkDownloadViewModel::startSelectedDownloads() {
+    std::shared_ptr<Batch> batch = beginBatch();
+    QList<QUuid> chosen;
+    for (const BulkDownloadItem& item : downloadItems()) {
+        if (selected.contains(item.id) && item.status != DownloadStatus::completed)
+            chosen << item.id;
+    }
+    const QPointer<BulkDownloadViewModel> self(this);
+    co_await runBatch(std::move(chosen), batch);
+    if (self)
+        setSelection({});
+}
+
+// Items are followed by their ids, so rows added or deleted meanwhile neither skip one
+// nor run one twice; an item deleted meanwhile is passed over.
+QCoro::Task<> BulkDownloadViewModel::runBatch(QList<QUuid> ids, std::shared_ptr<Batch> batch) {
+    const QPointer<BulkDownloadViewModel> self(this);
+    for (const QUuid& id : ids) {
+        const int row = items.rowOf(id);
+        if (row < 0 || downloadItems().at(row).status == DownloadStatus::completed)
+            continue;
+        if (batch->stopRequested) {
+            changeItem(row, DownloadStatus::cancelled);
+            break;
+        }
+        changeItem(row, DownloadStatus::downloading);
+        co_await downloadItem(id);
+        if (!self)
+            co_return;
+    }
+    endBatch(batch);
+}
+
+void BulkDownloadViewModel::stopAllDownloads() {
+    requestBatchStop();
+    engine->stopDownload();
+    setDownloading(false);
+    changeItems(isUnfinishedItem, DownloadStatus::cancelled, 0);
+    saveDownloadItems();
+}
+
+void BulkDownloadViewModel::stopSelectedDownloads() {
+    const QList<BulkDownloadItem>& list = downloadItems();
+    const auto running = std::find_if(list.begin(), list.end(), [](const BulkDownloadItem& item) {
+        return item.status == DownloadStatus::downloading;
+    });
+    if (running != list.end() && selected.contains(running->id)) {
+        const int row = static_cast<int>(running - list.begin());
+        requestBatchStop();
+        engine->stopDownload();
+        changeItem(row, DownloadStatus::cancelled, 0);
+    }
+    changeItems(
+        [this](const BulkDownloadItem& item) {
+            return selected.contains(item.id) && isUnfinishedItem(item);
+        },
+        DownloadStatus::cancelled, 0);
+    saveDownloadItems();
+    setSelection({});
+}
+
+void BulkDownloadViewModel::deleteSelectedItems() {
+    // The download of an item that no longer exists must not go on writing its file.
+    if (!downloadingId.isNull() && selected.contains(downloadingId))
+        engine->stopDownload();
+    if (items.remove(selected))
+        emit downloadItemsChanged();
+    setSelection({});
+    saveDownloadItems();
+}
+
+void BulkDownloadViewModel::clearQueue() {
+    if (items.setItems({}))
+        emit downloadItemsChanged();
+    // The selected rows are gone with the rest.
+    setSelection({});
+    saveDownloadItems();
+}
+
+void BulkDownloadViewModel::setDefaultOutputPath() {
+    setOutputPath(StandardFolders::downloads());
+}
+
+void BulkDownloadViewModel::loadDownloadItems() {
+    const std::optional<QByteArray> stored = userDefaults->data(downloadItemsKey);
+    if (!stored)
+        return;
+    QString error;
+    if (auto decoded = DownloadItemsDocument::decode(*stored, error)) {
+        if (items.setItems(std::move(*decoded)))
+            emit downloadItemsChanged();
+        return;
+    }
+    // Kept until the first write would replace it (see saveDownloadItems).
+    unreadableItems = *stored;
+    printLine("Error decoding download items: " + error);
+}
+
+void BulkDownloadViewModel::saveDownloadItems() {
+    // A queue written by another version must not vanish just because this one cannot
+    // read it: it moves aside before it is replaced.
+    if (unreadableItems) {
+        writer.setData(unreadableItemsKey, *unreadableItems);
+        unreadableItems.reset();
+        qCWarning(lcQueue) << "Kept the unreadable download queue under" << unreadableItemsKey;
+    }
+    writer.saveItems(downloadItemsKey, downloadItems());
+}
+
+void BulkDownloadViewModel::saveOutputPath() {
+    writer.setString(outputPathKey, output);
+}
+
+void BulkDownloadViewModel::waitUntilSaved() {
+    writer.waitForDone();
+}
+
+void BulkDownloadViewModel::releaseWhenIdle() {
+    released = true;
+    // Still ended, with its download, when the application quits.
+    setParent(QCoreApplication::instance());
+    if (batchesRunning == 0)
+        deleteLater();
+}
+
+void BulkDownloadViewModel::attachTo(Dialogs& windowDialogs, QObject* window) {
+    dialogs = &windowDialogs;
+    released = false;
+    setParent(window);
+}
+
+std::shared_ptr<BulkDownloadViewModel::Batch> BulkDownloadViewModel::beginBatch() {
+    runningBatch = std::make_shared<Batch>();
+    ++batchesRunning;
+    setDownloading(true);
+    return runningBatch;
+}
+
+void BulkDownloadViewModel::endBatch(const std::shared_ptr<Batch>& batch) {
+    // A stopped batch that ends after a newer one started leaves the newer one's flag
+    // alone, so the window cannot start a third batch beside the running one.
+    if (runningBatch == batch) {
+        runningBatch.reset();
+        setDownloading(false);
+        const auto count = [this](DownloadStatus status) {
+            return static_cast<int>(std::count_if(
+                downloadItems().begin(), downloadItems().end(),
+                [status](const BulkDownloadItem& item) { return item.status == status; }));
+        };
+        emit batchEnded(count(DownloadStatus::completed), count(DownloadStatus::failed));
+    }
+    if (--batchesRunning == 0 && released)
+        deleteLater();
+}
+
+void BulkDownloadViewModel::requestBatchStop() {
+    if (runningBatch)
+        runningBatch->stopRequested = true;
+}
+
+QCoro::Task<> BulkDownloadViewModel::downloadItem(QUuid id) {
+    const int row = items.rowOf(id);
+    if (row < 0)
+        co_return;
+    const BulkDownloadItem item = downloadItems().at(row);
+    const QPointer<BulkDownloadViewModel> self(this);
+    // Results are addressed by the item's id: rows may have moved by the time they come.
+    DownloadEngine::ProgressHandler onProgress = [self, id](const DownloadProgress& update) {
+        if (self && self->items.setProgress(self->items.rowOf(id), update.percent,
+                                            progressDetailsText(update)))
+            emit self->downloadItemsChanged();
+    };
+    // The queue keeps no log, only why the last run failed.
+    const auto said = std::make_shared<DownloaderOutput>();
+    DownloadEngine::LogHandler onLog = [said](const QString& text) {
+        said->read(text);
+    };
+    downloadingId = id;
+    std::optional<QString> failure;
+    try {
+        co_await engine->downloadVideo(item.url, item.format, item.videoQuality, item.audioQuality,
+                                       output, false, onProgress, onLog);
+    } catch (const UserFacingError& error) {
+        // Any failure, a stopped download included, shows as Failed.
+        said->end();
+        const QString logged = said->errors().join('\n');
+        failure = logged.isEmpty() ? error.description() : logged;
+    }
+    if (!self)
+        co_return;
+    downloadingId = QUuid();
+    const int endRow = items.rowOf(id);
+    if (!failure)
+        changeItem(endRow, DownloadStatus::completed, 100);
+    else if (items.setFailed(endRow, *failure))
+        emit downloadItemsChanged();
+    saveDownloadItems();
+}
+
+// On a line of its own, so that it never runs on from an address typed before it.
+void BulkDownloadViewModel::appendUrlsText(const QString& text) {
+    if (text.isEmpty())
+        return;
+    const bool needsBreak = !urls.isEmpty() && !urls.endsWith('\n');
+    setUrlsText(urls + (needsBreak ? "\n" : "") + text);
+}
+
+void BulkDownloadViewModel::setDownloading(bool value) {
+    if (downloading == value)
+        return;
+    downloading = value;
+    emit isDownloadingChanged();
+}
+
+void BulkDownloadViewModel::changeItem(int row, DownloadStatus status) {
+    if (items.setStatus(row, status))
+        emit downloadItemsChanged();
+}
+
+void BulkDownloadViewModel::changeItem(int row, DownloadStatus status, double progress) {
+    if (items.setStatus(row, status, progress))
+        emit downloadItemsChanged();
+}
+
+void BulkDownloadViewModel::changeItems(const BulkDownloadItemsModel::Filter& chosen,
+                                        DownloadStatus status, double progress) {
+    if (items.setStatusWhere(chosen, status, progress))
+        emit downloadItemsChanged();
+}

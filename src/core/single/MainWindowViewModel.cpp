@@ -1,0 +1,240 @@
+#include "MainWindowViewModel.h"
+
+#include "core/engine/YtdlpManager.h"
+
+#include "core/platform/Dialogs.h"
+#include "core/platform/LogModel.h"
+#include "core/platform/StandardFolders.h"
+#include "core/platform/UserFacingError.h"
+#include "core/tools/ToolCheck.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
+#include <QUrl>
+#include <cmath>
+
+namespace {
+
+// The engine and the installer may call back from any thread; the controller is only
+// touched on the main thread, and only while its window still exists.
+template <typename Work> void onMainThread(Work work) {
+    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(work), Qt::AutoConnection);
+}
+
+ToolInstaller::LogHandler weakLog(QPointer<MainWindowViewModel> self) {
+    return [self](const QString& text) {
+        onMainThread([self, text] {
+            if (self)
+                self->addLogMessage(text);
+        });
+    };
+}
+
+} // namespace
+
+MainWindowViewModel::MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolInstaller> installer,
+                                         QObject* parent, std::unique_ptr<DownloadEngine> engine)
+    : QObject(parent)
+    , dialogs(dialogs)
+    , logModel(new LogModel(this))
+    , engine(engine ? std::move(engine) : std::make_unique<YtdlpManager>())
+    , appUpdater(std::move(installer)) {
+    setDefaultOutputPath();
+    fileManager.createDirectoriesIfNeeded();
+}
+
+void MainWindowViewModel::setUrlText(const QString& value) {
+    if (url == value)
+        return;
+    url = value;
+    emit urlTextChanged();
+}
+
+void MainWindowViewModel::setSelectedFormat(const QString& value) {
+    if (format == value)
+        return;
+    format = value;
+    emit selectedFormatChanged();
+}
+
+void MainWindowViewModel::setSelectedVideoQuality(const QString& value) {
+    if (videoQuality == value)
+        return;
+    videoQuality = value;
+    emit selectedVideoQualityChanged();
+}
+
+void MainWindowViewModel::setSelectedMp3Quality(const QString& value) {
+    if (audioQuality == value)
+        return;
+    audioQuality = value;
+    emit selectedMp3QualityChanged();
+}
+
+void MainWindowViewModel::setOutputPath(const QString& value) {
+    if (output == value)
+        return;
+    output = value;
+    emit outputPathChanged();
+}
+
+void MainWindowViewModel::setDownloadPlaylists(bool value) {
+    if (playlists == value)
+        return;
+    playlists = value;
+    emit downloadPlaylistsChanged();
+}
+
+void MainWindowViewModel::setDownloadProgress(const DownloadProgress& value) {
+    // A value that is no number at all would only confuse the progress bar.
+    const double percent = std::isfinite(value.percent) ? value.percent : progress;
+    const QString text = progressDetailsText(value);
+    if (progress == percent && details == text)
+        return;
+    progress = percent;
+    details = text;
+    emit downloadProgressChanged();
+}
+
+void MainWindowViewModel::setCompleted(const QString& folder, const QString& file) {
+    if (doneFolder == folder && doneFile == file)
+        return;
+    doneFolder = folder;
+    doneFile = file;
+    emit completedChanged();
+}
+
+void MainWindowViewModel::setIsDownloading(bool value) {
+    if (downloading == value)
+        return;
+    downloading = value;
+    emit isDownloadingChanged();
+}
+
+void MainWindowViewModel::setDefaultOutputPath() {
+    setOutputPath(StandardFolders::downloads());
+}
+
+void MainWindowViewModel::chooseOutputFolder() {
+    const QString chosen = dialogs.chooseFolder(output);
+    if (!chosen.isEmpty())
+        setOutputPath(chosen);
+}
+
+QCoro::Task<> MainWindowViewModel::checkForUpdates() {
+    // The check shares the installer, so it may outlive this controller's window.
+    return ToolCheck::run(appUpdater, weakLog(this));
+}
+
+void MainWindowViewModel::startDownload() {
+    if (url.trimmed().isEmpty()) {
+        showAlert("Error", "Please enter a valid URL.");
+        return;
+    }
+    setIsDownloading(true);
+    setDownloadProgress({});
+    setCompleted({}, {});
+    runOutput = DownloaderOutput();
+    logModel->clear();
+    addLogMessage("Getting ready to download...");
+    runDownload(++currentRun);
+}
+
+QCoro::Task<> MainWindowViewModel::runDownload(int run) {
+    QPointer<MainWindowViewModel> self(this);
+    // What a stopped run still prints while the next one runs belongs to neither.
+    const auto isCurrent = [self, run] {
+        return self && self->currentRun == run;
+    };
+    const auto progressHandler = [isCurrent, self](const DownloadProgress& update) {
+        onMainThread([isCurrent, self, update] {
+            if (isCurrent())
+                self->setDownloadProgress(update);
+        });
+    };
+    const auto logHandler = [isCurrent, self](const QString& text) {
+        onMainThread([isCurrent, self, text] {
+            if (isCurrent()) {
+                self->runOutput.read(text);
+                self->addLogMessage(text);
+            }
+        });
+    };
+    const QString folder = output;
+    std::optional<QString> failure = prepareOutputFolder();
+    try {
+        if (!failure)
+            co_await engine->downloadVideo(url, format, videoQuality, audioQuality, folder,
+                                           playlists, progressHandler, logHandler);
+    } catch (const UserFacingError& error) {
+        failure = error.description();
+    } catch (const std::exception& error) {
+        failure = QString::fromLocal8Bit(error.what());
+    }
+    // A stopped run that ends after the next download began must not end that one.
+    if (!isCurrent())
+        co_return;
+    // Announced before the failure alert, which waits for the user.
+    emit self->downloadEnded(!failure);
+    self->finishDownload(failure, folder);
+}
+
+std::optional<QString> MainWindowViewModel::prepareOutputFolder() const {
+    // Without a folder the downloader would write into Morvi's own working folder.
+    if (output.trimmed().isEmpty())
+        return QString("No output folder is chosen.");
+    if (QFileInfo(output).isDir())
+        return std::nullopt;
+    // A fresh account may have no Downloads folder yet; a folder the user chose and
+    // that is gone is not made again behind their back.
+    const QString downloads = StandardFolders::downloads();
+    if (!downloads.isEmpty() && QDir::cleanPath(output) == QDir::cleanPath(downloads) &&
+        QDir().mkpath(downloads))
+        return std::nullopt;
+    return QString("The output folder \"%1\" does not exist.").arg(output);
+}
+
+void MainWindowViewModel::finishDownload(const std::optional<QString>& failure,
+                                         const QString& folder) {
+    runOutput.end();
+    if (!failure) {
+        addLogMessage("Download and conversion completed successfully.");
+        DownloadProgress done;
+        done.percent = 100.0;
+        setDownloadProgress(done);
+        setIsDownloading(false);
+        const QString file = runOutput.finalFile();
+        setCompleted(folder, file.isEmpty() ? QString() : QDir(folder).absoluteFilePath(file));
+        return;
+    }
+    addLogMessage("Download failed: " + *failure);
+    setIsDownloading(false);
+    showAlert("Download Failed", *failure, runOutput.errors().join(u'\n'));
+}
+
+void MainWindowViewModel::stopDownload() {
+    engine->stopDownload();
+    setIsDownloading(false);
+    addLogMessage("Download was stopped by the user.");
+}
+
+void MainWindowViewModel::addLogMessage(const QString& message) {
+    logModel->append(message);
+}
+
+void MainWindowViewModel::openCompletedFolder() {
+    if (!doneFolder.isEmpty())
+        dialogs.openUrl(QUrl::fromLocalFile(doneFolder));
+}
+
+void MainWindowViewModel::openCompletedFile() {
+    if (!doneFile.isEmpty())
+        dialogs.openUrl(QUrl::fromLocalFile(doneFile));
+}
+
+void MainWindowViewModel::showAlert(const QString& title, const QString& message,
+                                    const QString& details) {
+    dialogs.showAlert(title, message, details);
+}

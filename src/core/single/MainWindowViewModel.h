@@ -1,0 +1,127 @@
+#pragma once
+
+#include "core/engine/DownloadChoices.h"
+#include "core/engine/DownloadEngine.h"
+#include "core/engine/DownloaderOutput.h"
+#include "core/tools/FileManagerHelper.h"
+#include "core/tools/ToolInstaller.h"
+
+#include <QCoroTask>
+#include <QObject>
+#include <memory>
+#include <optional>
+
+class Dialogs;
+class LogModel;
+
+// The main window's controller: the address, format, quality and folder choices, one
+// download at a time through the engine with its log and progress, and the tool check
+// that runs each time the window appears. Lives on the main thread.
+class MainWindowViewModel : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString urlText READ urlText WRITE setUrlText NOTIFY urlTextChanged)
+    Q_PROPERTY(QString selectedFormat READ selectedFormat WRITE setSelectedFormat NOTIFY
+                   selectedFormatChanged)
+    Q_PROPERTY(QString selectedVideoQuality READ selectedVideoQuality WRITE setSelectedVideoQuality
+                   NOTIFY selectedVideoQualityChanged)
+    Q_PROPERTY(QString selectedMp3Quality READ selectedMp3Quality WRITE setSelectedMp3Quality NOTIFY
+                   selectedMp3QualityChanged)
+    Q_PROPERTY(QString outputPath READ outputPath WRITE setOutputPath NOTIFY outputPathChanged)
+    Q_PROPERTY(LogModel* logMessages READ logMessages CONSTANT)
+    Q_PROPERTY(double downloadProgress READ downloadProgress NOTIFY downloadProgressChanged)
+    Q_PROPERTY(QString downloadDetails READ downloadDetails NOTIFY downloadProgressChanged)
+    Q_PROPERTY(QString completedFolder READ completedFolder NOTIFY completedChanged)
+    Q_PROPERTY(QString completedFile READ completedFile NOTIFY completedChanged)
+    Q_PROPERTY(bool isDownloading READ isDownloading NOTIFY isDownloadingChanged)
+    Q_PROPERTY(bool downloadPlaylists READ downloadPlaylists WRITE setDownloadPlaylists NOTIFY
+                   downloadPlaylistsChanged)
+
+public:
+    // The installer is shared with the tool checks still running, so that a check
+    // outlives a window closed in the middle of it.
+    // Without an engine the controller runs the downloader.
+    MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolInstaller> installer,
+                        QObject* parent = nullptr, std::unique_ptr<DownloadEngine> engine = {});
+
+    QString urlText() const { return url; }
+    QString selectedFormat() const { return format; }
+    QString selectedVideoQuality() const { return videoQuality; }
+    QString selectedMp3Quality() const { return audioQuality; }
+    QString outputPath() const { return output; }
+    LogModel* logMessages() const { return logModel; }
+    double downloadProgress() const { return progress; }
+    // Size, speed and time left of the running download, such as
+    // "12.3 MiB of 48.0 MiB · 2.1 MiB/s · 17 s left"; "" when nothing of that is known.
+    QString downloadDetails() const { return details; }
+    // After a successful download: the folder it went to, and the final file when the
+    // downloader named it; "" otherwise.
+    QString completedFolder() const { return doneFolder; }
+    QString completedFile() const { return doneFile; }
+    bool isDownloading() const { return downloading; }
+    bool downloadPlaylists() const { return playlists; }
+
+    void setUrlText(const QString& value);
+    void setSelectedFormat(const QString& value);
+    void setSelectedVideoQuality(const QString& value);
+    void setSelectedMp3Quality(const QString& value);
+    void setOutputPath(const QString& value);
+    void setDownloadPlaylists(bool value);
+
+    // Points the output folder at the user's Downloads folder ("" when there is none).
+    void setDefaultOutputPath();
+    // Lets the user pick the output folder; a cancelled chooser changes nothing.
+    void chooseOutputFolder();
+    // Installs the missing tools and updates the downloader, logging each step.
+    QCoro::Task<> checkForUpdates();
+    // Starts downloading the typed address, unless it is blank; returns at once.
+    void startDownload();
+    // Ends the running download; its failure is reported when the tool has ended.
+    void stopDownload();
+    // Shows the completed download's folder or file in the desktop's own application.
+    void openCompletedFolder();
+    void openCompletedFile();
+    // Appends "[HH:mm:ss] message" to the log.
+    void addLogMessage(const QString& message);
+    void showAlert(const QString& title, const QString& message, const QString& details = {});
+
+signals:
+    void urlTextChanged();
+    void selectedFormatChanged();
+    void selectedVideoQualityChanged();
+    void selectedMp3QualityChanged();
+    void outputPathChanged();
+    void downloadProgressChanged();
+    void isDownloadingChanged();
+    void downloadPlaylistsChanged();
+    void completedChanged();
+    // A download has ended by itself or failed, not counting one that was replaced.
+    void downloadEnded(bool succeeded);
+
+private:
+    QCoro::Task<> runDownload(int run);
+    std::optional<QString> prepareOutputFolder() const;
+    void finishDownload(const std::optional<QString>& failure, const QString& folder);
+    void setDownloadProgress(const DownloadProgress& value);
+    void setCompleted(const QString& folder, const QString& file);
+    void setIsDownloading(bool value);
+
+    Dialogs& dialogs;
+    QString url;
+    QString format = DownloadChoices::defaultFormat;
+    QString videoQuality = DownloadChoices::defaultVideoQuality;
+    QString audioQuality = DownloadChoices::defaultAudioQuality;
+    QString output;
+    LogModel* logModel;
+    double progress = 0.0;
+    QString details;
+    QString doneFolder;
+    QString doneFile;
+    DownloaderOutput runOutput;
+    bool downloading = false;
+    bool playlists = false;
+    FileManagerHelper fileManager;
+    std::unique_ptr<DownloadEngine> engine;
+    std::shared_ptr<ToolInstaller> appUpdater;
+    // Numbers the downloads, so that a stopped run ending late cannot end the next one.
+    int currentRun = 0;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "core/platform/UserFacingError.h"
+
+// A tool could not be fetched: the server refused it, the transfer broke off, or the
+// file could not be written.
+class DownloadError : public UserFacingError {
+public:
+    explicit DownloadError(QString reason)
+        : reason(std::move(reason)) {}
+    QString description() const override { return reason; }
+
+private:
+    QString reason;
+};

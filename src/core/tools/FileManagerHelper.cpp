@@ -1,0 +1,34 @@
+#include "FileManagerHelper.h"
+
+#include "core/platform/StandardFolders.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+#include <filesystem>
+
+namespace {
+QString baseFolder() {
+    return StandardFolders::userData() + "/Velnor";
+}
+} // namespace
+
+FileManagerHelper::FileManagerHelper()
+    : tempFolderPath(baseFolder() + "/temp")
+    , ytDlpPath(baseFolder() + "/tools/yt-dlp")
+    , ffmpegPath(baseFolder() + "/tools/ffmpeg")
+    , toolsFolderPath(baseFolder() + "/tools") {
+    createDirectoriesIfNeeded();
+}
+
+void FileManagerHelper::createDirectoriesIfNeeded() const {
+    const QString folders[] = {tempFolderPath, QFileInfo(ytDlpPath).path(),
+                               QFileInfo(ffmpegPath).path()};
+    for (const QString& folder : folders) {
+        std::error_code error;
+        std::filesystem::create_directories(folder.toStdString(), error);
+        if (error) {
+            QTextStream(stdout) << "Failed to create directory " << folder << ": "
+                                << QString::fromStdString(error.message()) << Qt::endl;
+        }
+    }
+}

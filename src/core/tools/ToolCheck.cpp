@@ -1,0 +1,51 @@
+#include "ToolCheck.h"
+
+#include "FileManagerHelper.h"
+#include "core/platform/Diagnostics.h"
+#include "core/platform/LaunchError.h"
+#include "core/platform/ToolRun.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// Whether the installed tool at path can be started; a file that exists may still be no
+// program this machine runs (not executable, a page saved in its place). Only the start
+// decides: the installer proved the tool's answer when it put it there. The tool is then
+// left to answer versionOption rather than cut off mid-start, which could leave a
+// self-unpacking program's temporary files behind; the time limit bounds the wait.
+QCoro::Task<bool> canStart(QString path, QString versionOption) {
+    if (!QFileInfo(path).isFile())
+        co_return false;
+    const QStringList arguments{versionOption};
+    ToolRun probe({.program = path, .arguments = arguments, .timeLimit = std::chrono::seconds(10)});
+    try {
+        co_await probe.start();
+    } catch (const LaunchError& error) {
+        qCInfo(lcTools) << path << "cannot be started:" << error.description();
+        co_return false;
+    }
+    co_await probe.result();
+    co_return true;
+}
+
+} // namespace
+
+QCoro::Task<> ToolCheck::run(std::shared_ptr<ToolInstaller> installer,
+                             ToolInstaller::LogHandler logHandler) {
+    const FileManagerHelper tools;
+    logHandler("Checking for updates...");
+    logHandler("Checking and installing necessary plugins...");
+    if (co_await canStart(tools.ytDlpPath, "--version")) {
+        co_await installer->updateYtDlp(logHandler);
+    } else {
+        logHandler("Downloading plugin 1...");
+        co_await installer->downloadYtDlp(logHandler);
+    }
+    // Only the converter is looked for: a missing probe tool alone is not reinstalled.
+    if (!co_await canStart(tools.ffmpegPath, "-version")) {
+        logHandler("Downloading plugin 2...");
+        co_await installer->downloadFFmpeg(logHandler);
+    }
+    logHandler("Update check completed.");
+}

@@ -1,0 +1,124 @@
+#include "AboutView.h"
+
+#include "FeatureRow.h"
+#include "gui/widgets/Labels.h"
+#include "gui/widgets/LogoImage.h"
+#include "gui/widgets/ScreenFit.h"
+#include "gui/widgets/SymbolButton.h"
+#include "gui/widgets/WindowShortcuts.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+struct Feature {
+    const char* icon;
+    const char* text;
+};
+
+constexpr Feature features[] = {
+    {"arrow.down.circle", "Download YouTube videos in MP4 format"},
+    {"music.note", "Extract audio in MP3 and M4A formats"},
+    {"list.bullet", "Bulk download multiple videos"},
+    {"scissors", "Cut and trim media files"},
+    {"gear", "Customizable quality settings"},
+    {"folder", "Choose output directory"},
+};
+
+QVBoxLayout* centredStack(int spacing) {
+    auto* layout = new QVBoxLayout;
+    layout->setSpacing(spacing);
+    layout->setAlignment(Qt::AlignHCenter);
+    return layout;
+}
+
+QLabel* label(const QString& text, qreal scale, QFont::Weight weight) {
+    QLabel* result = Labels::scaled(text, scale, weight);
+    result->setAlignment(Qt::AlignHCenter);
+    return result;
+}
+
+} // namespace
+
+AboutView::AboutView(Dialogs* dialogs, QWidget* parent, const QString& site)
+    : QWidget(parent)
+    , widgetDialogs(this)
+    , dialogs(dialogs ? *dialogs : widgetDialogs)
+    , site(site) {
+    auto* page = new QWidget;
+    auto* content = new QVBoxLayout(page);
+    content->setContentsMargins(40, 40, 40, 40);
+    content->setSpacing(20);
+    content->addWidget(new LogoImage, 0, Qt::AlignHCenter);
+    content->addLayout(buildVersionGroup());
+    content->addLayout(buildFeaturesGroup());
+    content->addLayout(buildButtonsGroup());
+    content->addStretch();
+    ScreenFit::scrolling(this, page);
+    fitToScreen(ScreenFit::availableArea(this));
+    WindowShortcuts::addQuitAndClose(this);
+}
+
+void AboutView::fitToScreen(QSize available) {
+    setFixedSize(ScreenFit::limited(QSize(500, 700), available));
+}
+
+QUrl AboutView::pageUrl(const QString& site, const QString& path) {
+    QString base = site.trimmed();
+    while (base.endsWith('/'))
+        base.chop(1);
+    const QUrl url(base + path, QUrl::StrictMode);
+    return url.isValid() && !url.scheme().isEmpty() && !url.host().isEmpty() ? url : QUrl();
+}
+
+QLayout* AboutView::buildVersionGroup() {
+    QVBoxLayout* group = centredStack(10);
+    group->addWidget(label("Version " + BuildInfo::version(), 1.25, QFont::DemiBold));
+    QLabel* build = label("Build " + BuildInfo::buildNumber(), 1.0, QFont::Normal);
+    build->setForegroundRole(QPalette::PlaceholderText);
+    group->addWidget(build);
+    return group;
+}
+
+QLayout* AboutView::buildFeaturesGroup() {
+    QVBoxLayout* group = centredStack(15);
+    group->addWidget(label("Features", 1.0, QFont::Bold));
+    auto* rows = new QVBoxLayout;
+    rows->setSpacing(8);
+    for (const Feature& feature : features)
+        rows->addWidget(new FeatureRow(feature.icon, feature.text));
+    auto* list = new QWidget;
+    list->setLayout(rows);
+    rows->setContentsMargins(0, 0, 0, 0);
+    group->addWidget(list, 0, Qt::AlignHCenter);
+    return group;
+}
+
+QLayout* AboutView::buildButtonsGroup() {
+    QVBoxLayout* group = centredStack(15);
+    const bool siteGiven = pageUrl(site, "").isValid();
+    auto* website = new SymbolButton("Visit Website", {}, SymbolButton::Style::prominent);
+    website->setEnabled(siteGiven);
+    connect(website, &QPushButton::clicked, this, [this] { openPage(""); });
+    group->addWidget(website, 0, Qt::AlignHCenter);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(20);
+    const std::pair<const char*, const char*> pages[] = {{"Support", "/contact/"},
+                                                         {"Privacy Policy", "/privacy-policy/"}};
+    for (const auto& [text, path] : pages) {
+        auto* button = new SymbolButton(text);
+        button->setEnabled(siteGiven);
+        const QString page = path;
+        connect(button, &QPushButton::clicked, this, [this, page] { openPage(page); });
+        row->addWidget(button);
+    }
+    group->addLayout(row);
+    return group;
+}
+
+void AboutView::openPage(const QString& path) {
+    // The window stays open; a page the desktop cannot open is not reported.
+    if (const QUrl url = pageUrl(site, path); url.isValid())
+        dialogs.openUrl(url);
+}

@@ -1,0 +1,136 @@
+#include "MorviApp.h"
+
+#include "AboutView.h"
+#include "core/platform/DesktopNotifier.h"
+#include "core/queue/BulkDownloadViewModel.h"
+#include "core/single/MainWindowViewModel.h"
+#include "core/tools/ToolInstaller.h"
+#include "gui/cutter/MediaCutterView.h"
+#include "gui/queue/BulkDownloadView.h"
+#include "gui/single/MainWindowView.h"
+#include "gui/widgets/WindowNotice.h"
+
+#include <QApplication>
+#include <QIcon>
+
+MorviApp::MorviApp(InstallerFactory makeInstaller, QObject* parent)
+    : QObject(parent)
+    , makeInstaller(std::move(makeInstaller))
+    , notifier(new DesktopNotifier(this)) {
+    QApplication::setOrganizationName("Velnor");
+    QApplication::setApplicationName("Morvi");
+    QApplication::setApplicationVersion(BuildInfo::version());
+    // Ties the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName("com.velnor.Morvi");
+    QApplication::setWindowIcon(QIcon(":/morvi.svg"));
+
+    windowKinds = {
+        // The queue view keeps its own minimum size, within the screen.
+        {"bulk-download",
+         {"Bulk Download", QSize(),
+          [this] {
+              return createQueueView();
+          }}},
+        {"media-cutter",
+         {"Media Cutter", QSize(),
+          [this] {
+              return new MediaCutterView(nullptr, notifier);
+          }}},
+        {"about",
+         {"About", QSize(),
+          [] {
+              return new AboutView;
+          }}},
+    };
+}
+
+MorviApp::~MorviApp() {
+    delete mainWindow;
+    for (const QPointer<QWidget>& window : std::as_const(openWindows))
+        delete window;
+}
+
+MainWindowView* MorviApp::showMainWindow() {
+    mainWindow = new MainWindowView(makeInstaller());
+    mainWindow->setAttribute(Qt::WA_DeleteOnClose);
+    mainWindow->setWindowTitle("Morvi");
+    connect(mainWindow, &MainWindowView::openWindowRequested, this, &MorviApp::openWindow);
+    connect(mainWindow->viewModel(), &MainWindowViewModel::downloadEnded, mainWindow,
+            [this, window = mainWindow.data()](bool succeeded) {
+                WindowNotice::unlessActive(window, *notifier,
+                                           succeeded ? "Download finished" : "Download failed",
+                                           window->viewModel()->urlText());
+            });
+    mainWindow->show();
+    return mainWindow;
+}
+
+void MorviApp::openAddresses(const QStringList& addresses) {
+    MainWindowView* main = mainWindow ? mainWindow.data() : showMainWindow();
+    bringForward(main);
+    if (addresses.size() == 1)
+        main->viewModel()->setUrlText(addresses.first());
+    else if (addresses.size() > 1)
+        appendToQueueBox(addresses);
+}
+
+QWidget* MorviApp::openWindow(const QString& identifier) {
+    const auto kind = windowKinds.constFind(identifier);
+    if (kind == windowKinds.constEnd())
+        return nullptr;
+    QPointer<QWidget>& window = openWindows[identifier];
+    if (!window)
+        window = createWindow(*kind);
+    bringForward(window);
+    return window;
+}
+
+QWidget* MorviApp::window(const QString& identifier) const {
+    return openWindows.value(identifier);
+}
+
+void MorviApp::bringForward(QWidget* window) {
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void MorviApp::appendToQueueBox(const QStringList& addresses) {
+    auto* queue = static_cast<BulkDownloadView*>(openWindow("bulk-download"));
+    BulkDownloadViewModel* model = queue->viewModel();
+    QString text = model->urlsText();
+    // Whatever the user had typed there stays, on its own line.
+    if (!text.isEmpty() && !text.endsWith('\n'))
+        text += '\n';
+    model->setUrlsText(text + addresses.join('\n'));
+}
+
+// While a batch of a closed queue window runs, the new window shows that same controller,
+// so only one controller ever writes the stored queue. An ended one is deleted first: its
+// last write lands before the new controller reads the store.
+QWidget* MorviApp::createQueueView() {
+    BulkDownloadViewModel* running = nullptr;
+    if (queueController && queueController->hasRunningBatch())
+        running = queueController;
+    else
+        delete queueController;
+    auto* view = new BulkDownloadView(nullptr, running);
+    queueController = view->viewModel();
+    connect(queueController, &BulkDownloadViewModel::batchEnded, view,
+            [this, view](int completed, int failed) {
+                WindowNotice::unlessActive(
+                    view, *notifier, "Downloads finished",
+                    QString("%1 completed, %2 failed").arg(completed).arg(failed));
+            });
+    return view;
+}
+
+QWidget* MorviApp::createWindow(const WindowKind& kind) {
+    QWidget* window = kind.create();
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(kind.title);
+    if (kind.minimumSize.isValid())
+        window->setMinimumSize(kind.minimumSize.expandedTo(window->minimumSizeHint()));
+    return window;
+}

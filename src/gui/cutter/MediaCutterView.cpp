@@ -1,0 +1,392 @@
+#include "MediaCutterView.h"
+
+#include "core/cutter/MediaCutterViewModel.h"
+#include "core/cutter/TimeText.h"
+#include "core/engine/PercentText.h"
+#include "core/platform/LogModel.h"
+#include "gui/widgets/Labels.h"
+#include "gui/widgets/LogView.h"
+#include "gui/widgets/RoundedBox.h"
+#include "gui/widgets/ScreenFit.h"
+#include "gui/widgets/SymbolButton.h"
+#include "gui/widgets/SymbolIcons.h"
+#include "gui/widgets/WindowNotice.h"
+#include "gui/widgets/WindowShortcuts.h"
+
+#include <QComboBox>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+struct FormatChoice {
+    const char* shown;
+    const char* stored;
+};
+constexpr std::array<FormatChoice, 4> formatChoices{
+    {{"MP4", "mp4"}, {"MP3", "mp3"}, {"M4A", "m4a"}, {"MOV", "mov"}}};
+
+constexpr int spinnerSpokes = 8;
+
+// A block of stacked items aligned to the leading edge, with nothing around it.
+QVBoxLayout* stack(QWidget* owner, int spacing) {
+    auto* layout = new QVBoxLayout(owner);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(spacing);
+    layout->setAlignment(Qt::AlignLeft);
+    return layout;
+}
+
+// One frame of the small activity indicator: spokes fading behind the leading one.
+QIcon spinnerFrame(int step, const QColor& colour) {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(16, 16);
+    for (int spoke = 0; spoke < spinnerSpokes; ++spoke) {
+        QColor faded = colour;
+        faded.setAlphaF(1.0 - ((step - spoke + spinnerSpokes) % spinnerSpokes) * 0.11);
+        painter.setPen(QPen(faded, 3.5, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(0, -7), QPointF(0, -13));
+        painter.rotate(360.0 / spinnerSpokes);
+    }
+    return QIcon(pixmap);
+}
+
+// The one local file a drag carries, or "" when it carries anything else.
+QString draggedFile(const QMimeData* data) {
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return {};
+    const QString path = urls.first().toLocalFile();
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
+} // namespace
+
+MediaCutterView::MediaCutterView(Dialogs* dialogs, Notifier* notifier, QWidget* parent)
+    : QWidget(parent)
+    , widgetDialogs(this)
+    , model(new MediaCutterViewModel(dialogs ? *dialogs : widgetDialogs, this))
+    , notifier(notifier) {
+    auto* form = new QWidget;
+    auto* layout = new QVBoxLayout(form);
+    layout->setSpacing(20);
+    QLabel* title = Labels::scaled("Media Cutter", 1.7, QFont::Bold);
+    title->setAlignment(Qt::AlignCenter);
+    layout->addStretch();
+    layout->addWidget(title);
+    for (QWidget* block :
+         {makeFileBlock(), makeInformationBlock(), makeTrimBlock(), makeOutputBlock(),
+          makeCutButton(), makeShowInFolderButton(), makeProgressBlock(), makeLogBlock()})
+        layout->addWidget(block);
+    layout->addStretch();
+    layout->setAlignment(showInFolder, Qt::AlignHCenter);
+    ScreenFit::scrolling(this, form);
+    fitToScreen(ScreenFit::availableArea(this));
+    addShortcutsAndDrops();
+
+    connect(model, &MediaCutterViewModel::selectedFilePathChanged, this,
+            &MediaCutterView::showInformation);
+    connect(model, &MediaCutterViewModel::mediaDurationChanged, this,
+            &MediaCutterView::showInformation);
+    connect(model, &MediaCutterViewModel::mediaFormatChanged, this,
+            &MediaCutterView::showInformation);
+    connect(model, &MediaCutterViewModel::isCuttingChanged, this, &MediaCutterView::showCutState);
+    connect(model, &MediaCutterViewModel::canStartCuttingChanged, this,
+            &MediaCutterView::showCutState);
+    connect(model, &MediaCutterViewModel::cuttingProgressChanged, this,
+            &MediaCutterView::showProgress);
+    connect(model, &MediaCutterViewModel::lastOutputFileChanged, this,
+            [this] { showInFolder->setVisible(!model->lastOutputFile().isEmpty()); });
+    connect(model, &MediaCutterViewModel::cutEnded, this, &MediaCutterView::announceEnd);
+    connect(&spinnerTimer, &QTimer::timeout, this, &MediaCutterView::turnSpinner);
+    spinnerTimer.setInterval(80);
+    showInformation();
+    showCutState();
+    showProgress();
+}
+
+void MediaCutterView::fitToScreen(QSize available) {
+    setMinimumSize(ScreenFit::limited(QSize(600, 700), available));
+}
+
+void MediaCutterView::addShortcutsAndDrops() {
+    WindowShortcuts::addQuitAndClose(this);
+    auto* open = new QShortcut(QKeySequence::Open, this);
+    connect(open, &QShortcut::activated, model,
+            qOverload<>(&MediaCutterViewModel::chooseMediaFile));
+    setAcceptDrops(true);
+    // A file dragged over a text field is meant for the window, not for the field's text.
+    for (QLineEdit* field : findChildren<QLineEdit*>())
+        field->installEventFilter(this);
+}
+
+bool MediaCutterView::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) &&
+        static_cast<QDropEvent*>(event)->mimeData()->hasUrls()) {
+        takeDrop(static_cast<QDropEvent*>(event));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MediaCutterView::dragEnterEvent(QDragEnterEvent* event) {
+    takeDrop(event);
+}
+
+void MediaCutterView::dragMoveEvent(QDragMoveEvent* event) {
+    takeDrop(event);
+}
+
+void MediaCutterView::dropEvent(QDropEvent* event) {
+    takeDrop(event);
+}
+
+void MediaCutterView::takeDrop(QDropEvent* event) {
+    const QString path = draggedFile(event->mimeData());
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    if (event->type() == QEvent::Drop)
+        model->chooseMediaFile(path);
+}
+
+void MediaCutterView::announceEnd(bool succeeded) {
+    if (!notifier)
+        return;
+    const QString file = succeeded ? model->lastOutputFile() : model->selectedFilePath();
+    WindowNotice::unlessActive(this, *notifier, succeeded ? "Cut finished" : "Cut failed",
+                               QFileInfo(file).fileName());
+}
+
+QLineEdit* MediaCutterView::boundField(const QString& placeholder,
+                                       QString (MediaCutterViewModel::*get)() const,
+                                       void (MediaCutterViewModel::*set)(const QString&),
+                                       void (MediaCutterViewModel::*changed)()) {
+    auto* field = new QLineEdit((model->*get)());
+    field->setPlaceholderText(placeholder);
+    connect(field, &QLineEdit::textEdited, model, set);
+    connect(model, changed, field, [this, field, get] {
+        // Only a change made elsewhere is written back, so typing keeps its cursor.
+        if (field->text() != (model->*get)())
+            field->setText((model->*get)());
+    });
+    return field;
+}
+
+QWidget* MediaCutterView::makeFileBlock() {
+    auto* block = new QWidget;
+    QVBoxLayout* layout = stack(block, 8);
+    layout->addWidget(Labels::heading("Select Media File:"));
+    auto* row = new QHBoxLayout;
+    QLineEdit* file = boundField("No file selected", &MediaCutterViewModel::selectedFilePath,
+                                 &MediaCutterViewModel::setSelectedFilePath,
+                                 &MediaCutterViewModel::selectedFilePathChanged);
+    file->setObjectName("fileField");
+    file->setAccessibleName("Media File");
+    // Shows the chosen path; only the chooser may change it.
+    file->setEnabled(false);
+    auto* browse = new QPushButton("Browse");
+    browse->setObjectName("fileBrowse");
+    browse->setToolTip("Choose the media file to cut (Ctrl+O), or drop it onto the window");
+    connect(browse, &QPushButton::clicked, model,
+            qOverload<>(&MediaCutterViewModel::chooseMediaFile));
+    row->addWidget(file);
+    row->addWidget(browse);
+    layout->addLayout(row);
+    return block;
+}
+
+QWidget* MediaCutterView::makeInformationBlock() {
+    informationBlock = new QWidget;
+    informationBlock->setObjectName("informationBlock");
+    QVBoxLayout* layout = stack(informationBlock, 8);
+    layout->addWidget(Labels::heading("Media Information:"));
+    auto* box = new RoundedBox;
+    auto* lines = new QVBoxLayout(box);
+    lines->setSpacing(4);
+    durationLine = new QLabel;
+    durationLine->setObjectName("durationLine");
+    formatLine = new QLabel;
+    formatLine->setObjectName("formatLine");
+    lines->addWidget(durationLine);
+    lines->addWidget(formatLine);
+    layout->addWidget(box);
+    return informationBlock;
+}
+
+QWidget* MediaCutterView::makeTrimBlock() {
+    auto* block = new QWidget;
+    QVBoxLayout* layout = stack(block, 8);
+    layout->addWidget(Labels::heading("Trim Settings:"));
+    auto* row = new QHBoxLayout;
+    row->setSpacing(20);
+    const QFont monospaced = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const auto column = [&](const QString& title, QLineEdit* field) {
+        field->setFont(monospaced);
+        field->setAccessibleName(title.chopped(1));
+        auto* column = new QVBoxLayout;
+        column->setSpacing(8);
+        column->addWidget(Labels::scaled(title, 0.92));
+        column->addWidget(field);
+        row->addLayout(column);
+    };
+    QLineEdit* startField =
+        boundField("00:00:00", &MediaCutterViewModel::startTime,
+                   &MediaCutterViewModel::setStartTime, &MediaCutterViewModel::startTimeChanged);
+    startField->setObjectName("startField");
+    column("Start Time:", startField);
+    QLineEdit* endField =
+        boundField("00:00:00", &MediaCutterViewModel::endTime, &MediaCutterViewModel::setEndTime,
+                   &MediaCutterViewModel::endTimeChanged);
+    endField->setObjectName("endField");
+    column("End Time:", endField);
+    layout->addLayout(row);
+    layout->addWidget(Labels::caption("Format: HH:MM:SS (e.g., 01:30:45)"));
+    return block;
+}
+
+QWidget* MediaCutterView::makeOutputBlock() {
+    auto* block = new QWidget;
+    QVBoxLayout* layout = stack(block, 8);
+    layout->addWidget(Labels::heading("Output Settings:"));
+
+    auto* nameRow = new QHBoxLayout;
+    QLineEdit* name = boundField("Output file name", &MediaCutterViewModel::outputFileName,
+                                 &MediaCutterViewModel::setOutputFileName,
+                                 &MediaCutterViewModel::outputFileNameChanged);
+    name->setObjectName("nameField");
+    name->setAccessibleName("Output File Name");
+    auto* picker = new QComboBox;
+    picker->setObjectName("formatPicker");
+    picker->setFixedWidth(100);
+    for (const FormatChoice& choice : formatChoices)
+        picker->addItem(choice.shown, QString(choice.stored));
+    const auto showFormat = [this, picker] {
+        picker->setCurrentIndex(picker->findData(model->outputFormat()));
+    };
+    showFormat();
+    connect(picker, &QComboBox::activated, model,
+            [this, picker] { model->setOutputFormat(picker->currentData().toString()); });
+    connect(model, &MediaCutterViewModel::outputFormatChanged, picker, showFormat);
+    nameRow->addWidget(name);
+    auto* pickerLabel = new QLabel("Format");
+    pickerLabel->setBuddy(picker); // a picker's accessible name is its label's
+    nameRow->addWidget(pickerLabel);
+    nameRow->addWidget(picker);
+    layout->addLayout(nameRow);
+
+    auto* folderRow = new QHBoxLayout;
+    QLineEdit* folder =
+        boundField("Output folder", &MediaCutterViewModel::outputPath,
+                   &MediaCutterViewModel::setOutputPath, &MediaCutterViewModel::outputPathChanged);
+    folder->setObjectName("folderField");
+    folder->setAccessibleName("Output Path");
+    auto* browse = new QPushButton("Browse");
+    browse->setObjectName("folderBrowse");
+    browse->setToolTip("Choose the folder for the cut file");
+    connect(browse, &QPushButton::clicked, model, &MediaCutterViewModel::chooseOutputFolder);
+    folderRow->addWidget(folder);
+    folderRow->addWidget(browse);
+    layout->addLayout(folderRow);
+    return block;
+}
+
+QWidget* MediaCutterView::makeCutButton() {
+    cutButton = new SymbolButton("Cut Media", "scissors", SymbolButton::Style::prominent);
+    cutButton->setObjectName("cutButton");
+    cutButton->setDefault(true);
+    cutButton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    cutButton->setMinimumHeight(32);
+    // The task ends by itself with the cut; nothing waits for it here.
+    connect(cutButton, &QPushButton::clicked, model, [this] { model->startCutting(); });
+    return cutButton;
+}
+
+QWidget* MediaCutterView::makeShowInFolderButton() {
+    showInFolder = new SymbolButton("Show in Folder", "folder");
+    showInFolder->setObjectName("showInFolder");
+    showInFolder->setVisible(false);
+    connect(showInFolder, &QPushButton::clicked, model, &MediaCutterViewModel::showOutputInFolder);
+    return showInFolder;
+}
+
+QWidget* MediaCutterView::makeProgressBlock() {
+    progressBlock = new QWidget;
+    progressBlock->setObjectName("progressBlock");
+    QVBoxLayout* layout = stack(progressBlock, 8);
+    layout->addWidget(Labels::heading("Progress:"));
+    progressBar = new QProgressBar;
+    progressBar->setRange(0, 100);
+    progressBar->setTextVisible(false);
+    percentLabel = Labels::caption();
+    percentLabel->setObjectName("percentLabel");
+    layout->addWidget(progressBar);
+    layout->addWidget(percentLabel);
+    return progressBlock;
+}
+
+QWidget* MediaCutterView::makeLogBlock() {
+    auto* block = new QWidget;
+    QVBoxLayout* layout = stack(block, 8);
+    layout->addWidget(Labels::heading("Log:"));
+    layout->addWidget(new LogView(model->logMessages(), 120));
+    return block;
+}
+
+void MediaCutterView::showInformation() {
+    informationBlock->setVisible(!model->selectedFilePath().isEmpty());
+    const std::optional<double> duration = model->mediaDuration();
+    durationLine->setVisible(duration.has_value());
+    durationLine->setText(duration ? "Duration: " + formatTime(*duration) : QString());
+    formatLine->setVisible(!model->mediaFormat().isEmpty());
+    formatLine->setText("Format: " + model->mediaFormat());
+}
+
+void MediaCutterView::showCutState() {
+    const bool cutting = model->isCutting();
+    cutButton->setEnabled(!cutting && model->canStartCutting());
+    cutButton->setText(cutting ? "Cutting..." : "Cut Media");
+    progressBlock->setVisible(cutting);
+    if (cutting && !spinnerTimer.isActive()) {
+        cutButton->setIconSize(QSize(13, 13)); // the indicator is drawn smaller than a symbol
+        spinnerStep = 0;
+        turnSpinner();
+        spinnerTimer.start();
+    } else if (!cutting) {
+        spinnerTimer.stop();
+        cutButton->setIconSize(QSize(16, 16));
+        cutButton->setIcon(
+            SymbolIcons::icon("scissors", cutButton->palette().color(QPalette::ButtonText)));
+    }
+}
+
+void MediaCutterView::turnSpinner() {
+    cutButton->setIcon(spinnerFrame(spinnerStep, cutButton->palette().color(QPalette::ButtonText)));
+    spinnerStep = (spinnerStep + 1) % spinnerSpokes;
+}
+
+void MediaCutterView::showProgress() {
+    // The bar and the figure stay within 0 to 100 whatever the converter printed.
+    const double percent = std::clamp(model->cuttingProgress(), 0.0, 100.0);
+    progressBar->setValue(static_cast<int>(percent));
+    percentLabel->setText(percentText(percent));
+}

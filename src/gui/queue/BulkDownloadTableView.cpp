@@ -1,0 +1,132 @@
+#include "BulkDownloadTableView.h"
+
+#include "BulkDownloadProgressDelegate.h"
+#include "core/queue/BulkDownloadItemsModel.h"
+#include "core/queue/BulkDownloadViewModel.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QMenu>
+#include <QScopedValueRollback>
+#include <QShortcut>
+
+BulkDownloadTableView::BulkDownloadTableView(BulkDownloadViewModel* controller, QWidget* parent)
+    : QTableView(parent)
+    , model(controller) {
+    setModel(model->itemsModel());
+    setAccessibleName("Download Queue");
+    setItemDelegateForColumn(BulkDownloadItemsModel::progressColumn,
+                             new BulkDownloadProgressDelegate(this));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideRight);
+    setShowGrid(false);
+    setAlternatingRowColors(true);
+    setTabKeyNavigation(false);
+    setUpColumns();
+    buildMenu();
+    model->itemsModel()->setPalette(palette());
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!showingSelection)
+            model->setSelection(selectedIds());
+    });
+    connect(model, &BulkDownloadViewModel::selectionChanged, this,
+            &BulkDownloadTableView::showSelection);
+    showSelection();
+}
+
+void BulkDownloadTableView::setSelectionActionsEnabled(bool start, bool remove) {
+    startSelected->setEnabled(start);
+    deleteSelected->setEnabled(remove);
+}
+
+void BulkDownloadTableView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange)
+        model->itemsModel()->setPalette(palette());
+    QTableView::changeEvent(event);
+}
+
+void BulkDownloadTableView::setUpColumns() {
+    verticalHeader()->hide();
+    QHeaderView* columns = horizontalHeader();
+    columns->setHighlightSections(false);
+    columns->setSectionResizeMode(QHeaderView::Fixed);
+    columns->setSectionResizeMode(BulkDownloadItemsModel::urlColumn, QHeaderView::Stretch);
+    const std::pair<int, int> widths[] = {{BulkDownloadItemsModel::formatColumn, 70},
+                                          {BulkDownloadItemsModel::qualityColumn, 70},
+                                          {BulkDownloadItemsModel::statusColumn, 100},
+                                          {BulkDownloadItemsModel::progressColumn, 100}};
+    int fixedWidth = 0;
+    for (const auto& [column, width] : widths) {
+        columns->resizeSection(column, width);
+        fixedWidth += width;
+    }
+    // The URL column keeps at least 200 pixels.
+    setMinimumSize(200 + fixedWidth + 2 * frameWidth() + 20, 200);
+}
+
+void BulkDownloadTableView::buildMenu() {
+    menu = new QMenu(this);
+    openFolder = menu->addAction("Open Folder", model, &BulkDownloadViewModel::openOutputFolder);
+    menu->addAction("Copy Address", this, &BulkDownloadTableView::copyAddresses);
+    deleteSelected =
+        menu->addAction("Delete Selected", model, &BulkDownloadViewModel::deleteSelectedItems);
+    startSelected =
+        menu->addAction("Start Selected", this, [this] { model->startSelectedDownloads(); });
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, &BulkDownloadTableView::showMenu);
+    auto* remove = new QShortcut(QKeySequence::Delete, this, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(remove, &QShortcut::activated, deleteSelected, &QAction::trigger);
+}
+
+void BulkDownloadTableView::showMenu(const QPoint& position) {
+    const QModelIndex row = indexAt(position);
+    if (!row.isValid())
+        return;
+    const auto status =
+        static_cast<DownloadStatus>(row.data(BulkDownloadItemsModel::statusRole).toInt());
+    openFolder->setVisible(status == DownloadStatus::completed);
+    menu->popup(viewport()->mapToGlobal(position));
+}
+
+void BulkDownloadTableView::copyAddresses() const {
+    QStringList addresses;
+    for (const BulkDownloadItem& item : model->downloadItems()) {
+        if (model->selection().contains(item.id))
+            addresses << item.url;
+    }
+    QGuiApplication::clipboard()->setText(addresses.join('\n'));
+}
+
+void BulkDownloadTableView::showSelection() {
+    const QSet<QUuid> wanted = model->selection();
+    if (selectedIds() == wanted)
+        return;
+    const QScopedValueRollback guard(showingSelection, true);
+    const QList<BulkDownloadItem>& list = model->downloadItems();
+    const int lastColumn = BulkDownloadItemsModel::progressColumn;
+    QItemSelection shown;
+    // One range per run of neighbouring selected rows.
+    for (int row = 0; row < list.size(); ++row) {
+        if (!wanted.contains(list.at(row).id))
+            continue;
+        int last = row;
+        while (last + 1 < list.size() && wanted.contains(list.at(last + 1).id))
+            ++last;
+        shown.select(model->itemsModel()->index(row, 0),
+                     model->itemsModel()->index(last, lastColumn));
+        row = last;
+    }
+    selectionModel()->select(shown, QItemSelectionModel::ClearAndSelect);
+}
+
+QSet<QUuid> BulkDownloadTableView::selectedIds() const {
+    QSet<QUuid> ids;
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    for (const QModelIndex& row : rows)
+        ids.insert(row.data(BulkDownloadItemsModel::idRole).toUuid());
+    return ids;
+}

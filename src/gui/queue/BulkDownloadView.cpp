@@ -1,0 +1,387 @@
+#include "BulkDownloadView.h"
+
+#include "BulkDownloadTableView.h"
+#include "UrlsTextEdit.h"
+#include "core/engine/DownloadChoices.h"
+#include "core/queue/BulkDownloadViewModel.h"
+#include "gui/widgets/Labels.h"
+#include "gui/widgets/ScreenFit.h"
+#include "gui/widgets/SymbolButton.h"
+#include "gui/widgets/WindowShortcuts.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <optional>
+
+namespace {
+
+constexpr int sectionSpacing = 20;
+constexpr int lineSpacing = 8;
+
+QPushButton* button(const QString& text) {
+    auto* button = new QPushButton(text);
+    button->setAutoDefault(false);
+    return button;
+}
+
+// The window's main actions stand out in the accent colour.
+QPushButton* prominentButton(const QString& text) {
+    auto* prominent = new SymbolButton(text, {}, SymbolButton::Style::prominent);
+    prominent->setAutoDefault(false);
+    return prominent;
+}
+
+// A heading over its control, which it names for assistive technology.
+QVBoxLayout* group(const QString& heading, QWidget* control) {
+    auto* layout = new QVBoxLayout;
+    layout->setSpacing(lineSpacing);
+    QLabel* label = Labels::heading(heading);
+    label->setBuddy(control);
+    layout->addWidget(label);
+    layout->addWidget(control);
+    return layout;
+}
+
+QHBoxLayout* centredRow(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* each : buttons)
+        row->addWidget(each);
+    row->addStretch();
+    return row;
+}
+
+// The text a drop offers the address box: web links, or plain text. Anything else
+// (files of this computer, images) is refused as a whole.
+std::optional<QString> droppedText(const QMimeData* data) {
+    if (data->hasUrls()) {
+        QStringList links;
+        const QList<QUrl> urls = data->urls();
+        for (const QUrl& url : urls) {
+            if (url.scheme() != "http" && url.scheme() != "https")
+                return std::nullopt;
+            links << url.toString();
+        }
+        return links.join('\n');
+    }
+    if (data->hasText() && !data->text().trimmed().isEmpty())
+        return data->text();
+    return std::nullopt;
+}
+
+} // namespace
+
+BulkDownloadView::BulkDownloadView(Dialogs* dialogs, BulkDownloadViewModel* running,
+                                   QWidget* parent)
+    : QWidget(parent)
+    , widgetDialogs(this)
+    , model(running) {
+    Dialogs& chosen = dialogs ? *dialogs : widgetDialogs;
+    if (model)
+        model->attachTo(chosen, this);
+    else
+        model = new BulkDownloadViewModel(chosen, this);
+    scroller = ScreenFit::scrolling(this, content());
+    setMinimumSize(contentMinimum);
+    setAcceptDrops(true);
+    addShortcuts();
+    bindFields();
+    urlsEditor->setFocus();
+}
+
+BulkDownloadView::~BulkDownloadView() {
+    model->releaseWhenIdle();
+}
+
+void BulkDownloadView::fitToScreen(const QRect& available) {
+    // The window frame takes its share of the screen too; it is known once shown.
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+    const QSize room = available.size() - frame;
+    QSize needed = contentMinimum.expandedTo(scroller->widget()->minimumSizeHint());
+    // Content that scrolls up and down needs its scroll bar beside it, not over it.
+    if (needed.height() > room.height())
+        needed.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    setMinimumSize(needed.boundedTo(room));
+    // Where the width fits, a pixel lost to rounding at fractional scales is padding, not
+    // something to scroll to.
+    scroller->setHorizontalScrollBarPolicy(needed.width() <= room.width() ? Qt::ScrollBarAlwaysOff
+                                                                          : Qt::ScrollBarAsNeeded);
+    if (width() > room.width() || height() > room.height())
+        resize(size().boundedTo(room));
+}
+
+void BulkDownloadView::showEvent(QShowEvent* event) {
+    if (QScreen* shownOn = screen())
+        fitToScreen(shownOn->availableGeometry());
+    QWidget::showEvent(event);
+}
+
+// The window manager tells the frame's size once it has framed the window, and a move
+// may take the window to another screen.
+void BulkDownloadView::moveEvent(QMoveEvent* event) {
+    if (QScreen* shownOn = screen(); shownOn && isVisible())
+        fitToScreen(shownOn->availableGeometry());
+    QWidget::moveEvent(event);
+}
+
+void BulkDownloadView::dragEnterEvent(QDragEnterEvent* event) {
+    if (droppedText(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void BulkDownloadView::dropEvent(QDropEvent* event) {
+    const std::optional<QString> text = droppedText(event->mimeData());
+    if (!text)
+        return;
+    event->acceptProposedAction();
+    model->pasteURLs(*text);
+}
+
+QWidget* BulkDownloadView::content() {
+    auto* sections = new QWidget;
+    sections->setMinimumSize(contentMinimum);
+    auto* content = new QVBoxLayout(sections);
+    content->setSpacing(sectionSpacing);
+    const QMargins padding = content->contentsMargins();
+    content->setContentsMargins(0, padding.top(), 0, padding.bottom());
+    // Every section but the two button rows keeps the standard side padding.
+    const auto padded = [&](QLayout* section, int stretch = 0) {
+        section->setContentsMargins(padding.left(), 0, padding.right(), 0);
+        content->addLayout(section, stretch);
+    };
+    padded(headingRow());
+    padded(inputSection());
+    padded(optionsRow());
+    content->addLayout(queueButtonRow());
+    content->addLayout(selectionButtonRow());
+    // The table takes the room a taller window gives, which keeps the sections at the top.
+    padded(queueSection(), 1);
+    return sections;
+}
+
+QLayout* BulkDownloadView::headingRow() {
+    auto* row = new QHBoxLayout;
+    row->addWidget(Labels::scaled("Bulk Download", 1.6, QFont::Bold));
+    row->addStretch();
+    QPushButton* fromFile = button("Add URLs from File");
+    connect(fromFile, &QPushButton::clicked, model, [this] { model->addURLsFromFile(); });
+    row->addWidget(fromFile);
+    return row;
+}
+
+QLayout* BulkDownloadView::inputSection() {
+    auto* editor = new UrlsTextEdit(BulkDownloadViewModel::largeText);
+    urlsEditor = editor;
+    connect(editor, &UrlsTextEdit::largeTextPasted, model,
+            [this](const QString& text) { model->pasteURLs(text); });
+    urlsEditor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    urlsEditor->setFixedHeight(120);
+    QColor outline = palette().color(QPalette::PlaceholderText);
+    outline.setAlphaF(0.3f);
+    urlsEditor->setStyleSheet(
+        QString("QPlainTextEdit { border: 1px solid %1; border-radius: 8px; }")
+            .arg(outline.name(QColor::HexArgb)));
+    QVBoxLayout* section = group("Add URLs (one per line):", urlsEditor);
+    addButton = prominentButton("Add URLs to Queue");
+    connect(addButton, &QPushButton::clicked, model, &BulkDownloadViewModel::addURLsToQueue);
+    section->addWidget(addButton, 0, Qt::AlignLeft);
+    return section;
+}
+
+QLayout* BulkDownloadView::optionsRow() {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(sectionSpacing);
+    row->addLayout(group("Format:", formatPicker()));
+
+    qualityPicker = new QComboBox;
+    qualityPicker->setMinimumContentsLength(16);
+    connect(qualityPicker, &QComboBox::activated, this, [this] {
+        const QString choice = qualityPicker->currentText();
+        if (!DownloadChoices::isAudioFormat(model->selectedFormat()))
+            model->setSelectedVideoQuality(choice);
+        else
+            model->setSelectedAudioQuality(choice);
+    });
+    row->addLayout(group("Quality:", qualityPicker));
+
+    auto* pathRow = new QHBoxLayout;
+    outputField = new QLineEdit;
+    outputField->setPlaceholderText("Output folder");
+    outputField->setAccessibleName("Output Path");
+    // Drops belong to the window, which appends links to the address box.
+    outputField->setAcceptDrops(false);
+    connect(outputField, &QLineEdit::textEdited, model, &BulkDownloadViewModel::setOutputPath);
+    QPushButton* browse = button("Browse");
+    connect(browse, &QPushButton::clicked, model, &BulkDownloadViewModel::chooseOutputFolder);
+    pathRow->addWidget(outputField);
+    pathRow->addWidget(browse);
+    auto* pathGroup = new QWidget;
+    pathGroup->setLayout(pathRow);
+    pathRow->setContentsMargins(0, 0, 0, 0);
+    row->addLayout(group("Output Path:", pathGroup), 1);
+    return row;
+}
+
+// A group box, so that assistive technology announces the exclusive segments as one
+// group named "Format".
+QWidget* BulkDownloadView::formatPicker() {
+    auto* picker = new QGroupBox;
+    picker->setAccessibleName("Format");
+    picker->setFlat(true);
+    picker->setStyleSheet("QGroupBox { border: none; margin: 0; padding: 0; }");
+    auto* segments = new QHBoxLayout(picker);
+    segments->setContentsMargins(0, 0, 0, 0);
+    segments->setSpacing(0);
+    formatButtons = new QButtonGroup(picker);
+    for (const DownloadChoices::Choice& format : DownloadChoices::formats()) {
+        auto* segment = new QToolButton;
+        segment->setText(format.value);
+        segment->setCheckable(true);
+        segment->setMinimumWidth(48);
+        formatButtons->addButton(segment);
+        segments->addWidget(segment);
+    }
+    connect(formatButtons, &QButtonGroup::buttonClicked, this,
+            [this](QAbstractButton* segment) { model->setSelectedFormat(segment->text()); });
+    return picker;
+}
+
+QLayout* BulkDownloadView::queueButtonRow() {
+    startAllButton = prominentButton("Start All Downloads");
+    stopAllButton = button("Stop All Downloads");
+    clearButton = button("Clear Queue");
+    // The batch runs on as a task of its own once its handle is dropped here.
+    connect(startAllButton, &QPushButton::clicked, this, [this] { model->startAllDownloads(); });
+    connect(stopAllButton, &QPushButton::clicked, model, &BulkDownloadViewModel::stopAllDownloads);
+    connect(clearButton, &QPushButton::clicked, model, &BulkDownloadViewModel::clearQueue);
+    return centredRow({startAllButton, stopAllButton, clearButton});
+}
+
+QLayout* BulkDownloadView::selectionButtonRow() {
+    startSelectedButton = prominentButton("Start Selected");
+    stopSelectedButton = button("Stop Selected");
+    deleteSelectedButton = button("Delete Selected");
+    connect(startSelectedButton, &QPushButton::clicked, this,
+            [this] { model->startSelectedDownloads(); });
+    connect(stopSelectedButton, &QPushButton::clicked, model,
+            &BulkDownloadViewModel::stopSelectedDownloads);
+    connect(deleteSelectedButton, &QPushButton::clicked, model,
+            &BulkDownloadViewModel::deleteSelectedItems);
+    return centredRow({startSelectedButton, stopSelectedButton, deleteSelectedButton});
+}
+
+QLayout* BulkDownloadView::queueSection() {
+    table = new BulkDownloadTableView(model);
+    QVBoxLayout* section = group(QString(), table);
+    queueHeading = qobject_cast<QLabel*>(section->itemAt(0)->widget());
+    section->setStretch(1, 1);
+    return section;
+}
+
+void BulkDownloadView::addShortcuts() {
+    WindowShortcuts::addQuitAndClose(this);
+    auto* open = new QShortcut(QKeySequence::Open, this);
+    connect(open, &QShortcut::activated, model, [this] { model->addURLsFromFile(); });
+}
+
+void BulkDownloadView::bindFields() {
+    BulkDownloadViewModel* vm = model;
+    connect(urlsEditor, &QPlainTextEdit::textChanged, this,
+            [this] { model->setUrlsText(urlsEditor->toPlainText()); });
+    connect(vm, &BulkDownloadViewModel::urlsTextChanged, this, [this] {
+        if (urlsEditor->toPlainText() != model->urlsText())
+            urlsEditor->setPlainText(model->urlsText());
+        updateEnabledStates();
+    });
+    connect(vm, &BulkDownloadViewModel::selectedFormatChanged, this, [this] {
+        showFormat();
+        showQualityPicker();
+    });
+    connect(vm, &BulkDownloadViewModel::selectedVideoQualityChanged, this,
+            &BulkDownloadView::showQualityPicker);
+    connect(vm, &BulkDownloadViewModel::selectedAudioQualityChanged, this,
+            &BulkDownloadView::showQualityPicker);
+    connect(vm, &BulkDownloadViewModel::outputPathChanged, this, [this] {
+        if (outputField->text() != model->outputPath())
+            outputField->setText(model->outputPath());
+    });
+    connect(vm, &BulkDownloadViewModel::downloadItemsChanged, this, [this] {
+        showQueueHeading();
+        updateEnabledStates();
+    });
+    connect(vm, &BulkDownloadViewModel::isDownloadingChanged, this,
+            &BulkDownloadView::updateEnabledStates);
+    connect(vm, &BulkDownloadViewModel::selectionChanged, this,
+            &BulkDownloadView::updateEnabledStates);
+
+    urlsEditor->setPlainText(vm->urlsText());
+    outputField->setText(vm->outputPath());
+    showFormat();
+    showQualityPicker();
+    showQueueHeading();
+    updateEnabledStates();
+}
+
+void BulkDownloadView::showFormat() {
+    const QList<QAbstractButton*> segments = formatButtons->buttons();
+    // With no matching segment none is checked, which an exclusive group would refuse.
+    formatButtons->setExclusive(false);
+    for (QAbstractButton* segment : segments)
+        segment->setChecked(segment->text() == model->selectedFormat());
+    formatButtons->setExclusive(true);
+}
+
+void BulkDownloadView::showQualityPicker() {
+    const bool video = !DownloadChoices::isAudioFormat(model->selectedFormat());
+    const QSignalBlocker quiet(qualityPicker);
+    qualityPicker->clear();
+    for (const DownloadChoices::Choice& quality :
+         video ? DownloadChoices::videoQualities() : DownloadChoices::audioQualities())
+        qualityPicker->addItem(quality.value);
+    qualityPicker->setAccessibleName(video ? "Video Quality" : "Audio Quality");
+    qualityPicker->setCurrentIndex(qualityPicker->findText(video ? model->selectedVideoQuality()
+                                                                 : model->selectedAudioQuality()));
+}
+
+void BulkDownloadView::showQueueHeading() {
+    queueHeading->setText("Download Queue (" + QString::number(model->downloadItems().size()) +
+                          " items):");
+}
+
+void BulkDownloadView::updateEnabledStates() {
+    const QList<BulkDownloadItem>& list = model->downloadItems();
+    const QSet<QUuid> chosen = model->selection();
+    const bool busy = model->isDownloading();
+    const auto unfinished = [](const BulkDownloadItem& item) {
+        return isUnfinished(item.status);
+    };
+    const bool anyUnfinished = std::any_of(list.begin(), list.end(), unfinished);
+    const bool chosenUnfinished =
+        !chosen.isEmpty() && std::any_of(list.begin(), list.end(), [&](const auto& item) {
+            return chosen.contains(item.id) && unfinished(item);
+        });
+
+    addButton->setEnabled(!model->urlsText().trimmed().isEmpty());
+    startAllButton->setEnabled(!list.isEmpty() && !busy);
+    stopAllButton->setEnabled(busy || anyUnfinished);
+    clearButton->setEnabled(!busy);
+    startSelectedButton->setEnabled(!chosen.isEmpty() && !busy);
+    stopSelectedButton->setEnabled(!chosen.isEmpty() && (busy || chosenUnfinished));
+    deleteSelectedButton->setEnabled(!chosen.isEmpty() && !busy);
+    table->setSelectionActionsEnabled(startSelectedButton->isEnabled(),
+                                      deleteSelectedButton->isEnabled());
+}

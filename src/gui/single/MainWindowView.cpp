@@ -1,0 +1,384 @@
+#include "MainWindowView.h"
+
+#include "core/engine/DownloadChoices.h"
+#include "core/engine/PercentText.h"
+#include "core/single/MainWindowViewModel.h"
+#include "core/tools/ToolInstaller.h"
+#include "gui/widgets/Labels.h"
+#include "gui/widgets/LogView.h"
+#include "gui/widgets/LogoImage.h"
+#include "gui/widgets/SymbolButton.h"
+#include "gui/widgets/WindowShortcuts.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QShowEvent>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int sidePadding = 16;
+constexpr int fieldWidth = 600;
+
+// A heading that names its field for assistive technology too.
+QLabel* headingFor(const QString& text, QWidget* field) {
+    QLabel* label = Labels::heading(text);
+    label->setBuddy(field);
+    return label;
+}
+
+QComboBox* picker(const QString& name, const QList<DownloadChoices::Choice>& choices) {
+    auto* box = new QComboBox;
+    box->setObjectName(name);
+    box->setAccessibleName(name);
+    for (const DownloadChoices::Choice& choice : choices)
+        box->addItem(choice.shortLabel, choice.value);
+    return box;
+}
+
+QVBoxLayout* stack(int spacing) {
+    auto* layout = new QVBoxLayout;
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(spacing);
+    return layout;
+}
+
+QWidget* wrap(QLayout* layout) {
+    auto* widget = new QWidget;
+    widget->setLayout(layout);
+    return widget;
+}
+
+QWidget* padded(QLayout* layout) {
+    layout->setContentsMargins(sidePadding, 0, sidePadding, 0);
+    return wrap(layout);
+}
+
+// The line edits follow their field without moving the cursor under the user's hands.
+void showText(QLineEdit* field, const QString& text) {
+    if (field->text() != text)
+        field->setText(text);
+}
+
+void select(QComboBox* box, const QString& value) {
+    box->setCurrentIndex(box->findData(value));
+}
+
+} // namespace
+
+MainWindowView::MainWindowView(std::shared_ptr<ToolInstaller> installer, Dialogs* dialogs,
+                               QWidget* parent, std::unique_ptr<DownloadEngine> engine)
+    : QWidget(parent)
+    , widgetDialogs(this)
+    , model(new MainWindowViewModel(dialogs ? *dialogs : widgetDialogs, std::move(installer), this,
+                                    std::move(engine))) {
+    auto* content = new QVBoxLayout(this);
+    content->setContentsMargins(0, sidePadding, 0, sidePadding);
+    content->setSpacing(20);
+    content->addStretch();
+    content->addWidget(padded(buildHeader()));
+    content->addWidget(buildAddressBlock(), 0, Qt::AlignHCenter);
+    content->addWidget(padded(buildFormatRow()), 0, Qt::AlignHCenter);
+    content->addWidget(buildOutputBlock(), 0, Qt::AlignHCenter);
+    content->addWidget(wrap(buildActionRow()), 0, Qt::AlignHCenter);
+    content->addWidget(buildProgressBlock());
+    content->addWidget(buildLogBlock());
+    content->addStretch();
+    setAcceptDrops(true);
+    WindowShortcuts::addQuit(this);
+    bind();
+    // Room for the progress block, which appears while downloading; at least 600 wide,
+    // and never narrower than the fixed-width fields with their buttons.
+    progressBlock->show();
+    setMinimumSize(minimumSizeHint().expandedTo(QSize(600, 0)));
+    updateEnabledStates();
+}
+
+QLayout* MainWindowView::buildHeader() {
+    auto* row = new QHBoxLayout;
+    row->addWidget(new LogoImage);
+    row->addStretch();
+    const std::pair<const char*, const char*> windows[] = {
+        {"Bulk Download", "bulk-download"}, {"Media Cutter", "media-cutter"}, {"About", "about"}};
+    for (const auto& [label, identifier] : windows) {
+        auto* button = new QPushButton(label);
+        const QString target = identifier;
+        connect(button, &QPushButton::clicked, this,
+                [this, target] { emit openWindowRequested(target); });
+        row->addWidget(button);
+    }
+    return row;
+}
+
+QWidget* MainWindowView::buildAddressBlock() {
+    QVBoxLayout* block = stack(8);
+    urlField = new QLineEdit;
+    block->addWidget(headingFor("YouTube URL:", urlField));
+    urlField->setObjectName("urlField");
+    urlField->setAccessibleName("YouTube URL");
+    // Links dropped here go to the window, which takes the first web address only.
+    urlField->setAcceptDrops(false);
+    urlField->setPlaceholderText("Enter YouTube URL here...");
+    urlField->setFixedWidth(fieldWidth);
+    block->addWidget(urlField);
+    return padded(block);
+}
+
+QLayout* MainWindowView::buildFormatRow() {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(40);
+
+    QVBoxLayout* formatBlock = stack(8);
+    // A segmented picker: one row of exclusive buttons, read out as radio buttons.
+    auto* segments = new QHBoxLayout;
+    segments->setContentsMargins(0, 0, 0, 0);
+    segments->setSpacing(0);
+    QWidget* formatPicker = wrap(segments);
+    formatPicker->setObjectName("formatPicker");
+    formatPicker->setAccessibleName("Format");
+    formatPicker->setToolTip("The kind of file to download");
+    formatBlock->addWidget(headingFor("Format:", formatPicker));
+    formatButtons = new QButtonGroup(this);
+    for (const DownloadChoices::Choice& choice : DownloadChoices::formats()) {
+        auto* button = new SymbolButton(choice.shortLabel, {}, SymbolButton::Style::segment);
+        button->setObjectName("format" + choice.value);
+        button->setAutoExclusive(true);
+        button->setProperty("value", choice.value);
+        formatButtons->addButton(button);
+        segments->addWidget(button);
+    }
+    formatBlock->addWidget(formatPicker);
+    row->addLayout(formatBlock);
+
+    videoQualityPicker = picker("Video Quality", DownloadChoices::videoQualities());
+    audioQualityPicker = picker("Audio Quality", DownloadChoices::audioQualities());
+    videoQualityBlock = buildQualityPicker("Video Quality:", videoQualityPicker);
+    audioQualityBlock = buildQualityPicker("Audio Quality:", audioQualityPicker);
+    row->addWidget(videoQualityBlock, 0, Qt::AlignTop);
+    row->addWidget(audioQualityBlock, 0, Qt::AlignTop);
+    return row;
+}
+
+QWidget* MainWindowView::buildQualityPicker(const QString& title, QComboBox* box) {
+    QVBoxLayout* block = stack(8);
+    block->addWidget(headingFor(title, box));
+    block->addWidget(box);
+    return wrap(block);
+}
+
+QWidget* MainWindowView::buildOutputBlock() {
+    QVBoxLayout* block = stack(6);
+    auto* row = new QHBoxLayout;
+    outputField = new QLineEdit;
+    block->addWidget(headingFor("Output Path:", outputField));
+    outputField->setObjectName("outputField");
+    outputField->setAccessibleName("Output Path");
+    outputField->setPlaceholderText("Output folder path");
+    outputField->setFixedWidth(fieldWidth);
+    browseButton = new QPushButton("Browse");
+    browseButton->setToolTip("Choose the output folder");
+    row->addWidget(outputField);
+    row->addWidget(browseButton);
+    block->addLayout(row);
+    return padded(block);
+}
+
+QLayout* MainWindowView::buildActionRow() {
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(20);
+    playlistSwitch = new QCheckBox("Download Playlists");
+    QFont font = playlistSwitch->font();
+    font.setBold(true);
+    playlistSwitch->setFont(font);
+    playlistSwitch->setContentsMargins(sidePadding, 0, sidePadding, 0);
+    downloadButton =
+        new SymbolButton("Download", "arrow.down.circle.fill", SymbolButton::Style::prominent);
+    downloadButton->setToolTip("Download the address into the output folder");
+    stopButton = new SymbolButton("Stop", "stop.circle.fill");
+    stopButton->setToolTip("Stop the running download");
+    openFolderButton = new SymbolButton("Open Folder", "folder");
+    openFolderButton->setToolTip("Show the folder of the finished download");
+    openFileButton = new QPushButton("Open File");
+    openFileButton->setToolTip("Open the downloaded file");
+    row->addWidget(playlistSwitch);
+    row->addWidget(downloadButton);
+    row->addWidget(stopButton);
+    row->addWidget(openFolderButton);
+    row->addWidget(openFileButton);
+    return row;
+}
+
+QWidget* MainWindowView::buildProgressBlock() {
+    QVBoxLayout* block = stack(8);
+    block->addWidget(Labels::heading("Progress:"));
+    progressBar = new QProgressBar;
+    // Hundredths of a percent, so that the bar moves smoothly.
+    progressBar->setRange(0, 10000);
+    progressBar->setTextVisible(false);
+    block->addWidget(progressBar);
+    auto* captions = new QHBoxLayout;
+    progressLabel = Labels::caption();
+    progressLabel->setObjectName("progressLabel");
+    detailsLabel = Labels::caption();
+    detailsLabel->setObjectName("progressDetails");
+    captions->addWidget(progressLabel);
+    captions->addStretch();
+    captions->addWidget(detailsLabel);
+    block->addLayout(captions);
+    progressBlock = padded(block);
+    progressBlock->setObjectName("progressBlock");
+    return progressBlock;
+}
+
+QWidget* MainWindowView::buildLogBlock() {
+    QVBoxLayout* block = stack(6);
+    auto* log = new LogView(model->logMessages(), 150);
+    log->setObjectName("logView");
+    block->addWidget(headingFor("Log:", log));
+    block->addWidget(log);
+    return padded(block);
+}
+
+void MainWindowView::bind() {
+    MainWindowViewModel* m = model;
+    connect(urlField, &QLineEdit::textEdited, m, &MainWindowViewModel::setUrlText);
+    connect(m, &MainWindowViewModel::urlTextChanged, this,
+            [this] { showText(urlField, model->urlText()); });
+    connect(outputField, &QLineEdit::textEdited, m, &MainWindowViewModel::setOutputPath);
+    connect(m, &MainWindowViewModel::outputPathChanged, this,
+            [this] { showText(outputField, model->outputPath()); });
+    connect(formatButtons, &QButtonGroup::buttonClicked, this, [this](QAbstractButton* button) {
+        model->setSelectedFormat(button->property("value").toString());
+    });
+    connect(m, &MainWindowViewModel::selectedFormatChanged, this,
+            &MainWindowView::updateQualityPicker);
+    connect(videoQualityPicker, &QComboBox::activated, this, [this] {
+        model->setSelectedVideoQuality(videoQualityPicker->currentData().toString());
+    });
+    connect(m, &MainWindowViewModel::selectedVideoQualityChanged, this,
+            [this] { select(videoQualityPicker, model->selectedVideoQuality()); });
+    connect(audioQualityPicker, &QComboBox::activated, this,
+            [this] { model->setSelectedMp3Quality(audioQualityPicker->currentData().toString()); });
+    connect(m, &MainWindowViewModel::selectedMp3QualityChanged, this,
+            [this] { select(audioQualityPicker, model->selectedMp3Quality()); });
+    connect(playlistSwitch, &QCheckBox::toggled, m, &MainWindowViewModel::setDownloadPlaylists);
+    connect(m, &MainWindowViewModel::downloadPlaylistsChanged, this,
+            [this] { playlistSwitch->setChecked(model->downloadPlaylists()); });
+    connect(m, &MainWindowViewModel::urlTextChanged, this, &MainWindowView::updateEnabledStates);
+    connect(m, &MainWindowViewModel::isDownloadingChanged, this,
+            &MainWindowView::updateEnabledStates);
+    connect(m, &MainWindowViewModel::downloadProgressChanged, this,
+            &MainWindowView::updateProgress);
+
+    connect(m, &MainWindowViewModel::completedChanged, this, &MainWindowView::updateCompleted);
+    // Return in the address field is the "Download" button, when that can be pressed.
+    connect(urlField, &QLineEdit::returnPressed, downloadButton, [this] {
+        if (downloadButton->isEnabled())
+            downloadButton->click();
+    });
+    connect(openFolderButton, &QPushButton::clicked, m, &MainWindowViewModel::openCompletedFolder);
+    connect(openFileButton, &QPushButton::clicked, m, &MainWindowViewModel::openCompletedFile);
+    connect(browseButton, &QPushButton::clicked, m, &MainWindowViewModel::chooseOutputFolder);
+    connect(downloadButton, &QPushButton::clicked, m, &MainWindowViewModel::startDownload);
+    connect(stopButton, &QPushButton::clicked, m, &MainWindowViewModel::stopDownload);
+
+    showText(urlField, m->urlText());
+    showText(outputField, m->outputPath());
+    select(videoQualityPicker, m->selectedVideoQuality());
+    select(audioQualityPicker, m->selectedMp3Quality());
+    playlistSwitch->setChecked(m->downloadPlaylists());
+    updateQualityPicker();
+    updateEnabledStates();
+    updateProgress();
+    updateCompleted();
+}
+
+void MainWindowView::updateEnabledStates() {
+    const bool idle = !model->isDownloading();
+    for (QWidget* control :
+         {static_cast<QWidget*>(urlField), static_cast<QWidget*>(outputField),
+          static_cast<QWidget*>(browseButton), static_cast<QWidget*>(videoQualityPicker),
+          static_cast<QWidget*>(audioQualityPicker)})
+        control->setEnabled(idle);
+    for (QAbstractButton* button : formatButtons->buttons())
+        button->setEnabled(idle);
+    // Only an empty address keeps the button off; blanks are refused when pressed.
+    downloadButton->setEnabled(idle && !model->urlText().isEmpty());
+    stopButton->setEnabled(!idle);
+    progressBlock->setVisible(!idle);
+}
+
+void MainWindowView::updateQualityPicker() {
+    const QString format = model->selectedFormat();
+    for (QAbstractButton* button : formatButtons->buttons())
+        button->setChecked(button->property("value").toString() == format);
+    const bool video = !DownloadChoices::isAudioFormat(format);
+    videoQualityBlock->setVisible(video);
+    audioQualityBlock->setVisible(!video);
+}
+
+void MainWindowView::updateProgress() {
+    const double progress = model->downloadProgress();
+    const double shown = std::isfinite(progress) ? std::clamp(progress, 0.0, 100.0) : 0.0;
+    progressBar->setValue(static_cast<int>(shown * 100));
+    progressLabel->setText(percentText(progress));
+    detailsLabel->setText(model->downloadDetails());
+}
+
+void MainWindowView::updateCompleted() {
+    openFolderButton->setVisible(!model->completedFolder().isEmpty());
+    openFileButton->setVisible(!model->completedFile().isEmpty());
+}
+
+QString MainWindowView::droppedAddress(const QMimeData* data) const {
+    if (!urlField->isEnabled())
+        return {};
+    QList<QUrl> candidates = data->urls();
+    if (candidates.isEmpty() && data->hasText()) {
+        for (const QString& word :
+             data->text().split(QRegularExpression(R"(\s+)"), Qt::SkipEmptyParts))
+            candidates << QUrl(word, QUrl::StrictMode);
+    }
+    for (const QUrl& url : candidates) {
+        if (url.isValid() && !url.host().isEmpty() &&
+            (url.scheme() == u"https" || url.scheme() == u"http"))
+            return url.toString();
+    }
+    return {};
+}
+
+void MainWindowView::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedAddress(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindowView::dropEvent(QDropEvent* event) {
+    const QString address = droppedAddress(event->mimeData());
+    if (address.isEmpty())
+        return;
+    model->setUrlText(address);
+    event->acceptProposedAction();
+}
+
+void MainWindowView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!shownBefore) {
+        shownBefore = true;
+        urlField->setFocus();
+    }
+    // Every time the window appears, not when it is merely restored from the dock.
+    if (!event->spontaneous())
+        model->checkForUpdates();
+}

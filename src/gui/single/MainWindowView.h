@@ -1,0 +1,80 @@
+#pragma once
+
+#include "core/engine/DownloadEngine.h"
+#include "gui/widgets/WidgetDialogs.h"
+
+#include <QWidget>
+#include <memory>
+
+class MainWindowViewModel;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMimeData;
+class QProgressBar;
+class QPushButton;
+class ToolInstaller;
+
+// The main window's content: address, format and quality, output folder, the
+// download and stop buttons, progress while downloading, and the log. It binds its
+// controls to its own controller, which lives exactly as long as the view.
+class MainWindowView : public QWidget {
+    Q_OBJECT
+public:
+    // Without dialogs the view shows the real ones, over its own window; without an
+    // engine its controller runs the downloader.
+    explicit MainWindowView(std::shared_ptr<ToolInstaller> installer, Dialogs* dialogs = nullptr,
+                            QWidget* parent = nullptr, std::unique_ptr<DownloadEngine> engine = {});
+
+    MainWindowViewModel* viewModel() const { return model; }
+
+signals:
+    // One of the header buttons asks for the window "bulk-download", "media-cutter"
+    // or "about".
+    void openWindowRequested(const QString& identifier);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    // Links dropped on the window fill the address field; anything else is refused.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    QLayout* buildHeader();
+    QWidget* buildAddressBlock();
+    QLayout* buildFormatRow();
+    QWidget* buildOutputBlock();
+    QLayout* buildActionRow();
+    QWidget* buildProgressBlock();
+    QWidget* buildLogBlock();
+    QWidget* buildQualityPicker(const QString& heading, QComboBox* picker);
+    void bind();
+    void updateEnabledStates();
+    void updateQualityPicker();
+    void updateProgress();
+    void updateCompleted();
+    QString droppedAddress(const QMimeData* data) const;
+
+    WidgetDialogs widgetDialogs;
+    MainWindowViewModel* model;
+    QLineEdit* urlField;
+    QButtonGroup* formatButtons;
+    QWidget* videoQualityBlock;
+    QWidget* audioQualityBlock;
+    QComboBox* videoQualityPicker;
+    QComboBox* audioQualityPicker;
+    QLineEdit* outputField;
+    QPushButton* browseButton;
+    QCheckBox* playlistSwitch;
+    QPushButton* downloadButton;
+    QPushButton* stopButton;
+    QPushButton* openFolderButton;
+    QPushButton* openFileButton;
+    QWidget* progressBlock;
+    QProgressBar* progressBar;
+    QLabel* progressLabel;
+    QLabel* detailsLabel;
+    bool shownBefore = false;
+};

@@ -1,0 +1,24 @@
+#include "WindowNotice.h"
+
+#include "core/platform/Notifier.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace WindowNotice {
+
+void unlessActive(QWidget* window, Notifier& notifier, const QString& summary,
+                  const QString& body) {
+    if (window->isActiveWindow())
+        return;
+    notifier.notify(summary, body, [target = QPointer(window->window())] {
+        if (!target)
+            return; // closed since
+        target->setWindowState(target->windowState() & ~Qt::WindowMinimized);
+        target->show();
+        target->raise();
+        target->activateWindow();
+    });
+}
+
+} // namespace WindowNotice
