@@ -44,7 +44,8 @@ private slots:
             << "[download] Destination: Top 50% deals.mp4\n[download] abc% then 30%\n"
                "[download] 12%done\n[Merger] 50% merged\n[download] starting\n50%\n"
                "[download] 12,5%\n\r[download]   12.00MiB at   10.82MiB/s (00:00:01)\n"
-               "\r[download]  45.\n5.0% of 10MiB"
+               "\r[download]  45.\n5.0% of 10MiB\n[download] 0x1A%\n[download] +-5%\n"
+               "[download] 1e999%"
             << QStringList{};
     }
     void progress() {
