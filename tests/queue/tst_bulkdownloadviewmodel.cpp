@@ -12,7 +12,8 @@ using namespace QueueTesting;
 namespace {
 
 QString writeFile(const QString& name, const QByteArray& bytes) {
-    const QString path = QDir::homePath() + "/" + name;
+    const QString path = QDir::home().filePath(name);
+    QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
@@ -110,9 +111,21 @@ private slots:
         QCOMPARE(vm.urlsText(), boxed.sliced(6));
     }
 
+    // Byte for byte, also when typed by hand into the settings file, where QSettings splits
+    // the text at its commas and drops its quotes.
+    void unreadableStoredQueueIsKeptAsideBeforeItIsReplaced_data() {
+        QTest::addColumn<bool>("byHand");
+        QTest::newRow("written by another version") << false;
+        QTest::newRow("typed by hand") << true;
+    }
     void unreadableStoredQueueIsKeptAsideBeforeItIsReplaced() {
-        const QByteArray unreadable = R"([{"url":"https://youtu.be/a","status":"failed"}])";
-        SettingsStore().setData(BulkDownloadViewModel::downloadItemsKey, unreadable);
+        QFETCH(bool, byHand);
+        const QByteArray unreadable = R"([{"url":"https://youtu.be/a", "status":"failed"},{}]  )";
+        if (byHand)
+            writeFile(QSettings("Velnor", "Morvi").fileName(),
+                      "[General]\r\nbulkDownloadItems = " + unreadable + "\r\n");
+        else
+            SettingsStore().setData(BulkDownloadViewModel::downloadItemsKey, unreadable);
         std::unique_ptr<BulkDownloadViewModel> vm;
         const QString printed =
             captureStandardOutput([&] { vm = std::make_unique<BulkDownloadViewModel>(dialogs); });
