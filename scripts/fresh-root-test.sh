@@ -102,7 +102,7 @@ mount -t tmpfs -o mode=1777,nosuid,nodev tmp "$root/tmp"
 # Only what is committed is tested.
 git clone -q --no-hardlinks --no-checkout "$repo" "$root/root/morvi"
 git -C "$root/root/morvi" checkout -q --detach "$(git -C "$repo" rev-parse HEAD)"
-echo "Testing $(git -C "$repo" log -1 --format='%h %s') on a new Debian 12 root."
+echo "Testing commit $(git -C "$repo" log -1 --format='%h (%s)') on a new Debian 12 root."
 
 # A login's environment only: no DISPLAY, WAYLAND_DISPLAY, DBUS_SESSION_BUS_ADDRESS or
 # XDG_RUNTIME_DIR. A desktop session always has a UTF-8 locale; C.UTF-8 is part of libc.
