@@ -20,6 +20,10 @@ SegmentedControl::SegmentedControl(const QString& name, QWidget* parent)
     });
 }
 
+QSize SegmentedControl::minimumSizeHint() const {
+    return QWidget::minimumSizeHint();
+}
+
 void SegmentedControl::paintEvent(QPaintEvent*) {}
 
 void SegmentedControl::changeEvent(QEvent* event) {

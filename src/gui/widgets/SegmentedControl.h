@@ -17,6 +17,8 @@ public:
     void addSegment(const QString& text, const QString& value, const QString& objectName);
     // Checks the segment that stands for value, and none when no segment does.
     void setValue(const QString& value);
+    // The segments' own size, without the room a group box keeps for a frame.
+    QSize minimumSizeHint() const override;
 
 protected:
     // The group is only a name for assistive technology: no frame, no margins.
