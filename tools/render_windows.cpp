@@ -5,6 +5,7 @@
 #include "RecordingDialogs.h"
 #include "ScriptedEngine.h"
 #include "TestHome.h"
+#include "core/cutter/MediaCutterViewModel.h"
 #include "core/platform/SettingsStore.h"
 #include "core/queue/BulkDownloadViewModel.h"
 #include "core/queue/DownloadItemsDocument.h"

@@ -134,14 +134,13 @@ private slots:
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<bool>("opens");
         QTest::addColumn<bool>("closes");
+        const QStringList queue{"Add URLs (one per line):", "Format", "Quality:", "Output Path",
+                                "Download Queue"};
         QTest::newRow("main") << "main"
-                              << QStringList{"YouTube URL", "Format:", "Video Quality:",
-                                             "Audio Quality:", "Output Path"}
+                              << QStringList{"YouTube URL", "Format",
+                                             "Video Quality:", "Audio Quality:", "Output Path"}
                               << false << false;
-        QTest::newRow("queue") << "queue"
-                               << QStringList{"Add URLs (one per line):", "Output Path",
-                                              "Download Queue", "Format"}
-                               << true << true;
+        QTest::newRow("queue") << "queue" << queue << true << true;
         QTest::newRow("cutter") << "cutter"
                                 << QStringList{"Media File",       "Start Time", "End Time",
                                                "Output File Name", "Format",     "Output Path"}
@@ -204,8 +203,10 @@ private slots:
         QMimeData mime;
         mime.setData(format, data);
         // The cutter's text fields would take the text, were it not for the window.
-        QWidget* field = window->findChild<QWidget*>("nameField");
-        for (QWidget* onto : {window.get(), field ? field : window.get()}) {
+        QList<QWidget*> targets{window.get()};
+        if (QWidget* field = window->findChild<QWidget*>("nameField"))
+            targets << field;
+        for (QWidget* onto : targets) {
             QDragEnterEvent enter({5, 5}, Qt::CopyAction, &mime, Qt::LeftButton, {});
             QApplication::sendEvent(onto, &enter);
             QCOMPARE(enter.isAccepted(), shown != before);

@@ -100,8 +100,6 @@ private slots:
     // With the chosen file the information block appears, and fills in once the file is read.
     void chosenFileShowsItsInformation() {
         MediaCutterView view(&dialogs);
-        view.fitToScreen({1920, 1040});
-        view.resize(600, 760);
         view.show();
         QVERIFY(!shown(view, "informationBlock"));
         dialogs.fileAnswers << media + "/long.wav";
