@@ -1,3 +1,4 @@
+#include "DarkPalette.h"
 #include "QueueTesting.h"
 #include "RecordingDialogs.h"
 #include "TestHome.h"
@@ -121,7 +122,7 @@ private slots:
         light.setColor(QPalette::Base, Qt::white);
         light.setColor(QPalette::AlternateBase, QColor(245, 245, 245));
         QTest::newRow("light") << light;
-        QTest::newRow("dark") << QPalette(QColor(58, 58, 62), QColor(40, 40, 43));
+        QTest::newRow("dark") << darkPalette();
     }
     void cellsAndStatusColours() {
         QFETCH(QPalette, palette);
