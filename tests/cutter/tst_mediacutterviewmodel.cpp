@@ -1,3 +1,4 @@
+#include "CollectLog.h"
 #include "RecordingDialogs.h"
 #include "TestHome.h"
 #include "TestMedia.h"
@@ -7,27 +8,9 @@
 #include "core/platform/MediaProbe.h"
 
 #include <QCoroTask>
-#include <QDir>
-#include <QFile>
-#include <QLocale>
-#include <QProcess>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <clocale>
 #include <cstdlib>
 #include <unistd.h>
-
-namespace {
-
-// The entries the log holds for these messages, all stamped at noon.
-QStringList stamped(const QStringList& messages) {
-    QStringList entries;
-    for (const QString& message : messages)
-        entries << "[12:00:00] " + message;
-    return entries;
-}
-
-} // namespace
 
 // The cutter against the fake converter, and (real*) Debian's converter on media made here.
 class TestMediaCutterViewModel : public QObject {
