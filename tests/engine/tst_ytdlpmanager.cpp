@@ -12,18 +12,21 @@ namespace {
 struct Outcome {
     QStringList log;
     QList<double> progress;
+    QString file;
     QString error;
+    QStringList toolErrors;
 };
 
 QCoro::Task<Outcome> download(YtdlpManager& manager, QString url, QString outputPath) {
     Outcome outcome;
     try {
-        co_await manager.downloadVideo(
+        outcome.file = co_await manager.downloadVideo(
             url, "MP4", "720p", "192k", outputPath, false,
             [&](const DownloadProgress& update) { outcome.progress << update.percent; },
             [&](const QString& text) { outcome.log << text; });
     } catch (const YtdlpError& error) {
         outcome.error = error.description();
+        outcome.toolErrors = error.toolErrors();
     }
     co_return outcome;
 }
@@ -60,18 +63,21 @@ private slots:
     void successfulRunStreamsLogAndProgress() {
         FakeTools::install();
         const QString argsFile = QDir::homePath() + "/args";
-        FakeTools::configure({{"FAKE_ARGS_FILE", argsFile},
-                              {"FAKE_PROGRESS", "10 50.5 100"},
-                              {"FAKE_STDERR", "WARNING: slow server\\n"},
-                              {"FAKE_OUTPUT_FILE", "clip.mp4"}});
+        FakeTools::configure(
+            {{"FAKE_ARGS_FILE", argsFile},
+             {"FAKE_PROGRESS", "10 50.5 100"},
+             {"FAKE_STDERR", "WARNING: slow\\n[download] Destination: clip.mp4\\n"},
+             {"FAKE_OUTPUT_FILE", "clip.mp4"}});
         YtdlpManager manager;
         manager.stopDownload(); // nothing runs yet: no process (group) is signalled
         Outcome outcome = run(manager, " https://youtu.be/abc ");
         manager.stopDownload(); // nor the ended one
         QCOMPARE(outcome.error, QString());
-        QCOMPARE(outcome.progress, (QList<double>{10, 50.5, 100}));
-        QVERIFY(outcome.log.contains("WARNING: slow server\n"));
-        QVERIFY(outcome.log.filter("[download]").join("").startsWith("\r[download]    10% of"));
+        // The updates came in one read: only its latest is parsed.
+        QCOMPARE(outcome.progress, QList<double>{100});
+        QCOMPARE(outcome.file, "clip.mp4");
+        QVERIFY(outcome.log.contains("WARNING: slow\n[download] Destination: clip.mp4\n"));
+        QVERIFY(outcome.log.join("").contains("\r[download]    10% of"));
         QVERIFY(QFile::exists(output + "/clip.mp4"));
 
         QCOMPARE(FakeTools::recordedArguments(argsFile),
@@ -91,7 +97,9 @@ private slots:
         FakeTools::install();
         const QString childPidFile = QDir::homePath() + "/child.pid";
         QFile::remove(childPidFile);
-        FakeTools::configure({{"FAKE_CHILD_PID_FILE", childPidFile}, {"FAKE_SLEEP", "30"}});
+        FakeTools::configure({{"FAKE_CHILD_PID_FILE", childPidFile},
+                              {"FAKE_SLEEP", "30"},
+                              {"FAKE_STDERR", "ERROR: interrupted"}});
         QProcess bystander;
         FakeTools::startBystanderConverter(bystander);
         QVERIFY(bystander.state() == QProcess::Running);
@@ -104,7 +112,9 @@ private slots:
             manager.reset();
         else
             manager->stopDownload();
-        QCOMPARE(QCoro::waitFor(task).error, "Download failed: Process exited with code 15");
+        const Outcome outcome = QCoro::waitFor(task);
+        QCOMPARE(outcome.error, "Download failed: Process exited with code 15");
+        QCOMPARE(outcome.toolErrors, QStringList{"ERROR: interrupted"});
         QVERIFY(waitForProcessGone(childPid));
         QVERIFY(processIsAlive(bystander.processId()));
         bystander.kill();

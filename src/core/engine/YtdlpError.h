@@ -2,18 +2,24 @@
 
 #include "core/platform/UserFacingError.h"
 
+#include <QStringList>
+
 // Why a download did not succeed, worded for the user.
 class YtdlpError : public UserFacingError {
 public:
     enum class Kind { downloadFailed, ytDlpNotFound, ffmpegNotFound };
 
-    static YtdlpError downloadFailed(const QString& message) {
-        return YtdlpError(Kind::downloadFailed, message);
+    // toolErrors: the downloader's own last "ERROR:" lines, oldest first.
+    static YtdlpError downloadFailed(const QString& message, QStringList toolErrors = {}) {
+        YtdlpError error(Kind::downloadFailed, message);
+        error.lines = std::move(toolErrors);
+        return error;
     }
     static YtdlpError ytDlpNotFound() { return YtdlpError(Kind::ytDlpNotFound, {}); }
     static YtdlpError ffmpegNotFound() { return YtdlpError(Kind::ffmpegNotFound, {}); }
 
     Kind kind() const { return errorKind; }
+    QStringList toolErrors() const { return lines; }
     QString description() const override {
         switch (errorKind) {
         case Kind::downloadFailed:
@@ -33,4 +39,5 @@ private:
 
     Kind errorKind;
     QString message;
+    QStringList lines;
 };

@@ -1,5 +1,6 @@
 #include "MainWindowViewModel.h"
 
+#include "core/engine/YtdlpError.h"
 #include "core/engine/YtdlpManager.h"
 
 #include "core/platform/Dialogs.h"
@@ -39,6 +40,7 @@ MainWindowViewModel::MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolI
     : QObject(parent)
     , dialogs(dialogs)
     , logModel(new LogModel(this))
+    , progressFrames([this] { showDownloadProgress(); })
     , engine(engine ? std::move(engine) : std::make_unique<YtdlpManager>())
     , appUpdater(std::move(installer)) {
     setDefaultOutputPath();
@@ -88,9 +90,16 @@ void MainWindowViewModel::setDownloadPlaylists(bool value) {
 }
 
 void MainWindowViewModel::setDownloadProgress(const DownloadProgress& value) {
+    progressFrames.cancel();
+    latestProgress = value;
+    showDownloadProgress();
+}
+
+void MainWindowViewModel::showDownloadProgress() {
     // A value that is no number at all would only confuse the progress bar.
-    const double percent = std::isfinite(value.percent) ? value.percent : progress;
-    const QString text = progressDetailsText(value);
+    const double percent =
+        std::isfinite(latestProgress.percent) ? latestProgress.percent : progress;
+    const QString text = progressDetailsText(latestProgress);
     if (progress == percent && details == text)
         return;
     progress = percent;
@@ -129,6 +138,9 @@ QCoro::Task<> MainWindowViewModel::checkForUpdates() {
 }
 
 void MainWindowViewModel::startDownload() {
+    // The engine follows one run: a second would leave the first beyond the stop button.
+    if (downloading)
+        return;
     if (url.trimmed().isEmpty()) {
         showAlert("Error", "Please enter a valid URL.");
         return;
@@ -136,7 +148,6 @@ void MainWindowViewModel::startDownload() {
     setIsDownloading(true);
     setDownloadProgress({});
     setCompleted({}, {});
-    runOutput = DownloaderOutput();
     logModel->clear();
     addLogMessage("Getting ready to download...");
     runDownload(++currentRun);
@@ -150,35 +161,39 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
     };
     const auto progressHandler = [isCurrent, self](const DownloadProgress& update) {
         onMainThread([isCurrent, self, update] {
-            if (isCurrent())
-                self->setDownloadProgress(update);
+            if (isCurrent()) {
+                self->latestProgress = update;
+                self->progressFrames.request();
+            }
         });
     };
     const auto logHandler = [isCurrent, self](const QString& text) {
         onMainThread([isCurrent, self, text] {
-            if (isCurrent()) {
-                self->runOutput.read(text);
+            if (isCurrent())
                 self->addLogMessage(text);
-            }
         });
     };
     const QString folder = output;
-    std::optional<QString> failure = prepareOutputFolder();
+    Outcome outcome{prepareOutputFolder(), {}, {}};
     try {
-        if (!failure)
-            co_await engine->downloadVideo(url, format, videoQuality, audioQuality, folder,
-                                           playlists, progressHandler, logHandler);
+        if (!outcome.failure)
+            outcome.file =
+                co_await engine->downloadVideo(url, format, videoQuality, audioQuality, folder,
+                                               playlists, progressHandler, logHandler);
+    } catch (const YtdlpError& error) {
+        outcome.failure = error.description();
+        outcome.toolErrors = error.toolErrors();
     } catch (const UserFacingError& error) {
-        failure = error.description();
+        outcome.failure = error.description();
     } catch (const std::exception& error) {
-        failure = QString::fromLocal8Bit(error.what());
+        outcome.failure = QString::fromLocal8Bit(error.what());
     }
     // A stopped run that ends after the next download began must not end that one.
     if (!isCurrent())
         co_return;
     // Announced before the failure alert, which waits for the user.
-    emit self->downloadEnded(!failure);
-    self->finishDownload(failure, folder);
+    emit self->downloadEnded(!outcome.failure);
+    self->finishDownload(outcome, folder);
 }
 
 std::optional<QString> MainWindowViewModel::prepareOutputFolder() const {
@@ -196,22 +211,21 @@ std::optional<QString> MainWindowViewModel::prepareOutputFolder() const {
     return QString("The output folder \"%1\" does not exist.").arg(output);
 }
 
-void MainWindowViewModel::finishDownload(const std::optional<QString>& failure,
-                                         const QString& folder) {
-    runOutput.end();
+void MainWindowViewModel::finishDownload(const Outcome& outcome, const QString& folder) {
+    const std::optional<QString>& failure = outcome.failure;
     if (!failure) {
         addLogMessage("Download and conversion completed successfully.");
         DownloadProgress done;
         done.percent = 100.0;
         setDownloadProgress(done);
         setIsDownloading(false);
-        const QString file = runOutput.finalFile();
+        const QString& file = outcome.file;
         setCompleted(folder, file.isEmpty() ? QString() : QDir(folder).absoluteFilePath(file));
         return;
     }
     addLogMessage("Download failed: " + *failure);
     setIsDownloading(false);
-    showAlert("Download Failed", *failure, runOutput.errors().join(u'\n'));
+    showAlert("Download Failed", *failure, outcome.toolErrors.join(u'\n'));
 }
 
 void MainWindowViewModel::stopDownload() {
