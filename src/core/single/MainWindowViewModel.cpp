@@ -41,6 +41,7 @@ MainWindowViewModel::MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolI
     , dialogs(dialogs)
     , logModel(new LogModel(this))
     , progressFrames([this] { showDownloadProgress(); })
+    , logFrames([this] { showPendingLog(); })
     , engine(engine ? std::move(engine) : std::make_unique<YtdlpManager>())
     , appUpdater(std::move(installer)) {
     setDefaultOutputPath();
@@ -148,6 +149,8 @@ void MainWindowViewModel::startDownload() {
     setIsDownloading(true);
     setDownloadProgress({});
     setCompleted({}, {});
+    logFrames.cancel();
+    pendingLog.clear();
     logModel->clear();
     addLogMessage("Getting ready to download...");
     runDownload(++currentRun);
@@ -169,8 +172,10 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
     };
     const auto logHandler = [isCurrent, self](const QString& text) {
         onMainThread([isCurrent, self, text] {
-            if (isCurrent())
-                self->addLogMessage(text);
+            if (isCurrent()) {
+                self->pendingLog += text;
+                self->logFrames.request();
+            }
         });
     };
     const QString folder = output;
@@ -212,6 +217,9 @@ std::optional<QString> MainWindowViewModel::prepareOutputFolder() const {
 }
 
 void MainWindowViewModel::finishDownload(const Outcome& outcome, const QString& folder) {
+    logFrames.cancel();
+    showPendingLog();
+    pendingLog.clear();
     const std::optional<QString>& failure = outcome.failure;
     if (!failure) {
         addLogMessage("Download and conversion completed successfully.");
@@ -229,9 +237,19 @@ void MainWindowViewModel::finishDownload(const Outcome& outcome, const QString& 
 }
 
 void MainWindowViewModel::stopDownload() {
+    logFrames.cancel();
+    showPendingLog();
     engine->stopDownload();
     setIsDownloading(false);
     addLogMessage("Download was stopped by the user.");
+}
+
+void MainWindowViewModel::showPendingLog() {
+    if (pendingLog.isEmpty())
+        return;
+    addLogMessage(pendingLog);
+    // The log keeps a stamped copy; the buffer keeps its room for the next frame.
+    pendingLog.resize(0);
 }
 
 void MainWindowViewModel::addLogMessage(const QString& message) {

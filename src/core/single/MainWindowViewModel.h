@@ -111,6 +111,7 @@ private:
     // Shows value at once; an update of the running download waits for its frame.
     void setDownloadProgress(const DownloadProgress& value);
     void showDownloadProgress();
+    void showPendingLog();
     void setCompleted(const QString& folder, const QString& file);
     void setIsDownloading(bool value);
 
@@ -126,6 +127,10 @@ private:
     // The latest update of the running download, shown at most once per frame.
     DownloadProgress latestProgress;
     FrameThrottle progressFrames;
+    // The running download's output read since the log last showed it: a flood of small
+    // reads becomes one log entry per frame.
+    QString pendingLog;
+    FrameThrottle logFrames;
     QString doneFolder;
     QString doneFile;
     bool downloading = false;
