@@ -79,6 +79,17 @@ private slots:
             << QStringList{"e:ERROR: one\nERROR: two\nWARNING: w\nERR", "e:OR: three\n",
                            "e:ERROR: four"}
             << QStringList{} << QString() << "ERROR: two\nERROR: three\nERROR: four";
+        QTest::newRow("advice to report the issue or update is left out")
+            << QStringList{"e:ERROR: [generic] x: Unable to extract title; please report this "
+                           "issue on  https://github.com/yt-dlp/yt-dlp/issues?q= , filling out "
+                           "the appropriate issue template. Confirm you are on the latest "
+                           "version\n",
+                           "e:ERROR: Giving up. Please report this issue on https://yt-dl.org/bug "
+                           ".\n",
+                           "e:ERROR: Reporting is no issue here\n"}
+            << QStringList{} << QString()
+            << "ERROR: [generic] x: Unable to extract title\nERROR: Giving up.\n"
+               "ERROR: Reporting is no issue here";
         QTest::newRow("a huge line without a break is cut")
             << QStringList{"e:ERROR: " + QString(100000, u'x'), "e:\n"} << QStringList{}
             << QString() << "ERROR: " + QString(4089, u'x');

@@ -6,6 +6,8 @@
 #include "core/single/MainWindowViewModel.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QSignalSpy>
 
 namespace {
 
@@ -101,8 +103,10 @@ private slots:
         QCOMPARE(viewModel->downloadProgress(), 25.0);
         QCOMPARE(viewModel->downloadDetails(), QString());
         engine->log("ip.mp4\"\n");
-        engine->file = "clip.mp4";
+        engine->file = "sub/clip.mp4";
+        QSignalSpy ended(viewModel.get(), &MainWindowViewModel::downloadEnded);
         QVERIFY(finish());
+        QCOMPARE(ended.value(0), (QVariantList{true, "clip.mp4"}));
         QCOMPARE(log(), stamped({"Getting ready to download...",
                                  "[download] Destination: clip.f1.mp4\n[Merger] Merging formats "
                                  "into \"cl",
@@ -110,7 +114,7 @@ private slots:
         QCOMPARE(viewModel->downloadProgress(), 100.0);
         QVERIFY(dialogs.alerts.isEmpty());
 
-        QCOMPARE(viewModel->completedFile(), QDir::homePath() + "/clip.mp4");
+        QCOMPARE(viewModel->completedFile(), QDir::homePath() + "/sub/clip.mp4");
         start();
         QVERIFY(viewModel->completedFolder().isEmpty());
     }

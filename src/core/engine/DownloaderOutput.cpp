@@ -1,5 +1,6 @@
 #include "DownloaderOutput.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <utility>
 
@@ -57,6 +58,19 @@ DownloadProgress::Content contentOf(QStringView name) {
     if (among(video))
         return DownloadProgress::Content::video;
     return DownloadProgress::Content::unknown;
+}
+
+// The downloader ends some errors with advice to report them upstream or to update; the
+// reason before it is what the user needs.
+QString withoutAdvice(QString line) {
+    static const QRegularExpression advice(
+        R"((?:;\s*|\s+)(?:please report this issue|confirm you are on the latest version|)"
+        R"(make sure you are using the latest version)\b.*$)",
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = advice.match(line);
+    if (match.hasMatch())
+        line.truncate(match.capturedStart());
+    return line;
 }
 
 } // namespace
@@ -139,7 +153,7 @@ void DownloaderOutput::readFormats(QStringView line) {
 }
 
 void DownloaderOutput::keepError(const QString& line) {
-    errorLines << line;
+    errorLines << withoutAdvice(line);
     if (errorLines.size() > errorsKept)
         errorLines.removeFirst();
 }

@@ -7,37 +7,23 @@
 // Why a download did not succeed, worded for the user.
 class YtdlpError : public UserFacingError {
 public:
-    enum class Kind { downloadFailed, ytDlpNotFound, ffmpegNotFound };
-
     // toolErrors: the downloader's own last "ERROR:" lines, oldest first.
     static YtdlpError downloadFailed(const QString& message, QStringList toolErrors = {}) {
-        YtdlpError error(Kind::downloadFailed, message);
+        YtdlpError error("Download failed: " + message);
         error.lines = std::move(toolErrors);
         return error;
     }
-    static YtdlpError ytDlpNotFound() { return YtdlpError(Kind::ytDlpNotFound, {}); }
-    static YtdlpError ffmpegNotFound() { return YtdlpError(Kind::ffmpegNotFound, {}); }
-
-    Kind kind() const { return errorKind; }
-    QStringList toolErrors() const { return lines; }
-    QString description() const override {
-        switch (errorKind) {
-        case Kind::downloadFailed:
-            return "Download failed: " + message;
-        case Kind::ytDlpNotFound:
-            return "Downloader plugin not found. Please ensure it's installed.";
-        case Kind::ffmpegNotFound:
-            return "Converter plugin not found. Please ensure it's installed.";
-        }
-        return {};
+    static YtdlpError ytDlpNotFound() {
+        return YtdlpError("Downloader plugin not found. Please ensure it's installed.");
+    }
+    static YtdlpError ffmpegNotFound() {
+        return YtdlpError("Converter plugin not found. Please ensure it's installed.");
     }
 
-private:
-    YtdlpError(Kind kind, QString message)
-        : errorKind(kind)
-        , message(std::move(message)) {}
+    QStringList toolErrors() const { return lines; }
 
-    Kind errorKind;
-    QString message;
+private:
+    using UserFacingError::UserFacingError;
+
     QStringList lines;
 };
