@@ -1,89 +1,168 @@
-// Prints how fast the engine reads downloader output: the progress parser alone, and a
-// whole download whose tool floods progress updates, next to the same tool writing to
-// /dev/null.
+// Prints how fast Morvi reads downloader output: the output reader alone; then a flood of
+// progress lines that a stand-in downloader writes with `cat` from a prepared file, through
+// the main window's controller alone and with the main window shown (with the longest
+// main-thread stall), next to the same tool writing to /dev/null.
+#include "IdleToolInstaller.h"
+#include "RecordingDialogs.h"
 #include "TestHome.h"
-#include "core/engine/YtdlpManager.h"
+#include "core/engine/DownloaderOutput.h"
 #include "core/platform/LogModel.h"
+#include "core/single/MainWindowViewModel.h"
+#include "gui/single/MainWindowView.h"
 
-#include <QCoroTask>
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
-QString typicalOutput() {
-    QString text;
-    for (int i = 0; i < 1000; ++i) {
-        text += QString("\r[download] %1% of   14.74MiB at  747.79MiB/s ETA 00:%2")
-                    .arg(i % 100 + 0.1 * (i % 10), 5, 'f', 1)
-                    .arg(i % 60, 2, 10, QChar('0'));
-        if (i % 50 == 0)
-            text += "\n[youtube] abc: Downloading webpage\nWARNING: slow server\n";
-    }
-    return text;
+// Seconds of processor time this process has used: with other work on the machine, wall
+// time alone says little.
+double processorSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }
 
-void benchParser() {
-    const QString chunk = typicalOutput();
-    const double megabytes = chunk.toUtf8().size() / 1e6;
+// One progress update as a fragmented stream prints it, numbers varying.
+QByteArray update(int i) {
+    return QString("\r[download] %1% of ~  1.27MiB at  204.37KiB/s ETA 00:%2 (frag %3/5)")
+        .arg(i % 100 + 0.1 * (i % 10), 5, 'f', 1)
+        .arg(i % 60, 2, 10, QChar('0'))
+        .arg(i % 5 + 1)
+        .toUtf8();
+}
+
+void benchReader() {
+    QByteArray block;
+    for (int i = 0; block.size() < 64 * 1024; ++i)
+        block += update(i) + (i % 50 == 0 ? "\n[youtube] abc: Downloading webpage\n" : "");
+    const QString chunk = QString::fromUtf8(block);
+    const int rounds = 2000;
     double sink = 0;
-    const int rounds = 400;
     QElapsedTimer timer;
     timer.start();
-    for (int i = 0; i < rounds; ++i)
-        YtdlpManager::processOutput(
-            chunk, [&](const DownloadProgress& update) { sink += update.percent; });
+    const double processorStart = processorSeconds();
+    DownloaderOutput said;
+    for (int i = 0; i < rounds; ++i) {
+        said.read(ToolRun::Stream::output, chunk);
+        if (const auto progress = said.takeProgress())
+            sink += progress->percent;
+    }
     const double seconds = timer.nsecsElapsed() / 1e9;
-    std::printf("progress parser: %.0f MB/s (%.1f MB of typical output in %.3f s, target >= 200)\n",
-                megabytes * rounds / seconds, megabytes * rounds, seconds);
-    if (sink < 0)
-        std::puts("");
+    const double processor = processorSeconds() - processorStart;
+    const double megabytes = block.size() / 1e6 * rounds;
+    std::printf("output reader: %.0f MB/s (%.0f MB in 64 kB reads in %.3f s, %.3f s of "
+                "processor time)%s\n",
+                megabytes / seconds, megabytes, seconds, processor, sink < 0 ? "!" : "");
 }
 
-double directRun(int lines) {
+// A file of about megabytes of progress updates, ended by a line break.
+QString floodFile(int megabytes) {
+    QByteArray block;
+    for (int i = 0; block.size() < 1024 * 1024; ++i)
+        block += update(i);
+    const QString path = QDir::homePath() + "/flood.txt";
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    for (int i = 0; i < megabytes; ++i)
+        file.write(block);
+    file.write("\n");
+    return path;
+}
+
+double directRun() {
     QProcess tool;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("FAKE_FLOOD", QString::number(lines));
-    tool.setProcessEnvironment(environment);
     tool.setStandardOutputFile(QProcess::nullDevice());
     QElapsedTimer timer;
     timer.start();
-    tool.start(FileManagerHelper().ytDlpPath, {});
+    tool.start(FileManagerHelper().ytDlpPath, {"https://youtu.be/x"});
     tool.waitForFinished(-1);
     return timer.nsecsElapsed() / 1e9;
 }
 
-double engineRun(int lines, qsizetype& entries, qsizetype& updates) {
-    FakeTools::configure({{"FAKE_FLOOD", QString::number(lines)}});
-    YtdlpManager manager;
-    LogModel log;
-    updates = 0;
+struct Run {
+    double seconds = 0;
+    double processor = 0;    // Morvi's own, without the tool's
+    qint64 longestStall = 0; // ms beyond the probe's interval
+    int stalls = 0;          // over 100 ms
+    qsizetype logEntries = 0;
+};
+
+// Downloads through the controller, the window's or one of its own, until it ends; a
+// 1 ms timer meanwhile records how long the event loop kept it waiting.
+Run controllerRun(MainWindowViewModel& controller) {
+    controller.setUrlText("https://youtu.be/x");
+    controller.setOutputPath(QDir::homePath());
+    Run run;
+    QElapsedTimer sinceProbe;
+    QTimer probe;
+    probe.setTimerType(Qt::PreciseTimer);
+    probe.setInterval(1);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        const qint64 gap = sinceProbe.restart() - 1;
+        run.longestStall = std::max(run.longestStall, gap);
+        run.stalls += gap > 100 ? 1 : 0;
+    });
+    QEventLoop loop;
+    QObject::connect(&controller, &MainWindowViewModel::downloadEnded, &loop, &QEventLoop::quit);
     QElapsedTimer timer;
     timer.start();
-    QCoro::waitFor(manager.downloadVideo(
-        "https://youtu.be/x", "MP4", "720p", "192k", QDir::homePath(), false,
-        [&](const DownloadProgress&) { ++updates; },
-        [&](const QString& text) { log.append(text); }));
-    entries = log.rowCount();
-    FakeTools::configure();
-    return timer.nsecsElapsed() / 1e9;
+    const double processorStart = processorSeconds();
+    sinceProbe.start();
+    probe.start();
+    controller.startDownload();
+    loop.exec();
+    run.seconds = timer.nsecsElapsed() / 1e9;
+    run.processor = processorSeconds() - processorStart;
+    run.logEntries = controller.logMessages()->rowCount();
+    return run;
+}
+
+void print(const char* what, const Run& run, double megabytes) {
+    std::printf("%s: %.2f s (%.2f s of processor time), %.0f MB/s, %lld log entries, longest "
+                "stall %lld ms, %d stalls over 100 ms\n",
+                what, run.seconds, run.processor, megabytes / run.seconds,
+                static_cast<long long>(run.logEntries), static_cast<long long>(run.longestStall),
+                run.stalls);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     TestHome home;
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     FakeTools::install();
-    benchParser();
+    benchReader();
 
-    const int lines = 1'000'000;
-    const double direct = directRun(lines);
-    qsizetype entries = 0, updates = 0;
-    const double engine = engineRun(lines, entries, updates);
-    std::printf("flood of %d progress updates: %.2f s through downloadVideo (%lld log entries, "
-                "%lld progress calls), %.2f s to /dev/null, ratio %.2f (target <= 1.5)\n",
-                lines, engine, static_cast<long long>(entries), static_cast<long long>(updates),
-                direct, engine / direct);
+    const int megabytes = argc > 1 ? QString(argv[1]).toInt() : 350;
+    const QString flood = floodFile(megabytes);
+    FakeTools::configure({{"FAKE_CAT", flood}});
+    const double direct = directRun();
+    RecordingDialogs dialogs;
+    Run alone;
+    {
+        MainWindowViewModel controller(dialogs, std::make_shared<IdleToolInstaller>());
+        alone = controllerRun(controller);
+    }
+    Run shown;
+    {
+        MainWindowView view(std::make_shared<IdleToolInstaller>(), &dialogs);
+        view.show();
+        if (!QTest::qWaitForWindowExposed(&view))
+            return 1;
+        shown = controllerRun(*view.viewModel());
+    }
+    std::printf("flood of %d MB of progress lines, written by cat: %.2f s to /dev/null\n",
+                megabytes, direct);
+    print("  through the controller (target >= 200 MB/s)", alone, megabytes * 1.048576);
+    print("  with the main window shown", shown, megabytes * 1.048576);
+    std::printf("  window / controller: %.2f (target <= 1.5); alerts: %lld\n",
+                shown.seconds / alone.seconds, static_cast<long long>(dialogs.alerts.size()));
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "TestHome.h"
+#include "core/engine/DownloaderOutput.h"
 #include "core/engine/PercentText.h"
 #include "core/engine/YtdlpError.h"
 #include "core/engine/YtdlpManager.h"
@@ -10,18 +11,21 @@ namespace {
 struct Outcome {
     QStringList log;
     QList<double> progress;
+    QString file;
     QString error;
+    QStringList toolErrors;
 };
 
 QCoro::Task<Outcome> download(YtdlpManager& manager, QString url, QString outputPath) {
     Outcome outcome;
     try {
-        co_await manager.downloadVideo(
+        outcome.file = co_await manager.downloadVideo(
             url, "MP4", "720p", "192k", outputPath, false,
             [&](const DownloadProgress& update) { outcome.progress << update.percent; },
             [&](const QString& text) { outcome.log << text; });
     } catch (const YtdlpError& error) {
         outcome.error = error.description();
+        outcome.toolErrors = error.toolErrors();
     }
     co_return outcome;
 }
@@ -48,17 +52,16 @@ class TestYtdlpManager : public QObject {
         return value ? QString::number(*value, 'g', 12) : "-";
     }
 
-    // Each progress value as "percent total speed secondsLeft", "-" for what is unknown
-    // and "~" before an estimated total.
-    static QStringList parse(const QString& text) {
-        QStringList values;
-        YtdlpManager::processOutput(text, [&](const DownloadProgress& update) {
-            values << QString("%1 %2%3 %4 %5")
-                          .arg(number(update.percent), update.totalIsEstimate ? "~" : "",
-                               number(update.totalBytes), number(update.bytesPerSecond),
-                               number(update.secondsLeft));
-        });
-        return values;
+    // A progress value as "percent total speed secondsLeft part/parts content": "-" for
+    // what is unknown, "~" before an estimated total, content "v", "a" or "?".
+    static QString shown(const DownloadProgress& update) {
+        return QString("%1 %2%3 %4 %5 %6/%7%8")
+            .arg(number(update.percent), update.totalIsEstimate ? "~" : "",
+                 number(update.totalBytes), number(update.bytesPerSecond),
+                 number(update.secondsLeft))
+            .arg(update.part)
+            .arg(update.parts)
+            .arg(QString("?va").at(static_cast<int>(update.content)));
     }
 
 private slots:
@@ -82,18 +85,21 @@ private slots:
     void successfulRunStreamsLogAndProgress() {
         FakeTools::install();
         const QString argsFile = QDir::homePath() + "/args";
-        FakeTools::configure({{"FAKE_ARGS_FILE", argsFile},
-                              {"FAKE_PROGRESS", "10 50.5 100"},
-                              {"FAKE_STDERR", "WARNING: slow server\\n"},
-                              {"FAKE_OUTPUT_FILE", "clip.mp4"}});
+        FakeTools::configure(
+            {{"FAKE_ARGS_FILE", argsFile},
+             {"FAKE_PROGRESS", "10 50.5 100"},
+             {"FAKE_STDERR", "WARNING: slow\\n[download] Destination: clip.mp4\\n"},
+             {"FAKE_OUTPUT_FILE", "clip.mp4"}});
         YtdlpManager manager;
         manager.stopDownload(); // nothing runs yet: no process (group) is signalled
         Outcome outcome = run(manager, " https://youtu.be/abc ");
         manager.stopDownload(); // nor the ended one
         QCOMPARE(outcome.error, QString());
-        QCOMPARE(outcome.progress, (QList<double>{10, 50.5, 100}));
-        QVERIFY(outcome.log.contains("WARNING: slow server\n"));
-        QVERIFY(outcome.log.filter("[download]").join("").startsWith("\r[download]    10% of"));
+        // The updates came in one read: only its latest is parsed.
+        QCOMPARE(outcome.progress, QList<double>{100});
+        QCOMPARE(outcome.file, "clip.mp4");
+        QVERIFY(outcome.log.contains("WARNING: slow\n[download] Destination: clip.mp4\n"));
+        QVERIFY(outcome.log.join("").contains("\r[download]    10% of"));
         QVERIFY(QFile::exists(output + "/clip.mp4"));
 
         QCOMPARE(FakeTools::recordedArguments(argsFile),
@@ -113,7 +119,9 @@ private slots:
         FakeTools::install();
         const QString childPidFile = QDir::homePath() + "/child.pid";
         QFile::remove(childPidFile);
-        FakeTools::configure({{"FAKE_CHILD_PID_FILE", childPidFile}, {"FAKE_SLEEP", "30"}});
+        FakeTools::configure({{"FAKE_CHILD_PID_FILE", childPidFile},
+                              {"FAKE_SLEEP", "30"},
+                              {"FAKE_STDERR", "ERROR: interrupted"}});
         QProcess bystander;
         FakeTools::startBystanderConverter(bystander);
         QVERIFY(bystander.state() == QProcess::Running);
@@ -126,7 +134,9 @@ private slots:
             manager.reset();
         else
             manager->stopDownload();
-        QCOMPARE(QCoro::waitFor(task).error, "Download failed: Process exited with code 15");
+        const Outcome outcome = QCoro::waitFor(task);
+        QCOMPARE(outcome.error, "Download failed: Process exited with code 15");
+        QCOMPARE(outcome.toolErrors, QStringList{"ERROR: interrupted"});
         QVERIFY(waitForProcessGone(childPid));
         QVERIFY(processIsAlive(bystander.processId()));
         bystander.kill();
@@ -186,42 +196,114 @@ private slots:
         QCOMPARE(YtdlpManager().buildArguments(format, quality, "320k", playlists), expected);
     }
 
-    void progress_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("updates led by carriage returns, the last one finished")
-            << "\r[download]  50.0% of 10KiB\r[download] 100% of   14.74MiB in 00:00:00 at "
-               "847.94MiB/s \n"
-            << QStringList{"50 10240 - -", "100 15456010.24 889129533.44 -"};
-        QTest::newRow("full line, later percentages ignored")
-            << "[download]  42.7% of 14.74MiB at 1.5MB/s ETA 00:10 50%\n"
-            << QStringList{"42.7 15456010.24 1500000 10"};
-        QTest::newRow("fragments with an estimate")
-            << "\r[download]  38.9% of ~ 331.24KiB at 1002.62KiB/s ETA 01:02:03 (frag 3/7)"
-            << QStringList{"38.9 ~339189.76 1026682.88 3723"};
-        QTest::newRow("unknown values, chunk cut after the number")
-            << "[download]   5.0% of Unknown at  Unknown B/s ETA Unknown\n[download] 45% of"
-            << QStringList{"5 - - -", "45 - - -"};
-        // A line, or a chunk's piece of one, needs the tag and a whole number with "%" next.
+    // Chunks as "o:text" (standard output) or "e:text" (standard error); the progress
+    // taken after each read, then the file and the error lines once the run has ended.
+    void output_data() {
+        QTest::addColumn<QStringList>("chunks");
+        QTest::addColumn<QStringList>("progress");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("errors");
+        QTest::newRow("only the latest complete line of a read")
+            << QStringList{"o:\r[download]  50.0% of 10KiB",
+                           "o:\r[download] 100% of   14.74MiB in 00:00:00 at 847.94MiB/s \n"
+                           "[Metadata] Adding metadata to \"Why [download] 50.0% of 1.00GiB\"\n"}
+            << QStringList{"100 15456010.24 889129533.44 - 0/0?"} << QString() << QString();
+        QTest::newRow("the first word counts; an estimate")
+            << QStringList{"o:[download]  42.7% of 14.74MiB at 1.5MB/s ETA 00:10 50%\n",
+                           "o:\r[download]  38.9% of ~ 331.24KiB at 1002.62KiB/s ETA 01:02:03 "
+                           "(frag 3/7)\r"}
+            << QStringList{"42.7 15456010.24 1500000 10 0/0?",
+                           "38.9 ~339189.76 1026682.88 3723 0/0?"}
+            << QString() << QString();
+        QTest::newRow("lines cut inside the time left and the percentage")
+            << QStringList{"o:\r[download]   5.0% of Unknown at  Unknown B/s ETA 00:1",
+                           "o:7\r[download]  4", "o:5.0% of 10MiB\r"}
+            << QStringList{"5 - - 17 0/0?", "45 10485760 - - 0/0?"} << QString() << QString();
         QTest::newRow("not progress")
-            << "[download] Destination: Top 50% deals.mp4\n[download] abc% then 30%\n"
-               "[download] 12%done\n[Merger] 50% merged\n[download] starting\n50%\n"
-               "[download] 12,5%\n\r[download]   12.00MiB at   10.82MiB/s (00:00:01)\n"
-               "\r[download]  45.\n5.0% of 10MiB\n[download] 0x1A%\n[download] +-5%\n"
-               "[download] 1e999%"
-            << QStringList{};
+            << QStringList{"o:[download] abc% then 30%\n[download] 12%done\n[Merger] 50% merged\n"
+                           " [download] 50%\n[download] 12,5%\n\r[download]   12.00MiB at   "
+                           "10.82MiB/s (00:00:01)\n[download] 0x1A%\n[download] +-5%\n[download] "
+                           "1e999%\n"
+                           "[download] Destination: Top 50% deals.mp4\n"}
+            << QStringList{} << "Top 50% deals.mp4" << QString();
+        QTest::newRow("video and audio parts")
+            << QStringList{"o:[info] abc: Downloading 1 format(s): 137+140\n[download] "
+                           "Destination: T.f137.mp4\n\r[download]  78.0% of 1KiB\r",
+                           "o:[download] 100% of 1KiB\n[download] Destination: T.f140.m4a\n"
+                           "\r[download]  52.0% of 1KiB\r",
+                           "o:[Merger] Merging formats into \"T.mp4\"\n"}
+            << QStringList{"78 1024 - - 1/2v", "52 1024 - - 2/2a"} << "T.mp4" << QString();
+        QTest::newRow("parts of unknown content, not announced")
+            << QStringList{"o:[download] Destination: T.f248.webm\n\r[download]  10.0%\r",
+                           "o:[download] Destination: T.f251.webm\n\r[download]  20.0%\r"}
+            << QStringList{"10 - - - 1/0?", "20 - - - 2/0?"} << "T.f251.webm" << QString();
+        QTest::newRow("audio extraction and a kept file name the last file")
+            << QStringList{"o:[download] Destination: a.webm\r\n[ExtractAudio] Destination: "
+                           "a.mp3\n",
+                           "o:[download] /path/file.mp4 has already been downloaded\n"}
+            << QStringList{} << "/path/file.mp4" << QString();
+        QTest::newRow("an error after an unfinished progress line of the other stream")
+            << QStringList{"o:\r[download]  33.0% of 10MiB", "e:ERROR: unable to download\n"}
+            << QStringList{} << QString() << "ERROR: unable to download";
+        QTest::newRow("a \"\\r\" inside an error line does not end it")
+            << QStringList{"e:ERROR: \r[download] Got error: Downloaded 192692 bytes, expected "
+                           "578078 bytes. Giving up after 10 retries\nWARNING: w\r"}
+            << QStringList{} << QString()
+            << "ERROR: [download] Got error: Downloaded 192692 bytes, expected 578078 bytes. "
+               "Giving up after 10 retries";
+        QTest::newRow("last three error lines, split across reads")
+            << QStringList{"e:ERROR: one\nERROR: two\nWARNING: w\nERR", "e:OR: three\n",
+                           "e:ERROR: four"}
+            << QStringList{} << QString() << "ERROR: two\nERROR: three\nERROR: four";
+        QTest::newRow("advice to report the issue or update is left out")
+            << QStringList{"e:ERROR: [generic] x: Unable to extract title; please report this "
+                           "issue on  https://github.com/yt-dlp/yt-dlp/issues?q= , filling out "
+                           "the appropriate issue template. Confirm you are on the latest "
+                           "version\n",
+                           "e:ERROR: Giving up. Please report this issue on https://yt-dl.org/bug "
+                           ".\n",
+                           "e:ERROR: Reporting is no issue here\n"}
+            << QStringList{} << QString()
+            << "ERROR: [generic] x: Unable to extract title\nERROR: Giving up.\n"
+               "ERROR: Reporting is no issue here";
+        QTest::newRow("a huge line without a break is cut")
+            << QStringList{"e:ERROR: " + QString(100000, u'x'), "e:\n"} << QStringList{}
+            << QString() << "ERROR: " + QString(4089, u'x');
     }
-    void progress() {
-        QFETCH(QString, text);
-        QFETCH(QStringList, expected);
-        QCOMPARE(parse(text), expected);
+    void output() {
+        QFETCH(QStringList, chunks);
+        QFETCH(QStringList, progress);
+        QFETCH(QString, file);
+        QFETCH(QString, errors);
+        DownloaderOutput said;
+        QStringList taken;
+        for (const QString& chunk : chunks) {
+            said.read(chunk.startsWith("o:") ? ToolRun::Stream::output : ToolRun::Stream::errors,
+                      QStringView(chunk).sliced(2));
+            if (const auto update = said.takeProgress())
+                taken << shown(*update);
+        }
+        said.end();
+        QCOMPARE(taken, progress);
+        QCOMPARE(said.finalFile(), file);
+        QCOMPARE(said.errors().join(u'\n'), errors);
     }
 
-    // What the window shows beside the bar: known values only, the percent rounded down.
+    // What the window shows beside the bar: known values only, the percent rounded down,
+    // led by the running part when there are several.
     void progressTexts() {
+        using Content = DownloadProgress::Content;
         QCOMPARE(progressDetailsText(DownloadProgress{25, 48 * 1048576.0, true, 2.1 * 1048576, 77}),
                  u"12.0 MiB of ~48.0 MiB · 2.1 MiB/s · 1 min 17 s left"_qs);
-        QCOMPARE(progressDetailsText(DownloadProgress{25, {}, false, {}, 17}), "17 s left");
+        QCOMPARE(progressDetailsText(DownloadProgress{25, {}, false, {}, 17, 2, 2, Content::audio}),
+                 u"audio · 17 s left"_qs);
+        QCOMPARE(progressDetailsText(DownloadProgress{25, {}, false, {}, {}, 1, 2, Content::video}),
+                 "video");
+        QCOMPARE(progressDetailsText(DownloadProgress{25, {}, false, {}, {}, 1, 3, {}}),
+                 "part 1 of 3");
+        QCOMPARE(progressDetailsText(DownloadProgress{25, {}, false, {}, {}, 2, 0, {}}), "part 2");
+        QCOMPARE(progressDetailsText(DownloadProgress{25, {}, false, {}, {}, 1, 0, Content::video}),
+                 "");
         QCOMPARE(::percentText(99.99), "99%");
         QCOMPARE(::percentText(-0.5), "0%");
         QCOMPARE(::percentText(qQNaN()), "0%");

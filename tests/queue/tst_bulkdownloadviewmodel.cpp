@@ -171,8 +171,7 @@ private slots:
         QCOMPARE(states(vm->downloadItems()), QStringList{"Downloading 42.7"});
         vm->waitUntilSaved();
         QCOMPARE(states(storedItems()), QStringList{"Pending 0"});
-        engine->log("[download] 10%\nERROR: unable to download\n");
-        engine->log("ERROR: 403\n");
+        engine->toolErrors = QStringList{"ERROR: unable to download", "ERROR: 403"};
         engine->finish("Process exited with code 1");
         QCoro::waitFor(batch);
         QCOMPARE(states(vm->downloadItems()), QStringList{"Failed 0"});

@@ -80,12 +80,22 @@ private slots:
         QVERIFY(!request.playlists);
 
         engine->log("[download] Destination: clip.f1.mp4\n[Merger] Merging formats into \"cl");
+        // Updates reach the window at most once per frame: the first at once, the latest
+        // of a burst when its frame has passed.
+        QSignalSpy shown(viewModel.get(), &MainWindowViewModel::downloadProgressChanged);
         engine->progress(DownloadProgress{25, 48 * 1048576.0, false, {}, {}});
         QCOMPARE(viewModel->downloadDetails(), u"12.0 MiB of 48.0 MiB"_qs);
+        engine->progress(DownloadProgress{30, {}, false, {}, {}});
         engine->progress(DownloadProgress{qQNaN(), {}, false, {}, {}});
         QCOMPARE(viewModel->downloadProgress(), 25.0);
+        QTRY_COMPARE(shown.size(), 2);
+        QCOMPARE(viewModel->downloadProgress(), 25.0);
+        QCOMPARE(viewModel->downloadDetails(), QString());
         engine->log("ip.mp4\"\n");
+        engine->file = "sub/clip.mp4";
+        QSignalSpy ended(viewModel.get(), &MainWindowViewModel::downloadEnded);
         QVERIFY(finish());
+        QCOMPARE(ended.value(0), (QVariantList{true, "clip.mp4"}));
         QCOMPARE(log(), stamped({"Getting ready to download...",
                                  "[download] Destination: clip.f1.mp4\n[Merger] Merging formats "
                                  "into \"cl",
@@ -93,60 +103,24 @@ private slots:
         QCOMPARE(viewModel->downloadProgress(), 100.0);
         QVERIFY(dialogs.alerts.isEmpty());
 
-        QCOMPARE(viewModel->completedFile(), QDir::homePath() + "/clip.mp4");
+        QCOMPARE(viewModel->completedFile(), QDir::homePath() + "/sub/clip.mp4");
         start();
         QVERIFY(viewModel->completedFolder().isEmpty());
     }
 
-    void finalFileAndErrorLines_data() {
-        QTest::addColumn<QStringList>("chunks");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("errors");
-        QTest::newRow("audio extraction names the last file")
-            << QStringList{"[download] Destination: a.webm\r\n[ExtractAudio] Destination: a.mp3\n"}
-            << "a.mp3" << QString();
-        QTest::newRow("last three error lines, split across chunks")
-            << QStringList{"ERROR: one\nERROR: two\nWARNING: w\nERR", "OR: three\n", "ERROR: four"}
-            << QString() << "ERROR: two\nERROR: three\nERROR: four";
-        QTest::newRow("advice to report the issue or update is left out")
-            << QStringList{"ERROR: [generic] x: Unable to extract title; please report this issue "
-                           "on  https://github.com/yt-dlp/yt-dlp/issues?q= , filling out the "
-                           "appropriate issue template. Confirm you are on the latest version\n",
-                           "ERROR: Giving up. Please report this issue on https://yt-dl.org/bug "
-                           ".\n",
-                           "ERROR: Reporting is no issue here\n"}
-            << QString()
-            << "ERROR: [generic] x: Unable to extract title\nERROR: Giving up.\n"
-               "ERROR: Reporting is no issue here";
-        QTest::newRow("a huge line without a break is cut")
-            << QStringList{"ERROR: " + QString(100000, u'x'), "\n"} << QString()
-            << "ERROR: " + QString(4089, u'x');
-    }
-
-    void finalFileAndErrorLines() {
-        QFETCH(QStringList, chunks);
-        QFETCH(QString, file);
-        QFETCH(QString, errors);
-        for (const bool succeeds : {true, false}) {
-            dialogs.alerts.clear();
-            start();
-            for (const QString& chunk : chunks)
-                engine->log(chunk);
-            QSignalSpy ended(viewModel.get(), &MainWindowViewModel::downloadEnded);
-            QVERIFY(finish(succeeds ? std::nullopt : std::optional<QString>("code 1")));
-            QCOMPARE(ended.value(0).value(1), QFileInfo(file).fileName());
-            const QString path = file.isEmpty() ? "" : QDir(QDir::homePath()).filePath(file);
-            QCOMPARE(viewModel->completedFile(), succeeds ? path : QString());
-            QCOMPARE(viewModel->completedFolder(), succeeds ? QDir::homePath() : QString());
-            if (succeeds)
-                continue;
-            QCOMPARE(dialogs.alerts, (QList<RecordingDialogs::Alert>{
-                                         {"Download Failed", "Download failed: code 1", errors}}));
-            // The log and the idle window are in place before the alert appears.
-            QCOMPARE(dialogs.logAtAlert.last(),
-                     "[12:00:00] Download failed: Download failed: code 1");
-            QVERIFY(!dialogs.downloadingAtAlert);
-        }
+    // A failure shows the downloader's own error lines beside the alert; no file is offered.
+    void failureShowsTheToolsErrors() {
+        start();
+        engine->file = "a.mp3";
+        engine->toolErrors = QStringList{"ERROR: two", "ERROR: three"};
+        QVERIFY(finish("code 1"));
+        QVERIFY(viewModel->completedFile().isEmpty() && viewModel->completedFolder().isEmpty());
+        QCOMPARE(dialogs.alerts,
+                 (QList<RecordingDialogs::Alert>{
+                     {"Download Failed", "Download failed: code 1", "ERROR: two\nERROR: three"}}));
+        // The log and the idle window are in place before the alert appears.
+        QCOMPARE(dialogs.logAtAlert.last(), "[12:00:00] Download failed: Download failed: code 1");
+        QVERIFY(!dialogs.downloadingAtAlert);
     }
 
     // A refused start shows one alert and starts nothing; a refused address is not logged.
@@ -190,8 +164,13 @@ private slots:
         QVERIFY(!dialogs.downloadingAtAlert);
     }
 
+    // A second start while a download runs is refused: the stop must reach the one running.
     void stopClearsTheBusyFlagAtOnceAndReportsTheEndLater() {
         start();
+        engine->progress(DownloadProgress{40, {}, false, {}, {}});
+        start("https://youtu.be/other");
+        QCOMPARE(engine->requests.size(), 1);
+        QCOMPARE(viewModel->downloadProgress(), 40.0);
         viewModel->stopDownload();
         QCOMPARE(engine->stops, 1);
         QVERIFY(!viewModel->isDownloading());

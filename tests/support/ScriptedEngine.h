@@ -22,6 +22,9 @@ public:
     QList<Request> requests;
     int stops = 0;
     QList<std::optional<QString>> outcomes;
+    // What the next download that ends names as its file, or as the tool's error lines.
+    QString file;
+    QStringList toolErrors;
 
     bool running() const { return active; }
     // Feeds the running download, as its output would.
@@ -33,9 +36,9 @@ public:
         emit finished();
     }
 
-    QCoro::Task<> downloadVideo(QString url, QString format, QString videoQuality,
-                                QString audioQuality, QString outputPath, bool playlists,
-                                ProgressHandler onProgress, LogHandler onLog) override {
+    QCoro::Task<QString> downloadVideo(QString url, QString format, QString videoQuality,
+                                       QString audioQuality, QString outputPath, bool playlists,
+                                       ProgressHandler onProgress, LogHandler onLog) override {
         requests << Request{url, format, videoQuality, audioQuality, outputPath, playlists};
         progressHandler = std::move(onProgress);
         logHandler = std::move(onLog);
@@ -46,7 +49,8 @@ public:
         co_await qCoro(this, &ScriptedEngine::finished);
         active = false;
         if (outcome)
-            throw YtdlpError::downloadFailed(*outcome);
+            throw YtdlpError::downloadFailed(*outcome, toolErrors);
+        co_return file;
     }
 
     void stopDownload() override {

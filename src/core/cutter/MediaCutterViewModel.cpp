@@ -5,6 +5,7 @@
 #include "TimeText.h"
 #include "core/platform/AssignProperty.h"
 #include "core/platform/Dialogs.h"
+#include "core/platform/LineSplitter.h"
 #include "core/platform/LogModel.h"
 #include "core/platform/MediaProbe.h"
 #include "core/platform/StandardFolders.h"
@@ -51,30 +52,13 @@ QCoro::Task<QString> checkOutput(QString inputPath, QString outputPath) {
               "none between the start and end times";
 }
 
-const QRegularExpression lineBreak(R"([\n\x{0B}\f\r\x{85}\x{2028}\x{2029}])");
-
-// The converter's chunks as logged from row `from` on, joined without their stamps: a
-// line split between two chunks is whole again.
-QString loggedOutput(const LogModel& log, int from) {
-    QString text;
-    for (const QString& entry : log.entries().mid(from))
-        text += entry.mid(entry.indexOf(u' ') + 1);
-    return text;
-}
-
-// The converter's last line that reports an error, without the closing "Conversion
-// failed!", which only repeats that the cut failed; "" when it printed none.
-QString lastErrorLine(const QString& output) {
+// Whether a line of the converter reports an error; its closing "Conversion failed!" only
+// repeats that the cut failed.
+bool reportsError(const QString& line) {
     static const QRegularExpression error(
         "error|invalid|could not|cannot|unable|failed|no such file|permission denied|not found",
         QRegularExpression::CaseInsensitiveOption);
-    const QStringList lines = output.split(lineBreak, Qt::SkipEmptyParts);
-    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
-        const QString text = line->trimmed();
-        if (text != "Conversion failed!" && error.match(text).hasMatch())
-            return text;
-    }
-    return {};
+    return line != "Conversion failed!" && error.match(line).hasMatch();
 }
 
 } // namespace
@@ -216,7 +200,7 @@ QCoro::Task<> MediaCutterViewModel::startCutting() {
     addLogMessage("Input: " + input);
     addLogMessage("Output: " + output);
     addLogMessage("Start: " + start + ", End: " + end);
-    const int firstOutputRow = log->rowCount();
+    converterError.clear();
 
     // A failed cut leaves what the converter made of a new output (often an empty file);
     // a file that was there before is the user's and stays.
@@ -236,16 +220,14 @@ QCoro::Task<> MediaCutterViewModel::startCutting() {
     if (failure && !outputExisted)
         QFile::remove(output);
     if (self)
-        self->finishCut(failure, output, firstOutputRow);
+        self->finishCut(failure, output);
 }
 
-void MediaCutterViewModel::finishCut(const std::optional<QString>& failure, const QString& output,
-                                     int firstOutputRow) {
+void MediaCutterViewModel::finishCut(const std::optional<QString>& failure, const QString& output) {
     if (failure) {
-        const QString said = lastErrorLine(loggedOutput(*log, firstOutputRow));
         addLogMessage("Media cutting failed: " + *failure);
-        if (!said.isEmpty())
-            addLogMessage("FFmpeg: " + said);
+        if (!converterError.isEmpty())
+            addLogMessage("FFmpeg: " + converterError);
     } else {
         addLogMessage("Media cutting completed successfully!");
         setProgress(100);
@@ -274,11 +256,14 @@ QCoro::Task<> MediaCutterViewModel::cutMediaWithFFmpeg(QString inputPath, QStrin
                                 outputPath};
 
     QPointer self(this);
-    const auto deliver = [self, cutLength](const QString& text) {
+    LineSplitter lines;
+    const auto deliver = [self, cutLength, &lines](ToolRun::Stream, const QString& text) {
         if (!self)
             return;
         self->addLogMessage(text);
-        self->updateProgress(text, cutLength);
+        lines.feed(text, [self, cutLength](QStringView line, LineSplitter::End) {
+            self->readConverterLine(line, cutLength);
+        });
     };
     // Nothing of interest goes to standard output.
     ToolRun converter({.program = fileManager.ffmpegPath,
@@ -288,6 +273,10 @@ QCoro::Task<> MediaCutterViewModel::cutMediaWithFFmpeg(QString inputPath, QStrin
     co_await converter.start();
     // From here on the window may have closed: only self may reach the controller.
     const int status = (co_await converter.result()).status;
+    lines.finish([self, cutLength](QStringView line, LineSplitter::End) {
+        if (self)
+            self->readConverterLine(line, cutLength);
+    });
     if (status != 0)
         throw MediaCutterError::cuttingFailed("FFmpeg exited with code " + QString::number(status));
     const QString note = co_await checkOutput(inputPath, outputPath);
@@ -295,20 +284,25 @@ QCoro::Task<> MediaCutterViewModel::cutMediaWithFFmpeg(QString inputPath, QStrin
         self->addLogMessage(note);
 }
 
-void MediaCutterViewModel::updateProgress(const QString& output, double cutLength) {
+void MediaCutterViewModel::readConverterLine(QStringView line, double cutLength) {
+    if (const QString text = line.trimmed().toString(); reportsError(text))
+        converterError = text;
+    else
+        updateProgress(line, cutLength);
+}
+
+void MediaCutterViewModel::updateProgress(QStringView line, double cutLength) {
     static const QRegularExpression space(R"(\s)", QRegularExpression::UseUnicodePropertiesOption);
-    for (const QString& line : output.split(lineBreak)) {
-        if (!line.contains("time="))
-            continue;
-        const QStringList pieces = line.split(space, Qt::SkipEmptyParts);
-        const auto piece = std::find_if(pieces.begin(), pieces.end(),
-                                        [](const QString& p) { return p.startsWith("time="); });
-        if (piece == pieces.end())
-            continue;
-        const double percent = timeToSeconds(piece->mid(5)) / cutLength * 100;
-        // Past the end, or not a number at all, counts as done.
-        setProgress(percent <= 100 ? percent : 100);
-    }
+    if (!line.contains(u"time="))
+        return;
+    const QList<QStringView> pieces = line.split(space, Qt::SkipEmptyParts);
+    const auto piece = std::find_if(pieces.begin(), pieces.end(),
+                                    [](QStringView p) { return p.startsWith(u"time="); });
+    if (piece == pieces.end())
+        return;
+    const double percent = timeToSeconds(piece->sliced(5).toString()) / cutLength * 100;
+    // Past the end, or not a number at all, counts as done.
+    setProgress(percent <= 100 ? percent : 100);
 }
 
 void MediaCutterViewModel::addLogMessage(const QString& message) {

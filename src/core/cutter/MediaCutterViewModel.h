@@ -85,9 +85,9 @@ public:
     // when the converter cannot be started; a cut that produced no audio or video fails.
     QCoro::Task<> cutMediaWithFFmpeg(QString inputPath, QString outputPath, double startTime,
                                      double endTime);
-    // Sets the progress from the last "time=" of a chunk of converter output, for a cut
-    // of the given length in seconds.
-    void updateProgress(const QString& output, double cutLength);
+    // Sets the progress from the "time=" of one complete line of converter output, for a
+    // cut of the given length in seconds.
+    void updateProgress(QStringView line, double cutLength);
     void addLogMessage(const QString& message);
 
 signals:
@@ -113,10 +113,11 @@ private:
     void setCutting(bool value);
     void setProgress(double value);
     void setLastOutputFile(const QString& value);
+    // Reads one complete line of the converter: its progress, or the error it reports.
+    void readConverterLine(QStringView line, double cutLength);
     // Logs the end of a cut: its result and, after a failure, the converter's last error
-    // line among its output logged from firstOutputRow on.
-    void finishCut(const std::optional<QString>& failure, const QString& output,
-                   int firstOutputRow);
+    // line.
+    void finishCut(const std::optional<QString>& failure, const QString& output);
     QString outputFilePath() const;
 
     Dialogs& dialogs;
@@ -134,4 +135,6 @@ private:
     QString kind;
     bool canStart = false;
     QString lastOutput;
+    // The running cut's last line that reports an error.
+    QString converterError;
 };

@@ -16,12 +16,15 @@ public:
     virtual ~DownloadEngine() = default;
 
     // Downloads url into outputPath. Each chunk of the tool's output goes unsplit to
-    // logHandler, then each progress line in it to progressHandler. Returns on success;
-    // throws a UserFacingError whose description says why it failed.
-    virtual QCoro::Task<> downloadVideo(QString url, QString format, QString videoQuality,
-                                        QString audioQuality, QString outputPath,
-                                        bool downloadPlaylists, ProgressHandler progressHandler,
-                                        LogHandler logHandler) = 0;
+    // logHandler as it is read, then the latest progress it completed to progressHandler.
+    // Returns the final file as the tool named it (relative to outputPath unless absolute;
+    // "" when it named none); throws a UserFacingError whose description says why it
+    // failed, a YtdlpError with the tool's own last error lines.
+    virtual QCoro::Task<QString> downloadVideo(QString url, QString format, QString videoQuality,
+                                               QString audioQuality, QString outputPath,
+                                               bool downloadPlaylists,
+                                               ProgressHandler progressHandler,
+                                               LogHandler logHandler) = 0;
     // Ends the running download; downloadVideo then fails.
     virtual void stopDownload() = 0;
 };

@@ -1,11 +1,12 @@
 #include "DownloaderOutput.h"
 
 #include <QRegularExpression>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
-// The part of a line that matters here is at its start; a longer line is cut, so that a
-// tool printing megabytes without a line break costs no more than this.
+// The part of a line that matters here is at its start; LineSplitter cuts a longer one.
 constexpr qsizetype longestLine = 4096;
 constexpr qsizetype errorsKept = 3;
 
@@ -26,6 +27,39 @@ QStringView namedFile(QStringView line) {
     return {};
 }
 
+// Whether the first word after a "[download]" tag ends with "%": a cheap look, so that
+// only the line finally shown is parsed.
+bool looksLikeProgress(QStringView line) {
+    static constexpr QStringView tag = u"[download]";
+    if (!line.startsWith(tag))
+        return false;
+    qsizetype at = tag.size();
+    while (at < line.size() && (line[at] == u' ' || line[at] == u'\t'))
+        ++at;
+    const qsizetype word = at;
+    while (at < line.size() && line[at] != u' ' && line[at] != u'\t')
+        ++at;
+    return at > word && line[at - 1] == u'%';
+}
+
+// What a downloaded file holds, by the extension the downloader gives each kind of stream.
+DownloadProgress::Content contentOf(QStringView name) {
+    const QStringView extension = name.sliced(name.lastIndexOf(u'.') + 1);
+    static constexpr QStringView audio[] = {u"m4a", u"mp3",  u"opus", u"ogg",  u"oga",
+                                            u"aac", u"flac", u"wav",  u"weba", u"mka"};
+    static constexpr QStringView video[] = {u"mp4", u"m4v", u"mkv", u"mov", u"flv", u"3gp", u"avi"};
+    const auto among = [extension](const auto& list) {
+        return std::any_of(std::begin(list), std::end(list), [extension](QStringView known) {
+            return extension.compare(known, Qt::CaseInsensitive) == 0;
+        });
+    };
+    if (among(audio))
+        return DownloadProgress::Content::audio;
+    if (among(video))
+        return DownloadProgress::Content::video;
+    return DownloadProgress::Content::unknown;
+}
+
 // The downloader ends some errors with advice to report them upstream or to update; the
 // reason before it is what the user needs.
 QString withoutAdvice(QString line) {
@@ -41,44 +75,85 @@ QString withoutAdvice(QString line) {
 
 } // namespace
 
-void DownloaderOutput::read(QStringView chunk) {
-    qsizetype start = 0;
-    // Each kind of line break is searched many characters at a time.
-    qsizetype feed = chunk.indexOf(u'\n');
-    qsizetype carriageReturn = chunk.indexOf(u'\r');
-    while (feed >= 0 || carriageReturn >= 0) {
-        const qsizetype at = feed < 0             ? carriageReturn
-                             : carriageReturn < 0 ? feed
-                                                  : std::min(feed, carriageReturn);
-        if (pending.isEmpty()) {
-            readLine(chunk.sliced(start, at - start));
-        } else {
-            pending += chunk.sliced(start, std::min(at - start, longestLine));
-            readLine(pending);
-            pending.clear();
-        }
-        start = at + 1;
-        if (at == feed)
-            feed = chunk.indexOf(u'\n', start);
-        if (at == carriageReturn)
-            carriageReturn = chunk.indexOf(u'\r', start);
-    }
-    const qsizetype room = longestLine - pending.size();
-    if (room > 0)
-        pending += chunk.sliced(start, std::min(chunk.size() - start, room));
+void DownloaderOutput::read(ToolRun::Stream stream, QStringView chunk) {
+    if (stream == ToolRun::Stream::output)
+        outputSplitter.feed(chunk, [this](QStringView line, LineSplitter::End) { readLine(line); });
+    else
+        errorSplitter.feed(chunk, [this](QStringView line, LineSplitter::End end) {
+            readErrorStreamLine(line, end);
+        });
 }
 
 void DownloaderOutput::end() {
-    readLine(pending);
-    pending.clear();
+    outputSplitter.finish([this](QStringView line, LineSplitter::End) { readLine(line); });
+    errorSplitter.finish(
+        [this](QStringView line, LineSplitter::End end) { readErrorStreamLine(line, end); });
+    if (openError)
+        keepError(*std::exchange(openError, std::nullopt));
+}
+
+std::optional<DownloadProgress> DownloaderOutput::takeProgress() {
+    if (!latestProgressPart)
+        return std::nullopt;
+    std::optional<DownloadProgress> progress = DownloadProgress::fromLine(latestProgress);
+    if (progress) {
+        progress->part = latestProgressPart->number;
+        progress->parts = latestProgressPart->count;
+        progress->content = latestProgressPart->content;
+    }
+    latestProgressPart.reset();
+    return progress;
 }
 
 void DownloaderOutput::readLine(QStringView line) {
-    if (line.startsWith(u"ERROR:")) {
-        errorLines << withoutAdvice(line.left(longestLine).toString());
-        if (errorLines.size() > errorsKept)
-            errorLines.removeFirst();
+    if (looksLikeProgress(line)) {
+        // Kept in the same buffer, line after line.
+        latestProgress.resize(0);
+        latestProgress.append(line);
+        latestProgressPart = part;
+    } else if (line.startsWith(u"ERROR:")) {
+        keepError(line.toString());
+    } else if (line.startsWith(u"[info] ") && line.contains(u": Downloading ")) {
+        readFormats(line);
     } else if (const QStringView name = namedFile(line); !name.isEmpty()) {
         file = name.trimmed().toString();
+        if (line.startsWith(u"[download] Destination: "))
+            part = {part.number + 1, part.count, contentOf(file)};
     }
+}
+
+// The downloader ends an error line with "\n" only: a "\r" inside one, as in
+// "ERROR: \r[download] Got error: ...", does not end it.
+void DownloaderOutput::readErrorStreamLine(QStringView line, LineSplitter::End end) {
+    const bool ended = end != LineSplitter::End::carriageReturn;
+    if (openError) {
+        if (!line.trimmed().isEmpty() && openError->size() < longestLine) {
+            if (!openError->endsWith(u' '))
+                *openError += u' ';
+            *openError += line.first(std::min(line.size(), longestLine - openError->size()));
+        }
+        if (ended)
+            keepError(*std::exchange(openError, std::nullopt));
+    } else if (!ended && line.startsWith(u"ERROR:")) {
+        openError = line.toString();
+    } else {
+        readLine(line);
+    }
+}
+
+// "[info] ID: Downloading 1 format(s): 137+140": a video+audio format is downloaded in
+// parts, one per format id.
+void DownloaderOutput::readFormats(QStringView line) {
+    static constexpr QStringView formats = u"format(s): ";
+    const qsizetype at = line.indexOf(formats);
+    if (at < 0)
+        return;
+    const QStringView ids = line.sliced(at + formats.size());
+    part = {0, static_cast<int>(ids.count(u'+') + ids.count(u',')) + 1, {}};
+}
+
+void DownloaderOutput::keepError(const QString& line) {
+    errorLines << withoutAdvice(line);
+    if (errorLines.size() > errorsKept)
+        errorLines.removeFirst();
 }

@@ -1,17 +1,25 @@
 #pragma once
 
+#include "DownloadProgress.h"
+#include "core/platform/LineSplitter.h"
+#include "core/platform/ToolRun.h"
+
 #include <QString>
 #include <QStringList>
+#include <optional>
 
-// What one run of the downloader said that the main window reports afterwards: the
-// file it wrote last and its last "ERROR:" lines. Fed the run's output chunk by chunk,
-// as it arrives; a line split across chunks is read whole.
+// What one run of the downloader says, read as its output arrives: its progress and which
+// part of the download runs, the file it wrote last and its last "ERROR:" lines. Each
+// stream is cut into lines of its own, and a line is read once it is complete.
 class DownloaderOutput {
 public:
-    void read(QStringView chunk);
-    // Reads the last line, which no line break ended.
+    void read(ToolRun::Stream stream, QStringView chunk);
+    // The run has ended: reads the last line of each stream, which no line break ended.
     void end();
 
+    // The latest complete progress line read since the last call, with the part it
+    // belongs to; nothing when none came. Only this one line is parsed, however many came.
+    std::optional<DownloadProgress> takeProgress();
     // The final file's name as the downloader printed it (relative to its working
     // folder unless absolute); "" when no line named one.
     QString finalFile() const { return file; }
@@ -19,9 +27,25 @@ public:
     QStringList errors() const { return errorLines; }
 
 private:
-    void readLine(QStringView line);
+    struct Part {
+        int number = 0;
+        int count = 0;
+        DownloadProgress::Content content = DownloadProgress::Content::unknown;
+    };
 
-    QString pending;
+    void readLine(QStringView line);
+    void readErrorStreamLine(QStringView line, LineSplitter::End end);
+    void readFormats(QStringView line);
+    void keepError(const QString& line);
+
+    LineSplitter outputSplitter;
+    LineSplitter errorSplitter;
+    QString latestProgress;
+    std::optional<Part> latestProgressPart;
+    Part part;
     QString file;
     QStringList errorLines;
+    // An "ERROR:" line of standard error that only a "\r" has ended so far: it runs on to
+    // the next "\n".
+    std::optional<QString> openError;
 };

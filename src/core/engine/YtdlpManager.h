@@ -6,7 +6,6 @@
 #include <QCoroTask>
 #include <QPointer>
 #include <QStringList>
-#include <functional>
 
 class ToolRun;
 
@@ -24,18 +23,17 @@ public:
     QStringList buildArguments(const QString& format, const QString& videoQuality,
                                const QString& audioQuality, bool downloadPlaylists) const;
 
-    // Reports each "[download]" progress line to progressHandler. Returns on exit
-    // status 0; throws YtdlpError, or LaunchError when the tool cannot be started.
-    QCoro::Task<> downloadVideo(QString url, QString format, QString videoQuality,
-                                QString audioQuality, QString outputPath, bool downloadPlaylists,
-                                ProgressHandler progressHandler, LogHandler logHandler) override;
+    // Reports the latest complete progress line of each read to progressHandler. Returns
+    // the final file on exit status 0; throws YtdlpError, or LaunchError when the tool
+    // cannot be started.
+    QCoro::Task<QString> downloadVideo(QString url, QString format, QString videoQuality,
+                                       QString audioQuality, QString outputPath,
+                                       bool downloadPlaylists, ProgressHandler progressHandler,
+                                       LogHandler logHandler) override;
 
     // Ends the running download's process group (the downloader and its converter);
     // the running downloadVideo then fails with the child's status.
     void stopDownload() override;
-
-    // Reports every "[download]" progress line of one chunk of output.
-    static void processOutput(QStringView text, const ProgressHandler& progressHandler);
 
 private:
     FileManagerHelper fileManager;

@@ -33,9 +33,9 @@ ToolRun::ToolRun(Command command, OutputHandler outputHandler)
         process.setStandardInputFile(QProcess::nullDevice());
 
     connect(&process, &QProcess::readyReadStandardOutput, this,
-            [this] { deliver(outputDecoder, process.readAllStandardOutput()); });
+            [this] { deliver(Stream::output, process.readAllStandardOutput()); });
     connect(&process, &QProcess::readyReadStandardError, this,
-            [this] { deliver(errorDecoder, process.readAllStandardError()); });
+            [this] { deliver(Stream::errors, process.readAllStandardError()); });
     // QProcess's own start signals are private and cannot be awaited directly.
     connect(&process, &QProcess::started, this, &ToolRun::launchSettled);
     connect(&process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
@@ -74,12 +74,12 @@ QCoro::Task<ToolRun::Exit> ToolRun::result() {
     limit.stop();
     // What the tool wrote last often explains its end: drain both streams first.
     if (readsOutput())
-        deliver(outputDecoder, process.readAllStandardOutput());
+        deliver(Stream::output, process.readAllStandardOutput());
     if (readsErrors())
-        deliver(errorDecoder, process.readAllStandardError());
-    for (Utf8StreamDecoder* decoder : {&outputDecoder, &errorDecoder}) {
-        if (const auto rest = decoder->finish(); rest && outputHandler)
-            outputHandler(*rest);
+        deliver(Stream::errors, process.readAllStandardError());
+    for (const Stream stream : {Stream::output, Stream::errors}) {
+        if (const auto rest = decoders[static_cast<int>(stream)].finish(); rest && outputHandler)
+            outputHandler(stream, *rest);
     }
     // On a crash Qt reports the number of the signal that ended the tool.
     co_return Exit{process.exitCode(), process.exitStatus() == QProcess::CrashExit, limitReached};
@@ -102,11 +102,11 @@ bool ToolRun::readsErrors() const {
     return command.read == Read::BothStreams || command.read == Read::StandardError;
 }
 
-void ToolRun::deliver(Utf8StreamDecoder& decoder, const QByteArray& bytes) {
+void ToolRun::deliver(Stream stream, const QByteArray& bytes) {
     if (bytes.isEmpty())
         return;
-    if (const auto text = decoder.decode(bytes); text && outputHandler)
-        outputHandler(*text);
+    if (const auto text = decoders[static_cast<int>(stream)].decode(bytes); text && outputHandler)
+        outputHandler(stream, *text);
 }
 
 void ToolRun::signalGroup(int signal) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Utf8StreamDecoder.h"
+#include "ToolTextDecoder.h"
 
 #include <QCoroTask>
 #include <QObject>
@@ -11,7 +11,8 @@
 
 // One run of an external tool, started in a process group of its own so that a stop reaches
 // the tool and every helper it started (the downloader's converter), and nothing else of the
-// user's. Its output arrives as decoded text, one handler call per chunk as read.
+// user's. Its output arrives as decoded text, one handler call per chunk as read, named by
+// the stream it came from.
 class ToolRun : public QObject {
     Q_OBJECT
 public:
@@ -19,6 +20,8 @@ public:
     // pipe and stall the tool.
     enum class Read { BothStreams, StandardError, Merged, Nothing };
     enum class Input { Null, Forwarded };
+    // Where a chunk came from; merged output counts as standard output.
+    enum class Stream { output, errors };
 
     // Every member has a default, so that a designated initializer may leave it out.
     struct Command {
@@ -39,7 +42,7 @@ public:
         bool succeeded() const { return status == 0 && !signalled; }
     };
 
-    using OutputHandler = std::function<void(const QString&)>;
+    using OutputHandler = std::function<void(Stream, const QString&)>;
 
     explicit ToolRun(Command command, OutputHandler outputHandler = {});
     // Stops a tool that still runs.
@@ -63,7 +66,7 @@ signals:
 private:
     bool readsOutput() const;
     bool readsErrors() const;
-    void deliver(Utf8StreamDecoder& decoder, const QByteArray& bytes);
+    void deliver(Stream stream, const QByteArray& bytes);
     void signalGroup(int signal);
 
     Command command;
@@ -71,6 +74,6 @@ private:
     QProcess process;
     QTimer limit;
     bool limitReached = false;
-    Utf8StreamDecoder outputDecoder;
-    Utf8StreamDecoder errorDecoder;
+    // One decoder per stream: a character cut in one must not meet bytes of the other.
+    ToolTextDecoder decoders[2];
 };

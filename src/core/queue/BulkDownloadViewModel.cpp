@@ -2,7 +2,7 @@
 
 #include "AddressLines.h"
 #include "DownloadItemsDocument.h"
-#include "core/engine/DownloaderOutput.h"
+#include "core/engine/YtdlpError.h"
 #include "core/engine/YtdlpManager.h"
 #include "core/platform/AssignProperty.h"
 #include "core/platform/Diagnostics.h"
@@ -39,7 +39,8 @@ BulkDownloadViewModel::BulkDownloadViewModel(Dialogs& dialogs, std::unique_ptr<K
     , dialogs(&dialogs)
     , userDefaults(std::move(store))
     , writer(*userDefaults)
-    , engine(engine ? std::move(engine) : std::make_unique<YtdlpManager>()) {
+    , engine(engine ? std::move(engine) : std::make_unique<YtdlpManager>())
+    , progressFrames([this] { showProgress(); }) {
     setDefaultOutputPath();
     loadDownloadItems();
     if (const auto storedPath = userDefaults->string(outputPathKey))
@@ -308,28 +309,29 @@ QCoro::Task<> BulkDownloadViewModel::downloadItem(QUuid id) {
     const QPointer<BulkDownloadViewModel> self(this);
     // Results are addressed by the item's id: rows may have moved by the time they come.
     DownloadEngine::ProgressHandler onProgress = [self, id](const DownloadProgress& update) {
-        if (self && self->items.setProgress(self->items.rowOf(id), update.percent,
-                                            progressDetailsText(update)))
-            emit self->downloadItemsChanged();
+        if (!self)
+            return;
+        self->latestProgress.insert(id, update);
+        self->progressFrames.request();
     };
     // The queue keeps no log, only why the last run failed.
-    const auto said = std::make_shared<DownloaderOutput>();
-    DownloadEngine::LogHandler onLog = [said](const QString& text) {
-        said->read(text);
+    const DownloadEngine::LogHandler onLog = [](const QString&) {
     };
     downloadingId = id;
     std::optional<QString> failure;
     try {
         co_await engine->downloadVideo(item.url, item.format, item.videoQuality, item.audioQuality,
                                        output, false, onProgress, onLog);
-    } catch (const UserFacingError& error) {
+    } catch (const YtdlpError& error) {
         // Any failure, a stopped download included, shows as Failed.
-        said->end();
-        const QString logged = said->errors().join('\n');
-        failure = logged.isEmpty() ? error.description() : logged;
+        const QString said = error.toolErrors().join('\n');
+        failure = said.isEmpty() ? error.description() : said;
+    } catch (const UserFacingError& error) {
+        failure = error.description();
     }
     if (!self)
         co_return;
+    latestProgress.remove(id);
     downloadingId = QUuid();
     const int endRow = items.rowOf(id);
     if (!failure)
@@ -349,6 +351,19 @@ void BulkDownloadViewModel::appendUrlsText(const QString& text) {
 
 void BulkDownloadViewModel::setDownloading(bool value) {
     assignProperty(this, downloading, value, &BulkDownloadViewModel::isDownloadingChanged);
+}
+
+void BulkDownloadViewModel::showProgress() {
+    bool changed = false;
+    for (auto update = latestProgress.cbegin(); update != latestProgress.cend(); ++update) {
+        const int row = items.rowOf(update.key());
+        // A stopped item keeps what its stop gave it.
+        if (row >= 0 && downloadItems().at(row).status == DownloadStatus::downloading)
+            changed |= items.setProgress(row, update->percent, progressDetailsText(*update));
+    }
+    latestProgress.clear();
+    if (changed)
+        emit downloadItemsChanged();
 }
 
 void BulkDownloadViewModel::changeItem(int row, DownloadStatus status) {

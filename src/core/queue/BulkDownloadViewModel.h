@@ -5,8 +5,10 @@
 #include "QueueStoreWriter.h"
 #include "core/engine/DownloadChoices.h"
 #include "core/engine/DownloadEngine.h"
+#include "core/platform/FrameThrottle.h"
 
 #include <QCoroTask>
+#include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QUuid>
@@ -134,6 +136,7 @@ private:
     QCoro::Task<> downloadItem(QUuid id);
     void appendUrlsText(const QString& text);
     void setDownloading(bool value);
+    void showProgress();
     void changeItem(int row, DownloadStatus status);
     void changeItem(int row, DownloadStatus status, double progress);
     void changeItems(const BulkDownloadItemsModel::Filter& chosen, DownloadStatus status,
@@ -153,6 +156,9 @@ private:
     QSet<QUuid> selected;
     std::shared_ptr<Batch> runningBatch;
     QUuid downloadingId; // the item whose download runs, if any
+    // The latest progress of each downloading item, shown at most once per frame.
+    QHash<QUuid, DownloadProgress> latestProgress;
+    FrameThrottle progressFrames;
     int batchesRunning = 0;
     bool released = false;
     std::optional<QByteArray> unreadableItems;

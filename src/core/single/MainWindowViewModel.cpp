@@ -1,5 +1,6 @@
 #include "MainWindowViewModel.h"
 
+#include "core/engine/YtdlpError.h"
 #include "core/engine/YtdlpManager.h"
 #include "core/platform/AssignProperty.h"
 #include "core/platform/Dialogs.h"
@@ -39,6 +40,8 @@ MainWindowViewModel::MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolI
     : QObject(parent)
     , dialogs(dialogs)
     , logModel(new LogModel(this))
+    , progressFrames([this] { showDownloadProgress(); })
+    , logFrames([this] { showPendingLog(); })
     , engine(engine ? std::move(engine) : std::make_unique<YtdlpManager>())
     , appUpdater(std::move(installer)) {
     setDefaultOutputPath();
@@ -70,9 +73,16 @@ void MainWindowViewModel::setDownloadPlaylists(bool value) {
 }
 
 void MainWindowViewModel::setDownloadProgress(const DownloadProgress& value) {
+    progressFrames.cancel();
+    latestProgress = value;
+    showDownloadProgress();
+}
+
+void MainWindowViewModel::showDownloadProgress() {
     // A value that is no number at all would only confuse the progress bar.
-    const double percent = std::isfinite(value.percent) ? value.percent : progress;
-    const QString text = progressDetailsText(value);
+    const double percent =
+        std::isfinite(latestProgress.percent) ? latestProgress.percent : progress;
+    const QString text = progressDetailsText(latestProgress);
     if (progress == percent && details == text)
         return;
     progress = percent;
@@ -108,6 +118,9 @@ QCoro::Task<> MainWindowViewModel::checkForUpdates() {
 }
 
 void MainWindowViewModel::startDownload() {
+    // The engine follows one run: a second would leave the first beyond the stop button.
+    if (downloading)
+        return;
     if (url.trimmed().isEmpty()) {
         showAlert("Error", "Please enter a valid URL.");
         return;
@@ -115,7 +128,8 @@ void MainWindowViewModel::startDownload() {
     setIsDownloading(true);
     setDownloadProgress({});
     setCompleted({}, {});
-    runOutput = DownloaderOutput();
+    logFrames.cancel();
+    pendingLog.clear();
     logModel->clear();
     addLogMessage("Getting ready to download...");
     runDownload(++currentRun);
@@ -129,36 +143,41 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
     };
     const auto progressHandler = [isCurrent, self](const DownloadProgress& update) {
         onMainThread([isCurrent, self, update] {
-            if (isCurrent())
-                self->setDownloadProgress(update);
+            if (isCurrent()) {
+                self->latestProgress = update;
+                self->progressFrames.request();
+            }
         });
     };
     const auto logHandler = [isCurrent, self](const QString& text) {
         onMainThread([isCurrent, self, text] {
             if (isCurrent()) {
-                self->runOutput.read(text);
-                self->addLogMessage(text);
+                self->pendingLog += text;
+                self->logFrames.request();
             }
         });
     };
     const QString folder = output;
-    std::optional<QString> failure = prepareOutputFolder();
+    Outcome outcome{prepareOutputFolder(), {}, {}};
     try {
-        if (!failure)
-            co_await engine->downloadVideo(url, format, videoQuality, audioQuality, folder,
-                                           playlists, progressHandler, logHandler);
+        if (!outcome.failure)
+            outcome.file =
+                co_await engine->downloadVideo(url, format, videoQuality, audioQuality, folder,
+                                               playlists, progressHandler, logHandler);
+    } catch (const YtdlpError& error) {
+        outcome.failure = error.description();
+        outcome.toolErrors = error.toolErrors();
     } catch (const UserFacingError& error) {
-        failure = error.description();
+        outcome.failure = error.description();
     } catch (const std::exception& error) {
-        failure = QString::fromLocal8Bit(error.what());
+        outcome.failure = QString::fromLocal8Bit(error.what());
     }
     // A stopped run that ends after the next download began must not end that one.
     if (!isCurrent())
         co_return;
-    self->runOutput.end();
     // Announced before the failure alert, which waits for the user.
-    emit self->downloadEnded(!failure, QFileInfo(self->runOutput.finalFile()).fileName());
-    self->finishDownload(failure, folder);
+    emit self->downloadEnded(!outcome.failure, QFileInfo(outcome.file).fileName());
+    self->finishDownload(outcome, folder);
 }
 
 std::optional<QString> MainWindowViewModel::prepareOutputFolder() const {
@@ -176,27 +195,40 @@ std::optional<QString> MainWindowViewModel::prepareOutputFolder() const {
     return QString("The output folder \"%1\" does not exist.").arg(output);
 }
 
-void MainWindowViewModel::finishDownload(const std::optional<QString>& failure,
-                                         const QString& folder) {
+void MainWindowViewModel::finishDownload(const Outcome& outcome, const QString& folder) {
+    logFrames.cancel();
+    showPendingLog();
+    pendingLog.clear();
+    const std::optional<QString>& failure = outcome.failure;
     if (!failure) {
         addLogMessage("Download and conversion completed successfully.");
         DownloadProgress done;
         done.percent = 100.0;
         setDownloadProgress(done);
         setIsDownloading(false);
-        const QString file = runOutput.finalFile();
+        const QString& file = outcome.file;
         setCompleted(folder, file.isEmpty() ? QString() : QDir(folder).absoluteFilePath(file));
         return;
     }
     addLogMessage("Download failed: " + *failure);
     setIsDownloading(false);
-    showAlert("Download Failed", *failure, runOutput.errors().join(u'\n'));
+    showAlert("Download Failed", *failure, outcome.toolErrors.join(u'\n'));
 }
 
 void MainWindowViewModel::stopDownload() {
+    logFrames.cancel();
+    showPendingLog();
     engine->stopDownload();
     setIsDownloading(false);
     addLogMessage("Download was stopped by the user.");
+}
+
+void MainWindowViewModel::showPendingLog() {
+    if (pendingLog.isEmpty())
+        return;
+    addLogMessage(pendingLog);
+    // The log keeps a stamped copy; the buffer keeps its room for the next frame.
+    pendingLog.resize(0);
 }
 
 void MainWindowViewModel::addLogMessage(const QString& message) {

@@ -2,7 +2,7 @@
 
 #include "core/engine/DownloadChoices.h"
 #include "core/engine/DownloadEngine.h"
-#include "core/engine/DownloaderOutput.h"
+#include "core/platform/FrameThrottle.h"
 #include "core/tools/FileManagerHelper.h"
 #include "core/tools/ToolInstaller.h"
 
@@ -73,7 +73,8 @@ public:
     void chooseOutputFolder();
     // Installs the missing tools and updates the downloader, logging each step.
     QCoro::Task<> checkForUpdates();
-    // Starts downloading the typed address, unless it is blank; returns at once.
+    // Starts downloading the typed address, unless it is blank or a download runs;
+    // returns at once.
     void startDownload();
     // Ends the running download; its failure is reported when the tool has ended.
     void stopDownload();
@@ -99,10 +100,19 @@ signals:
     void downloadEnded(bool succeeded, const QString& file);
 
 private:
+    struct Outcome {
+        std::optional<QString> failure;
+        QString file;
+        QStringList toolErrors;
+    };
+
     QCoro::Task<> runDownload(int run);
     std::optional<QString> prepareOutputFolder() const;
-    void finishDownload(const std::optional<QString>& failure, const QString& folder);
+    void finishDownload(const Outcome& outcome, const QString& folder);
+    // Shows value at once; an update of the running download waits for its frame.
     void setDownloadProgress(const DownloadProgress& value);
+    void showDownloadProgress();
+    void showPendingLog();
     void setCompleted(const QString& folder, const QString& file);
     void setIsDownloading(bool value);
 
@@ -115,9 +125,15 @@ private:
     LogModel* logModel;
     double progress = 0.0;
     QString details;
+    // The latest update of the running download, shown at most once per frame.
+    DownloadProgress latestProgress;
+    FrameThrottle progressFrames;
+    // The running download's output read since the log last showed it: a flood of small
+    // reads becomes one log entry per frame.
+    QString pendingLog;
+    FrameThrottle logFrames;
     QString doneFolder;
     QString doneFile;
-    DownloaderOutput runOutput;
     bool downloading = false;
     bool playlists = false;
     FileManagerHelper fileManager;

@@ -195,7 +195,7 @@ QCoro::Task<> runSelfUpdate(QString ytDlpPath, LogHandler log) {
     QString output;
     const QStringList arguments{"--update"};
     ToolRun process({.program = ytDlpPath, .arguments = arguments, .read = ToolRun::Read::Merged},
-                    [&output](const QString& text) { output += text; });
+                    [&output](ToolRun::Stream, const QString& text) { output += text; });
     ToolRun::Exit exit;
     try {
         exit = co_await process.run();
