@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMimeData>
@@ -86,6 +87,7 @@ private slots:
     void keyboardAndAccessibleNames() {
         storeItems(pendingItems({"a"}));
         BulkDownloadView view(&dialogs);
+        QVERIFY(loaded(*view.viewModel()));
         view.show();
         QVERIFY(QTest::qWaitForWindowActive(&view));
         auto* editor = view.findChild<QPlainTextEdit*>();
@@ -142,6 +144,37 @@ private slots:
         QApplication::sendEvent(&view, &drop);
         QCOMPARE(view.viewModel()->urlsText(), boxed);
         QVERIFY(view.viewModel()->downloadItems().isEmpty());
+    }
+
+    // A long pasted list fills the box over event-loop turns until it holds what the
+    // controller holds; adding it meanwhile adds it all and leaves the box empty and editable.
+    void longPasteFillsTheBox_data() {
+        QTest::addColumn<bool>("addAtOnce");
+        QTest::newRow("wait for the box") << false;
+        QTest::newRow("add at once") << true;
+    }
+    void longPasteFillsTheBox() {
+        QFETCH(bool, addAtOnce);
+        BulkDownloadView view(&dialogs);
+        BulkDownloadViewModel* vm = view.viewModel();
+        QVERIFY(loaded(*vm));
+        auto* editor = view.findChild<QPlainTextEdit*>();
+        editor->setPlainText("typed");
+        QStringList names;
+        for (int i = 0; i < 50000; ++i)
+            names << QString::number(i);
+        const QStringList list = urls(pendingItems(names));
+        QGuiApplication::clipboard()->setText(list.join('\n'));
+        QSignalSpy read(vm, &BulkDownloadViewModel::pasteRead);
+        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(read.wait());
+        if (addAtOnce)
+            button(view, "Add URLs to Queue")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!editor->isReadOnly(), 20000);
+        QCOMPARE(vm->urlsText(), addAtOnce ? QString() : "typed\n" + list.join('\n'));
+        QCOMPARE(editor->toPlainText(), vm->urlsText());
+        if (addAtOnce)
+            QTRY_COMPARE_WITH_TIMEOUT(vm->downloadItems().size(), list.size(), 20000);
     }
 
     // Which buttons work, idle and running. Closing the window leaves the batch running; a
@@ -203,6 +236,7 @@ private slots:
             qScopeGuard([before = QApplication::palette()] { QApplication::setPalette(before); });
         QApplication::setPalette(palette); // as a desktop hands it over at start
         BulkDownloadView view(&dialogs);
+        QVERIFY(loaded(*view.viewModel()));
         const QAbstractItemModel* model = view.findChild<QTableView*>()->model();
         for (int row = 0; row < 5; ++row) {
             const auto colour = model->index(row, 3).data(Qt::ForegroundRole).value<QColor>();

@@ -12,9 +12,9 @@ class QComboBox;
 class QLabel;
 class QLayout;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
+class UrlsTextEdit;
 
 // The content of the queue window ("bulk-download"): the address box, the choices for
 // new items, the batch buttons and the queue table. It shows and edits the fields of its
@@ -59,14 +59,20 @@ private:
     void showFormat();
     void showQualityPicker();
     void showQueueHeading();
+    // The notice beside "Add URLs to Queue" tells how much of a long text the box shows
+    // while it fills, and which lines an addition left out.
+    void showFilling();
+    void showLeftOut(int notAddresses, int alreadyQueued);
     void updateEnabledStates();
 
     WidgetDialogs widgetDialogs;
     BulkDownloadViewModel* model;
     QScrollArea* scroller = nullptr;
     QLabel* queueHeading = nullptr;
-    QPlainTextEdit* urlsEditor = nullptr;
+    UrlsTextEdit* urlsEditor = nullptr;
     QPushButton* addButton = nullptr;
+    QLabel* notice = nullptr;
+    bool noticeShowsFilling = false;
     QButtonGroup* formatButtons = nullptr;
     QComboBox* qualityPicker = nullptr;
     QLineEdit* outputField = nullptr;
