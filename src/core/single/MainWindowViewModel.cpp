@@ -155,8 +155,9 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
     // A stopped run that ends after the next download began must not end that one.
     if (!isCurrent())
         co_return;
+    self->runOutput.end();
     // Announced before the failure alert, which waits for the user.
-    emit self->downloadEnded(!failure);
+    emit self->downloadEnded(!failure, QFileInfo(self->runOutput.finalFile()).fileName());
     self->finishDownload(failure, folder);
 }
 
@@ -177,7 +178,6 @@ std::optional<QString> MainWindowViewModel::prepareOutputFolder() const {
 
 void MainWindowViewModel::finishDownload(const std::optional<QString>& failure,
                                          const QString& folder) {
-    runOutput.end();
     if (!failure) {
         addLogMessage("Download and conversion completed successfully.");
         DownloadProgress done;

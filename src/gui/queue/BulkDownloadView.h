@@ -7,13 +7,13 @@
 class BulkDownloadTableView;
 class BulkDownloadViewModel;
 class Dialogs;
-class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QLayout;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
+class SegmentedControl;
 class UrlsTextEdit;
 
 // The content of the queue window ("bulk-download"): the address box, the choices for
@@ -54,6 +54,7 @@ private:
     QLayout* queueSection();
     QWidget* formatPicker();
 
+    void tellWhatChanges(QWidget* control);
     void addShortcuts();
     void bindFields();
     void showFormat();
@@ -73,7 +74,7 @@ private:
     QPushButton* addButton = nullptr;
     QLabel* notice = nullptr;
     bool noticeShowsFilling = false;
-    QButtonGroup* formatButtons = nullptr;
+    SegmentedControl* formatSegments = nullptr;
     QComboBox* qualityPicker = nullptr;
     QLineEdit* outputField = nullptr;
     QPushButton* startAllButton = nullptr;

@@ -6,7 +6,8 @@
 // The queue's address box: Tab moves on to the next control; a pasted text of at least
 // largeText characters is handed on instead of being inserted, since laying out a whole
 // log file as text would stall the window for seconds; and a long text to show is laid
-// out a slice per event-loop turn, with the box read-only until it is all there.
+// out a slice per event-loop turn, with the box read-only until it is all there. Its
+// rounded border turns into the accent colour while it has the keyboard focus.
 class UrlsTextEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -26,9 +27,11 @@ signals:
 
 protected:
     void insertFromMimeData(const QMimeData* source) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void showSlice();
+    void followPalette();
 
     qsizetype largeText;
     QString wanted;      // the text to show
