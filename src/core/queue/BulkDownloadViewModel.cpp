@@ -7,14 +7,15 @@
 #include "core/platform/AssignProperty.h"
 #include "core/platform/Diagnostics.h"
 #include "core/platform/Dialogs.h"
-#include "core/platform/OffThread.h"
 #include "core/platform/SettingsStore.h"
 #include "core/platform/StandardFolders.h"
 #include "core/platform/UserFacingError.h"
 
 #include <QCoreApplication>
+#include <QCoroFuture>
 #include <QPointer>
 #include <QTextStream>
+#include <QtConcurrentRun>
 #include <chrono>
 #include <qcoro/qcorotimer.h>
 
@@ -98,7 +99,7 @@ QCoro::Task<> BulkDownloadViewModel::addAfter(QCoro::Task<> previous, QString te
     Addition addition;
     if (large) {
         // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
-        QFuture<Addition> made = offThread(std::move(make));
+        QFuture<Addition> made = QtConcurrent::run(std::move(make));
         addition = co_await made;
     } else {
         addition = make();
@@ -121,7 +122,7 @@ QCoro::Task<> BulkDownloadViewModel::pasteURLs(QString text) {
     if (text.size() >= largeText) {
         // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
         QFuture<QString> addresses =
-            offThread([text] { return AddressLines::accepted(text).join('\n'); });
+            QtConcurrent::run([text] { return AddressLines::accepted(text).join('\n'); });
         text = co_await addresses;
         if (!self)
             co_return;
@@ -136,7 +137,7 @@ QCoro::Task<> BulkDownloadViewModel::addURLsFromFile() {
         co_return;
     const QPointer<BulkDownloadViewModel> self(this);
     QFuture<AddressLines::FileText> reading =
-        offThread([path] { return AddressLines::readFile(path, largeText); });
+        QtConcurrent::run([path] { return AddressLines::readFile(path, largeText); });
     const AddressLines::FileText read = co_await reading;
     if (!self)
         co_return;

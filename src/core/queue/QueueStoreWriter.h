@@ -3,10 +3,9 @@
 #include "BulkDownloadItem.h"
 
 #include <QFuture>
-#include <QPromise>
 #include <QThreadPool>
+#include <QtConcurrentRun>
 #include <atomic>
-#include <memory>
 #include <type_traits>
 
 class KeyValueStore;
@@ -31,15 +30,7 @@ public:
     // Runs read with the store on the writer's thread, after the writes asked for before;
     // co_await on the result resumes on the caller's thread.
     template <typename Read> QFuture<std::invoke_result_t<Read, KeyValueStore&>> read(Read read) {
-        using Result = std::invoke_result_t<Read, KeyValueStore&>;
-        auto promise = std::make_shared<QPromise<Result>>();
-        QFuture<Result> future = promise->future();
-        promise->start();
-        writer.start([this, promise, read = std::move(read)]() mutable {
-            promise->addResult(read(store));
-            promise->finish();
-        });
-        return future;
+        return QtConcurrent::run(&writer, [this, read = std::move(read)] { return read(store); });
     }
     // Returns once every write asked for so far has reached the store.
     void waitForDone();
