@@ -6,6 +6,7 @@
 #include "gui/queue/BulkDownloadView.h"
 
 #include <QAbstractButton>
+#include <QDragEnterEvent>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTableView>
@@ -98,6 +99,8 @@ private slots:
         vm->setUrlsText("typed");
         QMimeData dropped;
         dropped.setData("text/uri-list", list.join("\r\n").toUtf8());
+        QDragEnterEvent enter({10, 10}, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QApplication::sendEvent(&view, &enter);
         QDropEvent drop({10, 10}, Qt::CopyAction, &dropped, Qt::LeftButton, {});
         QSignalSpy read(vm, &BulkDownloadViewModel::pasteRead);
         QApplication::sendEvent(&view, &drop);
