@@ -85,6 +85,7 @@ private slots:
         FakeTools::configure({{"FAKE_SLEEP", "1"}});
         QSettings("Velnor", "Morvi").clear();
         auto* first = qobject_cast<BulkDownloadView*>(app->openWindow("bulk-download"));
+        QVERIFY(QTest::qWaitFor([&] { return !first->viewModel()->isLoading(); }));
         first->viewModel()->setUrlsText("https://youtu.be/a");
         first->viewModel()->addURLsToQueue();
         QPointer<BulkDownloadViewModel> running = first->viewModel();
@@ -97,6 +98,7 @@ private slots:
         auto* third = qobject_cast<BulkDownloadView*>(app->openWindow("bulk-download"));
         // A fresh controller, which reads the ended one's last write.
         QVERIFY(third->viewModel() != running);
+        QVERIFY(QTest::qWaitFor([&] { return !third->viewModel()->isLoading(); }));
         QCOMPARE(third->viewModel()->downloadItems().first().status, DownloadStatus::completed);
     }
 
@@ -114,37 +116,56 @@ private slots:
         QVERIFY(about.isNull());
     }
 
+    // Each hand-over in turn: one address into a free field (empty or holding it, no
+    // download), anything else appended to the queue's box, so that none is lost.
     void openAddressesFillsTheWindows_data() {
-        QTest::addColumn<QStringList>("addresses");
+        QTest::addColumn<QList<QStringList>>("handOvers");
+        QTest::addColumn<QString>("fieldBefore");
+        QTest::addColumn<bool>("downloading");
         QTest::addColumn<QString>("boxBefore");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("box");
 
         const QString typed = "https://typed.example/";
-        const QString a = "https://a.example/1", b = "http://b.example/2";
-        QTest::newRow("none") << QStringList() << "" << typed << "";
-        QTest::newRow("one") << QStringList{a} << "" << a << "";
-        QTest::newRow("two") << QStringList{a, b} << "" << typed << a + "\n" + b;
+        const QString a = "https://a.example/1", b = "http://b.example/2", c = "https://c/3";
+        using List = QList<QStringList>;
+        QTest::newRow("none") << List{{}} << typed << false << "" << typed << "";
+        QTest::newRow("one, empty field") << List{{a}} << "" << false << "" << a << "";
+        QTest::newRow("one, field holds it") << List{{a}} << a << false << "" << a << "";
+        QTest::newRow("one, field holds another")
+            << List{{a}} << typed << false << "" << typed << a;
+        QTest::newRow("one, field downloading it") << List{{a}} << a << true << "" << a << a;
+        QTest::newRow("one at a time, three")
+            << List{{a}, {b}, {c}} << "" << false << "" << a << b + "\n" + c;
+        QTest::newRow("two") << List{{a, b}} << typed << false << "" << typed << a + "\n" + b;
         QTest::newRow("three after a typed line")
-            << QStringList{a, b, a} << "https://kept/" << typed
+            << List{{a, b, a}} << typed << false << "https://kept/" << typed
             << "https://kept/\n" + a + "\n" + b + "\n" + a;
     }
 
     void openAddressesFillsTheWindows() {
-        QFETCH(QStringList, addresses);
+        QFETCH(QList<QStringList>, handOvers);
+        QFETCH(QString, fieldBefore);
+        QFETCH(bool, downloading);
         QFETCH(QString, boxBefore);
         QFETCH(QString, field);
         QFETCH(QString, box);
         MainWindowView* main = app->showMainWindow();
-        main->viewModel()->setUrlText("https://typed.example/");
+        main->viewModel()->setUrlText(fieldBefore);
+        if (downloading) {
+            FakeTools::install();
+            FakeTools::configure({{"FAKE_SLEEP", "1"}});
+            main->viewModel()->startDownload();
+        }
         main->showMinimized();
         if (!boxBefore.isEmpty())
             queueModel(app->openWindow("bulk-download"))->setUrlsText(boxBefore);
 
-        app->openAddresses(addresses);
+        for (const QStringList& addresses : handOvers)
+            app->openAddresses(addresses);
         QVERIFY(!main->isMinimized());
         QCOMPARE(main->viewModel()->urlText(), field);
-        QVERIFY(!main->viewModel()->isDownloading());
+        QCOMPARE(main->viewModel()->isDownloading(), downloading);
         QWidget* queue = app->window("bulk-download");
         QCOMPARE(queue != nullptr, !box.isEmpty());
         if (queue) {

@@ -84,19 +84,22 @@ private slots:
     void laterStartHandsItsAddressesOver_data() {
         QTest::addColumn<bool>("bus");
         QTest::addColumn<QStringList>("addresses");
+        QTest::addColumn<int>("starts"); // later starts at once, each with the addresses
         QTest::addColumn<bool>("crashed");
         const QStringList two{"https://a.example/1", "http://b.example/2?x=1&y=2"};
         for (const bool bus : {true, false}) {
             const char* via = bus ? "bus" : "socket";
-            QTest::addRow("%s, nothing", via) << bus << QStringList() << false;
-            QTest::addRow("%s, two", via) << bus << two << false;
+            QTest::addRow("%s, nothing", via) << bus << QStringList() << 1 << false;
+            QTest::addRow("%s, two", via) << bus << two << 1 << false;
+            QTest::addRow("%s, eight starts at once", via) << bus << two.mid(1) << 8 << false;
         }
-        QTest::newRow("socket left by a crash") << false << two << true;
+        QTest::newRow("socket left by a crash") << false << two << 1 << true;
     }
 
     void laterStartHandsItsAddressesOver() {
         QFETCH(bool, bus);
         QFETCH(QStringList, addresses);
+        QFETCH(int, starts);
         QFETCH(bool, crashed);
         const QString shared = folder(QTest::currentDataTag());
         if (crashed)
@@ -105,14 +108,20 @@ private slots:
         const QString laterFolder =
             bus ? folder(QString(QTest::currentDataTag()) + " later") : shared;
         auto running = std::make_unique<SingleInstance>(connectBus(bus), shared);
-        SingleInstance later(connectBus(bus), laterFolder);
         QSignalSpy opened(running.get(), &SingleInstance::openRequested);
         QVERIFY(running->claim());
-        QVERIFY(!later.claim());
-
-        QVERIFY(QCoro::waitFor(later.forward(addresses)));
-        QTRY_COMPARE(opened.size(), 1);
-        QCOMPARE(opened.first().first().toStringList(), addresses);
+        std::vector<std::unique_ptr<SingleInstance>> later;
+        std::vector<QCoro::Task<bool>> forwards;
+        for (int start = 0; start < starts; ++start) {
+            later.push_back(std::make_unique<SingleInstance>(connectBus(bus), laterFolder));
+            QVERIFY(!later.back()->claim());
+            forwards.push_back(later.back()->forward(addresses));
+        }
+        for (QCoro::Task<bool>& forward : forwards)
+            QVERIFY(QCoro::waitFor(std::move(forward)));
+        QTRY_COMPARE(opened.size(), starts);
+        for (const QList<QVariant>& each : std::as_const(opened))
+            QCOMPARE(each.first().toStringList(), addresses);
 
         // Once the running one ends, the next start is the running one.
         running.reset();

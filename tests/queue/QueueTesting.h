@@ -7,6 +7,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QSettings>
+#include <QTest>
 
 // Items as "Status progress", like the table; controllers over a scripted engine, model-tested.
 namespace QueueTesting {
@@ -62,6 +63,11 @@ inline QStringList urls(const QList<BulkDownloadItem>& items) {
     return shown;
 }
 
+// Runs the event loop until the controller has read the stored queue.
+inline bool loaded(const BulkDownloadViewModel& vm) {
+    return QTest::qWaitFor([&] { return !vm.isLoading(); });
+}
+
 struct Scripted {
     ScriptedEngine* engine;
     std::unique_ptr<BulkDownloadViewModel> vm;
@@ -75,6 +81,7 @@ inline Scripted scripted(Dialogs& dialogs) {
                                                       nullptr, std::move(engine));
     auto tester = std::make_unique<QAbstractItemModelTester>(
         vm->itemsModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    loaded(*vm);
     return {raw, std::move(vm), std::move(tester)};
 }
 

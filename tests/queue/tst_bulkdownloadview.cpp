@@ -6,6 +6,8 @@
 #include "gui/queue/BulkDownloadView.h"
 
 #include <QAbstractButton>
+#include <QDragEnterEvent>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTableView>
 
@@ -58,6 +60,7 @@ private slots:
     void keyboard() {
         storeItems(pendingItems({"a"}));
         BulkDownloadView view(&dialogs);
+        QVERIFY(loaded(*view.viewModel()));
         view.show();
         QVERIFY(QTest::qWaitForWindowActive(&view));
         auto* editor = view.findChild<QPlainTextEdit*>();
@@ -75,6 +78,41 @@ private slots:
         table->setFocus();
         QTest::keyClick(table, Qt::Key_Delete);
         QCOMPARE(view.viewModel()->downloadItems().size(), 1);
+    }
+
+    // A long dropped list fills the box over event-loop turns until it holds what the
+    // controller holds; adding it meanwhile leaves the box empty and queues it all.
+    void longListFillsTheBox_data() {
+        QTest::addColumn<bool>("addAtOnce");
+        QTest::newRow("filled") << false;
+        QTest::newRow("added at once") << true;
+    }
+    void longListFillsTheBox() {
+        QFETCH(bool, addAtOnce);
+        QStringList names;
+        for (int i = 0; i < 50000; ++i)
+            names << QString::number(i);
+        const QStringList list = urls(pendingItems(names));
+        BulkDownloadView view(&dialogs);
+        BulkDownloadViewModel* vm = view.viewModel();
+        QVERIFY(loaded(*vm));
+        vm->setUrlsText("typed");
+        QMimeData dropped;
+        dropped.setData("text/uri-list", list.join("\r\n").toUtf8());
+        QDragEnterEvent enter({10, 10}, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QApplication::sendEvent(&view, &enter);
+        QDropEvent drop({10, 10}, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QSignalSpy read(vm, &BulkDownloadViewModel::pasteRead);
+        QApplication::sendEvent(&view, &drop);
+        QVERIFY(read.wait());
+        if (addAtOnce)
+            button(view, "Add URLs to Queue")->click();
+        auto* editor = view.findChild<QPlainTextEdit*>();
+        QTRY_VERIFY_WITH_TIMEOUT(!editor->isReadOnly(), 20000);
+        const QString boxed = addAtOnce ? QString() : "typed\n" + list.join('\n');
+        QCOMPARE(vm->urlsText(), boxed);
+        QCOMPARE(editor->toPlainText(), boxed);
+        QTRY_COMPARE_WITH_TIMEOUT(vm->downloadItems().size(), addAtOnce ? list.size() : 0, 20000);
     }
 
     // Which buttons work, idle and running. Closing the window leaves the batch running; a
@@ -135,6 +173,7 @@ private slots:
             qScopeGuard([before = QApplication::palette()] { QApplication::setPalette(before); });
         QApplication::setPalette(palette); // as a desktop hands it over at start
         BulkDownloadView view(&dialogs);
+        QVERIFY(loaded(*view.viewModel()));
         const QAbstractItemModel* model = view.findChild<QTableView*>()->model();
         for (int row = 0; row < 5; ++row) {
             const auto colour = model->index(row, 3).data(Qt::ForegroundRole).value<QColor>();

@@ -38,6 +38,7 @@ private slots:
         const QString chosen = QDir::homePath() + "/Videos";
         {
             BulkDownloadViewModel vm(dialogs);
+            QVERIFY(loaded(vm));
             vm.setSelectedFormat("MP4");
             add(vm, "https://youtu.be/a\nhttps://www.youtube.com/watch?v=b");
             vm.chooseOutputFolder(); // cancelled
@@ -47,35 +48,90 @@ private slots:
             vm.setOutputPath("/elsewhere");
         }
         BulkDownloadViewModel again(dialogs);
+        QVERIFY(loaded(again));
         QCOMPARE(urls(again.downloadItems()),
                  (QStringList{"https://youtu.be/a", "https://www.youtube.com/watch?v=b"}));
         QCOMPARE(again.downloadItems().first().format, "MP4");
         QCOMPARE(again.outputPath(), chosen);
         SettingsStore().setString(BulkDownloadViewModel::outputPathKey, "");
-        QCOMPARE(BulkDownloadViewModel(dialogs).outputPath(), QString());
+        BulkDownloadViewModel emptyPath(dialogs);
+        QVERIFY(loaded(emptyPath));
+        QCOMPARE(emptyPath.outputPath(), QString());
     }
 
+    // Lines left out are counted by why: not an accepted address, or queued already
+    // (earlier in the text too); blank lines are not lines. A large text is read off the
+    // main thread and added in slices, to the same end.
     void acceptedLines_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("added");
+        QTest::addColumn<int>("notAddresses");
+        QTest::addColumn<int>("alreadyQueued");
         QTest::newRow("trimmed, blank and non-address lines dropped")
             << "  https://www.youtube.com/watch?v=abc \t\n\nnot an address\nHTTPS://youtu.be/xyz"
-            << QStringList{"https://www.youtube.com/watch?v=abc"};
+            << QStringList{"https://www.youtube.com/watch?v=abc"} << 2 << 0;
         QTest::newRow("other site, no scheme, capitals")
-            << "https://vimeo.com/1\nwww.youtube.com/a\nhttps://YouTube.com/a" << QStringList{};
+            << "https://vimeo.com/1\nwww.youtube.com/a\nhttps://YouTube.com/a" << QStringList{} << 3
+            << 0;
         QTest::newRow("repeats dropped; case and slash make new ones")
             << "https://youtu.be/a\r\nhttps://youtu.be/a" + QString(QChar(0x2028)) +
                    "https://youtu.be/A\nhttps://youtu.be/a/\nhttps://youtu.be/queued"
-            << QStringList{"https://youtu.be/a", "https://youtu.be/A", "https://youtu.be/a/"};
+            << QStringList{"https://youtu.be/a", "https://youtu.be/A", "https://youtu.be/a/"} << 0
+            << 2;
+        QStringList many;
+        for (int i = 0; i < 15000; ++i)
+            many << "https://youtu.be/" + QString::number(i);
+        QTest::newRow("large") << many.join('\n') +
+                                      "\nword\nhttps://youtu.be/0\nhttps://youtu.be/queued"
+                               << many << 1 << 2;
     }
     void acceptedLines() {
         QFETCH(QString, text);
         QFETCH(QStringList, added);
+        QFETCH(int, notAddresses);
+        QFETCH(int, alreadyQueued);
         storeItems(pendingItems({"queued"}));
         BulkDownloadViewModel vm(dialogs);
+        QVERIFY(loaded(vm));
+        QSignalSpy done(&vm, &BulkDownloadViewModel::urlsAdded);
         add(vm, text);
-        QCOMPARE(urls(vm.downloadItems()), QStringList{"https://youtu.be/queued"} + added);
         QCOMPARE(vm.urlsText(), QString());
+        QVERIFY(!done.isEmpty() || done.wait());
+        QCOMPARE(urls(vm.downloadItems()), QStringList{"https://youtu.be/queued"} + added);
+        QCOMPARE(done.first(), (QVariantList{int(added.size()), notAddresses, alreadyQueued}));
+    }
+
+    // Meanwhile an addition and the writes wait for the stored queue, so that the store never
+    // holds it in part; a clear ends its loading.
+    void storedQueueLoadsBeforeAnythingElse_data() {
+        QTest::addColumn<bool>("clearIt");
+        QTest::newRow("stop and add while loading") << false;
+        QTest::newRow("clear and add while loading") << true;
+    }
+    void storedQueueLoadsBeforeAnythingElse() {
+        QFETCH(bool, clearIt);
+        QStringList names;
+        for (int i = 0; i < 12000; ++i)
+            names << QString::number(i);
+        const QList<BulkDownloadItem> stored = pendingItems(names);
+        storeItems(stored);
+        BulkDownloadViewModel vm(dialogs);
+        if (clearIt)
+            vm.clearQueue();
+        else
+            vm.stopAllDownloads();
+        QSignalSpy done(&vm, &BulkDownloadViewModel::urlsAdded);
+        add(vm, "https://youtu.be/0\nhttps://youtu.be/new");
+        vm.waitUntilSaved();
+        QCOMPARE(storedItems().size(), stored.size());
+        QVERIFY(done.wait());
+        QCOMPARE(done.first(), (QVariantList{clearIt ? 2 : 1, 0, clearIt ? 0 : 1}));
+        const QStringList expected = clearIt
+                                         ? QStringList{"https://youtu.be/0", "https://youtu.be/new"}
+                                         : urls(stored) + QStringList{"https://youtu.be/new"};
+        QCOMPARE(urls(vm.downloadItems()), expected);
+        vm.waitUntilSaved();
+        QCOMPARE(urls(storedItems()), urls(vm.downloadItems()));
     }
 
     // A large text reaches the box as its addresses only; a small one as it is, on a
@@ -123,8 +179,10 @@ private slots:
         else
             SettingsStore().setData(BulkDownloadViewModel::downloadItemsKey, unreadable);
         std::unique_ptr<BulkDownloadViewModel> vm;
-        const QString printed =
-            captureStandardOutput([&] { vm = std::make_unique<BulkDownloadViewModel>(dialogs); });
+        const QString printed = captureStandardOutput([&] {
+            vm = std::make_unique<BulkDownloadViewModel>(dialogs);
+            loaded(*vm);
+        });
         QVERIFY2(printed.startsWith("Error decoding download items: "), qPrintable(printed));
         QVERIFY(vm->downloadItems().isEmpty());
 
@@ -286,6 +344,7 @@ private slots:
         FakeTools::configure({{"FAKE_SLEEP", "30"}, {"FAKE_ARGS_FILE", argsFile}});
         storeItems(pendingItems({"a", "b"}));
         auto vm = std::make_unique<BulkDownloadViewModel>(dialogs);
+        QVERIFY(loaded(*vm));
         auto batch = vm->startAllDownloads();
         QVERIFY(QTest::qWaitFor([&] { return QFile::exists(argsFile); }));
         vm.reset();

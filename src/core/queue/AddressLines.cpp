@@ -18,8 +18,8 @@ bool isAcceptedAddress(QStringView line) {
 
 } // namespace
 
-QStringList AddressLines::accepted(QStringView text) {
-    QStringList lines;
+AddressLines::Sorted AddressLines::sort(QStringView text) {
+    Sorted sorted;
     QSet<QStringView> seen;
     qsizetype start = 0;
     while (start <= text.size()) {
@@ -27,13 +27,23 @@ QStringList AddressLines::accepted(QStringView text) {
         while (end < text.size() && !isLineBreak(text[end].unicode()))
             ++end;
         const QStringView line = text.sliced(start, end - start).trimmed();
-        if (isAcceptedAddress(line) && !seen.contains(line)) {
-            seen.insert(line);
-            lines << line.toString();
-        }
         start = end + 1;
+        if (line.isEmpty())
+            continue;
+        if (!isAcceptedAddress(line))
+            ++sorted.notAddresses;
+        else if (seen.contains(line))
+            ++sorted.repeated;
+        else {
+            seen.insert(line);
+            sorted.addresses << line.toString();
+        }
     }
-    return lines;
+    return sorted;
+}
+
+QStringList AddressLines::accepted(QStringView text) {
+    return sort(text).addresses;
 }
 
 AddressLines::FileText AddressLines::readFile(const QString& path, qsizetype largeText) {

@@ -5,8 +5,15 @@
 // The addresses a text offers the queue, by the rules of "Add URLs to Queue".
 namespace AddressLines {
 
-// Every line of the text (split at any line break), trimmed of white space, that is an
-// accepted address, each once, in order.
+// The lines of a text (split at any line break, trimmed of white space), blank ones aside.
+struct Sorted {
+    QStringList addresses; // the accepted addresses, each once, in order
+    int notAddresses = 0;  // lines that are not accepted addresses
+    int repeated = 0;      // accepted addresses that came earlier in the text too
+};
+Sorted sort(QStringView text);
+
+// The addresses of sort(text).
 QStringList accepted(QStringView text);
 
 // A text file's content, or why it could not be read.

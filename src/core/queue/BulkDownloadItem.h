@@ -33,3 +33,6 @@ struct BulkDownloadItem {
 
     bool operator==(const BulkDownloadItem&) const = default;
 };
+
+// Moved in memory as a whole when a long queue grows.
+Q_DECLARE_TYPEINFO(BulkDownloadItem, Q_RELOCATABLE_TYPE);

@@ -40,6 +40,11 @@ bool BulkDownloadItemsModel::setItems(QList<BulkDownloadItem> items) {
     return true;
 }
 
+void BulkDownloadItemsModel::reserve(qsizetype more) {
+    queue.reserve(queue.size() + more);
+    urlCounts.reserve(urlCounts.size() + more);
+}
+
 bool BulkDownloadItemsModel::append(const QList<BulkDownloadItem>& items) {
     if (items.isEmpty())
         return false;

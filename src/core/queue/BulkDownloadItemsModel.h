@@ -30,6 +30,9 @@ public:
     int rowOf(const QUuid& id) const;
     bool containsUrl(const QString& url) const { return urlCounts.contains(url); }
 
+    // Makes room for that many more items, so that appending them in parts never moves
+    // the whole queue.
+    void reserve(qsizetype more);
     // Each returns whether anything changed.
     bool setItems(QList<BulkDownloadItem> items);
     bool append(const QList<BulkDownloadItem>& items);

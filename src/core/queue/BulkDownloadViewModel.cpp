@@ -16,6 +16,10 @@
 #include <QPointer>
 #include <QTextStream>
 #include <QtConcurrentRun>
+#include <chrono>
+#include <qcoro/qcorotimer.h>
+
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -42,9 +46,7 @@ BulkDownloadViewModel::BulkDownloadViewModel(Dialogs& dialogs, std::unique_ptr<K
     , engine(engine ? std::move(engine) : std::make_unique<YtdlpManager>())
     , progressFrames([this] { showProgress(); }) {
     setDefaultOutputPath();
-    loadDownloadItems();
-    if (const auto storedPath = userDefaults->string(outputPathKey))
-        setOutputPath(*storedPath);
+    additions = loadDownloadItems();
 }
 
 BulkDownloadViewModel::~BulkDownloadViewModel() = default;
@@ -74,17 +76,46 @@ void BulkDownloadViewModel::setSelection(const QSet<QUuid>& ids) {
 }
 
 void BulkDownloadViewModel::addURLsToQueue() {
-    QList<BulkDownloadItem> added;
-    for (QString& line : AddressLines::accepted(urls)) {
-        if (!items.containsUrl(line))
-            added << BulkDownloadItem::create(std::move(line), format, videoQuality, audioQuality);
-    }
-    // One write for the whole text: the stored queue ends the same as with one per item.
-    if (items.append(added)) {
-        emit downloadItemsChanged();
-        saveDownloadItems();
-    }
+    const QString text = urls;
     setUrlsText(QString());
+    additions = addAfter(std::move(additions), text);
+}
+
+// The text is read and its items made (with the choices of the moment) while earlier
+// additions may still run; its items follow theirs.
+QCoro::Task<> BulkDownloadViewModel::addAfter(QCoro::Task<> previous, QString text) {
+    const QPointer<BulkDownloadViewModel> self(this);
+    const quint64 cleared = clearings;
+    const bool large = text.size() >= largeText;
+    auto make = [text = std::move(text), format = format, videoQuality = videoQuality,
+                 audioQuality = audioQuality] {
+        AddressLines::Sorted lines = AddressLines::sort(text);
+        Addition made{{}, lines.notAddresses, lines.repeated};
+        made.items.reserve(lines.addresses.size());
+        for (QString& url : lines.addresses)
+            made.items << BulkDownloadItem::create(std::move(url), format, videoQuality,
+                                                   audioQuality);
+        return made;
+    };
+    Addition addition;
+    if (large) {
+        // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
+        QFuture<Addition> made = QtConcurrent::run(std::move(make));
+        addition = co_await made;
+    } else {
+        addition = make();
+    }
+    co_await previous;
+    if (!self)
+        co_return;
+    const auto before = downloadItems().size();
+    if (!co_await appendInSlices(std::move(addition.items), cleared, &addition.alreadyQueued))
+        co_return;
+    const auto added = static_cast<int>(downloadItems().size() - before);
+    // One write for the whole text: the stored queue ends the same as with one per item.
+    if (added > 0)
+        saveDownloadItems();
+    emit urlsAdded(added, addition.notAddresses, addition.alreadyQueued);
 }
 
 QCoro::Task<> BulkDownloadViewModel::pasteURLs(QString text) {
@@ -213,6 +244,7 @@ void BulkDownloadViewModel::deleteSelectedItems() {
 }
 
 void BulkDownloadViewModel::clearQueue() {
+    ++clearings;
     if (items.setItems({}))
         emit downloadItemsChanged();
     // The selected rows are gone with the rest.
@@ -224,22 +256,70 @@ void BulkDownloadViewModel::setDefaultOutputPath() {
     setOutputPath(StandardFolders::downloads());
 }
 
-void BulkDownloadViewModel::loadDownloadItems() {
-    const std::optional<QByteArray> stored = userDefaults->data(downloadItemsKey);
-    if (!stored)
-        return;
-    QString error;
-    if (auto decoded = DownloadItemsDocument::decode(*stored, error)) {
-        if (items.setItems(std::move(*decoded)))
-            emit downloadItemsChanged();
-        return;
+// Off the main thread: the settings file holds the whole queue, and reading any of its
+// values parses all of it. Writes asked for meanwhile wait for the end, so that a queue
+// still loading is never stored in part.
+QCoro::Task<> BulkDownloadViewModel::loadDownloadItems() {
+    const QPointer<BulkDownloadViewModel> self(this);
+    const quint64 cleared = clearings;
+    const QString defaultPath = output;
+    loading = true;
+    QFuture<Stored> reading = writer.read([](KeyValueStore& store) {
+        Stored stored{store.data(downloadItemsKey), {}, {}, store.string(outputPathKey)};
+        if (stored.document)
+            stored.items = DownloadItemsDocument::decode(*stored.document, stored.error);
+        return stored;
+    });
+    Stored stored = co_await reading;
+    if (!self)
+        co_return;
+    // A folder chosen meanwhile stands.
+    if (stored.outputPath && output == defaultPath)
+        setOutputPath(*stored.outputPath);
+    if (stored.items) {
+        co_await appendInSlices(std::move(*stored.items), cleared, nullptr);
+        if (!self)
+            co_return;
+    } else if (stored.document) {
+        // Kept until the first write would replace it (see saveDownloadItems).
+        unreadableItems = stored.document;
+        printLine("Error decoding download items: " + stored.error);
     }
-    // Kept until the first write would replace it (see saveDownloadItems).
-    unreadableItems = *stored;
-    printLine("Error decoding download items: " + error);
+    endLoading();
+}
+
+void BulkDownloadViewModel::endLoading() {
+    loading = false;
+    if (std::exchange(saveWhenLoaded, false))
+        saveDownloadItems();
+}
+
+// A slice per event-loop turn, so that a long list never holds up the window.
+QCoro::Task<bool> BulkDownloadViewModel::appendInSlices(QList<BulkDownloadItem> list,
+                                                        quint64 cleared, int* alreadyQueued) {
+    const QPointer<BulkDownloadViewModel> self(this);
+    items.reserve(list.size());
+    for (qsizetype first = 0; first < list.size(); first += itemsPerSlice) {
+        if (first > 0)
+            co_await QCoro::sleepFor(0ms);
+        if (!self || clearings != cleared)
+            co_return false;
+        QList<BulkDownloadItem> slice = list.mid(first, itemsPerSlice);
+        if (alreadyQueued) {
+            *alreadyQueued += static_cast<int>(slice.removeIf(
+                [this](const BulkDownloadItem& item) { return items.containsUrl(item.url); }));
+        }
+        if (items.append(slice))
+            emit downloadItemsChanged();
+    }
+    co_return true;
 }
 
 void BulkDownloadViewModel::saveDownloadItems() {
+    if (loading) {
+        saveWhenLoaded = true;
+        return;
+    }
     // A queue written by another version must not vanish just because this one cannot
     // read it: it moves aside before it is replaced.
     if (unreadableItems) {

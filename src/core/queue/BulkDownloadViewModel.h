@@ -45,9 +45,13 @@ public:
     inline static const QString unreadableItemsKey = "bulkDownloadItems.unreadable";
     // A pasted or loaded text this long is read off the main thread and only its
     // addresses reach the text box: a text box holding a whole log would stall the window.
+    // A text added this long is also read off the main thread. Long lists of items reach
+    // the table a slice per event-loop turn.
     static constexpr qsizetype largeText = 256 * 1024;
+    static constexpr qsizetype itemsPerSlice = 5000;
 
-    // Reads the stored queue and output folder from the user's settings.
+    // Reads the stored queue and output folder from the user's settings, off the main
+    // thread: they, and the queue's rows, come a moment later.
     explicit BulkDownloadViewModel(Dialogs& dialogs, QObject* parent = nullptr);
     // Without an engine the controller runs the downloader.
     BulkDownloadViewModel(Dialogs& dialogs, std::unique_ptr<KeyValueStore> store,
@@ -72,8 +76,9 @@ public:
     QSet<QUuid> selection() const { return selected; }
     void setSelection(const QSet<QUuid>& ids);
 
-    // Appends every new YouTube address of the text box as a Pending item with the
-    // current choices, then empties the box.
+    // Empties the text box and appends every new YouTube address it held as a Pending
+    // item with the current choices; urlsAdded follows. A large text is read off the main
+    // thread. Each addition waits for the ones before it and for the stored queue.
     void addURLsToQueue();
     // Appends a pasted or dropped text to the text box, on a line of its own; of a large
     // one (see largeText), read off the main thread, only its addresses. pasteRead follows.
@@ -95,7 +100,6 @@ public:
     void clearQueue();
 
     void setDefaultOutputPath();
-    void loadDownloadItems();
     void saveDownloadItems();
     void saveOutputPath();
     // Returns once every write asked for so far has reached the store.
@@ -107,6 +111,8 @@ public:
     // For a window that shows this controller: it owns it from now on and answers its
     // choosers.
     void attachTo(Dialogs& windowDialogs, QObject* window);
+    // Whether the stored queue is still being read.
+    bool isLoading() const { return loading; }
     // Whether a batch still runs, a stopped one that is still ending included.
     bool hasRunningBatch() const { return batchesRunning > 0; }
 
@@ -120,6 +126,9 @@ signals:
     void isDownloadingChanged();
     void selectionChanged();
     void pasteRead();
+    // An addition has ended: how many items it added, and how many non-blank lines it
+    // left out as not accepted addresses or as queued already (or earlier in the text).
+    void urlsAdded(int added, int notAddresses, int alreadyQueued);
     // The running batch has ended; the counts are of the whole queue at that moment.
     void batchEnded(int completed, int failed);
 
@@ -129,6 +138,30 @@ private:
         bool stopRequested = false;
     };
 
+    // New items made from a text, and the lines left out of them.
+    struct Addition {
+        QList<BulkDownloadItem> items;
+        int notAddresses = 0;
+        int alreadyQueued = 0;
+    };
+
+    // What the store holds: the queue's document and its items (none when unreadable, with
+    // why), and the output folder.
+    struct Stored {
+        std::optional<QByteArray> document;
+        std::optional<QList<BulkDownloadItem>> items;
+        QString error;
+        std::optional<QString> outputPath;
+    };
+
+    QCoro::Task<> loadDownloadItems();
+    QCoro::Task<> addAfter(QCoro::Task<> previous, QString text);
+    // Appends the list a slice at a time; with alreadyQueued, leaves out (and counts there)
+    // the items whose address is queued by then. False once the controller is gone or the
+    // queue has been cleared since clearings stood at cleared.
+    QCoro::Task<bool> appendInSlices(QList<BulkDownloadItem> list, quint64 cleared,
+                                     int* alreadyQueued);
+    void endLoading();
     std::shared_ptr<Batch> beginBatch();
     void endBatch(const std::shared_ptr<Batch>& batch);
     void requestBatchStop();
@@ -162,4 +195,9 @@ private:
     int batchesRunning = 0;
     bool released = false;
     std::optional<QByteArray> unreadableItems;
+    // The stored queue's loading, then each addition in turn: each appends after the last.
+    QCoro::Task<> additions;
+    bool loading = false;
+    bool saveWhenLoaded = false;
+    quint64 clearings = 0; // an addition or loading under way ends when the queue is cleared
 };

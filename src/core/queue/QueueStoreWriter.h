@@ -2,8 +2,11 @@
 
 #include "BulkDownloadItem.h"
 
+#include <QFuture>
 #include <QThreadPool>
+#include <QtConcurrentRun>
 #include <atomic>
+#include <type_traits>
 
 class KeyValueStore;
 
@@ -24,6 +27,11 @@ public:
     void saveItems(const QString& key, QList<BulkDownloadItem> items);
     void setData(const QString& key, const QByteArray& value);
     void setString(const QString& key, const QString& value);
+    // Runs read with the store on the writer's thread, after the writes asked for before;
+    // co_await on the result resumes on the caller's thread.
+    template <typename Read> QFuture<std::invoke_result_t<Read, KeyValueStore&>> read(Read read) {
+        return QtConcurrent::run(&writer, [this, read = std::move(read)] { return read(store); });
+    }
     // Returns once every write asked for so far has reached the store.
     void waitForDone();
 

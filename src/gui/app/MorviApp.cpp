@@ -93,10 +93,17 @@ MainWindowView* MorviApp::showMainWindow() {
 void MorviApp::openAddresses(const QStringList& addresses) {
     MainWindowView* main = mainWindow ? mainWindow.data() : showMainWindow();
     bringForward(main);
-    if (addresses.size() == 1)
+    if (addresses.size() == 1 && fieldTakes(*main->viewModel(), addresses.first()))
         main->viewModel()->setUrlText(addresses.first());
-    else if (addresses.size() > 1)
+    else if (!addresses.isEmpty())
         appendToQueueBox(addresses);
+}
+
+// The address field holds one address: one that would replace another there, or stand
+// beside a download, joins the queue's box instead, so that none is lost.
+bool MorviApp::fieldTakes(const MainWindowViewModel& single, const QString& address) {
+    const QString held = single.urlText().trimmed();
+    return !single.isDownloading() && (held.isEmpty() || held == address);
 }
 
 QWidget* MorviApp::openWindow(const QString& identifier) {

@@ -10,6 +10,7 @@
 class BulkDownloadViewModel;
 class DesktopNotifier;
 class MainWindowView;
+class MainWindowViewModel;
 class QWidget;
 class ToolInstaller;
 
@@ -29,8 +30,10 @@ public:
     MainWindowView* showMainWindow();
     // What a start of Morvi with these web addresses asks for, whether it is this process's
     // own start or a later one handed over: the main window comes forward (made anew when it
-    // was closed); one address goes into its address field, two or more are appended, one
-    // per line, to the queue window's address box. Nothing starts downloading.
+    // was closed); one address goes into its address field when that is free (empty or
+    // holding it, and no download running); otherwise, and two or more always, they are
+    // appended, one per line, to the queue window's address box, and that window comes
+    // forward. Nothing starts downloading.
     void openAddresses(const QStringList& addresses);
     // Opens the window of that identifier, or brings it forward when it is open already.
     // Returns it, or nullptr for an identifier that names no window.
@@ -47,6 +50,7 @@ private:
 
     QWidget* createWindow(const WindowKind& kind);
     static void bringForward(QWidget* window);
+    static bool fieldTakes(const MainWindowViewModel& single, const QString& address);
     void appendToQueueBox(const QStringList& addresses);
     QWidget* createQueueView();
 

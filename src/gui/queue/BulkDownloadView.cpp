@@ -3,6 +3,7 @@
 #include "BulkDownloadTableView.h"
 #include "UrlsTextEdit.h"
 #include "core/engine/DownloadChoices.h"
+#include "core/engine/PercentText.h"
 #include "core/queue/BulkDownloadViewModel.h"
 #include "gui/widgets/Labels.h"
 #include "gui/widgets/ScreenFit.h"
@@ -191,7 +192,11 @@ QLayout* BulkDownloadView::inputSection() {
     QVBoxLayout* section = group("Add URLs (one per line):", urlsEditor);
     addButton = prominentButton("Add URLs to Queue");
     connect(addButton, &QPushButton::clicked, model, &BulkDownloadViewModel::addURLsToQueue);
-    section->addWidget(addButton, 0, Qt::AlignLeft);
+    notice = Labels::caption();
+    auto* addRow = new QHBoxLayout;
+    addRow->addWidget(addButton);
+    addRow->addWidget(notice, 1);
+    section->addLayout(addRow);
     return section;
 }
 
@@ -293,13 +298,16 @@ void BulkDownloadView::addShortcuts() {
 
 void BulkDownloadView::bindFields() {
     BulkDownloadViewModel* vm = model;
-    connect(urlsEditor, &QPlainTextEdit::textChanged, this,
-            [this] { model->setUrlsText(urlsEditor->toPlainText()); });
+    connect(urlsEditor, &UrlsTextEdit::edited, vm, &BulkDownloadViewModel::setUrlsText);
+    connect(urlsEditor, &UrlsTextEdit::filling, this, &BulkDownloadView::showFilling);
     connect(vm, &BulkDownloadViewModel::urlsTextChanged, this, [this] {
-        if (urlsEditor->toPlainText() != model->urlsText())
-            urlsEditor->setPlainText(model->urlsText());
+        urlsEditor->showText(model->urlsText());
         updateEnabledStates();
     });
+    connect(vm, &BulkDownloadViewModel::urlsAdded, this,
+            [this](int, int notAddresses, int alreadyQueued) {
+                showLeftOut(notAddresses, alreadyQueued);
+            });
     connect(vm, &BulkDownloadViewModel::selectedFormatChanged, this, [this] {
         showFormat();
         showQualityPicker();
@@ -321,7 +329,7 @@ void BulkDownloadView::bindFields() {
     connect(vm, &BulkDownloadViewModel::selectionChanged, this,
             &BulkDownloadView::updateEnabledStates);
 
-    urlsEditor->setPlainText(vm->urlsText());
+    urlsEditor->showText(vm->urlsText());
     outputField->setText(vm->outputPath());
     showFormat();
     showQualityPicker();
@@ -350,6 +358,31 @@ void BulkDownloadView::showQueueHeading() {
                           " items):");
 }
 
+void BulkDownloadView::showFilling() {
+    const double shown = urlsEditor->shownPercent();
+    if (shown < 100) {
+        notice->setText(tr("Showing the text: %1").arg(percentText(shown)));
+        noticeShowsFilling = true;
+    } else if (std::exchange(noticeShowsFilling, false)) {
+        notice->clear();
+    }
+}
+
+void BulkDownloadView::showLeftOut(int notAddresses, int alreadyQueued) {
+    noticeShowsFilling = false;
+    const int leftOut = notAddresses + alreadyQueued;
+    if (leftOut == 0)
+        notice->clear();
+    else if (alreadyQueued == 0)
+        notice->setText(tr("%n lines were left out: not YouTube addresses", nullptr, leftOut));
+    else if (notAddresses == 0)
+        notice->setText(tr("%n lines were left out: already in the queue", nullptr, leftOut));
+    else
+        notice->setText(tr("%n lines were left out: %1, %2", nullptr, leftOut)
+                            .arg(tr("%n not YouTube addresses", nullptr, notAddresses),
+                                 tr("%n already in the queue", nullptr, alreadyQueued)));
+}
+
 void BulkDownloadView::updateEnabledStates() {
     const QList<BulkDownloadItem>& list = model->downloadItems();
     const QSet<QUuid> chosen = model->selection();
@@ -363,7 +396,10 @@ void BulkDownloadView::updateEnabledStates() {
             return chosen.contains(item.id) && unfinished(item);
         });
 
-    addButton->setEnabled(!model->urlsText().trimmed().isEmpty());
+    // Without trimming a copy: the box may hold a whole pasted list.
+    const QString& urls = model->urlsText();
+    addButton->setEnabled(
+        std::any_of(urls.begin(), urls.end(), [](QChar c) { return !c.isSpace(); }));
     startAllButton->setEnabled(!list.isEmpty() && !busy);
     stopAllButton->setEnabled(busy || anyUnfinished);
     clearButton->setEnabled(!busy);

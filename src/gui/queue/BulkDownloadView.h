@@ -11,10 +11,10 @@ class QComboBox;
 class QLabel;
 class QLayout;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
 class SegmentedControl;
+class UrlsTextEdit;
 
 // The content of the queue window ("bulk-download"): the address box, the choices for
 // new items, the batch buttons and the queue table. It shows and edits the fields of its
@@ -60,14 +60,20 @@ private:
     void showFormat();
     void showQualityPicker();
     void showQueueHeading();
+    // The notice beside "Add URLs to Queue" tells how much of a long text the box shows
+    // while it fills, and which lines an addition left out.
+    void showFilling();
+    void showLeftOut(int notAddresses, int alreadyQueued);
     void updateEnabledStates();
 
     WidgetDialogs widgetDialogs;
     BulkDownloadViewModel* model;
     QScrollArea* scroller = nullptr;
     QLabel* queueHeading = nullptr;
-    QPlainTextEdit* urlsEditor = nullptr;
+    UrlsTextEdit* urlsEditor = nullptr;
     QPushButton* addButton = nullptr;
+    QLabel* notice = nullptr;
+    bool noticeShowsFilling = false;
     SegmentedControl* formatSegments = nullptr;
     QComboBox* qualityPicker = nullptr;
     QLineEdit* outputField = nullptr;

@@ -2,8 +2,19 @@
 
 #include "core/platform/Contrast.h"
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QMimeData>
+#include <QScopedValueRollback>
+
+namespace {
+
+// The box takes slices of about this many characters, each ended at a line break, for
+// about this long per event-loop turn.
+constexpr qsizetype sliceLength = 16 * 1024;
+constexpr qint64 turnMs = 20;
+
+} // namespace
 
 UrlsTextEdit::UrlsTextEdit(qsizetype largeText, QWidget* parent)
     : QPlainTextEdit(parent)
@@ -12,6 +23,56 @@ UrlsTextEdit::UrlsTextEdit(qsizetype largeText, QWidget* parent)
     // Drops belong to the window, which appends links to the box.
     setAcceptDrops(false);
     followPalette();
+    nextSlice.setSingleShot(true);
+    nextSlice.setInterval(0);
+    connect(&nextSlice, &QTimer::timeout, this, &UrlsTextEdit::showSlice);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (changing)
+            return;
+        wanted = toPlainText();
+        shown = wanted.size();
+        emit edited(wanted);
+    });
+}
+
+void UrlsTextEdit::showText(const QString& text) {
+    if (text == wanted)
+        return;
+    if (!text.startsWith(QStringView(wanted).first(shown))) {
+        const QScopedValueRollback guard(changing, true);
+        setPlainText(QString());
+        shown = 0;
+    }
+    wanted = text;
+    showSlice();
+}
+
+double UrlsTextEdit::shownPercent() const {
+    return wanted.isEmpty() ? 100 : 100.0 * static_cast<double>(shown) / wanted.size();
+}
+
+void UrlsTextEdit::showSlice() {
+    const QScopedValueRollback guard(changing, true);
+    QElapsedTimer turn;
+    turn.start();
+    // Programmatic text is not the user's to undo, as with setPlainText.
+    document()->setUndoRedoEnabled(false);
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    while (shown < wanted.size() && turn.elapsed() < turnMs) {
+        const qsizetype lineBreak = wanted.indexOf('\n', shown + sliceLength);
+        const qsizetype until = lineBreak < 0 ? wanted.size() : lineBreak + 1;
+        end.insertText(wanted.sliced(shown, until - shown));
+        shown = until;
+    }
+    document()->setUndoRedoEnabled(true);
+    const bool more = shown < wanted.size();
+    setReadOnly(more);
+    if (more)
+        nextSlice.start();
+    else
+        nextSlice.stop();
+    emit filling();
 }
 
 void UrlsTextEdit::insertFromMimeData(const QMimeData* source) {
