@@ -39,13 +39,8 @@ private slots:
     // before the next test.
     void cleanup() {
         app.reset();
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                return std::all_of(installers.begin(), installers.end(), [](const auto& installer) {
-                    return installer.use_count() == 1;
-                });
-            },
-            5000));
+        for (const auto& installer : std::as_const(installers))
+            QTRY_COMPARE(installer.use_count(), 1);
         installers.clear();
     }
 
@@ -93,7 +88,7 @@ private slots:
         closeAndDelete(first);
         auto* second = qobject_cast<BulkDownloadView*>(app->openWindow("bulk-download"));
         QCOMPARE(second->viewModel(), running.data());
-        QVERIFY(QTest::qWaitFor([&] { return !running->hasRunningBatch(); }, 5000));
+        QTRY_VERIFY(!running->hasRunningBatch());
         closeAndDelete(second);
         auto* third = qobject_cast<BulkDownloadView*>(app->openWindow("bulk-download"));
         // A fresh controller, which reads the ended one's last write.

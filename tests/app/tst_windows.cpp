@@ -146,30 +146,35 @@ private slots:
     }
 
     // Every input is named; "Open" asks for a file where there is one to open, and a
-    // secondary window closes with Escape.
+    // secondary window closes with Escape. The platform here, like qt6ct without a key
+    // scheme, binds no key to Quit and only Ctrl+F4 to Close; the common keys work all the
+    // same, each bound once.
     void namesAndKeys_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<bool>("opens");
         QTest::addColumn<bool>("closes");
+        QTest::addColumn<QString>("keys");
         const QStringList queue{"Add URLs (one per line):", "Format", "Quality:", "Output Path",
                                 "Download Queue"};
         QTest::newRow("main") << "main"
                               << QStringList{"YouTube URL", "Format",
                                              "Video Quality:", "Audio Quality:", "Output Path"}
-                              << false << false;
-        QTest::newRow("queue") << "queue" << queue << true << true;
+                              << false << false << "Ctrl+O, Ctrl+Q";
+        QTest::newRow("queue") << "queue" << queue << true << true << "Ctrl+O, Ctrl+Q, Ctrl+W";
         QTest::newRow("cutter") << "cutter"
                                 << QStringList{"Media File",       "Start Time", "End Time",
                                                "Output File Name", "Format",     "Output Path"}
-                                << true << true;
-        QTest::newRow("about") << "about" << QStringList() << false << true;
+                                << true << true << "Ctrl+O, Ctrl+Q, Ctrl+F4";
+        QTest::newRow("about") << "about" << QStringList() << false << true << "Ctrl+Q, Esc";
     }
     void namesAndKeys() {
         QFETCH(QString, kind);
         QFETCH(QStringList, names);
         QFETCH(bool, opens);
         QFETCH(bool, closes);
+        QFETCH(QString, keys);
+        QVERIFY(QKeySequence::keyBindings(QKeySequence::Quit).isEmpty());
         open(kind);
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -178,6 +183,23 @@ private slots:
         QCOMPARE(dialogs.fileStarts.size(), opens ? 1 : 0);
         QTest::keyClick(window.get(), Qt::Key_Escape);
         QCOMPARE(window->isVisible(), !closes);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        // No event loop turns from here on: the window goes before its queued quit would run.
+        for (const QString& key : keys.split(", ")) {
+            const QKeySequence sequence(key);
+            QList<QShortcut*> bound;
+            for (QShortcut* shortcut : window->findChildren<QShortcut*>()) {
+                if (shortcut->keys().contains(sequence))
+                    bound << shortcut;
+            }
+            for (const QAction* action : window->findChildren<QAction*>())
+                QVERIFY2(!action->shortcuts().contains(sequence), qPrintable(key));
+            QCOMPARE(bound.size(), 1);
+            QSignalSpy fired(bound.first(), &QShortcut::activated);
+            QTest::keySequence(window.get(), sequence);
+            QVERIFY2(fired.size() == 1, qPrintable(key));
+        }
     }
 
     // Addresses go to the downloading windows (the queue's box, not the queue), one local
@@ -234,7 +256,6 @@ private slots:
         }
     }
 
-    // "Visit Website", "Support" twice, "Privacy Policy".
     // As painted: the chosen segment against its neighbours and under its label, enabled and
     // disabled (as while downloading); text on the accent; the cutter's file field.
     void fillsAndFieldsAreLegible_data() {
@@ -283,43 +304,7 @@ private slots:
         QVERIFY2(weak.isEmpty(), qPrintable(weak.join(", ")));
     }
 
-    // The platform here, like qt6ct without a key scheme, binds no key to Quit and only
-    // Ctrl+F4 to Close; the common keys work all the same, each bound once.
-    void windowKeys_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("keys");
-        QTest::newRow("main") << "main"
-                              << "Ctrl+O, Ctrl+Q";
-        QTest::newRow("queue") << "queue"
-                               << "Ctrl+O, Ctrl+Q, Ctrl+W";
-        QTest::newRow("cutter") << "cutter"
-                                << "Ctrl+O, Ctrl+Q, Ctrl+F4";
-        QTest::newRow("about") << "about"
-                               << "Ctrl+Q, Esc";
-    }
-    void windowKeys() {
-        QFETCH(QString, window);
-        QFETCH(QString, keys);
-        QVERIFY(QKeySequence::keyBindings(QKeySequence::Quit).isEmpty());
-        const std::unique_ptr<QWidget> shown = make(window);
-        shown->show();
-        QVERIFY(QTest::qWaitForWindowActive(shown.get()));
-        // No event loop turns from here on: the window goes before its queued quit would run.
-        for (const QString& key : keys.split(", ")) {
-            const QKeySequence sequence(key);
-            QList<QShortcut*> bound;
-            for (QShortcut* shortcut : shown->findChildren<QShortcut*>()) {
-                if (shortcut->keys().contains(sequence))
-                    bound << shortcut;
-            }
-            for (const QAction* action : shown->findChildren<QAction*>())
-                QVERIFY2(!action->shortcuts().contains(sequence), qPrintable(key));
-            QCOMPARE(bound.size(), 1);
-            QSignalSpy fired(bound.first(), &QShortcut::activated);
-            QTest::keySequence(shown.get(), sequence);
-            QVERIFY2(fired.size() == 1, qPrintable(key));
-        }
-    }
+    // "Visit Website", "Support" twice, "Privacy Policy".
     void aboutButtonsOpenTheMakersPages_data() {
         QTest::addColumn<QString>("site");
         QTest::addColumn<QList<QUrl>>("opened");
@@ -331,7 +316,6 @@ private slots:
         QTest::newRow("no site") << QString() << QList<QUrl>();
         QTest::newRow("not a site") << QString("maker") << QList<QUrl>();
     }
-
     void aboutButtonsOpenTheMakersPages() {
         QFETCH(QString, site);
         QFETCH(QList<QUrl>, opened);

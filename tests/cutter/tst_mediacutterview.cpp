@@ -69,9 +69,8 @@ private slots:
         cutter.setStartTime("00:00:00");
         QTest::mouseClick(cut, Qt::LeftButton);
         QVERIFY(!cut->isEnabled() && shown(view, "progressBlock"));
-        QVERIFY(
-            QTest::qWaitFor([&] { return part<QLabel>(view, "percentLabel")->text() == "99%"; }));
-        QVERIFY(QTest::qWaitFor([&] { return !cutter.isCutting(); }));
+        QTRY_COMPARE(part<QLabel>(view, "percentLabel")->text(), "99%");
+        QTRY_VERIFY(!cutter.isCutting());
         QVERIFY(!shown(view, "progressBlock") && !shown(view, "showInFolder"));
         QVERIFY(cut->isEnabled());
     }

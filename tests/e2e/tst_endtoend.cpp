@@ -61,11 +61,10 @@ private slots:
     void initTestCase() {
         if (!QFile::exists("/usr/bin/yt-dlp") || !TestMedia::available())
             QSKIP("Debian's yt-dlp and ffmpeg are needed");
-        QVERIFY(TestMedia::make(site.filePath("plain.mp4"),
-                                {"-f", "lavfi", "-i", "testsrc=size=640x360:rate=25:duration=4",
-                                 "-f", "lavfi", "-i", "sine=frequency=440:duration=4", "-c:v",
-                                 "libx264", "-preset", "ultrafast", "-g", "25", "-pix_fmt",
-                                 "yuv420p", "-c:a", "aac", "-shortest"}));
+        const QString plain = "-f lavfi -i testsrc=size=640x360:rate=25:duration=4 -f lavfi -i "
+                              "sine=frequency=440:duration=4 -c:v libx264 -preset ultrafast -g 25 "
+                              "-pix_fmt yuv420p -c:a aac -shortest";
+        QVERIFY(TestMedia::make(site.filePath("plain.mp4"), plain.split(' ')));
         // Two video heights and one audio stream, as an adaptive stream offers them.
         const QString stream = "-f lavfi -i testsrc=size=1280x720:rate=25:duration=4 -f lavfi -i "
                                "sine=duration=4 -map 0:v -map 0:v -map 1:a -c:v libx264 -preset "

@@ -33,6 +33,14 @@ inline QList<BulkDownloadItem> pendingItems(const QStringList& names) {
     return made;
 }
 
+// Pending items for "https://youtu.be/0" up to count - 1: a long list.
+inline QList<BulkDownloadItem> numberedItems(int count) {
+    QStringList names;
+    for (int i = 0; i < count; ++i)
+        names << QString::number(i);
+    return pendingItems(names);
+}
+
 inline void storeItems(const QList<BulkDownloadItem>& items) {
     QString error;
     SettingsStore().setData(BulkDownloadViewModel::downloadItemsKey,

@@ -89,10 +89,7 @@ private slots:
     }
     void longListFillsTheBox() {
         QFETCH(bool, addAtOnce);
-        QStringList names;
-        for (int i = 0; i < 50000; ++i)
-            names << QString::number(i);
-        const QStringList list = urls(pendingItems(names));
+        const QStringList list = urls(numberedItems(50000));
         BulkDownloadView view(&dialogs);
         BulkDownloadViewModel* vm = view.viewModel();
         QVERIFY(loaded(*vm));
@@ -144,7 +141,7 @@ private slots:
         QCOMPARE(enabledButtons(view), (QStringList{"Add URLs from File", "Add URLs to Queue",
                                                     "Browse", "Start All Downloads", "Clear Queue",
                                                     "Start Selected", "Delete Selected"}));
-        QVERIFY(QTest::qWaitFor([&] { return !vm->hasRunningBatch(); }));
+        QTRY_VERIFY(!vm->hasRunningBatch());
         button(view, "Clear Queue")->click();
         QCOMPARE(enabledButtons(view),
                  (QStringList{"Add URLs from File", "Add URLs to Queue", "Browse", "Clear Queue"}));

@@ -78,9 +78,7 @@ private slots:
                    "https://youtu.be/A\nhttps://youtu.be/a/\nhttps://youtu.be/queued"
             << QStringList{"https://youtu.be/a", "https://youtu.be/A", "https://youtu.be/a/"} << 0
             << 2;
-        QStringList many;
-        for (int i = 0; i < 15000; ++i)
-            many << "https://youtu.be/" + QString::number(i);
+        const QStringList many = urls(numberedItems(15000));
         QTest::newRow("large") << many.join('\n') +
                                       "\nword\nhttps://youtu.be/0\nhttps://youtu.be/queued"
                                << many << 1 << 2;
@@ -110,10 +108,7 @@ private slots:
     }
     void storedQueueLoadsBeforeAnythingElse() {
         QFETCH(bool, clearIt);
-        QStringList names;
-        for (int i = 0; i < 12000; ++i)
-            names << QString::number(i);
-        const QList<BulkDownloadItem> stored = pendingItems(names);
+        const QList<BulkDownloadItem> stored = numberedItems(12000);
         storeItems(stored);
         BulkDownloadViewModel vm(dialogs);
         if (clearIt)

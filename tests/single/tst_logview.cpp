@@ -165,7 +165,6 @@ private slots:
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(view.get());
         QCOMPARE(accessible->role(), QAccessible::EditableText);
         QVERIFY(accessible->state().readOnly);
-        QCOMPARE(accessible->text(QAccessible::Name), "Log");
         QCOMPARE(accessible->text(QAccessible::Value), "[12:00:00] first\n[12:00:00] second");
     }
 };

@@ -22,17 +22,15 @@ public:
                     "Downloading plugin 3...", "Plugin 3 downloaded successfully."});
     }
 
-    // The operations called, in order, and those that ran to their end.
-    QStringList calls, finished;
-    std::chrono::milliseconds delay{5};
+    // The operations called, in order.
+    QStringList calls;
 
 private:
     QCoro::Task<> run(QString name, LogHandler logHandler, QStringList lines) {
         calls << name;
         for (const QString& line : lines) {
-            co_await QCoro::sleepFor(delay);
+            co_await QCoro::sleepFor(std::chrono::milliseconds(5));
             logHandler(line);
         }
-        finished << name;
     }
 };
