@@ -45,8 +45,7 @@ private slots:
         QVERIFY(TestMedia::makeTone(file("tone.m4a"), 10));
         QVERIFY(TestMedia::makeSongWithCover(file("song.mp3"), 5));
         QVERIFY(TestMedia::makeWithoutLength(file("no length.wav")));
-        QFile text(file("notes.txt"));
-        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("not media\n") > 0);
+        QVERIFY(QFile::exists(writeFile(file("notes.txt"), "not media\n")));
     }
 
     void init() {

@@ -72,11 +72,8 @@ private slots:
                                "aac -f dash -adaptation_sets";
         QVERIFY(TestMedia::make(site.filePath("stream.mpd"),
                                 stream.split(' ') << "id=0,streams=v id=1,streams=a"));
-        for (const QString& name : QDir(site.path()).entryList(QDir::Files)) {
-            QFile file(site.filePath(name));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            server.serve("/" + name, file.readAll());
-        }
+        for (const QString& name : QDir(site.path()).entryList(QDir::Files))
+            server.serve("/" + name, contentOf(site.filePath(name)));
         QFile::copy("/usr/bin/yt-dlp", tools.ytDlpPath);
         QFile(tools.ytDlpPath).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
         TestMedia::installConverter();
@@ -125,9 +122,8 @@ private slots:
     }
 
     void stopEndsTheRealDownloadAndItsProcesses() {
-        QFile file(site.filePath("plain.mp4"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        server.serveSlowly("/slow.mp4", file.readAll(), "video/mp4", 4096, 100);
+        server.serveSlowly("/slow.mp4", contentOf(site.filePath("plain.mp4")), "video/mp4", 4096,
+                           100);
         const QString folder = start("/slow.mp4", "MP4", "Best");
         QVERIFY(QTest::qWaitFor([&] { return controller->downloadProgress() > 0; }, 60000));
         QVERIFY(!processesWorkingIn(folder).isEmpty());

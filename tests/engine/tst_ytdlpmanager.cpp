@@ -151,10 +151,7 @@ private slots:
         FakeTools::installOne("ffmpeg");
         QFile::copy("/usr/bin/yt-dlp", tools.ytDlpPath);
         QFile(tools.ytDlpPath).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-        QFile config(output + "/yt-dlp.conf");
-        QVERIFY(config.open(QIODevice::WriteOnly));
-        config.write("--version\n");
-        config.close();
+        QCOMPARE(contentOf(writeFile(output + "/yt-dlp.conf", "--version\n")), "--version\n");
 
         YtdlpManager manager;
         QCOMPARE(run(manager, "--version").error, "Download failed: Process exited with code 1");
@@ -198,7 +195,7 @@ private slots:
 
     // Chunks as "o:text" (standard output) or "e:text" (standard error); the progress
     // taken after each read, then the file and the error lines once the run has ended.
-    void output_data() {
+    void downloaderOutput_data() {
         QTest::addColumn<QStringList>("chunks");
         QTest::addColumn<QStringList>("progress");
         QTest::addColumn<QString>("file");
@@ -270,7 +267,7 @@ private slots:
             << QStringList{"e:ERROR: " + QString(100000, u'x'), "e:\n"} << QStringList{}
             << QString() << "ERROR: " + QString(4089, u'x');
     }
-    void output() {
+    void downloaderOutput() {
         QFETCH(QStringList, chunks);
         QFETCH(QStringList, progress);
         QFETCH(QString, file);

@@ -7,15 +7,6 @@ using namespace QueueTesting;
 
 namespace {
 
-QString writeFile(const QString& name, const QByteArray& bytes) {
-    const QString path = QDir::home().filePath(name);
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-    return path;
-}
-
 void add(BulkDownloadViewModel& vm, const QString& text) {
     vm.setUrlsText(text);
     vm.addURLsToQueue();
@@ -149,11 +140,11 @@ private slots:
         QCoro::waitFor(vm.pasteURLs(text));
         QCOMPARE(vm.urlsText(), boxed);
 
-        dialogs.fileAnswers << writeFile("list.txt", text.toUtf8());
+        dialogs.fileAnswers << writeFile(QDir::homePath() + "/list.txt", text.toUtf8());
         QCoro::waitFor(vm.addURLsFromFile());
         QCOMPARE(vm.urlsText(), boxed.sliced(6)); // the file replaces the box
         QVERIFY(dialogs.fileFilters.first().contains("*.txt"));
-        dialogs.fileAnswers << writeFile("bad.txt", "https://youtu.be/\xff\n");
+        dialogs.fileAnswers << writeFile(QDir::homePath() + "/bad.txt", "https://youtu.be/\xff\n");
         QCoro::waitFor(vm.addURLsFromFile()); // not UTF-8: the box stays as it was
         QCOMPARE(vm.urlsText(), boxed.sliced(6));
     }

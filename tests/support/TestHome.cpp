@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcessEnvironment>
 #include <csignal>
 #include <cstdio>
@@ -80,6 +81,19 @@ bool processIsAlive(qint64 pid) {
 
 bool waitForProcessGone(qint64 pid, int timeoutMs) {
     return QTest::qWaitFor([pid] { return !processIsAlive(pid); }, timeoutMs);
+}
+
+QString writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString captureStandardOutput(const std::function<void()>& work) {

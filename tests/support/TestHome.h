@@ -38,6 +38,11 @@ void startBystanderConverter(QProcess& bystander);
 bool waitForProcessGone(qint64 pid, int timeoutMs = 5000);
 bool processIsAlive(qint64 pid);
 
+// Writes the bytes to the file, making its folder first; returns the path.
+QString writeFile(const QString& path, const QByteArray& bytes);
+// What the file holds; nothing when it cannot be read.
+QByteArray contentOf(const QString& path);
+
 // Runs work and returns what it wrote to standard output.
 QString captureStandardOutput(const std::function<void()>& work);
 

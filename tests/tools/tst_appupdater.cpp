@@ -17,11 +17,6 @@ const QByteArray portalPage = "<!DOCTYPE html><html><body>Sign in to the network
 const QString notAProgram =
     "The downloaded file is not a program that runs here: execvp: Exec format error";
 
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QString outputOf(const QString& program, const QStringList& arguments = {}) {
     QProcess process;
     process.start(program, arguments);
@@ -40,12 +35,10 @@ QByteArray zipOf(const QList<ZipEntry>& entries) {
     QTemporaryDir folder;
     QStringList names{"-E", "tar", "cf", "x.zip", "--format=zip"};
     for (const auto& [name, content, link] : entries) {
-        const QString path = folder.filePath(name);
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        if (!(link ? QFile::link(content, path) : file.open(QIODevice::WriteOnly)))
-            return {};
-        file.write(content);
+        if (link)
+            QFile::link(content, folder.filePath(name));
+        else
+            writeFile(folder.filePath(name), content);
         names << name;
     }
     QProcess archiver;
@@ -85,13 +78,12 @@ class TestAppUpdater : public QObject {
     void place(const QString& name, const QString& state) {
         if (state == "working")
             return FakeTools::installOne(name);
-        QFile file(tools.toolsFolderPath + "/" + name);
-        if (state == "missing" || !file.open(QIODevice::WriteOnly))
+        if (state == "missing")
             return;
-        file.write(state == "page" ? "<html><body>Sign in</body></html>\n" : "#!/bin/sh\n");
-        file.close();
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner |
-                            (state == "page" ? QFile::ExeOwner : QFile::Permissions()));
+        const QString path = writeFile(tools.toolsFolderPath + "/" + name,
+                                       state == "page" ? portalPage : "#!/bin/sh\n");
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner |
+                                        (state == "page" ? QFile::ExeOwner : QFile::Permissions()));
     }
 
 private slots:
@@ -193,12 +185,8 @@ private slots:
         QFETCH(QList<ZipEntry>, ffprobeZip);
         QFETCH(QStringList, lines);
         FakeTools::installOne("ffmpeg");
-        const QString outside = QDir::homePath() + "/outside";
-        QFile file(outside);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("not the converter\n");
-        file.close();
-        const QFile::Permissions outsidePermissions = file.permissions();
+        const QString outside = writeFile(QDir::homePath() + "/outside", "not the converter\n");
+        const QFile::Permissions outsidePermissions = QFile(outside).permissions();
         server->serve("/ffmpeg.zip", ffmpegZip.isEmpty() ? portalPage : zipOf(ffmpegZip));
         server->serve("/ffprobe.zip", zipOf(ffprobeZip));
 
@@ -212,7 +200,7 @@ private slots:
                  (probeInstalled ? QStringList{"ffmpeg", "ffprobe"} : QStringList{"ffmpeg"}));
         QCOMPARE(entriesOf(tools.tempFolderPath).filter("staging"), QStringList());
         QCOMPARE(contentOf(outside), "not the converter\n");
-        QCOMPARE(file.permissions(), outsidePermissions);
+        QCOMPARE(QFile(outside).permissions(), outsidePermissions);
     }
 
     // The downloader's whole output, both streams in the order written, follows a failure.
