@@ -153,10 +153,7 @@ private slots:
     // Status colours read on the table's background in light and dark appearances.
     void cellsAndStatusColours_data() {
         QTest::addColumn<QPalette>("palette");
-        QPalette light;
-        light.setColor(QPalette::Base, Qt::white);
-        light.setColor(QPalette::AlternateBase, QColor(245, 245, 245));
-        QTest::newRow("light") << light;
+        QTest::newRow("light") << QApplication::palette();
         QTest::newRow("dark") << darkPalette();
     }
     void cellsAndStatusColours() {
