@@ -2,8 +2,12 @@
 
 #include "core/platform/UserFacingError.h"
 
+#include <QCoreApplication>
+
 // Why a cut did not succeed, worded for the user.
 class MediaCutterError : public UserFacingError {
+    Q_DECLARE_TR_FUNCTIONS(MediaCutterError)
+
 public:
     enum class Kind { cuttingFailed, ffmpegNotFound };
 
@@ -16,9 +20,9 @@ public:
     QString description() const override {
         switch (errorKind) {
         case Kind::cuttingFailed:
-            return "Media cutting failed: " + message;
+            return tr("Media cutting failed: %1").arg(message);
         case Kind::ffmpegNotFound:
-            return "FFmpeg executable not found. Please ensure it's installed.";
+            return tr("FFmpeg executable not found. Please ensure it's installed.");
         }
         return {};
     }

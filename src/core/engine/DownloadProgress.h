@@ -15,7 +15,7 @@ struct DownloadProgress {
     std::optional<double> secondsLeft;
 };
 
-// The line under a progress bar beside its percentage, such as
+// The line under a progress bar beside its percentage, in the user's language, such as
 // "12.3 MiB of 48.0 MiB · 2.1 MiB/s · 17 s left"; the parts that are not known are left
 // out, and "" when none is.
 QString progressDetailsText(const DownloadProgress& progress);

@@ -2,8 +2,12 @@
 
 #include "core/platform/UserFacingError.h"
 
+#include <QCoreApplication>
+
 // Why a download did not succeed, worded for the user.
 class YtdlpError : public UserFacingError {
+    Q_DECLARE_TR_FUNCTIONS(YtdlpError)
+
 public:
     enum class Kind { downloadFailed, ytDlpNotFound, ffmpegNotFound };
 
@@ -17,11 +21,11 @@ public:
     QString description() const override {
         switch (errorKind) {
         case Kind::downloadFailed:
-            return "Download failed: " + message;
+            return tr("Download failed: %1").arg(message);
         case Kind::ytDlpNotFound:
-            return "Downloader plugin not found. Please ensure it's installed.";
+            return tr("Downloader plugin not found. Please ensure it's installed.");
         case Kind::ffmpegNotFound:
-            return "Converter plugin not found. Please ensure it's installed.";
+            return tr("Converter plugin not found. Please ensure it's installed.");
         }
         return {};
     }

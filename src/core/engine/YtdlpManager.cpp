@@ -238,7 +238,7 @@ QCoro::Task<> YtdlpManager::downloadVideo(QString url, QString format, QString v
     // From here on this manager may be gone (its window closed): touch only the frame.
     const int status = (co_await process.result()).status;
     if (status != 0)
-        throw YtdlpError::downloadFailed("Process exited with code " + QString::number(status));
+        throw YtdlpError::downloadFailed(YtdlpError::tr("Process exited with code %1").arg(status));
 }
 
 void YtdlpManager::stopDownload() {

@@ -130,7 +130,7 @@ QCoro::Task<> MainWindowViewModel::checkForUpdates() {
 
 void MainWindowViewModel::startDownload() {
     if (url.trimmed().isEmpty()) {
-        showAlert("Error", "Please enter a valid URL.");
+        showAlert(tr("Error"), tr("Please enter a valid URL."));
         return;
     }
     setIsDownloading(true);
@@ -138,7 +138,7 @@ void MainWindowViewModel::startDownload() {
     setCompleted({}, {});
     runOutput = DownloaderOutput();
     logModel->clear();
-    addLogMessage("Getting ready to download...");
+    addLogMessage(tr("Getting ready to download..."));
     runDownload(++currentRun);
 }
 
@@ -184,7 +184,7 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
 std::optional<QString> MainWindowViewModel::prepareOutputFolder() const {
     // Without a folder the downloader would write into Morvi's own working folder.
     if (output.trimmed().isEmpty())
-        return QString("No output folder is chosen.");
+        return tr("No output folder is chosen.");
     if (QFileInfo(output).isDir())
         return std::nullopt;
     // A fresh account may have no Downloads folder yet; a folder the user chose and
@@ -193,14 +193,14 @@ std::optional<QString> MainWindowViewModel::prepareOutputFolder() const {
     if (!downloads.isEmpty() && QDir::cleanPath(output) == QDir::cleanPath(downloads) &&
         QDir().mkpath(downloads))
         return std::nullopt;
-    return QString("The output folder \"%1\" does not exist.").arg(output);
+    return tr("The output folder \"%1\" does not exist.").arg(output);
 }
 
 void MainWindowViewModel::finishDownload(const std::optional<QString>& failure,
                                          const QString& folder) {
     runOutput.end();
     if (!failure) {
-        addLogMessage("Download and conversion completed successfully.");
+        addLogMessage(tr("Download and conversion completed successfully."));
         DownloadProgress done;
         done.percent = 100.0;
         setDownloadProgress(done);
@@ -209,15 +209,15 @@ void MainWindowViewModel::finishDownload(const std::optional<QString>& failure,
         setCompleted(folder, file.isEmpty() ? QString() : QDir(folder).absoluteFilePath(file));
         return;
     }
-    addLogMessage("Download failed: " + *failure);
+    addLogMessage(tr("Download failed: %1").arg(*failure));
     setIsDownloading(false);
-    showAlert("Download Failed", *failure, runOutput.errors().join(u'\n'));
+    showAlert(tr("Download Failed"), *failure, runOutput.errors().join(u'\n'));
 }
 
 void MainWindowViewModel::stopDownload() {
     engine->stopDownload();
     setIsDownloading(false);
-    addLogMessage("Download was stopped by the user.");
+    addLogMessage(tr("Download was stopped by the user."));
 }
 
 void MainWindowViewModel::addLogMessage(const QString& message) {

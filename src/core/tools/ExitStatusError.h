@@ -2,16 +2,20 @@
 
 #include "core/platform/UserFacingError.h"
 
+#include <QCoreApplication>
+
 // A system program (unzip) ended unsuccessfully: the error domain names the
 // program's task, the code is its exit status.
 class ExitStatusError : public UserFacingError {
+    Q_DECLARE_TR_FUNCTIONS(ExitStatusError)
+
 public:
     ExitStatusError(QString domain, int code)
         : domain(std::move(domain))
         , code(code) {}
 
     QString description() const override {
-        return QString("The operation couldn't be completed. (%1 error %2.)").arg(domain).arg(code);
+        return tr("The operation couldn't be completed. (%1 error %2.)").arg(domain).arg(code);
     }
 
 private:

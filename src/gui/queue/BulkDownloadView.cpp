@@ -45,12 +45,13 @@ QPushButton* prominentButton(const QString& text) {
     return prominent;
 }
 
-// A heading over its control, which it names for assistive technology.
-QVBoxLayout* group(const QString& heading, QWidget* control) {
+// A heading over its control, which it names for assistive technology; its mnemonic
+// focuses the field, the control itself unless given.
+QVBoxLayout* group(const QString& heading, QWidget* control, QWidget* field = nullptr) {
     auto* layout = new QVBoxLayout;
     layout->setSpacing(lineSpacing);
     QLabel* label = Labels::heading(heading);
-    label->setBuddy(control);
+    label->setBuddy(field ? field : control);
     layout->addWidget(label);
     layout->addWidget(control);
     return layout;
@@ -175,9 +176,9 @@ QWidget* BulkDownloadView::content() {
 
 QLayout* BulkDownloadView::headingRow() {
     auto* row = new QHBoxLayout;
-    row->addWidget(Labels::scaled("Bulk Download", 1.6, QFont::Bold));
+    row->addWidget(Labels::scaled(tr("Bulk Download"), 1.6, QFont::Bold));
     row->addStretch();
-    QPushButton* fromFile = button("Add URLs from File");
+    QPushButton* fromFile = button(tr("Add URLs from F&ile"));
     connect(fromFile, &QPushButton::clicked, model, [this] { model->addURLsFromFile(); });
     row->addWidget(fromFile);
     return row;
@@ -195,8 +196,8 @@ QLayout* BulkDownloadView::inputSection() {
     urlsEditor->setStyleSheet(
         QString("QPlainTextEdit { border: 1px solid %1; border-radius: 8px; }")
             .arg(outline.name(QColor::HexArgb)));
-    QVBoxLayout* section = group("Add URLs (one per line):", urlsEditor);
-    addButton = prominentButton("Add URLs to Queue");
+    QVBoxLayout* section = group(tr("Add &URLs (one per line):"), urlsEditor);
+    addButton = prominentButton(tr("&Add URLs to Queue"));
     connect(addButton, &QPushButton::clicked, model, &BulkDownloadViewModel::addURLsToQueue);
     section->addWidget(addButton, 0, Qt::AlignLeft);
     return section;
@@ -205,42 +206,44 @@ QLayout* BulkDownloadView::inputSection() {
 QLayout* BulkDownloadView::optionsRow() {
     auto* row = new QHBoxLayout;
     row->setSpacing(sectionSpacing);
-    row->addLayout(group("Format:", formatPicker()));
+    row->addLayout(group(tr("&Format:"), formatPicker()));
 
     qualityPicker = new QComboBox;
     qualityPicker->setMinimumContentsLength(16);
     connect(qualityPicker, &QComboBox::activated, this, [this] {
-        const QString choice = qualityPicker->currentText();
+        const QString choice = qualityPicker->currentData().toString();
         if (!DownloadChoices::isAudioFormat(model->selectedFormat()))
             model->setSelectedVideoQuality(choice);
         else
             model->setSelectedAudioQuality(choice);
     });
-    row->addLayout(group("Quality:", qualityPicker));
+    row->addLayout(group(tr("&Quality:"), qualityPicker));
 
     auto* pathRow = new QHBoxLayout;
     outputField = new QLineEdit;
-    outputField->setPlaceholderText("Output folder");
-    outputField->setAccessibleName("Output Path");
+    outputField->setPlaceholderText(tr("Output folder"));
+    outputField->setAccessibleName(tr("Output Path"));
     // Drops belong to the window, which appends links to the address box.
     outputField->setAcceptDrops(false);
     connect(outputField, &QLineEdit::textEdited, model, &BulkDownloadViewModel::setOutputPath);
-    QPushButton* browse = button("Browse");
+    QPushButton* browse = button(tr("Bro&wse"));
     connect(browse, &QPushButton::clicked, model, &BulkDownloadViewModel::chooseOutputFolder);
     pathRow->addWidget(outputField);
     pathRow->addWidget(browse);
     auto* pathGroup = new QWidget;
     pathGroup->setLayout(pathRow);
     pathRow->setContentsMargins(0, 0, 0, 0);
-    row->addLayout(group("Output Path:", pathGroup), 1);
+    row->addLayout(group(tr("&Output Path:"), pathGroup, outputField), 1);
     return row;
 }
 
 // A group box, so that assistive technology announces the exclusive segments as one
-// group named "Format".
+// group named "Format". Its heading's mnemonic reaches the checked segment, the arrow
+// keys the others.
 QWidget* BulkDownloadView::formatPicker() {
     auto* picker = new QGroupBox;
-    picker->setAccessibleName("Format");
+    picker->setAccessibleName(tr("Format"));
+    picker->setFocusPolicy(Qt::StrongFocus);
     picker->setFlat(true);
     picker->setStyleSheet("QGroupBox { border: none; margin: 0; padding: 0; }");
     auto* segments = new QHBoxLayout(picker);
@@ -249,21 +252,23 @@ QWidget* BulkDownloadView::formatPicker() {
     formatButtons = new QButtonGroup(picker);
     for (const DownloadChoices::Choice& format : DownloadChoices::formats()) {
         auto* segment = new QToolButton;
-        segment->setText(format.value);
+        segment->setText(DownloadChoices::shown(format.shortLabel));
+        segment->setProperty("value", format.value);
         segment->setCheckable(true);
         segment->setMinimumWidth(48);
         formatButtons->addButton(segment);
         segments->addWidget(segment);
     }
-    connect(formatButtons, &QButtonGroup::buttonClicked, this,
-            [this](QAbstractButton* segment) { model->setSelectedFormat(segment->text()); });
+    connect(formatButtons, &QButtonGroup::buttonClicked, this, [this](QAbstractButton* segment) {
+        model->setSelectedFormat(segment->property("value").toString());
+    });
     return picker;
 }
 
 QLayout* BulkDownloadView::queueButtonRow() {
-    startAllButton = prominentButton("Start All Downloads");
-    stopAllButton = button("Stop All Downloads");
-    clearButton = button("Clear Queue");
+    startAllButton = prominentButton(tr("&Start All Downloads"));
+    stopAllButton = button(tr("S&top All Downloads"));
+    clearButton = button(tr("&Clear Queue"));
     // The batch runs on as a task of its own once its handle is dropped here.
     connect(startAllButton, &QPushButton::clicked, this, [this] { model->startAllDownloads(); });
     connect(stopAllButton, &QPushButton::clicked, model, &BulkDownloadViewModel::stopAllDownloads);
@@ -272,9 +277,9 @@ QLayout* BulkDownloadView::queueButtonRow() {
 }
 
 QLayout* BulkDownloadView::selectionButtonRow() {
-    startSelectedButton = prominentButton("Start Selected");
-    stopSelectedButton = button("Stop Selected");
-    deleteSelectedButton = button("Delete Selected");
+    startSelectedButton = prominentButton(tr("Start S&elected"));
+    stopSelectedButton = button(tr("Sto&p Selected"));
+    deleteSelectedButton = button(tr("&Delete Selected"));
     connect(startSelectedButton, &QPushButton::clicked, this,
             [this] { model->startSelectedDownloads(); });
     connect(stopSelectedButton, &QPushButton::clicked, model,
@@ -340,8 +345,11 @@ void BulkDownloadView::showFormat() {
     const QList<QAbstractButton*> segments = formatButtons->buttons();
     // With no matching segment none is checked, which an exclusive group would refuse.
     formatButtons->setExclusive(false);
-    for (QAbstractButton* segment : segments)
-        segment->setChecked(segment->text() == model->selectedFormat());
+    for (QAbstractButton* segment : segments) {
+        segment->setChecked(segment->property("value").toString() == model->selectedFormat());
+        if (segment->isChecked())
+            segment->parentWidget()->setFocusProxy(segment);
+    }
     formatButtons->setExclusive(true);
 }
 
@@ -351,15 +359,15 @@ void BulkDownloadView::showQualityPicker() {
     qualityPicker->clear();
     for (const DownloadChoices::Choice& quality :
          video ? DownloadChoices::videoQualities() : DownloadChoices::audioQualities())
-        qualityPicker->addItem(quality.value);
-    qualityPicker->setAccessibleName(video ? "Video Quality" : "Audio Quality");
-    qualityPicker->setCurrentIndex(qualityPicker->findText(video ? model->selectedVideoQuality()
+        qualityPicker->addItem(DownloadChoices::shown(quality.value), quality.value);
+    qualityPicker->setAccessibleName(video ? tr("Video Quality") : tr("Audio Quality"));
+    qualityPicker->setCurrentIndex(qualityPicker->findData(video ? model->selectedVideoQuality()
                                                                  : model->selectedAudioQuality()));
 }
 
 void BulkDownloadView::showQueueHeading() {
-    queueHeading->setText("Download Queue (" + QString::number(model->downloadItems().size()) +
-                          " items):");
+    queueHeading->setText(tr("Dow&nload Queue (%n items):", nullptr,
+                             static_cast<int>(model->downloadItems().size())));
 }
 
 void BulkDownloadView::updateEnabledStates() {

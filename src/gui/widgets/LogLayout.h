@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QHash>
 #include <QString>
@@ -11,6 +12,8 @@
 // long entry is one pass over its text with no shaping; only the visible lines are
 // ever drawn, by the view.
 class LogLayout {
+    Q_DECLARE_TR_FUNCTIONS(LogLayout)
+
 public:
     // Longer entries are shown cut, with a last line saying so; the log keeps them whole.
     static constexpr qsizetype displayLimit = 64 * 1024;
