@@ -282,6 +282,18 @@
             <numerusform>Download-&amp;Warteschlange (%n Einträge):</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The format of the URLs added from now on; queued items keep theirs</source>
+        <translation>Das Format der ab jetzt hinzugefügten URLs; Einträge in der Warteschlange behalten ihres</translation>
+    </message>
+    <message>
+        <source>The quality of the URLs added from now on; queued items keep theirs</source>
+        <translation>Die Qualität der ab jetzt hinzugefügten URLs; Einträge in der Warteschlange behalten ihre</translation>
+    </message>
+    <message>
+        <source>The folder of every download that starts from now on</source>
+        <translation>Der Ordner jedes Downloads, der ab jetzt beginnt</translation>
+    </message>
 </context>
 <context>
     <name>BulkDownloadViewModel</name>
@@ -635,6 +647,14 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <source>&amp;Video Quality:</source>
         <translation>&amp;Videoqualität:</translation>
     </message>
+    <message>
+        <source>Download the whole playlist an address belongs to; a change applies to the next download</source>
+        <translation>Die ganze Playlist herunterladen, zu der eine Adresse gehört; eine Änderung gilt ab dem nächsten Download</translation>
+    </message>
+    <message>
+        <source>Applies to the next download</source>
+        <translation>Gilt ab dem nächsten Download</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowViewModel</name>
@@ -715,10 +735,6 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <message>
         <source>Cut failed</source>
         <translation>Zuschnitt fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Select Media File:</source>
-        <translation>Mediendatei auswählen:</translation>
     </message>
     <message>
         <source>No file selected</source>
@@ -823,6 +839,10 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <message>
         <source>&amp;Cutting...</source>
         <translation>Wird &amp;zugeschnitten …</translation>
+    </message>
+    <message>
+        <source>Select &amp;Media File:</source>
+        <translation>&amp;Mediendatei auswählen:</translation>
     </message>
 </context>
 <context>

@@ -9,32 +9,16 @@ class YtdlpError : public UserFacingError {
     Q_DECLARE_TR_FUNCTIONS(YtdlpError)
 
 public:
-    enum class Kind { downloadFailed, ytDlpNotFound, ffmpegNotFound };
-
     static YtdlpError downloadFailed(const QString& message) {
-        return YtdlpError(Kind::downloadFailed, message);
+        return YtdlpError(tr("Download failed: %1").arg(message));
     }
-    static YtdlpError ytDlpNotFound() { return YtdlpError(Kind::ytDlpNotFound, {}); }
-    static YtdlpError ffmpegNotFound() { return YtdlpError(Kind::ffmpegNotFound, {}); }
-
-    Kind kind() const { return errorKind; }
-    QString description() const override {
-        switch (errorKind) {
-        case Kind::downloadFailed:
-            return tr("Download failed: %1").arg(message);
-        case Kind::ytDlpNotFound:
-            return tr("Downloader plugin not found. Please ensure it's installed.");
-        case Kind::ffmpegNotFound:
-            return tr("Converter plugin not found. Please ensure it's installed.");
-        }
-        return {};
+    static YtdlpError ytDlpNotFound() {
+        return YtdlpError(tr("Downloader plugin not found. Please ensure it's installed."));
+    }
+    static YtdlpError ffmpegNotFound() {
+        return YtdlpError(tr("Converter plugin not found. Please ensure it's installed."));
     }
 
 private:
-    YtdlpError(Kind kind, QString message)
-        : errorKind(kind)
-        , message(std::move(message)) {}
-
-    Kind errorKind;
-    QString message;
+    using UserFacingError::UserFacingError;
 };

@@ -4,6 +4,7 @@
 #include "DownloadItemsDocument.h"
 #include "core/engine/DownloaderOutput.h"
 #include "core/engine/YtdlpManager.h"
+#include "core/platform/AssignProperty.h"
 #include "core/platform/Diagnostics.h"
 #include "core/platform/Dialogs.h"
 #include "core/platform/OffThread.h"
@@ -49,45 +50,27 @@ BulkDownloadViewModel::BulkDownloadViewModel(Dialogs& dialogs, std::unique_ptr<K
 BulkDownloadViewModel::~BulkDownloadViewModel() = default;
 
 void BulkDownloadViewModel::setUrlsText(const QString& text) {
-    if (urls == text)
-        return;
-    urls = text;
-    emit urlsTextChanged();
+    assignProperty(this, urls, text, &BulkDownloadViewModel::urlsTextChanged);
 }
 
 void BulkDownloadViewModel::setSelectedFormat(const QString& value) {
-    if (format == value)
-        return;
-    format = value;
-    emit selectedFormatChanged();
+    assignProperty(this, format, value, &BulkDownloadViewModel::selectedFormatChanged);
 }
 
 void BulkDownloadViewModel::setSelectedVideoQuality(const QString& value) {
-    if (videoQuality == value)
-        return;
-    videoQuality = value;
-    emit selectedVideoQualityChanged();
+    assignProperty(this, videoQuality, value, &BulkDownloadViewModel::selectedVideoQualityChanged);
 }
 
 void BulkDownloadViewModel::setSelectedAudioQuality(const QString& value) {
-    if (audioQuality == value)
-        return;
-    audioQuality = value;
-    emit selectedAudioQualityChanged();
+    assignProperty(this, audioQuality, value, &BulkDownloadViewModel::selectedAudioQualityChanged);
 }
 
 void BulkDownloadViewModel::setOutputPath(const QString& path) {
-    if (output == path)
-        return;
-    output = path;
-    emit outputPathChanged();
+    assignProperty(this, output, path, &BulkDownloadViewModel::outputPathChanged);
 }
 
 void BulkDownloadViewModel::setSelection(const QSet<QUuid>& ids) {
-    if (selected == ids)
-        return;
-    selected = ids;
-    emit selectionChanged();
+    assignProperty(this, selected, ids, &BulkDownloadViewModel::selectionChanged);
 }
 
 void BulkDownloadViewModel::addURLsToQueue() {
@@ -366,10 +349,7 @@ void BulkDownloadViewModel::appendUrlsText(const QString& text) {
 }
 
 void BulkDownloadViewModel::setDownloading(bool value) {
-    if (downloading == value)
-        return;
-    downloading = value;
-    emit isDownloadingChanged();
+    assignProperty(this, downloading, value, &BulkDownloadViewModel::isDownloadingChanged);
 }
 
 void BulkDownloadViewModel::changeItem(int row, DownloadStatus status) {

@@ -1,7 +1,7 @@
 #include "MainWindowViewModel.h"
 
 #include "core/engine/YtdlpManager.h"
-
+#include "core/platform/AssignProperty.h"
 #include "core/platform/Dialogs.h"
 #include "core/platform/LogModel.h"
 #include "core/platform/StandardFolders.h"
@@ -46,45 +46,27 @@ MainWindowViewModel::MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolI
 }
 
 void MainWindowViewModel::setUrlText(const QString& value) {
-    if (url == value)
-        return;
-    url = value;
-    emit urlTextChanged();
+    assignProperty(this, url, value, &MainWindowViewModel::urlTextChanged);
 }
 
 void MainWindowViewModel::setSelectedFormat(const QString& value) {
-    if (format == value)
-        return;
-    format = value;
-    emit selectedFormatChanged();
+    assignProperty(this, format, value, &MainWindowViewModel::selectedFormatChanged);
 }
 
 void MainWindowViewModel::setSelectedVideoQuality(const QString& value) {
-    if (videoQuality == value)
-        return;
-    videoQuality = value;
-    emit selectedVideoQualityChanged();
+    assignProperty(this, videoQuality, value, &MainWindowViewModel::selectedVideoQualityChanged);
 }
 
 void MainWindowViewModel::setSelectedMp3Quality(const QString& value) {
-    if (audioQuality == value)
-        return;
-    audioQuality = value;
-    emit selectedMp3QualityChanged();
+    assignProperty(this, audioQuality, value, &MainWindowViewModel::selectedMp3QualityChanged);
 }
 
 void MainWindowViewModel::setOutputPath(const QString& value) {
-    if (output == value)
-        return;
-    output = value;
-    emit outputPathChanged();
+    assignProperty(this, output, value, &MainWindowViewModel::outputPathChanged);
 }
 
 void MainWindowViewModel::setDownloadPlaylists(bool value) {
-    if (playlists == value)
-        return;
-    playlists = value;
-    emit downloadPlaylistsChanged();
+    assignProperty(this, playlists, value, &MainWindowViewModel::downloadPlaylistsChanged);
 }
 
 void MainWindowViewModel::setDownloadProgress(const DownloadProgress& value) {
@@ -107,10 +89,7 @@ void MainWindowViewModel::setCompleted(const QString& folder, const QString& fil
 }
 
 void MainWindowViewModel::setIsDownloading(bool value) {
-    if (downloading == value)
-        return;
-    downloading = value;
-    emit isDownloadingChanged();
+    assignProperty(this, downloading, value, &MainWindowViewModel::isDownloadingChanged);
 }
 
 void MainWindowViewModel::setDefaultOutputPath() {
@@ -176,8 +155,9 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
     // A stopped run that ends after the next download began must not end that one.
     if (!isCurrent())
         co_return;
+    self->runOutput.end();
     // Announced before the failure alert, which waits for the user.
-    emit self->downloadEnded(!failure);
+    emit self->downloadEnded(!failure, QFileInfo(self->runOutput.finalFile()).fileName());
     self->finishDownload(failure, folder);
 }
 
@@ -198,7 +178,6 @@ std::optional<QString> MainWindowViewModel::prepareOutputFolder() const {
 
 void MainWindowViewModel::finishDownload(const std::optional<QString>& failure,
                                          const QString& folder) {
-    runOutput.end();
     if (!failure) {
         addLogMessage(tr("Download and conversion completed successfully."));
         DownloadProgress done;

@@ -94,8 +94,9 @@ signals:
     void isDownloadingChanged();
     void downloadPlaylistsChanged();
     void completedChanged();
-    // A download has ended by itself or failed, not counting one that was replaced.
-    void downloadEnded(bool succeeded);
+    // A download has ended by itself or failed, not counting one that was replaced; file is
+    // the name of the file it wrote last, "" when the downloader named none.
+    void downloadEnded(bool succeeded, const QString& file);
 
 private:
     QCoro::Task<> runDownload(int run);

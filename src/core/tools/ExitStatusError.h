@@ -10,15 +10,7 @@ class ExitStatusError : public UserFacingError {
     Q_DECLARE_TR_FUNCTIONS(ExitStatusError)
 
 public:
-    ExitStatusError(QString domain, int code)
-        : domain(std::move(domain))
-        , code(code) {}
-
-    QString description() const override {
-        return tr("The operation couldn't be completed. (%1 error %2.)").arg(domain).arg(code);
-    }
-
-private:
-    QString domain;
-    int code;
+    ExitStatusError(const QString& domain, int code)
+        : UserFacingError(
+              tr("The operation couldn't be completed. (%1 error %2.)").arg(domain).arg(code)) {}
 };

@@ -24,7 +24,6 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
@@ -130,9 +129,7 @@ void MediaCutterView::fitToScreen(QSize available) {
 
 void MediaCutterView::addShortcutsAndDrops() {
     WindowShortcuts::addQuitAndClose(this);
-    auto* open = new QShortcut(QKeySequence::Open, this);
-    connect(open, &QShortcut::activated, model,
-            qOverload<>(&MediaCutterViewModel::chooseMediaFile));
+    WindowShortcuts::addOpen(this, [this] { model->chooseMediaFile(); });
     setAcceptDrops(true);
     // A file dragged over a text field is meant for the window, not for the field's text.
     for (QLineEdit* field : findChildren<QLineEdit*>())
@@ -198,15 +195,17 @@ QLineEdit* MediaCutterView::boundField(const QString& placeholder,
 QWidget* MediaCutterView::makeFileBlock() {
     auto* block = new QWidget;
     QVBoxLayout* layout = stack(block, 8);
-    layout->addWidget(Labels::heading(tr("Select Media File:")));
+    QLabel* heading = Labels::heading(tr("Select &Media File:"));
+    layout->addWidget(heading);
     auto* row = new QHBoxLayout;
     QLineEdit* file = boundField(tr("No file selected"), &MediaCutterViewModel::selectedFilePath,
                                  &MediaCutterViewModel::setSelectedFilePath,
                                  &MediaCutterViewModel::selectedFilePathChanged);
     file->setObjectName("fileField");
     file->setAccessibleName(tr("Media File"));
-    // Shows the chosen path; only the chooser may change it.
-    file->setEnabled(false);
+    heading->setBuddy(file);
+    // Shows the chosen path, legible and selectable; only the chooser may change it.
+    file->setReadOnly(true);
     auto* browse = new QPushButton(tr("&Browse"));
     browse->setObjectName("fileBrowse");
     browse->setToolTip(tr("Choose the media file to cut (Ctrl+O), or drop it onto the window"));

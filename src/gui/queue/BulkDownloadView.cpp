@@ -6,14 +6,13 @@
 #include "core/queue/BulkDownloadViewModel.h"
 #include "gui/widgets/Labels.h"
 #include "gui/widgets/ScreenFit.h"
+#include "gui/widgets/SegmentedControl.h"
 #include "gui/widgets/SymbolButton.h"
 #include "gui/widgets/WindowShortcuts.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QFontDatabase>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,9 +20,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QStyle>
-#include <QToolButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <optional>
 
@@ -191,11 +189,6 @@ QLayout* BulkDownloadView::inputSection() {
             [this](const QString& text) { model->pasteURLs(text); });
     urlsEditor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     urlsEditor->setFixedHeight(120);
-    QColor outline = palette().color(QPalette::PlaceholderText);
-    outline.setAlphaF(0.3f);
-    urlsEditor->setStyleSheet(
-        QString("QPlainTextEdit { border: 1px solid %1; border-radius: 8px; }")
-            .arg(outline.name(QColor::HexArgb)));
     QVBoxLayout* section = group(tr("Add &URLs (one per line):"), urlsEditor);
     addButton = prominentButton(tr("&Add URLs to Queue"));
     connect(addButton, &QPushButton::clicked, model, &BulkDownloadViewModel::addURLsToQueue);
@@ -203,10 +196,20 @@ QLayout* BulkDownloadView::inputSection() {
     return section;
 }
 
+// The choices stay usable while a batch runs, though they change nothing that runs: a
+// change then says at once what it affects.
+void BulkDownloadView::tellWhatChanges(QWidget* control) {
+    if (model->isDownloading())
+        QToolTip::showText(control->mapToGlobal(QPoint(0, control->height())), control->toolTip(),
+                           control);
+}
+
 QLayout* BulkDownloadView::optionsRow() {
     auto* row = new QHBoxLayout;
     row->setSpacing(sectionSpacing);
-    row->addLayout(group(tr("&Format:"), formatPicker()));
+    QWidget* formats = formatPicker();
+    formats->setToolTip(tr("The format of the URLs added from now on; queued items keep theirs"));
+    row->addLayout(group(tr("&Format:"), formats));
 
     qualityPicker = new QComboBox;
     qualityPicker->setMinimumContentsLength(16);
@@ -217,6 +220,9 @@ QLayout* BulkDownloadView::optionsRow() {
         else
             model->setSelectedAudioQuality(choice);
     });
+    qualityPicker->setToolTip(
+        tr("The quality of the URLs added from now on; queued items keep theirs"));
+    connect(qualityPicker, &QComboBox::activated, this, [this] { tellWhatChanges(qualityPicker); });
     row->addLayout(group(tr("&Quality:"), qualityPicker));
 
     auto* pathRow = new QHBoxLayout;
@@ -230,6 +236,8 @@ QLayout* BulkDownloadView::optionsRow() {
     connect(browse, &QPushButton::clicked, model, &BulkDownloadViewModel::chooseOutputFolder);
     pathRow->addWidget(outputField);
     pathRow->addWidget(browse);
+    outputField->setToolTip(tr("The folder of every download that starts from now on"));
+    connect(outputField, &QLineEdit::textEdited, this, [this] { tellWhatChanges(outputField); });
     auto* pathGroup = new QWidget;
     pathGroup->setLayout(pathRow);
     pathRow->setContentsMargins(0, 0, 0, 0);
@@ -237,31 +245,14 @@ QLayout* BulkDownloadView::optionsRow() {
     return row;
 }
 
-// A group box, so that assistive technology announces the exclusive segments as one
-// group named "Format". Its heading's mnemonic reaches the checked segment, the arrow
-// keys the others.
 QWidget* BulkDownloadView::formatPicker() {
-    auto* picker = new QGroupBox;
-    picker->setAccessibleName(tr("Format"));
-    picker->setFocusPolicy(Qt::StrongFocus);
-    picker->setFlat(true);
-    picker->setStyleSheet("QGroupBox { border: none; margin: 0; padding: 0; }");
-    auto* segments = new QHBoxLayout(picker);
-    segments->setContentsMargins(0, 0, 0, 0);
-    segments->setSpacing(0);
-    formatButtons = new QButtonGroup(picker);
-    for (const DownloadChoices::Choice& format : DownloadChoices::formats()) {
-        auto* segment = new QToolButton;
-        segment->setText(DownloadChoices::shown(format.shortLabel));
-        segment->setProperty("value", format.value);
-        segment->setCheckable(true);
-        segment->setMinimumWidth(48);
-        formatButtons->addButton(segment);
-        segments->addWidget(segment);
-    }
-    connect(formatButtons, &QButtonGroup::buttonClicked, this, [this](QAbstractButton* segment) {
-        model->setSelectedFormat(segment->property("value").toString());
-    });
+    auto* picker = new SegmentedControl(tr("Format"));
+    for (const DownloadChoices::Choice& format : DownloadChoices::formats())
+        picker->addSegment(DownloadChoices::shown(format.shortLabel), format.value,
+                           "format" + format.value);
+    connect(picker, &SegmentedControl::chosen, model, &BulkDownloadViewModel::setSelectedFormat);
+    connect(picker, &SegmentedControl::chosen, this, [this, picker] { tellWhatChanges(picker); });
+    formatSegments = picker;
     return picker;
 }
 
@@ -299,8 +290,7 @@ QLayout* BulkDownloadView::queueSection() {
 
 void BulkDownloadView::addShortcuts() {
     WindowShortcuts::addQuitAndClose(this);
-    auto* open = new QShortcut(QKeySequence::Open, this);
-    connect(open, &QShortcut::activated, model, [this] { model->addURLsFromFile(); });
+    WindowShortcuts::addOpen(this, [this] { model->addURLsFromFile(); });
 }
 
 void BulkDownloadView::bindFields() {
@@ -342,15 +332,7 @@ void BulkDownloadView::bindFields() {
 }
 
 void BulkDownloadView::showFormat() {
-    const QList<QAbstractButton*> segments = formatButtons->buttons();
-    // With no matching segment none is checked, which an exclusive group would refuse.
-    formatButtons->setExclusive(false);
-    for (QAbstractButton* segment : segments) {
-        segment->setChecked(segment->property("value").toString() == model->selectedFormat());
-        if (segment->isChecked())
-            segment->parentWidget()->setFocusProxy(segment);
-    }
-    formatButtons->setExclusive(true);
+    formatSegments->setValue(model->selectedFormat());
 }
 
 void BulkDownloadView::showQualityPicker() {
