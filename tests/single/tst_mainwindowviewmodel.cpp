@@ -1,13 +1,10 @@
+#include "CollectLog.h"
 #include "FakeToolInstaller.h"
 #include "RecordingDialogs.h"
 #include "ScriptedEngine.h"
 #include "TestHome.h"
 #include "core/platform/LogModel.h"
 #include "core/single/MainWindowViewModel.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QSignalSpy>
 
 namespace {
 
@@ -25,14 +22,6 @@ public:
         downloadingAtAlert = viewModel->isDownloading();
     }
 };
-
-// The entries the log holds for these messages, all stamped at noon.
-QStringList stamped(const QStringList& messages) {
-    QStringList entries;
-    for (const QString& message : messages)
-        entries << "[12:00:00] " + message;
-    return entries;
-}
 
 } // namespace
 

@@ -11,6 +11,7 @@
 #include "core/platform/ToolRun.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QRegularExpression>
@@ -220,6 +221,10 @@ QCoro::Task<> MediaCutterViewModel::startCutting() {
     addLogMessage(tr("Start: %1, End: %2").arg(start, end));
     const int firstOutputRow = log->rowCount();
 
+    // A failed cut leaves what the converter made of a new output (often an empty file);
+    // a file that was there before is the user's and stays.
+    const QFileInfo outputBefore(output);
+    const bool outputExisted = outputBefore.exists() || outputBefore.isSymLink();
     QPointer self(this);
     std::optional<QString> failure;
     try {
@@ -231,6 +236,8 @@ QCoro::Task<> MediaCutterViewModel::startCutting() {
     } catch (const UserFacingError& error) {
         failure = error.description();
     }
+    if (failure && !outputExisted)
+        QFile::remove(output);
     if (self)
         self->finishCut(failure, output, firstOutputRow);
 }
