@@ -106,7 +106,7 @@ private slots:
     void aboutOpensFromTheMainWindowAndEndingClosesAll() {
         QPointer<QWidget> main = app->showMainWindow();
         for (QPushButton* button : main->findChildren<QPushButton*>()) {
-            if (button->text() == "About")
+            if (button->text() == "&About")
                 QTest::mouseClick(button, Qt::LeftButton);
         }
         QPointer<QWidget> about = qobject_cast<AboutView*>(app->window("about"));
