@@ -1,6 +1,8 @@
 # Writes morvi's manual page, gzip-compressed, from what `morvi --help` prints, so the
 # page never drifts from the program.
 # cmake -DMORVI=<program> -DVERSION=<version> -DDATE=<yyyy-mm-dd> -DOUTPUT=<morvi.1.gz> -P ManualPage.cmake
+# The page is in English, the language of the program's sources, whatever the builder's.
+set(ENV{LANGUAGE} en)
 execute_process(COMMAND ${MORVI} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "${MORVI} --help failed: ${status}")

@@ -293,7 +293,7 @@ private slots:
             }
         }
         for (QPushButton* button : main->findChildren<QPushButton*>()) {
-            if (button->text() == "Download")
+            if (button->text() == "&Download")
                 need("text on the accent",
                      button->palette().color(groupOf(button), QPalette::ButtonText), fillOf(button),
                      4.5);

@@ -195,7 +195,7 @@ private slots:
 
     // Chunks as "o:text" (standard output) or "e:text" (standard error); the progress
     // taken after each read, then the file and the error lines once the run has ended.
-    void downloaderOutput_data() {
+    void readerOutput_data() {
         QTest::addColumn<QStringList>("chunks");
         QTest::addColumn<QStringList>("progress");
         QTest::addColumn<QString>("file");
@@ -267,7 +267,7 @@ private slots:
             << QStringList{"e:ERROR: " + QString(100000, u'x'), "e:\n"} << QStringList{}
             << QString() << "ERROR: " + QString(4089, u'x');
     }
-    void downloaderOutput() {
+    void readerOutput() {
         QFETCH(QStringList, chunks);
         QFETCH(QStringList, progress);
         QFETCH(QString, file);

@@ -22,7 +22,7 @@ const QStringList allButtons{"Add URLs from File",  "Add URLs to Queue",  "Brows
 QAbstractButton* button(const QWidget& view, const QString& text) {
     const QList<QAbstractButton*> buttons = view.findChildren<QAbstractButton*>();
     for (QAbstractButton* each : buttons) {
-        if (each->text() == text)
+        if (each->text().remove(u'&') == text)
             return each;
     }
     qFatal("no button %s", qPrintable(text));

@@ -49,14 +49,15 @@ class TestMainWindowView : public QObject {
         engine->progress(DownloadProgress{42.4, 48 * 1048576.0, false, 2.1 * 1048576, 17});
     }
 
-    // The enabled controls that take clicks, by name or else by text, in creation order.
+    // The enabled controls that take clicks, by name or else by text without its mnemonic, in
+    // creation order.
     QStringList enabledControls() {
         QStringList enabled;
         for (QWidget* control : view->findChildren<QWidget*>()) {
             auto* button = qobject_cast<QAbstractButton*>(control);
             if (control->isEnabled() &&
                 (button || qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control)))
-                enabled << (control->objectName().isEmpty() ? button->text()
+                enabled << (control->objectName().isEmpty() ? button->text().remove(u'&')
                                                             : control->objectName());
         }
         return enabled;

@@ -50,8 +50,7 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     const QStringList addresses = parser.positionalArguments();
     for (const QString& address : addresses) {
         if (!isWebAddress(address))
-            return {Action::Refuse,
-                    QString("'%1' is not a web address (http or https).").arg(address)};
+            return {Action::Refuse, tr("'%1' is not a web address (http or https).").arg(address)};
     }
     if (parser.isSet(help))
         return {Action::ShowHelp, QString()};
@@ -78,20 +77,20 @@ int CommandLine::answer() const {
 }
 
 QString CommandLine::usage() {
-    return "Usage: morvi [--help | --version] [ADDRESS...]\n"
-           "\n"
-           "Morvi downloads online videos and their audio with yt-dlp and ffmpeg,\n"
-           "keeps a download queue and cuts media files. Started without options,\n"
-           "it opens its main window. One web address (http or https) goes into the\n"
-           "main window's address field; two or more go into the queue window's\n"
-           "address box. Nothing starts downloading by itself. When Morvi runs\n"
-           "already, its running window takes the addresses.\n"
-           "\n"
-           "Options:\n"
-           "  -h, --help   Show this help and exit.\n"
-           "  --version    Show the version and exit.\n"
-           "\n"
-           "Qt's standard options, such as -platform and -style, are accepted too.\n";
+    return tr("Usage: morvi [--help | --version] [ADDRESS...]\n"
+              "\n"
+              "Morvi downloads online videos and their audio with yt-dlp and ffmpeg,\n"
+              "keeps a download queue and cuts media files. Started without options,\n"
+              "it opens its main window. One web address (http or https) goes into the\n"
+              "main window's address field; two or more go into the queue window's\n"
+              "address box. Nothing starts downloading by itself. When Morvi runs\n"
+              "already, its running window takes the addresses.\n"
+              "\n"
+              "Options:\n"
+              "  -h, --help   Show this help and exit.\n"
+              "  --version    Show the version and exit.\n"
+              "\n"
+              "Qt's standard options, such as -platform and -style, are accepted too.\n");
 }
 
 bool CommandLine::isWebAddress(const QString& text) {
@@ -101,5 +100,5 @@ bool CommandLine::isWebAddress(const QString& text) {
 }
 
 QString CommandLine::versionLine() {
-    return QString("Morvi %1 (build %2)").arg(BuildInfo::version(), BuildInfo::buildNumber());
+    return tr("Morvi %1 (build %2)").arg(BuildInfo::version(), BuildInfo::buildNumber());
 }

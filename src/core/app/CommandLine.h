@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -7,8 +8,11 @@
 // reached, so --help and --version answer on a machine without a display.
 // Morvi has no options of its own beyond those two; Qt's standard options
 // (-platform, -style, ...) are let through for QApplication to take. The other
-// arguments are web addresses to open.
+// arguments are web addresses to open. Its texts come in the user's language once an
+// application object holds the translations.
 class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
     enum class Action { OpenWindows, ShowHelp, ShowVersion, Refuse };
 

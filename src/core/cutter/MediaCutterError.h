@@ -2,14 +2,18 @@
 
 #include "core/platform/UserFacingError.h"
 
+#include <QCoreApplication>
+
 // Why a cut did not succeed, worded for the user.
 class MediaCutterError : public UserFacingError {
+    Q_DECLARE_TR_FUNCTIONS(MediaCutterError)
+
 public:
     static MediaCutterError cuttingFailed(const QString& message) {
-        return MediaCutterError("Media cutting failed: " + message);
+        return MediaCutterError(tr("Media cutting failed: %1").arg(message));
     }
     static MediaCutterError ffmpegNotFound() {
-        return MediaCutterError("FFmpeg executable not found. Please ensure it's installed.");
+        return MediaCutterError(tr("FFmpeg executable not found. Please ensure it's installed."));
     }
 
 private:

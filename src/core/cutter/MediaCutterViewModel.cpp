@@ -21,10 +21,10 @@
 
 namespace {
 
-const QString mediaFileFilter =
-    "Video and audio files (*.mp4 *.m4v *.mov *.mkv *.webm *.avi *.mpg *.mpeg *.ts *.mts "
+const QString mediaFilePatterns =
+    "*.mp4 *.m4v *.mov *.mkv *.webm *.avi *.mpg *.mpeg *.ts *.mts "
     "*.m2ts *.flv *.wmv *.3gp *.ogv *.mp3 *.m4a *.aac *.wav *.flac *.ogg *.oga *.opus *.wma "
-    "*.aif *.aiff *.mka)";
+    "*.aif *.aiff *.mka";
 
 // The file name without its last extension; a leading dot does not start one.
 QString withoutLastExtension(const QString& name) {
@@ -41,15 +41,17 @@ QCoro::Task<QString> checkOutput(QString inputPath, QString outputPath) {
         co_await MediaProbe::readInBackground(outputPath, MediaProbe::Depth::streams);
     if (!output.failure.isEmpty() || (!output.hasAudio && !output.hasVideo))
         throw MediaCutterError::cuttingFailed(
-            "The output file is empty: no audio or video lies between the start and end times");
+            MediaCutterViewModel::tr("The output file is empty: no audio or video lies between "
+                                     "the start and end times"));
     if (output.hasVideo)
         co_return QString();
     const MediaProbe::Info input =
         co_await MediaProbe::readInBackground(inputPath, MediaProbe::Depth::streams);
     if (!input.hasVideo)
         co_return QString();
-    co_return "The video was dropped: a stream copy can only start at a keyframe, and there is "
-              "none between the start and end times";
+    co_return MediaCutterViewModel::tr("The video was dropped: a stream copy can only start at a "
+                                       "keyframe, and there is none between the start and end "
+                                       "times");
 }
 
 // Whether a line of the converter reports an error; its closing "Conversion failed!" only
@@ -132,7 +134,8 @@ void MediaCutterViewModel::setDefaultOutputPath() {
 void MediaCutterViewModel::chooseMediaFile() {
     const QString startFolder =
         selectedFile.isEmpty() ? StandardFolders::downloads() : QFileInfo(selectedFile).path();
-    const QString path = dialogs.chooseFile(startFolder, mediaFileFilter);
+    const QString path =
+        dialogs.chooseFile(startFolder, tr("Video and audio files (%1)").arg(mediaFilePatterns));
     if (!path.isEmpty())
         chooseMediaFile(path);
 }
@@ -156,7 +159,7 @@ QCoro::Task<> MediaCutterViewModel::loadMediaInfo(QString path) {
     if (!self || path != selectedFile)
         co_return;
     if (!info.failure.isEmpty()) {
-        addLogMessage("Failed to get media info: " + info.failure);
+        addLogMessage(tr("Failed to get media info: %1").arg(info.failure));
         co_return;
     }
     // A length the file does not state leaves the end time as the user has it.
@@ -165,9 +168,9 @@ QCoro::Task<> MediaCutterViewModel::loadMediaInfo(QString path) {
         setEndTime(formatTime(*info.duration));
     }
     if (info.hasVideo)
-        assign(kind, QString("Video"), &MediaCutterViewModel::mediaFormatChanged);
+        assign(kind, tr("Video"), &MediaCutterViewModel::mediaFormatChanged);
     else if (info.hasAudio)
-        assign(kind, QString("Audio"), &MediaCutterViewModel::mediaFormatChanged);
+        assign(kind, tr("Audio"), &MediaCutterViewModel::mediaFormatChanged);
 }
 
 void MediaCutterViewModel::showOutputInFolder() {
@@ -190,16 +193,16 @@ QCoro::Task<> MediaCutterViewModel::startCutting() {
     const double startSeconds = timeToSeconds(start);
     const double endSeconds = timeToSeconds(end);
     if (!(endSeconds > startSeconds)) {
-        addLogMessage("Error: Start time must be before end time");
+        addLogMessage(tr("Error: Start time must be before end time"));
         setCutting(false);
         co_return;
     }
     const QString input = selectedFile;
     const QString output = outputFilePath();
-    addLogMessage("Starting media cutting...");
-    addLogMessage("Input: " + input);
-    addLogMessage("Output: " + output);
-    addLogMessage("Start: " + start + ", End: " + end);
+    addLogMessage(tr("Starting media cutting..."));
+    addLogMessage(tr("Input: %1").arg(input));
+    addLogMessage(tr("Output: %1").arg(output));
+    addLogMessage(tr("Start: %1, End: %2").arg(start, end));
     converterError.clear();
 
     // A failed cut leaves what the converter made of a new output (often an empty file);
@@ -212,7 +215,7 @@ QCoro::Task<> MediaCutterViewModel::startCutting() {
         // The converter's "-y" would empty the input before reading it.
         if (isSameFile(input, output))
             throw MediaCutterError::cuttingFailed(
-                "The output file is the input file: choose another name or folder");
+                tr("The output file is the input file: choose another name or folder"));
         co_await cutMediaWithFFmpeg(input, output, startSeconds, endSeconds);
     } catch (const UserFacingError& error) {
         failure = error.description();
@@ -225,11 +228,11 @@ QCoro::Task<> MediaCutterViewModel::startCutting() {
 
 void MediaCutterViewModel::finishCut(const std::optional<QString>& failure, const QString& output) {
     if (failure) {
-        addLogMessage("Media cutting failed: " + *failure);
+        addLogMessage(tr("Media cutting failed: %1").arg(*failure));
         if (!converterError.isEmpty())
-            addLogMessage("FFmpeg: " + converterError);
+            addLogMessage(tr("FFmpeg: %1").arg(converterError));
     } else {
-        addLogMessage("Media cutting completed successfully!");
+        addLogMessage(tr("Media cutting completed successfully!"));
         setProgress(100);
         setLastOutputFile(output);
     }
@@ -278,7 +281,7 @@ QCoro::Task<> MediaCutterViewModel::cutMediaWithFFmpeg(QString inputPath, QStrin
             self->readConverterLine(line, cutLength);
     });
     if (status != 0)
-        throw MediaCutterError::cuttingFailed("FFmpeg exited with code " + QString::number(status));
+        throw MediaCutterError::cuttingFailed(tr("FFmpeg exited with code %1").arg(status));
     const QString note = co_await checkOutput(inputPath, outputPath);
     if (!note.isEmpty() && self)
         self->addLogMessage(note);

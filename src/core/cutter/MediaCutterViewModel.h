@@ -48,7 +48,7 @@ public:
     double cuttingProgress() const { return progress; }
     // The chosen file's length in seconds, once it has been read.
     std::optional<double> mediaDuration() const { return duration; }
-    // "Video" or "Audio" once the chosen file has been read, else "".
+    // "Video" or "Audio", in the user's language, once the chosen file has been read, else "".
     QString mediaFormat() const { return kind; }
     // Every field filled and both times exactly "HH:MM:SS"; the times are not compared.
     bool canStartCutting() const { return canStart; }

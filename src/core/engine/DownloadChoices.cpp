@@ -1,29 +1,46 @@
 #include "DownloadChoices.h"
 
+#include <QCoreApplication>
+
+// Values and labels are marked for translation here and translated where a window shows them.
 namespace DownloadChoices {
 
 const QList<Choice>& formats() {
-    static const QList<Choice> choices{{"MP3", "MP3"}, {"MP4", "MP4"}, {"M4A", "M4A"}};
+    static const QList<Choice> choices{
+        {QT_TRANSLATE_NOOP("DownloadChoices", "MP3"), QT_TRANSLATE_NOOP("DownloadChoices", "MP&3")},
+        {QT_TRANSLATE_NOOP("DownloadChoices", "MP4"), QT_TRANSLATE_NOOP("DownloadChoices", "MP&4")},
+        {QT_TRANSLATE_NOOP("DownloadChoices", "M4A"),
+         QT_TRANSLATE_NOOP("DownloadChoices", "&M4A")}};
     return choices;
 }
 
 const QList<Choice>& videoQualities() {
-    static const QList<Choice> choices{{"Best", "Best"},
-                                       {"Highest Available", "Highest"},
-                                       {"2160p", "2160p"},
-                                       {"1440p", "1440p"},
-                                       {"1080p", "1080p"},
-                                       {"720p", "720p"},
-                                       {"480p", "480p"},
-                                       {"360p", "360p"},
-                                       {"Lowest Available", "Lowest"}};
+    static const QList<Choice> choices{{QT_TRANSLATE_NOOP("DownloadChoices", "Best"), "Best"},
+                                       {QT_TRANSLATE_NOOP("DownloadChoices", "Highest Available"),
+                                        QT_TRANSLATE_NOOP("DownloadChoices", "Highest")},
+                                       {QT_TRANSLATE_NOOP("DownloadChoices", "2160p"), "2160p"},
+                                       {QT_TRANSLATE_NOOP("DownloadChoices", "1440p"), "1440p"},
+                                       {QT_TRANSLATE_NOOP("DownloadChoices", "1080p"), "1080p"},
+                                       {QT_TRANSLATE_NOOP("DownloadChoices", "720p"), "720p"},
+                                       {QT_TRANSLATE_NOOP("DownloadChoices", "480p"), "480p"},
+                                       {QT_TRANSLATE_NOOP("DownloadChoices", "360p"), "360p"},
+                                       {QT_TRANSLATE_NOOP("DownloadChoices", "Lowest Available"),
+                                        QT_TRANSLATE_NOOP("DownloadChoices", "Lowest")}};
     return choices;
 }
 
 const QList<Choice>& audioQualities() {
-    static const QList<Choice> choices{{"320k", "320k"}, {"256k", "256k"}, {"192k", "192k"},
-                                       {"128k", "128k"}, {"96k", "96k"},   {"64k", "64k"}};
+    static const QList<Choice> choices{{QT_TRANSLATE_NOOP("DownloadChoices", "320k"), "320k"},
+                                       {QT_TRANSLATE_NOOP("DownloadChoices", "256k"), "256k"},
+                                       {QT_TRANSLATE_NOOP("DownloadChoices", "192k"), "192k"},
+                                       {QT_TRANSLATE_NOOP("DownloadChoices", "128k"), "128k"},
+                                       {QT_TRANSLATE_NOOP("DownloadChoices", "96k"), "96k"},
+                                       {QT_TRANSLATE_NOOP("DownloadChoices", "64k"), "64k"}};
     return choices;
+}
+
+QString shown(const QString& text) {
+    return QCoreApplication::translate("DownloadChoices", text.toUtf8().constData());
 }
 
 bool isAudioFormat(const QString& format) {

@@ -8,8 +8,10 @@
 namespace DownloadChoices {
 
 struct Choice {
+    // What the engine is handed and the queue stores, never translated.
     QString value;
-    // The main window's shorter label; the queue window shows the value itself.
+    // The main window's shorter label, as written in the sources; a format's carries the
+    // mnemonic of its button.
     QString shortLabel;
 };
 
@@ -19,6 +21,10 @@ const QList<Choice>& formats();
 const QList<Choice>& videoQualities();
 // "320k" … "64k".
 const QList<Choice>& audioQualities();
+
+// What a window shows for a value or a short label of these lists: its translation. Any
+// other text (a stored queue may hold anything) shows as it is.
+QString shown(const QString& text);
 
 // The choices of a new controller.
 inline const QString defaultFormat = "MP3";

@@ -23,10 +23,14 @@ QString sizeText(double bytes) {
 QString durationText(double seconds) {
     const qint64 whole = std::llround(seconds);
     if (whole < 60)
-        return QString::number(whole) + " s";
+        return QCoreApplication::translate("DownloadProgress", "%1 s").arg(whole);
     if (whole < 3600)
-        return QString("%1 min %2 s").arg(whole / 60).arg(whole % 60);
-    return QString("%1 h %2 min").arg(whole / 3600).arg(whole % 3600 / 60);
+        return QCoreApplication::translate("DownloadProgress", "%1 min %2 s")
+            .arg(whole / 60)
+            .arg(whole % 60);
+    return QCoreApplication::translate("DownloadProgress", "%1 h %2 min")
+        .arg(whole / 3600)
+        .arg(whole % 3600 / 60);
 }
 
 bool usable(const std::optional<double>& value) {
@@ -194,13 +198,16 @@ QString progressDetailsText(const DownloadProgress& progress) {
         const QString total =
             (progress.totalIsEstimate ? "~" : "") + sizeText(*progress.totalBytes);
         if (std::isfinite(progress.percent) && progress.percent >= 0 && progress.percent <= 100)
-            parts << sizeText(*progress.totalBytes * progress.percent / 100) + " of " + total;
+            parts << QCoreApplication::translate("DownloadProgress", "%1 of %2")
+                         .arg(sizeText(*progress.totalBytes * progress.percent / 100), total);
         else
             parts << total;
     }
     if (usable(progress.bytesPerSecond))
-        parts << sizeText(*progress.bytesPerSecond) + "/s";
+        parts << QCoreApplication::translate("DownloadProgress", "%1/s")
+                     .arg(sizeText(*progress.bytesPerSecond));
     if (usable(progress.secondsLeft))
-        parts << durationText(*progress.secondsLeft) + " left";
+        parts << QCoreApplication::translate("DownloadProgress", "%1 left")
+                     .arg(durationText(*progress.secondsLeft));
     return parts.join(u" · ");
 }

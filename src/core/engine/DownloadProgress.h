@@ -29,7 +29,7 @@ struct DownloadProgress {
     static std::optional<DownloadProgress> fromLine(QStringView line);
 };
 
-// The line under a progress bar beside its percentage, such as
+// The line under a progress bar beside its percentage, in the user's language, such as
 // "12.3 MiB of 48.0 MiB · 2.1 MiB/s · 17 s left", led by the running part ("video",
 // "audio", "part 2 of 3") when the download has more than one; the parts that are not
 // known are left out, and "" when none is.

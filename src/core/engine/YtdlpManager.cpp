@@ -111,7 +111,7 @@ QCoro::Task<QString> YtdlpManager::downloadVideo(QString url, QString format, QS
     const int status = (co_await process.result()).status;
     said.end();
     if (status != 0)
-        throw YtdlpError::downloadFailed("Process exited with code " + QString::number(status),
+        throw YtdlpError::downloadFailed(YtdlpError::tr("Process exited with code %1").arg(status),
                                          said.errors());
     co_return said.finalFile();
 }

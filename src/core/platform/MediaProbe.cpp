@@ -1,5 +1,6 @@
 #include "MediaProbe.h"
 
+#include <QCoreApplication>
 #include <QCoroSignal>
 #include <QFutureWatcher>
 #include <QPromise>
@@ -50,8 +51,9 @@ private:
     static void* open(const char* soname, LibAvFormat& library) {
         void* handle = dlopen(soname, RTLD_NOW | RTLD_LOCAL);
         if (!handle && library.loadFailure.isEmpty())
-            library.loadFailure =
-                "The media library could not be loaded: " + QString::fromLocal8Bit(dlerror());
+            library.loadFailure = QCoreApplication::translate(
+                                      "MediaProbe", "The media library could not be loaded: %1")
+                                      .arg(QString::fromLocal8Bit(dlerror()));
         return handle;
     }
 
@@ -59,7 +61,8 @@ private:
     static void resolve(void* handle, const char* name, Function& function, LibAvFormat& library) {
         function = reinterpret_cast<Function>(dlsym(handle, name));
         if (!function && library.loadFailure.isEmpty())
-            library.loadFailure = QString("The media library lacks %1").arg(name);
+            library.loadFailure =
+                QCoreApplication::translate("MediaProbe", "The media library lacks %1").arg(name);
     }
 };
 

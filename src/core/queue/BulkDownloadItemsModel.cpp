@@ -182,11 +182,13 @@ QVariant BulkDownloadItemsModel::data(const QModelIndex& index, int role) const 
 
 QVariant BulkDownloadItemsModel::headerData(int section, Qt::Orientation orientation,
                                             int role) const {
-    static const char* const titles[] = {"URL", "Format", "Quality", "Status", "Progress"};
+    static const char* const titles[] = {QT_TR_NOOP("URL"), QT_TR_NOOP("Format"),
+                                         QT_TR_NOOP("Quality"), QT_TR_NOOP("Status"),
+                                         QT_TR_NOOP("Progress")};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section > progressColumn)
         return {};
-    return QString(titles[section]);
+    return tr(titles[section]);
 }
 
 void BulkDownloadItemsModel::rowChanged(int row, Column first, Column last) {
@@ -198,11 +200,11 @@ QVariant BulkDownloadItemsModel::cellText(const BulkDownloadItem& item, int colu
     case urlColumn:
         return item.url;
     case formatColumn:
-        return item.format;
+        return DownloadChoices::shown(item.format);
     case qualityColumn:
-        return shownQuality(item);
+        return DownloadChoices::shown(shownQuality(item));
     case statusColumn:
-        return rawValue(item.status);
+        return shownStatus(item.status);
     case progressColumn:
         return percentText(item.progress);
     }

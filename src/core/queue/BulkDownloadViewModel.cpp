@@ -23,6 +23,8 @@ using namespace std::chrono_literals;
 
 namespace {
 
+// A diagnostic for whoever reads the terminal or the journal: in English, like the logging
+// categories, so that it can be looked up.
 void printLine(const QString& text) {
     QTextStream(stdout) << text << Qt::endl;
 }
@@ -133,7 +135,7 @@ QCoro::Task<> BulkDownloadViewModel::pasteURLs(QString text) {
 }
 
 QCoro::Task<> BulkDownloadViewModel::addURLsFromFile() {
-    const QString path = dialogs->chooseFile(QString(), "Text files (*.txt *.text)");
+    const QString path = dialogs->chooseFile(QString(), tr("Text files (%1)").arg("*.txt *.text"));
     if (path.isEmpty())
         co_return;
     const QPointer<BulkDownloadViewModel> self(this);

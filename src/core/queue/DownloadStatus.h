@@ -4,7 +4,8 @@
 #include <array>
 #include <optional>
 
-// Where a queue item is in its life. The raw values are both stored and shown.
+// Where a queue item is in its life. The raw values are stored as they are; the queue table
+// shows them translated.
 enum class DownloadStatus { pending, downloading, completed, failed, cancelled };
 
 inline constexpr std::array<DownloadStatus, 5> allDownloadStatuses{
@@ -12,6 +13,8 @@ inline constexpr std::array<DownloadStatus, 5> allDownloadStatuses{
     DownloadStatus::failed, DownloadStatus::cancelled};
 
 QString rawValue(DownloadStatus status);
+// The raw value in the user's language.
+QString shownStatus(DownloadStatus status);
 // The status whose raw value is exactly text (case-sensitive), if any.
 std::optional<DownloadStatus> downloadStatusFromRawValue(QStringView text);
 

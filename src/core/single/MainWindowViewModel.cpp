@@ -122,7 +122,7 @@ void MainWindowViewModel::startDownload() {
     if (downloading)
         return;
     if (url.trimmed().isEmpty()) {
-        showAlert("Error", "Please enter a valid URL.");
+        showAlert(tr("Error"), tr("Please enter a valid URL."));
         return;
     }
     setIsDownloading(true);
@@ -131,7 +131,7 @@ void MainWindowViewModel::startDownload() {
     logFrames.cancel();
     pendingLog.clear();
     logModel->clear();
-    addLogMessage("Getting ready to download...");
+    addLogMessage(tr("Getting ready to download..."));
     runDownload(++currentRun);
 }
 
@@ -183,7 +183,7 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
 std::optional<QString> MainWindowViewModel::prepareOutputFolder() const {
     // Without a folder the downloader would write into Morvi's own working folder.
     if (output.trimmed().isEmpty())
-        return QString("No output folder is chosen.");
+        return tr("No output folder is chosen.");
     if (QFileInfo(output).isDir())
         return std::nullopt;
     // A fresh account may have no Downloads folder yet; a folder the user chose and
@@ -192,7 +192,7 @@ std::optional<QString> MainWindowViewModel::prepareOutputFolder() const {
     if (!downloads.isEmpty() && QDir::cleanPath(output) == QDir::cleanPath(downloads) &&
         QDir().mkpath(downloads))
         return std::nullopt;
-    return QString("The output folder \"%1\" does not exist.").arg(output);
+    return tr("The output folder \"%1\" does not exist.").arg(output);
 }
 
 void MainWindowViewModel::finishDownload(const Outcome& outcome, const QString& folder) {
@@ -201,7 +201,7 @@ void MainWindowViewModel::finishDownload(const Outcome& outcome, const QString& 
     pendingLog.clear();
     const std::optional<QString>& failure = outcome.failure;
     if (!failure) {
-        addLogMessage("Download and conversion completed successfully.");
+        addLogMessage(tr("Download and conversion completed successfully."));
         DownloadProgress done;
         done.percent = 100.0;
         setDownloadProgress(done);
@@ -210,9 +210,9 @@ void MainWindowViewModel::finishDownload(const Outcome& outcome, const QString& 
         setCompleted(folder, file.isEmpty() ? QString() : QDir(folder).absoluteFilePath(file));
         return;
     }
-    addLogMessage("Download failed: " + *failure);
+    addLogMessage(tr("Download failed: %1").arg(*failure));
     setIsDownloading(false);
-    showAlert("Download Failed", *failure, outcome.toolErrors.join(u'\n'));
+    showAlert(tr("Download Failed"), *failure, outcome.toolErrors.join(u'\n'));
 }
 
 void MainWindowViewModel::stopDownload() {
@@ -220,7 +220,7 @@ void MainWindowViewModel::stopDownload() {
     showPendingLog();
     engine->stopDownload();
     setIsDownloading(false);
-    addLogMessage("Download was stopped by the user.");
+    addLogMessage(tr("Download was stopped by the user."));
 }
 
 void MainWindowViewModel::showPendingLog() {

@@ -38,17 +38,17 @@ bool isSuccessStatus(int status) {
 void ensureComplete(const QNetworkReply& reply, qint64 received, milliseconds transferTimeout) {
     // Nothing else cancels a transfer than its timeout.
     if (reply.error() == QNetworkReply::OperationCanceledError) {
-        throw DownloadError(QString("The transfer stalled: nothing arrived for %1 s.")
+        throw DownloadError(AppUpdater::tr("The transfer stalled: nothing arrived for %1 s.")
                                 .arg(secondsText(transferTimeout)));
     }
     const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status != 0 && !isSuccessStatus(status))
-        throw DownloadError("HTTP status " + QString::number(status));
+        throw DownloadError(AppUpdater::tr("HTTP status %1").arg(status));
     // Qt reports a connection that closes before the announced end of the body sometimes as
     // "Connection closed", sometimes as success: the count of bytes tells in both cases.
     const QVariant announced = reply.header(QNetworkRequest::ContentLengthHeader);
     if (announced.isValid() && announced.toLongLong() != received) {
-        throw DownloadError(QString("The download broke off after %1 of %2 bytes.")
+        throw DownloadError(AppUpdater::tr("The download broke off after %1 of %2 bytes.")
                                 .arg(received)
                                 .arg(announced.toLongLong()));
     }
@@ -106,24 +106,28 @@ QCoro::Task<> proveProgram(QString path, QString versionOption) {
     QFile file(path);
     if (!file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeUser |
                              QFile::ExeGroup | QFile::ExeOther))
-        throw DownloadError("The program could not be made executable: " + file.errorString());
+        throw DownloadError(
+            AppUpdater::tr("The program could not be made executable: %1").arg(file.errorString()));
     const QStringList arguments{versionOption};
     ToolRun run({.program = path, .arguments = arguments, .timeLimit = versionAnswerLimit});
     ToolRun::Exit exit;
     try {
         exit = co_await run.run();
     } catch (const LaunchError& error) {
-        throw DownloadError("The downloaded file is not a program that runs here: " +
-                            error.description());
+        throw DownloadError(
+            AppUpdater::tr("The downloaded file is not a program that runs here: %1")
+                .arg(error.description()));
     }
     if (exit.timedOut) {
-        throw DownloadError(QString("The downloaded program did not answer \"%1\" within %2 s.")
-                                .arg(versionOption, secondsText(versionAnswerLimit)));
+        throw DownloadError(
+            AppUpdater::tr("The downloaded program did not answer \"%1\" within %2 s.")
+                .arg(versionOption, secondsText(versionAnswerLimit)));
     }
     if (!exit.succeeded()) {
-        throw DownloadError(QString("The downloaded program failed \"%1\" (%2 %3).")
-                                .arg(versionOption, exit.signalled ? "signal" : "exit status")
-                                .arg(exit.status));
+        const QString ending = exit.signalled ? AppUpdater::tr("signal %1").arg(exit.status)
+                                              : AppUpdater::tr("exit status %1").arg(exit.status);
+        throw DownloadError(AppUpdater::tr("The downloaded program failed \"%1\" (%2).")
+                                .arg(versionOption, ending));
     }
 }
 
@@ -134,8 +138,8 @@ void moveIntoPlace(const QString& candidate, const QString& target) {
     std::filesystem::rename(QFile::encodeName(candidate).toStdString(),
                             QFile::encodeName(target).toStdString(), error);
     if (error) {
-        throw DownloadError("The program could not be put in place: " +
-                            QString::fromStdString(error.message()));
+        throw DownloadError(AppUpdater::tr("The program could not be put in place: %1")
+                                .arg(QString::fromStdString(error.message())));
     }
 }
 
@@ -155,9 +159,10 @@ QString programIn(const QString& folder, const QString& name) {
         candidate = folder + "/" + entries.first() + "/" + name;
     const std::filesystem::file_status status = statusOf(candidate);
     if (!std::filesystem::exists(status))
-        throw DownloadError(QString("The archive holds no \"%1\".").arg(name));
+        throw DownloadError(AppUpdater::tr("The archive holds no \"%1\".").arg(name));
     if (!std::filesystem::is_regular_file(status))
-        throw DownloadError(QString("The archive's \"%1\" is not a regular file.").arg(name));
+        throw DownloadError(
+            AppUpdater::tr("The archive's \"%1\" is not a regular file.").arg(name));
     return candidate;
 }
 
@@ -167,7 +172,8 @@ QCoro::Task<> installFromArchive(QString zipPath, QString target, QString versio
                                  QString tempFolder) {
     QTemporaryDir staging(tempFolder + "/staging-XXXXXX");
     if (!staging.isValid())
-        throw DownloadError("The archive could not be unpacked: " + staging.errorString());
+        throw DownloadError(
+            AppUpdater::tr("The archive could not be unpacked: %1").arg(staging.errorString()));
     const QStringList arguments{"-o", zipPath, "-d", staging.path()};
     co_await runSystemProgram("/usr/bin/unzip", arguments, "UnzipError");
     const QString program = programIn(staging.path(), QFileInfo(target).fileName());
@@ -184,14 +190,14 @@ QCoro::Task<> installYtDlp(QUrl url, QString ytDlpPath, milliseconds transferTim
         co_await fetchInto(url, candidate, transferTimeout);
         co_await proveProgram(candidate, "--version");
         moveIntoPlace(candidate, ytDlpPath);
-        log("Plugin 1 downloaded successfully.");
+        log(AppUpdater::tr("Plugin 1 downloaded successfully."));
     } catch (const UserFacingError& error) {
-        log("Failed to download yt-dlp: " + error.description());
+        log(AppUpdater::tr("Failed to download yt-dlp: %1").arg(error.description()));
     }
 }
 
 QCoro::Task<> runSelfUpdate(QString ytDlpPath, LogHandler log) {
-    log("Updating plugin 1...");
+    log(AppUpdater::tr("Updating plugin 1..."));
     QString output;
     const QStringList arguments{"--update"};
     ToolRun process({.program = ytDlpPath, .arguments = arguments, .read = ToolRun::Read::Merged},
@@ -200,13 +206,13 @@ QCoro::Task<> runSelfUpdate(QString ytDlpPath, LogHandler log) {
     try {
         exit = co_await process.run();
     } catch (const LaunchError& error) {
-        log("Failed to update plugin 1: " + error.description());
+        log(AppUpdater::tr("Failed to update plugin 1: %1").arg(error.description()));
         co_return;
     }
     if (exit.succeeded())
-        log("Plugin 1 update completed.");
+        log(AppUpdater::tr("Plugin 1 update completed."));
     else
-        log("Plugin 1 update failed: " + output);
+        log(AppUpdater::tr("Plugin 1 update failed: %1").arg(output));
 }
 
 QCoro::Task<> installConverter(ToolEndpoints endpoints, FileManagerHelper files,
@@ -216,15 +222,15 @@ QCoro::Task<> installConverter(ToolEndpoints endpoints, FileManagerHelper files,
     const QString ffprobeZip = files.tempFolderPath + "/ffprobe.zip";
     try {
         co_await fetchInto(endpoints.ffmpeg, ffmpegZip, transferTimeout);
-        log("Extracting plugin 2...");
+        log(AppUpdater::tr("Extracting plugin 2..."));
         co_await installFromArchive(ffmpegZip, files.ffmpegPath, "-version", files.tempFolderPath);
-        log("Plugin 2 downloaded successfully.");
-        log("Downloading plugin 3...");
+        log(AppUpdater::tr("Plugin 2 downloaded successfully."));
+        log(AppUpdater::tr("Downloading plugin 3..."));
         co_await fetchInto(endpoints.ffprobe, ffprobeZip, transferTimeout);
         co_await installFromArchive(ffprobeZip, ffprobePath, "-version", files.tempFolderPath);
-        log("Plugin 3 downloaded successfully.");
+        log(AppUpdater::tr("Plugin 3 downloaded successfully."));
     } catch (const UserFacingError& error) {
-        log("Failed to download Plugin 2: " + error.description());
+        log(AppUpdater::tr("Failed to download Plugin 2: %1").arg(error.description()));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "ToolEndpoints.h"
 #include "ToolInstaller.h"
 
+#include <QCoreApplication>
 #include <chrono>
 
 // Puts the downloader, the converter and the probe tool into the tools folder and runs the
@@ -16,6 +17,8 @@
 // Each operation works on copies of the addresses and paths it needs, so it runs to its end
 // even when the installer is destroyed meanwhile. The installer itself is a small value.
 class AppUpdater : public ToolInstaller {
+    Q_DECLARE_TR_FUNCTIONS(AppUpdater)
+
 public:
     // A transfer that receives nothing for transferTimeout fails.
     explicit AppUpdater(ToolEndpoints endpoints = ToolEndpoints::forThisMachine(),

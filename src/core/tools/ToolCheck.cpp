@@ -5,6 +5,7 @@
 #include "core/platform/LaunchError.h"
 #include "core/platform/ToolRun.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -34,18 +35,19 @@ QCoro::Task<bool> canStart(QString path, QString versionOption) {
 QCoro::Task<> ToolCheck::run(std::shared_ptr<ToolInstaller> installer,
                              ToolInstaller::LogHandler logHandler) {
     const FileManagerHelper tools;
-    logHandler("Checking for updates...");
-    logHandler("Checking and installing necessary plugins...");
+    logHandler(QCoreApplication::translate("ToolCheck", "Checking for updates..."));
+    logHandler(
+        QCoreApplication::translate("ToolCheck", "Checking and installing necessary plugins..."));
     if (co_await canStart(tools.ytDlpPath, "--version")) {
         co_await installer->updateYtDlp(logHandler);
     } else {
-        logHandler("Downloading plugin 1...");
+        logHandler(QCoreApplication::translate("ToolCheck", "Downloading plugin 1..."));
         co_await installer->downloadYtDlp(logHandler);
     }
     // Only the converter is looked for: a missing probe tool alone is not reinstalled.
     if (!co_await canStart(tools.ffmpegPath, "-version")) {
-        logHandler("Downloading plugin 2...");
+        logHandler(QCoreApplication::translate("ToolCheck", "Downloading plugin 2..."));
         co_await installer->downloadFFmpeg(logHandler);
     }
-    logHandler("Update check completed.");
+    logHandler(QCoreApplication::translate("ToolCheck", "Update check completed."));
 }

@@ -18,12 +18,12 @@ struct Feature {
 };
 
 constexpr Feature features[] = {
-    {"arrow.down.circle", "Download YouTube videos in MP4 format"},
-    {"music.note", "Extract audio in MP3 and M4A formats"},
-    {"list.bullet", "Bulk download multiple videos"},
-    {"scissors", "Cut and trim media files"},
-    {"gear", "Customizable quality settings"},
-    {"folder", "Choose output directory"},
+    {"arrow.down.circle", QT_TRANSLATE_NOOP("AboutView", "Download YouTube videos in MP4 format")},
+    {"music.note", QT_TRANSLATE_NOOP("AboutView", "Extract audio in MP3 and M4A formats")},
+    {"list.bullet", QT_TRANSLATE_NOOP("AboutView", "Bulk download multiple videos")},
+    {"scissors", QT_TRANSLATE_NOOP("AboutView", "Cut and trim media files")},
+    {"gear", QT_TRANSLATE_NOOP("AboutView", "Customizable quality settings")},
+    {"folder", QT_TRANSLATE_NOOP("AboutView", "Choose output directory")},
 };
 
 QVBoxLayout* centredStack(int spacing) {
@@ -74,8 +74,8 @@ QUrl AboutView::pageUrl(const QString& site, const QString& path) {
 
 QLayout* AboutView::buildVersionGroup() {
     QVBoxLayout* group = centredStack(10);
-    group->addWidget(label("Version " + BuildInfo::version(), 1.25, QFont::DemiBold));
-    QLabel* build = label("Build " + BuildInfo::buildNumber(), 1.0, QFont::Normal);
+    group->addWidget(label(tr("Version %1").arg(BuildInfo::version()), 1.25, QFont::DemiBold));
+    QLabel* build = label(tr("Build %1").arg(BuildInfo::buildNumber()), 1.0, QFont::Normal);
     build->setForegroundRole(QPalette::PlaceholderText);
     group->addWidget(build);
     return group;
@@ -83,11 +83,11 @@ QLayout* AboutView::buildVersionGroup() {
 
 QLayout* AboutView::buildFeaturesGroup() {
     QVBoxLayout* group = centredStack(15);
-    group->addWidget(label("Features", 1.0, QFont::Bold));
+    group->addWidget(label(tr("Features"), 1.0, QFont::Bold));
     auto* rows = new QVBoxLayout;
     rows->setSpacing(8);
     for (const Feature& feature : features)
-        rows->addWidget(new FeatureRow(feature.icon, feature.text));
+        rows->addWidget(new FeatureRow(feature.icon, tr(feature.text)));
     auto* list = new QWidget;
     list->setLayout(rows);
     rows->setContentsMargins(0, 0, 0, 0);
@@ -98,16 +98,16 @@ QLayout* AboutView::buildFeaturesGroup() {
 QLayout* AboutView::buildButtonsGroup() {
     QVBoxLayout* group = centredStack(15);
     const bool siteGiven = pageUrl(site, "").isValid();
-    auto* website = new SymbolButton("Visit Website", {}, SymbolButton::Style::prominent);
+    auto* website = new SymbolButton(tr("&Visit Website"), {}, SymbolButton::Style::prominent);
     website->setEnabled(siteGiven);
     connect(website, &QPushButton::clicked, this, [this] { openPage(""); });
     group->addWidget(website, 0, Qt::AlignHCenter);
     auto* row = new QHBoxLayout;
     row->setSpacing(20);
-    const std::pair<const char*, const char*> pages[] = {{"Support", "/contact/"},
-                                                         {"Privacy Policy", "/privacy-policy/"}};
+    const std::pair<const char*, const char*> pages[] = {
+        {QT_TR_NOOP("&Support"), "/contact/"}, {QT_TR_NOOP("&Privacy Policy"), "/privacy-policy/"}};
     for (const auto& [text, path] : pages) {
-        auto* button = new SymbolButton(text);
+        auto* button = new SymbolButton(tr(text));
         button->setEnabled(siteGiven);
         const QString page = path;
         connect(button, &QPushButton::clicked, this, [this, page] { openPage(page); });

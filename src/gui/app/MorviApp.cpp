@@ -49,17 +49,17 @@ MorviApp::MorviApp(InstallerFactory makeInstaller, QObject* parent)
     windowKinds = {
         // The queue view keeps its own minimum size, within the screen.
         {"bulk-download",
-         {"Bulk Download", QSize(),
+         {QT_TR_NOOP("Bulk Download"), QSize(),
           [this] {
               return createQueueView();
           }}},
         {"media-cutter",
-         {"Media Cutter", QSize(),
+         {QT_TR_NOOP("Media Cutter"), QSize(),
           [this] {
               return new MediaCutterView(nullptr, notifier);
           }}},
         {"about",
-         {"About", QSize(),
+         {QT_TR_NOOP("About"), QSize(),
           [] {
               return new AboutView;
           }}},
@@ -75,7 +75,7 @@ MorviApp::~MorviApp() {
 MainWindowView* MorviApp::showMainWindow() {
     mainWindow = new MainWindowView(makeInstaller());
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
-    mainWindow->setWindowTitle("Morvi");
+    mainWindow->setWindowTitle("Morvi"); // the name, in every language
     connect(mainWindow, &MainWindowView::openWindowRequested, this, &MorviApp::openWindow);
     connect(mainWindow->viewModel(), &MainWindowViewModel::downloadEnded, mainWindow,
             [this, window = mainWindow.data()](bool succeeded, const QString& file) {
@@ -152,8 +152,8 @@ QWidget* MorviApp::createQueueView() {
     connect(queueController, &BulkDownloadViewModel::batchEnded, view,
             [this, view](int completed, int failed) {
                 WindowNotice::unlessActive(
-                    view, *notifier, "Downloads finished",
-                    QString("%1 completed, %2 failed").arg(completed).arg(failed));
+                    view, *notifier, tr("Downloads finished"),
+                    tr("%1 completed, %2 failed").arg(completed).arg(failed));
             });
     return view;
 }
@@ -161,7 +161,7 @@ QWidget* MorviApp::createQueueView() {
 QWidget* MorviApp::createWindow(const WindowKind& kind) {
     QWidget* window = kind.create();
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(kind.title);
+    window->setWindowTitle(tr(kind.title));
     if (kind.minimumSize.isValid())
         window->setMinimumSize(kind.minimumSize.expandedTo(window->minimumSizeHint()));
     return window;

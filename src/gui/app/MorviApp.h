@@ -43,7 +43,8 @@ public:
 
 private:
     struct WindowKind {
-        QString title;
+        // As written in the sources; translated when a window is made.
+        const char* title;
         QSize minimumSize;
         std::function<QWidget*()> create;
     };

@@ -1,6 +1,7 @@
 #include "MorviApp.h"
 #include "core/app/CommandLine.h"
 #include "core/app/SingleInstance.h"
+#include "core/app/Translations.h"
 #include "core/tools/AppUpdater.h"
 
 #include <QApplication>
@@ -11,12 +12,17 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    // Answered before QApplication, which needs a display.
     const CommandLine commandLine = CommandLine::parse(arguments);
-    if (commandLine.action() != CommandLine::Action::OpenWindows)
-        return commandLine.answer();
+    // Answered without QApplication, which needs a display, but in the user's language:
+    // read again once the translations, the parser's own among them, are in place.
+    if (commandLine.action() != CommandLine::Action::OpenWindows) {
+        const QCoreApplication answering(argc, argv);
+        const Translations translations;
+        return CommandLine::parse(arguments).answer();
+    }
 
     QApplication application(argc, argv);
+    const Translations translations;
     SingleInstance instance(QDBusConnection::sessionBus(),
                             QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
     if (!instance.claim())

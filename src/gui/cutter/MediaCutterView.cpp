@@ -36,7 +36,10 @@ struct FormatChoice {
     const char* stored;
 };
 constexpr std::array<FormatChoice, 4> formatChoices{
-    {{"MP4", "mp4"}, {"MP3", "mp3"}, {"M4A", "m4a"}, {"MOV", "mov"}}};
+    {{QT_TRANSLATE_NOOP("MediaCutterView", "MP4"), "mp4"},
+     {QT_TRANSLATE_NOOP("MediaCutterView", "MP3"), "mp3"},
+     {QT_TRANSLATE_NOOP("MediaCutterView", "M4A"), "m4a"},
+     {QT_TRANSLATE_NOOP("MediaCutterView", "MOV"), "mov"}}};
 
 constexpr int spinnerSpokes = 8;
 
@@ -85,7 +88,7 @@ MediaCutterView::MediaCutterView(Dialogs* dialogs, Notifier* notifier, QWidget* 
     auto* form = new QWidget;
     auto* layout = new QVBoxLayout(form);
     layout->setSpacing(20);
-    QLabel* title = Labels::scaled("Media Cutter", 1.7, QFont::Bold);
+    QLabel* title = Labels::scaled(tr("Media Cutter"), 1.7, QFont::Bold);
     title->setAlignment(Qt::AlignCenter);
     layout->addStretch();
     layout->addWidget(title);
@@ -170,7 +173,7 @@ void MediaCutterView::announceEnd(bool succeeded) {
     if (!notifier)
         return;
     const QString file = succeeded ? model->lastOutputFile() : model->selectedFilePath();
-    WindowNotice::unlessActive(this, *notifier, succeeded ? "Cut finished" : "Cut failed",
+    WindowNotice::unlessActive(this, *notifier, succeeded ? tr("Cut finished") : tr("Cut failed"),
                                QFileInfo(file).fileName());
 }
 
@@ -192,18 +195,20 @@ QLineEdit* MediaCutterView::boundField(const QString& placeholder,
 QWidget* MediaCutterView::makeFileBlock() {
     auto* block = new QWidget;
     QVBoxLayout* layout = stack(block, 8);
-    layout->addWidget(Labels::heading("Select Media File:"));
+    QLabel* heading = Labels::heading(tr("Select &Media File:"));
+    layout->addWidget(heading);
     auto* row = new QHBoxLayout;
-    QLineEdit* file = boundField("No file selected", &MediaCutterViewModel::selectedFilePath,
+    QLineEdit* file = boundField(tr("No file selected"), &MediaCutterViewModel::selectedFilePath,
                                  &MediaCutterViewModel::setSelectedFilePath,
                                  &MediaCutterViewModel::selectedFilePathChanged);
     file->setObjectName("fileField");
-    file->setAccessibleName("Media File");
+    file->setAccessibleName(tr("Media File"));
+    heading->setBuddy(file);
     // Shows the chosen path, legible and selectable; only the chooser may change it.
     file->setReadOnly(true);
-    auto* browse = new QPushButton("Browse");
+    auto* browse = new QPushButton(tr("&Browse"));
     browse->setObjectName("fileBrowse");
-    browse->setToolTip("Choose the media file to cut (Ctrl+O), or drop it onto the window");
+    browse->setToolTip(tr("Choose the media file to cut (Ctrl+O), or drop it onto the window"));
     connect(browse, &QPushButton::clicked, model,
             qOverload<>(&MediaCutterViewModel::chooseMediaFile));
     row->addWidget(file);
@@ -216,7 +221,7 @@ QWidget* MediaCutterView::makeInformationBlock() {
     informationBlock = new QWidget;
     informationBlock->setObjectName("informationBlock");
     QVBoxLayout* layout = stack(informationBlock, 8);
-    layout->addWidget(Labels::heading("Media Information:"));
+    layout->addWidget(Labels::heading(tr("Media Information:")));
     auto* box = new RoundedBox;
     auto* lines = new QVBoxLayout(box);
     lines->setSpacing(4);
@@ -233,16 +238,18 @@ QWidget* MediaCutterView::makeInformationBlock() {
 QWidget* MediaCutterView::makeTrimBlock() {
     auto* block = new QWidget;
     QVBoxLayout* layout = stack(block, 8);
-    layout->addWidget(Labels::heading("Trim Settings:"));
+    layout->addWidget(Labels::heading(tr("Trim Settings:")));
     auto* row = new QHBoxLayout;
     row->setSpacing(20);
     const QFont monospaced = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    const auto column = [&](const QString& title, QLineEdit* field) {
+    const auto column = [&](const QString& title, const QString& name, QLineEdit* field) {
         field->setFont(monospaced);
-        field->setAccessibleName(title.chopped(1));
+        field->setAccessibleName(name);
         auto* column = new QVBoxLayout;
         column->setSpacing(8);
-        column->addWidget(Labels::scaled(title, 0.92));
+        QLabel* label = Labels::scaled(title, 0.92);
+        label->setBuddy(field);
+        column->addWidget(label);
         column->addWidget(field);
         row->addLayout(column);
     };
@@ -250,33 +257,33 @@ QWidget* MediaCutterView::makeTrimBlock() {
         boundField("00:00:00", &MediaCutterViewModel::startTime,
                    &MediaCutterViewModel::setStartTime, &MediaCutterViewModel::startTimeChanged);
     startField->setObjectName("startField");
-    column("Start Time:", startField);
+    column(tr("&Start Time:"), tr("Start Time"), startField);
     QLineEdit* endField =
         boundField("00:00:00", &MediaCutterViewModel::endTime, &MediaCutterViewModel::setEndTime,
                    &MediaCutterViewModel::endTimeChanged);
     endField->setObjectName("endField");
-    column("End Time:", endField);
+    column(tr("&End Time:"), tr("End Time"), endField);
     layout->addLayout(row);
-    layout->addWidget(Labels::caption("Format: HH:MM:SS (e.g., 01:30:45)"));
+    layout->addWidget(Labels::caption(tr("Format: HH:MM:SS (e.g., 01:30:45)")));
     return block;
 }
 
 QWidget* MediaCutterView::makeOutputBlock() {
     auto* block = new QWidget;
     QVBoxLayout* layout = stack(block, 8);
-    layout->addWidget(Labels::heading("Output Settings:"));
+    layout->addWidget(Labels::heading(tr("Output Settings:")));
 
     auto* nameRow = new QHBoxLayout;
-    QLineEdit* name = boundField("Output file name", &MediaCutterViewModel::outputFileName,
+    QLineEdit* name = boundField(tr("Output file name"), &MediaCutterViewModel::outputFileName,
                                  &MediaCutterViewModel::setOutputFileName,
                                  &MediaCutterViewModel::outputFileNameChanged);
     name->setObjectName("nameField");
-    name->setAccessibleName("Output File Name");
+    name->setAccessibleName(tr("Output File Name"));
     auto* picker = new QComboBox;
     picker->setObjectName("formatPicker");
     picker->setFixedWidth(100);
     for (const FormatChoice& choice : formatChoices)
-        picker->addItem(choice.shown, QString(choice.stored));
+        picker->addItem(tr(choice.shown), QString(choice.stored));
     const auto showFormat = [this, picker] {
         picker->setCurrentIndex(picker->findData(model->outputFormat()));
     };
@@ -285,7 +292,7 @@ QWidget* MediaCutterView::makeOutputBlock() {
             [this, picker] { model->setOutputFormat(picker->currentData().toString()); });
     connect(model, &MediaCutterViewModel::outputFormatChanged, picker, showFormat);
     nameRow->addWidget(name);
-    auto* pickerLabel = new QLabel("Format");
+    auto* pickerLabel = new QLabel(tr("&Format"));
     pickerLabel->setBuddy(picker); // a picker's accessible name is its label's
     nameRow->addWidget(pickerLabel);
     nameRow->addWidget(picker);
@@ -293,13 +300,13 @@ QWidget* MediaCutterView::makeOutputBlock() {
 
     auto* folderRow = new QHBoxLayout;
     QLineEdit* folder =
-        boundField("Output folder", &MediaCutterViewModel::outputPath,
+        boundField(tr("Output folder"), &MediaCutterViewModel::outputPath,
                    &MediaCutterViewModel::setOutputPath, &MediaCutterViewModel::outputPathChanged);
     folder->setObjectName("folderField");
-    folder->setAccessibleName("Output Path");
-    auto* browse = new QPushButton("Browse");
+    folder->setAccessibleName(tr("Output Path"));
+    auto* browse = new QPushButton(tr("Bro&wse"));
     browse->setObjectName("folderBrowse");
-    browse->setToolTip("Choose the folder for the cut file");
+    browse->setToolTip(tr("Choose the folder for the cut file"));
     connect(browse, &QPushButton::clicked, model, &MediaCutterViewModel::chooseOutputFolder);
     folderRow->addWidget(folder);
     folderRow->addWidget(browse);
@@ -308,7 +315,7 @@ QWidget* MediaCutterView::makeOutputBlock() {
 }
 
 QWidget* MediaCutterView::makeCutButton() {
-    cutButton = new SymbolButton("Cut Media", "scissors", SymbolButton::Style::prominent);
+    cutButton = new SymbolButton(tr("&Cut Media"), "scissors", SymbolButton::Style::prominent);
     cutButton->setObjectName("cutButton");
     cutButton->setDefault(true);
     cutButton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -319,7 +326,7 @@ QWidget* MediaCutterView::makeCutButton() {
 }
 
 QWidget* MediaCutterView::makeShowInFolderButton() {
-    showInFolder = new SymbolButton("Show in Folder", "folder");
+    showInFolder = new SymbolButton(tr("Sh&ow in Folder"), "folder");
     showInFolder->setObjectName("showInFolder");
     showInFolder->setVisible(false);
     connect(showInFolder, &QPushButton::clicked, model, &MediaCutterViewModel::showOutputInFolder);
@@ -330,7 +337,7 @@ QWidget* MediaCutterView::makeProgressBlock() {
     progressBlock = new QWidget;
     progressBlock->setObjectName("progressBlock");
     QVBoxLayout* layout = stack(progressBlock, 8);
-    layout->addWidget(Labels::heading("Progress:"));
+    layout->addWidget(Labels::heading(tr("Progress:")));
     progressBar = new QProgressBar;
     progressBar->setRange(0, 100);
     progressBar->setTextVisible(false);
@@ -344,8 +351,11 @@ QWidget* MediaCutterView::makeProgressBlock() {
 QWidget* MediaCutterView::makeLogBlock() {
     auto* block = new QWidget;
     QVBoxLayout* layout = stack(block, 8);
-    layout->addWidget(Labels::heading("Log:"));
-    layout->addWidget(new LogView(model->logMessages(), 120));
+    auto* log = new LogView(model->logMessages(), 120);
+    QLabel* heading = Labels::heading(tr("&Log:"));
+    heading->setBuddy(log);
+    layout->addWidget(heading);
+    layout->addWidget(log);
     return block;
 }
 
@@ -353,15 +363,15 @@ void MediaCutterView::showInformation() {
     informationBlock->setVisible(!model->selectedFilePath().isEmpty());
     const std::optional<double> duration = model->mediaDuration();
     durationLine->setVisible(duration.has_value());
-    durationLine->setText(duration ? "Duration: " + formatTime(*duration) : QString());
+    durationLine->setText(duration ? tr("Duration: %1").arg(formatTime(*duration)) : QString());
     formatLine->setVisible(!model->mediaFormat().isEmpty());
-    formatLine->setText("Format: " + model->mediaFormat());
+    formatLine->setText(tr("Format: %1").arg(model->mediaFormat()));
 }
 
 void MediaCutterView::showCutState() {
     const bool cutting = model->isCutting();
     cutButton->setEnabled(!cutting && model->canStartCutting());
-    cutButton->setText(cutting ? "Cutting..." : "Cut Media");
+    cutButton->setText(cutting ? tr("&Cutting...") : tr("&Cut Media"));
     progressBlock->setVisible(cutting);
     if (cutting && !spinnerTimer.isActive()) {
         cutButton->setIconSize(QSize(13, 13)); // the indicator is drawn smaller than a symbol

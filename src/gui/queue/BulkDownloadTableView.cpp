@@ -44,7 +44,7 @@ BulkDownloadTableView::BulkDownloadTableView(BulkDownloadViewModel* controller, 
     : QTableView(parent)
     , model(controller) {
     setModel(model->itemsModel());
-    setAccessibleName("Download Queue");
+    setAccessibleName(tr("Download Queue"));
     setItemDelegateForColumn(BulkDownloadItemsModel::progressColumn,
                              new BulkDownloadProgressDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -136,12 +136,13 @@ void BulkDownloadTableView::setUpColumns() {
 
 void BulkDownloadTableView::buildMenu() {
     menu = new QMenu(this);
-    openFolder = menu->addAction("Open Folder", model, &BulkDownloadViewModel::openOutputFolder);
-    menu->addAction("Copy Address", this, &BulkDownloadTableView::copyAddresses);
+    openFolder =
+        menu->addAction(tr("Open &Folder"), model, &BulkDownloadViewModel::openOutputFolder);
+    menu->addAction(tr("&Copy Address"), this, &BulkDownloadTableView::copyAddresses);
     deleteSelected =
-        menu->addAction("Delete Selected", model, &BulkDownloadViewModel::deleteSelectedItems);
+        menu->addAction(tr("&Delete Selected"), model, &BulkDownloadViewModel::deleteSelectedItems);
     startSelected =
-        menu->addAction("Start Selected", this, [this] { model->startSelectedDownloads(); });
+        menu->addAction(tr("&Start Selected"), this, [this] { model->startSelectedDownloads(); });
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, &BulkDownloadTableView::showMenu);
     auto* remove = new QShortcut(QKeySequence::Delete, this, nullptr, nullptr, Qt::WidgetShortcut);

@@ -44,12 +44,13 @@ QPushButton* prominentButton(const QString& text) {
     return prominent;
 }
 
-// A heading over its control, which it names for assistive technology.
-QVBoxLayout* group(const QString& heading, QWidget* control) {
+// A heading over its control, which it names for assistive technology; its mnemonic
+// focuses the field, the control itself unless given.
+QVBoxLayout* group(const QString& heading, QWidget* control, QWidget* field = nullptr) {
     auto* layout = new QVBoxLayout;
     layout->setSpacing(lineSpacing);
     QLabel* label = Labels::heading(heading);
-    label->setBuddy(control);
+    label->setBuddy(field ? field : control);
     layout->addWidget(label);
     layout->addWidget(control);
     return layout;
@@ -174,9 +175,9 @@ QWidget* BulkDownloadView::content() {
 
 QLayout* BulkDownloadView::headingRow() {
     auto* row = new QHBoxLayout;
-    row->addWidget(Labels::scaled("Bulk Download", 1.6, QFont::Bold));
+    row->addWidget(Labels::scaled(tr("Bulk Download"), 1.6, QFont::Bold));
     row->addStretch();
-    QPushButton* fromFile = button("Add URLs from File");
+    QPushButton* fromFile = button(tr("Add URLs from F&ile"));
     connect(fromFile, &QPushButton::clicked, model, [this] { model->addURLsFromFile(); });
     row->addWidget(fromFile);
     return row;
@@ -189,8 +190,8 @@ QLayout* BulkDownloadView::inputSection() {
             [this](const QString& text) { model->pasteURLs(text); });
     urlsEditor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     urlsEditor->setFixedHeight(120);
-    QVBoxLayout* section = group("Add URLs (one per line):", urlsEditor);
-    addButton = prominentButton("Add URLs to Queue");
+    QVBoxLayout* section = group(tr("Add &URLs (one per line):"), urlsEditor);
+    addButton = prominentButton(tr("&Add URLs to Queue"));
     connect(addButton, &QPushButton::clicked, model, &BulkDownloadViewModel::addURLsToQueue);
     notice = Labels::caption();
     auto* addRow = new QHBoxLayout;
@@ -213,12 +214,12 @@ QLayout* BulkDownloadView::optionsRow() {
     row->setSpacing(sectionSpacing);
     QWidget* formats = formatPicker();
     formats->setToolTip(tr("The format of the URLs added from now on; queued items keep theirs"));
-    row->addLayout(group("Format:", formats));
+    row->addLayout(group(tr("&Format:"), formats));
 
     qualityPicker = new QComboBox;
     qualityPicker->setMinimumContentsLength(16);
     connect(qualityPicker, &QComboBox::activated, this, [this] {
-        const QString choice = qualityPicker->currentText();
+        const QString choice = qualityPicker->currentData().toString();
         if (!DownloadChoices::isAudioFormat(model->selectedFormat()))
             model->setSelectedVideoQuality(choice);
         else
@@ -227,16 +228,16 @@ QLayout* BulkDownloadView::optionsRow() {
     qualityPicker->setToolTip(
         tr("The quality of the URLs added from now on; queued items keep theirs"));
     connect(qualityPicker, &QComboBox::activated, this, [this] { tellWhatChanges(qualityPicker); });
-    row->addLayout(group("Quality:", qualityPicker));
+    row->addLayout(group(tr("&Quality:"), qualityPicker));
 
     auto* pathRow = new QHBoxLayout;
     outputField = new QLineEdit;
-    outputField->setPlaceholderText("Output folder");
-    outputField->setAccessibleName("Output Path");
+    outputField->setPlaceholderText(tr("Output folder"));
+    outputField->setAccessibleName(tr("Output Path"));
     // Drops belong to the window, which appends links to the address box.
     outputField->setAcceptDrops(false);
     connect(outputField, &QLineEdit::textEdited, model, &BulkDownloadViewModel::setOutputPath);
-    QPushButton* browse = button("Browse");
+    QPushButton* browse = button(tr("Bro&wse"));
     connect(browse, &QPushButton::clicked, model, &BulkDownloadViewModel::chooseOutputFolder);
     pathRow->addWidget(outputField);
     pathRow->addWidget(browse);
@@ -245,14 +246,15 @@ QLayout* BulkDownloadView::optionsRow() {
     auto* pathGroup = new QWidget;
     pathGroup->setLayout(pathRow);
     pathRow->setContentsMargins(0, 0, 0, 0);
-    row->addLayout(group("Output Path:", pathGroup), 1);
+    row->addLayout(group(tr("&Output Path:"), pathGroup, outputField), 1);
     return row;
 }
 
 QWidget* BulkDownloadView::formatPicker() {
     auto* picker = new SegmentedControl(tr("Format"));
     for (const DownloadChoices::Choice& format : DownloadChoices::formats())
-        picker->addSegment(format.value, format.value, "format" + format.value);
+        picker->addSegment(DownloadChoices::shown(format.shortLabel), format.value,
+                           "format" + format.value);
     connect(picker, &SegmentedControl::chosen, model, &BulkDownloadViewModel::setSelectedFormat);
     connect(picker, &SegmentedControl::chosen, this, [this, picker] { tellWhatChanges(picker); });
     formatSegments = picker;
@@ -260,9 +262,9 @@ QWidget* BulkDownloadView::formatPicker() {
 }
 
 QLayout* BulkDownloadView::queueButtonRow() {
-    startAllButton = prominentButton("Start All Downloads");
-    stopAllButton = button("Stop All Downloads");
-    clearButton = button("Clear Queue");
+    startAllButton = prominentButton(tr("&Start All Downloads"));
+    stopAllButton = button(tr("S&top All Downloads"));
+    clearButton = button(tr("&Clear Queue"));
     // The batch runs on as a task of its own once its handle is dropped here.
     connect(startAllButton, &QPushButton::clicked, this, [this] { model->startAllDownloads(); });
     connect(stopAllButton, &QPushButton::clicked, model, &BulkDownloadViewModel::stopAllDownloads);
@@ -271,9 +273,9 @@ QLayout* BulkDownloadView::queueButtonRow() {
 }
 
 QLayout* BulkDownloadView::selectionButtonRow() {
-    startSelectedButton = prominentButton("Start Selected");
-    stopSelectedButton = button("Stop Selected");
-    deleteSelectedButton = button("Delete Selected");
+    startSelectedButton = prominentButton(tr("Start S&elected"));
+    stopSelectedButton = button(tr("Sto&p Selected"));
+    deleteSelectedButton = button(tr("&Delete Selected"));
     connect(startSelectedButton, &QPushButton::clicked, this,
             [this] { model->startSelectedDownloads(); });
     connect(stopSelectedButton, &QPushButton::clicked, model,
@@ -347,15 +349,15 @@ void BulkDownloadView::showQualityPicker() {
     qualityPicker->clear();
     for (const DownloadChoices::Choice& quality :
          video ? DownloadChoices::videoQualities() : DownloadChoices::audioQualities())
-        qualityPicker->addItem(quality.value);
-    qualityPicker->setAccessibleName(video ? "Video Quality" : "Audio Quality");
-    qualityPicker->setCurrentIndex(qualityPicker->findText(video ? model->selectedVideoQuality()
+        qualityPicker->addItem(DownloadChoices::shown(quality.value), quality.value);
+    qualityPicker->setAccessibleName(video ? tr("Video Quality") : tr("Audio Quality"));
+    qualityPicker->setCurrentIndex(qualityPicker->findData(video ? model->selectedVideoQuality()
                                                                  : model->selectedAudioQuality()));
 }
 
 void BulkDownloadView::showQueueHeading() {
-    queueHeading->setText("Download Queue (" + QString::number(model->downloadItems().size()) +
-                          " items):");
+    queueHeading->setText(tr("Dow&nload Queue (%n items):", nullptr,
+                             static_cast<int>(model->downloadItems().size())));
 }
 
 void BulkDownloadView::showFilling() {

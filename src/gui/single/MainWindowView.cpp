@@ -39,12 +39,13 @@ QLabel* headingFor(const QString& text, QWidget* field) {
     return label;
 }
 
-QComboBox* picker(const QString& name, const QList<DownloadChoices::Choice>& choices) {
+QComboBox* picker(const QString& name, const QString& accessibleName,
+                  const QList<DownloadChoices::Choice>& choices) {
     auto* box = new QComboBox;
     box->setObjectName(name);
-    box->setAccessibleName(name);
+    box->setAccessibleName(accessibleName);
     for (const DownloadChoices::Choice& choice : choices)
-        box->addItem(choice.shortLabel, choice.value);
+        box->addItem(DownloadChoices::shown(choice.shortLabel), choice.value);
     return box;
 }
 
@@ -114,9 +115,11 @@ QLayout* MainWindowView::buildHeader() {
     row->addWidget(new LogoImage);
     row->addStretch();
     const std::pair<const char*, const char*> windows[] = {
-        {"Bulk Download", "bulk-download"}, {"Media Cutter", "media-cutter"}, {"About", "about"}};
+        {QT_TR_NOOP("&Bulk Download"), "bulk-download"},
+        {QT_TR_NOOP("Media &Cutter"), "media-cutter"},
+        {QT_TR_NOOP("&About"), "about"}};
     for (const auto& [label, identifier] : windows) {
-        auto* button = new QPushButton(label);
+        auto* button = new QPushButton(tr(label));
         const QString target = identifier;
         connect(button, &QPushButton::clicked, this,
                 [this, target] { emit openWindowRequested(target); });
@@ -128,12 +131,12 @@ QLayout* MainWindowView::buildHeader() {
 QWidget* MainWindowView::buildAddressBlock() {
     QVBoxLayout* block = stack(8);
     urlField = new QLineEdit;
-    block->addWidget(headingFor("YouTube URL:", urlField));
+    block->addWidget(headingFor(tr("YouTube &URL:"), urlField));
     urlField->setObjectName("urlField");
-    urlField->setAccessibleName("YouTube URL");
+    urlField->setAccessibleName(tr("YouTube URL"));
     // Links dropped here go to the window, which takes the first web address only.
     urlField->setAcceptDrops(false);
-    urlField->setPlaceholderText("Enter YouTube URL here...");
+    urlField->setPlaceholderText(tr("Enter YouTube URL here..."));
     urlField->setFixedWidth(fieldWidth);
     block->addWidget(urlField);
     return padded(block);
@@ -147,16 +150,19 @@ QLayout* MainWindowView::buildFormatRow() {
     formatPicker = new SegmentedControl(tr("Format"));
     formatPicker->setObjectName("formatPicker");
     formatPicker->setToolTip(tr("The kind of file to download"));
-    formatBlock->addWidget(headingFor("Format:", formatPicker));
+    formatBlock->addWidget(headingFor(tr("&Format:"), formatPicker));
     for (const DownloadChoices::Choice& choice : DownloadChoices::formats())
-        formatPicker->addSegment(choice.shortLabel, choice.value, "format" + choice.value);
+        formatPicker->addSegment(DownloadChoices::shown(choice.shortLabel), choice.value,
+                                 "format" + choice.value);
     formatBlock->addWidget(formatPicker);
     row->addLayout(formatBlock);
 
-    videoQualityPicker = picker("Video Quality", DownloadChoices::videoQualities());
-    audioQualityPicker = picker("Audio Quality", DownloadChoices::audioQualities());
-    videoQualityBlock = buildQualityPicker("Video Quality:", videoQualityPicker);
-    audioQualityBlock = buildQualityPicker("Audio Quality:", audioQualityPicker);
+    videoQualityPicker =
+        picker("Video Quality", tr("Video Quality"), DownloadChoices::videoQualities());
+    audioQualityPicker =
+        picker("Audio Quality", tr("Audio Quality"), DownloadChoices::audioQualities());
+    videoQualityBlock = buildQualityPicker(tr("&Video Quality:"), videoQualityPicker);
+    audioQualityBlock = buildQualityPicker(tr("Audio &Quality:"), audioQualityPicker);
     row->addWidget(videoQualityBlock, 0, Qt::AlignTop);
     row->addWidget(audioQualityBlock, 0, Qt::AlignTop);
     return row;
@@ -173,13 +179,13 @@ QWidget* MainWindowView::buildOutputBlock() {
     QVBoxLayout* block = stack(6);
     auto* row = new QHBoxLayout;
     outputField = new QLineEdit;
-    block->addWidget(headingFor("Output Path:", outputField));
+    block->addWidget(headingFor(tr("&Output Path:"), outputField));
     outputField->setObjectName("outputField");
-    outputField->setAccessibleName("Output Path");
-    outputField->setPlaceholderText("Output folder path");
+    outputField->setAccessibleName(tr("Output Path"));
+    outputField->setPlaceholderText(tr("Output folder path"));
     outputField->setFixedWidth(fieldWidth);
-    browseButton = new QPushButton("Browse");
-    browseButton->setToolTip("Choose the output folder");
+    browseButton = new QPushButton(tr("Bro&wse"));
+    browseButton->setToolTip(tr("Choose the output folder"));
     row->addWidget(outputField);
     row->addWidget(browseButton);
     block->addLayout(row);
@@ -190,7 +196,7 @@ QLayout* MainWindowView::buildActionRow() {
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(20);
-    playlistSwitch = new QCheckBox("Download Playlists");
+    playlistSwitch = new QCheckBox(tr("Download &Playlists"));
     QFont font = playlistSwitch->font();
     font.setBold(true);
     playlistSwitch->setFont(font);
@@ -198,14 +204,14 @@ QLayout* MainWindowView::buildActionRow() {
     playlistSwitch->setToolTip(tr("Download the whole playlist an address belongs to; a change "
                                   "applies to the next download"));
     downloadButton =
-        new SymbolButton("Download", "arrow.down.circle.fill", SymbolButton::Style::prominent);
-    downloadButton->setToolTip("Download the address into the output folder");
-    stopButton = new SymbolButton("Stop", "stop.circle.fill");
-    stopButton->setToolTip("Stop the running download");
-    openFolderButton = new SymbolButton("Open Folder", "folder");
-    openFolderButton->setToolTip("Show the folder of the finished download");
-    openFileButton = new QPushButton("Open File");
-    openFileButton->setToolTip("Open the downloaded file");
+        new SymbolButton(tr("&Download"), "arrow.down.circle.fill", SymbolButton::Style::prominent);
+    downloadButton->setToolTip(tr("Download the address into the output folder"));
+    stopButton = new SymbolButton(tr("&Stop"), "stop.circle.fill");
+    stopButton->setToolTip(tr("Stop the running download"));
+    openFolderButton = new SymbolButton(tr("Open Fo&lder"), "folder");
+    openFolderButton->setToolTip(tr("Show the folder of the finished download"));
+    openFileButton = new QPushButton(tr("Open F&ile"));
+    openFileButton->setToolTip(tr("Open the downloaded file"));
     row->addWidget(playlistSwitch);
     row->addWidget(downloadButton);
     row->addWidget(stopButton);
@@ -216,7 +222,7 @@ QLayout* MainWindowView::buildActionRow() {
 
 QWidget* MainWindowView::buildProgressBlock() {
     QVBoxLayout* block = stack(8);
-    block->addWidget(Labels::heading("Progress:"));
+    block->addWidget(Labels::heading(tr("Progress:")));
     progressBar = new QProgressBar;
     // Hundredths of a percent, so that the bar moves smoothly.
     progressBar->setRange(0, 10000);
@@ -245,7 +251,7 @@ QWidget* MainWindowView::buildLogBlock() {
     QVBoxLayout* block = stack(6);
     auto* log = new LogView(model->logMessages(), 150);
     log->setObjectName("logView");
-    block->addWidget(headingFor("Log:", log));
+    block->addWidget(headingFor(tr("Lo&g:"), log));
     block->addWidget(log);
     return padded(block);
 }

@@ -21,8 +21,8 @@ QString LogLayout::displayText(const QString& entry) {
     const qsizetype from = stampLength + (openingReturn ? 1 : 0);
     shown += QStringView(entry).sliced(std::min(from, entry.size())).left(displayLimit);
     if (const qsizetype left = entry.size() - from - displayLimit; left > 0)
-        shown +=
-            QString("\n[… %1 more characters not shown; Copy takes the whole entry]").arg(left);
+        shown += u'\n' + tr("[… %n more characters not shown; Copy takes the whole entry]", nullptr,
+                            static_cast<int>(left));
     return shown;
 }
 

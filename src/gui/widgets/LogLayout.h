@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QString>
 #include <QTextLine>
@@ -14,6 +15,8 @@ class QTextLayout;
 // over their text with no shaping; every other line is shaped, measured and wrapped by
 // Qt's text layout, broken only between graphemes, and drawn with that same layout.
 class LogLayout {
+    Q_DECLARE_TR_FUNCTIONS(LogLayout)
+
 public:
     // Longer entries are shown cut, with a last line saying so; the log keeps them whole.
     static constexpr qsizetype displayLimit = 64 * 1024;

@@ -45,7 +45,7 @@ LogView::LogView(LogModel* model, int height, QWidget* parent)
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(inset);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName("Log");
+    setAccessibleName(tr("Log"));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -279,10 +279,10 @@ void LogView::mouseMoveEvent(QMouseEvent* event) {
 
 void LogView::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    QAction* copyAction = menu.addAction("Copy", this, &LogView::copy);
+    QAction* copyAction = menu.addAction(tr("&Copy"), this, &LogView::copy);
     copyAction->setShortcut(QKeySequence::Copy);
     copyAction->setEnabled(anchorRow >= 0);
-    QAction* selectAllAction = menu.addAction("Select All", this, &LogView::selectAll);
+    QAction* selectAllAction = menu.addAction(tr("Select &All"), this, &LogView::selectAll);
     selectAllAction->setShortcut(QKeySequence::SelectAll);
     menu.exec(event->globalPos());
 }

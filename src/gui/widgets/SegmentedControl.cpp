@@ -11,6 +11,8 @@ SegmentedControl::SegmentedControl(const QString& name, QWidget* parent)
     , segments(new QButtonGroup(this))
     , row(new QHBoxLayout(this)) {
     setAccessibleName(name);
+    // A label's mnemonic reaches the checked segment (see setValue), the arrow keys the others.
+    setFocusPolicy(Qt::StrongFocus);
     setFlat(true);
     setContentsMargins(0, 0, 0, 0);
     row->setContentsMargins(0, 0, 0, 0);
@@ -58,6 +60,8 @@ void SegmentedControl::setValue(const QString& value) {
         segment->setAutoExclusive(false);
         segment->setChecked(segment->property("value").toString() == value);
         segment->setAutoExclusive(true);
+        if (segment->isChecked())
+            setFocusProxy(segment);
     }
     segments->setExclusive(true);
 }

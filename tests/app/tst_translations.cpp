@@ -1,0 +1,189 @@
+#include "FakeToolInstaller.h"
+#include "RecordingDialogs.h"
+#include "TestHome.h"
+#include "core/app/Translations.h"
+#include "core/platform/LogModel.h"
+#include "core/single/MainWindowViewModel.h"
+#include "gui/app/AboutView.h"
+#include "gui/app/MorviApp.h"
+#include "gui/cutter/MediaCutterView.h"
+#include "gui/queue/BulkDownloadView.h"
+#include "gui/single/MainWindowView.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QTableView>
+
+namespace {
+
+// Wraps every text asked for in marks: a text shown without them never went through the
+// translation system.
+class MarkingTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override {
+        return u'⟦' + QString::fromUtf8(source) + u'⟧';
+    }
+};
+
+// Shown but no texts: the program's name, numbers, the time placeholder. What fields hold
+// (addresses, paths, times) is the user's and not looked at.
+const QRegularExpression notText(R"(^(Morvi|\d+%|00:00:00)$)");
+
+bool marked(const QString& text) {
+    return text.isEmpty() || (text.startsWith(u'⟦') && text.endsWith(u'⟧')) ||
+           notText.match(text).hasMatch();
+}
+
+// The texts of the window and of its parts, hidden ones included, that are not marked.
+QStringList unmarkedTexts(QWidget& window) {
+    QStringList texts{window.windowTitle()};
+    for (QWidget* part : window.findChildren<QWidget*>()) {
+        texts << part->toolTip() << part->accessibleName() << part->accessibleDescription();
+        if (auto* label = qobject_cast<QLabel*>(part))
+            texts << label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(part))
+            texts << button->text();
+        if (auto* field = qobject_cast<QLineEdit*>(part))
+            texts << field->placeholderText();
+        if (auto* picker = qobject_cast<QComboBox*>(part)) {
+            for (int row = 0; row < picker->count(); ++row)
+                texts << picker->itemText(row);
+        }
+        if (auto* table = qobject_cast<QTableView*>(part)) {
+            for (int column = 0; column < table->model()->columnCount(); ++column)
+                texts << table->model()->headerData(column, Qt::Horizontal).toString();
+        }
+    }
+    texts.removeIf(marked);
+    return texts;
+}
+
+// Every button and every label that names a field has a mnemonic, no two alike within the
+// window, and a shown label's mnemonic focuses its field; other labels have none, which
+// they would show.
+void checkMnemonics(QWidget& window) {
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QList<QKeySequence> used;
+    for (QWidget* part : window.findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(part);
+        auto* button = qobject_cast<QAbstractButton*>(part);
+        const QString text = label ? label->text() : button ? button->text() : QString();
+        if (text.isEmpty()) // pictures, and the table's corner
+            continue;
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        QVERIFY2(key.isEmpty() == (label && !label->buddy()), qPrintable(text));
+        QVERIFY2(key.isEmpty() || !used.contains(key), qPrintable(text));
+        used << key;
+        if (label && label->buddy() && label->isVisibleTo(&window)) {
+            QTest::keySequence(&window, key);
+            const QWidget* field = label->buddy();
+            QVERIFY2(QApplication::focusWidget() ==
+                         (field->focusProxy() ? field->focusProxy() : field),
+                     qPrintable(text));
+        }
+    }
+}
+
+} // namespace
+
+class TestTranslations : public QObject {
+    Q_OBJECT
+    std::shared_ptr<FakeToolInstaller> installer = std::make_shared<FakeToolInstaller>();
+    std::unique_ptr<MorviApp> app;
+
+    // The window of the row as the application opens it, in the language installed now.
+    QWidget* open() {
+        QFETCH(QString, identifier);
+        app = std::make_unique<MorviApp>([this] { return installer; });
+        return identifier.isEmpty() ? app->showMainWindow() : app->openWindow(identifier);
+    }
+
+    static void addWindows() {
+        QTest::addColumn<QString>("identifier");
+        QTest::newRow("main") << QString();
+        QTest::newRow("queue") << QString("bulk-download");
+        QTest::newRow("cutter") << QString("media-cutter");
+        QTest::newRow("about") << QString("about");
+    }
+
+private slots:
+    // The main window's tool check ends before the next test.
+    void cleanup() {
+        app.reset();
+        QTRY_COMPARE(installer.use_count(), 1);
+    }
+
+    // Marked texts keep the English mnemonics.
+    void everyTextIsTranslated_data() { addWindows(); }
+    void everyTextIsTranslated() {
+        MarkingTranslator marking;
+        QCoreApplication::installTranslator(&marking);
+        QWidget* window = open();
+        QCOMPARE(unmarkedTexts(*window), QStringList());
+        checkMnemonics(*window);
+        if (!qobject_cast<MainWindowView*>(window))
+            return;
+        // The alerts and log lines of a refused and of a failed download (no downloader).
+        RecordingDialogs dialogs;
+        MainWindowView view(installer, &dialogs);
+        for (const char* address : {"  ", "https://youtu.be/x"}) {
+            view.viewModel()->setUrlText(address);
+            view.viewModel()->startDownload();
+        }
+        QTRY_COMPARE(dialogs.alerts.size(), 2);
+        for (const RecordingDialogs::Alert& alert : std::as_const(dialogs.alerts))
+            QVERIFY2(marked(alert.title) && marked(alert.message), qPrintable(alert.message));
+        for (const QString& entry : view.viewModel()->logMessages()->entries())
+            QVERIFY2(marked(entry.section(' ', 1)), qPrintable(entry)); // after the time stamp
+    }
+
+    // German texts run about a third longer than English ones: the windows still fit a
+    // 1366×768 screen without cutting anything off.
+    void germanFitsTheSmallScreen_data() { addWindows(); }
+    void germanFitsTheSmallScreen() {
+        const Translations german(QLocale(QLocale::German));
+        QVERIFY(german.found());
+        const QSize area(1366, 720);
+        QWidget* window = open();
+        checkMnemonics(*window);
+        if (auto* about = qobject_cast<AboutView*>(window))
+            about->fitToScreen(area);
+        else if (auto* cutter = qobject_cast<MediaCutterView*>(window))
+            cutter->fitToScreen(area);
+        else if (auto* queue = qobject_cast<BulkDownloadView*>(window))
+            queue->fitToScreen(QRect(QPoint(), area));
+        window->resize(window->minimumSize());
+        QCoreApplication::processEvents();
+        QVERIFY(QRect(QPoint(), area).contains(window->frameGeometry().translated(-window->pos())));
+        if (const auto* scroll = window->findChild<QScrollArea*>()) {
+            const QWidget* content = scroll->widget();
+            QVERIFY(content->height() >= content->minimumSizeHint().height());
+            QVERIFY(content->minimumSizeHint().width() <= scroll->viewport()->width());
+        }
+    }
+
+    // Every text of the sources has its German translation: lupdate, run over the sources
+    // into a copy of the German file, finds nothing left to translate.
+    void germanIsComplete() {
+        QTemporaryDir folder;
+        const QString copy = folder.filePath("morvi_de.ts");
+        QVERIFY(QFile::copy(MORVI_SOURCE_DIR "/translations/morvi_de.ts", copy));
+        QProcess lupdate;
+        lupdate.start(MORVI_LUPDATE,
+                      {MORVI_SOURCE_DIR "/src", "-ts", copy, "-no-obsolete", "-locations", "none"});
+        QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
+        QFile updated(copy);
+        QVERIFY(updated.open(QIODevice::ReadOnly));
+        QVERIFY2(!updated.readAll().contains("type=\"unfinished\""),
+                 "texts without translation: see the README's Languages");
+    }
+};
+
+MORVI_TEST_MAIN(TestTranslations)
+#include "tst_translations.moc"
