@@ -1,13 +1,11 @@
 #include "FakeToolInstaller.h"
+#include "FitScreen.h"
 #include "RecordingDialogs.h"
 #include "TestHome.h"
 #include "core/app/Translations.h"
 #include "core/platform/LogModel.h"
 #include "core/single/MainWindowViewModel.h"
-#include "gui/app/AboutView.h"
 #include "gui/app/MorviApp.h"
-#include "gui/cutter/MediaCutterView.h"
-#include "gui/queue/BulkDownloadView.h"
 #include "gui/single/MainWindowView.h"
 
 #include <QAbstractButton>
@@ -16,7 +14,6 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QScrollArea>
 #include <QTableView>
 
 namespace {
@@ -149,23 +146,9 @@ private slots:
     void germanFitsTheSmallScreen() {
         const Translations german(QLocale(QLocale::German));
         QVERIFY(german.found());
-        const QSize area(1366, 720);
         QWidget* window = open();
         checkMnemonics(*window);
-        if (auto* about = qobject_cast<AboutView*>(window))
-            about->fitToScreen(area);
-        else if (auto* cutter = qobject_cast<MediaCutterView*>(window))
-            cutter->fitToScreen(area);
-        else if (auto* queue = qobject_cast<BulkDownloadView*>(window))
-            queue->fitToScreen(QRect(QPoint(), area));
-        window->resize(window->minimumSize());
-        QCoreApplication::processEvents();
-        QVERIFY(QRect(QPoint(), area).contains(window->frameGeometry().translated(-window->pos())));
-        if (const auto* scroll = window->findChild<QScrollArea*>()) {
-            const QWidget* content = scroll->widget();
-            QVERIFY(content->height() >= content->minimumSizeHint().height());
-            QVERIFY(content->minimumSizeHint().width() <= scroll->viewport()->width());
-        }
+        checkFitsTheScreen(*window, QSize(1366, 720));
     }
 
     // Every text of the sources has its German translation: lupdate, run over the sources
@@ -178,9 +161,7 @@ private slots:
         lupdate.start(MORVI_LUPDATE,
                       {MORVI_SOURCE_DIR "/src", "-ts", copy, "-no-obsolete", "-locations", "none"});
         QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
-        QFile updated(copy);
-        QVERIFY(updated.open(QIODevice::ReadOnly));
-        QVERIFY2(!updated.readAll().contains("type=\"unfinished\""),
+        QVERIFY2(!contentOf(copy).contains("type=\"unfinished\""),
                  "texts without translation: see the README's Languages");
     }
 };

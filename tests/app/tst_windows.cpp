@@ -3,6 +3,7 @@
 // belong.
 #include "DarkPalette.h"
 #include "FakeToolInstaller.h"
+#include "FitScreen.h"
 #include "RecordingDialogs.h"
 #include "ScriptedEngine.h"
 #include "TestHome.h"
@@ -24,7 +25,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QShortcut>
 #include <QTableView>
 
@@ -56,15 +56,6 @@ class TestWindows : public QObject {
     // The colour a button is painted with where no text is: just inside its top edge.
     static QColor fillOf(QWidget* button) {
         return button->grab().toImage().pixelColor(button->width() / 2, 4);
-    }
-
-    void fit(QSize area) {
-        if (auto* queue = qobject_cast<BulkDownloadView*>(window.get()))
-            queue->fitToScreen(QRect(QPoint(), area));
-        else if (auto* cutter = qobject_cast<MediaCutterView*>(window.get()))
-            cutter->fitToScreen(area);
-        else if (auto* about = qobject_cast<AboutView*>(window.get()))
-            about->fitToScreen(area);
     }
 
     // What the window's drop target holds: the address field, the queue's box, or the
@@ -130,15 +121,7 @@ private slots:
         QFETCH(QSize, meant);
         open(kind);
         window->show();
-        fit(area);
-        window->resize(window->minimumSize());
-        QCoreApplication::processEvents();
-        QVERIFY(QRect(QPoint(), area).contains(window->frameGeometry().translated(-window->pos())));
-        if (const auto* scroll = window->findChild<QScrollArea*>()) {
-            const QWidget* content = scroll->widget();
-            QVERIFY(content->height() >= content->minimumSizeHint().height());
-            QVERIFY(content->minimumSizeHint().width() <= scroll->viewport()->width());
-        }
+        checkFitsTheScreen(*window, area);
         if (area.height() > 1000) {
             QVERIFY(meant.width() == 0 || window->minimumWidth() == meant.width());
             QVERIFY(meant.height() == 0 || window->minimumHeight() == meant.height());
