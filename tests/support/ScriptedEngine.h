@@ -22,6 +22,7 @@ public:
     QList<Request> requests;
     int stops = 0;
     QList<std::optional<QString>> outcomes;
+    bool tools = true;
 
     bool running() const { return active; }
     // Feeds the running download, as its output would.
@@ -48,6 +49,8 @@ public:
         if (outcome)
             throw YtdlpError::downloadFailed(*outcome);
     }
+
+    bool hasTools() const override { return tools; }
 
     void stopDownload() override {
         ++stops;

@@ -27,8 +27,10 @@ void FakeTools::install() {
     installOne("ffmpeg");
 }
 
-void FakeTools::installOne(const QString& name) {
-    const QString target = FileManagerHelper().toolsFolderPath + "/" + name;
+void FakeTools::installOne(const QString& name, const QString& folder) {
+    QDir().mkpath(folder);
+    const QString target =
+        (folder.isEmpty() ? FileManagerHelper().toolsFolderPath : folder) + "/" + name;
     QFile::remove(target);
     QFile::copy(QStringLiteral(MORVI_FAKES_DIR) + "/" + name, target);
     QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

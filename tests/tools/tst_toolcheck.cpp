@@ -33,26 +33,53 @@ private slots:
     }
 
     // A tool counts as present only when it can be started; the probe tool is not looked for.
+    // A tool the tools folder still lacks afterwards is taken from the system when it is there
+    // and answers its version option.
     void branches_data() {
         QTest::addColumn<QString>("ytDlp");
         QTest::addColumn<QString>("ffmpeg");
         QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QStringList>("systemTools");
         const QString ok = "working", none = "missing";
         const QStringList fetchDownloader{"downloadYtDlp"};
         const QStringList fetchConverter{"updateYtDlp", "downloadFFmpeg"};
-        QTest::newRow("both working") << ok << ok << QStringList{"updateYtDlp"};
-        QTest::newRow("tools folder empty")
-            << none << none << QStringList{"downloadYtDlp", "downloadFFmpeg"};
-        QTest::newRow("downloader not executable") << "not executable" << ok << fetchDownloader;
-        QTest::newRow("downloader is an HTML page") << "page" << ok << fetchDownloader;
-        QTest::newRow("converter is an HTML page") << ok << "page" << fetchConverter;
+        const QStringList fetchBoth{"downloadYtDlp", "downloadFFmpeg"};
+        const QStringList noSystemTools;
+        QTest::newRow("both working") << ok << ok << QStringList{"updateYtDlp"} << noSystemTools;
+        QTest::newRow("tools folder empty") << none << none << fetchBoth << noSystemTools;
+        QTest::newRow("downloader not executable")
+            << "not executable" << ok << fetchDownloader << noSystemTools;
+        QTest::newRow("downloader is an HTML page")
+            << "page" << ok << fetchDownloader << noSystemTools;
+        QTest::newRow("converter is an HTML page")
+            << ok << "page" << fetchConverter << noSystemTools;
+        QTest::newRow("offline, with the system's tools")
+            << none << none << fetchBoth << QStringList{"yt-dlp", "ffmpeg"};
+        QTest::newRow("offline, the system's converter fails")
+            << none << none << fetchBoth << QStringList{"ffmpeg failing"};
     }
     void branches() {
         QFETCH(QString, ytDlp);
         QFETCH(QString, ffmpeg);
         QFETCH(QStringList, calls);
+        QFETCH(QStringList, systemTools);
         place("yt-dlp", ytDlp);
         place("ffmpeg", ffmpeg);
+        const QString system = QDir::homePath() + "/system/" + QTest::currentDataTag();
+        QStringList standIns;
+        for (const QString& tool : systemTools) {
+            const QString name = tool.section(' ', 0, 0);
+            FakeTools::installOne(name, system);
+            QFile file(system + "/" + name);
+            if (tool.endsWith("failing") && file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                file.write("#!/bin/sh\nexit 1\n");
+            const QString version = name == "ffmpeg" ? "5.1" : "2023.03.04";
+            standIns << (tool.endsWith("failing")
+                             ? QString("The system's %1 at %2/%1 does not run.").arg(name, system)
+                             : QString("Using the system's %1 %2 at %3/%1 for now.")
+                                   .arg(name, version, system));
+        }
+        const SearchPath path(system);
         // The check announces each download itself; the installer logs the rest.
         const QMap<QString, QStringList> logged{
             {"updateYtDlp", {"Updating plugin 1...", "Plugin 1 update completed."}},
@@ -67,7 +94,7 @@ private slots:
             lines += logged[call];
         auto installer = std::make_shared<FakeToolInstaller>();
         QCOMPARE(collectLog([&](LogCallback log) { return ToolCheck::run(installer, log); }),
-                 lines + QStringList{"Update check completed."});
+                 lines + standIns + QStringList{"Update check completed."});
         QCOMPARE(installer->calls, calls);
     }
 };

@@ -4,8 +4,8 @@
 #include "YtdlpError.h"
 #include "core/platform/CLocaleNumber.h"
 #include "core/platform/ToolRun.h"
+#include "core/tools/ToolLocation.h"
 
-#include <QFileInfo>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -211,14 +211,18 @@ QCoro::Task<> YtdlpManager::downloadVideo(QString url, QString format, QString v
                                           QString audioQuality, QString outputPath,
                                           bool downloadPlaylists, ProgressHandler progressHandler,
                                           LogHandler logHandler) {
-    if (!QFileInfo::exists(fileManager.ytDlpPath))
+    // The system's own tools stand in for those the tools folder lacks.
+    const std::optional<LocatedTool> downloader = ToolLocation::find(fileManager.ytDlpPath);
+    if (!downloader)
         throw YtdlpError::ytDlpNotFound();
-    if (!QFileInfo::exists(fileManager.ffmpegPath))
+    const std::optional<LocatedTool> converter = ToolLocation::find(fileManager.ffmpegPath);
+    if (!converter)
         throw YtdlpError::ffmpegNotFound();
 
     // Only Morvi's own options steer the downloader: no configuration file from the
     // output folder, and the typed address can never be read as an option.
     QStringList arguments = buildArguments(format, videoQuality, audioQuality, downloadPlaylists);
+    arguments[arguments.indexOf("--ffmpeg-location") + 1] = converter->path;
     arguments << "--ignore-config"
               << "--" << url;
 
@@ -226,7 +230,7 @@ QCoro::Task<> YtdlpManager::downloadVideo(QString url, QString format, QString v
         logHandler(text);
         processOutput(text, progressHandler);
     };
-    ToolRun process({.program = fileManager.ytDlpPath,
+    ToolRun process({.program = downloader->path,
                      .arguments = arguments,
                      .workingDirectory = outputPath,
                      .read = ToolRun::Read::BothStreams,
@@ -245,6 +249,10 @@ void YtdlpManager::stopDownload() {
     if (currentProcess)
         currentProcess->stop();
     currentProcess = nullptr;
+}
+
+bool YtdlpManager::hasTools() const {
+    return ToolLocation::find(fileManager.ytDlpPath) && ToolLocation::find(fileManager.ffmpegPath);
 }
 
 void YtdlpManager::processOutput(QStringView text, const ProgressHandler& progressHandler) {

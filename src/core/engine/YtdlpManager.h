@@ -33,6 +33,8 @@ public:
     // Ends the running download's process group (the downloader and its converter);
     // the running downloadVideo then fails with the child's status.
     void stopDownload() override;
+    // Both the downloader and the converter are in the tools folder or on the system.
+    bool hasTools() const override;
 
     // Reports every "[download]" progress line of one chunk of output.
     static void processOutput(QStringView text, const ProgressHandler& progressHandler);

@@ -3,6 +3,7 @@
 #include "AddressLines.h"
 #include "DownloadItemsDocument.h"
 #include "core/engine/DownloaderOutput.h"
+#include "core/engine/RememberedChoices.h"
 #include "core/engine/YtdlpManager.h"
 #include "core/platform/Diagnostics.h"
 #include "core/platform/Dialogs.h"
@@ -42,6 +43,10 @@ BulkDownloadViewModel::BulkDownloadViewModel(Dialogs& dialogs, std::unique_ptr<K
     loadDownloadItems();
     if (const auto storedPath = userDefaults->string(outputPathKey))
         setOutputPath(*storedPath);
+    using RememberedChoices::Kind;
+    format = RememberedChoices::read(*userDefaults, choicesPrefix, Kind::format);
+    videoQuality = RememberedChoices::read(*userDefaults, choicesPrefix, Kind::videoQuality);
+    audioQuality = RememberedChoices::read(*userDefaults, choicesPrefix, Kind::audioQuality);
 }
 
 BulkDownloadViewModel::~BulkDownloadViewModel() = default;
@@ -57,6 +62,7 @@ void BulkDownloadViewModel::setSelectedFormat(const QString& value) {
     if (format == value)
         return;
     format = value;
+    writer.setString(RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::format), value);
     emit selectedFormatChanged();
 }
 
@@ -64,6 +70,8 @@ void BulkDownloadViewModel::setSelectedVideoQuality(const QString& value) {
     if (videoQuality == value)
         return;
     videoQuality = value;
+    writer.setString(RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::videoQuality),
+                     value);
     emit selectedVideoQualityChanged();
 }
 
@@ -71,6 +79,8 @@ void BulkDownloadViewModel::setSelectedAudioQuality(const QString& value) {
     if (audioQuality == value)
         return;
     audioQuality = value;
+    writer.setString(RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::audioQuality),
+                     value);
     emit selectedAudioQualityChanged();
 }
 

@@ -39,6 +39,8 @@ class BulkDownloadViewModel : public QObject {
 public:
     inline static const QString downloadItemsKey = "bulkDownloadItems";
     inline static const QString outputPathKey = "bulkDownloadOutputPath";
+    // The choices for new items are remembered under keys that start with this.
+    inline static const QString choicesPrefix = "bulkDownload";
     // Where a stored queue that could not be read is kept before it is first replaced.
     inline static const QString unreadableItemsKey = "bulkDownloadItems.unreadable";
     // A pasted or loaded text this long is read off the main thread and only its

@@ -1,9 +1,11 @@
 #include "MainWindowViewModel.h"
 
+#include "core/engine/RememberedChoices.h"
 #include "core/engine/YtdlpManager.h"
 
 #include "core/platform/Dialogs.h"
 #include "core/platform/LogModel.h"
+#include "core/platform/SettingsStore.h"
 #include "core/platform/StandardFolders.h"
 #include "core/platform/UserFacingError.h"
 #include "core/tools/ToolCheck.h"
@@ -35,14 +37,27 @@ ToolInstaller::LogHandler weakLog(QPointer<MainWindowViewModel> self) {
 } // namespace
 
 MainWindowViewModel::MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolInstaller> installer,
-                                         QObject* parent, std::unique_ptr<DownloadEngine> engine)
+                                         QObject* parent, std::unique_ptr<DownloadEngine> engine,
+                                         std::unique_ptr<KeyValueStore> store)
     : QObject(parent)
     , dialogs(dialogs)
+    , settings(store ? std::move(store) : std::make_unique<SettingsStore>())
     , logModel(new LogModel(this))
     , engine(engine ? std::move(engine) : std::make_unique<YtdlpManager>())
     , appUpdater(std::move(installer)) {
     setDefaultOutputPath();
+    readRememberedChoices();
     fileManager.createDirectoriesIfNeeded();
+}
+
+MainWindowViewModel::~MainWindowViewModel() = default;
+
+void MainWindowViewModel::readRememberedChoices() {
+    using RememberedChoices::Kind;
+    format = RememberedChoices::read(*settings, choicesPrefix, Kind::format);
+    videoQuality = RememberedChoices::read(*settings, choicesPrefix, Kind::videoQuality);
+    audioQuality = RememberedChoices::read(*settings, choicesPrefix, Kind::audioQuality);
+    playlists = settings->string(downloadPlaylistsKey) == u"true";
 }
 
 void MainWindowViewModel::setUrlText(const QString& value) {
@@ -56,6 +71,8 @@ void MainWindowViewModel::setSelectedFormat(const QString& value) {
     if (format == value)
         return;
     format = value;
+    settings->setString(RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::format),
+                        value);
     emit selectedFormatChanged();
 }
 
@@ -63,6 +80,8 @@ void MainWindowViewModel::setSelectedVideoQuality(const QString& value) {
     if (videoQuality == value)
         return;
     videoQuality = value;
+    settings->setString(
+        RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::videoQuality), value);
     emit selectedVideoQualityChanged();
 }
 
@@ -70,6 +89,8 @@ void MainWindowViewModel::setSelectedMp3Quality(const QString& value) {
     if (audioQuality == value)
         return;
     audioQuality = value;
+    settings->setString(
+        RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::audioQuality), value);
     emit selectedMp3QualityChanged();
 }
 
@@ -84,6 +105,7 @@ void MainWindowViewModel::setDownloadPlaylists(bool value) {
     if (playlists == value)
         return;
     playlists = value;
+    settings->setString(downloadPlaylistsKey, value ? "true" : "false");
     emit downloadPlaylistsChanged();
 }
 
@@ -162,12 +184,22 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
             }
         });
     };
-    const QString folder = output;
+    // The choices as they are at the start, whatever changes while the tools are looked for.
+    const QString address = url, chosenFormat = format, video = videoQuality, audio = audioQuality,
+                  folder = output;
+    const bool wholePlaylists = playlists;
     std::optional<QString> failure = prepareOutputFolder();
+    // Without any tool, the check that runs when the window appears gets another chance
+    // (the network may be back) before the missing tool is reported.
+    if (!failure && !engine->hasTools()) {
+        co_await ToolCheck::run(appUpdater, weakLog(this));
+        if (!isCurrent() || !self->downloading)
+            co_return; // stopped meanwhile
+    }
     try {
         if (!failure)
-            co_await engine->downloadVideo(url, format, videoQuality, audioQuality, folder,
-                                           playlists, progressHandler, logHandler);
+            co_await engine->downloadVideo(address, chosenFormat, video, audio, folder,
+                                           wholePlaylists, progressHandler, logHandler);
     } catch (const UserFacingError& error) {
         failure = error.description();
     } catch (const std::exception& error) {

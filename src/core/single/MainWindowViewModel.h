@@ -3,6 +3,7 @@
 #include "core/engine/DownloadChoices.h"
 #include "core/engine/DownloadEngine.h"
 #include "core/engine/DownloaderOutput.h"
+#include "core/platform/KeyValueStore.h"
 #include "core/tools/FileManagerHelper.h"
 #include "core/tools/ToolInstaller.h"
 
@@ -37,11 +38,18 @@ class MainWindowViewModel : public QObject {
                    downloadPlaylistsChanged)
 
 public:
+    // The choices are remembered across starts under keys of their own beside the queue's.
+    inline static const QString choicesPrefix = "main";
+    inline static const QString downloadPlaylistsKey = "mainDownloadPlaylists";
+
     // The installer is shared with the tool checks still running, so that a check
     // outlives a window closed in the middle of it.
-    // Without an engine the controller runs the downloader.
+    // Without an engine the controller runs the downloader; without a store it keeps its
+    // choices in the user's settings.
     MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolInstaller> installer,
-                        QObject* parent = nullptr, std::unique_ptr<DownloadEngine> engine = {});
+                        QObject* parent = nullptr, std::unique_ptr<DownloadEngine> engine = {},
+                        std::unique_ptr<KeyValueStore> store = {});
+    ~MainWindowViewModel() override;
 
     QString urlText() const { return url; }
     QString selectedFormat() const { return format; }
@@ -105,7 +113,10 @@ private:
     void setCompleted(const QString& folder, const QString& file);
     void setIsDownloading(bool value);
 
+    void readRememberedChoices();
+
     Dialogs& dialogs;
+    std::unique_ptr<KeyValueStore> settings;
     QString url;
     QString format = DownloadChoices::defaultFormat;
     QString videoQuality = DownloadChoices::defaultVideoQuality;
