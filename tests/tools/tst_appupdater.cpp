@@ -4,6 +4,7 @@
 #include "TestHome.h"
 #include "core/tools/AppUpdater.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -64,29 +65,49 @@ private slots:
         server = std::make_unique<LoopbackHttpServer>();
     }
 
-    // Whatever a server sends, only a program that answers "--version" replaces the old one.
-    // The release download redirects to another origin, as on the real service.
+    // Whatever a server sends, only a program that answers "--version" and matches the sum
+    // its release publishes for it replaces the old one. The release download redirects to
+    // another origin, as on the real service; the sums lie beside the asset's address.
     void downloaderDownload_data() {
         QTest::addColumn<QString>("serving");
         QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("sums");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("redirected") << "redirect" << newYtDlp << "";
-        QTest::newRow("404") << "404" << portalPage << "HTTP status 404";
-        QTest::newRow("cut off") << "cut" << QByteArray(200000, 'x')
+        QTest::newRow("redirected") << "redirect" << newYtDlp << "right"
+                                    << "";
+        QTest::newRow("404") << "404" << portalPage << "right"
+                             << "HTTP status 404";
+        QTest::newRow("cut off") << "cut" << QByteArray(200000, 'x') << "right"
                                  << "The download broke off after 70000 of 200000 bytes.";
-        QTest::newRow("stalled") << "stall" << QByteArray(200000, 'x')
+        QTest::newRow("stalled") << "stall" << QByteArray(200000, 'x') << "right"
                                  << "The transfer stalled: nothing arrived for 1 s.";
-        QTest::newRow("no server") << "none" << QByteArray() << "Connection refused";
-        QTest::newRow("empty body") << "200" << QByteArray() << notAProgram;
-        QTest::newRow("HTML page") << "200" << portalPage << notAProgram;
+        QTest::newRow("no server") << "none" << QByteArray() << "right"
+                                   << "Connection refused";
+        QTest::newRow("empty body") << "200" << QByteArray() << "right" << notAProgram;
+        QTest::newRow("HTML page") << "200" << portalPage << "right" << notAProgram;
         QTest::newRow("program failing its check")
-            << "200" << QByteArray("#!/bin/sh\nexit 3\n")
+            << "200" << QByteArray("#!/bin/sh\nexit 3\n") << "right"
             << "The downloaded program failed \"--version\" (exit status 3).";
+        QTest::newRow("wrong sum") << "200" << newYtDlp << "wrong"
+                                   << "The download does not match its release's SHA-256 checksum.";
+        QTest::newRow("no entry for the asset")
+            << "200" << newYtDlp << "no entry"
+            << "The release's checksum list has no entry for \"yt-dlp\".";
+        QTest::newRow("no checksum list")
+            << "200" << newYtDlp << "none"
+            << "The checksum list could not be fetched: HTTP status 404";
     }
     void downloaderDownload() {
         QFETCH(QString, serving);
         QFETCH(QByteArray, body);
+        QFETCH(QString, sums);
         QFETCH(QString, reason);
+        const QByteArray sum =
+            QCryptographicHash::hash(sums == "wrong" ? "other" : body, QCryptographicHash::Sha256);
+        if (sums != "none")
+            server->serve("/SHA2-256SUMS", "00ff  yt-dlp.exe\n" + sum.toHex() + " *" +
+                                               (sums == "no entry" ? "yt-dlp_linux" : "yt-dlp") +
+                                               "\n");
         FakeTools::installOne("yt-dlp");
         const QByteArray before = contentOf(tools.ytDlpPath);
         LoopbackHttpServer assetServer;

@@ -3,8 +3,6 @@
 #include <QStringList>
 #include <cmath>
 
-namespace {
-
 QString sizeText(double bytes) {
     static const char* const units[] = {"KiB", "MiB", "GiB", "TiB"};
     if (bytes < 1024)
@@ -25,6 +23,8 @@ QString durationText(double seconds) {
         return QString("%1 min %2 s").arg(whole / 60).arg(whole % 60);
     return QString("%1 h %2 min").arg(whole / 3600).arg(whole % 3600 / 60);
 }
+
+namespace {
 
 bool usable(const std::optional<double>& value) {
     return value && std::isfinite(*value) && *value >= 0 && *value < 1e18;

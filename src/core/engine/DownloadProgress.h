@@ -19,3 +19,8 @@ struct DownloadProgress {
 // "12.3 MiB of 48.0 MiB · 2.1 MiB/s · 17 s left"; the parts that are not known are left
 // out, and "" when none is.
 QString progressDetailsText(const DownloadProgress& progress);
+
+// A byte count such as "512 B" or "12.3 MiB".
+QString sizeText(double bytes);
+// A length of time such as "17 s", "3 min 25 s" or "1 h 2 min".
+QString durationText(double seconds);

@@ -2,6 +2,7 @@
 
 #include "AddressLines.h"
 #include "DownloadItemsDocument.h"
+#include "PlaylistEntries.h"
 #include "core/engine/DownloaderOutput.h"
 #include "core/engine/RememberedChoices.h"
 #include "core/engine/YtdlpManager.h"
@@ -110,6 +111,55 @@ void BulkDownloadViewModel::addURLsToQueue() {
         saveDownloadItems();
     }
     setUrlsText(QString());
+}
+
+QCoro::Task<> BulkDownloadViewModel::addPlaylistEntries() {
+    const QStringList playlists = urls.split('\n', Qt::SkipEmptyParts);
+    setUrlsText(QString());
+    const QPointer<BulkDownloadViewModel> self(this);
+    listingPlaylists = true;
+    emit isListingPlaylistsChanged();
+    for (const QString& line : playlists) {
+        const QString address = line.trimmed();
+        if (address.isEmpty())
+            continue;
+        const PlaylistEntries::Listing listing = co_await PlaylistEntries::list(address);
+        if (!self)
+            co_return;
+        emit playlistEntriesAdded(
+            listing.error.isEmpty()
+                ? queuePlaylistEntries(listing.title.isEmpty() ? address : listing.title,
+                                       listing.addresses)
+                : tr("No playlist entries from %1: %2").arg(address, listing.error));
+    }
+    listingPlaylists = false;
+    emit isListingPlaylistsChanged();
+}
+
+// Each entry goes through the rules of a typed line; returns what was added and left out.
+QString BulkDownloadViewModel::queuePlaylistEntries(const QString& title,
+                                                    const QStringList& entries) {
+    const QStringList accepted = AddressLines::accepted(entries.join('\n'));
+    QList<BulkDownloadItem> added;
+    for (const QString& address : accepted) {
+        if (!items.containsUrl(address))
+            added << BulkDownloadItem::create(address, format, videoQuality, audioQuality);
+    }
+    if (items.append(added)) {
+        emit downloadItemsChanged();
+        saveDownloadItems();
+    }
+    const qsizetype refused = entries.size() - accepted.size();
+    const qsizetype queued = accepted.size() - added.size();
+    QString summary =
+        tr("Added %n entry(s) from \"%1\".", nullptr, static_cast<int>(added.size())).arg(title);
+    if (refused + queued > 0) {
+        summary += " " + tr("Left out: %1 not YouTube addresses or repeated, %2 already in the "
+                            "queue.")
+                             .arg(refused)
+                             .arg(queued);
+    }
+    return summary;
 }
 
 QCoro::Task<> BulkDownloadViewModel::pasteURLs(QString text) {

@@ -75,6 +75,10 @@ public:
     // Appends every new YouTube address of the text box as a Pending item with the
     // current choices, then empties the box.
     void addURLsToQueue();
+    // Takes each address of the text box as a playlist and queues its entries by the rules
+    // of addURLsToQueue, then empties the box; playlistEntriesAdded tells what came of it.
+    QCoro::Task<> addPlaylistEntries();
+    bool isListingPlaylists() const { return listingPlaylists; }
     // Appends a pasted or dropped text to the text box, on a line of its own; of a large
     // one (see largeText), read off the main thread, only its addresses. pasteRead follows.
     QCoro::Task<> pasteURLs(QString text);
@@ -120,6 +124,9 @@ signals:
     void isDownloadingChanged();
     void selectionChanged();
     void pasteRead();
+    // What "Add Playlist Entries" added and left out, and why, as one line for the user.
+    void playlistEntriesAdded(const QString& summary);
+    void isListingPlaylistsChanged();
     // The running batch has ended; the counts are of the whole queue at that moment.
     void batchEnded(int completed, int failed);
 
@@ -135,6 +142,7 @@ private:
     QCoro::Task<> runBatch(QList<QUuid> ids, std::shared_ptr<Batch> batch);
     QCoro::Task<> downloadItem(QUuid id);
     void appendUrlsText(const QString& text);
+    QString queuePlaylistEntries(const QString& title, const QStringList& entries);
     void setDownloading(bool value);
     void changeItem(int row, DownloadStatus status);
     void changeItem(int row, DownloadStatus status, double progress);
@@ -157,5 +165,6 @@ private:
     QUuid downloadingId; // the item whose download runs, if any
     int batchesRunning = 0;
     bool released = false;
+    bool listingPlaylists = false;
     std::optional<QByteArray> unreadableItems;
 };

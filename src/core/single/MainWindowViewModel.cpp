@@ -1,5 +1,6 @@
 #include "MainWindowViewModel.h"
 
+#include "AddressDescription.h"
 #include "core/engine/RememberedChoices.h"
 #include "core/engine/YtdlpManager.h"
 
@@ -43,6 +44,7 @@ MainWindowViewModel::MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolI
     , dialogs(dialogs)
     , settings(store ? std::move(store) : std::make_unique<SettingsStore>())
     , logModel(new LogModel(this))
+    , describer(new AddressDescription(this))
     , engine(engine ? std::move(engine) : std::make_unique<YtdlpManager>())
     , appUpdater(std::move(installer)) {
     setDefaultOutputPath();
@@ -64,6 +66,7 @@ void MainWindowViewModel::setUrlText(const QString& value) {
     if (url == value)
         return;
     url = value;
+    describer->setAddress(url, playlists);
     emit urlTextChanged();
 }
 
@@ -106,6 +109,8 @@ void MainWindowViewModel::setDownloadPlaylists(bool value) {
         return;
     playlists = value;
     settings->setString(downloadPlaylistsKey, value ? "true" : "false");
+    // A playlist's address describes the playlist only while playlists are on.
+    describer->setAddress(url, playlists);
     emit downloadPlaylistsChanged();
 }
 
@@ -155,6 +160,8 @@ void MainWindowViewModel::startDownload() {
         showAlert("Error", "Please enter a valid URL.");
         return;
     }
+    // The download itself now asks the downloader.
+    describer->cancel();
     setIsDownloading(true);
     setDownloadProgress({});
     setCompleted({}, {});

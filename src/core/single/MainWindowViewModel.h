@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+class AddressDescription;
 class Dialogs;
 class LogModel;
 
@@ -67,6 +68,8 @@ public:
     QString completedFile() const { return doneFile; }
     bool isDownloading() const { return downloading; }
     bool downloadPlaylists() const { return playlists; }
+    // What the downloader says of the address, asked whenever it changes.
+    AddressDescription* addressDescription() const { return describer; }
 
     void setUrlText(const QString& value);
     void setSelectedFormat(const QString& value);
@@ -123,6 +126,7 @@ private:
     QString audioQuality = DownloadChoices::defaultAudioQuality;
     QString output;
     LogModel* logModel;
+    AddressDescription* describer;
     double progress = 0.0;
     QString details;
     QString doneFolder;

@@ -198,8 +198,35 @@ QLayout* BulkDownloadView::inputSection() {
     QVBoxLayout* section = group("Add URLs (one per line):", urlsEditor);
     addButton = prominentButton("Add URLs to Queue");
     connect(addButton, &QPushButton::clicked, model, &BulkDownloadViewModel::addURLsToQueue);
-    section->addWidget(addButton, 0, Qt::AlignLeft);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(addButton);
+    buttons->addWidget(playlistControls(), 1);
+    section->addLayout(buttons);
     return section;
+}
+
+// "Add Playlist Entries" beside "Add URLs to Queue", and what it last added and left out.
+QWidget* BulkDownloadView::playlistControls() {
+    auto* controls = new QWidget;
+    auto* row = new QHBoxLayout(controls);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* expand = button(tr("Add Playlist Entries"));
+    expand->setObjectName("addPlaylistEntries");
+    expand->setToolTip(tr("Queue each entry of the playlists whose addresses are in the box"));
+    QLabel* summary = Labels::caption();
+    summary->setObjectName("playlistSummary");
+    summary->setWordWrap(true);
+    row->addWidget(expand);
+    row->addWidget(summary, 1);
+    connect(expand, &QPushButton::clicked, model, [this] { model->addPlaylistEntries(); });
+    connect(model, &BulkDownloadViewModel::playlistEntriesAdded, summary, &QLabel::setText);
+    const auto updateEnabled = [this, expand] {
+        expand->setEnabled(!model->isListingPlaylists() && !model->urlsText().trimmed().isEmpty());
+    };
+    connect(model, &BulkDownloadViewModel::urlsTextChanged, expand, updateEnabled);
+    connect(model, &BulkDownloadViewModel::isListingPlaylistsChanged, expand, updateEnabled);
+    updateEnabled();
+    return controls;
 }
 
 QLayout* BulkDownloadView::optionsRow() {

@@ -53,6 +53,7 @@ private:
     QLayout* selectionButtonRow();
     QLayout* queueSection();
     QWidget* formatPicker();
+    QWidget* playlistControls();
 
     void addShortcuts();
     void bindFields();
