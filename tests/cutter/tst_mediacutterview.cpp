@@ -131,16 +131,6 @@ private slots:
         }
     }
 
-    void shortcuts() {
-        MediaCutterView view(&dialogs);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowActive(&view));
-        QTest::keyClick(&view, Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(dialogs.fileStarts.size(), 1);
-        QTest::keyClick(&view, Qt::Key_Escape);
-        QVERIFY(!view.isVisible());
-    }
-
     void everyInputHasAName() {
         MediaCutterView view(&dialogs);
         QStringList names;

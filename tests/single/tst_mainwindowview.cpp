@@ -17,7 +17,6 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QShortcut>
 
 class TestMainWindowView : public QObject {
     Q_OBJECT
@@ -75,12 +74,6 @@ class TestMainWindowView : public QObject {
             auto* caption = find<QLabel>("progressLabel");
             QVERIFY(Contrast::ratio(caption->palette().color(QPalette::WindowText),
                                     caption->palette().color(QPalette::Window)) >= 4.5);
-            const QPalette checked = find<QPushButton>("formatMP3")->palette();
-            QVERIFY(Contrast::ratio(checked.color(QPalette::ButtonText),
-                                    checked.color(QPalette::Button)) >= 4.5);
-            QVERIFY(Contrast::ratio(
-                        checked.color(QPalette::Button),
-                        find<QPushButton>("formatMP4")->palette().color(QPalette::Button)) >= 1.5);
             auto* log = find<LogView>("logView");
             const int newest = model().logMessages()->rowCount() - 1;
             QTRY_VERIFY(log->viewport()->rect().contains(log->visualRect(newest)));
@@ -128,8 +121,10 @@ private slots:
         renderInEveryLook("main-window-idle");
         model().setUrlText("");
         QVERIFY(!find("progressBlock")->isVisible());
+        const QPoint place = find("urlField")->mapTo(view.get(), QPoint());
 
         startDownload();
+        QCOMPARE(find("urlField")->mapTo(view.get(), QPoint()), place); // nothing jumps
         QCOMPARE(enabledControls(),
                  (header + QStringList{"Download Playlists", "Stop", "Open Folder", "Open File"}));
         QVERIFY(find("progressBlock")->isVisible());
@@ -158,10 +153,6 @@ private slots:
         }
         QCOMPARE(QAccessible::queryAccessibleInterface(find("formatMP4"))->role(),
                  QAccessible::RadioButton);
-        QStringList shortcuts;
-        for (const QShortcut* shortcut : view->findChildren<QShortcut*>())
-            shortcuts << shortcut->key().toString();
-        QVERIFY(shortcuts.contains(QKeySequence(QKeySequence::Quit).toString()));
         // Fits a 1280 × 720 screen with a panel, and 1366 × 768.
         QVERIFY(QRect(0, 0, 1280, 680).contains(QRect(QPoint(), view->minimumSize())));
     }

@@ -8,7 +8,9 @@
 #include "core/single/MainWindowViewModel.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <QSignalSpy>
 
 namespace {
 
@@ -123,6 +125,16 @@ private slots:
         QTest::newRow("last three error lines, split across chunks")
             << QStringList{"ERROR: one\nERROR: two\nWARNING: w\nERR", "OR: three\n", "ERROR: four"}
             << QString() << "ERROR: two\nERROR: three\nERROR: four";
+        QTest::newRow("advice to report the issue or update is left out")
+            << QStringList{"ERROR: [generic] x: Unable to extract title; please report this issue "
+                           "on  https://github.com/yt-dlp/yt-dlp/issues?q= , filling out the "
+                           "appropriate issue template. Confirm you are on the latest version\n",
+                           "ERROR: Giving up. Please report this issue on https://yt-dl.org/bug "
+                           ".\n",
+                           "ERROR: Reporting is no issue here\n"}
+            << QString()
+            << "ERROR: [generic] x: Unable to extract title\nERROR: Giving up.\n"
+               "ERROR: Reporting is no issue here";
         QTest::newRow("a huge line without a break is cut")
             << QStringList{"ERROR: " + QString(100000, u'x'), "\n"} << QString()
             << "ERROR: " + QString(4089, u'x');
@@ -137,7 +149,9 @@ private slots:
             start();
             for (const QString& chunk : chunks)
                 engine->log(chunk);
+            QSignalSpy ended(viewModel.get(), &MainWindowViewModel::downloadEnded);
             QVERIFY(finish(succeeds ? std::nullopt : std::optional<QString>("code 1")));
+            QCOMPARE(ended.value(0).value(1), QFileInfo(file).fileName());
             const QString path = file.isEmpty() ? "" : QDir(QDir::homePath()).filePath(file);
             QCOMPARE(viewModel->completedFile(), succeeds ? path : QString());
             QCOMPARE(viewModel->completedFolder(), succeeds ? QDir::homePath() : QString());

@@ -3,6 +3,7 @@
 #include "MediaCutterError.h"
 #include "SameFile.h"
 #include "TimeText.h"
+#include "core/platform/AssignProperty.h"
 #include "core/platform/Dialogs.h"
 #include "core/platform/LogModel.h"
 #include "core/platform/MediaProbe.h"
@@ -88,11 +89,8 @@ MediaCutterViewModel::MediaCutterViewModel(Dialogs& dialogs, QObject* parent)
 template <typename T>
 void MediaCutterViewModel::assign(T& field, const T& value,
                                   void (MediaCutterViewModel::*changed)()) {
-    if (field == value)
-        return;
-    field = value;
-    emit(this->*changed)();
-    refreshCanStartCutting();
+    if (assignProperty(this, field, value, changed))
+        refreshCanStartCutting();
 }
 
 void MediaCutterViewModel::setSelectedFilePath(const QString& value) {

@@ -1,5 +1,7 @@
 #include "DownloaderOutput.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 // The part of a line that matters here is at its start; a longer line is cut, so that a
@@ -22,6 +24,19 @@ QStringView namedFile(QStringView line) {
     if (line.startsWith(kept) && line.endsWith(already))
         return line.sliced(kept.size()).chopped(already.size());
     return {};
+}
+
+// The downloader ends some errors with advice to report them upstream or to update; the
+// reason before it is what the user needs.
+QString withoutAdvice(QString line) {
+    static const QRegularExpression advice(
+        R"((?:;\s*|\s+)(?:please report this issue|confirm you are on the latest version|)"
+        R"(make sure you are using the latest version)\b.*$)",
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = advice.match(line);
+    if (match.hasMatch())
+        line.truncate(match.capturedStart());
+    return line;
 }
 
 } // namespace
@@ -60,7 +75,7 @@ void DownloaderOutput::end() {
 
 void DownloaderOutput::readLine(QStringView line) {
     if (line.startsWith(u"ERROR:")) {
-        errorLines << line.left(longestLine).toString();
+        errorLines << withoutAdvice(line.left(longestLine).toString());
         if (errorLines.size() > errorsKept)
             errorLines.removeFirst();
     } else if (const QStringView name = namedFile(line); !name.isEmpty()) {

@@ -15,7 +15,7 @@ public:
     // The final file's name as the downloader printed it (relative to its working
     // folder unless absolute); "" when no line named one.
     QString finalFile() const { return file; }
-    // The last few "ERROR:" lines, oldest first.
+    // The last few "ERROR:" lines, oldest first, without the advice to report the error.
     QStringList errors() const { return errorLines; }
 
 private:

@@ -5,32 +5,16 @@
 // Why a download did not succeed, worded for the user.
 class YtdlpError : public UserFacingError {
 public:
-    enum class Kind { downloadFailed, ytDlpNotFound, ffmpegNotFound };
-
     static YtdlpError downloadFailed(const QString& message) {
-        return YtdlpError(Kind::downloadFailed, message);
+        return YtdlpError("Download failed: " + message);
     }
-    static YtdlpError ytDlpNotFound() { return YtdlpError(Kind::ytDlpNotFound, {}); }
-    static YtdlpError ffmpegNotFound() { return YtdlpError(Kind::ffmpegNotFound, {}); }
-
-    Kind kind() const { return errorKind; }
-    QString description() const override {
-        switch (errorKind) {
-        case Kind::downloadFailed:
-            return "Download failed: " + message;
-        case Kind::ytDlpNotFound:
-            return "Downloader plugin not found. Please ensure it's installed.";
-        case Kind::ffmpegNotFound:
-            return "Converter plugin not found. Please ensure it's installed.";
-        }
-        return {};
+    static YtdlpError ytDlpNotFound() {
+        return YtdlpError("Downloader plugin not found. Please ensure it's installed.");
+    }
+    static YtdlpError ffmpegNotFound() {
+        return YtdlpError("Converter plugin not found. Please ensure it's installed.");
     }
 
 private:
-    YtdlpError(Kind kind, QString message)
-        : errorKind(kind)
-        , message(std::move(message)) {}
-
-    Kind errorKind;
-    QString message;
+    using UserFacingError::UserFacingError;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -41,6 +42,22 @@ double weakestContrast(const QColor& colour, const QList<QColor>& backgrounds) {
     return weakest;
 }
 
+// The first shade of colour, moving away from the text in lightness, that carries the
+// text and stands out from the surroundings.
+std::optional<QColor> shadeFor(const QColor& colour, const QColor& text,
+                               const QList<QColor>& surroundings) {
+    float hue = 0, saturation = 0, lightness = 0;
+    colour.getHslF(&hue, &saturation, &lightness);
+    hue = std::max(hue, 0.0f); // a grey has no hue
+    const float step = luminance(text) > 0.18 ? -0.01f : 0.01f;
+    for (; lightness >= 0 && lightness <= 1; lightness += step) {
+        const QColor shade = QColor::fromHslF(hue, saturation, lightness).toRgb();
+        if (Contrast::ratio(text, shade) >= legible && weakestContrast(shade, surroundings) >= 3)
+            return shade;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 double Contrast::ratio(const QColor& foreground, const QColor& background) {
@@ -78,4 +95,14 @@ QColor Contrast::readableOn(const QColor& colour, const QList<QColor>& backgroun
         shade = QColor::fromHslF(hue, saturation, lightness).toRgb();
     }
     return shade;
+}
+
+Contrast::Fill Contrast::fillFor(const QColor& colour, const QColor& preferredText,
+                                 const QList<QColor>& surroundings) {
+    for (const QColor& text : {preferredText, QColor(Qt::black), QColor(Qt::white)}) {
+        if (const std::optional<QColor> shade = shadeFor(colour, text, surroundings))
+            return {*shade, text};
+    }
+    // Surroundings of middle grey leave no shade 3:1 away; the text stays legible.
+    return {readableOn(colour, {preferredText}), preferredText};
 }

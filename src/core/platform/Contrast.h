@@ -13,4 +13,15 @@ QColor legibleSecondary(const QColor& secondary, const QColor& text, const QColo
 // The colour itself when it has a contrast of at least minimum on every background, else
 // the nearest shade of it (darker on light backgrounds, lighter on dark ones) that has.
 QColor readableOn(const QColor& colour, const QList<QColor>& backgrounds, double minimum = 4.5);
+
+// A fill such as the accent behind a chosen segment or a prominent button, with its text.
+struct Fill {
+    QColor fill;
+    QColor text;
+};
+// The shade of colour nearest to it that stands out (3:1) from every surrounding colour and
+// carries its text legibly (4.5:1). The text is the preferred colour where such a shade
+// exists, else black or white: white text on a dark neighbour needs a fill too dark to
+// stand out from it.
+Fill fillFor(const QColor& colour, const QColor& preferredText, const QList<QColor>& surroundings);
 } // namespace Contrast

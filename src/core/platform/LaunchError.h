@@ -5,10 +5,5 @@
 // A child process could not be started; the description is the system's own reason.
 class LaunchError : public UserFacingError {
 public:
-    explicit LaunchError(QString reason)
-        : reason(std::move(reason)) {}
-    QString description() const override { return reason; }
-
-private:
-    QString reason;
+    using UserFacingError::UserFacingError;
 };

@@ -6,6 +6,7 @@
 #include "core/engine/DownloaderOutput.h"
 #include "core/engine/RememberedChoices.h"
 #include "core/engine/YtdlpManager.h"
+#include "core/platform/AssignProperty.h"
 #include "core/platform/Diagnostics.h"
 #include "core/platform/Dialogs.h"
 #include "core/platform/OffThread.h"
@@ -53,50 +54,36 @@ BulkDownloadViewModel::BulkDownloadViewModel(Dialogs& dialogs, std::unique_ptr<K
 BulkDownloadViewModel::~BulkDownloadViewModel() = default;
 
 void BulkDownloadViewModel::setUrlsText(const QString& text) {
-    if (urls == text)
-        return;
-    urls = text;
-    emit urlsTextChanged();
+    assignProperty(this, urls, text, &BulkDownloadViewModel::urlsTextChanged);
 }
 
 void BulkDownloadViewModel::setSelectedFormat(const QString& value) {
-    if (format == value)
-        return;
-    format = value;
-    writer.setString(RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::format), value);
-    emit selectedFormatChanged();
+    if (assignProperty(this, format, value, &BulkDownloadViewModel::selectedFormatChanged))
+        remember(RememberedChoices::Kind::format, value);
 }
 
 void BulkDownloadViewModel::setSelectedVideoQuality(const QString& value) {
-    if (videoQuality == value)
-        return;
-    videoQuality = value;
-    writer.setString(RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::videoQuality),
-                     value);
-    emit selectedVideoQualityChanged();
+    if (assignProperty(this, videoQuality, value,
+                       &BulkDownloadViewModel::selectedVideoQualityChanged))
+        remember(RememberedChoices::Kind::videoQuality, value);
 }
 
 void BulkDownloadViewModel::setSelectedAudioQuality(const QString& value) {
-    if (audioQuality == value)
-        return;
-    audioQuality = value;
-    writer.setString(RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::audioQuality),
-                     value);
-    emit selectedAudioQualityChanged();
+    if (assignProperty(this, audioQuality, value,
+                       &BulkDownloadViewModel::selectedAudioQualityChanged))
+        remember(RememberedChoices::Kind::audioQuality, value);
+}
+
+void BulkDownloadViewModel::remember(RememberedChoices::Kind kind, const QString& value) {
+    writer.setString(RememberedChoices::key(choicesPrefix, kind), value);
 }
 
 void BulkDownloadViewModel::setOutputPath(const QString& path) {
-    if (output == path)
-        return;
-    output = path;
-    emit outputPathChanged();
+    assignProperty(this, output, path, &BulkDownloadViewModel::outputPathChanged);
 }
 
 void BulkDownloadViewModel::setSelection(const QSet<QUuid>& ids) {
-    if (selected == ids)
-        return;
-    selected = ids;
-    emit selectionChanged();
+    assignProperty(this, selected, ids, &BulkDownloadViewModel::selectionChanged);
 }
 
 void BulkDownloadViewModel::addURLsToQueue() {
@@ -424,10 +411,7 @@ void BulkDownloadViewModel::appendUrlsText(const QString& text) {
 }
 
 void BulkDownloadViewModel::setDownloading(bool value) {
-    if (downloading == value)
-        return;
-    downloading = value;
-    emit isDownloadingChanged();
+    assignProperty(this, downloading, value, &BulkDownloadViewModel::isDownloadingChanged);
 }
 
 void BulkDownloadViewModel::changeItem(int row, DownloadStatus status) {

@@ -5,6 +5,7 @@
 #include "QueueStoreWriter.h"
 #include "core/engine/DownloadChoices.h"
 #include "core/engine/DownloadEngine.h"
+#include "core/engine/RememberedChoices.h"
 
 #include <QCoroTask>
 #include <QObject>
@@ -142,6 +143,7 @@ private:
     QCoro::Task<> runBatch(QList<QUuid> ids, std::shared_ptr<Batch> batch);
     QCoro::Task<> downloadItem(QUuid id);
     void appendUrlsText(const QString& text);
+    void remember(RememberedChoices::Kind kind, const QString& value);
     QString queuePlaylistEntries(const QString& title, const QStringList& entries);
     void setDownloading(bool value);
     void changeItem(int row, DownloadStatus status);

@@ -3,7 +3,7 @@
 #include "AddressDescription.h"
 #include "core/engine/RememberedChoices.h"
 #include "core/engine/YtdlpManager.h"
-
+#include "core/platform/AssignProperty.h"
 #include "core/platform/Dialogs.h"
 #include "core/platform/LogModel.h"
 #include "core/platform/SettingsStore.h"
@@ -62,56 +62,43 @@ void MainWindowViewModel::readRememberedChoices() {
     playlists = settings->string(downloadPlaylistsKey) == u"true";
 }
 
+void MainWindowViewModel::remember(const QString& key, const QString& value) {
+    settings->setString(key, value);
+}
+
 void MainWindowViewModel::setUrlText(const QString& value) {
-    if (url == value)
-        return;
-    url = value;
-    describer->setAddress(url, playlists);
-    emit urlTextChanged();
+    if (assignProperty(this, url, value, &MainWindowViewModel::urlTextChanged))
+        describer->setAddress(url, playlists);
 }
 
 void MainWindowViewModel::setSelectedFormat(const QString& value) {
-    if (format == value)
-        return;
-    format = value;
-    settings->setString(RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::format),
-                        value);
-    emit selectedFormatChanged();
+    if (assignProperty(this, format, value, &MainWindowViewModel::selectedFormatChanged))
+        remember(RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::format), value);
 }
 
 void MainWindowViewModel::setSelectedVideoQuality(const QString& value) {
-    if (videoQuality == value)
-        return;
-    videoQuality = value;
-    settings->setString(
-        RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::videoQuality), value);
-    emit selectedVideoQualityChanged();
+    if (assignProperty(this, videoQuality, value,
+                       &MainWindowViewModel::selectedVideoQualityChanged))
+        remember(RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::videoQuality),
+                 value);
 }
 
 void MainWindowViewModel::setSelectedMp3Quality(const QString& value) {
-    if (audioQuality == value)
-        return;
-    audioQuality = value;
-    settings->setString(
-        RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::audioQuality), value);
-    emit selectedMp3QualityChanged();
+    if (assignProperty(this, audioQuality, value, &MainWindowViewModel::selectedMp3QualityChanged))
+        remember(RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::audioQuality),
+                 value);
 }
 
 void MainWindowViewModel::setOutputPath(const QString& value) {
-    if (output == value)
-        return;
-    output = value;
-    emit outputPathChanged();
+    assignProperty(this, output, value, &MainWindowViewModel::outputPathChanged);
 }
 
 void MainWindowViewModel::setDownloadPlaylists(bool value) {
-    if (playlists == value)
+    if (!assignProperty(this, playlists, value, &MainWindowViewModel::downloadPlaylistsChanged))
         return;
-    playlists = value;
-    settings->setString(downloadPlaylistsKey, value ? "true" : "false");
+    remember(downloadPlaylistsKey, value ? "true" : "false");
     // A playlist's address describes the playlist only while playlists are on.
     describer->setAddress(url, playlists);
-    emit downloadPlaylistsChanged();
 }
 
 void MainWindowViewModel::setDownloadProgress(const DownloadProgress& value) {
@@ -134,10 +121,7 @@ void MainWindowViewModel::setCompleted(const QString& folder, const QString& fil
 }
 
 void MainWindowViewModel::setIsDownloading(bool value) {
-    if (downloading == value)
-        return;
-    downloading = value;
-    emit isDownloadingChanged();
+    assignProperty(this, downloading, value, &MainWindowViewModel::isDownloadingChanged);
 }
 
 void MainWindowViewModel::setDefaultOutputPath() {
@@ -215,8 +199,9 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
     // A stopped run that ends after the next download began must not end that one.
     if (!isCurrent())
         co_return;
+    self->runOutput.end();
     // Announced before the failure alert, which waits for the user.
-    emit self->downloadEnded(!failure);
+    emit self->downloadEnded(!failure, QFileInfo(self->runOutput.finalFile()).fileName());
     self->finishDownload(failure, folder);
 }
 
@@ -237,7 +222,6 @@ std::optional<QString> MainWindowViewModel::prepareOutputFolder() const {
 
 void MainWindowViewModel::finishDownload(const std::optional<QString>& failure,
                                          const QString& folder) {
-    runOutput.end();
     if (!failure) {
         addLogMessage("Download and conversion completed successfully.");
         DownloadProgress done;

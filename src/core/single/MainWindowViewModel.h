@@ -105,8 +105,9 @@ signals:
     void isDownloadingChanged();
     void downloadPlaylistsChanged();
     void completedChanged();
-    // A download has ended by itself or failed, not counting one that was replaced.
-    void downloadEnded(bool succeeded);
+    // A download has ended by itself or failed, not counting one that was replaced; file is
+    // the name of the file it wrote last, "" when the downloader named none.
+    void downloadEnded(bool succeeded, const QString& file);
 
 private:
     QCoro::Task<> runDownload(int run);
@@ -117,6 +118,7 @@ private:
     void setIsDownloading(bool value);
 
     void readRememberedChoices();
+    void remember(const QString& key, const QString& value);
 
     Dialogs& dialogs;
     std::unique_ptr<KeyValueStore> settings;

@@ -6,10 +6,5 @@
 // file could not be written.
 class DownloadError : public UserFacingError {
 public:
-    explicit DownloadError(QString reason)
-        : reason(std::move(reason)) {}
-    QString description() const override { return reason; }
-
-private:
-    QString reason;
+    using UserFacingError::UserFacingError;
 };

@@ -6,15 +6,8 @@
 // program's task, the code is its exit status.
 class ExitStatusError : public UserFacingError {
 public:
-    ExitStatusError(QString domain, int code)
-        : domain(std::move(domain))
-        , code(code) {}
-
-    QString description() const override {
-        return QString("The operation couldn't be completed. (%1 error %2.)").arg(domain).arg(code);
-    }
-
-private:
-    QString domain;
-    int code;
+    ExitStatusError(const QString& domain, int code)
+        : UserFacingError(QString("The operation couldn't be completed. (%1 error %2.)")
+                              .arg(domain)
+                              .arg(code)) {}
 };

@@ -1,6 +1,7 @@
 #include "MorviApp.h"
 
 #include "AboutView.h"
+#include "core/platform/Contrast.h"
 #include "core/platform/DesktopNotifier.h"
 #include "core/queue/BulkDownloadViewModel.h"
 #include "core/single/MainWindowViewModel.h"
@@ -13,6 +14,26 @@
 #include <QApplication>
 #include <QIcon>
 
+namespace {
+
+// Selected rows and list entries carry their text on the accent, which a platform often
+// leaves too light for it: the accent is moved just far enough for 4.5:1. Only these roles
+// are set, so the others keep following the desktop.
+void makeSelectionLegible() {
+    const QPalette platform = QApplication::palette();
+    QPalette legible;
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        const Contrast::Fill fill =
+            Contrast::fillFor(platform.color(group, QPalette::Highlight),
+                              platform.color(group, QPalette::HighlightedText), {});
+        legible.setColor(group, QPalette::Highlight, fill.fill);
+        legible.setColor(group, QPalette::HighlightedText, fill.text);
+    }
+    QApplication::setPalette(legible);
+}
+
+} // namespace
+
 MorviApp::MorviApp(InstallerFactory makeInstaller, QObject* parent)
     : QObject(parent)
     , makeInstaller(std::move(makeInstaller))
@@ -23,6 +44,7 @@ MorviApp::MorviApp(InstallerFactory makeInstaller, QObject* parent)
     // Ties the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName("com.velnor.Morvi");
     QApplication::setWindowIcon(QIcon(":/morvi.svg"));
+    makeSelectionLegible();
 
     windowKinds = {
         // The queue view keeps its own minimum size, within the screen.
@@ -56,10 +78,13 @@ MainWindowView* MorviApp::showMainWindow() {
     mainWindow->setWindowTitle("Morvi");
     connect(mainWindow, &MainWindowView::openWindowRequested, this, &MorviApp::openWindow);
     connect(mainWindow->viewModel(), &MainWindowViewModel::downloadEnded, mainWindow,
-            [this, window = mainWindow.data()](bool succeeded) {
-                WindowNotice::unlessActive(window, *notifier,
-                                           succeeded ? "Download finished" : "Download failed",
-                                           window->viewModel()->urlText());
+            [this, window = mainWindow.data()](bool succeeded, const QString& file) {
+                // The file says which download finished; a failed one wrote none.
+                const QString named =
+                    succeeded && !file.isEmpty() ? file : window->viewModel()->urlText();
+                WindowNotice::unlessActive(
+                    window, *notifier, succeeded ? tr("Download finished") : tr("Download failed"),
+                    named);
             });
     mainWindow->show();
     return mainWindow;

@@ -24,7 +24,6 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
@@ -127,9 +126,7 @@ void MediaCutterView::fitToScreen(QSize available) {
 
 void MediaCutterView::addShortcutsAndDrops() {
     WindowShortcuts::addQuitAndClose(this);
-    auto* open = new QShortcut(QKeySequence::Open, this);
-    connect(open, &QShortcut::activated, model,
-            qOverload<>(&MediaCutterViewModel::chooseMediaFile));
+    WindowShortcuts::addOpen(this, [this] { model->chooseMediaFile(); });
     setAcceptDrops(true);
     // A file dragged over a text field is meant for the window, not for the field's text.
     for (QLineEdit* field : findChildren<QLineEdit*>())
@@ -202,8 +199,8 @@ QWidget* MediaCutterView::makeFileBlock() {
                                  &MediaCutterViewModel::selectedFilePathChanged);
     file->setObjectName("fileField");
     file->setAccessibleName("Media File");
-    // Shows the chosen path; only the chooser may change it.
-    file->setEnabled(false);
+    // Shows the chosen path, legible and selectable; only the chooser may change it.
+    file->setReadOnly(true);
     auto* browse = new QPushButton("Browse");
     browse->setObjectName("fileBrowse");
     browse->setToolTip("Choose the media file to cut (Ctrl+O), or drop it onto the window");

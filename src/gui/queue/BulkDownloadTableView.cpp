@@ -1,15 +1,44 @@
 #include "BulkDownloadTableView.h"
 
 #include "BulkDownloadProgressDelegate.h"
+#include "core/platform/Contrast.h"
 #include "core/queue/BulkDownloadItemsModel.h"
 #include "core/queue/BulkDownloadViewModel.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QMenu>
+#include <QPainter>
 #include <QScopedValueRollback>
 #include <QShortcut>
+#include <QToolTip>
+
+namespace {
+
+// The text broken into lines of at most about seventy characters, at spaces where it can,
+// since a tooltip shows plain text one line per line however wide that makes it.
+QString wrapped(const QString& text) {
+    constexpr qsizetype longest = 72;
+    QStringList lines;
+    for (const QString& paragraph : text.split(u'\n')) {
+        QString line;
+        for (QString word : paragraph.split(u' ', Qt::SkipEmptyParts)) {
+            if (!line.isEmpty() && line.size() + 1 + word.size() > longest) {
+                lines << line;
+                line.clear();
+            }
+            for (; word.size() > longest; word.remove(0, longest))
+                lines << word.left(longest);
+            line += (line.isEmpty() ? "" : " ") + word;
+        }
+        lines << line;
+    }
+    return lines.join(u'\n');
+}
+
+} // namespace
 
 BulkDownloadTableView::BulkDownloadTableView(BulkDownloadViewModel* controller, QWidget* parent)
     : QTableView(parent)
@@ -47,6 +76,43 @@ void BulkDownloadTableView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange)
         model->itemsModel()->setPalette(palette());
     QTableView::changeEvent(event);
+}
+
+bool BulkDownloadTableView::event(QEvent* event) {
+    const bool handled = QTableView::event(event);
+    // The scroll area's own paint event draws the frame around the header and the rows.
+    if (event->type() == QEvent::Paint && hasFocus()) {
+        QPainter painter(this);
+        const QColor accent = Contrast::readableOn(
+            palette().color(QPalette::Highlight),
+            {palette().color(QPalette::Window), palette().color(QPalette::Base)}, 3.0);
+        painter.setPen(QPen(accent, 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+    return handled;
+}
+
+void BulkDownloadTableView::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    update();
+}
+
+void BulkDownloadTableView::focusOutEvent(QFocusEvent* event) {
+    QTableView::focusOutEvent(event);
+    update();
+}
+
+bool BulkDownloadTableView::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QTableView::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex cell = indexAt(help->pos());
+    const QString text = cell.data(Qt::ToolTipRole).toString();
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), wrapped(text), viewport(), visualRect(cell));
+    return true;
 }
 
 void BulkDownloadTableView::setUpColumns() {

@@ -6,14 +6,13 @@
 #include "core/queue/BulkDownloadViewModel.h"
 #include "gui/widgets/Labels.h"
 #include "gui/widgets/ScreenFit.h"
+#include "gui/widgets/SegmentedControl.h"
 #include "gui/widgets/SymbolButton.h"
 #include "gui/widgets/WindowShortcuts.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QFontDatabase>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,9 +20,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QStyle>
-#include <QToolButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <optional>
 
@@ -190,11 +188,6 @@ QLayout* BulkDownloadView::inputSection() {
             [this](const QString& text) { model->pasteURLs(text); });
     urlsEditor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     urlsEditor->setFixedHeight(120);
-    QColor outline = palette().color(QPalette::PlaceholderText);
-    outline.setAlphaF(0.3f);
-    urlsEditor->setStyleSheet(
-        QString("QPlainTextEdit { border: 1px solid %1; border-radius: 8px; }")
-            .arg(outline.name(QColor::HexArgb)));
     QVBoxLayout* section = group("Add URLs (one per line):", urlsEditor);
     addButton = prominentButton("Add URLs to Queue");
     connect(addButton, &QPushButton::clicked, model, &BulkDownloadViewModel::addURLsToQueue);
@@ -229,10 +222,20 @@ QWidget* BulkDownloadView::playlistControls() {
     return controls;
 }
 
+// The choices stay usable while a batch runs, though they change nothing that runs: a
+// change then says at once what it affects.
+void BulkDownloadView::tellWhatChanges(QWidget* control) {
+    if (model->isDownloading())
+        QToolTip::showText(control->mapToGlobal(QPoint(0, control->height())), control->toolTip(),
+                           control);
+}
+
 QLayout* BulkDownloadView::optionsRow() {
     auto* row = new QHBoxLayout;
     row->setSpacing(sectionSpacing);
-    row->addLayout(group("Format:", formatPicker()));
+    QWidget* formats = formatPicker();
+    formats->setToolTip(tr("The format of the URLs added from now on; queued items keep theirs"));
+    row->addLayout(group("Format:", formats));
 
     qualityPicker = new QComboBox;
     qualityPicker->setMinimumContentsLength(16);
@@ -243,6 +246,9 @@ QLayout* BulkDownloadView::optionsRow() {
         else
             model->setSelectedAudioQuality(choice);
     });
+    qualityPicker->setToolTip(
+        tr("The quality of the URLs added from now on; queued items keep theirs"));
+    connect(qualityPicker, &QComboBox::activated, this, [this] { tellWhatChanges(qualityPicker); });
     row->addLayout(group("Quality:", qualityPicker));
 
     auto* pathRow = new QHBoxLayout;
@@ -256,6 +262,8 @@ QLayout* BulkDownloadView::optionsRow() {
     connect(browse, &QPushButton::clicked, model, &BulkDownloadViewModel::chooseOutputFolder);
     pathRow->addWidget(outputField);
     pathRow->addWidget(browse);
+    outputField->setToolTip(tr("The folder of every download that starts from now on"));
+    connect(outputField, &QLineEdit::textEdited, this, [this] { tellWhatChanges(outputField); });
     auto* pathGroup = new QWidget;
     pathGroup->setLayout(pathRow);
     pathRow->setContentsMargins(0, 0, 0, 0);
@@ -263,27 +271,13 @@ QLayout* BulkDownloadView::optionsRow() {
     return row;
 }
 
-// A group box, so that assistive technology announces the exclusive segments as one
-// group named "Format".
 QWidget* BulkDownloadView::formatPicker() {
-    auto* picker = new QGroupBox;
-    picker->setAccessibleName("Format");
-    picker->setFlat(true);
-    picker->setStyleSheet("QGroupBox { border: none; margin: 0; padding: 0; }");
-    auto* segments = new QHBoxLayout(picker);
-    segments->setContentsMargins(0, 0, 0, 0);
-    segments->setSpacing(0);
-    formatButtons = new QButtonGroup(picker);
-    for (const DownloadChoices::Choice& format : DownloadChoices::formats()) {
-        auto* segment = new QToolButton;
-        segment->setText(format.value);
-        segment->setCheckable(true);
-        segment->setMinimumWidth(48);
-        formatButtons->addButton(segment);
-        segments->addWidget(segment);
-    }
-    connect(formatButtons, &QButtonGroup::buttonClicked, this,
-            [this](QAbstractButton* segment) { model->setSelectedFormat(segment->text()); });
+    auto* picker = new SegmentedControl(tr("Format"));
+    for (const DownloadChoices::Choice& format : DownloadChoices::formats())
+        picker->addSegment(format.value, format.value, "format" + format.value);
+    connect(picker, &SegmentedControl::chosen, model, &BulkDownloadViewModel::setSelectedFormat);
+    connect(picker, &SegmentedControl::chosen, this, [this, picker] { tellWhatChanges(picker); });
+    formatSegments = picker;
     return picker;
 }
 
@@ -321,8 +315,7 @@ QLayout* BulkDownloadView::queueSection() {
 
 void BulkDownloadView::addShortcuts() {
     WindowShortcuts::addQuitAndClose(this);
-    auto* open = new QShortcut(QKeySequence::Open, this);
-    connect(open, &QShortcut::activated, model, [this] { model->addURLsFromFile(); });
+    WindowShortcuts::addOpen(this, [this] { model->addURLsFromFile(); });
 }
 
 void BulkDownloadView::bindFields() {
@@ -364,12 +357,7 @@ void BulkDownloadView::bindFields() {
 }
 
 void BulkDownloadView::showFormat() {
-    const QList<QAbstractButton*> segments = formatButtons->buttons();
-    // With no matching segment none is checked, which an exclusive group would refuse.
-    formatButtons->setExclusive(false);
-    for (QAbstractButton* segment : segments)
-        segment->setChecked(segment->text() == model->selectedFormat());
-    formatButtons->setExclusive(true);
+    formatSegments->setValue(model->selectedFormat());
 }
 
 void BulkDownloadView::showQualityPicker() {

@@ -7,7 +7,6 @@
 class BulkDownloadTableView;
 class BulkDownloadViewModel;
 class Dialogs;
-class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QLayout;
@@ -15,6 +14,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
+class SegmentedControl;
 
 // The content of the queue window ("bulk-download"): the address box, the choices for
 // new items, the batch buttons and the queue table. It shows and edits the fields of its
@@ -55,6 +55,7 @@ private:
     QWidget* formatPicker();
     QWidget* playlistControls();
 
+    void tellWhatChanges(QWidget* control);
     void addShortcuts();
     void bindFields();
     void showFormat();
@@ -68,7 +69,7 @@ private:
     QLabel* queueHeading = nullptr;
     QPlainTextEdit* urlsEditor = nullptr;
     QPushButton* addButton = nullptr;
-    QButtonGroup* formatButtons = nullptr;
+    SegmentedControl* formatSegments = nullptr;
     QComboBox* qualityPicker = nullptr;
     QLineEdit* outputField = nullptr;
     QPushButton* startAllButton = nullptr;

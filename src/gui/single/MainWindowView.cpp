@@ -9,10 +9,10 @@
 #include "gui/widgets/Labels.h"
 #include "gui/widgets/LogView.h"
 #include "gui/widgets/LogoImage.h"
+#include "gui/widgets/SegmentedControl.h"
 #include "gui/widgets/SymbolButton.h"
 #include "gui/widgets/WindowShortcuts.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDropEvent>
@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QShowEvent>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -99,10 +100,13 @@ MainWindowView::MainWindowView(std::shared_ptr<ToolInstaller> installer, Dialogs
     content->addStretch();
     setAcceptDrops(true);
     WindowShortcuts::addQuit(this);
+    // The window opens one kind of thing: the output folder's chooser.
+    WindowShortcuts::addOpen(this, [this] {
+        if (browseButton->isEnabled())
+            model->chooseOutputFolder();
+    });
     bind();
-    // Room for the progress block, which appears while downloading; at least 600 wide,
-    // and never narrower than the fixed-width fields with their buttons.
-    progressBlock->show();
+    // At least 600 wide, and never narrower than the fixed-width fields with their buttons.
     setMinimumSize(minimumSizeHint().expandedTo(QSize(600, 0)));
     updateEnabledStates();
 }
@@ -143,24 +147,12 @@ QLayout* MainWindowView::buildFormatRow() {
     row->setSpacing(40);
 
     QVBoxLayout* formatBlock = stack(8);
-    // A segmented picker: one row of exclusive buttons, read out as radio buttons.
-    auto* segments = new QHBoxLayout;
-    segments->setContentsMargins(0, 0, 0, 0);
-    segments->setSpacing(0);
-    QWidget* formatPicker = wrap(segments);
+    formatPicker = new SegmentedControl(tr("Format"));
     formatPicker->setObjectName("formatPicker");
-    formatPicker->setAccessibleName("Format");
-    formatPicker->setToolTip("The kind of file to download");
+    formatPicker->setToolTip(tr("The kind of file to download"));
     formatBlock->addWidget(headingFor("Format:", formatPicker));
-    formatButtons = new QButtonGroup(this);
-    for (const DownloadChoices::Choice& choice : DownloadChoices::formats()) {
-        auto* button = new SymbolButton(choice.shortLabel, {}, SymbolButton::Style::segment);
-        button->setObjectName("format" + choice.value);
-        button->setAutoExclusive(true);
-        button->setProperty("value", choice.value);
-        formatButtons->addButton(button);
-        segments->addWidget(button);
-    }
+    for (const DownloadChoices::Choice& choice : DownloadChoices::formats())
+        formatPicker->addSegment(choice.shortLabel, choice.value, "format" + choice.value);
     formatBlock->addWidget(formatPicker);
     row->addLayout(formatBlock);
 
@@ -206,6 +198,8 @@ QLayout* MainWindowView::buildActionRow() {
     font.setBold(true);
     playlistSwitch->setFont(font);
     playlistSwitch->setContentsMargins(sidePadding, 0, sidePadding, 0);
+    playlistSwitch->setToolTip(tr("Download the whole playlist an address belongs to; a change "
+                                  "applies to the next download"));
     downloadButton =
         new SymbolButton("Download", "arrow.down.circle.fill", SymbolButton::Style::prominent);
     downloadButton->setToolTip("Download the address into the output folder");
@@ -242,6 +236,11 @@ QWidget* MainWindowView::buildProgressBlock() {
     block->addLayout(captions);
     progressBlock = padded(block);
     progressBlock->setObjectName("progressBlock");
+    // Its room stays while it is hidden, so the controls keep their place when a download
+    // starts and ends.
+    QSizePolicy keepRoom = progressBlock->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    progressBlock->setSizePolicy(keepRoom);
     return progressBlock;
 }
 
@@ -262,9 +261,7 @@ void MainWindowView::bind() {
     connect(outputField, &QLineEdit::textEdited, m, &MainWindowViewModel::setOutputPath);
     connect(m, &MainWindowViewModel::outputPathChanged, this,
             [this] { showText(outputField, model->outputPath()); });
-    connect(formatButtons, &QButtonGroup::buttonClicked, this, [this](QAbstractButton* button) {
-        model->setSelectedFormat(button->property("value").toString());
-    });
+    connect(formatPicker, &SegmentedControl::chosen, m, &MainWindowViewModel::setSelectedFormat);
     connect(m, &MainWindowViewModel::selectedFormatChanged, this,
             &MainWindowView::updateQualityPicker);
     connect(videoQualityPicker, &QComboBox::activated, this, [this] {
@@ -277,6 +274,12 @@ void MainWindowView::bind() {
     connect(m, &MainWindowViewModel::selectedMp3QualityChanged, this,
             [this] { select(audioQualityPicker, model->selectedMp3Quality()); });
     connect(playlistSwitch, &QCheckBox::toggled, m, &MainWindowViewModel::setDownloadPlaylists);
+    // The switch stays usable while downloading; the running download goes on as it began.
+    connect(playlistSwitch, &QCheckBox::clicked, this, [this] {
+        if (model->isDownloading())
+            QToolTip::showText(playlistSwitch->mapToGlobal(QPoint(0, playlistSwitch->height())),
+                               tr("Applies to the next download"), playlistSwitch);
+    });
     connect(m, &MainWindowViewModel::downloadPlaylistsChanged, this,
             [this] { playlistSwitch->setChecked(model->downloadPlaylists()); });
     connect(m, &MainWindowViewModel::urlTextChanged, this, &MainWindowView::updateEnabledStates);
@@ -317,8 +320,7 @@ void MainWindowView::updateEnabledStates() {
           static_cast<QWidget*>(browseButton), static_cast<QWidget*>(videoQualityPicker),
           static_cast<QWidget*>(audioQualityPicker)})
         control->setEnabled(idle);
-    for (QAbstractButton* button : formatButtons->buttons())
-        button->setEnabled(idle);
+    formatPicker->setEnabled(idle);
     // Only an empty address keeps the button off; blanks are refused when pressed.
     downloadButton->setEnabled(idle && !model->urlText().isEmpty());
     stopButton->setEnabled(!idle);
@@ -327,8 +329,7 @@ void MainWindowView::updateEnabledStates() {
 
 void MainWindowView::updateQualityPicker() {
     const QString format = model->selectedFormat();
-    for (QAbstractButton* button : formatButtons->buttons())
-        button->setChecked(button->property("value").toString() == format);
+    formatPicker->setValue(format);
     const bool video = !DownloadChoices::isAudioFormat(format);
     videoQualityBlock->setVisible(video);
     audioQualityBlock->setVisible(!video);

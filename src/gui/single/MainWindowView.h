@@ -7,7 +7,6 @@
 #include <memory>
 
 class MainWindowViewModel;
-class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -15,6 +14,7 @@ class QLineEdit;
 class QMimeData;
 class QProgressBar;
 class QPushButton;
+class SegmentedControl;
 class ToolInstaller;
 
 // The main window's content: address, format and quality, output folder, the
@@ -61,7 +61,7 @@ private:
     WidgetDialogs widgetDialogs;
     MainWindowViewModel* model;
     QLineEdit* urlField;
-    QButtonGroup* formatButtons;
+    SegmentedControl* formatPicker;
     QWidget* videoQualityBlock;
     QWidget* audioQualityBlock;
     QComboBox* videoQualityPicker;

@@ -40,12 +40,10 @@ public:
         return result;
     }
 
+    // QIconEngine requires it; the widgets draw pixmap() instead.
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
-        const qreal scale = painter->device()->devicePixelRatioF();
-        QPixmap drawn = pixmap(rect.size() * scale, mode, state);
-        drawn.setDevicePixelRatio(scale);
-        painter->drawPixmap(rect, drawn);
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
     }
 
     QIconEngine* clone() const override {

@@ -4,10 +4,26 @@
 #include <QShortcut>
 #include <QWidget>
 
+namespace {
+
+QShortcut* shortcut(QWidget* window, QKeySequence::StandardKey standard,
+                    const QList<QKeySequence>& common) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
+    for (const QKeySequence& key : common) {
+        if (!keys.contains(key))
+            keys << key;
+    }
+    auto* bound = new QShortcut(window);
+    bound->setKeys(keys);
+    return bound;
+}
+
+} // namespace
+
 namespace WindowShortcuts {
 
 void addQuit(QWidget* window) {
-    auto* quit = new QShortcut(QKeySequence::Quit, window);
+    QShortcut* quit = shortcut(window, QKeySequence::Quit, {QKeySequence(Qt::CTRL | Qt::Key_Q)});
     // Queued, so that the key event finishes before the windows close.
     QObject::connect(quit, &QShortcut::activated, window, &QCoreApplication::quit,
                      Qt::QueuedConnection);
@@ -15,11 +31,14 @@ void addQuit(QWidget* window) {
 
 void addQuitAndClose(QWidget* window) {
     addQuit(window);
-    for (const QKeySequence& keys :
-         {QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape)}) {
-        auto* close = new QShortcut(keys, window);
-        QObject::connect(close, &QShortcut::activated, window, &QWidget::close);
-    }
+    QShortcut* close = shortcut(window, QKeySequence::Close,
+                                {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)});
+    QObject::connect(close, &QShortcut::activated, window, &QWidget::close);
+}
+
+void addOpen(QWidget* window, const std::function<void()>& open) {
+    QShortcut* opener = shortcut(window, QKeySequence::Open, {QKeySequence(Qt::CTRL | Qt::Key_O)});
+    QObject::connect(opener, &QShortcut::activated, window, open);
 }
 
 } // namespace WindowShortcuts

@@ -1,10 +1,17 @@
 #pragma once
 
+#include <functional>
+
 class QWidget;
 
+// The window keys. Each binds the platform's standard key and the common Linux one beside
+// it, in one shortcut, so that no key is bound twice: some key schemes (that of qt6ct
+// without a keyboard_scheme, the Windows one) give Quit no key and Close only Ctrl+F4.
 namespace WindowShortcuts {
 // Quit (Ctrl+Q) ends Morvi from this window.
 void addQuit(QWidget* window);
 // Quit, and Close (Ctrl+W) and Escape close this secondary window.
 void addQuitAndClose(QWidget* window);
+// Open (Ctrl+O) runs open.
+void addOpen(QWidget* window, const std::function<void()>& open);
 } // namespace WindowShortcuts
