@@ -1,18 +1,12 @@
 #include "RecordingDialogs.h"
-#include "Renders.h"
 #include "TestHome.h"
 #include "TestMedia.h"
-#include "WindowFit.h"
 #include "core/cutter/MediaCutterViewModel.h"
 #include "core/platform/Notifier.h"
 #include "gui/cutter/MediaCutterView.h"
 
-#include <QAccessible>
-#include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
 
 namespace {
@@ -103,64 +97,9 @@ private slots:
         QCOMPARE(dialogs.openedUrls, {QUrl::fromLocalFile(QDir::homePath() + "/Downloads")});
     }
 
-    void drops_data() {
-        QTest::addColumn<QList<QUrl>>("urls");
-        QTest::addColumn<bool>("chosen");
-        const QUrl clip = QUrl::fromLocalFile(media + "/clip.mp4");
-        QTest::newRow("one local file") << QList<QUrl>{clip} << true;
-        QTest::newRow("two files") << QList<QUrl>{clip, clip} << false;
-        QTest::newRow("a web address") << QList<QUrl>{QUrl("https://example.org/a.mp4")} << false;
-    }
-    void drops() {
-        QFETCH(QList<QUrl>, urls);
-        QFETCH(bool, chosen);
-        MediaCutterView view(&dialogs);
-        view.show();
-        QMimeData data;
-        data.setUrls(urls);
-        data.setText(urls.first().toString());
-        // Onto the window, and onto a text field, which would otherwise take the text.
-        for (QWidget* target : {static_cast<QWidget*>(&view), part<QWidget>(view, "nameField")}) {
-            QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, {});
-            QApplication::sendEvent(target, &enter);
-            QCOMPARE(enter.isAccepted(), chosen);
-            QDropEvent drop({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, {});
-            QApplication::sendEvent(target, &drop);
-            QCOMPARE(view.viewModel().selectedFilePath(), chosen ? media + "/clip.mp4" : "");
-            QCOMPARE(view.viewModel().outputFileName(), chosen ? "clip_cut" : "");
-        }
-    }
-
-    void everyInputHasAName() {
-        MediaCutterView view(&dialogs);
-        QStringList names;
-        for (QWidget* input : view.findChildren<QWidget*>()) {
-            QAccessibleInterface* field = QAccessible::queryAccessibleInterface(input);
-            if (qobject_cast<QLineEdit*>(input))
-                names << field->text(QAccessible::Name);
-            else if (qobject_cast<QComboBox*>(input)) // named by the label it relates to
-                names
-                    << field->relations(QAccessible::Label).value(0).first->text(QAccessible::Name);
-        }
-        QCOMPARE(names, (QStringList{"Media File", "Start Time", "End Time", "Output File Name",
-                                     "Format", "Output Path"}));
-    }
-
-    void fitsTheScreen_data() { WindowFit::addScreens(); }
-    void fitsTheScreen() {
-        QFETCH(QSize, area);
-        MediaCutterView view(&dialogs);
-        view.fitToScreen(area);
-        view.resize(view.minimumSize());
-        view.show();
-        QVERIFY(WindowFit::fits(view, area));
-    }
-
     // With the chosen file the information block appears, and fills in once the file is read.
-    void renders() {
+    void chosenFileShowsItsInformation() {
         MediaCutterView view(&dialogs);
-        view.fitToScreen({1920, 1040});
-        view.resize(600, 760);
         view.show();
         QVERIFY(!shown(view, "informationBlock"));
         dialogs.fileAnswers << media + "/long.wav";
@@ -169,11 +108,6 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return shown(view, "formatLine"); }));
         QCOMPARE(part<QLabel>(view, "durationLine")->text(), "Duration: 01:02:05");
         QCOMPARE(part<QLabel>(view, "formatLine")->text(), "Format: Audio");
-        view.viewModel().setStartTime("00:10:00");
-        view.viewModel().addLogMessage("Ready to cut long.wav");
-        QVERIFY(Renders::save(view, "media-cutter-light"));
-        view.setPalette(Renders::darkPalette());
-        QVERIFY(Renders::save(view, "media-cutter-dark"));
     }
 };
 

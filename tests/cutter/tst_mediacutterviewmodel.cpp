@@ -1,3 +1,4 @@
+#include "CollectLog.h"
 #include "RecordingDialogs.h"
 #include "TestHome.h"
 #include "TestMedia.h"
@@ -7,27 +8,9 @@
 #include "core/platform/MediaProbe.h"
 
 #include <QCoroTask>
-#include <QDir>
-#include <QFile>
-#include <QLocale>
-#include <QProcess>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <clocale>
 #include <cstdlib>
 #include <unistd.h>
-
-namespace {
-
-// The entries the log holds for these messages, all stamped at noon.
-QStringList stamped(const QStringList& messages) {
-    QStringList entries;
-    for (const QString& message : messages)
-        entries << "[12:00:00] " + message;
-    return entries;
-}
-
-} // namespace
 
 // The cutter against the fake converter, and (real*) Debian's converter on media made here.
 class TestMediaCutterViewModel : public QObject {
@@ -261,6 +244,24 @@ private slots:
         QCOMPARE(QString(result.hasVideo ? "video " : "") + (result.hasAudio ? "audio" : ""),
                  streams);
         QVERIFY2(qAbs(*result.duration - 2) < 0.3, qPrintable(QString::number(*result.duration)));
+    }
+
+    // A failed cut (an MP4's video cannot go into MP3) removes the output it made, often an
+    // empty file, never a file that was there before.
+    void realFailedCutRemovesOnlyANewOutput_data() {
+        QTest::addColumn<bool>("existed");
+        QTest::newRow("new output removed") << false;
+        QTest::newRow("pre-existing output kept") << true;
+    }
+    void realFailedCutRemovesOnlyANewOutput() {
+        QFETCH(bool, existed);
+        QFile before(output + "/failed.mp3");
+        QVERIFY(existed ? before.open(QIODevice::WriteOnly) : !before.exists());
+        fill("00:00:01", "00:00:02", file("clip.mp4"), output, "failed");
+        cutter->setOutputFormat("mp3");
+        QCoro::waitFor(cutter->startCutting());
+        QCOMPARE(cutter->logMessages()->entries().filter("] Media cutting failed: ").size(), 1);
+        QCOMPARE(before.exists(), existed);
     }
 
     // The converter's "-y" would truncate the input: the cut fails before it starts.

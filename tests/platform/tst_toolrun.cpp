@@ -1,8 +1,6 @@
 #include "TestHome.h"
 #include "core/platform/ToolRun.h"
 
-#include <QDir>
-
 namespace {
 
 struct Outcome {

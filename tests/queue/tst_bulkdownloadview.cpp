@@ -1,19 +1,12 @@
+#include "DarkPalette.h"
 #include "QueueTesting.h"
 #include "RecordingDialogs.h"
-#include "Renders.h"
 #include "TestHome.h"
 #include "core/platform/Contrast.h"
 #include "gui/queue/BulkDownloadView.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QMimeData>
 #include <QPlainTextEdit>
-#include <QScopeGuard>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QTableView>
 
 using namespace QueueTesting;
@@ -62,28 +55,7 @@ private slots:
         dialogs = RecordingDialogs();
     }
 
-    // The specified minimum holds where it fits; elsewhere the window keeps to the screen
-    // and its content scrolls.
-    void windowFitsTheScreen_data() {
-        QTest::addColumn<QSize>("available");
-        QTest::newRow("1920×1200") << QSize(1920, 1200);
-        QTest::newRow("1920×1080 at 150 %") << QSize(1280, 680);
-    }
-    void windowFitsTheScreen() {
-        QFETCH(QSize, available);
-        BulkDownloadView view(&dialogs);
-        view.show();
-        view.fitToScreen(QRect(QPoint(0, 0), available));
-        const int frame = view.frameGeometry().height() - view.height();
-        QCOMPARE(view.minimumHeight(), std::min(800, available.height() - frame));
-        view.resize(view.minimumSize());
-        QCoreApplication::processEvents();
-        const auto* scroller = view.findChild<QScrollArea*>();
-        QCOMPARE(scroller->verticalScrollBar()->maximum() > 0, available.height() < 800);
-        QCOMPARE(scroller->horizontalScrollBar()->maximum(), 0);
-    }
-
-    void keyboardAndAccessibleNames() {
+    void keyboard() {
         storeItems(pendingItems({"a"}));
         BulkDownloadView view(&dialogs);
         view.show();
@@ -98,50 +70,11 @@ private slots:
         QCOMPARE(urls(view.viewModel()->downloadItems()),
                  (QStringList{"https://youtu.be/a", "https://youtu.be/b"}));
 
-        QTest::keyClick(&view, Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(dialogs.fileStarts.size(), 1);
         auto* table = view.findChild<QTableView*>();
         selectRows(view, {0});
         table->setFocus();
         QTest::keyClick(table, Qt::Key_Delete);
         QCOMPARE(view.viewModel()->downloadItems().size(), 1);
-
-        QStringList names;
-        for (QWidget* input : {static_cast<QWidget*>(view.findChild<QPlainTextEdit*>()),
-                               static_cast<QWidget*>(view.findChild<QLineEdit*>()),
-                               static_cast<QWidget*>(view.findChild<QTableView*>()),
-                               static_cast<QWidget*>(view.findChild<QGroupBox*>())})
-            names << QAccessible::queryAccessibleInterface(input)->text(QAccessible::Name);
-        QCOMPARE(names, (QStringList{"Add URLs (one per line):", "Output Path", "Download Queue",
-                                     "Format"}));
-        QCOMPARE(QAccessible::queryAccessibleInterface(view.findChild<QGroupBox*>())->role(),
-                 QAccessible::Grouping);
-    }
-
-    void drops_data() {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QString>("boxed");
-        QTest::newRow("links") << QByteArray("https://youtu.be/a\r\nhttps://youtu.be/b\r\n")
-                               << "typed\nhttps://youtu.be/a\nhttps://youtu.be/b";
-        QTest::newRow("a link and a file")
-            << QByteArray("https://youtu.be/a\r\nfile:///tmp/x\r\n") << QString();
-    }
-    void drops() {
-        QFETCH(QByteArray, data);
-        QFETCH(QString, boxed);
-        BulkDownloadView view(&dialogs);
-        view.viewModel()->setUrlsText("typed");
-        QMimeData dropped;
-        dropped.setData("text/uri-list", data);
-        QDragEnterEvent enter({10, 10}, Qt::CopyAction, &dropped, Qt::LeftButton, {});
-        QApplication::sendEvent(&view, &enter);
-        QCOMPARE(enter.isAccepted(), !boxed.isEmpty());
-        if (!enter.isAccepted())
-            return;
-        QDropEvent drop({10, 10}, Qt::CopyAction, &dropped, Qt::LeftButton, {});
-        QApplication::sendEvent(&view, &drop);
-        QCOMPARE(view.viewModel()->urlsText(), boxed);
-        QVERIFY(view.viewModel()->downloadItems().isEmpty());
     }
 
     // Which buttons work, idle and running. Closing the window leaves the batch running; a
@@ -182,15 +115,14 @@ private slots:
         QCOMPARE(vm->outputPath(), "/chosen");
     }
 
-    // Status colours read on the table's background in light and dark appearances; the
-    // window is saved as it looks in each.
+    // Status colours read on the table's background in light and dark appearances.
     void cellsAndStatusColours_data() {
         QTest::addColumn<QPalette>("palette");
         QPalette light;
         light.setColor(QPalette::Base, Qt::white);
         light.setColor(QPalette::AlternateBase, QColor(245, 245, 245));
         QTest::newRow("light") << light;
-        QTest::newRow("dark") << Renders::darkPalette();
+        QTest::newRow("dark") << darkPalette();
     }
     void cellsAndStatusColours() {
         QFETCH(QPalette, palette);
@@ -210,12 +142,6 @@ private slots:
                 QVERIFY2(Contrast::ratio(colour, palette.color(role)) >= 4.5,
                          qPrintable(colour.name()));
         }
-        view.viewModel()->setUrlsText("https://youtu.be/next-one\n");
-        view.resize(900, 800);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        const QString name = QTest::currentDataTag() == QByteArray("dark") ? "-dark" : "";
-        QVERIFY(Renders::save(view, "bulk-download" + name));
     }
 };
 

@@ -2,10 +2,10 @@
 #include "core/platform/LogModel.h"
 #include "gui/widgets/LogView.h"
 
-#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QFontDatabase>
 #include <QScrollBar>
 
 class TestLogView : public QObject {
@@ -26,12 +26,28 @@ class TestLogView : public QObject {
 
     int lineHeight() const { return view->fontMetrics().lineSpacing(); }
 
+    QList<int> rowHeights() const {
+        return {view->visualRect(0).height(), view->visualRect(1).height()};
+    }
+
 private slots:
+    // Widths follow from fonts that packages.txt installs, not from what a machine has.
+    void initTestCase() {
+        for (const char* file : {"dejavu/DejaVuSansMono.ttf", "dejavu/DejaVuSans.ttf",
+                                 "lohit-devanagari/Lohit-Devanagari.ttf"})
+            QVERIFY(QFontDatabase::addApplicationFont(u"/usr/share/fonts/truetype/"_qs + file) >=
+                    0);
+    }
+
     void init() {
         model = std::make_unique<LogModel>();
         model->setClock([] { return QTime(12, 0, 0); });
         new QAbstractItemModelTester(model.get(), model.get());
         view = std::make_unique<LogView>(model.get(), 150);
+        QFont font;
+        font.setFamilies({"DejaVu Sans Mono", "DejaVu Sans", "Lohit Devanagari"});
+        font.setPixelSize(11);
+        view->setFont(font);
         view->resize(600, 150);
         view->show();
     }
@@ -59,16 +75,59 @@ private slots:
         const QString huge = QString(200000, u'x');
         model->append(huge);
         QVERIFY(settle());
-        // Wrapped at the width, but only the first 64 KiB.
-        const int widthInChars = view->visualRect(0).width() / view->fontMetrics().maxWidth();
-        const int height = view->visualRect(0).height();
-        QVERIFY(height > 3 * lineHeight());
-        QVERIFY(height < (64 * 1024 / std::max(widthInChars, 1) + 3) * lineHeight());
+        // Wrapped at the width, but only the first 64 KiB: the time stamp, the x's, the note.
+        const int columns =
+            int(view->visualRect(0).width() / QFontMetricsF(view->font()).horizontalAdvance(u'x'));
+        QCOMPARE(view->visualRect(0).height(),
+                 (2 + (64 * 1024 + columns - 1) / columns) * lineHeight());
         QVERIFY(view->newestText(1).endsWith(
             u"\n[… 134464 more characters not shown; Copy takes the whole entry]"_qs));
         view->selectAll();
         view->copy();
         QCOMPARE(QGuiApplication::clipboard()->text(), "[12:00:00] " + huge);
+    }
+
+    // Each line fits the view as Qt measures its text, and no grapheme is split.
+    void shapedScriptsWrapBetweenGraphemesWithinTheView_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Devanagari") << u"नमस्ते दुनिया, क्षत्रिय ज्ञान श्रीमान् "_qs.repeated(12);
+        QTest::newRow("Arabic ligatures") << u"لا إله إلا الله مرحبا بالعالم "_qs.repeated(12);
+        QTest::newRow("Hebrew with points") << u"בְּרֵאשִׁית בָּרָא אֱלֹהִים "_qs.repeated(16);
+        QTest::newRow("emoji sequences")
+            << u"👨‍👩‍👧‍👦🇩🇪👍🏽🇯🇵👋🏿"_qs.repeated(30);
+    }
+    void shapedScriptsWrapBetweenGraphemesWithinTheView() {
+        QFETCH(QString, text);
+        model->append(text);
+        QVERIFY(settle());
+        const QString shown = model->entries().first();
+        const qreal width = view->visualRect(0).width();
+        LogLayout layout;
+        layout.setFont(view->font());
+        const LogLayout::Wrapped wrapped = layout.wrap(shown, width);
+        QVERIFY(wrapped.lines.size() > 2);
+        QCOMPARE(view->visualRect(0).height(), int(wrapped.lines.size()) * lineHeight());
+        QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, shown);
+        for (const LogLayout::Line& line : wrapped.lines) {
+            graphemes.setPosition(line.start);
+            QVERIFY(graphemes.isAtBoundary());
+            const QString part = shown.mid(line.start, line.length).trimmed();
+            QVERIFY2(QFontMetricsF(view->font()).horizontalAdvance(part) <= width,
+                     qPrintable(part));
+        }
+    }
+
+    void entriesWrapAgainWhenTheViewIsResized() {
+        model->append(QString(300, u'x'));
+        model->append(u"नमस्ते दुनिया "_qs.repeated(20));
+        QVERIFY(settle());
+        const QList<int> wide = rowHeights();
+        view->resize(300, 150);
+        QVERIFY(settle());
+        QVERIFY(rowHeights()[0] > wide[0] && rowHeights()[1] > wide[1]);
+        view->resize(600, 150);
+        QVERIFY(settle());
+        QCOMPARE(rowHeights(), wide);
     }
 
     void everyAdditionScrollsTheNewestIntoView() {

@@ -1,3 +1,4 @@
+#include "CollectLog.h"
 #include "FakeToolInstaller.h"
 #include "RecordingDialogs.h"
 #include "ScriptedEngine.h"
@@ -28,14 +29,6 @@ public:
         downloadingAtAlert = viewModel->isDownloading();
     }
 };
-
-// The entries the log holds for these messages, all stamped at noon.
-QStringList stamped(const QStringList& messages) {
-    QStringList entries;
-    for (const QString& message : messages)
-        entries << "[12:00:00] " + message;
-    return entries;
-}
 
 } // namespace
 

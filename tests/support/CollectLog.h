@@ -10,3 +10,6 @@ using LogCallback = std::function<void(const QString&)>;
 // delivered, in order. A line that arrives off the main thread, or after the operation has
 // returned, adds a marker line, so that an exact comparison of the lines catches it.
 QStringList collectLog(const std::function<QCoro::Task<>(LogCallback)>& operation);
+
+// The entries a log holds for these messages, all stamped at noon.
+QStringList stamped(const QStringList& messages);

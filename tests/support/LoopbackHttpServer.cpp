@@ -3,25 +3,6 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-namespace {
-const char* reasonPhrase(int status) {
-    switch (status) {
-    case 200:
-        return "OK";
-    case 301:
-        return "Moved Permanently";
-    case 302:
-        return "Found";
-    case 404:
-        return "Not Found";
-    case 500:
-        return "Internal Server Error";
-    default:
-        return "Status";
-    }
-}
-} // namespace
-
 LoopbackHttpServer::LoopbackHttpServer(QObject* parent)
     : QObject(parent) {
     server.listen(QHostAddress::LocalHost);
@@ -39,41 +20,22 @@ QUrl LoopbackHttpServer::url(const QString& path) const {
 
 void LoopbackHttpServer::serve(const QString& path, const QByteArray& body, int status,
                                const QByteArray& contentType) {
-    Response response;
-    response.status = status;
-    response.body = body;
-    response.bytesSent = body.size();
-    response.contentType = contentType;
-    responses.insert(path, response);
+    responses.insert(path, {status, body, body.size(), {}, contentType});
 }
 
 void LoopbackHttpServer::serveSlowly(const QString& path, const QByteArray& body,
                                      const QByteArray& contentType, qsizetype bytesPerTick,
                                      int tickMs) {
-    Response response;
-    response.status = 200;
-    response.body = body;
-    response.bytesSent = body.size();
-    response.contentType = contentType;
-    response.bytesPerTick = bytesPerTick;
-    response.tickMs = tickMs;
-    responses.insert(path, response);
+    responses.insert(path, {200, body, body.size(), {}, contentType, bytesPerTick, tickMs});
 }
 
 void LoopbackHttpServer::serveCutOff(const QString& path, const QByteArray& body,
                                      qsizetype bytesSent) {
-    Response response;
-    response.status = 200;
-    response.body = body;
-    response.bytesSent = bytesSent;
-    responses.insert(path, response);
+    responses.insert(path, {200, body, bytesSent, {}, {}});
 }
 
 void LoopbackHttpServer::redirect(const QString& path, const QUrl& target, int status) {
-    Response response;
-    response.status = status;
-    response.location = target.toEncoded();
-    responses.insert(path, response);
+    responses.insert(path, {status, {}, 0, target.toEncoded(), {}});
 }
 
 void LoopbackHttpServer::readRequest(QTcpSocket* socket) {
@@ -114,8 +76,8 @@ void LoopbackHttpServer::sendSlowly(QTcpSocket* socket, QByteArray rest, qsizety
 }
 
 QByteArray LoopbackHttpServer::header(const Response& response) {
-    QByteArray bytes = "HTTP/1.1 " + QByteArray::number(response.status) + " " +
-                       reasonPhrase(response.status) + "\r\n";
+    // Clients read the status code; the reason phrase is free text.
+    QByteArray bytes = "HTTP/1.1 " + QByteArray::number(response.status) + " Status\r\n";
     if (!response.location.isEmpty())
         bytes += "Location: " + response.location + "\r\n";
     if (!response.contentType.isEmpty())

@@ -42,42 +42,24 @@ bool TestMedia::makeWithoutLength(const QString& path) {
 }
 
 bool TestMedia::makeClip(const QString& path, int seconds, int keyframeInterval) {
-    return make(path, {"-f",       "lavfi",
-                       "-i",       "testsrc=size=320x240:rate=25",
-                       "-f",       "lavfi",
-                       "-i",       "sine=frequency=440",
-                       "-t",       QString::number(seconds),
-                       "-c:v",     "libx264",
-                       "-preset",  "ultrafast",
-                       "-g",       QString::number(keyframeInterval),
-                       "-pix_fmt", "yuv420p",
-                       "-c:a",     "aac"});
+    return make(path, QString("-f lavfi -i testsrc=size=320x240:rate=25 -f lavfi -i "
+                              "sine=frequency=440 -t %1 -c:v libx264 -preset ultrafast -g %2 "
+                              "-pix_fmt yuv420p -c:a aac")
+                          .arg(seconds)
+                          .arg(keyframeInterval)
+                          .split(' '));
 }
 
 bool TestMedia::makeTone(const QString& path, int seconds) {
-    return make(path, {"-f", "lavfi", "-i",
-                       "sine=frequency=440:duration=" + QString::number(seconds), "-c:a", "aac"});
+    return make(
+        path,
+        QString("-f lavfi -i sine=frequency=440:duration=%1 -c:a aac").arg(seconds).split(' '));
 }
 
 bool TestMedia::makeSongWithCover(const QString& path, int seconds) {
-    return make(path, {"-f",
-                       "lavfi",
-                       "-i",
-                       "sine=duration=" + QString::number(seconds),
-                       "-f",
-                       "lavfi",
-                       "-i",
-                       "color=c=red:s=64x64:d=1",
-                       "-map",
-                       "0:a",
-                       "-map",
-                       "1:v",
-                       "-c:a",
-                       "libmp3lame",
-                       "-c:v",
-                       "mjpeg",
-                       "-frames:v",
-                       "1",
-                       "-disposition:v",
-                       "attached_pic"});
+    return make(path, QString("-f lavfi -i sine=duration=%1 -f lavfi -i color=c=red:s=64x64:d=1 "
+                              "-map 0:a -map 1:v -c:a libmp3lame -c:v mjpeg -frames:v 1 "
+                              "-disposition:v attached_pic")
+                          .arg(seconds)
+                          .split(' '));
 }

@@ -1,8 +1,9 @@
 #include "CollectLog.h"
+#include "FakeToolInstaller.h"
 #include "LoopbackHttpServer.h"
-#include "StoredZip.h"
 #include "TestHome.h"
 #include "core/tools/AppUpdater.h"
+#include "core/tools/ToolCheck.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -33,6 +34,32 @@ QString outputOf(const QString& program, const QStringList& arguments = {}) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+struct ZipEntry {
+    QString name;
+    QByteArray content; // for a link, its target
+    bool link = false;
+};
+
+// A zip archive of the entries as a real archiver makes it; files are not executable.
+QByteArray zipOf(const QList<ZipEntry>& entries) {
+    QTemporaryDir folder;
+    QStringList names{"-E", "tar", "cf", "x.zip", "--format=zip"};
+    for (const auto& [name, content, link] : entries) {
+        const QString path = folder.filePath(name);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        if (!(link ? QFile::link(content, path) : file.open(QIODevice::WriteOnly)))
+            return {};
+        file.write(content);
+        names << name;
+    }
+    QProcess archiver;
+    archiver.setWorkingDirectory(folder.path());
+    archiver.start(MORVI_CMAKE, names);
+    archiver.waitForFinished();
+    return contentOf(folder.filePath("x.zip"));
+}
+
 QStringList entriesOf(const QString& folder) {
     return QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden |
                                   QDir::System);
@@ -40,11 +67,14 @@ QStringList entriesOf(const QString& folder) {
 
 } // namespace
 
+// The tools folder, the installer against a server on 127.0.0.1, and the check that decides
+// what to install, against an installer that fetches nothing.
 class TestAppUpdater : public QObject {
     Q_OBJECT
     FileManagerHelper tools;
     QString ffprobePath = tools.toolsFolderPath + "/ffprobe";
     std::unique_ptr<LoopbackHttpServer> server;
+    const QString base = qEnvironmentVariable("XDG_DATA_HOME") + "/Velnor";
 
     // Runs one operation of an installer that fetches from the test's server.
     QStringList run(QCoro::Task<> (AppUpdater::*operation)(ToolInstaller::LogHandler)) {
@@ -54,6 +84,19 @@ class TestAppUpdater : public QObject {
                 1s);
             return (updater.*operation)(log);
         });
+    }
+
+    // Puts the named tool in place as "working", "missing", "not executable" or "page".
+    void place(const QString& name, const QString& state) {
+        if (state == "working")
+            return FakeTools::installOne(name);
+        QFile file(tools.toolsFolderPath + "/" + name);
+        if (state == "missing" || !file.open(QIODevice::WriteOnly))
+            return;
+        file.write(state == "page" ? "<html><body>Sign in</body></html>\n" : "#!/bin/sh\n");
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner |
+                            (state == "page" ? QFile::ExeOwner : QFile::Permissions()));
     }
 
 private slots:
@@ -181,8 +224,8 @@ private slots:
         file.write("not the converter\n");
         file.close();
         const QFile::Permissions outsidePermissions = file.permissions();
-        server->serve("/ffmpeg.zip", ffmpegZip.isEmpty() ? portalPage : storedZip(ffmpegZip));
-        server->serve("/ffprobe.zip", storedZip(ffprobeZip));
+        server->serve("/ffmpeg.zip", ffmpegZip.isEmpty() ? portalPage : zipOf(ffmpegZip));
+        server->serve("/ffprobe.zip", zipOf(ffprobeZip));
 
         QCOMPARE(run(&AppUpdater::downloadFFmpeg), lines);
         const bool converterReplaced = lines.contains("Plugin 2 downloaded successfully.");
@@ -225,6 +268,105 @@ private slots:
         QCOMPARE(run(&AppUpdater::updateYtDlp), (QStringList{"Updating plugin 1...", line}));
         QCOMPARE(FakeTools::recordedArguments(argsFile),
                  executable ? QStringList{"--update"} : QStringList());
+    }
+
+    // A tool counts as present only when it can be started; the probe tool is not looked for.
+    // A tool the tools folder still lacks afterwards is taken from the system when it is there
+    // and answers its version option.
+    void branches_data() {
+        QTest::addColumn<QString>("ytDlp");
+        QTest::addColumn<QString>("ffmpeg");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QStringList>("systemTools");
+        const QString ok = "working", none = "missing";
+        const QStringList fetchDownloader{"downloadYtDlp"};
+        const QStringList fetchConverter{"updateYtDlp", "downloadFFmpeg"};
+        const QStringList fetchBoth{"downloadYtDlp", "downloadFFmpeg"};
+        const QStringList noSystemTools;
+        QTest::newRow("both working") << ok << ok << QStringList{"updateYtDlp"} << noSystemTools;
+        QTest::newRow("tools folder empty") << none << none << fetchBoth << noSystemTools;
+        QTest::newRow("downloader not executable")
+            << "not executable" << ok << fetchDownloader << noSystemTools;
+        QTest::newRow("downloader is an HTML page")
+            << "page" << ok << fetchDownloader << noSystemTools;
+        QTest::newRow("converter is an HTML page")
+            << ok << "page" << fetchConverter << noSystemTools;
+        QTest::newRow("offline, with the system's tools")
+            << none << none << fetchBoth << QStringList{"yt-dlp", "ffmpeg"};
+        QTest::newRow("offline, the system's converter fails")
+            << none << none << fetchBoth << QStringList{"ffmpeg failing"};
+    }
+    void branches() {
+        QFETCH(QString, ytDlp);
+        QFETCH(QString, ffmpeg);
+        QFETCH(QStringList, calls);
+        QFETCH(QStringList, systemTools);
+        place("yt-dlp", ytDlp);
+        place("ffmpeg", ffmpeg);
+        const QString system = QDir::homePath() + "/system/" + QTest::currentDataTag();
+        QStringList standIns;
+        for (const QString& tool : systemTools) {
+            const QString name = tool.section(' ', 0, 0);
+            FakeTools::installOne(name, system);
+            QFile file(system + "/" + name);
+            if (tool.endsWith("failing") && file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                file.write("#!/bin/sh\nexit 1\n");
+            const QString version = name == "ffmpeg" ? "5.1" : "2023.03.04";
+            standIns << (tool.endsWith("failing")
+                             ? QString("The system's %1 at %2/%1 does not run.").arg(name, system)
+                             : QString("Using the system's %1 %2 at %3/%1 for now.")
+                                   .arg(name, version, system));
+        }
+        const SearchPath path(system);
+        // The check announces each download itself; the installer logs the rest.
+        const QMap<QString, QStringList> logged{
+            {"updateYtDlp", {"Updating plugin 1...", "Plugin 1 update completed."}},
+            {"downloadYtDlp", {"Downloading plugin 1...", "Plugin 1 downloaded successfully."}},
+            {"downloadFFmpeg",
+             {"Downloading plugin 2...", "Extracting plugin 2...",
+              "Plugin 2 downloaded successfully.", "Downloading plugin 3...",
+              "Plugin 3 downloaded successfully."}}};
+        QStringList lines{"Checking for updates...",
+                          "Checking and installing necessary plugins..."};
+        for (const QString& call : calls)
+            lines += logged[call];
+        auto installer = std::make_shared<FakeToolInstaller>();
+        QCOMPARE(collectLog([&](LogCallback log) { return ToolCheck::run(installer, log); }),
+                 lines + standIns + QStringList{"Update check completed."});
+        QCOMPARE(installer->calls, calls);
+    }
+
+    // Construction makes the folders, quietly, and leaves what they hold alone.
+    void foldersAreMadeAtTheExactPaths() {
+        QDir(base).removeRecursively();
+        FileManagerHelper first;
+        QCOMPARE((QStringList{first.tempFolderPath, first.toolsFolderPath, first.ytDlpPath,
+                              first.ffmpegPath}),
+                 (QStringList{base + "/temp", base + "/tools", base + "/tools/yt-dlp",
+                              base + "/tools/ffmpeg"}));
+        QVERIFY(QFileInfo(base + "/temp").isDir());
+        QVERIFY(QFile(first.ytDlpPath).open(QIODevice::WriteOnly));
+        QCOMPARE(captureStandardOutput([] { FileManagerHelper again; }), QString());
+        QCOMPARE(QDir(base + "/tools").entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{"yt-dlp"});
+    }
+
+    // A file where the folder should be, which root cannot get past either.
+    void unwritableBaseIsReportedOncePerFolderAndConstructionSucceeds() {
+        QDir(base).removeRecursively();
+        QVERIFY(QFile(base).open(QIODevice::WriteOnly));
+        std::unique_ptr<FileManagerHelper> helper;
+        QString printed =
+            captureStandardOutput([&] { helper = std::make_unique<FileManagerHelper>(); });
+        QFile::remove(base);
+
+        const QString failed = "Failed to create directory " + base;
+        printed.replace(QRegularExpression(": \\S.*$", QRegularExpression::MultilineOption),
+                        ": (reason)");
+        QCOMPARE(
+            printed,
+            QString("%1/temp: (reason)\n%1/tools: (reason)\n%1/tools: (reason)\n").arg(failed));
+        QCOMPARE(helper->ffmpegPath, base + "/tools/ffmpeg");
     }
 };
 

@@ -12,6 +12,7 @@
 #include "core/tools/ToolLocation.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QRegularExpression>
@@ -218,6 +219,10 @@ QCoro::Task<> MediaCutterViewModel::startCutting() {
     addLogMessage("Start: " + start + ", End: " + end);
     const int firstOutputRow = log->rowCount();
 
+    // A failed cut leaves what the converter made of a new output (often an empty file);
+    // a file that was there before is the user's and stays.
+    const QFileInfo outputBefore(output);
+    const bool outputExisted = outputBefore.exists() || outputBefore.isSymLink();
     QPointer self(this);
     std::optional<QString> failure;
     try {
@@ -229,6 +234,8 @@ QCoro::Task<> MediaCutterViewModel::startCutting() {
     } catch (const UserFacingError& error) {
         failure = error.description();
     }
+    if (failure && !outputExisted)
+        QFile::remove(output);
     if (self)
         self->finishCut(failure, output, firstOutputRow);
 }

@@ -3,7 +3,8 @@
 #include <QStringView>
 #include <optional>
 
-// Reads the whole text as a number the way strtod does in the C locale, whatever the
-// user's locale says about decimal separators; leading white space is no number either.
-// The tools print their numbers in the C locale, and so does Morvi's time text.
+// Reads the whole text as a decimal number as the C locale writes it ("42.7", "-1e3",
+// "inf"), whatever the user's locale says about decimal separators; white space, hexadecimal
+// and numbers beyond a double's range are none. The tools print their numbers in the C
+// locale, and so does Morvi's time text.
 std::optional<double> readCLocaleNumber(QStringView text);

@@ -1,5 +1,6 @@
 #include "SettingsStore.h"
 
+#include <QFile>
 #include <QSettings>
 
 namespace {
@@ -10,12 +11,43 @@ QSettings openSettings() {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Velnor", "Morvi");
 }
 
+// The text after "key=" on the key's last line in the file's general section, as typed.
+std::optional<QByteArray> typedText(const QString& fileName, const QString& key) {
+    QFile file(fileName);
+    if (key.contains(u'/') || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray name = key.toUtf8();
+    std::optional<QByteArray> text;
+    bool general = true;
+    for (QByteArrayView line : file.readAll().split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.trimmed().startsWith('[')) {
+            general = line.trimmed() == "[General]";
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (general && equals > 0 && line.first(equals).trimmed() == name) {
+            qsizetype start = equals + 1;
+            while (start < line.size() && (line[start] == ' ' || line[start] == '\t'))
+                ++start;
+            text = line.sliced(start).toByteArray();
+        }
+    }
+    return text;
+}
+
 } // namespace
 
 std::optional<QByteArray> SettingsStore::data(const QString& key) const {
-    if (const auto value = read(key))
+    const auto value = read(key);
+    if (!value)
+        return std::nullopt;
+    if (value->typeId() == QMetaType::QByteArray)
         return value->toByteArray();
-    return std::nullopt;
+    // Typed by hand: QSettings has already split the text at its commas and dropped its
+    // quotes, so the value is the file's own text.
+    return typedText(openSettings().fileName(), key).value_or(value->toByteArray());
 }
 
 std::optional<QString> SettingsStore::string(const QString& key) const {

@@ -9,14 +9,15 @@
 #include "core/platform/AssignProperty.h"
 #include "core/platform/Diagnostics.h"
 #include "core/platform/Dialogs.h"
-#include "core/platform/OffThread.h"
 #include "core/platform/SettingsStore.h"
 #include "core/platform/StandardFolders.h"
 #include "core/platform/UserFacingError.h"
 
 #include <QCoreApplication>
+#include <QCoroFuture>
 #include <QPointer>
 #include <QTextStream>
+#include <QtConcurrentRun>
 
 namespace {
 
@@ -154,7 +155,7 @@ QCoro::Task<> BulkDownloadViewModel::pasteURLs(QString text) {
     if (text.size() >= largeText) {
         // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
         QFuture<QString> addresses =
-            offThread([text] { return AddressLines::accepted(text).join('\n'); });
+            QtConcurrent::run([text] { return AddressLines::accepted(text).join('\n'); });
         text = co_await addresses;
         if (!self)
             co_return;
@@ -169,7 +170,7 @@ QCoro::Task<> BulkDownloadViewModel::addURLsFromFile() {
         co_return;
     const QPointer<BulkDownloadViewModel> self(this);
     QFuture<AddressLines::FileText> reading =
-        offThread([path] { return AddressLines::readFile(path, largeText); });
+        QtConcurrent::run([path] { return AddressLines::readFile(path, largeText); });
     const AddressLines::FileText read = co_await reading;
     if (!self)
         co_return;

@@ -1,31 +1,65 @@
 #include "DownloadItemsDocument.h"
 
-#include "JsonWriter.h"
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <stdexcept>
+#include <array>
+#include <cmath>
 
 namespace {
 
-void writeItem(JsonWriter& writer, const BulkDownloadItem& item) {
-    writer.beginObject();
-    writer.name(u"id");
-    writer.string(item.id.toString(QUuid::WithoutBraces).toUpper());
-    writer.name(u"url");
-    writer.string(item.url);
-    writer.name(u"status");
-    writer.string(rawValue(item.status));
-    writer.name(u"progress");
-    writer.number(item.progress);
-    writer.name(u"format");
-    writer.string(item.format);
-    writer.name(u"videoQuality");
-    writer.string(item.videoQuality);
-    writer.name(u"audioQuality");
-    writer.string(item.audioQuality);
-    writer.endObject();
+// Qt writes the values: escapes, UTF-8 and the shortest numbers that read back the same.
+// The stored format fixes two things beyond that: members in this order, where Qt's objects
+// sort them, and "/" written as "\/".
+constexpr std::array<const char*, 7> memberNames = {
+    "id", "url", "status", "progress", "format", "videoQuality", "audioQuality"};
+
+QJsonArray memberValues(const BulkDownloadItem& item) {
+    return {item.id.toString(QUuid::WithoutBraces).toUpper(),
+            item.url,
+            rawValue(item.status),
+            item.progress,
+            item.format,
+            item.videoQuality,
+            item.audioQuality};
+}
+
+// Qt's compact [[value,...],...] as [{"id":value,...},...] with "/" escaped in strings.
+QByteArray namedMembers(const QByteArray& rows) {
+    QByteArray out;
+    out.reserve(rows.size() + rows.size() / 2);
+    int depth = 0;
+    std::size_t member = 0;
+    bool inString = false;
+    bool escaped = false;
+    const auto nextName = [&] {
+        out += '"';
+        out += memberNames[member++];
+        out += "\":";
+    };
+    for (const char c : rows) {
+        if (inString) {
+            if (escaped)
+                escaped = false;
+            else if (c == '\\')
+                escaped = true;
+            else if (c == '"')
+                inString = false;
+            out += c == '/' ? QByteArrayView("\\/") : QByteArrayView(&c, 1);
+        } else if (c == '[' && ++depth == 2) {
+            out += '{';
+            member = 0;
+            nextName();
+        } else if (c == ']' && depth-- == 2) {
+            out += '}';
+        } else {
+            out += c;
+            inString = c == '"';
+            if (c == ',' && depth == 2)
+                nextName();
+        }
+    }
+    return out;
 }
 
 struct DecodingError {
@@ -66,17 +100,15 @@ BulkDownloadItem readItem(const QJsonValue& value) {
 
 std::optional<QByteArray> DownloadItemsDocument::encode(const QList<BulkDownloadItem>& items,
                                                         QString& error) {
-    JsonWriter writer;
-    try {
-        writer.beginArray();
-        for (const BulkDownloadItem& item : items)
-            writeItem(writer, item);
-        writer.endArray();
-    } catch (const std::invalid_argument& invalid) {
-        error = QString::fromUtf8(invalid.what());
-        return std::nullopt;
+    QJsonArray rows;
+    for (const BulkDownloadItem& item : items) {
+        if (!std::isfinite(item.progress)) {
+            error = "Unable to encode " + QString::number(item.progress) + " directly in JSON.";
+            return std::nullopt;
+        }
+        rows.append(memberValues(item));
     }
-    return writer.document();
+    return namedMembers(QJsonDocument(rows).toJson(QJsonDocument::Compact));
 }
 
 std::optional<QList<BulkDownloadItem>> DownloadItemsDocument::decode(const QByteArray& document,

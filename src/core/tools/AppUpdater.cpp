@@ -3,9 +3,9 @@
 #include "DownloadError.h"
 #include "ExitStatusError.h"
 #include "core/platform/LaunchError.h"
-#include "core/platform/OffThread.h"
 #include "core/platform/ToolRun.h"
 
+#include <QCoroFuture>
 #include <QCoroNetworkReply>
 #include <QCryptographicHash>
 #include <QDir>
@@ -15,6 +15,7 @@
 #include <QSaveFile>
 #include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QtConcurrentRun>
 #include <filesystem>
 #include <memory>
 
@@ -89,7 +90,7 @@ QCoro::Task<> fetchInto(QUrl url, QString path, milliseconds transferTimeout) {
     keepBody();
     ensureComplete(*reply, received, transferTimeout);
     // Committing flushes the file to disk, which takes a moment for a converter archive.
-    if (!co_await offThread([&file] { return file.commit(); }))
+    if (!co_await QtConcurrent::run([&file] { return file.commit(); }))
         throw DownloadError(file.errorString());
 }
 

@@ -1,6 +1,9 @@
 #include "LogLayout.h"
 
 #include <QFontMetricsF>
+#include <QTextLayout>
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -35,19 +38,6 @@ void LogLayout::setFont(const QFont& value) {
         if (latin[c] != asciiAdvance && (c < 0x7f || c >= 0xa0))
             asciiAdvance = 0;
     }
-    others.clear();
-}
-
-qreal LogLayout::otherAdvance(QStringView text, qsizetype at) const {
-    const char16_t c = text[at].unicode();
-    if (QChar::isLowSurrogate(c))
-        return 0; // measured with its high surrogate
-    if (QChar::isHighSurrogate(c) && at + 1 < text.size())
-        return QFontMetricsF(font).horizontalAdvance(text.sliced(at, 2).toString());
-    auto known = others.constFind(c);
-    if (known == others.cend())
-        known = others.insert(c, QFontMetricsF(font).horizontalAdvance(QChar(c)));
-    return *known;
 }
 
 // Each line of the text: "\r\n", "\n" and "\r" each end one, and the line break that
@@ -73,19 +63,21 @@ template <typename Visit> void LogLayout::forEachLine(QStringView text, Visit vi
     }
 }
 
-bool LogLayout::isUniform(QStringView line) const {
-    return asciiAdvance > 0 && QtPrivate::isLatin1(line);
+bool LogLayout::isLatin1(QStringView line) {
+    return std::all_of(line.begin(), line.end(), [](QChar c) { return c.unicode() < 0x100; });
 }
 
 LogLayout::Measure LogLayout::measure(QStringView text) const {
     Measure result;
     forEachLine(text, [&](QStringView line) {
         qreal width = 0;
-        if (isUniform(line))
+        if (!isLatin1(line))
+            width = std::numeric_limits<qreal>::infinity();
+        else if (asciiAdvance > 0)
             width = asciiAdvance * line.size();
         else
-            for (qsizetype at = 0; at < line.size(); ++at)
-                width += advance(line, at);
+            for (const QChar c : line)
+                width += latin[c.unicode()];
         ++result.lineCount;
         result.widestLine = std::max(result.widestLine, width);
         return true;
@@ -93,43 +85,47 @@ LogLayout::Measure LogLayout::measure(QStringView text) const {
     return result;
 }
 
-LogLayout::Lines LogLayout::wrap(QStringView text, qreal width) const {
-    Lines lines;
-    const auto deliver = [&](QStringView line) {
-        lines.push_back({line.data() - text.data(), line.size()});
-        return true;
-    };
+LogLayout::Wrapped LogLayout::wrap(QStringView text, qreal width) const {
+    Wrapped wrapped;
     forEachLine(text, [&](QStringView line) {
-        if (isUniform(line)) {
-            wrapUniform(line, width, lines, text);
-            return true;
-        }
-        qsizetype start = 0, blank = -1;
-        qreal x = 0, xAtBlank = 0;
-        for (qsizetype at = 0; at < line.size(); ++at) {
-            const qreal step = advance(line, at);
-            if (x + step > width && at > start) {
-                const qsizetype cut = blank > start ? blank : at;
-                deliver(line.sliced(start, cut - start));
-                x = cut == blank ? x - xAtBlank : 0;
-                start = cut;
-                blank = -1;
-            }
-            x += step;
-            if (line[at] == u' ') {
-                blank = at + 1;
-                xAtBlank = x;
-            }
-        }
-        return deliver(line.sliced(start));
+        const qsizetype offset = line.data() - text.data();
+        if (!isLatin1(line))
+            wrapShaped(line, width, wrapped, offset);
+        else if (asciiAdvance > 0)
+            wrapUniform(line, width, wrapped, offset);
+        else
+            wrapLatin1(line, width, wrapped, offset);
+        return true;
     });
-    return lines;
+    return wrapped;
+}
+
+void LogLayout::wrapLatin1(QStringView line, qreal width, Wrapped& wrapped,
+                           qsizetype offset) const {
+    qsizetype start = 0, blank = -1;
+    qreal x = 0, xAtBlank = 0;
+    for (qsizetype at = 0; at < line.size(); ++at) {
+        const qreal step = latin[line[at].unicode()];
+        if (x + step > width && at > start) {
+            const qsizetype cut = blank > start ? blank : at;
+            wrapped.lines.push_back({offset + start, cut - start});
+            x = cut == blank ? x - xAtBlank : 0;
+            start = cut;
+            blank = -1;
+        }
+        x += step;
+        if (line[at] == u' ') {
+            blank = at + 1;
+            xAtBlank = x;
+        }
+    }
+    wrapped.lines.push_back({offset + start, line.size() - start});
 }
 
 // The same breaks as the general case, found by counting characters: after the last
 // blank that fits, else after as many characters as fit.
-void LogLayout::wrapUniform(QStringView line, qreal width, Lines& lines, QStringView text) const {
-    const qsizetype offset = line.data() - text.data();
+void LogLayout::wrapUniform(QStringView line, qreal width, Wrapped& wrapped,
+                            qsizetype offset) const {
     const qsizetype columns =
         width >= asciiAdvance * line.size()
             ? line.size()
@@ -138,8 +134,27 @@ void LogLayout::wrapUniform(QStringView line, qreal width, Lines& lines, QString
     while (line.size() - start > columns) {
         const qsizetype blank = line.sliced(start, columns).lastIndexOf(u' ');
         const qsizetype cut = start + (blank >= 0 ? blank + 1 : columns);
-        lines.push_back({offset + start, cut - start});
+        wrapped.lines.push_back({offset + start, cut - start});
         start = cut;
     }
-    lines.push_back({offset + start, line.size() - start});
+    wrapped.lines.push_back({offset + start, line.size() - start});
+}
+
+// Qt shapes the line and breaks it at a blank where one fits, else between graphemes.
+// The log reads left to right, whatever script a tool's line is in.
+void LogLayout::wrapShaped(QStringView line, qreal width, Wrapped& wrapped,
+                           qsizetype offset) const {
+    auto layout = std::make_unique<QTextLayout>(line.toString(), font);
+    QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
+    option.setTextDirection(Qt::LeftToRight);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout->setTextOption(option);
+    layout->setCacheEnabled(true);
+    layout->beginLayout();
+    for (QTextLine shaped = layout->createLine(); shaped.isValid(); shaped = layout->createLine()) {
+        shaped.setLineWidth(width);
+        wrapped.lines.push_back({offset + shaped.textStart(), shaped.textLength(), shaped});
+    }
+    layout->endLayout();
+    wrapped.layouts.push_back(std::move(layout));
 }

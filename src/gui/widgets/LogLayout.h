@@ -1,31 +1,41 @@
 #pragma once
 
 #include <QFont>
-#include <QHash>
 #include <QString>
+#include <QTextLine>
 #include <array>
+#include <memory>
 #include <vector>
 
+class QTextLayout;
+
 // How the log shows an entry: which text, split into lines and wrapped to a width.
-// Widths come from cached advances of single characters, so measuring and wrapping a
-// long entry is one pass over its text with no shaping; only the visible lines are
-// ever drawn, by the view.
+// Lines of Latin-1 text are measured from cached advances of single characters, one pass
+// over their text with no shaping; every other line is shaped, measured and wrapped by
+// Qt's text layout, broken only between graphemes, and drawn with that same layout.
 class LogLayout {
 public:
     // Longer entries are shown cut, with a last line saying so; the log keeps them whole.
     static constexpr qsizetype displayLimit = 64 * 1024;
 
-    // What is known of an entry whatever the width: its lines and the widest of them.
+    // What is known of an entry whatever the width: its lines and the widest of them,
+    // infinite when a line needs shaping, which is then laid out at each width.
     struct Measure {
         int lineCount = 0;
         qreal widestLine = 0;
     };
-    // One line as shown: where it starts in the text, and its length.
+    // One line as shown: where it starts in the text, and its length; a shaped line is
+    // drawn by its laid-out line.
     struct Line {
         qsizetype start;
         qsizetype length;
+        QTextLine shaped = {};
     };
-    using Lines = std::vector<Line>;
+    // The lines of an entry at one width, with the layouts that hold its shaped lines.
+    struct Wrapped {
+        std::vector<Line> lines;
+        std::vector<std::unique_ptr<QTextLayout>> layouts;
+    };
 
     // The entry as shown: a carriage return opening a tool's output after the time
     // stamp draws no empty line, and text beyond displayLimit is left out.
@@ -34,16 +44,13 @@ public:
     void setFont(const QFont& font);
     Measure measure(QStringView text) const;
     // The lines of the text wrapped to width, at a blank where one fits, else anywhere.
-    Lines wrap(QStringView text, qreal width) const;
+    Wrapped wrap(QStringView text, qreal width) const;
 
 private:
-    qreal advance(QStringView text, qsizetype at) const {
-        const char16_t c = text[at].unicode();
-        return c < latin.size() ? latin[c] : otherAdvance(text, at);
-    }
-    qreal otherAdvance(QStringView text, qsizetype at) const;
-    bool isUniform(QStringView line) const;
-    void wrapUniform(QStringView line, qreal width, Lines& lines, QStringView text) const;
+    static bool isLatin1(QStringView line);
+    void wrapLatin1(QStringView line, qreal width, Wrapped& wrapped, qsizetype offset) const;
+    void wrapUniform(QStringView line, qreal width, Wrapped& wrapped, qsizetype offset) const;
+    void wrapShaped(QStringView line, qreal width, Wrapped& wrapped, qsizetype offset) const;
     template <typename Visit> static void forEachLine(QStringView text, Visit visit);
 
     QFont font;
@@ -51,5 +58,4 @@ private:
     // The one advance of every printable Latin-1 character in a fixed-pitch font, which
     // makes a line of them as wide as its length says; 0 for other fonts.
     qreal asciiAdvance = 0;
-    mutable QHash<char16_t, qreal> others;
 };

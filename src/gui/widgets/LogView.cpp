@@ -168,20 +168,20 @@ int LogView::rowHeight(int row, QString text) const {
     // Only rows with a line wider than the view pay for wrapping.
     if (text.isNull())
         text = LogLayout::displayText(model->entries()[row]);
-    return static_cast<int>(linesOf(row, text).size()) * lineHeight;
+    return static_cast<int>(linesOf(row, text).lines.size()) * lineHeight;
 }
 
-const LogLayout::Lines& LogView::linesOf(int row, const QString& text) const {
+const LogLayout::Wrapped& LogView::linesOf(int row, const QString& text) const {
     const int width = textWidth();
     for (const WrappedRow& known : wrappedRows) {
         if (known.row == row && known.width == width)
-            return known.lines;
+            return known.wrapped;
     }
     if (wrappedRows.size() == wrappedRowsKept)
         wrappedRows.erase(wrappedRows.begin());
     const bool wraps = measures[static_cast<size_t>(row)].widestLine > width;
     wrappedRows.push_back({row, width, layout.wrap(text, wraps ? width : noWrap)});
-    return wrappedRows.back().lines;
+    return wrappedRows.back().wrapped;
 }
 
 int LogView::rowAt(int y) const {
@@ -354,7 +354,7 @@ void LogView::paintRow(QPainter& painter, int row, int top, const QRect& area) {
     const int lineHeight = fontMetrics().lineSpacing();
     const int ascent = fontMetrics().ascent();
     const QString text = LogLayout::displayText(model->entries()[row]);
-    const LogLayout::Lines& lines = linesOf(row, text);
+    const std::vector<LogLayout::Line>& lines = linesOf(row, text).lines;
     // Only the lines inside the area are drawn.
     const size_t first = static_cast<size_t>(std::max(area.top() - top, 0) / lineHeight);
     for (size_t index = first; index < lines.size(); ++index) {
@@ -362,6 +362,9 @@ void LogView::paintRow(QPainter& painter, int row, int top, const QRect& area) {
         if (y > area.bottom())
             break;
         const LogLayout::Line& line = lines[index];
-        painter.drawText(QPointF(padding, y + ascent), text.mid(line.start, line.length));
+        if (line.shaped.isValid()) // on the view's baseline, whatever fallback font it uses
+            line.shaped.draw(&painter, QPointF(padding, y + ascent - line.shaped.ascent()));
+        else
+            painter.drawText(QPointF(padding, y + ascent), text.mid(line.start, line.length));
     }
 }

@@ -61,7 +61,7 @@ private:
     void updateScrollRange();
     void select(int anchor, int current);
     void moveCurrent(int row, bool extend);
-    const LogLayout::Lines& linesOf(int row, const QString& text) const;
+    const LogLayout::Wrapped& linesOf(int row, const QString& text) const;
 
     LogModel* model;
     LogLayout layout;
@@ -69,11 +69,12 @@ private:
     // The top of each laid-out row in content coordinates, and one past the last.
     std::vector<int> tops;
     // The lines of the rows wrapped or painted last, for the width they had: a long
-    // entry is wrapped once per width, not again on every paint.
+    // entry is wrapped (and shaped) once per width, not again on every paint, and is
+    // painted with the very lines it was measured with.
     struct WrappedRow {
         int row;
         int width;
-        LogLayout::Lines lines;
+        LogLayout::Wrapped wrapped;
     };
     mutable std::vector<WrappedRow> wrappedRows;
     QTimer layoutTimer;

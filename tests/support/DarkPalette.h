@@ -1,13 +1,6 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QPalette>
-#include <QPixmap>
-#include <QWidget>
-
-// Pictures of the windows for a person to look at, written by the test run.
-namespace Renders {
 
 // A dark appearance as a desktop would hand it to Qt.
 inline QPalette darkPalette() {
@@ -33,23 +26,3 @@ inline QPalette darkPalette() {
     palette.setColor(QPalette::Disabled, QPalette::Button, QColor(48, 48, 52));
     return palette;
 }
-
-// Writes the widget as <name>.png, and as <name>-2x.png drawn for a 2× screen, into the
-// folder named by MORVI_RENDER_DIR.
-inline bool save(QWidget& widget, const QString& name) {
-    const QString folder = qEnvironmentVariable("MORVI_RENDER_DIR");
-    if (folder.isEmpty())
-        return true;
-    QDir().mkpath(folder);
-    QCoreApplication::processEvents(); // what the next turn of the event loop would show
-    bool saved = true;
-    for (const auto& [scale, suffix] : {std::pair{1, ""}, {2, "-2x"}}) {
-        QPixmap picture(widget.size() * scale);
-        picture.setDevicePixelRatio(scale);
-        widget.render(&picture);
-        saved = picture.save(folder + "/" + name + suffix + ".png") && saved;
-    }
-    return saved;
-}
-
-} // namespace Renders

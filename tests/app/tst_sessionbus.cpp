@@ -1,6 +1,7 @@
 #include "TestHome.h"
 #include "core/app/SessionBusInstance.h"
 #include "core/app/SingleInstance.h"
+#include "core/platform/DesktopNotifier.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -9,8 +10,24 @@
 #include <QLocalServer>
 #include <qcoro/qcorotask.h>
 
-// Each run has a session bus of its own, so no real session's Morvi is ever reached.
-class TestSingleInstance : public QObject {
+// A notification service as a desktop runs it, on a bus of the test's own.
+class NotificationService : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    QList<QStringList> shown;
+
+public slots:
+    uint Notify(const QString&, uint, const QString&, const QString& summary, const QString& body,
+                const QStringList& actions, const QVariantMap&, int) {
+        shown.append(QStringList{summary, body} + actions);
+        return static_cast<uint>(shown.size());
+    }
+};
+
+// Each run has a session bus of its own, so no real session's Morvi or desktop is ever
+// reached.
+class TestSessionBus : public QObject {
     Q_OBJECT
     QProcess busDaemon;
     QString busAddress;
@@ -41,6 +58,13 @@ class TestSingleInstance : public QObject {
         morvi.setProcessEnvironment(environment);
         morvi.start(MORVI_EXECUTABLE, arguments);
         QVERIFY(morvi.waitForStarted());
+    }
+
+    void emitSignal(const QString& name, const QVariantList& arguments) {
+        QDBusMessage signal = QDBusMessage::createSignal("/org/freedesktop/Notifications",
+                                                         "org.freedesktop.Notifications", name);
+        signal.setArguments(arguments);
+        QVERIFY(QDBusConnection(QLatin1String("service")).send(signal));
     }
 
 private slots:
@@ -134,7 +158,41 @@ private slots:
         running.terminate();
         QVERIFY(running.waitForFinished(5000));
     }
+
+    void withoutServiceOrBusNothingHappens() {
+        QTest::failOnWarning(QRegularExpression(".*"));
+        // The session bus the notifier looks for is not there.
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
+        DesktopNotifier withoutBus;
+        DesktopNotifier withoutService(QDBusConnection::connectToBus(busAddress, "client"));
+        withoutBus.notify("Cut finished", "clip_cut.mp4", [] {});
+        withoutService.notify("Cut finished", "clip_cut.mp4", [] {});
+        QTest::qWait(200); // long enough for the calls to fail, and warn if they would
+    }
+
+    void showsAndRaisesOnActivation() {
+        NotificationService service;
+        QDBusConnection serviceBus = QDBusConnection::connectToBus(busAddress, "service");
+        QVERIFY(serviceBus.registerObject("/org/freedesktop/Notifications", &service,
+                                          QDBusConnection::ExportAllSlots));
+        QVERIFY(serviceBus.registerService("org.freedesktop.Notifications"));
+        DesktopNotifier notifier(QDBusConnection::connectToBus(busAddress, "client"));
+        QStringList activated;
+        notifier.notify("Cut finished", "clip_cut.mp4", [&] { activated << "first"; });
+        notifier.notify("Cut failed", "clip.mp4", [&] { activated << "second"; });
+        QVERIFY(QTest::qWaitFor([&] { return service.shown.size() == 2; }));
+        QCOMPARE(service.shown[0].mid(0, 2), (QStringList{"Cut finished", "clip_cut.mp4"}));
+        QVERIFY(service.shown[0].mid(2).contains("default"));
+
+        // Other actions and closed notifications raise nothing; signals arrive in order.
+        emitSignal("ActionInvoked", {2u, "other"});
+        emitSignal("NotificationClosed", {2u, 2u});
+        emitSignal("ActionInvoked", {2u, "default"});
+        emitSignal("ActionInvoked", {1u, "default"});
+        QVERIFY(QTest::qWaitFor([&] { return !activated.isEmpty(); }));
+        QCOMPARE(activated, QStringList{"first"});
+    }
 };
 
-MORVI_TEST_MAIN(TestSingleInstance)
-#include "tst_singleinstance.moc"
+MORVI_TEST_MAIN(TestSessionBus)
+#include "tst_sessionbus.moc"

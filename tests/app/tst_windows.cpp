@@ -1,0 +1,438 @@
+// What every window owes the desktop, one row per window: it fits small screens, reads in a
+// light and a dark look, its inputs have names, its keys work, and drops land where they
+// belong.
+#include "DarkPalette.h"
+#include "FakeToolInstaller.h"
+#include "RecordingDialogs.h"
+#include "ScriptedEngine.h"
+#include "TestHome.h"
+#include "core/app/ToolCredits.h"
+#include "core/cutter/MediaCutterViewModel.h"
+#include "core/platform/Contrast.h"
+#include "core/queue/BulkDownloadViewModel.h"
+#include "core/single/MainWindowViewModel.h"
+#include "core/tools/FileManagerHelper.h"
+#include "gui/app/AboutView.h"
+#include "gui/cutter/MediaCutterView.h"
+#include "gui/queue/BulkDownloadView.h"
+#include "gui/single/MainWindowView.h"
+#include "gui/widgets/LogoImage.h"
+#include "gui/widgets/SegmentedControl.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QTableView>
+#include <QTextDocument>
+
+class TestWindows : public QObject {
+    Q_OBJECT
+    RecordingDialogs dialogs;
+    std::shared_ptr<FakeToolInstaller> installer = std::make_shared<FakeToolInstaller>();
+    std::unique_ptr<QWidget> window;
+
+    std::unique_ptr<QWidget> make(const QString& kind) {
+        if (kind == "main")
+            return std::make_unique<MainWindowView>(installer, &dialogs, nullptr,
+                                                    std::make_unique<ScriptedEngine>());
+        if (kind == "queue")
+            return std::make_unique<BulkDownloadView>(&dialogs);
+        if (kind == "cutter")
+            return std::make_unique<MediaCutterView>(&dialogs);
+        return std::make_unique<AboutView>(&dialogs);
+    }
+
+    void open(const QString& kind) { window = make(kind); }
+
+    static QPalette::ColorGroup groupOf(const QWidget* widget) {
+        return !widget->isEnabled()       ? QPalette::Disabled
+               : widget->isActiveWindow() ? QPalette::Active
+                                          : QPalette::Inactive;
+    }
+
+    // The colour a button is painted with where no text is: just inside its top edge.
+    static QColor fillOf(QWidget* button) {
+        return button->grab().toImage().pixelColor(button->width() / 2, 4);
+    }
+
+    void fit(QSize area) {
+        if (auto* queue = qobject_cast<BulkDownloadView*>(window.get()))
+            queue->fitToScreen(QRect(QPoint(), area));
+        else if (auto* cutter = qobject_cast<MediaCutterView*>(window.get()))
+            cutter->fitToScreen(area);
+        else if (auto* about = qobject_cast<AboutView*>(window.get()))
+            about->fitToScreen(area);
+    }
+
+    // What the window's drop target holds: the address field, the queue's box, or the
+    // cutter's file and the output name made from it.
+    QString dropped() const {
+        if (auto* main = qobject_cast<MainWindowView*>(window.get()))
+            return main->viewModel()->urlText();
+        if (auto* queue = qobject_cast<BulkDownloadView*>(window.get())) // none is queued yet
+            return queue->viewModel()->downloadItems().isEmpty() ? queue->viewModel()->urlsText()
+                                                                 : "queued";
+        const MediaCutterViewModel& cutter =
+            static_cast<MediaCutterView*>(window.get())->viewModel();
+        return cutter.selectedFilePath() + " " + cutter.outputFileName();
+    }
+
+    // What assistive technology calls each input, in creation order; a picker by the
+    // label it relates to, since on Linux a picker's name is its value.
+    QStringList inputNames() const {
+        QStringList names;
+        for (QWidget* input : window->findChildren<QWidget*>()) {
+            QAccessibleInterface* node = QAccessible::queryAccessibleInterface(input);
+            if (input->window() != window.get()) // a picker's popup list
+                continue;
+            if (qobject_cast<QComboBox*>(input))
+                names
+                    << node->relations(QAccessible::Label).value(0).first->text(QAccessible::Name);
+            else if (qobject_cast<QLineEdit*>(input) || qobject_cast<QPlainTextEdit*>(input) ||
+                     qobject_cast<QTableView*>(input) || qobject_cast<QGroupBox*>(input) ||
+                     input->objectName() == "formatPicker")
+                names << node->text(QAccessible::Name);
+        }
+        return names;
+    }
+
+private slots:
+    void init() { dialogs = RecordingDialogs(); }
+
+    void cleanup() {
+        window.reset();
+        // The main window's tool check outlives it; it ends before the next test.
+        QTRY_COMPARE(installer.use_count(), 1);
+    }
+
+    // On small screens a window keeps within the screen and its content scrolls instead
+    // of being squeezed or cut; on a large one it has the size it is meant to have.
+    void fitsTheScreen_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QSize>("area");
+        QTest::addColumn<QSize>("meant");
+        const std::pair<const char*, QSize> kinds[]{
+            {"main", {0, 0}}, {"queue", {0, 800}}, {"cutter", {600, 700}}, {"about", {500, 700}}};
+        const std::pair<const char*, QSize> areas[]{{"1366x768 with a panel", {1366, 720}},
+                                                    {"1920x1080 at 150 %", {1280, 680}},
+                                                    {"large", {1920, 1040}}};
+        for (const auto& [kind, meant] : kinds) {
+            for (const auto& [name, area] : areas)
+                QTest::addRow("%s, %s", kind, name) << QString(kind) << area << meant;
+        }
+    }
+    void fitsTheScreen() {
+        QFETCH(QString, kind);
+        QFETCH(QSize, area);
+        QFETCH(QSize, meant);
+        open(kind);
+        window->show();
+        fit(area);
+        window->resize(window->minimumSize());
+        QCoreApplication::processEvents();
+        QVERIFY(QRect(QPoint(), area).contains(window->frameGeometry().translated(-window->pos())));
+        if (const auto* scroll = window->findChild<QScrollArea*>()) {
+            const QWidget* content = scroll->widget();
+            QVERIFY(content->height() >= content->minimumSizeHint().height());
+            QVERIFY(content->minimumSizeHint().width() <= scroll->viewport()->width());
+        }
+        if (area.height() > 1000) {
+            QVERIFY(meant.width() == 0 || window->minimumWidth() == meant.width());
+            QVERIFY(meant.height() == 0 || window->minimumHeight() == meant.height());
+        }
+    }
+
+    // Every input is named; "Open" asks for a file where there is one to open, and a
+    // secondary window closes with Escape.
+    void namesAndKeys_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<bool>("closes");
+        const QStringList queue{"Add URLs (one per line):", "Format", "Quality:", "Output Path",
+                                "Download Queue"};
+        QTest::newRow("main") << "main"
+                              << QStringList{"YouTube URL", "Format",
+                                             "Video Quality:", "Audio Quality:", "Output Path"}
+                              << false << false;
+        QTest::newRow("queue") << "queue" << queue << true << true;
+        QTest::newRow("cutter") << "cutter"
+                                << QStringList{"Media File",       "Start Time", "End Time",
+                                               "Output File Name", "Format",     "Output Path"}
+                                << true << true;
+        QTest::newRow("about") << "about" << QStringList() << false << true;
+    }
+    void namesAndKeys() {
+        QFETCH(QString, kind);
+        QFETCH(QStringList, names);
+        QFETCH(bool, opens);
+        QFETCH(bool, closes);
+        open(kind);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QCOMPARE(inputNames(), names);
+        QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(dialogs.fileStarts.size(), opens ? 1 : 0);
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        QCOMPARE(window->isVisible(), !closes);
+    }
+
+    // Addresses go to the downloading windows (the queue's box, not the queue), one local
+    // file to the cutter, also onto its text field; anything else is refused.
+    void drops_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("shown");
+        const QByteArray clip = QUrl::fromLocalFile(QDir::homePath() + "/clip.mp4").toEncoded();
+        const QString chosen = QDir::homePath() + "/clip.mp4 clip_cut";
+        const auto row = [](const char* name, const char* kind, const char* format,
+                            const QByteArray& data, const QString& shown) {
+            QTest::newRow(name) << QString(kind) << QString(format) << data << shown;
+        };
+        row("first web link of a list", "main", "text/uri-list",
+            "file:///tmp/a.mp4\r\nhttps://youtu.be/abc\r\n", "https://youtu.be/abc");
+        row("web address in text", "main", "text/plain",
+            "see http://example.com/v?a=1 and https://x.y", "http://example.com/v?a=1");
+        row("no web address", "main", "text/uri-list", "file:///tmp/a.mp4", "typed");
+        row("links", "queue", "text/uri-list", "https://youtu.be/a\r\nhttps://youtu.be/b\r\n",
+            "typed\nhttps://youtu.be/a\nhttps://youtu.be/b");
+        row("a link and a file", "queue", "text/uri-list",
+            "https://youtu.be/a\r\nfile:///tmp/x\r\n", "typed");
+        row("one local file", "cutter", "text/uri-list", clip, chosen);
+        row("two files", "cutter", "text/uri-list", clip + "\r\n" + clip, " ");
+        row("a web address", "cutter", "text/uri-list", "https://example.org/a.mp4", " ");
+    }
+    void drops() {
+        QFETCH(QString, kind);
+        QFETCH(QString, format);
+        QFETCH(QByteArray, data);
+        QFETCH(QString, shown);
+        QFile(QDir::homePath() + "/clip.mp4").open(QIODevice::WriteOnly);
+        open(kind);
+        if (auto* main = qobject_cast<MainWindowView*>(window.get()))
+            main->viewModel()->setUrlText("typed");
+        else if (auto* queue = qobject_cast<BulkDownloadView*>(window.get()))
+            queue->viewModel()->setUrlsText("typed");
+        const QString before = dropped();
+        QMimeData mime;
+        mime.setData(format, data);
+        // The cutter's text fields would take the text, were it not for the window.
+        QList<QWidget*> targets{window.get()};
+        if (QWidget* field = window->findChild<QWidget*>("nameField"))
+            targets << field;
+        for (QWidget* onto : targets) {
+            QDragEnterEvent enter({5, 5}, Qt::CopyAction, &mime, Qt::LeftButton, {});
+            QApplication::sendEvent(onto, &enter);
+            QCOMPARE(enter.isAccepted(), shown != before);
+            QDropEvent drop({5, 5}, Qt::CopyAction, &mime, Qt::LeftButton, {});
+            QApplication::sendEvent(onto, &drop);
+            QCOMPARE(dropped(), shown);
+        }
+    }
+
+    // "Visit Website", "Support" twice, "Privacy Policy".
+    // As painted: the chosen segment against its neighbours and under its label, enabled and
+    // disabled (as while downloading); text on the accent; the cutter's file field.
+    void fillsAndFieldsAreLegible_data() {
+        QTest::addColumn<QPalette>("palette");
+        QTest::newRow("light") << QApplication::palette();
+        QTest::newRow("dark") << darkPalette();
+    }
+    void fillsAndFieldsAreLegible() {
+        QFETCH(QPalette, palette);
+        const auto restore =
+            qScopeGuard([before = QApplication::palette()] { QApplication::setPalette(before); });
+        QApplication::setPalette(palette); // as a desktop hands it over at start
+        const auto main = make("main"), queue = make("queue"), cutter = make("cutter");
+        static_cast<MainWindowView*>(main.get())->viewModel()->setUrlText("https://youtu.be/a");
+        QStringList weak;
+        const auto need = [&](const QString& what, const QColor& front, const QColor& back,
+                              double least) {
+            if (const double ratio = Contrast::ratio(front, back); ratio < least)
+                weak << QString("%1 %2:1").arg(what).arg(ratio, 0, 'f', 2);
+        };
+        for (QWidget* window : {main.get(), queue.get()}) {
+            auto* picker = window->findChild<SegmentedControl*>();
+            for (const bool enabled : {true, false}) {
+                picker->setEnabled(enabled);
+                const QList<QAbstractButton*> segments = picker->findChildren<QAbstractButton*>();
+                QAbstractButton* chosen = *std::find_if(
+                    segments.begin(), segments.end(), [](auto* each) { return each->isChecked(); });
+                const QColor fill = fillOf(chosen);
+                need("chosen label", chosen->palette().color(groupOf(chosen), QPalette::ButtonText),
+                     fill, 4.5);
+                for (QAbstractButton* other : segments) {
+                    if (other != chosen)
+                        need("chosen against " + other->text(), fill, fillOf(other), 3);
+                }
+            }
+        }
+        for (QPushButton* button : main->findChildren<QPushButton*>()) {
+            if (button->text() == "Download")
+                need("text on the accent",
+                     button->palette().color(groupOf(button), QPalette::ButtonText), fillOf(button),
+                     4.5);
+        }
+        const auto* file = cutter->findChild<QLineEdit*>("fileField");
+        need("file field", file->palette().color(groupOf(file), QPalette::Text),
+             file->palette().color(groupOf(file), QPalette::Base), 4.5);
+        QVERIFY2(weak.isEmpty(), qPrintable(weak.join(", ")));
+    }
+
+    // The platform here, like qt6ct without a key scheme, binds no key to Quit and only
+    // Ctrl+F4 to Close; the common keys work all the same, each bound once.
+    void windowKeys_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("main") << "main"
+                              << "Ctrl+O, Ctrl+Q";
+        QTest::newRow("queue") << "queue"
+                               << "Ctrl+O, Ctrl+Q, Ctrl+W";
+        QTest::newRow("cutter") << "cutter"
+                                << "Ctrl+O, Ctrl+Q, Ctrl+F4";
+        QTest::newRow("about") << "about"
+                               << "Ctrl+Q, Esc";
+    }
+    void windowKeys() {
+        QFETCH(QString, window);
+        QFETCH(QString, keys);
+        QVERIFY(QKeySequence::keyBindings(QKeySequence::Quit).isEmpty());
+        const std::unique_ptr<QWidget> shown = make(window);
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowActive(shown.get()));
+        // No event loop turns from here on: the window goes before its queued quit would run.
+        for (const QString& key : keys.split(", ")) {
+            const QKeySequence sequence(key);
+            QList<QShortcut*> bound;
+            for (QShortcut* shortcut : shown->findChildren<QShortcut*>()) {
+                if (shortcut->keys().contains(sequence))
+                    bound << shortcut;
+            }
+            for (const QAction* action : shown->findChildren<QAction*>())
+                QVERIFY2(!action->shortcuts().contains(sequence), qPrintable(key));
+            QCOMPARE(bound.size(), 1);
+            QSignalSpy fired(bound.first(), &QShortcut::activated);
+            QTest::keySequence(shown.get(), sequence);
+            QVERIFY2(fired.size() == 1, qPrintable(key));
+        }
+    }
+    void aboutButtonsOpenTheMakersPages_data() {
+        QTest::addColumn<QString>("site");
+        QTest::addColumn<QList<QUrl>>("opened");
+        const QString site = "https://maker.example";
+        QTest::newRow("site given")
+            << site + "/"
+            << QList<QUrl>{QUrl(site), QUrl(site + "/contact/"), QUrl(site + "/contact/"),
+                           QUrl(site + "/privacy-policy/")};
+        QTest::newRow("no site") << QString() << QList<QUrl>();
+        QTest::newRow("not a site") << QString("maker") << QList<QUrl>();
+    }
+
+    void aboutButtonsOpenTheMakersPages() {
+        QFETCH(QString, site);
+        QFETCH(QList<QUrl>, opened);
+        AboutView view(&dialogs, nullptr, site);
+        const QList<QPushButton*> buttons = view.findChildren<QPushButton*>();
+        for (const int index : {0, 1, 1, 2}) {
+            QCOMPARE(buttons.at(index)->isEnabled(), !opened.isEmpty());
+            QTest::mouseClick(buttons.at(index), Qt::LeftButton);
+        }
+        QCOMPARE(dialogs.openedUrls, opened);
+    }
+
+    // The tools in use, their versions, licences and projects, and where they come from: the
+    // tools folder first, else the system's search path.
+    void aboutCreditsTheToolsInUse_data() {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("ytDlp");
+        QTest::addColumn<QString>("ffmpeg");
+        const QString tools = FileManagerHelper().toolsFolderPath;
+        const QString system = QDir::homePath() + "/system";
+        QTest::newRow("tools folder")
+            << "tools folder"
+            << "yt-dlp 2023.03.04 · The Unlicense · github.com/yt-dlp/yt-dlp\nMorvi's own, at " +
+                   tools + "/yt-dlp"
+            << "ffmpeg 5.1 · LGPL/GPL · ffmpeg.org\nMorvi's own, at " + tools + "/ffmpeg";
+        QTest::newRow("system")
+            << "system"
+            << "yt-dlp 2023.03.04 · The Unlicense · github.com/yt-dlp/yt-dlp\nThe system's own, "
+               "at " +
+                   system + "/yt-dlp"
+            << "ffmpeg 5.1 · LGPL/GPL · ffmpeg.org\nThe system's own, at " + system + "/ffmpeg";
+        QTest::newRow("nowhere")
+            << "nowhere"
+            << "yt-dlp · The Unlicense · github.com/yt-dlp/yt-dlp\nNot installed"
+            << "ffmpeg · LGPL/GPL · ffmpeg.org\nNot installed";
+    }
+    void aboutCreditsTheToolsInUse() {
+        QFETCH(QString, place);
+        QFETCH(QString, ytDlp);
+        QFETCH(QString, ffmpeg);
+        const QString system = QDir::homePath() + "/system";
+        QDir(FileManagerHelper().toolsFolderPath).removeRecursively();
+        QDir(system).removeRecursively();
+        FileManagerHelper().createDirectoriesIfNeeded();
+        for (const QString name : {"yt-dlp", "ffmpeg"}) {
+            if (place != "nowhere")
+                FakeTools::installOne(name, place == "system" ? system : QString());
+        }
+        const SearchPath path(system);
+        AboutView view(&dialogs);
+        const auto shown = [&](const QString& tool) {
+            QLabel* line = view.findChild<QLabel*>("toolCredit" + tool);
+            QTextDocument document;
+            document.setHtml(line->text());
+            return document.toPlainText().replace(QChar::LineSeparator, '\n');
+        };
+        QTRY_COMPARE(shown("yt-dlp"), ytDlp);
+        QTRY_COMPARE(shown("ffmpeg"), ffmpeg);
+        dialogs.openedUrls.clear();
+        view.findChild<QLabel*>("toolCredityt-dlp")
+            ->linkActivated("https://github.com/yt-dlp/yt-dlp");
+        QCOMPARE(dialogs.openedUrls, QList<QUrl>{QUrl("https://github.com/yt-dlp/yt-dlp")});
+    }
+
+    void aboutConverterLicence_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("licence");
+        const QString head =
+            "ffmpeg version 5.1.6\nbuilt with gcc 12\nconfiguration: --prefix=/usr ";
+        QTest::newRow("Debian's") << head + "--enable-gpl --enable-libx264\nlibavutil 57"
+                                  << "GPL 2 or later";
+        QTest::newRow("GPL 3") << head + "--enable-version3 --enable-gpl"
+                               << "GPL 3 or later";
+        QTest::newRow("LGPL") << head + "--enable-libdav1d\n"
+                              << "LGPL 2.1 or later";
+        QTest::newRow("LGPL 3") << head + "--enable-version3\n"
+                                << "LGPL 3 or later";
+        QTest::newRow("flag on a later line only") << head + "\nlibavutil --enable-gpl"
+                                                   << "LGPL 2.1 or later";
+        QTest::newRow("no configuration") << "ffmpeg version 5.1"
+                                          << "LGPL/GPL";
+    }
+    void aboutConverterLicence() {
+        QFETCH(QString, answer);
+        QFETCH(QString, licence);
+        QCOMPARE(ToolCredits::converterLicence(answer), licence);
+    }
+
+    void aboutLogoFollowsThePalette() {
+        AboutView view(&dialogs);
+        auto* logo = view.findChild<LogoImage*>();
+        QCOMPARE(logo->imageName(), "Logo");
+        view.setPalette(darkPalette());
+        QCOMPARE(logo->imageName(), "LogoDark");
+    }
+};
+
+MORVI_TEST_MAIN(TestWindows)
+#include "tst_windows.moc"

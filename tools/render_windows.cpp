@@ -1,0 +1,104 @@
+// Renders each window in the light and the dark look as FOLDER/<window>-<look>.png, and
+// drawn for a 2× screen as FOLDER/<window>-<look>-2x.png. Runs offscreen, in a home of
+// its own, so that no real queue, settings or tools are read.
+#include "DarkPalette.h"
+#include "FakeToolInstaller.h"
+#include "RecordingDialogs.h"
+#include "ScriptedEngine.h"
+#include "TestHome.h"
+#include "core/cutter/MediaCutterViewModel.h"
+#include "core/platform/SettingsStore.h"
+#include "core/queue/BulkDownloadViewModel.h"
+#include "core/queue/DownloadItemsDocument.h"
+#include "core/single/MainWindowViewModel.h"
+#include "gui/app/AboutView.h"
+#include "gui/cutter/MediaCutterView.h"
+#include "gui/queue/BulkDownloadView.h"
+#include "gui/single/MainWindowView.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <cstdio>
+
+namespace {
+
+bool save(QWidget& window, const QString& folder, const QString& name) {
+    window.show();
+    QCoreApplication::processEvents(); // what the next turn of the event loop would show
+    bool saved = true;
+    for (const auto& [look, palette] : {std::pair{"light", QPalette()}, {"dark", darkPalette()}}) {
+        window.setPalette(palette);
+        QCoreApplication::processEvents();
+        for (const auto& [scale, suffix] : {std::pair{1, ""}, {2, "-2x"}}) {
+            QPixmap picture(window.size() * scale);
+            picture.setDevicePixelRatio(scale);
+            window.render(&picture);
+            saved =
+                picture.save(QString("%1/%2-%3%4.png").arg(folder, name, look, suffix)) && saved;
+        }
+    }
+    return saved;
+}
+
+// One item of each status in the stored queue, and an address waiting in the box.
+void storeQueue() {
+    QList<BulkDownloadItem> items;
+    for (const DownloadStatus status : allDownloadStatuses) {
+        BulkDownloadItem item = BulkDownloadItem::create("https://youtu.be/" + rawValue(status),
+                                                         "MP3", "1080p", "192k");
+        item.status = status;
+        item.progress = status == DownloadStatus::completed ? 100 : 0;
+        items << item;
+    }
+    QString error;
+    SettingsStore().setData(BulkDownloadViewModel::downloadItemsKey,
+                            *DownloadItemsDocument::encode(items, error));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    TestHome home;
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: render_windows FOLDER\n");
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(folder);
+    RecordingDialogs dialogs;
+    bool saved = true;
+
+    auto engine = std::make_unique<ScriptedEngine>();
+    ScriptedEngine* downloads = engine.get();
+    MainWindowView main(std::make_shared<FakeToolInstaller>(), &dialogs, nullptr,
+                        std::move(engine));
+    main.resize(760, 760);
+    main.viewModel()->setUrlText("https://www.youtube.com/watch?v=abc");
+    saved = save(main, folder, "main-window-idle") && saved;
+    main.viewModel()->startDownload();
+    downloads->log("[youtube] abc: Downloading webpage\n");
+    downloads->progress(DownloadProgress{42.4, 48 * 1048576.0, false, 2.1 * 1048576, 17});
+    saved = save(main, folder, "main-window-downloading") && saved;
+    main.viewModel()->stopDownload();
+
+    storeQueue();
+    BulkDownloadView queue(&dialogs);
+    queue.viewModel()->setUrlsText("https://youtu.be/next-one\n");
+    queue.resize(900, 800);
+    saved = save(queue, folder, "bulk-download") && saved;
+
+    MediaCutterView cutter(&dialogs);
+    cutter.resize(600, 760);
+    cutter.viewModel().setSelectedFilePath(QDir::homePath() + "/long.wav");
+    cutter.viewModel().setStartTime("00:10:00");
+    cutter.viewModel().addLogMessage("Ready to cut long.wav");
+    saved = save(cutter, folder, "media-cutter") && saved;
+
+    AboutView about(&dialogs);
+    saved = save(about, folder, "about") && saved;
+    return saved ? 0 : 1;
+}
