@@ -1,10 +1,11 @@
 #include "PlaylistEntries.h"
 
 #include "core/platform/LaunchError.h"
-#include "core/platform/OffThread.h"
 #include "core/platform/ToolRun.h"
 #include "core/tools/FileManagerHelper.h"
 #include "core/tools/ToolLocation.h"
+#include <QCoroFuture>
+#include <QtConcurrentRun>
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -70,7 +71,7 @@ QCoro::Task<PlaylistEntries::Listing> PlaylistEntries::list(QString address) {
         co_return Listing{{}, {}, errorIn(output)};
     // The document is the line that starts with "{"; warnings may stand before it.
     const qsizetype start = output.startsWith('{') ? 0 : output.lastIndexOf(u"\n{") + 1;
-    QFuture<Listing> parsing =
-        offThread([document = output.sliced(start).toUtf8()] { return fromJson(document); });
+    QFuture<Listing> parsing = QtConcurrent::run(
+        [document = output.sliced(start).toUtf8()] { return fromJson(document); });
     co_return co_await parsing;
 }

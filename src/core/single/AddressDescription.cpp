@@ -1,10 +1,11 @@
 #include "AddressDescription.h"
 
 #include "core/platform/LaunchError.h"
-#include "core/platform/OffThread.h"
 #include "core/platform/ToolRun.h"
 #include "core/tools/FileManagerHelper.h"
 #include "core/tools/ToolLocation.h"
+#include <QCoroFuture>
+#include <QtConcurrentRun>
 
 #include <QCoroNetworkReply>
 #include <QNetworkAccessManager>
@@ -123,7 +124,7 @@ QCoro::Task<> AddressDescription::describe(QString address, bool playlists, int 
                            : errorIn(output, exit.status));
         co_return;
     }
-    QFuture<Parsed> parsing = offThread([document = documentIn(output)] {
+    QFuture<Parsed> parsing = QtConcurrent::run([document = documentIn(output)] {
         Parsed parsed;
         parsed.description = MediaDescription::fromJson(document, parsed.error);
         return parsed;

@@ -215,7 +215,7 @@ QCoro::Task<> checkPublishedSum(QUrl assetUrl, QString candidate, milliseconds t
     const QByteArray lines = list.open(QIODevice::ReadOnly) ? list.read(1 << 20) : QByteArray();
     const QByteArray expected = publishedSum(lines, assetUrl.fileName());
     // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
-    QFuture<QByteArray> hashing = offThread([candidate] { return sha256Of(candidate); });
+    QFuture<QByteArray> hashing = QtConcurrent::run([candidate] { return sha256Of(candidate); });
     if (co_await hashing != expected)
         throw DownloadError("The download does not match its release's SHA-256 checksum.");
 }
