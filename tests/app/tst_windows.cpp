@@ -7,10 +7,12 @@
 #include "RecordingDialogs.h"
 #include "ScriptedEngine.h"
 #include "TestHome.h"
+#include "core/app/ToolCredits.h"
 #include "core/cutter/MediaCutterViewModel.h"
 #include "core/platform/Contrast.h"
 #include "core/queue/BulkDownloadViewModel.h"
 #include "core/single/MainWindowViewModel.h"
+#include "core/tools/FileManagerHelper.h"
 #include "gui/app/AboutView.h"
 #include "gui/cutter/MediaCutterView.h"
 #include "gui/queue/BulkDownloadView.h"
@@ -21,12 +23,15 @@
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableView>
+#include <QTextDocument>
 
 class TestWindows : public QObject {
     Q_OBJECT
@@ -309,6 +314,82 @@ private slots:
             QTest::mouseClick(buttons.at(index), Qt::LeftButton);
         }
         QCOMPARE(dialogs.openedUrls, opened);
+    }
+
+    // The tools in use, their versions, licences and projects, and where they come from: the
+    // tools folder first, else the system's search path.
+    void aboutCreditsTheToolsInUse_data() {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("ytDlp");
+        QTest::addColumn<QString>("ffmpeg");
+        const QString tools = FileManagerHelper().toolsFolderPath;
+        const QString system = QDir::homePath() + "/system";
+        QTest::newRow("tools folder")
+            << "tools folder"
+            << "yt-dlp 2023.03.04 · The Unlicense · github.com/yt-dlp/yt-dlp\nMorvi's own, at " +
+                   tools + "/yt-dlp"
+            << "ffmpeg 5.1 · LGPL/GPL · ffmpeg.org\nMorvi's own, at " + tools + "/ffmpeg";
+        QTest::newRow("system")
+            << "system"
+            << "yt-dlp 2023.03.04 · The Unlicense · github.com/yt-dlp/yt-dlp\nThe system's own, "
+               "at " +
+                   system + "/yt-dlp"
+            << "ffmpeg 5.1 · LGPL/GPL · ffmpeg.org\nThe system's own, at " + system + "/ffmpeg";
+        QTest::newRow("nowhere")
+            << "nowhere"
+            << "yt-dlp · The Unlicense · github.com/yt-dlp/yt-dlp\nNot installed"
+            << "ffmpeg · LGPL/GPL · ffmpeg.org\nNot installed";
+    }
+    void aboutCreditsTheToolsInUse() {
+        QFETCH(QString, place);
+        QFETCH(QString, ytDlp);
+        QFETCH(QString, ffmpeg);
+        const QString system = QDir::homePath() + "/system";
+        QDir(FileManagerHelper().toolsFolderPath).removeRecursively();
+        QDir(system).removeRecursively();
+        FileManagerHelper().createDirectoriesIfNeeded();
+        for (const QString name : {"yt-dlp", "ffmpeg"}) {
+            if (place != "nowhere")
+                FakeTools::installOne(name, place == "system" ? system : QString());
+        }
+        const SearchPath path(system);
+        AboutView view(&dialogs);
+        const auto shown = [&](const QString& tool) {
+            QLabel* line = view.findChild<QLabel*>("toolCredit" + tool);
+            QTextDocument document;
+            document.setHtml(line->text());
+            return document.toPlainText().replace(QChar::LineSeparator, '\n');
+        };
+        QTRY_COMPARE(shown("yt-dlp"), ytDlp);
+        QTRY_COMPARE(shown("ffmpeg"), ffmpeg);
+        dialogs.openedUrls.clear();
+        view.findChild<QLabel*>("toolCredityt-dlp")
+            ->linkActivated("https://github.com/yt-dlp/yt-dlp");
+        QCOMPARE(dialogs.openedUrls, QList<QUrl>{QUrl("https://github.com/yt-dlp/yt-dlp")});
+    }
+
+    void aboutConverterLicence_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("licence");
+        const QString head =
+            "ffmpeg version 5.1.6\nbuilt with gcc 12\nconfiguration: --prefix=/usr ";
+        QTest::newRow("Debian's") << head + "--enable-gpl --enable-libx264\nlibavutil 57"
+                                  << "GPL 2 or later";
+        QTest::newRow("GPL 3") << head + "--enable-version3 --enable-gpl"
+                               << "GPL 3 or later";
+        QTest::newRow("LGPL") << head + "--enable-libdav1d\n"
+                              << "LGPL 2.1 or later";
+        QTest::newRow("LGPL 3") << head + "--enable-version3\n"
+                                << "LGPL 3 or later";
+        QTest::newRow("flag on a later line only") << head + "\nlibavutil --enable-gpl"
+                                                   << "LGPL 2.1 or later";
+        QTest::newRow("no configuration") << "ffmpeg version 5.1"
+                                          << "LGPL/GPL";
+    }
+    void aboutConverterLicence() {
+        QFETCH(QString, answer);
+        QFETCH(QString, licence);
+        QCOMPARE(ToolCredits::converterLicence(answer), licence);
     }
 
     void aboutLogoFollowsThePalette() {

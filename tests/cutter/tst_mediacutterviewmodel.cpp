@@ -127,6 +127,7 @@ private slots:
 
     void missingConverterIsReported() {
         QFile::remove(FileManagerHelper().ffmpegPath);
+        const SearchPath noSystemTools(QDir::homePath() + "/no-tools");
         fill();
         QCoro::waitFor(cutter->startCutting());
         QCOMPARE(lastMessage(), "Media cutting failed: FFmpeg executable not found. Please "

@@ -8,6 +8,11 @@
 #include "core/tools/AppUpdater.h"
 #include "core/tools/FileManagerHelper.h"
 
+#include <QDir>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
 namespace {
 
 // What Debian's ffprobe says of a file: its streams' kinds, the video height, the container.
@@ -131,6 +136,39 @@ private slots:
         QVERIFY(!controller->isDownloading());
         QVERIFY(QTest::qWaitFor([&] { return processesWorkingIn(folder).isEmpty(); }, 10000));
         QVERIFY(QTest::qWaitFor([&] { return !dialogs.alerts.isEmpty(); })); // the run has ended
+    }
+
+    // An offline first start: nothing can be fetched, and Debian's own tools, found on the
+    // search path, do the download. Last, since it empties the tools folder.
+    void offlineFirstStartUsesTheSystemsTools() {
+        QDir(tools.toolsFolderPath).removeRecursively();
+        tools.createDirectoriesIfNeeded();
+        const QString system = QDir::homePath() + "/system";
+        QDir().mkpath(system);
+        for (const QString name : {"yt-dlp", "ffmpeg", "ffprobe"})
+            QFile::link("/usr/bin/" + name, system + "/" + name);
+        const SearchPath path(system);
+        LoopbackHttpServer offline;
+        offline.stopListening();
+        controller = std::make_unique<MainWindowViewModel>(
+            dialogs, std::make_shared<AppUpdater>(ToolEndpoints{offline.url("/yt-dlp"),
+                                                                offline.url("/ffmpeg.zip"),
+                                                                offline.url("/ffprobe.zip")},
+                                                  std::chrono::seconds(1)));
+        QCoro::waitFor(controller->checkForUpdates());
+        QTRY_VERIFY(
+            controller->logMessages()->entries().last().endsWith("Update check completed."));
+        const QStringList standIns =
+            controller->logMessages()->entries().filter("Using the system's");
+        QCOMPARE(standIns.size(), 2);
+        QVERIFY(standIns.first().endsWith(" at " + system + "/yt-dlp for now."));
+        QVERIFY(standIns.last().endsWith(" at " + system + "/ffmpeg for now."));
+        const QString folder = start("/plain.mp4", "MP3", "1080p");
+        QVERIFY(QTest::qWaitFor([&] { return !controller->isDownloading(); }, 120000));
+        QVERIFY2(dialogs.alerts.isEmpty(),
+                 qPrintable(controller->logMessages()->entries().join('\n')));
+        QCOMPARE(probe(folder + "/plain.mp3"), "audio mp3");
+        QCOMPARE(QDir(tools.toolsFolderPath).entryList(QDir::Files), QStringList());
     }
 };
 

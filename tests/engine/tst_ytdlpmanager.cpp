@@ -74,12 +74,42 @@ private slots:
         FakeTools::configure();
     }
 
-    // The downloader is looked for first; nothing runs without both tools.
-    void missingToolStopsBeforeAnyRun() {
+    // The downloader is looked for first, in the tools folder, then on the search path;
+    // nothing runs without both tools.
+    void toolsAreLookedFor_data() {
+        QTest::addColumn<QStringList>("inToolsFolder");
+        QTest::addColumn<QStringList>("onSearchPath");
+        QTest::addColumn<QString>("error");
+        const QStringList both{"yt-dlp", "ffmpeg"};
+        QTest::newRow("neither") << QStringList() << QStringList()
+                                 << "Downloader plugin not found. Please ensure it's installed.";
+        QTest::newRow("no converter")
+            << QStringList{"yt-dlp"} << QStringList()
+            << "Converter plugin not found. Please ensure it's installed.";
+        QTest::newRow("the system's tools") << QStringList() << both << QString();
+        QTest::newRow("the tools folder's first") << both << both << QString();
+    }
+    void toolsAreLookedFor() {
+        QFETCH(QStringList, inToolsFolder);
+        QFETCH(QStringList, onSearchPath);
+        QFETCH(QString, error);
+        const QString system = QDir::homePath() + "/system/" + QTest::currentDataTag();
+        QDir().mkpath(system);
+        for (const QString& name : inToolsFolder)
+            FakeTools::installOne(name);
+        for (const QString& name : onSearchPath)
+            FakeTools::installOne(name, system);
+        const QString argsFile = QDir::homePath() + "/args";
+        QFile::remove(argsFile);
+        FakeTools::configure({{"FAKE_ARGS_FILE", argsFile}});
+        // The fakes need the shell's helpers; Debian's own tools come after them.
+        const SearchPath path(error.isEmpty() ? system + ":/usr/bin" : system);
         YtdlpManager manager;
-        QCOMPARE(run(manager).error, "Downloader plugin not found. Please ensure it's installed.");
-        FakeTools::installOne("yt-dlp");
-        QCOMPARE(run(manager).error, "Converter plugin not found. Please ensure it's installed.");
+        QCOMPARE(run(manager).error, error);
+        const QStringList arguments = FakeTools::recordedArguments(argsFile);
+        const QString converter = inToolsFolder.isEmpty() ? system + "/ffmpeg" : tools.ffmpegPath;
+        QCOMPARE(arguments.value(arguments.indexOf("--ffmpeg-location") + 1),
+                 error.isEmpty() ? converter : QString());
     }
 
     void successfulRunStreamsLogAndProgress() {

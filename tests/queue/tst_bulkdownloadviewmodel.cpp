@@ -1,3 +1,4 @@
+#include "LoopbackHttpServer.h"
 #include "QueueTesting.h"
 #include "RecordingDialogs.h"
 #include "TestHome.h"
@@ -336,6 +337,38 @@ private slots:
         vm.reset();
         QCoro::waitFor(batch);
         QCOMPARE(FakeTools::recordedArguments(argsFile).last(), "https://youtu.be/a");
+    }
+
+    // A playlist, here a feed on 127.0.0.1 listed by Debian's downloader, is queued entry by
+    // entry by the rules of typed lines.
+    void playlistEntriesAreQueued() {
+        if (!QFile::exists("/usr/bin/yt-dlp"))
+            QSKIP("Debian's yt-dlp is needed");
+        QFile::remove(FileManagerHelper().ytDlpPath);
+        QFile::link("/usr/bin/yt-dlp", FileManagerHelper().ytDlpPath);
+        LoopbackHttpServer server;
+        const QString a = server.url("/youtube.com/a.mp4").toString();
+        const QString b = server.url("/youtube.com/b.mp4").toString();
+        QByteArray feed = "<?xml version=\"1.0\"?><rss version=\"2.0\"><channel><title>Feed"
+                          "</title><link>http://127.0.0.1/</link><description>d</description>";
+        for (const QString& entry : {a, b, server.url("/elsewhere/c.mp4").toString()}) {
+            feed += "<item><title>t</title><enclosure url=\"" + entry.toUtf8() +
+                    "\" type=\"video/mp4\" length=\"1\"/></item>";
+        }
+        server.serve("/feed.rss", feed + "</channel></rss>", 200, "application/rss+xml");
+        Scripted s = scripted(dialogs);
+        s.vm->setUrlsText(a);
+        s.vm->addURLsToQueue();
+        QStringList summaries;
+        connect(s.vm.get(), &BulkDownloadViewModel::playlistEntriesAdded,
+                [&](const QString& summary) { summaries << summary; });
+        s.vm->setUrlsText(server.url("/feed.rss").toString());
+        QCoro::waitFor(s.vm->addPlaylistEntries());
+        QCOMPARE(urls(s.vm->downloadItems()), (QStringList{a, b}));
+        QCOMPARE(summaries, QStringList{"Added 1 entry(s) from \"Feed\". Left out: 1 not YouTube "
+                                        "addresses or repeated, 1 already in the queue."});
+        s.vm->waitUntilSaved();
+        QCOMPARE(urls(storedItems()), (QStringList{a, b}));
     }
 };
 

@@ -4,7 +4,14 @@
 #include "ScriptedEngine.h"
 #include "TestHome.h"
 #include "core/platform/LogModel.h"
+#include "core/platform/SettingsStore.h"
+#include "core/queue/BulkDownloadViewModel.h"
 #include "core/single/MainWindowViewModel.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QSignalSpy>
 
 namespace {
 
@@ -29,6 +36,7 @@ class TestMainWindowViewModel : public QObject {
     Q_OBJECT
     SnapshotDialogs dialogs;
     ScriptedEngine* engine = nullptr;
+    std::shared_ptr<FakeToolInstaller> installer;
     std::unique_ptr<MainWindowViewModel> viewModel;
 
     QStringList log() const { return viewModel->logMessages()->entries(); }
@@ -49,11 +57,13 @@ class TestMainWindowViewModel : public QObject {
 
 private slots:
     void init() {
+        QSettings("Velnor", "Morvi").clear();
         dialogs = SnapshotDialogs();
         auto scripted = std::make_unique<ScriptedEngine>();
         engine = scripted.get();
-        viewModel = std::make_unique<MainWindowViewModel>(
-            dialogs, std::make_shared<FakeToolInstaller>(), nullptr, std::move(scripted));
+        installer = std::make_shared<FakeToolInstaller>();
+        viewModel =
+            std::make_unique<MainWindowViewModel>(dialogs, installer, nullptr, std::move(scripted));
         dialogs.viewModel = viewModel.get();
         viewModel->logMessages()->setClock([] { return QTime(12, 0, 0); });
     }
@@ -162,6 +172,56 @@ private slots:
                                                  : QStringList{"Getting ready to download...",
                                                                "Download failed: " + failure}));
         QVERIFY(!dialogs.downloadingAtAlert);
+    }
+
+    // Both windows' choices come back at the next start under keys of their own; a stored
+    // value outside the vocabulary gives the default.
+    void choicesAreRemembered_data() {
+        QTest::addColumn<QStringList>("stored"); // format, qualities, playlist switch
+        QTest::addColumn<QStringList>("read");
+        const QStringList defaults{"MP3", "1080p", "192k", "false"};
+        QTest::newRow("nothing stored") << QStringList() << defaults;
+        QTest::newRow("known") << QStringList{"M4A", "Lowest Available", "64k", "true"}
+                               << QStringList{"M4A", "Lowest Available", "64k", "true"};
+        QTest::newRow("unknown") << QStringList{"mp4", "1080", "", "yes"} << defaults;
+    }
+    void choicesAreRemembered() {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, read);
+        const QStringList keys{"Format", "VideoQuality", "AudioQuality", "DownloadPlaylists"};
+        for (qsizetype i = 0; i < stored.size(); ++i) {
+            SettingsStore().setString("main" + keys[i], stored[i]);
+            SettingsStore().setString("bulkDownload" + keys[i], stored[i]);
+        }
+        MainWindowViewModel main(dialogs, installer);
+        QCOMPARE(
+            (QStringList{main.selectedFormat(), main.selectedVideoQuality(),
+                         main.selectedMp3Quality(), main.downloadPlaylists() ? "true" : "false"}),
+            read);
+        BulkDownloadViewModel queue(dialogs);
+        QCOMPARE((QStringList{queue.selectedFormat(), queue.selectedVideoQuality(),
+                              queue.selectedAudioQuality()}),
+                 read.first(3));
+        main.setSelectedVideoQuality("480p");
+        main.setDownloadPlaylists(stored.isEmpty());
+        queue.setSelectedFormat("MP4");
+        queue.waitUntilSaved();
+        const MainWindowViewModel nextMain(dialogs, installer);
+        QCOMPARE(nextMain.selectedVideoQuality(), "480p");
+        QCOMPARE(nextMain.downloadPlaylists(), stored.isEmpty());
+        QCOMPARE(BulkDownloadViewModel(dialogs).selectedFormat(), "MP4");
+    }
+
+    // With no tool anywhere, Download runs the tool check once more before the download.
+    void missingToolsAreCheckedAgain() {
+        engine->tools = false;
+        start();
+        QVERIFY(QTest::qWaitFor([&] { return !engine->requests.isEmpty(); }, 5000));
+        QCOMPARE(installer->finished, (QStringList{"downloadYtDlp", "downloadFFmpeg"}));
+        QCOMPARE(log().mid(0, 3),
+                 stamped({"Getting ready to download...", "Checking for updates...",
+                          "Checking and installing necessary plugins..."}));
+        QVERIFY(log().last().endsWith("Update check completed."));
     }
 
     // A second start while a download runs is refused: the stop must reach the one running.

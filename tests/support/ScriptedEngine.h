@@ -25,6 +25,7 @@ public:
     // What the next download that ends names as its file, or as the tool's error lines.
     QString file;
     QStringList toolErrors;
+    bool tools = true;
 
     bool running() const { return active; }
     // Feeds the running download, as its output would.
@@ -52,6 +53,8 @@ public:
             throw YtdlpError::downloadFailed(*outcome, toolErrors);
         co_return file;
     }
+
+    bool hasTools() const override { return tools; }
 
     void stopDownload() override {
         ++stops;

@@ -17,6 +17,12 @@ TestHome::TestHome() {
     qputenv("XDG_CONFIG_HOME", (home + "/.config").toUtf8());
     qputenv("XDG_CACHE_HOME", (home + "/.cache").toUtf8());
     qputenv("XDG_RUNTIME_DIR", (home + "/runtime").toUtf8());
+    // Whatever address a test types, a real downloader it starts reaches nothing but
+    // 127.0.0.1: every other request goes to a port where nothing listens.
+    for (const char* proxy : {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY"})
+        qputenv(proxy, "http://127.0.0.1:9");
+    qputenv("no_proxy", "127.0.0.1,localhost");
+    qputenv("NO_PROXY", "127.0.0.1,localhost");
     QDir(home).mkpath("Downloads");
     QDir(home).mkpath("runtime");
     QFile::setPermissions(home + "/runtime",
@@ -28,8 +34,11 @@ void FakeTools::install() {
     installOne("ffmpeg");
 }
 
-void FakeTools::installOne(const QString& name) {
-    const QString target = FileManagerHelper().toolsFolderPath + "/" + name;
+void FakeTools::installOne(const QString& name, const QString& folder) {
+    if (!folder.isEmpty())
+        QDir().mkpath(folder);
+    const QString target =
+        (folder.isEmpty() ? FileManagerHelper().toolsFolderPath : folder) + "/" + name;
     QFile::remove(target);
     QFile::copy(QStringLiteral(MORVI_FAKES_DIR) + "/" + name, target);
     QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

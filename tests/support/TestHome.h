@@ -21,7 +21,8 @@ private:
 namespace FakeTools {
 // Copies the fake "yt-dlp" and "ffmpeg" into Morvi's tools folder.
 void install();
-void installOne(const QString& name);
+// Copies one fake tool into the folder, by default Morvi's tools folder.
+void installOne(const QString& name, const QString& folder = {});
 // Clears every FAKE_* variable, then sets the given ones for the next tool run.
 void configure(const QHash<QString, QString>& variables = {});
 // The arguments a fake tool recorded in its FAKE_*ARGS_FILE.
@@ -33,6 +34,19 @@ qint64 waitForChildPid(const QString& pidFile);
 // show that a stop leaves it alone.
 void startBystanderConverter(QProcess& bystander);
 } // namespace FakeTools
+
+// Sets PATH while it lives, so that the test decides which tools the system has.
+class SearchPath {
+public:
+    explicit SearchPath(const QString& path)
+        : saved(qgetenv("PATH")) {
+        qputenv("PATH", path.toUtf8());
+    }
+    ~SearchPath() { qputenv("PATH", saved); }
+
+private:
+    QByteArray saved;
+};
 
 // Waits, running the event loop, until the process with this pid is gone.
 bool waitForProcessGone(qint64 pid, int timeoutMs = 5000);

@@ -5,6 +5,11 @@
 #include "core/tools/AppUpdater.h"
 #include "core/tools/ToolCheck.h"
 
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
 namespace {
 
 using namespace std::chrono_literals;
@@ -95,29 +100,49 @@ private slots:
         server = std::make_unique<LoopbackHttpServer>();
     }
 
-    // Whatever a server sends, only a program that answers "--version" replaces the old one.
-    // The release download redirects to another origin, as on the real service.
+    // Whatever a server sends, only a program that answers "--version" and matches the sum
+    // its release publishes for it replaces the old one. The release download redirects to
+    // another origin, as on the real service; the sums lie beside the asset's address.
     void downloaderDownload_data() {
         QTest::addColumn<QString>("serving");
         QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("sums");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("redirected") << "redirect" << newYtDlp << "";
-        QTest::newRow("404") << "404" << portalPage << "HTTP status 404";
-        QTest::newRow("cut off") << "cut" << QByteArray(200000, 'x')
+        QTest::newRow("redirected") << "redirect" << newYtDlp << "right"
+                                    << "";
+        QTest::newRow("404") << "404" << portalPage << "right"
+                             << "HTTP status 404";
+        QTest::newRow("cut off") << "cut" << QByteArray(200000, 'x') << "right"
                                  << "The download broke off after 70000 of 200000 bytes.";
-        QTest::newRow("stalled") << "stall" << QByteArray(200000, 'x')
+        QTest::newRow("stalled") << "stall" << QByteArray(200000, 'x') << "right"
                                  << "The transfer stalled: nothing arrived for 1 s.";
-        QTest::newRow("no server") << "none" << QByteArray() << "Connection refused";
-        QTest::newRow("empty body") << "200" << QByteArray() << notAProgram;
-        QTest::newRow("HTML page") << "200" << portalPage << notAProgram;
+        QTest::newRow("no server") << "none" << QByteArray() << "right"
+                                   << "Connection refused";
+        QTest::newRow("empty body") << "200" << QByteArray() << "right" << notAProgram;
+        QTest::newRow("HTML page") << "200" << portalPage << "right" << notAProgram;
         QTest::newRow("program failing its check")
-            << "200" << QByteArray("#!/bin/sh\nexit 3\n")
+            << "200" << QByteArray("#!/bin/sh\nexit 3\n") << "right"
             << "The downloaded program failed \"--version\" (exit status 3).";
+        QTest::newRow("wrong sum") << "200" << newYtDlp << "wrong"
+                                   << "The download does not match its release's SHA-256 checksum.";
+        QTest::newRow("no entry for the asset")
+            << "200" << newYtDlp << "no entry"
+            << "The release's checksum list has no entry for \"yt-dlp\".";
+        QTest::newRow("no checksum list")
+            << "200" << newYtDlp << "none"
+            << "The checksum list could not be fetched: HTTP status 404";
     }
     void downloaderDownload() {
         QFETCH(QString, serving);
         QFETCH(QByteArray, body);
+        QFETCH(QString, sums);
         QFETCH(QString, reason);
+        const QByteArray sum =
+            QCryptographicHash::hash(sums == "wrong" ? "other" : body, QCryptographicHash::Sha256);
+        if (sums != "none")
+            server->serve("/SHA2-256SUMS", "00ff  yt-dlp.exe\n" + sum.toHex() + " *" +
+                                               (sums == "no entry" ? "yt-dlp_linux" : "yt-dlp") +
+                                               "\n");
         FakeTools::installOne("yt-dlp");
         const QByteArray before = contentOf(tools.ytDlpPath);
         LoopbackHttpServer assetServer;
@@ -234,26 +259,53 @@ private slots:
     }
 
     // A tool counts as present only when it can be started; the probe tool is not looked for.
+    // A tool the tools folder still lacks afterwards is taken from the system when it is there
+    // and answers its version option.
     void branches_data() {
         QTest::addColumn<QString>("ytDlp");
         QTest::addColumn<QString>("ffmpeg");
         QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QStringList>("systemTools");
         const QString ok = "working", none = "missing";
         const QStringList fetchDownloader{"downloadYtDlp"};
         const QStringList fetchConverter{"updateYtDlp", "downloadFFmpeg"};
-        QTest::newRow("both working") << ok << ok << QStringList{"updateYtDlp"};
-        QTest::newRow("tools folder empty")
-            << none << none << QStringList{"downloadYtDlp", "downloadFFmpeg"};
-        QTest::newRow("downloader not executable") << "not executable" << ok << fetchDownloader;
-        QTest::newRow("downloader is an HTML page") << "page" << ok << fetchDownloader;
-        QTest::newRow("converter is an HTML page") << ok << "page" << fetchConverter;
+        const QStringList fetchBoth{"downloadYtDlp", "downloadFFmpeg"};
+        const QStringList noSystemTools;
+        QTest::newRow("both working") << ok << ok << QStringList{"updateYtDlp"} << noSystemTools;
+        QTest::newRow("tools folder empty") << none << none << fetchBoth << noSystemTools;
+        QTest::newRow("downloader not executable")
+            << "not executable" << ok << fetchDownloader << noSystemTools;
+        QTest::newRow("downloader is an HTML page")
+            << "page" << ok << fetchDownloader << noSystemTools;
+        QTest::newRow("converter is an HTML page")
+            << ok << "page" << fetchConverter << noSystemTools;
+        QTest::newRow("offline, with the system's tools")
+            << none << none << fetchBoth << QStringList{"yt-dlp", "ffmpeg"};
+        QTest::newRow("offline, the system's converter fails")
+            << none << none << fetchBoth << QStringList{"ffmpeg failing"};
     }
     void branches() {
         QFETCH(QString, ytDlp);
         QFETCH(QString, ffmpeg);
         QFETCH(QStringList, calls);
+        QFETCH(QStringList, systemTools);
         place("yt-dlp", ytDlp);
         place("ffmpeg", ffmpeg);
+        const QString system = QDir::homePath() + "/system/" + QTest::currentDataTag();
+        QStringList standIns;
+        for (const QString& tool : systemTools) {
+            const QString name = tool.section(' ', 0, 0);
+            FakeTools::installOne(name, system);
+            QFile file(system + "/" + name);
+            if (tool.endsWith("failing") && file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                file.write("#!/bin/sh\nexit 1\n");
+            const QString version = name == "ffmpeg" ? "5.1" : "2023.03.04";
+            standIns << (tool.endsWith("failing")
+                             ? QString("The system's %1 at %2/%1 does not run.").arg(name, system)
+                             : QString("Using the system's %1 %2 at %3/%1 for now.")
+                                   .arg(name, version, system));
+        }
+        const SearchPath path(system);
         // The check announces each download itself; the installer logs the rest.
         const QMap<QString, QStringList> logged{
             {"updateYtDlp", {"Updating plugin 1...", "Plugin 1 update completed."}},
@@ -268,7 +320,7 @@ private slots:
             lines += logged[call];
         auto installer = std::make_shared<FakeToolInstaller>();
         QCOMPARE(collectLog([&](LogCallback log) { return ToolCheck::run(installer, log); }),
-                 lines + QStringList{"Update check completed."});
+                 lines + standIns + QStringList{"Update check completed."});
         QCOMPARE(installer->calls, calls);
     }
 

@@ -10,6 +10,7 @@
 #include "core/platform/MediaProbe.h"
 #include "core/platform/StandardFolders.h"
 #include "core/platform/ToolRun.h"
+#include "core/tools/ToolLocation.h"
 
 #include <QDir>
 #include <QFile>
@@ -242,7 +243,9 @@ void MediaCutterViewModel::finishCut(const std::optional<QString>& failure, cons
 
 QCoro::Task<> MediaCutterViewModel::cutMediaWithFFmpeg(QString inputPath, QString outputPath,
                                                        double startTime, double endTime) {
-    if (!QFileInfo::exists(fileManager.ffmpegPath))
+    // The system's own converter stands in when the tools folder has none.
+    const std::optional<LocatedTool> ffmpeg = ToolLocation::find(fileManager.ffmpegPath);
+    if (!ffmpeg)
         throw MediaCutterError::ffmpegNotFound();
     const double cutLength = endTime - startTime;
     const QStringList arguments{"-i",
@@ -269,10 +272,9 @@ QCoro::Task<> MediaCutterViewModel::cutMediaWithFFmpeg(QString inputPath, QStrin
         });
     };
     // Nothing of interest goes to standard output.
-    ToolRun converter({.program = fileManager.ffmpegPath,
-                       .arguments = arguments,
-                       .read = ToolRun::Read::StandardError},
-                      deliver);
+    ToolRun converter(
+        {.program = ffmpeg->path, .arguments = arguments, .read = ToolRun::Read::StandardError},
+        deliver);
     co_await converter.start();
     // From here on the window may have closed: only self may reach the controller.
     const int status = (co_await converter.result()).status;

@@ -27,4 +27,6 @@ public:
                                                LogHandler logHandler) = 0;
     // Ends the running download; downloadVideo then fails.
     virtual void stopDownload() = 0;
+    // Whether the tools a download needs are at hand; without them downloadVideo fails.
+    virtual bool hasTools() const { return true; }
 };

@@ -6,8 +6,6 @@
 #include <QStringList>
 #include <cmath>
 
-namespace {
-
 QString sizeText(double bytes) {
     static const char* const units[] = {"KiB", "MiB", "GiB", "TiB"};
     if (bytes < 1024)
@@ -32,6 +30,8 @@ QString durationText(double seconds) {
         .arg(whole / 3600)
         .arg(whole % 3600 / 60);
 }
+
+namespace {
 
 bool usable(const std::optional<double>& value) {
     return value && std::isfinite(*value) && *value >= 0 && *value < 1e18;

@@ -34,3 +34,8 @@ struct DownloadProgress {
 // "audio", "part 2 of 3") when the download has more than one; the parts that are not
 // known are left out, and "" when none is.
 QString progressDetailsText(const DownloadProgress& progress);
+
+// A byte count such as "512 B" or "12.3 MiB".
+QString sizeText(double bytes);
+// A length of time such as "17 s", "3 min 25 s" or "1 h 2 min".
+QString durationText(double seconds);

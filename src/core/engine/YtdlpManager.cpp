@@ -4,8 +4,9 @@
 #include "DownloaderOutput.h"
 #include "YtdlpError.h"
 #include "core/platform/ToolRun.h"
+#include "core/tools/ToolLocation.h"
 
-#include <QFileInfo>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -79,14 +80,18 @@ QCoro::Task<QString> YtdlpManager::downloadVideo(QString url, QString format, QS
                                                  bool downloadPlaylists,
                                                  ProgressHandler progressHandler,
                                                  LogHandler logHandler) {
-    if (!QFileInfo::exists(fileManager.ytDlpPath))
+    // The system's own tools stand in for those the tools folder lacks.
+    const std::optional<LocatedTool> downloader = ToolLocation::find(fileManager.ytDlpPath);
+    if (!downloader)
         throw YtdlpError::ytDlpNotFound();
-    if (!QFileInfo::exists(fileManager.ffmpegPath))
+    const std::optional<LocatedTool> converter = ToolLocation::find(fileManager.ffmpegPath);
+    if (!converter)
         throw YtdlpError::ffmpegNotFound();
 
     // Only Morvi's own options steer the downloader: no configuration file from the
     // output folder, and the typed address can never be read as an option.
     QStringList arguments = buildArguments(format, videoQuality, audioQuality, downloadPlaylists);
+    arguments[arguments.indexOf("--ffmpeg-location") + 1] = converter->path;
     arguments << "--ignore-config"
               << "--" << url;
 
@@ -98,7 +103,7 @@ QCoro::Task<QString> YtdlpManager::downloadVideo(QString url, QString format, QS
         if (const auto progress = said.takeProgress())
             progressHandler(*progress);
     };
-    ToolRun process({.program = fileManager.ytDlpPath,
+    ToolRun process({.program = downloader->path,
                      .arguments = arguments,
                      .workingDirectory = outputPath,
                      .read = ToolRun::Read::BothStreams,
@@ -120,4 +125,8 @@ void YtdlpManager::stopDownload() {
     if (currentProcess)
         currentProcess->stop();
     currentProcess = nullptr;
+}
+
+bool YtdlpManager::hasTools() const {
+    return ToolLocation::find(fileManager.ytDlpPath) && ToolLocation::find(fileManager.ffmpegPath);
 }

@@ -34,6 +34,8 @@ public:
     // Ends the running download's process group (the downloader and its converter);
     // the running downloadVideo then fails with the child's status.
     void stopDownload() override;
+    // Both the downloader and the converter are in the tools folder or on the system.
+    bool hasTools() const override;
 
 private:
     FileManagerHelper fileManager;

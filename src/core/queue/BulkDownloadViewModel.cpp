@@ -2,6 +2,8 @@
 
 #include "AddressLines.h"
 #include "DownloadItemsDocument.h"
+#include "PlaylistEntries.h"
+#include "core/engine/RememberedChoices.h"
 #include "core/engine/YtdlpError.h"
 #include "core/engine/YtdlpManager.h"
 #include "core/platform/AssignProperty.h"
@@ -58,15 +60,24 @@ void BulkDownloadViewModel::setUrlsText(const QString& text) {
 }
 
 void BulkDownloadViewModel::setSelectedFormat(const QString& value) {
-    assignProperty(this, format, value, &BulkDownloadViewModel::selectedFormatChanged);
+    if (assignProperty(this, format, value, &BulkDownloadViewModel::selectedFormatChanged))
+        remember(RememberedChoices::Kind::format, value);
 }
 
 void BulkDownloadViewModel::setSelectedVideoQuality(const QString& value) {
-    assignProperty(this, videoQuality, value, &BulkDownloadViewModel::selectedVideoQualityChanged);
+    if (assignProperty(this, videoQuality, value,
+                       &BulkDownloadViewModel::selectedVideoQualityChanged))
+        remember(RememberedChoices::Kind::videoQuality, value);
 }
 
 void BulkDownloadViewModel::setSelectedAudioQuality(const QString& value) {
-    assignProperty(this, audioQuality, value, &BulkDownloadViewModel::selectedAudioQualityChanged);
+    if (assignProperty(this, audioQuality, value,
+                       &BulkDownloadViewModel::selectedAudioQualityChanged))
+        remember(RememberedChoices::Kind::audioQuality, value);
+}
+
+void BulkDownloadViewModel::remember(RememberedChoices::Kind kind, const QString& value) {
+    writer.setString(RememberedChoices::key(choicesPrefix, kind), value);
 }
 
 void BulkDownloadViewModel::setOutputPath(const QString& path) {
@@ -118,6 +129,55 @@ QCoro::Task<> BulkDownloadViewModel::addAfter(QCoro::Task<> previous, QString te
     if (added > 0)
         saveDownloadItems();
     emit urlsAdded(added, addition.notAddresses, addition.alreadyQueued);
+}
+
+QCoro::Task<> BulkDownloadViewModel::addPlaylistEntries() {
+    const QStringList playlists = urls.split('\n', Qt::SkipEmptyParts);
+    setUrlsText(QString());
+    const QPointer<BulkDownloadViewModel> self(this);
+    listingPlaylists = true;
+    emit isListingPlaylistsChanged();
+    for (const QString& line : playlists) {
+        const QString address = line.trimmed();
+        if (address.isEmpty())
+            continue;
+        const PlaylistEntries::Listing listing = co_await PlaylistEntries::list(address);
+        if (!self)
+            co_return;
+        emit playlistEntriesAdded(
+            listing.error.isEmpty()
+                ? queuePlaylistEntries(listing.title.isEmpty() ? address : listing.title,
+                                       listing.addresses)
+                : tr("No playlist entries from %1: %2").arg(address, listing.error));
+    }
+    listingPlaylists = false;
+    emit isListingPlaylistsChanged();
+}
+
+// Each entry goes through the rules of a typed line; returns what was added and left out.
+QString BulkDownloadViewModel::queuePlaylistEntries(const QString& title,
+                                                    const QStringList& entries) {
+    const QStringList accepted = AddressLines::accepted(entries.join('\n'));
+    QList<BulkDownloadItem> added;
+    for (const QString& address : accepted) {
+        if (!items.containsUrl(address))
+            added << BulkDownloadItem::create(address, format, videoQuality, audioQuality);
+    }
+    if (items.append(added)) {
+        emit downloadItemsChanged();
+        saveDownloadItems();
+    }
+    const qsizetype refused = entries.size() - accepted.size();
+    const qsizetype queued = accepted.size() - added.size();
+    QString summary =
+        tr("Added %n entry(s) from \"%1\".", nullptr, static_cast<int>(added.size())).arg(title);
+    if (refused + queued > 0) {
+        summary += " " + tr("Left out: %1 not YouTube addresses or repeated, %2 already in the "
+                            "queue.")
+                             .arg(refused)
+                             .arg(queued);
+    }
+    return summary;
 }
 
 QCoro::Task<> BulkDownloadViewModel::pasteURLs(QString text) {
@@ -267,7 +327,11 @@ QCoro::Task<> BulkDownloadViewModel::loadDownloadItems() {
     const QString defaultPath = output;
     loading = true;
     QFuture<Stored> reading = writer.read([](KeyValueStore& store) {
-        Stored stored{store.data(downloadItemsKey), {}, {}, store.string(outputPathKey)};
+        Stored stored{store.data(downloadItemsKey), {}, {}, store.string(outputPathKey), {}};
+        for (const auto kind :
+             {RememberedChoices::Kind::format, RememberedChoices::Kind::videoQuality,
+              RememberedChoices::Kind::audioQuality})
+            stored.choices << RememberedChoices::read(store, choicesPrefix, kind);
         if (stored.document)
             stored.items = DownloadItemsDocument::decode(*stored.document, stored.error);
         return stored;
@@ -278,6 +342,16 @@ QCoro::Task<> BulkDownloadViewModel::loadDownloadItems() {
     // A folder chosen meanwhile stands.
     if (stored.outputPath && output == defaultPath)
         setOutputPath(*stored.outputPath);
+    // Read with the queue, off the window's thread: the settings file may be large.
+    if (format == DownloadChoices::defaultFormat)
+        assignProperty(this, format, stored.choices[0],
+                       &BulkDownloadViewModel::selectedFormatChanged);
+    if (videoQuality == DownloadChoices::defaultVideoQuality)
+        assignProperty(this, videoQuality, stored.choices[1],
+                       &BulkDownloadViewModel::selectedVideoQualityChanged);
+    if (audioQuality == DownloadChoices::defaultAudioQuality)
+        assignProperty(this, audioQuality, stored.choices[2],
+                       &BulkDownloadViewModel::selectedAudioQualityChanged);
     if (stored.items) {
         co_await appendInSlices(std::move(*stored.items), cleared, nullptr);
         if (!self)

@@ -5,6 +5,7 @@
 #include "QueueStoreWriter.h"
 #include "core/engine/DownloadChoices.h"
 #include "core/engine/DownloadEngine.h"
+#include "core/engine/RememberedChoices.h"
 #include "core/platform/FrameThrottle.h"
 
 #include <QCoroTask>
@@ -41,6 +42,8 @@ class BulkDownloadViewModel : public QObject {
 public:
     inline static const QString downloadItemsKey = "bulkDownloadItems";
     inline static const QString outputPathKey = "bulkDownloadOutputPath";
+    // The choices for new items are remembered under keys that start with this.
+    inline static const QString choicesPrefix = "bulkDownload";
     // Where a stored queue that could not be read is kept before it is first replaced.
     inline static const QString unreadableItemsKey = "bulkDownloadItems.unreadable";
     // A pasted or loaded text this long is read off the main thread and only its
@@ -80,6 +83,10 @@ public:
     // item with the current choices; urlsAdded follows. A large text is read off the main
     // thread. Each addition waits for the ones before it and for the stored queue.
     void addURLsToQueue();
+    // Takes each address of the text box as a playlist and queues its entries by the rules
+    // of addURLsToQueue, then empties the box; playlistEntriesAdded tells what came of it.
+    QCoro::Task<> addPlaylistEntries();
+    bool isListingPlaylists() const { return listingPlaylists; }
     // Appends a pasted or dropped text to the text box, on a line of its own; of a large
     // one (see largeText), read off the main thread, only its addresses. pasteRead follows.
     QCoro::Task<> pasteURLs(QString text);
@@ -129,6 +136,9 @@ signals:
     // An addition has ended: how many items it added, and how many non-blank lines it
     // left out as not accepted addresses or as queued already (or earlier in the text).
     void urlsAdded(int added, int notAddresses, int alreadyQueued);
+    // What "Add Playlist Entries" added and left out, and why, as one line for the user.
+    void playlistEntriesAdded(const QString& summary);
+    void isListingPlaylistsChanged();
     // The running batch has ended; the counts are of the whole queue at that moment.
     void batchEnded(int completed, int failed);
 
@@ -152,6 +162,8 @@ private:
         std::optional<QList<BulkDownloadItem>> items;
         QString error;
         std::optional<QString> outputPath;
+        // The remembered format and qualities, in the order of RememberedChoices::Kind.
+        QStringList choices;
     };
 
     QCoro::Task<> loadDownloadItems();
@@ -168,6 +180,8 @@ private:
     QCoro::Task<> runBatch(QList<QUuid> ids, std::shared_ptr<Batch> batch);
     QCoro::Task<> downloadItem(QUuid id);
     void appendUrlsText(const QString& text);
+    void remember(RememberedChoices::Kind kind, const QString& value);
+    QString queuePlaylistEntries(const QString& title, const QStringList& entries);
     void setDownloading(bool value);
     void showProgress();
     void changeItem(int row, DownloadStatus status);
@@ -194,6 +208,7 @@ private:
     FrameThrottle progressFrames;
     int batchesRunning = 0;
     bool released = false;
+    bool listingPlaylists = false;
     std::optional<QByteArray> unreadableItems;
     // The stored queue's loading, then each addition in turn: each appends after the last.
     QCoro::Task<> additions;

@@ -1,10 +1,13 @@
 #include "MainWindowViewModel.h"
 
+#include "AddressDescription.h"
+#include "core/engine/RememberedChoices.h"
 #include "core/engine/YtdlpError.h"
 #include "core/engine/YtdlpManager.h"
 #include "core/platform/AssignProperty.h"
 #include "core/platform/Dialogs.h"
 #include "core/platform/LogModel.h"
+#include "core/platform/SettingsStore.h"
 #include "core/platform/StandardFolders.h"
 #include "core/platform/UserFacingError.h"
 #include "core/tools/ToolCheck.h"
@@ -36,32 +39,57 @@ ToolInstaller::LogHandler weakLog(QPointer<MainWindowViewModel> self) {
 } // namespace
 
 MainWindowViewModel::MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolInstaller> installer,
-                                         QObject* parent, std::unique_ptr<DownloadEngine> engine)
+                                         QObject* parent, std::unique_ptr<DownloadEngine> engine,
+                                         std::unique_ptr<KeyValueStore> store)
     : QObject(parent)
     , dialogs(dialogs)
+    , settings(store ? std::move(store) : std::make_unique<SettingsStore>())
     , logModel(new LogModel(this))
+    , describer(new AddressDescription(this))
     , progressFrames([this] { showDownloadProgress(); })
     , logFrames([this] { showPendingLog(); })
     , engine(engine ? std::move(engine) : std::make_unique<YtdlpManager>())
     , appUpdater(std::move(installer)) {
     setDefaultOutputPath();
+    readRememberedChoices();
     fileManager.createDirectoriesIfNeeded();
 }
 
+MainWindowViewModel::~MainWindowViewModel() = default;
+
+void MainWindowViewModel::readRememberedChoices() {
+    using RememberedChoices::Kind;
+    format = RememberedChoices::read(*settings, choicesPrefix, Kind::format);
+    videoQuality = RememberedChoices::read(*settings, choicesPrefix, Kind::videoQuality);
+    audioQuality = RememberedChoices::read(*settings, choicesPrefix, Kind::audioQuality);
+    playlists = settings->string(downloadPlaylistsKey) == u"true";
+}
+
+void MainWindowViewModel::remember(const QString& key, const QString& value) {
+    settings->setString(key, value);
+}
+
 void MainWindowViewModel::setUrlText(const QString& value) {
-    assignProperty(this, url, value, &MainWindowViewModel::urlTextChanged);
+    if (assignProperty(this, url, value, &MainWindowViewModel::urlTextChanged))
+        describer->setAddress(url, playlists);
 }
 
 void MainWindowViewModel::setSelectedFormat(const QString& value) {
-    assignProperty(this, format, value, &MainWindowViewModel::selectedFormatChanged);
+    if (assignProperty(this, format, value, &MainWindowViewModel::selectedFormatChanged))
+        remember(RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::format), value);
 }
 
 void MainWindowViewModel::setSelectedVideoQuality(const QString& value) {
-    assignProperty(this, videoQuality, value, &MainWindowViewModel::selectedVideoQualityChanged);
+    if (assignProperty(this, videoQuality, value,
+                       &MainWindowViewModel::selectedVideoQualityChanged))
+        remember(RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::videoQuality),
+                 value);
 }
 
 void MainWindowViewModel::setSelectedMp3Quality(const QString& value) {
-    assignProperty(this, audioQuality, value, &MainWindowViewModel::selectedMp3QualityChanged);
+    if (assignProperty(this, audioQuality, value, &MainWindowViewModel::selectedMp3QualityChanged))
+        remember(RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::audioQuality),
+                 value);
 }
 
 void MainWindowViewModel::setOutputPath(const QString& value) {
@@ -69,7 +97,11 @@ void MainWindowViewModel::setOutputPath(const QString& value) {
 }
 
 void MainWindowViewModel::setDownloadPlaylists(bool value) {
-    assignProperty(this, playlists, value, &MainWindowViewModel::downloadPlaylistsChanged);
+    if (!assignProperty(this, playlists, value, &MainWindowViewModel::downloadPlaylistsChanged))
+        return;
+    remember(downloadPlaylistsKey, value ? "true" : "false");
+    // A playlist's address describes the playlist only while playlists are on.
+    describer->setAddress(url, playlists);
 }
 
 void MainWindowViewModel::setDownloadProgress(const DownloadProgress& value) {
@@ -125,6 +157,8 @@ void MainWindowViewModel::startDownload() {
         showAlert(tr("Error"), tr("Please enter a valid URL."));
         return;
     }
+    // The download itself now asks the downloader.
+    describer->cancel();
     setIsDownloading(true);
     setDownloadProgress({});
     setCompleted({}, {});
@@ -157,13 +191,23 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
             }
         });
     };
-    const QString folder = output;
+    // The choices as they are at the start, whatever changes while the tools are looked for.
+    const QString address = url, chosenFormat = format, video = videoQuality, audio = audioQuality,
+                  folder = output;
+    const bool wholePlaylists = playlists;
     Outcome outcome{prepareOutputFolder(), {}, {}};
+    // Without any tool, the check that runs when the window appears gets another chance
+    // (the network may be back) before the missing tool is reported.
+    if (!outcome.failure && !engine->hasTools()) {
+        co_await ToolCheck::run(appUpdater, weakLog(this));
+        if (!isCurrent() || !self->downloading)
+            co_return; // stopped meanwhile
+    }
     try {
         if (!outcome.failure)
             outcome.file =
-                co_await engine->downloadVideo(url, format, videoQuality, audioQuality, folder,
-                                               playlists, progressHandler, logHandler);
+                co_await engine->downloadVideo(address, chosenFormat, video, audio, folder,
+                                               wholePlaylists, progressHandler, logHandler);
     } catch (const YtdlpError& error) {
         outcome.failure = error.description();
         outcome.toolErrors = error.toolErrors();

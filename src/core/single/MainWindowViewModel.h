@@ -3,6 +3,7 @@
 #include "core/engine/DownloadChoices.h"
 #include "core/engine/DownloadEngine.h"
 #include "core/platform/FrameThrottle.h"
+#include "core/platform/KeyValueStore.h"
 #include "core/tools/FileManagerHelper.h"
 #include "core/tools/ToolInstaller.h"
 
@@ -11,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+class AddressDescription;
 class Dialogs;
 class LogModel;
 
@@ -37,11 +39,18 @@ class MainWindowViewModel : public QObject {
                    downloadPlaylistsChanged)
 
 public:
+    // The choices are remembered across starts under keys of their own beside the queue's.
+    inline static const QString choicesPrefix = "main";
+    inline static const QString downloadPlaylistsKey = "mainDownloadPlaylists";
+
     // The installer is shared with the tool checks still running, so that a check
     // outlives a window closed in the middle of it.
-    // Without an engine the controller runs the downloader.
+    // Without an engine the controller runs the downloader; without a store it keeps its
+    // choices in the user's settings.
     MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolInstaller> installer,
-                        QObject* parent = nullptr, std::unique_ptr<DownloadEngine> engine = {});
+                        QObject* parent = nullptr, std::unique_ptr<DownloadEngine> engine = {},
+                        std::unique_ptr<KeyValueStore> store = {});
+    ~MainWindowViewModel() override;
 
     QString urlText() const { return url; }
     QString selectedFormat() const { return format; }
@@ -59,6 +68,8 @@ public:
     QString completedFile() const { return doneFile; }
     bool isDownloading() const { return downloading; }
     bool downloadPlaylists() const { return playlists; }
+    // What the downloader says of the address, asked whenever it changes.
+    AddressDescription* addressDescription() const { return describer; }
 
     void setUrlText(const QString& value);
     void setSelectedFormat(const QString& value);
@@ -116,13 +127,18 @@ private:
     void setCompleted(const QString& folder, const QString& file);
     void setIsDownloading(bool value);
 
+    void readRememberedChoices();
+    void remember(const QString& key, const QString& value);
+
     Dialogs& dialogs;
+    std::unique_ptr<KeyValueStore> settings;
     QString url;
     QString format = DownloadChoices::defaultFormat;
     QString videoQuality = DownloadChoices::defaultVideoQuality;
     QString audioQuality = DownloadChoices::defaultAudioQuality;
     QString output;
     LogModel* logModel;
+    AddressDescription* describer;
     double progress = 0.0;
     QString details;
     // The latest update of the running download, shown at most once per frame.

@@ -7,6 +7,7 @@
 
 #include <QCoroFuture>
 #include <QCoroNetworkReply>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
@@ -181,6 +182,50 @@ QCoro::Task<> installFromArchive(QString zipPath, QString target, QString versio
     moveIntoPlace(program, target);
 }
 
+QByteArray sha256Of(const QString& path) {
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (file.open(QIODevice::ReadOnly))
+        hash.addData(&file);
+    return hash.result().toHex();
+}
+
+// The sum a "<hex>  <file name>" list gives for assetName (a "*" before the name marks a
+// binary-mode sum); throws when the list has no such entry.
+QByteArray publishedSum(const QByteArray& list, const QString& assetName) {
+    for (const QByteArray& line : list.split('\n')) {
+        const QByteArray entry = line.trimmed();
+        const qsizetype gap = entry.indexOf(' ');
+        QByteArray name = gap > 0 ? entry.sliced(gap).trimmed() : QByteArray();
+        if (name.startsWith('*'))
+            name.remove(0, 1);
+        if (!name.isEmpty() && name == assetName.toUtf8())
+            return entry.first(gap).toLower();
+    }
+    throw DownloadError(
+        QString("The release's checksum list has no entry for \"%1\".").arg(assetName));
+}
+
+// Checks the fetched candidate against the SHA2-256SUMS list published beside the release
+// asset at assetUrl, so that only the release's own program is ever installed.
+QCoro::Task<> checkPublishedSum(QUrl assetUrl, QString candidate, milliseconds transferTimeout) {
+    const QString listPath = candidate + ".sums";
+    const auto removeList = qScopeGuard([listPath] { QFile::remove(listPath); });
+    try {
+        co_await fetchInto(assetUrl.resolved(QUrl("SHA2-256SUMS")), listPath, transferTimeout);
+    } catch (const DownloadError& error) {
+        throw DownloadError("The checksum list could not be fetched: " + error.description());
+    }
+    QFile list(listPath);
+    // A real list has a few dozen lines.
+    const QByteArray lines = list.open(QIODevice::ReadOnly) ? list.read(1 << 20) : QByteArray();
+    const QByteArray expected = publishedSum(lines, assetUrl.fileName());
+    // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
+    QFuture<QByteArray> hashing = QtConcurrent::run([candidate] { return sha256Of(candidate); });
+    if (co_await hashing != expected)
+        throw DownloadError("The download does not match its release's SHA-256 checksum.");
+}
+
 QCoro::Task<> installYtDlp(QUrl url, QString ytDlpPath, milliseconds transferTimeout,
                            LogHandler log) {
     // Fetched beside the tool, so that the proven program replaces it in one step.
@@ -188,6 +233,7 @@ QCoro::Task<> installYtDlp(QUrl url, QString ytDlpPath, milliseconds transferTim
     const auto removeCandidate = qScopeGuard([candidate] { QFile::remove(candidate); });
     try {
         co_await fetchInto(url, candidate, transferTimeout);
+        co_await checkPublishedSum(url, candidate, transferTimeout);
         co_await proveProgram(candidate, "--version");
         moveIntoPlace(candidate, ytDlpPath);
         log(AppUpdater::tr("Plugin 1 downloaded successfully."));

@@ -1,6 +1,7 @@
 #include "ToolCheck.h"
 
 #include "FileManagerHelper.h"
+#include "ToolLocation.h"
 #include "core/platform/Diagnostics.h"
 #include "core/platform/LaunchError.h"
 #include "core/platform/ToolRun.h"
@@ -30,6 +31,24 @@ QCoro::Task<bool> canStart(QString path, QString versionOption) {
     co_return true;
 }
 
+// When the tools folder still has no such tool (offline, a failing server), the system's own
+// one stands in, as the downloads use it (ToolLocation); it is named once it has proved itself
+// by its version answer. The next check fetches Morvi's own copy again.
+QCoro::Task<> reportStandIn(QString toolsFolderPath, QString versionOption,
+                            ToolInstaller::LogHandler log) {
+    const std::optional<LocatedTool> tool = ToolLocation::find(toolsFolderPath);
+    if (!tool || tool->origin != LocatedTool::Origin::system)
+        co_return;
+    const QString name = QFileInfo(toolsFolderPath).fileName();
+    if (const auto answer = co_await ToolLocation::version(tool->path, versionOption)) {
+        log(QCoreApplication::translate("ToolCheck", "Using the system's %1 %2 at %3 for now.")
+                .arg(name, answer->version, tool->path));
+    } else {
+        log(QCoreApplication::translate("ToolCheck", "The system's %1 at %2 does not run.")
+                .arg(name, tool->path));
+    }
+}
+
 } // namespace
 
 QCoro::Task<> ToolCheck::run(std::shared_ptr<ToolInstaller> installer,
@@ -49,5 +68,7 @@ QCoro::Task<> ToolCheck::run(std::shared_ptr<ToolInstaller> installer,
         logHandler(QCoreApplication::translate("ToolCheck", "Downloading plugin 2..."));
         co_await installer->downloadFFmpeg(logHandler);
     }
+    co_await reportStandIn(tools.ytDlpPath, "--version", logHandler);
+    co_await reportStandIn(tools.ffmpegPath, "-version", logHandler);
     logHandler(QCoreApplication::translate("ToolCheck", "Update check completed."));
 }

@@ -1,6 +1,7 @@
 #include "AboutView.h"
 
 #include "FeatureRow.h"
+#include "ToolCreditsGroup.h"
 #include "gui/widgets/Labels.h"
 #include "gui/widgets/LogoImage.h"
 #include "gui/widgets/ScreenFit.h"
@@ -53,6 +54,7 @@ AboutView::AboutView(Dialogs* dialogs, QWidget* parent, const QString& site)
     content->addWidget(new LogoImage, 0, Qt::AlignHCenter);
     content->addLayout(buildVersionGroup());
     content->addLayout(buildFeaturesGroup());
+    content->addWidget(new ToolCreditsGroup(this->dialogs));
     content->addLayout(buildButtonsGroup());
     content->addStretch();
     ScreenFit::scrolling(this, page);

@@ -196,9 +196,27 @@ QLayout* BulkDownloadView::inputSection() {
     notice = Labels::caption();
     auto* addRow = new QHBoxLayout;
     addRow->addWidget(addButton);
+    addRow->addWidget(playlistButton());
     addRow->addWidget(notice, 1);
     section->addLayout(addRow);
     return section;
+}
+
+// "Add Playlist Entries" beside "Add URLs to Queue"; what it added and left out shows in
+// the same notice as an addition's.
+QPushButton* BulkDownloadView::playlistButton() {
+    auto* expand = button(tr("Add &Playlist Entries"));
+    expand->setObjectName("addPlaylistEntries");
+    expand->setToolTip(tr("Queue each entry of the playlists whose addresses are in the box"));
+    connect(expand, &QPushButton::clicked, model, [this] { model->addPlaylistEntries(); });
+    connect(model, &BulkDownloadViewModel::playlistEntriesAdded, notice, &QLabel::setText);
+    const auto updateEnabled = [this, expand] {
+        expand->setEnabled(!model->isListingPlaylists() && !model->urlsText().trimmed().isEmpty());
+    };
+    connect(model, &BulkDownloadViewModel::urlsTextChanged, expand, updateEnabled);
+    connect(model, &BulkDownloadViewModel::isListingPlaylistsChanged, expand, updateEnabled);
+    updateEnabled();
+    return expand;
 }
 
 // The choices stay usable while a batch runs, though they change nothing that runs: a

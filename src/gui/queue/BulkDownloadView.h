@@ -53,6 +53,7 @@ private:
     QLayout* selectionButtonRow();
     QLayout* queueSection();
     QWidget* formatPicker();
+    QPushButton* playlistButton();
 
     void tellWhatChanges(QWidget* control);
     void addShortcuts();

@@ -1,7 +1,9 @@
 #include "MainWindowView.h"
 
+#include "AddressDescriptionView.h"
 #include "core/engine/DownloadChoices.h"
 #include "core/engine/PercentText.h"
+#include "core/single/AddressDescription.h"
 #include "core/single/MainWindowViewModel.h"
 #include "core/tools/ToolInstaller.h"
 #include "gui/widgets/Labels.h"
@@ -139,6 +141,7 @@ QWidget* MainWindowView::buildAddressBlock() {
     urlField->setPlaceholderText(tr("Enter YouTube URL here..."));
     urlField->setFixedWidth(fieldWidth);
     block->addWidget(urlField);
+    block->addWidget(new AddressDescriptionView(model));
     return padded(block);
 }
 
@@ -292,6 +295,8 @@ void MainWindowView::bind() {
             &MainWindowView::updateProgress);
 
     connect(m, &MainWindowViewModel::completedChanged, this, &MainWindowView::updateCompleted);
+    connect(m->addressDescription(), &AddressDescription::changed, this,
+            &MainWindowView::markOfferedHeights);
     // Return in the address field is the "Download" button, when that can be pressed.
     connect(urlField, &QLineEdit::returnPressed, downloadButton, [this] {
         if (downloadButton->isEnabled())
@@ -342,6 +347,18 @@ void MainWindowView::updateProgress() {
     progressBar->setValue(static_cast<int>(shown * 100));
     progressLabel->setText(percentText(progress));
     detailsLabel->setText(model->downloadDetails());
+}
+
+// "720p ✓": the heights the described address really offers.
+void MainWindowView::markOfferedHeights() {
+    const QSet<int> offered = model->addressDescription()->description().heights();
+    const QList<DownloadChoices::Choice>& choices = DownloadChoices::videoQualities();
+    for (int i = 0; i < videoQualityPicker->count(); ++i) {
+        const QString& label = choices.at(i).shortLabel;
+        const int height = label.endsWith('p') ? QStringView(label).chopped(1).toInt() : 0;
+        videoQualityPicker->setItemText(i, offered.contains(height) ? tr("%1 \u2713").arg(label)
+                                                                    : label);
+    }
 }
 
 void MainWindowView::updateCompleted() {

@@ -55,6 +55,7 @@ private:
     void updateQualityPicker();
     void updateProgress();
     void updateCompleted();
+    void markOfferedHeights();
     QString droppedAddress(const QMimeData* data) const;
 
     WidgetDialogs widgetDialogs;

@@ -1,0 +1,44 @@
+#include "ToolCredits.h"
+
+#include "core/tools/FileManagerHelper.h"
+
+#include <QPointer>
+
+ToolCredits::ToolCredits(QObject* parent)
+    : QObject(parent) {
+    list = {{"yt-dlp", tr("The Unlicense"), QUrl("https://github.com/yt-dlp/yt-dlp"), {}, {}},
+            {"ffmpeg", converterLicence({}), QUrl("https://ffmpeg.org"), {}, {}}};
+}
+
+QCoro::Task<> ToolCredits::refresh() {
+    const FileManagerHelper tools;
+    const QPointer<ToolCredits> self(this);
+    const QString places[] = {tools.ytDlpPath, tools.ffmpegPath};
+    const QString versionOptions[] = {"--version", "-version"};
+    for (int i = 0; i < 2; ++i) {
+        const std::optional<LocatedTool> tool = ToolLocation::find(places[i]);
+        std::optional<VersionAnswer> answer;
+        if (tool)
+            answer = co_await ToolLocation::version(tool->path, versionOptions[i]);
+        if (!self)
+            co_return;
+        Credit& credit = list[i];
+        credit.tool = tool;
+        credit.version = answer ? answer->version : QString();
+        if (i == 1)
+            credit.licence = converterLicence(answer ? answer->text : QString());
+        emit changed();
+    }
+}
+
+QString ToolCredits::converterLicence(const QString& versionAnswer) {
+    const QString configuration = versionAnswer.section("configuration:", 1).section('\n', 0, 0);
+    // What the converter's builds are published under, when its answer does not say.
+    if (configuration.isEmpty())
+        return tr("LGPL/GPL");
+    const bool gpl = configuration.contains("--enable-gpl");
+    const bool version3 = configuration.contains("--enable-version3");
+    if (gpl)
+        return version3 ? tr("GPL 3 or later") : tr("GPL 2 or later");
+    return version3 ? tr("LGPL 3 or later") : tr("LGPL 2.1 or later");
+}

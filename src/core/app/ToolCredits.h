@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/tools/ToolLocation.h"
+
+#include <QCoroTask>
+#include <QList>
+#include <QObject>
+#include <QUrl>
+
+// The external tools the about window credits: for each its name, the version in use, its
+// licence, its project's address, and where the program in use comes from (Morvi's tools
+// folder or the system), looked up the way a download looks for it.
+class ToolCredits : public QObject {
+    Q_OBJECT
+public:
+    struct Credit {
+        QString name;
+        QString licence;
+        QUrl project;
+        // The program in use; none when the tool is nowhere to be found.
+        std::optional<LocatedTool> tool;
+        // "" until the tool has answered, and when it does not.
+        QString version;
+    };
+
+    explicit ToolCredits(QObject* parent = nullptr);
+
+    const QList<Credit>& credits() const { return list; }
+    // Looks the tools up and asks each for its version; changed() follows.
+    QCoro::Task<> refresh();
+
+    // The converter's licence as the configuration line of its version answer says: GPL when
+    // built with "--enable-gpl", LGPL otherwise, version 3 with "--enable-version3";
+    // "LGPL/GPL" without such a line.
+    static QString converterLicence(const QString& versionAnswer);
+
+signals:
+    void changed();
+
+private:
+    QList<Credit> list;
+};

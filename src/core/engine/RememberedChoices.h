@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class KeyValueStore;
+
+// The format and qualities a window last used, kept across starts in the user's key-value
+// store under keys of their own: the window's prefix followed by "Format", "VideoQuality" or
+// "AudioQuality" ("mainFormat", "bulkDownloadVideoQuality").
+namespace RememberedChoices {
+
+enum class Kind { format, videoQuality, audioQuality };
+
+QString key(const QString& prefix, Kind kind);
+// The stored value; the default choice when none is stored or the stored one is not in the
+// vocabulary (written by another version, or by hand).
+QString read(const KeyValueStore& store, const QString& prefix, Kind kind);
+
+} // namespace RememberedChoices

@@ -1,0 +1,128 @@
+#include "MediaDescription.h"
+
+#include "core/engine/DownloadChoices.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+bool isNone(const QJsonValue& codec) {
+    return codec.toString() == u"none";
+}
+
+MediaDescription::Format formatOf(const QJsonObject& object) {
+    MediaDescription::Format format;
+    if (object.value("height").isDouble())
+        format.height = object.value("height").toInt();
+    // A codec that is not named may still be there (a direct file link names none).
+    format.hasVideo =
+        !isNone(object.value("vcodec")) && (format.height || object.value("vcodec").isString());
+    format.hasAudio = !isNone(object.value("acodec"));
+    if (object.value("filesize").isDouble()) {
+        format.bytes = object.value("filesize").toDouble();
+    } else if (object.value("filesize_approx").isDouble()) {
+        format.bytes = object.value("filesize_approx").toDouble();
+        format.bytesApproximate = true;
+    }
+    format.bitrate = object.value("tbr").toDouble();
+    return format;
+}
+
+// The height limit of a video quality; 0 for the lowest on offer.
+int heightLimit(const QString& videoQuality) {
+    if (videoQuality == u"Lowest Available")
+        return 0;
+    bool isHeight = false;
+    const int height = QStringView(videoQuality).chopped(1).toInt(&isHeight);
+    return isHeight && videoQuality.endsWith('p') ? height : std::numeric_limits<int>::max();
+}
+
+template <typename Better>
+const MediaDescription::Format* bestOf(const QList<MediaDescription::Format>& formats,
+                                       Better better) {
+    const MediaDescription::Format* best = nullptr;
+    for (const MediaDescription::Format& format : formats) {
+        if (!best || better(format, *best))
+            best = &format;
+    }
+    return best;
+}
+
+} // namespace
+
+std::optional<MediaDescription> MediaDescription::fromJson(const QByteArray& document,
+                                                           QString& error) {
+    QJsonParseError parseError;
+    const QJsonObject root = QJsonDocument::fromJson(document, &parseError).object();
+    if (parseError.error != QJsonParseError::NoError || root.isEmpty()) {
+        error = parseError.errorString();
+        return std::nullopt;
+    }
+    MediaDescription description;
+    description.title = root.value("title").toString();
+    description.uploader = root.value("uploader").toString(root.value("channel").toString());
+    if (root.value("duration").isDouble())
+        description.seconds = root.value("duration").toDouble();
+    description.thumbnail = QUrl(root.value("thumbnail").toString());
+    description.isPlaylist = root.value("_type").toString() == u"playlist";
+    description.entryCount = root.value("playlist_count").isDouble()
+                                 ? root.value("playlist_count").toInt()
+                                 : static_cast<int>(root.value("entries").toArray().size());
+    const QJsonArray formats = root.value("formats").toArray();
+    for (const QJsonValue& format : formats)
+        description.formats << formatOf(format.toObject());
+    // A single file is described by the document itself.
+    if (formats.isEmpty() && !description.isPlaylist)
+        description.formats << formatOf(root);
+    return description;
+}
+
+QSet<int> MediaDescription::heights() const {
+    QSet<int> offered;
+    for (const Format& format : formats) {
+        if (format.hasVideo && format.height)
+            offered.insert(*format.height);
+    }
+    return offered;
+}
+
+std::optional<MediaDescription::SizeEstimate>
+MediaDescription::estimate(const QString& format, const QString& videoQuality) const {
+    const auto byBitrate = [](const Format& a, const Format& b) {
+        return a.bitrate > b.bitrate;
+    };
+    QList<Format> audioOnly, video;
+    for (const Format& each : formats)
+        (each.hasVideo ? video : audioOnly) << each;
+    audioOnly.removeIf([](const Format& each) { return !each.hasAudio; });
+    const Format* audio = bestOf(audioOnly, byBitrate);
+    QList<const Format*> parts;
+    if (DownloadChoices::isAudioFormat(format)) {
+        parts << audio;
+    } else {
+        const int limit = heightLimit(videoQuality);
+        video.removeIf(
+            [limit](const Format& each) { return limit > 0 && each.height.value_or(0) > limit; });
+        const Format* chosen = bestOf(video, [limit](const Format& a, const Format& b) {
+            const int ha = a.height.value_or(0), hb = b.height.value_or(0);
+            if (ha != hb)
+                return limit == 0 ? ha < hb : ha > hb;
+            return a.bitrate > b.bitrate;
+        });
+        parts << chosen;
+        if (chosen && !chosen->hasAudio)
+            parts << audio;
+    }
+    SizeEstimate estimate;
+    for (const Format* part : parts) {
+        if (!part || !part->bytes)
+            return std::nullopt;
+        estimate.bytes += *part->bytes;
+        estimate.approximate = estimate.approximate || part->bytesApproximate;
+    }
+    return estimate;
+}

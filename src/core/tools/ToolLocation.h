@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QCoroTask>
+#include <QString>
+#include <optional>
+
+// Where a tool that Morvi runs comes from: the file in its own tools folder when there is one,
+// as always; otherwise the system's own installation of the same name found on the search path
+// (Debian's packages), so that Morvi still works when its own copy could not be fetched.
+struct LocatedTool {
+    enum class Origin { toolsFolder, system };
+    QString path;
+    Origin origin = Origin::toolsFolder;
+};
+
+// What a tool said to its version option.
+struct VersionAnswer {
+    QString version; // the first line's version word ("2023.03.04", "5.1.6-0+deb12u1")
+    QString text;    // the whole answer
+};
+
+namespace ToolLocation {
+
+// The tool whose place in the tools folder is toolsFolderPath ("…/tools/yt-dlp"): that file if
+// it exists, else the program of that name on PATH; none when neither is there. Cheap: it
+// runs nothing.
+std::optional<LocatedTool> find(const QString& toolsFolderPath);
+
+// What the tool at path answers to versionOption ("--version", "-version") within a time
+// limit; none when it cannot start, fails or does not answer in time. This is how a tool is
+// proved to run here.
+QCoro::Task<std::optional<VersionAnswer>> version(QString path, QString versionOption);
+
+} // namespace ToolLocation

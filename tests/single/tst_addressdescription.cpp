@@ -1,0 +1,189 @@
+#include "LoopbackHttpServer.h"
+#include "TestHome.h"
+#include "core/single/AddressDescription.h"
+#include "core/tools/FileManagerHelper.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+using State = AddressDescription::State;
+
+// Two video heights and a sound track, as an adaptive stream's manifest lists them.
+const QByteArray manifest =
+    "<?xml version=\"1.0\"?>\n"
+    "<MPD xmlns=\"urn:mpeg:dash:schema:mpd:2011\" type=\"static\" "
+    "mediaPresentationDuration=\"PT4S\"\n"
+    "     minBufferTime=\"PT1S\" profiles=\"urn:mpeg:dash:profile:isoff-on-demand:2011\"><Period>\n"
+    "<AdaptationSet mimeType=\"video/mp4\">\n"
+    "<Representation id=\"v360\" codecs=\"avc1.64001e\" width=\"640\" height=\"360\" "
+    "bandwidth=\"500000\">\n"
+    "<BaseURL>v360.mp4</BaseURL></Representation>\n"
+    "<Representation id=\"v720\" codecs=\"avc1.64001f\" width=\"1280\" height=\"720\" "
+    "bandwidth=\"1500000\">\n"
+    "<BaseURL>v720.mp4</BaseURL></Representation></AdaptationSet>\n"
+    "<AdaptationSet mimeType=\"audio/mp4\">\n"
+    "<Representation id=\"a\" codecs=\"mp4a.40.2\" bandwidth=\"128000\" "
+    "audioSamplingRate=\"44100\">\n"
+    "<BaseURL>a.mp4</BaseURL></Representation></AdaptationSet></Period></MPD>\n";
+
+const QByteArray posterPage = "<html><head><title>A poster page</title></head><body>"
+                              "<video poster=\"/poster.png\" src=\"/clip.mp4\"></video>"
+                              "</body></html>";
+
+// Sizes as an extractor that knows them reports them: exact, approximate or none.
+const QByteArray sizedDocument =
+    "{\"title\": \"Clip\", \"uploader\": \"Someone\", \"duration\": 205,"
+    "\"thumbnail\": \"file:///etc/hostname\", \"formats\": ["
+    "{\"vcodec\": \"none\", \"acodec\": \"opus\", \"tbr\": 64, \"filesize_approx\": 500},"
+    "{\"vcodec\": \"none\", \"acodec\": \"mp4a.40.2\", \"tbr\": 128, \"filesize\": 1000},"
+    "{\"vcodec\": \"avc1\", \"acodec\": \"none\", \"height\": 360, \"tbr\": 500, "
+    "\"filesize_approx\": 10000},"
+    "{\"vcodec\": \"avc1\", \"acodec\": \"none\", \"height\": 720, \"tbr\": 1500, \"filesize\": "
+    "30000},"
+    "{\"vcodec\": \"vp9\", \"acodec\": \"none\", \"height\": 1080, \"tbr\": 3000}]}";
+
+QByteArray png() {
+    QImage image(16, 9, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return buffer.data();
+}
+
+[[nodiscard]] bool settled(const AddressDescription& description) {
+    return QTest::qWaitFor([&] { return description.state() != State::describing; }, 30000);
+}
+
+} // namespace
+
+class TestAddressDescription : public QObject {
+    Q_OBJECT
+    FileManagerHelper tools;
+    LoopbackHttpServer server;
+
+private slots:
+    void initTestCase() {
+        server.serve("/stream.mpd", manifest, 200, "application/dash+xml");
+        server.serve("/page.html", posterPage, 200, "text/html");
+        server.serve("/clip.mp4", QByteArray(1000, 'x'), 200, "video/mp4");
+        server.serve("/poster.png", png(), 200, "image/png");
+    }
+
+    // Debian's downloader on 127.0.0.1: the heights a manifest offers, the title and the
+    // thumbnail of a page with a poster, the reason of a failure.
+    void realDownloader_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("described");
+        QTest::newRow("manifest") << "/stream.mpd"
+                                  << "heights 360 720";
+        QTest::newRow("page with a poster") << "/page.html"
+                                            << "A poster page (1), 16x9 thumbnail";
+        QTest::newRow("missing page")
+            << "/gone.html"
+            << "failed: [generic] None: Unable to download webpage: HTTP Error 404";
+    }
+    void realDownloader() {
+        QFETCH(QString, path);
+        QFETCH(QString, described);
+        if (!QFile::exists("/usr/bin/yt-dlp"))
+            QSKIP("Debian's yt-dlp is needed");
+        QFile::remove(tools.ytDlpPath);
+        QFile::link("/usr/bin/yt-dlp", tools.ytDlpPath);
+        AddressDescription description;
+        description.setAddress(server.url(path).toString(), false);
+        QVERIFY(settled(description));
+        const MediaDescription& media = description.description();
+        QString said;
+        if (description.state() == State::failed) {
+            said = "failed: " + description.failure();
+        } else if (media.title.startsWith("A poster page")) {
+            QVERIFY(QTest::qWaitFor([&] { return !description.thumbnail().isNull(); }, 5000));
+            const QSize size = description.thumbnail().size();
+            said = QString("%1, %2x%3 thumbnail")
+                       .arg(media.title)
+                       .arg(size.width())
+                       .arg(size.height());
+        } else {
+            QList<int> heights = media.heights().values();
+            std::sort(heights.begin(), heights.end());
+            said = "heights";
+            for (const int height : heights)
+                said += " " + QString::number(height);
+        }
+        QVERIFY2(said.startsWith(described), qPrintable(said));
+    }
+
+    // The size the chosen format and quality would download, from the formats a scripted
+    // downloader lists; "~" marks an approximate size, "" an unknown one.
+    void sizeEstimate_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("quality");
+        QTest::addColumn<QString>("size");
+        QTest::newRow("audio: the best sound track") << "MP3"
+                                                     << "1080p"
+                                                     << "1000";
+        QTest::newRow("720p: its video and the sound") << "MP4"
+                                                       << "720p"
+                                                       << "31000";
+        QTest::newRow("480p: the tallest within it") << "MP4"
+                                                     << "480p"
+                                                     << "~11000";
+        QTest::newRow("Lowest Available") << "MP4"
+                                          << "Lowest Available"
+                                          << "~11000";
+        QTest::newRow("1080p: size unknown") << "MP4"
+                                             << "1080p"
+                                             << "";
+    }
+    void sizeEstimate() {
+        QFETCH(QString, format);
+        QFETCH(QString, quality);
+        QFETCH(QString, size);
+        FakeTools::installOne("yt-dlp");
+        const QString argsFile = QDir::homePath() + "/description-args";
+        FakeTools::configure(
+            {{"FAKE_DESCRIPTION", sizedDocument}, {"FAKE_DESCRIPTION_ARGS_FILE", argsFile}});
+        AddressDescription description;
+        description.setAddress(" -https://youtu.be/x ", true);
+        QVERIFY(settled(description));
+        QCOMPARE(FakeTools::recordedArguments(argsFile),
+                 (QStringList{"-J", "--ignore-config", "--", "-https://youtu.be/x"}));
+        const MediaDescription& media = description.description();
+        QCOMPARE((QStringList{media.title, media.uploader, QString::number(*media.seconds)}),
+                 (QStringList{"Clip", "Someone", "205"}));
+        const auto estimate = media.estimate(format, quality);
+        QCOMPARE(estimate ? (estimate->approximate ? "~" : "") + QString::number(estimate->bytes)
+                          : QString(),
+                 size);
+        // A thumbnail that is no web address is not fetched.
+        QTest::qWait(50);
+        QVERIFY(description.thumbnail().isNull());
+    }
+
+    // A new address, or a download start, ends the running description with its processes.
+    void runningDescriptionIsEnded() {
+        FakeTools::installOne("yt-dlp");
+        const QString pidFile = QDir::homePath() + "/describing.pid";
+        for (const bool byNewAddress : {true, false}) {
+            QFile::remove(pidFile);
+            FakeTools::configure({{"FAKE_DESCRIPTION_PID_FILE", pidFile}});
+            AddressDescription description;
+            description.setAddress("https://youtu.be/first", false);
+            const qint64 pid = FakeTools::waitForChildPid(pidFile);
+            QVERIFY(pid > 0);
+            if (byNewAddress)
+                description.setAddress("https://youtu.be/second", false);
+            else
+                description.cancel();
+            QVERIFY(waitForProcessGone(pid));
+            QCOMPARE(description.state(), byNewAddress ? State::describing : State::idle);
+        }
+    }
+};
+
+MORVI_TEST_MAIN(TestAddressDescription)
+#include "tst_addressdescription.moc"
