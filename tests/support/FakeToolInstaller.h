@@ -22,8 +22,8 @@ public:
                     "Downloading plugin 3...", "Plugin 3 downloaded successfully."});
     }
 
-    // The operations called, in order.
-    QStringList calls;
+    // The operations called, in order, and those that ran to their end.
+    QStringList calls, finished;
 
 private:
     QCoro::Task<> run(QString name, LogHandler logHandler, QStringList lines) {
@@ -32,5 +32,6 @@ private:
             co_await QCoro::sleepFor(std::chrono::milliseconds(5));
             logHandler(line);
         }
+        finished << name;
     }
 };

@@ -296,9 +296,8 @@ private slots:
         for (const QString& tool : systemTools) {
             const QString name = tool.section(' ', 0, 0);
             FakeTools::installOne(name, system);
-            QFile file(system + "/" + name);
-            if (tool.endsWith("failing") && file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-                file.write("#!/bin/sh\nexit 1\n");
+            if (tool.endsWith("failing"))
+                writeFile(system + "/" + name, "#!/bin/sh\nexit 1\n");
             const QString version = name == "ffmpeg" ? "5.1" : "2023.03.04";
             standIns << (tool.endsWith("failing")
                              ? QString("The system's %1 at %2/%1 does not run.").arg(name, system)
