@@ -2,6 +2,7 @@
 
 #include "core/tools/ToolInstaller.h"
 
+#include <QCoreApplication>
 #include <QCoroTimer>
 #include <QStringList>
 #include <chrono>
@@ -31,7 +32,8 @@ private:
         calls << name;
         for (const QString& line : lines) {
             co_await QCoro::sleepFor(delay);
-            logHandler(line);
+            // In the user's language, as the real installer says it.
+            logHandler(QCoreApplication::translate("AppUpdater", qPrintable(line)));
         }
         finished << name;
     }
