@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Prints the size of the tests against the code (non-blank lines of the tracked files
-# under tests/ and src/) and fails when the tests exceed 40 % of the code.
+# under tests/ and src/) and fails when the tests exceed half of the code.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 count() { git ls-files -z -- "$1" | xargs -0 -r cat | grep -cv '^[[:space:]]*$'; }
