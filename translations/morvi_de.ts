@@ -53,6 +53,43 @@
     </message>
 </context>
 <context>
+    <name>AddressDescription</name>
+    <message>
+        <source>the downloader ended with status %1</source>
+        <translation>der Downloader endete mit Status %1</translation>
+    </message>
+    <message>
+        <source>the downloader is not installed</source>
+        <translation>der Downloader ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>keine Antwort innerhalb von %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>AddressDescriptionView</name>
+    <message>
+        <source>Looking up the address...</source>
+        <translation>Adresse wird abgefragt …</translation>
+    </message>
+    <message>
+        <source>No details: %1</source>
+        <translation>Keine Details: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Playlist of %n entries</source>
+        <translation>
+            <numerusform>Playlist mit %n Eintrag</numerusform>
+            <numerusform>Playlist mit %n Einträgen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <translation>etwa %1</translation>
+    </message>
+</context>
+<context>
     <name>AppUpdater</name>
     <message>
         <source>The transfer stalled: nothing arrived for %1 s.</source>
@@ -294,12 +331,74 @@
         <source>The folder of every download that starts from now on</source>
         <translation>Der Ordner jedes Downloads, der ab jetzt beginnt</translation>
     </message>
+    <message>
+        <source>Add Play&amp;list Entries</source>
+        <translation>&amp;Playlist-Einträge hinzufügen</translation>
+    </message>
+    <message>
+        <source>Queue each entry of the playlists whose addresses are in the box</source>
+        <translation>Jeden Eintrag der Playlists, deren Adressen im Feld stehen, in die Warteschlange stellen</translation>
+    </message>
+    <message>
+        <source>Showing the text: %1</source>
+        <translation>Text wird angezeigt: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines were left out: not YouTube addresses</source>
+        <translation>
+            <numerusform>%n Zeile wurde ausgelassen: keine YouTube-Adresse</numerusform>
+            <numerusform>%n Zeilen wurden ausgelassen: keine YouTube-Adressen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines were left out: already in the queue</source>
+        <translation>
+            <numerusform>%n Zeile wurde ausgelassen: schon in der Warteschlange</numerusform>
+            <numerusform>%n Zeilen wurden ausgelassen: schon in der Warteschlange</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines were left out: %1, %2</source>
+        <translation>
+            <numerusform>%n Zeile wurde ausgelassen: %1, %2</numerusform>
+            <numerusform>%n Zeilen wurden ausgelassen: %1, %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not YouTube addresses</source>
+        <translation>
+            <numerusform>%n keine YouTube-Adresse</numerusform>
+            <numerusform>%n keine YouTube-Adressen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the queue</source>
+        <translation>
+            <numerusform>%n schon in der Warteschlange</numerusform>
+            <numerusform>%n schon in der Warteschlange</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BulkDownloadViewModel</name>
     <message>
         <source>Text files (%1)</source>
         <translation>Textdateien (%1)</translation>
+    </message>
+    <message>
+        <source>No playlist entries from %1: %2</source>
+        <translation>Keine Playlist-Einträge aus %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n entry(s) from &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>%n Eintrag aus „%1“ hinzugefügt.</numerusform>
+            <numerusform>%n Einträge aus „%1“ hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Left out: %1 not YouTube addresses or repeated, %2 already in the queue.</source>
+        <translation>Ausgelassen: %1 keine YouTube-Adressen oder doppelt, %2 schon in der Warteschlange.</translation>
     </message>
 </context>
 <context>
@@ -472,6 +571,22 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <message>
         <source>%1 left</source>
         <translation>noch %1</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>part %1</source>
+        <translation>Teil %1</translation>
+    </message>
+    <message>
+        <source>part %1 of %2</source>
+        <translation>Teil %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -654,6 +769,10 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <message>
         <source>Applies to the next download</source>
         <translation>Gilt ab dem nächsten Download</translation>
+    </message>
+    <message>
+        <source>%1 ✓</source>
+        <translation>%1 ✓</translation>
     </message>
 </context>
 <context>
@@ -975,6 +1094,65 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <message>
         <source>Update check completed.</source>
         <translation>Suche nach Aktualisierungen abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Using the system&apos;s %1 %2 at %3 for now.</source>
+        <translation>Vorerst wird %1 %2 des Systems unter %3 verwendet.</translation>
+    </message>
+    <message>
+        <source>The system&apos;s %1 at %2 does not run.</source>
+        <translation>%1 des Systems unter %2 startet nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolCredits</name>
+    <message>
+        <source>The Unlicense</source>
+        <translation>The Unlicense</translation>
+    </message>
+    <message>
+        <source>LGPL/GPL</source>
+        <translation>LGPL/GPL</translation>
+    </message>
+    <message>
+        <source>GPL 3 or later</source>
+        <translation>GPL 3 oder neuer</translation>
+    </message>
+    <message>
+        <source>GPL 2 or later</source>
+        <translation>GPL 2 oder neuer</translation>
+    </message>
+    <message>
+        <source>LGPL 3 or later</source>
+        <translation>LGPL 3 oder neuer</translation>
+    </message>
+    <message>
+        <source>LGPL 2.1 or later</source>
+        <translation>LGPL 2.1 oder neuer</translation>
+    </message>
+</context>
+<context>
+    <name>ToolCreditsGroup</name>
+    <message>
+        <source>Not installed</source>
+        <translation>Nicht installiert</translation>
+    </message>
+    <message>
+        <source>The system&apos;s own, at %1</source>
+        <translation>Das des Systems, unter %1</translation>
+    </message>
+    <message>
+        <source>Morvi&apos;s own, at %1</source>
+        <translation>Morvis eigenes, unter %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1%2&lt;/b&gt; · %3 · %4&lt;br&gt;%5</source>
+        <extracomment>tool name and version, licence, project link; then where the program comes from</extracomment>
+        <translation>&lt;b&gt;%1%2&lt;/b&gt; · %3 · %4&lt;br&gt;%5</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
     </message>
 </context>
 <context>

@@ -110,6 +110,9 @@ class TestTranslations : public QObject {
     }
 
 private slots:
+    // No system tool may stand in for the missing downloader whose alert is checked.
+    void initTestCase() { qputenv("PATH", "/nonexistent"); }
+
     // The main window's tool check ends before the next test.
     void cleanup() {
         app.reset();

@@ -199,6 +199,7 @@ private slots:
                          main.selectedMp3Quality(), main.downloadPlaylists() ? "true" : "false"}),
             read);
         BulkDownloadViewModel queue(dialogs);
+        QVERIFY(QTest::qWaitFor([&] { return !queue.isLoading(); }));
         QCOMPARE((QStringList{queue.selectedFormat(), queue.selectedVideoQuality(),
                               queue.selectedAudioQuality()}),
                  read.first(3));
@@ -209,7 +210,9 @@ private slots:
         const MainWindowViewModel nextMain(dialogs, installer);
         QCOMPARE(nextMain.selectedVideoQuality(), "480p");
         QCOMPARE(nextMain.downloadPlaylists(), stored.isEmpty());
-        QCOMPARE(BulkDownloadViewModel(dialogs).selectedFormat(), "MP4");
+        const BulkDownloadViewModel nextQueue(dialogs);
+        QVERIFY(QTest::qWaitFor([&] { return !nextQueue.isLoading(); }));
+        QCOMPARE(nextQueue.selectedFormat(), "MP4");
     }
 
     // With no tool anywhere, Download runs the tool check once more before the download.

@@ -2,6 +2,7 @@
 
 #include "core/tools/ToolInstaller.h"
 
+#include <QCoreApplication>
 #include <QCoroTimer>
 #include <QStringList>
 #include <chrono>
@@ -24,13 +25,15 @@ public:
 
     // The operations called, in order, and those that ran to their end.
     QStringList calls, finished;
+    std::chrono::milliseconds delay{5};
 
 private:
     QCoro::Task<> run(QString name, LogHandler logHandler, QStringList lines) {
         calls << name;
         for (const QString& line : lines) {
-            co_await QCoro::sleepFor(std::chrono::milliseconds(5));
-            logHandler(line);
+            co_await QCoro::sleepFor(delay);
+            // In the user's language, as the real installer says it.
+            logHandler(QCoreApplication::translate("AppUpdater", qPrintable(line)));
         }
         finished << name;
     }

@@ -205,7 +205,7 @@ QLayout* BulkDownloadView::inputSection() {
 // "Add Playlist Entries" beside "Add URLs to Queue"; what it added and left out shows in
 // the same notice as an addition's.
 QPushButton* BulkDownloadView::playlistButton() {
-    auto* expand = button(tr("Add &Playlist Entries"));
+    auto* expand = button(tr("Add Play&list Entries"));
     expand->setObjectName("addPlaylistEntries");
     expand->setToolTip(tr("Queue each entry of the playlists whose addresses are in the box"));
     connect(expand, &QPushButton::clicked, model, [this] { model->addPlaylistEntries(); });

@@ -107,8 +107,9 @@ MainWindowView::MainWindowView(std::shared_ptr<ToolInstaller> installer, Dialogs
             model->chooseOutputFolder();
     });
     bind();
-    // At least 600 wide, and never narrower than the fixed-width fields with their buttons.
-    setMinimumSize(minimumSizeHint().expandedTo(QSize(600, 0)));
+    // Never smaller than the content as it is laid out now, whatever is shown later (the
+    // fixed-width fields with their buttons are wider than 600).
+    content->setSizeConstraint(QLayout::SetMinimumSize);
     updateEnabledStates();
 }
 
