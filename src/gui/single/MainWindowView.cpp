@@ -143,6 +143,8 @@ QWidget* MainWindowView::buildAddressBlock() {
     urlField->setFixedWidth(fieldWidth);
     block->addWidget(urlField);
     block->addWidget(new AddressDescriptionView(model));
+    // Room the description does not take stays below it, so the field never moves.
+    block->addStretch();
     return padded(block);
 }
 
