@@ -336,8 +336,7 @@ private slots:
         QVERIFY(QFileInfo(base + "/temp").isDir());
         QVERIFY(QFile(first.ytDlpPath).open(QIODevice::WriteOnly));
         QCOMPARE(captureStandardOutput([] { FileManagerHelper again; }), QString());
-        QCOMPARE(QDir(base + "/tools").entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-                 QStringList{"yt-dlp"});
+        QCOMPARE(entriesOf(base + "/tools"), QStringList{"yt-dlp"});
 
         QDir(base).removeRecursively();
         QVERIFY(QFile(base).open(QIODevice::WriteOnly));
