@@ -51,11 +51,6 @@ class TestEndToEnd : public QObject {
         return ended ? folder : QString();
     }
 
-    static void row(const char* name, const QString& format, const QString& quality,
-                    const QString& file, const QString& probed) {
-        QTest::newRow(name) << format << quality << file << probed;
-    }
-
 private slots:
     void initTestCase() {
         if (!QFile::exists("/usr/bin/yt-dlp") || !TestMedia::available())
@@ -90,11 +85,14 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("probed");
         const QString mp4 = "mov,mp4,m4a,3gp,3g2,mj2";
-        row("MP3", "MP3", "1080p", "plain.mp3", "audio mp3");
-        row("MP4 Best, one merged format", "MP4", "Best", "plain.mp4", "video 360 audio " + mp4);
-        row("MP4 360p, adaptive", "MP4", "360p", "stream.mp4", "video 360 audio " + mp4);
-        row("MP4 Highest Available, adaptive", "MP4", "Highest Available", "stream.mp4",
-            "video 720 audio " + mp4);
+        QTest::newRow("MP3") << QString("MP3") << "1080p" << QString("plain.mp3") << "audio mp3";
+        QTest::newRow("MP4 Best, one merged format")
+            << QString("MP4") << "Best" << QString("plain.mp4") << "video 360 audio " + mp4;
+        QTest::newRow("MP4 360p, adaptive")
+            << QString("MP4") << "360p" << QString("stream.mp4") << "video 360 audio " + mp4;
+        QTest::newRow("MP4 Highest Available, adaptive")
+            << QString("MP4") << "Highest Available" << QString("stream.mp4")
+            << "video 720 audio " + mp4;
     }
     void singleDownload() {
         QFETCH(QString, format);
