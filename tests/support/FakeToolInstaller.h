@@ -25,13 +25,12 @@ public:
 
     // The operations called, in order, and those that ran to their end.
     QStringList calls, finished;
-    std::chrono::milliseconds delay{5};
 
 private:
     QCoro::Task<> run(QString name, LogHandler logHandler, QStringList lines) {
         calls << name;
         for (const QString& line : lines) {
-            co_await QCoro::sleepFor(delay);
+            co_await QCoro::sleepFor(std::chrono::milliseconds(5));
             // In the user's language, as the real installer says it.
             logHandler(QCoreApplication::translate("AppUpdater", qPrintable(line)));
         }

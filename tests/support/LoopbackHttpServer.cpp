@@ -24,9 +24,8 @@ void LoopbackHttpServer::serve(const QString& path, const QByteArray& body, int 
 }
 
 void LoopbackHttpServer::serveSlowly(const QString& path, const QByteArray& body,
-                                     const QByteArray& contentType, qsizetype bytesPerTick,
-                                     int tickMs) {
-    responses.insert(path, {200, body, body.size(), {}, contentType, bytesPerTick, tickMs});
+                                     qsizetype bytesPerTick, int tickMs) {
+    responses.insert(path, {200, body, body.size(), {}, {}, bytesPerTick, tickMs});
 }
 
 void LoopbackHttpServer::serveCutOff(const QString& path, const QByteArray& body,

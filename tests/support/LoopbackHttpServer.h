@@ -24,8 +24,8 @@ public:
     void serve(const QString& path, const QByteArray& body, int status = 200,
                const QByteArray& contentType = {});
     // Sends the body in pieces of bytesPerTick, one piece every tickMs.
-    void serveSlowly(const QString& path, const QByteArray& body, const QByteArray& contentType,
-                     qsizetype bytesPerTick, int tickMs);
+    void serveSlowly(const QString& path, const QByteArray& body, qsizetype bytesPerTick,
+                     int tickMs);
     // Announces the whole body (Content-Length), sends only its first bytesSent bytes, then
     // closes the connection.
     void serveCutOff(const QString& path, const QByteArray& body, qsizetype bytesSent);

@@ -152,7 +152,7 @@ private slots:
         } else if (serving == "cut")
             server->serveCutOff("/yt-dlp", body, 70000);
         else if (serving == "stall") // the second piece would come after a minute
-            server->serveSlowly("/yt-dlp", body, {}, 1000, 60000);
+            server->serveSlowly("/yt-dlp", body, 1000, 60000);
         else if (serving == "none")
             server->stopListening();
         else
