@@ -35,7 +35,7 @@ QCoro::Task<Outcome> download(YtdlpManager& manager, QString url, QString output
 class TestYtdlpManager : public QObject {
     Q_OBJECT
     FileManagerHelper tools;
-    QString output;
+    const QString output = QDir::homePath() + "/Downloads";
     const QString argsFile = QDir::homePath() + "/args";
 
     Outcome run(YtdlpManager& manager, const QString& url = "https://youtu.be/x") {
@@ -69,7 +69,6 @@ private slots:
     void init() {
         QDir(tools.toolsFolderPath).removeRecursively();
         tools.createDirectoriesIfNeeded();
-        output = QDir::homePath() + "/Downloads";
         QDir(output).removeRecursively();
         QDir().mkpath(output);
         QFile::remove(argsFile);
