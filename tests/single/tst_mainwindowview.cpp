@@ -6,11 +6,11 @@
 #include "core/single/MainWindowViewModel.h"
 #include "gui/single/MainWindowView.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLayout>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QPushButton>
 
 class TestMainWindowView : public QObject {
     Q_OBJECT
