@@ -46,6 +46,11 @@ private slots:
         QVERIFY(TestMedia::makeSongWithCover(file("song.mp3"), 5));
         QVERIFY(TestMedia::makeWithoutLength(file("no length.wav")));
         QVERIFY(QFile::exists(writeFile(file("notes.txt"), "not media\n")));
+        QVERIFY(QFile::exists(writeFile(output + "/kept.mp3", "")));
+        QVERIFY(QFile::copy(file("clip.mp4"), file("same.mp4")));
+        QVERIFY(QFile::link(media, QDir::homePath() + "/linked"));
+        const QByteArray same = QFile::encodeName(file("same.mp4"));
+        QCOMPARE(::link(same, QFile::encodeName(output + "/hard.mp4")), 0);
     }
 
     void init() {
@@ -199,88 +204,74 @@ private slots:
         QCOMPARE(cutter->mediaFormat(), "Audio");
     }
 
-    // A start past the end makes the converter write no stream, or a file that cannot be read.
+    // Each cut writes its own output ("<folder>/<name>" under the home folder). A failed cut
+    // removes the output it made, never a file that was there before: here an earlier
+    // "kept.mp3", and the input itself under another path, which the converter's "-y" would
+    // empty. A start past the end makes the converter write no stream, or an unreadable file.
     void realCut_data() {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("input");
         QTest::addColumn<int>("start");
         QTest::addColumn<QString>("format");
-        QTest::addColumn<QString>("streams");
-        QTest::newRow("video and audio")
-            << QString("clip.mp4") << 2 << QString("mp4") << "video audio";
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("outcome"); // the streams written, or "failed: " and why
+        const QString empty = "failed: The output file is empty: no audio or video lies between "
+                              "the start and end times";
+        const QString converterFailed = "failed: FFmpeg exited with code 1";
+        const QString same = "failed: The output file is the input file: choose another name or "
+                             "folder";
+        QTest::newRow("video and audio") << "clip.mp4" << 2 << "mp4"
+                                         << "out/both" << QString("video audio");
         // The only keyframe is at 0: a stream copy drops the video, which the log says.
-        QTest::newRow("video dropped")
-            << QString("one keyframe.mp4") << 3 << QString("mp4") << "audio";
-        QTest::newRow("audio with cover") << QString("song.mp3") << 1 << QString("mp4") << "audio";
-        QTest::newRow("start past the end") << QString("clip.mp4") << 20 << QString("mp4") << "";
-        QTest::newRow("unreadable output") << QString("song.mp3") << 20 << QString("mp3") << "";
+        QTest::newRow("video dropped") << "one keyframe.mp4" << 3 << "mp4"
+                                       << "out/dropped" << QString("audio");
+        QTest::newRow("audio with cover") << "song.mp3" << 1 << "mp4"
+                                          << "out/song" << QString("audio");
+        QTest::newRow("start past the end") << "clip.mp4" << 20 << "mp4"
+                                            << "out/past" << empty;
+        QTest::newRow("unreadable output") << "song.mp3" << 20 << "mp3"
+                                           << "out/none" << empty;
+        QTest::newRow("video into MP3, new output removed") << "clip.mp4" << 1 << "mp3"
+                                                            << "out/failed" << converterFailed;
+        QTest::newRow("video into MP3, earlier file kept") << "clip.mp4" << 1 << "mp3"
+                                                           << "out/kept" << converterFailed;
+        QTest::newRow("input through a folder link") << "same.mp4" << 1 << "mp4"
+                                                     << "media/../linked/same" << same;
+        QTest::newRow("input through a hard link") << "same.mp4" << 1 << "mp4"
+                                                   << "out/hard" << same;
     }
     void realCut() {
-        QFETCH(QString, name);
+        QFETCH(QString, input);
         QFETCH(int, start);
         QFETCH(QString, format);
-        QFETCH(QString, streams);
-        fill(formatTime(start), formatTime(start + 2), file(name), output, "part");
+        QFETCH(QString, path);
+        QFETCH(QString, outcome);
+        const QFileInfo target(QDir::homePath() + "/" + path + "." + format);
+        const bool existed = target.exists();
+        const qint64 inputSize = QFileInfo(file(input)).size();
+        fill(formatTime(start), formatTime(start + 2), file(input), target.path(),
+             target.completeBaseName());
         cutter->setOutputFormat(format);
         QCoro::waitFor(cutter->startCutting());
         const QStringList log = cutter->logMessages()->entries();
         QCOMPARE(log.filter("] The video was dropped: a stream copy can only start at a keyframe, "
                             "and there is none between the start and end times")
                      .size(),
-                 name.startsWith("one keyframe") ? 1 : 0);
-        if (streams.isEmpty()) {
-            QCOMPARE(lastMessage(),
-                     "Media cutting failed: Media cutting failed: The output file is empty: no "
-                     "audio or video lies between the start and end times");
+                 input.startsWith("one keyframe") ? 1 : 0);
+        if (outcome.startsWith("failed: ")) {
+            const QString failed = log.filter("] Media cutting failed: ").value(0).mid(11);
+            QCOMPARE(failed, "Media cutting failed: Media cutting failed: " + outcome.mid(8));
             QCOMPARE(cutter->lastOutputFile(), "");
+            QCOMPARE(QFile::exists(target.filePath()), existed);
+            QCOMPARE(QFileInfo(file(input)).size(), inputSize);
             return;
         }
         QCOMPARE(lastMessage(), "Media cutting completed successfully!");
         QCOMPARE(cutter->cuttingProgress(), 100.0);
-        QCOMPARE(cutter->lastOutputFile(), output + "/part.mp4");
-        const MediaProbe::Info result = MediaProbe::read(output + "/part.mp4");
+        QCOMPARE(cutter->lastOutputFile(), target.filePath());
+        const MediaProbe::Info result = MediaProbe::read(target.filePath());
         QCOMPARE(QString(result.hasVideo ? "video " : "") + (result.hasAudio ? "audio" : ""),
-                 streams);
+                 outcome);
         QVERIFY2(qAbs(*result.duration - 2) < 0.3, qPrintable(QString::number(*result.duration)));
-    }
-
-    // A failed cut (an MP4's video cannot go into MP3) removes the output it made, often an
-    // empty file, never a file that was there before.
-    void realFailedCutRemovesOnlyANewOutput_data() {
-        QTest::addColumn<bool>("existed");
-        QTest::newRow("new output removed") << false;
-        QTest::newRow("pre-existing output kept") << true;
-    }
-    void realFailedCutRemovesOnlyANewOutput() {
-        QFETCH(bool, existed);
-        QFile before(output + "/failed.mp3");
-        QVERIFY(existed ? before.open(QIODevice::WriteOnly) : !before.exists());
-        fill("00:00:01", "00:00:02", file("clip.mp4"), output, "failed");
-        cutter->setOutputFormat("mp3");
-        QCoro::waitFor(cutter->startCutting());
-        QCOMPARE(cutter->logMessages()->entries().filter("] Media cutting failed: ").size(), 1);
-        QCOMPARE(before.exists(), existed);
-    }
-
-    // The converter's "-y" would truncate the input: the cut fails before it starts.
-    void realOutputThatIsTheInputIsRefused_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("folder");
-        QTest::newRow("folder through a symbolic link") << QString("same") << media + "/../linked";
-        QTest::newRow("hard link") << QString("hard") << output;
-    }
-    void realOutputThatIsTheInputIsRefused() {
-        QFETCH(QString, name);
-        QFETCH(QString, folder);
-        QFile::copy(file("clip.mp4"), file("same.mp4"));
-        QFile::link(media, QDir::homePath() + "/linked");
-        ::link(QFile::encodeName(file("same.mp4")), QFile::encodeName(output + "/hard.mp4"));
-        const qint64 before = QFileInfo(file("same.mp4")).size();
-        fill("00:00:01", "00:00:02", file("same.mp4"), folder, name);
-        QCoro::waitFor(cutter->startCutting());
-        QCOMPARE(cutter->logMessages()->rowCount(), 5); // the start lines and the failure
-        QCOMPARE(lastMessage(), "Media cutting failed: Media cutting failed: The output "
-                                "file is the input file: choose another name or folder");
-        QCOMPARE(QFileInfo(file("same.mp4")).size(), before);
     }
 
     // Times are typed with "." whatever the locale; the German one is compiled here.
