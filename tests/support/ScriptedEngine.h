@@ -17,6 +17,11 @@ public:
     struct Request {
         QString url, format, videoQuality, audioQuality, outputPath;
         bool playlists = false;
+
+        QStringList fields() const {
+            return {url,          format,     videoQuality,
+                    audioQuality, outputPath, playlists ? "playlists" : "single"};
+        }
     };
 
     QList<Request> requests;
