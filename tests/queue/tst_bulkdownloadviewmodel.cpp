@@ -182,43 +182,38 @@ private slots:
         QCOMPARE(SettingsStore().data(BulkDownloadViewModel::downloadItemsKey), QByteArray("[]"));
     }
 
-    void startAllSkipsCompletedAndRestartsTheRest() {
+    // A batch skips completed items and restarts the rest, each with the choices it was added
+    // with. Progress and its details reach the row's tooltip, not the store; a failure keeps
+    // why.
+    void batchDownloadsEachItemWithItsOwnChoices() {
         storeItems({item("https://youtu.be/done", DownloadStatus::completed, 100),
                     item("https://youtu.be/failed", DownloadStatus::failed, 0, "MP4"),
                     item("https://youtu.be/cancelled", DownloadStatus::cancelled, 37, "M4A")});
         auto [engine, vm, tester] = scripted(dialogs);
-        vm->setSelectedFormat("MP3"); // items keep the choices they were added with
+        vm->setSelectedFormat("MP3");
         vm->setOutputPath("/media/out");
-        engine->outcomes = {std::nullopt, std::nullopt};
         auto batch = vm->startAllDownloads();
+        engine->progress({42.7, 48.0 * 1024 * 1024, false, 2.0 * 1024 * 1024, 17});
+        QCOMPARE(vm->itemsModel()->index(1, 0).data(Qt::ToolTipRole),
+                 "20.5 MiB of 48.0 MiB · 2.0 MiB/s · 17 s left");
         QCOMPARE(states(vm->downloadItems()),
-                 (QStringList{"Completed 100", "Downloading 0", "Pending 0"}));
+                 (QStringList{"Completed 100", "Downloading 42.7", "Pending 0"}));
+        vm->waitUntilSaved();
+        QCOMPARE(states(storedItems()),
+                 (QStringList{"Completed 100", "Failed 0", "Cancelled 37"})); // as before the batch
+        engine->toolErrors = QStringList{"ERROR: unable to download", "ERROR: 403"};
+        engine->outcomes = {"Process exited with code 1"}; // for the last item
+        engine->finish();
         QCoro::waitFor(batch);
-        QCOMPARE(states(vm->downloadItems()), QStringList(3, "Completed 100"));
+        QCOMPARE(states(vm->downloadItems()),
+                 (QStringList{"Completed 100", "Completed 100", "Failed 0"}));
+        QCOMPARE(vm->itemsModel()->index(2, 3).data(Qt::ToolTipRole),
+                 "ERROR: unable to download\nERROR: 403");
         vm->waitUntilSaved();
         QCOMPARE(states(storedItems()), states(vm->downloadItems()));
         QCOMPARE(engine->requests.last().fields(),
                  (QStringList{"https://youtu.be/cancelled", "M4A", "1080p", "192k", "/media/out",
                               "single"}));
-    }
-
-    // Progress and its details reach the row's tooltip, not the store; a failure keeps why.
-    void progressAndFailureReasonShowInTheTooltip() {
-        storeItems(pendingItems({"a"}));
-        auto [engine, vm, tester] = scripted(dialogs);
-        auto batch = vm->startAllDownloads();
-        engine->progress({42.7, 48.0 * 1024 * 1024, false, 2.0 * 1024 * 1024, 17});
-        QCOMPARE(vm->itemsModel()->index(0, 0).data(Qt::ToolTipRole),
-                 "20.5 MiB of 48.0 MiB · 2.0 MiB/s · 17 s left");
-        QCOMPARE(states(vm->downloadItems()), QStringList{"Downloading 42.7"});
-        vm->waitUntilSaved();
-        QCOMPARE(states(storedItems()), QStringList{"Pending 0"});
-        engine->toolErrors = QStringList{"ERROR: unable to download", "ERROR: 403"};
-        engine->finish("Process exited with code 1");
-        QCoro::waitFor(batch);
-        QCOMPARE(states(vm->downloadItems()), QStringList{"Failed 0"});
-        QCOMPARE(vm->itemsModel()->index(0, 3).data(Qt::ToolTipRole),
-                 "ERROR: unable to download\nERROR: 403");
     }
 
     // Selected items start or stop at once and spend the selection; started alone, a
