@@ -7,7 +7,6 @@
 #include "core/platform/LogModel.h"
 #include "core/platform/MediaProbe.h"
 
-#include <QCoroTask>
 #include <clocale>
 #include <cstdlib>
 #include <unistd.h>
