@@ -190,7 +190,7 @@ private slots:
                     item("https://youtu.be/failed", DownloadStatus::failed, 0, "MP4"),
                     item("https://youtu.be/cancelled", DownloadStatus::cancelled, 37, "M4A")});
         auto [engine, vm, tester] = scripted(dialogs);
-        vm->setSelectedFormat("MP3");
+        vm->setSelectedFormat("MP3"); // not the items' own
         vm->setOutputPath("/media/out");
         auto batch = vm->startAllDownloads();
         engine->progress({42.7, 48.0 * 1024 * 1024, false, 2.0 * 1024 * 1024, 17});

@@ -18,9 +18,10 @@ public:
         QString url, format, videoQuality, audioQuality, outputPath;
         bool playlists = false;
 
+        // Its values in order, with "playlists" or "single" last.
         QStringList fields() const {
-            return {url,          format,     videoQuality,
-                    audioQuality, outputPath, playlists ? "playlists" : "single"};
+            const QString kind = playlists ? "playlists" : "single";
+            return {url, format, videoQuality, audioQuality, outputPath, kind};
         }
     };
 
