@@ -97,25 +97,6 @@ private slots:
         QVERIFY2(said.startsWith(described), qPrintable(said));
     }
 
-    // The scripted downloader is asked for the document of an address that is never taken as
-    // an option; a thumbnail that is no web address is not fetched.
-    void describedByTheDownloader() {
-        FakeTools::installOne("yt-dlp");
-        const QString argsFile = QDir::homePath() + "/description-args";
-        FakeTools::configure(
-            {{"FAKE_DESCRIPTION", sizedDocument}, {"FAKE_DESCRIPTION_ARGS_FILE", argsFile}});
-        AddressDescription description;
-        description.setAddress(" -https://youtu.be/x ", true);
-        QVERIFY(settled(description));
-        QCOMPARE(FakeTools::recordedArguments(argsFile),
-                 (QStringList{"-J", "--ignore-config", "--", "-https://youtu.be/x"}));
-        const MediaDescription& media = description.description();
-        QCOMPARE((QStringList{media.title, media.uploader, QString::number(*media.seconds)}),
-                 (QStringList{"Clip", "Someone", "205"}));
-        QTest::qWait(50);
-        QVERIFY(description.thumbnail().isNull());
-    }
-
     // The size the chosen format and quality would download; "~" marks an approximate size,
     // "" an unknown one.
     void sizeEstimate_data() {
@@ -141,23 +122,38 @@ private slots:
     }
 
     // A new address, or a download start, ends the running description with its processes.
+    // The scripted downloader is asked for the document of an address that is never taken as
+    // an option; a thumbnail that is no web address is not fetched.
     void runningDescriptionIsEnded() {
         FakeTools::installOne("yt-dlp");
         const QString pidFile = QDir::homePath() + "/describing.pid";
-        for (const bool byNewAddress : {true, false}) {
-            QFile::remove(pidFile);
-            FakeTools::configure({{"FAKE_DESCRIPTION_PID_FILE", pidFile}});
-            AddressDescription description;
-            description.setAddress("https://youtu.be/first", false);
-            const qint64 pid = FakeTools::waitForChildPid(pidFile);
-            QVERIFY(pid > 0);
-            if (byNewAddress)
-                description.setAddress("https://youtu.be/second", false);
-            else
-                description.cancel();
-            QVERIFY(waitForProcessGone(pid));
-            QCOMPARE(description.state(), byNewAddress ? State::describing : State::idle);
-        }
+        const QString argsFile = QDir::homePath() + "/description-args";
+        FakeTools::configure({{"FAKE_DESCRIPTION_PID_FILE", pidFile}});
+        AddressDescription description;
+        description.setAddress("https://youtu.be/first", false);
+        qint64 pid = FakeTools::waitForChildPid(pidFile);
+        QVERIFY(pid > 0);
+        FakeTools::configure(
+            {{"FAKE_DESCRIPTION", sizedDocument}, {"FAKE_DESCRIPTION_ARGS_FILE", argsFile}});
+        description.setAddress(" -https://youtu.be/x ", true);
+        QVERIFY(waitForProcessGone(pid));
+        QVERIFY(settled(description));
+        QCOMPARE(FakeTools::recordedArguments(argsFile),
+                 (QStringList{"-J", "--ignore-config", "--", "-https://youtu.be/x"}));
+        const MediaDescription& media = description.description();
+        QCOMPARE((QStringList{media.title, media.uploader, QString::number(*media.seconds)}),
+                 (QStringList{"Clip", "Someone", "205"}));
+        QTest::qWait(50);
+        QVERIFY(description.thumbnail().isNull());
+
+        QFile::remove(pidFile);
+        FakeTools::configure({{"FAKE_DESCRIPTION_PID_FILE", pidFile}});
+        description.setAddress("https://youtu.be/third", false);
+        pid = FakeTools::waitForChildPid(pidFile);
+        QVERIFY(pid > 0);
+        description.cancel();
+        QVERIFY(waitForProcessGone(pid));
+        QCOMPARE(description.state(), State::idle);
     }
 };
 
