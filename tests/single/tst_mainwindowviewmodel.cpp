@@ -45,8 +45,8 @@ class TestMainWindowViewModel : public QObject {
     }
 
     // Ends the running download and lets the controller see the end.
-    [[nodiscard]] bool finish(const std::optional<QString>& failure = {}) {
-        engine->finish(failure);
+    [[nodiscard]] bool finish() {
+        engine->finish();
         return QTest::qWaitFor([&] { return !viewModel->isDownloading(); }, 5000);
     }
 
