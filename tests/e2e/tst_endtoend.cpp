@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QProcess>
-#include <QStringList>
 #include <QTemporaryDir>
 
 namespace {
@@ -25,20 +24,6 @@ QString probe(const QString& path) {
     return QString::fromUtf8(ffprobe.readAllStandardOutput()).simplified();
 }
 
-// The processes whose working folder is this one: a download's downloader and converter.
-QList<qint64> processesWorkingIn(const QString& folder) {
-    QList<qint64> pids;
-    const QString canonical = QFileInfo(folder).canonicalFilePath();
-    for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
-        bool isPid = false;
-        const qint64 pid = entry.toLongLong(&isPid);
-        if (isPid && processIsAlive(pid) &&
-            QFileInfo("/proc/" + entry + "/cwd").symLinkTarget() == canonical)
-            pids << pid;
-    }
-    return pids;
-}
-
 } // namespace
 
 class TestEndToEnd : public QObject {
@@ -49,8 +34,11 @@ class TestEndToEnd : public QObject {
     FileManagerHelper tools;
     std::unique_ptr<MainWindowViewModel> controller;
 
-    // Starts a download as the main window does, into a new folder named after the case.
-    QString start(const QString& path, const QString& format, const QString& quality) {
+    QStringList log() const { return controller->logMessages()->entries(); }
+
+    // Downloads as the main window does, into a new folder named after the case: that folder,
+    // or nothing when the download did not end.
+    QString download(const QString& path, const QString& format, const QString& quality) {
         const QString folder =
             QDir::homePath() + "/out/" + QTest::currentTestFunction() + QTest::currentDataTag();
         QDir().mkpath(folder);
@@ -59,7 +47,8 @@ class TestEndToEnd : public QObject {
         controller->setSelectedVideoQuality(quality);
         controller->setOutputPath(folder);
         controller->startDownload();
-        return folder;
+        const bool ended = QTest::qWaitFor([&] { return !controller->isDownloading(); }, 120000);
+        return ended ? folder : QString();
     }
 
 private slots:
@@ -114,28 +103,14 @@ private slots:
         connect(controller.get(), &MainWindowViewModel::downloadProgressChanged,
                 [&] { progress << controller->downloadProgress(); });
         const QString source = file.startsWith("stream") ? "/stream.mpd" : "/plain.mp4";
-        const QString folder = start(source, format, quality);
-        QVERIFY(QTest::qWaitFor([&] { return !controller->isDownloading(); }, 120000));
-        const QStringList log = controller->logMessages()->entries();
-        QVERIFY2(dialogs.alerts.isEmpty(), qPrintable(log.join('\n')));
-        QCOMPARE(log.last().mid(11), "Download and conversion completed successfully.");
+        const QString folder = download(source, format, quality);
+        QVERIFY2(!folder.isEmpty() && dialogs.alerts.isEmpty(), qPrintable(log().join('\n')));
+        QCOMPARE(log().last().mid(11), "Download and conversion completed successfully.");
         QCOMPARE(progress.value(progress.size() - 1), 100.0);
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{file});
         // "Open File" names the file the downloader wrote, whatever steps it took.
         QCOMPARE(controller->completedFile(), folder + "/" + file);
         QCOMPARE(probe(folder + "/" + file), probed);
-    }
-
-    void stopEndsTheRealDownloadAndItsProcesses() {
-        server.serveSlowly("/slow.mp4", contentOf(site.filePath("plain.mp4")), "video/mp4", 4096,
-                           100);
-        const QString folder = start("/slow.mp4", "MP4", "Best");
-        QVERIFY(QTest::qWaitFor([&] { return controller->downloadProgress() > 0; }, 60000));
-        QVERIFY(!processesWorkingIn(folder).isEmpty());
-        controller->stopDownload();
-        QVERIFY(!controller->isDownloading());
-        QVERIFY(QTest::qWaitFor([&] { return processesWorkingIn(folder).isEmpty(); }, 10000));
-        QVERIFY(QTest::qWaitFor([&] { return !dialogs.alerts.isEmpty(); })); // the run has ended
     }
 
     // An offline first start: nothing can be fetched, and Debian's own tools, found on the
@@ -156,17 +131,13 @@ private slots:
                                                                 offline.url("/ffprobe.zip")},
                                                   std::chrono::seconds(1)));
         QCoro::waitFor(controller->checkForUpdates());
-        QTRY_VERIFY(
-            controller->logMessages()->entries().last().endsWith("Update check completed."));
-        const QStringList standIns =
-            controller->logMessages()->entries().filter("Using the system's");
+        QTRY_VERIFY(log().last().endsWith("Update check completed."));
+        const QStringList standIns = log().filter("Using the system's");
         QCOMPARE(standIns.size(), 2);
         QVERIFY(standIns.first().endsWith(" at " + system + "/yt-dlp for now."));
         QVERIFY(standIns.last().endsWith(" at " + system + "/ffmpeg for now."));
-        const QString folder = start("/plain.mp4", "MP3", "1080p");
-        QVERIFY(QTest::qWaitFor([&] { return !controller->isDownloading(); }, 120000));
-        QVERIFY2(dialogs.alerts.isEmpty(),
-                 qPrintable(controller->logMessages()->entries().join('\n')));
+        const QString folder = download("/plain.mp4", "MP3", "1080p");
+        QVERIFY2(!folder.isEmpty() && dialogs.alerts.isEmpty(), qPrintable(log().join('\n')));
         QCOMPARE(probe(folder + "/plain.mp3"), "audio mp3");
         QCOMPARE(QDir(tools.toolsFolderPath).entryList(QDir::Files), QStringList());
     }

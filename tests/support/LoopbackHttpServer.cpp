@@ -47,32 +47,25 @@ void LoopbackHttpServer::readRequest(QTcpSocket* socket) {
     const QString path = requestLine.value(1);
     const Response response = responses.value(path.section('?', 0, 0));
     socket->write(header(response));
-    if (requestLine.value(0) == "HEAD") {
-        socket->disconnectFromHost();
-        return;
-    }
-    if (response.bytesPerTick > 0) {
-        sendSlowly(socket, response.body, response.bytesPerTick, response.tickMs);
-        return;
-    }
-    socket->write(response.body.first(response.bytesSent));
+    if (requestLine.value(0) == "HEAD")
+        return socket->disconnectFromHost();
+    const QByteArray body = response.body.first(response.bytesSent);
     // A cut-off transfer closes a moment after the partial body, as a server that dies
     // mid-transfer does; otherwise the client may take the close for a stale connection.
-    const int closeDelayMs = response.bytesSent < response.body.size() ? 50 : 0;
-    QTimer::singleShot(closeDelayMs, socket, [socket] {
-        socket->disconnectFromHost(); // after everything written has gone out
-    });
+    const int closeDelayMs = body.size() < response.body.size() ? 50 : 0;
+    send(socket, body, response.bytesPerTick > 0 ? response.bytesPerTick : body.size(),
+         response.tickMs, closeDelayMs);
 }
 
-void LoopbackHttpServer::sendSlowly(QTcpSocket* socket, QByteArray rest, qsizetype bytesPerTick,
-                                    int tickMs) {
+void LoopbackHttpServer::send(QTcpSocket* socket, QByteArray rest, qsizetype bytesPerTick,
+                              int tickMs, int closeDelayMs) {
     socket->write(rest.first(std::min(bytesPerTick, rest.size())));
-    rest.remove(0, std::min(bytesPerTick, rest.size()));
-    if (rest.isEmpty()) {
-        socket->disconnectFromHost();
-        return;
-    }
-    QTimer::singleShot(tickMs, socket, [=] { sendSlowly(socket, rest, bytesPerTick, tickMs); });
+    rest.remove(0, bytesPerTick);
+    if (rest.isEmpty()) // closes after everything written has gone out
+        QTimer::singleShot(closeDelayMs, socket, [socket] { socket->disconnectFromHost(); });
+    else
+        QTimer::singleShot(tickMs, socket,
+                           [=] { send(socket, rest, bytesPerTick, tickMs, closeDelayMs); });
 }
 
 QByteArray LoopbackHttpServer::header(const Response& response) {

@@ -47,7 +47,9 @@ private:
 
     void readRequest(QTcpSocket* socket);
     static QByteArray header(const Response& response);
-    static void sendSlowly(QTcpSocket* socket, QByteArray rest, qsizetype bytesPerTick, int tickMs);
+    // Sends the body bytesPerTick at a time, tickMs apart, then closes after closeDelayMs.
+    static void send(QTcpSocket* socket, QByteArray rest, qsizetype bytesPerTick, int tickMs,
+                     int closeDelayMs);
 
     QTcpServer server;
     QHash<QString, Response> responses;

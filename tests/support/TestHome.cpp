@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcessEnvironment>
-#include <csignal>
 #include <cstdio>
 #include <unistd.h>
 
@@ -45,45 +44,27 @@ void FakeTools::installOne(const QString& name, const QString& folder) {
 }
 
 void FakeTools::configure(const QHash<QString, QString>& variables) {
-    const QStringList names = QProcessEnvironment::systemEnvironment().keys();
-    for (const QString& name : names) {
+    for (const QString& name : QProcessEnvironment::systemEnvironment().keys())
         if (name.startsWith("FAKE_"))
             qunsetenv(name.toUtf8().constData());
-    }
     for (auto it = variables.begin(); it != variables.end(); ++it)
         qputenv(it.key().toUtf8().constData(), it.value().toUtf8());
 }
 
 QStringList FakeTools::recordedArguments(const QString& argsFile) {
-    QFile file(argsFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList arguments = QString::fromUtf8(file.readAll()).split(QChar(u'\0'));
+    QStringList arguments = QString::fromUtf8(contentOf(argsFile)).split(QChar(u'\0'));
     arguments.removeLast(); // each argument ends with a NUL
     return arguments;
 }
 
 qint64 FakeTools::waitForChildPid(const QString& pidFile) {
-    if (!QTest::qWaitFor([&] { return QFile(pidFile).size() > 0; }, 5000))
-        return 0;
-    QFile file(pidFile);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toLongLong() : 0;
-}
-
-void FakeTools::startBystanderConverter(QProcess& bystander) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("FAKE_FFMPEG_SLEEP", "30");
-    bystander.setProcessEnvironment(environment);
-    bystander.start(FileManagerHelper().ffmpegPath, {});
-    bystander.waitForStarted();
+    const bool written = QTest::qWaitFor([&] { return QFile(pidFile).size() > 0; }, 5000);
+    return written ? contentOf(pidFile).trimmed().toLongLong() : 0;
 }
 
 bool processIsAlive(qint64 pid) {
     // A zombie still answers kill(0); only a running process counts.
-    QFile stat(QString("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray line = stat.readAll();
+    const QByteArray line = contentOf(QString("/proc/%1/stat").arg(pid));
     const qsizetype state = line.lastIndexOf(')') + 2;
     return state < line.size() && line.at(state) != 'Z';
 }
@@ -115,10 +96,9 @@ QString captureStandardOutput(const std::function<void()>& work) {
     ::dup2(saved, STDOUT_FILENO);
     ::close(saved);
     std::rewind(capture);
-    QByteArray bytes;
-    char buffer[4096];
-    while (const size_t n = std::fread(buffer, 1, sizeof buffer, capture))
-        bytes.append(buffer, static_cast<qsizetype>(n));
+    QFile file;
+    file.open(capture, QIODevice::ReadOnly);
+    const QString printed = QString::fromUtf8(file.readAll());
     std::fclose(capture);
-    return QString::fromUtf8(bytes);
+    return printed;
 }

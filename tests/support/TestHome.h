@@ -30,9 +30,6 @@ QStringList recordedArguments(const QString& argsFile);
 // Waits until the fake downloader has written its converter child's pid to pidFile;
 // that pid, or 0 when none came within a few seconds.
 qint64 waitForChildPid(const QString& pidFile);
-// Starts the fake converter as another program's "ffmpeg" that sleeps long enough to
-// show that a stop leaves it alone.
-void startBystanderConverter(QProcess& bystander);
 } // namespace FakeTools
 
 // Sets PATH while it lives, so that the test decides which tools the system has.

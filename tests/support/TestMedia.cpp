@@ -7,6 +7,14 @@
 
 namespace {
 const QString debianConverter = "/usr/bin/ffmpeg";
+
+bool run(QProcess& converter, const QStringList& arguments) {
+    converter.setStandardInputFile(QProcess::nullDevice());
+    converter.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    converter.start(debianConverter, QStringList{"-hide_banner", "-loglevel", "error"} + arguments);
+    return converter.waitForFinished(60000) && converter.exitStatus() == QProcess::NormalExit &&
+           converter.exitCode() == 0;
+}
 } // namespace
 
 bool TestMedia::available() {
@@ -18,16 +26,6 @@ void TestMedia::installConverter() {
     QFile::remove(target);
     QFile::link(debianConverter, target);
 }
-
-namespace {
-bool run(QProcess& converter, const QStringList& arguments) {
-    converter.setStandardInputFile(QProcess::nullDevice());
-    converter.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    converter.start(debianConverter, QStringList{"-hide_banner", "-loglevel", "error"} + arguments);
-    return converter.waitForFinished(60000) && converter.exitStatus() == QProcess::NormalExit &&
-           converter.exitCode() == 0;
-}
-} // namespace
 
 bool TestMedia::make(const QString& path, const QStringList& arguments) {
     QProcess converter;

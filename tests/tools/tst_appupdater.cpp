@@ -91,6 +91,13 @@ class TestAppUpdater : public QObject {
                                         (state == "page" ? QFile::ExeOwner : QFile::Permissions()));
     }
 
+    // A row: how the server sends the body, the sums beside it ("right", "wrong", "no entry" or
+    // "none"), and why the download is refused (nothing when it replaces the tool).
+    static void fetchRow(const char* name, const QString& serving, const QByteArray& body,
+                         const QString& reason, const QString& sums = "right") {
+        QTest::newRow(name) << serving << body << sums << reason;
+    }
+
 private slots:
     void init() {
         QDir(tools.toolsFolderPath).removeRecursively();
@@ -108,29 +115,22 @@ private slots:
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("sums");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("redirected") << "redirect" << newYtDlp << "right"
-                                    << "";
-        QTest::newRow("404") << "404" << portalPage << "right"
-                             << "HTTP status 404";
-        QTest::newRow("cut off") << "cut" << QByteArray(200000, 'x') << "right"
-                                 << "The download broke off after 70000 of 200000 bytes.";
-        QTest::newRow("stalled") << "stall" << QByteArray(200000, 'x') << "right"
-                                 << "The transfer stalled: nothing arrived for 1 s.";
-        QTest::newRow("no server") << "none" << QByteArray() << "right"
-                                   << "Connection refused";
-        QTest::newRow("empty body") << "200" << QByteArray() << "right" << notAProgram;
-        QTest::newRow("HTML page") << "200" << portalPage << "right" << notAProgram;
-        QTest::newRow("program failing its check")
-            << "200" << QByteArray("#!/bin/sh\nexit 3\n") << "right"
-            << "The downloaded program failed \"--version\" (exit status 3).";
-        QTest::newRow("wrong sum") << "200" << newYtDlp << "wrong"
-                                   << "The download does not match its release's SHA-256 checksum.";
-        QTest::newRow("no entry for the asset")
-            << "200" << newYtDlp << "no entry"
-            << "The release's checksum list has no entry for \"yt-dlp\".";
-        QTest::newRow("no checksum list")
-            << "200" << newYtDlp << "none"
-            << "The checksum list could not be fetched: HTTP status 404";
+        const QByteArray big(200000, 'x');
+        fetchRow("redirected", "redirect", newYtDlp, "");
+        fetchRow("404", "404", portalPage, "HTTP status 404");
+        fetchRow("cut off", "cut", big, "The download broke off after 70000 of 200000 bytes.");
+        fetchRow("stalled", "stall", big, "The transfer stalled: nothing arrived for 1 s.");
+        fetchRow("no server", "none", {}, "Connection refused");
+        fetchRow("empty body", "200", {}, notAProgram);
+        fetchRow("HTML page", "200", portalPage, notAProgram);
+        fetchRow("program failing its check", "200", "#!/bin/sh\nexit 3\n",
+                 "The downloaded program failed \"--version\" (exit status 3).");
+        fetchRow("wrong sum", "200", newYtDlp,
+                 "The download does not match its release's SHA-256 checksum.", "wrong");
+        fetchRow("no entry for the asset", "200", newYtDlp,
+                 "The release's checksum list has no entry for \"yt-dlp\".", "no entry");
+        fetchRow("no checksum list", "200", newYtDlp,
+                 "The checksum list could not be fetched: HTTP status 404", "none");
     }
     void downloaderDownload() {
         QFETCH(QString, serving);
@@ -336,8 +336,7 @@ private slots:
         QVERIFY(QFileInfo(base + "/temp").isDir());
         QVERIFY(QFile(first.ytDlpPath).open(QIODevice::WriteOnly));
         QCOMPARE(captureStandardOutput([] { FileManagerHelper again; }), QString());
-        QCOMPARE(QDir(base + "/tools").entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-                 QStringList{"yt-dlp"});
+        QCOMPARE(entriesOf(base + "/tools"), QStringList{"yt-dlp"});
 
         QDir(base).removeRecursively();
         QVERIFY(QFile(base).open(QIODevice::WriteOnly));
