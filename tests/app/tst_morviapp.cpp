@@ -67,7 +67,13 @@ private slots:
         closeAndDelete(window);
         QVERIFY(closed.isNull());
         QCOMPARE(app->window(identifier), nullptr);
-        QVERIFY(app->openWindow(identifier)->isVisible());
+        QPointer<QWidget> reopened = app->openWindow(identifier);
+        QVERIFY(reopened->isVisible());
+
+        // Ending the application closes every window.
+        QPointer<QWidget> main = app->showMainWindow();
+        app.reset();
+        QVERIFY(reopened.isNull() && main.isNull());
     }
 
     // While a closed queue window's batch runs, reopening shows that same controller.
@@ -92,14 +98,6 @@ private slots:
         QVERIFY(third->viewModel() != running);
         QVERIFY(QTest::qWaitFor([&] { return !third->viewModel()->isLoading(); }));
         QCOMPARE(third->viewModel()->downloadItems().first().status, DownloadStatus::completed);
-    }
-
-    void endingTheApplicationClosesEveryWindow() {
-        QPointer<QWidget> main = app->showMainWindow();
-        QPointer<QWidget> about = app->openWindow("about");
-        app.reset();
-        QVERIFY(main.isNull());
-        QVERIFY(about.isNull());
     }
 
     // Each hand-over in turn: one address into a free field (empty or holding it, no
@@ -160,28 +158,34 @@ private slots:
         }
     }
 
-    void parsesTheCommandLine_data() {
+    // What the command line asks for. The built program answers all but opening windows where
+    // no display can be reached: any attempt to start the window system would end it with an
+    // abort instead of an answer.
+    void commandLine_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<Action>("action");
-        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("answer"); // what is printed, or why it is refused
         QTest::addColumn<QStringList>("addresses");
 
         const QStringList none;
         const QString page = "https://example.org/watch?v=1";
+        const QString version =
+            QString("Morvi %1 (build %2)\n").arg(MORVI_VERSION, MORVI_BUILD_NUMBER);
         const auto notWeb = [](const QString& argument) {
             return QString("'%1' is not a web address (http or https).").arg(argument);
         };
         QTest::newRow("nothing") << none << Action::OpenWindows << "" << none;
-        QTest::newRow("-h") << QStringList{"-h"} << Action::ShowHelp << "" << none;
+        QTest::newRow("-h") << QStringList{"-h"} << Action::ShowHelp << CommandLine::usage()
+                            << none;
         QTest::newRow("Qt's options with --version")
             << QStringList{"-platform", "offscreen", "--style=Fusion", "-reverse", "--version"}
-            << Action::ShowVersion << "" << none;
+            << Action::ShowVersion << version << none;
         QTest::newRow("addresses among Qt's options")
             << QStringList{"http://a.example/1", "-platform", "offscreen", "HTTPS://b.example/2"}
             << Action::OpenWindows << ""
             << QStringList{"http://a.example/1", "HTTPS://b.example/2"};
         QTest::newRow("an address with --version")
-            << QStringList{page, "--version"} << Action::ShowVersion << "" << none;
+            << QStringList{page, "--version"} << Action::ShowVersion << version << none;
         QTest::newRow("no scheme, among good")
             << QStringList{page, "www.example.org/v"} << Action::Refuse
             << notWeb("www.example.org/v") << none;
@@ -190,41 +194,19 @@ private slots:
             << notWeb("file:///tmp/v.mp4") << none;
     }
 
-    void parsesTheCommandLine() {
+    void commandLine() {
         QFETCH(QStringList, arguments);
         QFETCH(Action, action);
-        QFETCH(QString, error);
+        QFETCH(QString, answer);
         QFETCH(QStringList, addresses);
 
         const CommandLine commandLine = CommandLine::parse(QStringList{"morvi"} + arguments);
+        const bool refused = action == Action::Refuse;
         QCOMPARE(commandLine.action(), action);
-        QCOMPARE(commandLine.error(), error);
+        QCOMPARE(commandLine.error(), refused ? answer : "");
         QCOMPARE(commandLine.addresses(), addresses);
-    }
-
-    void programAnswersWithoutADisplay_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("out");
-        QTest::addColumn<QString>("err");
-
-        const QString usage = CommandLine::usage();
-        const QString version =
-            QString("Morvi %1 (build %2)\n").arg(MORVI_VERSION, MORVI_BUILD_NUMBER);
-        QTest::newRow("--version") << QStringList{"--version"} << 0 << version << "";
-        QTest::newRow("not a web address")
-            << QStringList{"https://example.org/v", "v.mp4"} << 2 << ""
-            << "morvi: 'v.mp4' is not a web address (http or https).\n\n" + usage;
-    }
-
-    // Runs the built program where no display can be reached: any attempt to start the
-    // window system would end it with an abort instead of an answer.
-    void programAnswersWithoutADisplay() {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, out);
-        QFETCH(QString, err);
-
+        if (action == Action::OpenWindows)
+            return;
         QProcess morvi;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("DISPLAY");
@@ -233,10 +215,11 @@ private slots:
         morvi.setProcessEnvironment(environment);
         morvi.start(MORVI_EXECUTABLE, arguments);
         QVERIFY(morvi.waitForFinished(10000));
-        QCOMPARE(QString::fromUtf8(morvi.readAllStandardError()), err);
+        QCOMPARE(QString::fromUtf8(morvi.readAllStandardError()),
+                 refused ? "morvi: " + answer + "\n\n" + CommandLine::usage() : "");
         QCOMPARE(morvi.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(QString::fromUtf8(morvi.readAllStandardOutput()), out);
-        QCOMPARE(morvi.exitCode(), exitCode);
+        QCOMPARE(QString::fromUtf8(morvi.readAllStandardOutput()), refused ? "" : answer);
+        QCOMPARE(morvi.exitCode(), refused ? 2 : 0);
     }
 };
 

@@ -42,9 +42,6 @@ private slots:
             QSKIP("Debian's ffmpeg is not installed");
         QVERIFY(QDir().mkpath(media));
         QVERIFY(TestMedia::makeClip(media + "/clip.mp4", 2));
-        // Silence at a low rate makes an hour-long file of a few megabytes in an instant.
-        QVERIFY(TestMedia::make(media + "/long.wav", {"-f", "lavfi", "-i", "anullsrc=r=1000", "-t",
-                                                      "3725", "-c:a", "pcm_u8"}));
     }
 
     void init() {
@@ -101,12 +98,12 @@ private slots:
         MediaCutterView view(&dialogs);
         view.show();
         QVERIFY(!shown(view, "informationBlock"));
-        dialogs.fileAnswers << media + "/long.wav";
+        dialogs.fileAnswers << media + "/clip.mp4";
         QTest::mouseClick(part<QPushButton>(view, "fileBrowse"), Qt::LeftButton);
         QVERIFY(shown(view, "informationBlock") && !shown(view, "durationLine"));
         QVERIFY(QTest::qWaitFor([&] { return shown(view, "formatLine"); }));
-        QCOMPARE(part<QLabel>(view, "durationLine")->text(), "Duration: 01:02:05");
-        QCOMPARE(part<QLabel>(view, "formatLine")->text(), "Format: Audio");
+        QCOMPARE(part<QLabel>(view, "durationLine")->text(), "Duration: 00:00:02");
+        QCOMPARE(part<QLabel>(view, "formatLine")->text(), "Format: Video");
     }
 };
 

@@ -7,7 +7,6 @@
 #include "core/platform/LogModel.h"
 #include "core/platform/MediaProbe.h"
 
-#include <QCoroTask>
 #include <clocale>
 #include <cstdlib>
 #include <unistd.h>
@@ -46,6 +45,11 @@ private slots:
         QVERIFY(TestMedia::makeSongWithCover(file("song.mp3"), 5));
         QVERIFY(TestMedia::makeWithoutLength(file("no length.wav")));
         QVERIFY(QFile::exists(writeFile(file("notes.txt"), "not media\n")));
+        QVERIFY(QFile::exists(writeFile(output + "/kept.mp3", "")));
+        QVERIFY(QFile::copy(file("clip.mp4"), file("same.mp4")));
+        QVERIFY(QFile::link(media, QDir::homePath() + "/linked"));
+        const QByteArray same = QFile::encodeName(file("same.mp4"));
+        QCOMPARE(::link(same, QFile::encodeName(output + "/hard.mp4")), 0);
     }
 
     void init() {
@@ -89,21 +93,32 @@ private slots:
         QVERIFY(!QFile::exists(argsFile));
     }
 
-    // Fields past 59 are carried into the times the converter gets.
+    // Fields past 59 are carried into the times the converter gets. Closing the window while
+    // the converter runs and writes lets the cut finish unobserved.
     void converterGetsTheExactArguments() {
+        FakeTools::configure({{"FAKE_FFMPEG_ARGS_FILE", argsFile},
+                              {"FAKE_FFMPEG_STDERR", "time=00:00:01.00\\r"},
+                              {"FAKE_FFMPEG_SLEEP", "0.3"}});
         fill("00:75:99", "02:00:00");
         cutter->setOutputFormat("mov");
-        QCoro::waitFor(cutter->startCutting());
+        auto cut = cutter->startCutting();
+        QTest::qWait(50);
+        cutter.reset();
+        QCoro::waitFor(std::move(cut));
         QCOMPARE(FakeTools::recordedArguments(argsFile),
                  (QStringList{"-i", "/media/my clip.mp4", "-ss", "01:16:39", "-t", "00:43:21", "-c",
                               "copy", "-avoid_negative_ts", "make_zero", "-y", "/out/a_cut.mov"}));
     }
 
     // A failure logs the start lines, the output, the failure and the last error; progress stays.
+    // Progress is read from the first time of a line that starts a piece of it (split at any
+    // blank): 5 s of the 10 s cut.
     void failedCut() {
         const QString printed =
-            "time=00:00:05.00\r[mp3 @ 0x1] Invalid audio stream.\nCould not write header: Invalid "
-            "argument\nStream mapping:\n  Stream #0:1 -> #0:0 (copy)\nConversion failed!\n";
+            u"x\ttime=00:00:05.00\u2028\u00a0time=00:00:08.00\r[mp3 @ 0x1] "
+            u"Invalid audio stream.\nCould not write header: Invalid argument\n"
+            u"Stream mapping:  xtime=00:00:09.00\n  Stream #0:1 -> #0:0 (copy)\n"
+            u"Conversion failed!\n"_qs;
         FakeTools::configure(
             {{"FAKE_FFMPEG_STDERR", QString(printed).replace("\r", "\\r").replace("\n", "\\n")},
              {"FAKE_FFMPEG_EXIT", "1"}});
@@ -134,33 +149,6 @@ private slots:
                                 "ensure it's installed.");
     }
 
-    void progressFromConverterOutput_data() {
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<double>("progress");
-        QTest::newRow("first time of a line, Unicode blanks")
-            << QString("x\ttime=00:00:18.00\u2028\u00a0time=00:00:45.00") << 20.0;
-        QTest::newRow("without time, or time= inside a piece")
-            << QString("Stream mapping:  xtime=00:00:45.00") << 7.0;
-    }
-    void progressFromConverterOutput() {
-        QFETCH(QString, output);
-        QFETCH(double, progress);
-        cutter->updateProgress(u"time=00:00:06.30", 90); // 7 %
-        cutter->updateProgress(output, 90);
-        QCOMPARE(cutter->cuttingProgress(), progress);
-    }
-
-    // Closing the window while the converter runs lets the cut finish unobserved.
-    void controllerGoneDuringTheCut() {
-        FakeTools::configure(
-            {{"FAKE_FFMPEG_STDERR", "time=00:00:01.00\\r"}, {"FAKE_FFMPEG_SLEEP", "0.3"}});
-        fill();
-        auto cut = cutter->startCutting();
-        QTest::qWait(50);
-        cutter.reset();
-        QCoro::waitFor(std::move(cut));
-    }
-
     void realMediaInformation_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<double>("duration");
@@ -181,6 +169,9 @@ private slots:
         QFETCH(QString, log);
         cutter->setEndTime("00:00:42");
         cutter->setSelectedFilePath(file(name));
+        // A file read after another one was chosen does not fill in the chosen file's details.
+        QCoro::waitFor(cutter->loadMediaInfo(file("tone.m4a")));
+        QCOMPARE(cutter->mediaFormat(), "");
         QCoro::waitFor(cutter->loadMediaInfo(file(name)));
         QVERIFY(qAbs(cutter->mediaDuration().value_or(-1) - duration) < 0.1);
         QCOMPARE(cutter->mediaFormat(), kind);
@@ -189,98 +180,73 @@ private slots:
         QCOMPARE(cutter->logMessages()->entries().value(0).mid(11), log);
     }
 
-    // A file read after another one was chosen must not fill in the chosen file's information.
-    void realResultForAnotherFileIsDropped() {
-        cutter->setSelectedFilePath(file("tone.m4a"));
-        QSignalSpy kinds(cutter.get(), &MediaCutterViewModel::mediaFormatChanged);
-        QCoro::waitFor(cutter->loadMediaInfo(file("clip.mp4")));
-        QCOMPARE(kinds.size(), 0);
-        QCoro::waitFor(cutter->loadMediaInfo(file("tone.m4a")));
-        QCOMPARE(cutter->mediaFormat(), "Audio");
-    }
-
-    // A start past the end makes the converter write no stream, or a file that cannot be read.
+    // A failed cut removes the output it made, never a file that was there before (an earlier
+    // "kept.mp3", or the input under another path, which "-y" would empty). A start past the
+    // end makes the converter write no stream, or an unreadable file.
     void realCut_data() {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("input");
         QTest::addColumn<int>("start");
         QTest::addColumn<QString>("format");
-        QTest::addColumn<QString>("streams");
-        QTest::newRow("video and audio")
-            << QString("clip.mp4") << 2 << QString("mp4") << "video audio";
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("outcome"); // the streams written, or "failed: " and why
+        const QString empty = "failed: The output file is empty: no audio or video lies between "
+                              "the start and end times";
+        const QString converterFailed = "failed: FFmpeg exited with code 1";
+        const QString same = "failed: The output file is the input file: choose another name or "
+                             "folder";
+        QTest::newRow("video and audio") << "clip.mp4" << 2 << "mp4"
+                                         << "out/both" << QString("video audio");
         // The only keyframe is at 0: a stream copy drops the video, which the log says.
-        QTest::newRow("video dropped")
-            << QString("one keyframe.mp4") << 3 << QString("mp4") << "audio";
-        QTest::newRow("audio with cover") << QString("song.mp3") << 1 << QString("mp4") << "audio";
-        QTest::newRow("start past the end") << QString("clip.mp4") << 20 << QString("mp4") << "";
-        QTest::newRow("unreadable output") << QString("song.mp3") << 20 << QString("mp3") << "";
+        QTest::newRow("video dropped") << "one keyframe.mp4" << 3 << "mp4"
+                                       << "out/dropped" << QString("audio");
+        QTest::newRow("audio with cover") << "song.mp3" << 1 << "mp4"
+                                          << "out/song" << QString("audio");
+        QTest::newRow("start past the end") << "clip.mp4" << 20 << "mp4"
+                                            << "out/past" << empty;
+        QTest::newRow("unreadable output") << "song.mp3" << 20 << "mp3"
+                                           << "out/none" << empty;
+        QTest::newRow("video into MP3, new output removed") << "clip.mp4" << 1 << "mp3"
+                                                            << "out/failed" << converterFailed;
+        QTest::newRow("video into MP3, earlier file kept") << "clip.mp4" << 1 << "mp3"
+                                                           << "out/kept" << converterFailed;
+        QTest::newRow("input through a folder link") << "same.mp4" << 1 << "mp4"
+                                                     << "media/../linked/same" << same;
+        QTest::newRow("input through a hard link") << "same.mp4" << 1 << "mp4"
+                                                   << "out/hard" << same;
     }
     void realCut() {
-        QFETCH(QString, name);
+        QFETCH(QString, input);
         QFETCH(int, start);
         QFETCH(QString, format);
-        QFETCH(QString, streams);
-        fill(formatTime(start), formatTime(start + 2), file(name), output, "part");
+        QFETCH(QString, path);
+        QFETCH(QString, outcome);
+        const QFileInfo target(QDir::homePath() + "/" + path + "." + format);
+        const bool existed = target.exists();
+        const qint64 inputSize = QFileInfo(file(input)).size();
+        fill(formatTime(start), formatTime(start + 2), file(input), target.path(),
+             target.completeBaseName());
         cutter->setOutputFormat(format);
         QCoro::waitFor(cutter->startCutting());
         const QStringList log = cutter->logMessages()->entries();
         QCOMPARE(log.filter("] The video was dropped: a stream copy can only start at a keyframe, "
                             "and there is none between the start and end times")
                      .size(),
-                 name.startsWith("one keyframe") ? 1 : 0);
-        if (streams.isEmpty()) {
-            QCOMPARE(lastMessage(),
-                     "Media cutting failed: Media cutting failed: The output file is empty: no "
-                     "audio or video lies between the start and end times");
+                 input.startsWith("one keyframe") ? 1 : 0);
+        if (outcome.startsWith("failed: ")) {
+            const QString failed = log.filter("] Media cutting failed: ").value(0).mid(11);
+            QCOMPARE(failed, "Media cutting failed: Media cutting failed: " + outcome.mid(8));
             QCOMPARE(cutter->lastOutputFile(), "");
+            QCOMPARE(QFile::exists(target.filePath()), existed);
+            QCOMPARE(QFileInfo(file(input)).size(), inputSize);
             return;
         }
         QCOMPARE(lastMessage(), "Media cutting completed successfully!");
         QCOMPARE(cutter->cuttingProgress(), 100.0);
-        QCOMPARE(cutter->lastOutputFile(), output + "/part.mp4");
-        const MediaProbe::Info result = MediaProbe::read(output + "/part.mp4");
+        QCOMPARE(cutter->lastOutputFile(), target.filePath());
+        const MediaProbe::Info result = MediaProbe::read(target.filePath());
         QCOMPARE(QString(result.hasVideo ? "video " : "") + (result.hasAudio ? "audio" : ""),
-                 streams);
+                 outcome);
         QVERIFY2(qAbs(*result.duration - 2) < 0.3, qPrintable(QString::number(*result.duration)));
-    }
-
-    // A failed cut (an MP4's video cannot go into MP3) removes the output it made, often an
-    // empty file, never a file that was there before.
-    void realFailedCutRemovesOnlyANewOutput_data() {
-        QTest::addColumn<bool>("existed");
-        QTest::newRow("new output removed") << false;
-        QTest::newRow("pre-existing output kept") << true;
-    }
-    void realFailedCutRemovesOnlyANewOutput() {
-        QFETCH(bool, existed);
-        QFile before(output + "/failed.mp3");
-        QVERIFY(existed ? before.open(QIODevice::WriteOnly) : !before.exists());
-        fill("00:00:01", "00:00:02", file("clip.mp4"), output, "failed");
-        cutter->setOutputFormat("mp3");
-        QCoro::waitFor(cutter->startCutting());
-        QCOMPARE(cutter->logMessages()->entries().filter("] Media cutting failed: ").size(), 1);
-        QCOMPARE(before.exists(), existed);
-    }
-
-    // The converter's "-y" would truncate the input: the cut fails before it starts.
-    void realOutputThatIsTheInputIsRefused_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("folder");
-        QTest::newRow("folder through a symbolic link") << QString("same") << media + "/../linked";
-        QTest::newRow("hard link") << QString("hard") << output;
-    }
-    void realOutputThatIsTheInputIsRefused() {
-        QFETCH(QString, name);
-        QFETCH(QString, folder);
-        QFile::copy(file("clip.mp4"), file("same.mp4"));
-        QFile::link(media, QDir::homePath() + "/linked");
-        ::link(QFile::encodeName(file("same.mp4")), QFile::encodeName(output + "/hard.mp4"));
-        const qint64 before = QFileInfo(file("same.mp4")).size();
-        fill("00:00:01", "00:00:02", file("same.mp4"), folder, name);
-        QCoro::waitFor(cutter->startCutting());
-        QCOMPARE(cutter->logMessages()->rowCount(), 5); // the start lines and the failure
-        QCOMPARE(lastMessage(), "Media cutting failed: Media cutting failed: The output "
-                                "file is the input file: choose another name or folder");
-        QCOMPARE(QFileInfo(file("same.mp4")).size(), before);
     }
 
     // Times are typed with "." whatever the locale; the German one is compiled here.

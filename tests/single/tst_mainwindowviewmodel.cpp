@@ -8,11 +8,6 @@
 #include "core/queue/BulkDownloadViewModel.h"
 #include "core/single/MainWindowViewModel.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSettings>
-#include <QSignalSpy>
-
 namespace {
 
 // Remembers what the log and the busy flag were when an alert appeared.
@@ -50,8 +45,8 @@ class TestMainWindowViewModel : public QObject {
     }
 
     // Ends the running download and lets the controller see the end.
-    [[nodiscard]] bool finish(const std::optional<QString>& failure = {}) {
-        engine->finish(failure);
+    [[nodiscard]] bool finish() {
+        engine->finish();
         return QTest::qWaitFor([&] { return !viewModel->isDownloading(); }, 5000);
     }
 
@@ -82,12 +77,9 @@ private slots:
         // The switch is read when the download starts, not later.
         viewModel->setDownloadPlaylists(true);
         QCOMPARE(engine->requests.size(), 1);
-        const ScriptedEngine::Request& request = engine->requests.first();
-        QCOMPARE(
-            (QStringList{request.url, request.format, request.videoQuality, request.audioQuality,
-                         request.outputPath}),
-            (QStringList{"  https://youtu.be/abc \t", "MP4", "720p", "320k", QDir::homePath()}));
-        QVERIFY(!request.playlists);
+        QCOMPARE(engine->requests.first().fields(),
+                 (QStringList{"  https://youtu.be/abc \t", "MP4", "720p", "320k", QDir::homePath(),
+                              "single"}));
 
         engine->log("[download] Destination: clip.f1.mp4\n[Merger] Merging formats into \"cl");
         // Updates reach the window at most once per frame: the first at once, the latest
@@ -118,60 +110,59 @@ private slots:
         QVERIFY(viewModel->completedFolder().isEmpty());
     }
 
-    // A failure shows the downloader's own error lines beside the alert; no file is offered.
-    void failureShowsTheToolsErrors() {
-        start();
-        engine->file = "a.mp3";
-        engine->toolErrors = QStringList{"ERROR: two", "ERROR: three"};
-        QVERIFY(finish("code 1"));
-        QVERIFY(viewModel->completedFile().isEmpty() && viewModel->completedFolder().isEmpty());
-        QCOMPARE(dialogs.alerts,
-                 (QList<RecordingDialogs::Alert>{
-                     {"Download Failed", "Download failed: code 1", "ERROR: two\nERROR: three"}}));
-        // The log and the idle window are in place before the alert appears.
-        QCOMPARE(dialogs.logAtAlert.last(), "[12:00:00] Download failed: Download failed: code 1");
-        QVERIFY(!dialogs.downloadingAtAlert);
-    }
-
     // A refused start shows one alert and starts nothing; a refused address is not logged.
-    // A missing Downloads folder is made.
-    void startIsChecked_data() {
+    // A missing Downloads folder is made. A failed download shows the downloader's own error
+    // lines beside the alert and offers no file. The log and the idle window are in place
+    // before the alert appears.
+    void startIsCheckedAndFailureShown_data() {
         QTest::addColumn<QString>("url");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("toolErrors");
         const QString downloads = QDir::homePath() + "/Downloads";
         const QString url = "https://youtu.be/abc";
         const QString failed = "Download Failed";
         QTest::newRow("blank address") << QString::fromUtf16(u"\t\r\n \u00a0\u3000") << downloads
-                                       << "Error" << QString("Please enter a valid URL.");
-        QTest::newRow("blank folder") << url << " \t" << failed << "No output folder is chosen.";
+                                       << "Error" << QString("Please enter a valid URL.") << "";
+        QTest::newRow("blank folder")
+            << url << " \t" << failed << "No output folder is chosen." << QString();
         QTest::newRow("a file, not a folder")
             << url << "/etc/hostname" << failed
-            << "The output folder \"/etc/hostname\" does not exist.";
+            << "The output folder \"/etc/hostname\" does not exist." << QString();
         QTest::newRow("missing Downloads is made")
-            << url << downloads + "/" << QString() << QString();
+            << url << downloads + "/" << QString() << QString() << QString();
+        QTest::newRow("the download fails")
+            << url << downloads << failed << "Download failed: code 1"
+            << "ERROR: two\nERROR: three";
     }
-
-    void startIsChecked() {
+    void startIsCheckedAndFailureShown() {
         QFETCH(QString, url);
         QFETCH(QString, folder);
         QFETCH(QString, title);
         QFETCH(QString, failure);
+        QFETCH(QString, toolErrors);
         QDir(QDir::homePath() + "/Downloads").removeRecursively();
         viewModel->addLogMessage("Update check completed.");
+        engine->file = "a.mp3";
+        engine->toolErrors = toolErrors.split('\n', Qt::SkipEmptyParts);
+        if (!toolErrors.isEmpty())
+            engine->outcomes = {"code 1"};
         start(url, folder);
         if (title.isEmpty()) {
             QVERIFY(QFileInfo(folder).isDir());
             QCOMPARE(engine->requests.size(), 1);
             return;
         }
-        QVERIFY(engine->requests.isEmpty());
-        QCOMPARE(dialogs.alerts, (QList<RecordingDialogs::Alert>{{title, failure}}));
+        QTRY_VERIFY(!viewModel->isDownloading());
+        QCOMPARE(engine->requests.size(), toolErrors.isEmpty() ? 0 : 1);
+        QCOMPARE(dialogs.alerts, (QList<RecordingDialogs::Alert>{{title, failure, toolErrors}}));
         QCOMPARE(log(), stamped(title == "Error" ? QStringList{"Update check completed."}
                                                  : QStringList{"Getting ready to download...",
                                                                "Download failed: " + failure}));
         QVERIFY(!dialogs.downloadingAtAlert);
+        QCOMPARE(dialogs.logAtAlert, log());
+        QVERIFY(viewModel->completedFile().isEmpty() && viewModel->completedFolder().isEmpty());
     }
 
     // Both windows' choices come back at the next start under keys of their own; a stored
@@ -179,11 +170,10 @@ private slots:
     void choicesAreRemembered_data() {
         QTest::addColumn<QStringList>("stored"); // format, qualities, playlist switch
         QTest::addColumn<QStringList>("read");
-        const QStringList defaults{"MP3", "1080p", "192k", "false"};
-        QTest::newRow("nothing stored") << QStringList() << defaults;
         QTest::newRow("known") << QStringList{"M4A", "Lowest Available", "64k", "true"}
                                << QStringList{"M4A", "Lowest Available", "64k", "true"};
-        QTest::newRow("unknown") << QStringList{"mp4", "1080", "", "yes"} << defaults;
+        QTest::newRow("unknown") << QStringList{"mp4", "1080", "", "yes"}
+                                 << QStringList{"MP3", "1080p", "192k", "false"};
     }
     void choicesAreRemembered() {
         QFETCH(QStringList, stored);
@@ -204,12 +194,12 @@ private slots:
                               queue.selectedAudioQuality()}),
                  read.first(3));
         main.setSelectedVideoQuality("480p");
-        main.setDownloadPlaylists(stored.isEmpty());
+        main.setDownloadPlaylists(read[3] != "true");
         queue.setSelectedFormat("MP4");
         queue.waitUntilSaved();
         const MainWindowViewModel nextMain(dialogs, installer);
         QCOMPARE(nextMain.selectedVideoQuality(), "480p");
-        QCOMPARE(nextMain.downloadPlaylists(), stored.isEmpty());
+        QCOMPARE(nextMain.downloadPlaylists(), read[3] != "true");
         const BulkDownloadViewModel nextQueue(dialogs);
         QVERIFY(QTest::qWaitFor([&] { return !nextQueue.isLoading(); }));
         QCOMPARE(nextQueue.selectedFormat(), "MP4");

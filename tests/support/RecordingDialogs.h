@@ -10,13 +10,9 @@
 class RecordingDialogs : public Dialogs {
 public:
     struct Alert {
-        Alert(QString title, QString message, QString details = {})
-            : title(std::move(title))
-            , message(std::move(message))
-            , details(std::move(details)) {}
         QString title;
         QString message;
-        QString details;
+        QString details = {};
         bool operator==(const Alert&) const = default;
     };
 

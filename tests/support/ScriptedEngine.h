@@ -17,6 +17,12 @@ public:
     struct Request {
         QString url, format, videoQuality, audioQuality, outputPath;
         bool playlists = false;
+
+        // Its values in order, with "playlists" or "single" last.
+        QStringList fields() const {
+            const QString kind = playlists ? "playlists" : "single";
+            return {url, format, videoQuality, audioQuality, outputPath, kind};
+        }
     };
 
     QList<Request> requests;
