@@ -111,13 +111,10 @@ void MainWindowViewModel::setDownloadProgress(const DownloadProgress& value) {
 }
 
 void MainWindowViewModel::showDownloadProgress() {
-    // A value that is no number at all would only confuse the progress bar.
-    const double percent =
-        std::isfinite(latestProgress.percent) ? latestProgress.percent : progress;
     const QString text = progressDetailsText(latestProgress);
-    if (progress == percent && details == text)
+    if (progress == latestProgress.percent && details == text)
         return;
-    progress = percent;
+    progress = latestProgress.percent;
     details = text;
     emit downloadProgressChanged();
 }
@@ -178,7 +175,12 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
     const auto progressHandler = [isCurrent, self](const DownloadProgress& update) {
         onMainThread([isCurrent, self, update] {
             if (isCurrent()) {
+                // A percentage that is no number keeps the newest real one, shown or still
+                // waiting for its frame: it would only confuse the progress bar.
+                const double known = self->latestProgress.percent;
                 self->latestProgress = update;
+                if (!std::isfinite(update.percent))
+                    self->latestProgress.percent = known;
                 self->progressFrames.request();
             }
         });
