@@ -25,6 +25,20 @@ public:
     }
 };
 
+// The user's settings, noting which threads write them.
+class ThreadNotingStore : public SettingsStore {
+public:
+    explicit ThreadNotingStore(QList<QThread*>& writers)
+        : writers(writers) {}
+    void setString(const QString& key, const QString& value) override {
+        writers << QThread::currentThread();
+        SettingsStore::setString(key, value);
+    }
+
+private:
+    QList<QThread*>& writers;
+};
+
 } // namespace
 
 class TestMainWindowViewModel : public QObject {
@@ -183,20 +197,26 @@ private slots:
             SettingsStore().setString("main" + keys[i], stored[i]);
             SettingsStore().setString("bulkDownload" + keys[i], stored[i]);
         }
-        MainWindowViewModel main(dialogs, installer);
+        QList<QThread*> writers;
+        auto main = std::make_unique<MainWindowViewModel>(
+            dialogs, installer, nullptr, nullptr, std::make_unique<ThreadNotingStore>(writers));
         QCOMPARE(
-            (QStringList{main.selectedFormat(), main.selectedVideoQuality(),
-                         main.selectedMp3Quality(), main.downloadPlaylists() ? "true" : "false"}),
+            (QStringList{main->selectedFormat(), main->selectedVideoQuality(),
+                         main->selectedMp3Quality(), main->downloadPlaylists() ? "true" : "false"}),
             read);
         BulkDownloadViewModel queue(dialogs);
         QVERIFY(QTest::qWaitFor([&] { return !queue.isLoading(); }));
         QCOMPARE((QStringList{queue.selectedFormat(), queue.selectedVideoQuality(),
                               queue.selectedAudioQuality()}),
                  read.first(3));
-        main.setSelectedVideoQuality("480p");
-        main.setDownloadPlaylists(read[3] != "true");
+        main->setSelectedVideoQuality("480p");
+        main->setDownloadPlaylists(read[3] != "true");
         queue.setSelectedFormat("MP4");
         queue.waitUntilSaved();
+        main.reset(); // the writes are not lost when the window closes
+        // The settings file holds the whole queue: writing it would hold up the window.
+        QCOMPARE(writers.size(), 2);
+        QVERIFY(!writers.contains(QThread::currentThread()));
         const MainWindowViewModel nextMain(dialogs, installer);
         QCOMPARE(nextMain.selectedVideoQuality(), "480p");
         QCOMPARE(nextMain.downloadPlaylists(), read[3] != "true");

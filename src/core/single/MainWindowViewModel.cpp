@@ -44,6 +44,7 @@ MainWindowViewModel::MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolI
     : QObject(parent)
     , dialogs(dialogs)
     , settings(store ? std::move(store) : std::make_unique<SettingsStore>())
+    , settingsWriter(*settings)
     , logModel(new LogModel(this))
     , describer(new AddressDescription(this))
     , progressFrames([this] { showDownloadProgress(); })
@@ -66,7 +67,7 @@ void MainWindowViewModel::readRememberedChoices() {
 }
 
 void MainWindowViewModel::remember(const QString& key, const QString& value) {
-    settings->setString(key, value);
+    settingsWriter.setString(key, value);
 }
 
 void MainWindowViewModel::setUrlText(const QString& value) {

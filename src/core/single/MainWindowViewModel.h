@@ -4,6 +4,7 @@
 #include "core/engine/DownloadEngine.h"
 #include "core/platform/FrameThrottle.h"
 #include "core/platform/KeyValueStore.h"
+#include "core/platform/StoreWriter.h"
 #include "core/tools/FileManagerHelper.h"
 #include "core/tools/ToolInstaller.h"
 
@@ -132,6 +133,7 @@ private:
 
     Dialogs& dialogs;
     std::unique_ptr<KeyValueStore> settings;
+    StoreWriter settingsWriter;
     QString url;
     QString format = DownloadChoices::defaultFormat;
     QString videoQuality = DownloadChoices::defaultVideoQuality;
