@@ -4,9 +4,11 @@
 // (Ctrl+V) and then added; and the longest stall while a queue window opens over a
 // stored queue of 100,000 items (read from disk by a fresh process, as a newly opened
 // queue window would).
+#include "IdleToolInstaller.h"
 #include "RecordingDialogs.h"
 #include "TestHome.h"
 #include "core/queue/BulkDownloadViewModel.h"
+#include "core/single/MainWindowViewModel.h"
 #include "gui/queue/BulkDownloadView.h"
 
 #include <QApplication>
@@ -174,12 +176,31 @@ int open() {
     return ok ? 0 : 1;
 }
 
+// Starts a main window's controller over the stored queue, which shares its settings file,
+// and changes a choice it remembers there.
+int startMain() {
+    RecordingDialogs dialogs;
+    std::unique_ptr<MainWindowViewModel> main;
+    measure(
+        "start a main window's controller over 100000 stored items",
+        [&] {
+            main = std::make_unique<MainWindowViewModel>(dialogs,
+                                                         std::make_shared<IdleToolInstaller>());
+        },
+        [] { return true; });
+    measure(
+        "change its format, which it remembers", [&] { main->setSelectedFormat("MP4"); },
+        [] { return true; });
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool inChild = argc > 1 && QByteArray(argv[1]) == "open";
+    const QByteArray child = argc > 1 ? argv[1] : "";
+    const bool inChild = !child.isEmpty();
     // A temporary HOME, made before Qt reads it: the user's own settings stay untouched.
-    // The child inherits it and reads the stored queue from disk.
+    // Each child inherits it and reads the stored queue from disk, as a new start does.
     std::optional<TestHome> home;
     if (!inChild)
         home.emplace();
@@ -187,7 +208,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (inChild)
-        return open();
+        return child == "open" ? open() : startMain();
     // What other programs on this machine make of the stall figures: the same meter over
     // an idle event loop.
     measure(
@@ -203,10 +224,13 @@ int main(int argc, char** argv) {
         BulkDownloadViewModel vm(dialogs);
         addAndStore(vm, pastedAddresses("a", storedCount));
     }
-    std::fflush(stdout);
-    QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedChannels);
-    child.start(QCoreApplication::applicationFilePath(), {"open"});
-    child.waitForFinished(-1);
-    return failed || child.exitCode();
+    for (const char* child : {"open", "main"}) {
+        std::fflush(stdout);
+        QProcess process;
+        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        process.start(QCoreApplication::applicationFilePath(), {QString(child)});
+        process.waitForFinished(-1);
+        failed |= process.exitCode();
+    }
+    return failed;
 }
