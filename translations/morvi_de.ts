@@ -187,6 +187,18 @@
         <source>Failed to download Plugin 2: %1</source>
         <translation>Plugin 2 konnte nicht heruntergeladen werden: %1</translation>
     </message>
+    <message>
+        <source>The release&apos;s checksum list has no entry for &quot;%1&quot;.</source>
+        <translation>Die Prüfsummenliste der Veröffentlichung enthält keinen Eintrag für &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The checksum list could not be fetched: %1</source>
+        <translation>Die Prüfsummenliste konnte nicht geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>The download does not match its release&apos;s SHA-256 checksum.</source>
+        <translation>Der Download stimmt nicht mit der SHA-256-Prüfsumme seiner Veröffentlichung überein.</translation>
+    </message>
 </context>
 <context>
     <name>BulkDownloadItemsModel</name>

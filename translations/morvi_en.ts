@@ -61,8 +61,8 @@
     <message numerus="yes">
         <source>Added %n entry(s) from &quot;%1&quot;.</source>
         <translation>
-            <numerusform>Added %n entry from "%1".</numerusform>
-            <numerusform>Added %n entries from "%1".</numerusform>
+            <numerusform>Added %n entry from &quot;%1&quot;.</numerusform>
+            <numerusform>Added %n entries from &quot;%1&quot;.</numerusform>
         </translation>
     </message>
 </context>

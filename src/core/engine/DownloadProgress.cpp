@@ -143,23 +143,17 @@ void readDetails(Words& words, DownloadProgress& progress) {
     }
 }
 
-// What a "[download]" line says after its tag: nothing unless the first word there is
-// a number followed by "%" (a file name holding "50%" further on is no progress).
-std::optional<DownloadProgress> progressAfterTag(QStringView rest) {
+// The words of a "[download]" line after its tag; none for another line. The rest of the
+// word that holds the tag belongs to the tag.
+std::optional<Words> wordsAfterTag(QStringView line) {
+    static constexpr QStringView tag = u"[download]";
+    if (!line.startsWith(tag))
+        return std::nullopt;
+    const QStringView rest = line.sliced(tag.size());
     Words words(rest);
-    // The rest of the word that holds the tag belongs to the tag.
     if (!rest.isEmpty() && !isWordBreak(rest[0].unicode()))
         words.next();
-    const QStringView first = words.next();
-    if (!first.endsWith(u'%'))
-        return std::nullopt;
-    const auto percent = readCLocaleNumber(first.chopped(1));
-    if (!percent)
-        return std::nullopt;
-    DownloadProgress progress;
-    progress.percent = *percent;
-    readDetails(words, progress);
-    return progress;
+    return words;
 }
 
 // Which part runs, when the download has more than one; "" otherwise.
@@ -183,11 +177,24 @@ QString partText(const DownloadProgress& progress) {
 
 } // namespace
 
+// A file name holding "50%" further on is no progress.
 std::optional<DownloadProgress> DownloadProgress::fromLine(QStringView line) {
-    static constexpr QStringView tag = u"[download]";
-    if (!line.startsWith(tag))
+    std::optional<Words> words = wordsAfterTag(line);
+    const QStringView first = words ? words->next() : QStringView();
+    if (!first.endsWith(u'%'))
         return std::nullopt;
-    return progressAfterTag(line.sliced(tag.size()));
+    const auto percent = readCLocaleNumber(first.chopped(1));
+    if (!percent)
+        return std::nullopt;
+    DownloadProgress progress;
+    progress.percent = *percent;
+    readDetails(*words, progress);
+    return progress;
+}
+
+bool DownloadProgress::startsLikeProgress(QStringView line) {
+    std::optional<Words> words = wordsAfterTag(line);
+    return words && words->next().endsWith(u'%');
 }
 
 QString progressDetailsText(const DownloadProgress& progress) {

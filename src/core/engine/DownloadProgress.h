@@ -27,6 +27,9 @@ struct DownloadProgress {
     // The progress of one complete line: nothing unless the line starts with "[download]"
     // and its first word after the tag is a number followed by "%".
     static std::optional<DownloadProgress> fromLine(QStringView line);
+    // Whether fromLine could read the line, by its first word alone: a cheap look, so that
+    // of many lines only the one finally shown is parsed.
+    static bool startsLikeProgress(QStringView line);
 };
 
 // The line under a progress bar beside its percentage, in the user's language, such as

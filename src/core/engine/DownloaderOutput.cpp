@@ -27,21 +27,6 @@ QStringView namedFile(QStringView line) {
     return {};
 }
 
-// Whether the first word after a "[download]" tag ends with "%": a cheap look, so that
-// only the line finally shown is parsed.
-bool looksLikeProgress(QStringView line) {
-    static constexpr QStringView tag = u"[download]";
-    if (!line.startsWith(tag))
-        return false;
-    qsizetype at = tag.size();
-    while (at < line.size() && (line[at] == u' ' || line[at] == u'\t'))
-        ++at;
-    const qsizetype word = at;
-    while (at < line.size() && line[at] != u' ' && line[at] != u'\t')
-        ++at;
-    return at > word && line[at - 1] == u'%';
-}
-
 // What a downloaded file holds, by the extension the downloader gives each kind of stream.
 DownloadProgress::Content contentOf(QStringView name) {
     const QStringView extension = name.sliced(name.lastIndexOf(u'.') + 1);
@@ -106,7 +91,7 @@ std::optional<DownloadProgress> DownloaderOutput::takeProgress() {
 }
 
 void DownloaderOutput::readLine(QStringView line) {
-    if (looksLikeProgress(line)) {
+    if (DownloadProgress::startsLikeProgress(line)) {
         // Kept in the same buffer, line after line.
         latestProgress.resize(0);
         latestProgress.append(line);

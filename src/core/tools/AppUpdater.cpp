@@ -203,7 +203,7 @@ QByteArray publishedSum(const QByteArray& list, const QString& assetName) {
             return entry.first(gap).toLower();
     }
     throw DownloadError(
-        QString("The release's checksum list has no entry for \"%1\".").arg(assetName));
+        AppUpdater::tr("The release's checksum list has no entry for \"%1\".").arg(assetName));
 }
 
 // Checks the fetched candidate against the SHA2-256SUMS list published beside the release
@@ -214,7 +214,8 @@ QCoro::Task<> checkPublishedSum(QUrl assetUrl, QString candidate, milliseconds t
     try {
         co_await fetchInto(assetUrl.resolved(QUrl("SHA2-256SUMS")), listPath, transferTimeout);
     } catch (const DownloadError& error) {
-        throw DownloadError("The checksum list could not be fetched: " + error.description());
+        throw DownloadError(
+            AppUpdater::tr("The checksum list could not be fetched: %1").arg(error.description()));
     }
     QFile list(listPath);
     // A real list has a few dozen lines.
@@ -223,7 +224,8 @@ QCoro::Task<> checkPublishedSum(QUrl assetUrl, QString candidate, milliseconds t
     // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
     QFuture<QByteArray> hashing = QtConcurrent::run([candidate] { return sha256Of(candidate); });
     if (co_await hashing != expected)
-        throw DownloadError("The download does not match its release's SHA-256 checksum.");
+        throw DownloadError(
+            AppUpdater::tr("The download does not match its release's SHA-256 checksum."));
 }
 
 QCoro::Task<> installYtDlp(QUrl url, QString ytDlpPath, milliseconds transferTimeout,
