@@ -196,6 +196,8 @@ private slots:
         engine->progress({42.7, 48.0 * 1024 * 1024, false, 2.0 * 1024 * 1024, 17});
         QCOMPARE(vm->itemsModel()->index(1, 0).data(Qt::ToolTipRole),
                  "20.5 MiB of 48.0 MiB · 2.0 MiB/s · 17 s left");
+        engine->progress({qQNaN(), 48.0 * 1024 * 1024, false, {}, {}}); // "nan%": the bar stays
+        QTRY_COMPARE(vm->itemsModel()->index(1, 0).data(Qt::ToolTipRole), "48.0 MiB");
         QCOMPARE(states(vm->downloadItems()),
                  (QStringList{"Completed 100", "Downloading 42.7", "Pending 0"}));
         vm->waitUntilSaved();

@@ -197,6 +197,10 @@ bool DownloadProgress::startsLikeProgress(QStringView line) {
     return words && words->next().endsWith(u'%');
 }
 
+double shownPercent(double known, const DownloadProgress& update) {
+    return std::isfinite(update.percent) ? update.percent : known;
+}
+
 QString progressDetailsText(const DownloadProgress& progress) {
     QStringList parts;
     if (const QString part = partText(progress); !part.isEmpty())

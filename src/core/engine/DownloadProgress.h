@@ -32,6 +32,10 @@ struct DownloadProgress {
     static bool startsLikeProgress(QStringView line);
 };
 
+// The percentage to show after known: the update's own, unless it is no number (the
+// downloader may print "nan%"), which would only confuse a progress bar.
+double shownPercent(double known, const DownloadProgress& update);
+
 // The line under a progress bar beside its percentage, in the user's language, such as
 // "12.3 MiB of 48.0 MiB · 2.1 MiB/s · 17 s left", led by the running part ("video",
 // "audio", "part 2 of 3") when the download has more than one; the parts that are not

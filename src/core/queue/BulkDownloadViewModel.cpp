@@ -467,7 +467,12 @@ QCoro::Task<> BulkDownloadViewModel::downloadItem(QUuid id) {
     DownloadEngine::ProgressHandler onProgress = [self, id](const DownloadProgress& update) {
         if (!self)
             return;
-        self->latestProgress.insert(id, update);
+        // The newest real percentage may still be waiting for its frame.
+        DownloadProgress shown = update;
+        if (const auto pending = self->latestProgress.constFind(id);
+            pending != self->latestProgress.cend())
+            shown.percent = shownPercent(pending->percent, update);
+        self->latestProgress.insert(id, shown);
         self->progressFrames.request();
     };
     // The queue keeps no log, only why the last run failed.
@@ -515,7 +520,9 @@ void BulkDownloadViewModel::showProgress() {
         const int row = items.rowOf(update.key());
         // A stopped item keeps what its stop gave it.
         if (row >= 0 && downloadItems().at(row).status == DownloadStatus::downloading)
-            changed |= items.setProgress(row, update->percent, progressDetailsText(*update));
+            changed |=
+                items.setProgress(row, shownPercent(downloadItems().at(row).progress, *update),
+                                  progressDetailsText(*update));
     }
     latestProgress.clear();
     if (changed)

@@ -17,7 +17,6 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QUrl>
-#include <cmath>
 
 namespace {
 
@@ -176,12 +175,10 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
     const auto progressHandler = [isCurrent, self](const DownloadProgress& update) {
         onMainThread([isCurrent, self, update] {
             if (isCurrent()) {
-                // A percentage that is no number keeps the newest real one, shown or still
-                // waiting for its frame: it would only confuse the progress bar.
+                // The newest real percentage may still be waiting for its frame.
                 const double known = self->latestProgress.percent;
                 self->latestProgress = update;
-                if (!std::isfinite(update.percent))
-                    self->latestProgress.percent = known;
+                self->latestProgress.percent = shownPercent(known, update);
                 self->progressFrames.request();
             }
         });
