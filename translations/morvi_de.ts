@@ -408,9 +408,12 @@
             <numerusform>%n Einträge aus „%1“ hinzugefügt.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Left out: %1 not YouTube addresses or repeated, %2 already in the queue.</source>
-        <translation>Ausgelassen: %1 keine YouTube-Adressen oder doppelt, %2 schon in der Warteschlange.</translation>
+    <message numerus="yes">
+        <source>Added %n entry(s) from &quot;%1&quot;. Left out: %2 not YouTube addresses or repeated, %3 already in the queue.</source>
+        <translation>
+            <numerusform>%n Eintrag aus „%1“ hinzugefügt. Ausgelassen: %2 keine YouTube-Adressen oder doppelt, %3 schon in der Warteschlange.</numerusform>
+            <numerusform>%n Einträge aus „%1“ hinzugefügt. Ausgelassen: %2 keine YouTube-Adressen oder doppelt, %3 schon in der Warteschlange.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

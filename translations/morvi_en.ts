@@ -65,6 +65,13 @@
             <numerusform>Added %n entries from &quot;%1&quot;.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Added %n entry(s) from &quot;%1&quot;. Left out: %2 not YouTube addresses or repeated, %3 already in the queue.</source>
+        <translation>
+            <numerusform>Added %n entry from &quot;%1&quot;. Left out: %2 not YouTube addresses or repeated, %3 already in the queue.</numerusform>
+            <numerusform>Added %n entries from &quot;%1&quot;. Left out: %2 not YouTube addresses or repeated, %3 already in the queue.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>LogLayout</name>

@@ -169,15 +169,13 @@ QString BulkDownloadViewModel::queuePlaylistEntries(const QString& title,
     }
     const qsizetype refused = entries.size() - accepted.size();
     const qsizetype queued = accepted.size() - added.size();
-    QString summary =
-        tr("Added %n entry(s) from \"%1\".", nullptr, static_cast<int>(added.size())).arg(title);
-    if (refused + queued > 0) {
-        summary += " " + tr("Left out: %1 not YouTube addresses or repeated, %2 already in the "
-                            "queue.")
-                             .arg(refused)
-                             .arg(queued);
-    }
-    return summary;
+    const int count = static_cast<int>(added.size());
+    if (refused + queued == 0)
+        return tr("Added %n entry(s) from \"%1\".", nullptr, count).arg(title);
+    return tr("Added %n entry(s) from \"%1\". Left out: %2 not YouTube addresses or repeated, %3 "
+              "already in the queue.",
+              nullptr, count)
+        .arg(title, QString::number(refused), QString::number(queued));
 }
 
 QCoro::Task<> BulkDownloadViewModel::pasteURLs(QString text) {
