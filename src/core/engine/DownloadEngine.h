@@ -28,5 +28,5 @@ public:
     // Ends the running download; downloadVideo then fails.
     virtual void stopDownload() = 0;
     // Whether the tools a download needs are at hand; without them downloadVideo fails.
-    virtual bool hasTools() const { return true; }
+    virtual bool hasTools() const = 0;
 };

@@ -6,7 +6,6 @@
 #include "core/platform/ToolRun.h"
 #include "core/tools/ToolLocation.h"
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -55,6 +54,13 @@ YtdlpManager::~YtdlpManager() {
 QStringList YtdlpManager::buildArguments(const QString& format, const QString& videoQuality,
                                          const QString& audioQuality,
                                          bool downloadPlaylists) const {
+    return argumentsFor(format, videoQuality, audioQuality, downloadPlaylists,
+                        fileManager.ffmpegPath);
+}
+
+QStringList YtdlpManager::argumentsFor(const QString& format, const QString& videoQuality,
+                                       const QString& audioQuality, bool downloadPlaylists,
+                                       const QString& converter) {
     QStringList arguments{"-o", "%(title)s.%(ext)s", "--add-metadata"};
     if (!downloadPlaylists)
         arguments << "--no-playlist";
@@ -64,13 +70,13 @@ QStringList YtdlpManager::buildArguments(const QString& format, const QString& v
                   << "--audio-format" << format.toLower() << "--audio-quality" << audioQuality
                   << "--convert-thumbnails"
                   << "jpg"
-                  << "--ffmpeg-location" << fileManager.ffmpegPath;
+                  << "--ffmpeg-location" << converter;
     } else {
         arguments << "--merge-output-format"
                   << "mp4"
                   << "--postprocessor-args"
                   << "-c:v copy -c:a aac -b:a 192k"
-                  << "--ffmpeg-location" << fileManager.ffmpegPath << formatSelector(videoQuality);
+                  << "--ffmpeg-location" << converter << formatSelector(videoQuality);
     }
     return arguments;
 }
@@ -90,10 +96,9 @@ QCoro::Task<QString> YtdlpManager::downloadVideo(QString url, QString format, QS
 
     // Only Morvi's own options steer the downloader: no configuration file from the
     // output folder, and the typed address can never be read as an option.
-    QStringList arguments = buildArguments(format, videoQuality, audioQuality, downloadPlaylists);
-    arguments[arguments.indexOf("--ffmpeg-location") + 1] = converter->path;
-    arguments << "--ignore-config"
-              << "--" << url;
+    const QStringList options =
+        argumentsFor(format, videoQuality, audioQuality, downloadPlaylists, converter->path) +
+        QStringList{"--ignore-config", "--", url};
 
     DownloaderOutput said;
     const auto deliver = [&said, logHandler, progressHandler](ToolRun::Stream stream,
@@ -104,7 +109,7 @@ QCoro::Task<QString> YtdlpManager::downloadVideo(QString url, QString format, QS
             progressHandler(*progress);
     };
     ToolRun process({.program = downloader->path,
-                     .arguments = arguments,
+                     .arguments = options,
                      .workingDirectory = outputPath,
                      .read = ToolRun::Read::BothStreams,
                      .input = ToolRun::Input::Forwarded},

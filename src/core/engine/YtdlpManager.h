@@ -19,7 +19,8 @@ public:
     YtdlpManager(const YtdlpManager&) = delete;
     YtdlpManager& operator=(const YtdlpManager&) = delete;
 
-    // The downloader's options for one download, without the address.
+    // The downloader's options for one download, without the address, with the converter
+    // of the tools folder.
     QStringList buildArguments(const QString& format, const QString& videoQuality,
                                const QString& audioQuality, bool downloadPlaylists) const;
 
@@ -38,6 +39,10 @@ public:
     bool hasTools() const override;
 
 private:
+    static QStringList argumentsFor(const QString& format, const QString& videoQuality,
+                                    const QString& audioQuality, bool downloadPlaylists,
+                                    const QString& converter);
+
     FileManagerHelper fileManager;
     QPointer<ToolRun> currentProcess;
 };

@@ -29,12 +29,6 @@ QColor over(const QColor& colour, const QColor& background) {
                             mix(colour.blueF(), background.blueF()));
 }
 
-QColor blend(const QColor& from, const QColor& to, double amount) {
-    return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * amount,
-                            from.greenF() + (to.greenF() - from.greenF()) * amount,
-                            from.blueF() + (to.blueF() - from.blueF()) * amount);
-}
-
 double weakestContrast(const QColor& colour, const QList<QColor>& backgrounds) {
     double weakest = 21;
     for (const QColor& background : backgrounds)
@@ -60,6 +54,12 @@ std::optional<QColor> shadeFor(const QColor& colour, const QColor& text,
 
 } // namespace
 
+QColor Contrast::blend(const QColor& from, const QColor& to, double amount) {
+    return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * amount,
+                            from.greenF() + (to.greenF() - from.greenF()) * amount,
+                            from.blueF() + (to.blueF() - from.blueF()) * amount);
+}
+
 double Contrast::ratio(const QColor& foreground, const QColor& background) {
     const double front = luminance(over(foreground, background));
     const double back = luminance(background);
@@ -70,7 +70,7 @@ QColor Contrast::legibleSecondary(const QColor& secondary, const QColor& text,
                                   const QColor& background) {
     const QColor start = over(secondary, background);
     for (int step = 0; step <= 20; ++step) {
-        const QColor candidate = blend(start, over(text, background), step / 20.0);
+        const QColor candidate = Contrast::blend(start, over(text, background), step / 20.0);
         if (ratio(candidate, background) >= legible)
             return candidate;
     }

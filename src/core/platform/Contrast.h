@@ -5,6 +5,8 @@
 
 // Legibility of text colours by the WCAG rule: relative luminance and contrast ratio.
 namespace Contrast {
+// The colour amount (0 to 1) of the way from one colour to the other.
+QColor blend(const QColor& from, const QColor& to, double amount);
 // From 1 (the same luminance) to 21 (black on white).
 double ratio(const QColor& foreground, const QColor& background);
 // The secondary colour when it reaches 4.5:1 on the background; else that colour moved

@@ -12,8 +12,7 @@ bool isLineBreak(char16_t c) {
 }
 
 bool isAcceptedAddress(QStringView line) {
-    return !line.isEmpty() && line.contains(u"http") &&
-           (line.contains(u"youtube.com") || line.contains(u"youtu.be"));
+    return line.contains(u"http") && (line.contains(u"youtube.com") || line.contains(u"youtu.be"));
 }
 
 } // namespace

@@ -22,7 +22,8 @@ class KeyValueStore;
 // The controller behind the queue window: turns pasted or file-loaded text into queue
 // items, downloads items one after another through its own engine, stops them on
 // request and keeps the queue and its output folder in the user's key-value store.
-// It shows no messages: every outcome is an item's status and progress. Only one
+// It shows no dialogs: an outcome is an item's status and progress, or a summary the
+// window shows beside the box (urlsAdded, playlistEntriesAdded). Only one
 // controller at a time writes the stored queue: a window opened while a closed window's
 // batch still runs shows that window's controller (see attachTo).
 class BulkDownloadViewModel : public QObject {

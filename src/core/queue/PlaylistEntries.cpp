@@ -28,12 +28,11 @@ QString errorIn(const QString& output) {
     return translated("the downloader could not list it");
 }
 
-} // namespace
-
-PlaylistEntries::Listing PlaylistEntries::fromJson(const QByteArray& document) {
+// The listing a "--flat-playlist -J" document gives: its title and each entry's address.
+PlaylistEntries::Listing listingIn(const QByteArray& document) {
     QJsonParseError parseError;
     const QJsonObject root = QJsonDocument::fromJson(document, &parseError).object();
-    Listing listing;
+    PlaylistEntries::Listing listing;
     if (parseError.error != QJsonParseError::NoError || root.isEmpty()) {
         listing.error = parseError.errorString();
         return listing;
@@ -48,6 +47,8 @@ PlaylistEntries::Listing PlaylistEntries::fromJson(const QByteArray& document) {
     }
     return listing;
 }
+
+} // namespace
 
 QCoro::Task<PlaylistEntries::Listing> PlaylistEntries::list(QString address) {
     const std::optional<LocatedTool> downloader = ToolLocation::find(FileManagerHelper().ytDlpPath);
@@ -72,6 +73,6 @@ QCoro::Task<PlaylistEntries::Listing> PlaylistEntries::list(QString address) {
     // The document is the line that starts with "{"; warnings may stand before it.
     const qsizetype start = output.startsWith('{') ? 0 : output.lastIndexOf(u"\n{") + 1;
     QFuture<Listing> parsing = QtConcurrent::run(
-        [document = output.sliced(start).toUtf8()] { return fromJson(document); });
+        [document = output.sliced(start).toUtf8()] { return listingIn(document); });
     co_return co_await parsing;
 }

@@ -16,7 +16,4 @@ struct Listing {
 
 QCoro::Task<Listing> list(QString address);
 
-// The listing a "--flat-playlist -J" document gives: its title and each entry's address.
-Listing fromJson(const QByteArray& document);
-
 } // namespace PlaylistEntries

@@ -47,19 +47,18 @@ MorviApp::MorviApp(InstallerFactory makeInstaller, QObject* parent)
     makeSelectionLegible();
 
     windowKinds = {
-        // The queue view keeps its own minimum size, within the screen.
         {"bulk-download",
-         {QT_TR_NOOP("Bulk Download"), QSize(),
+         {QT_TR_NOOP("Bulk Download"),
           [this] {
               return createQueueView();
           }}},
         {"media-cutter",
-         {QT_TR_NOOP("Media Cutter"), QSize(),
+         {QT_TR_NOOP("Media Cutter"),
           [this] {
               return new MediaCutterView(nullptr, notifier);
           }}},
         {"about",
-         {QT_TR_NOOP("About"), QSize(),
+         {QT_TR_NOOP("About"),
           [] {
               return new AboutView;
           }}},
@@ -162,7 +161,5 @@ QWidget* MorviApp::createWindow(const WindowKind& kind) {
     QWidget* window = kind.create();
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(tr(kind.title));
-    if (kind.minimumSize.isValid())
-        window->setMinimumSize(kind.minimumSize.expandedTo(window->minimumSizeHint()));
     return window;
 }

@@ -45,7 +45,6 @@ private:
     struct WindowKind {
         // As written in the sources; translated when a window is made.
         const char* title;
-        QSize minimumSize;
         std::function<QWidget*()> create;
     };
 

@@ -357,8 +357,9 @@ void MainWindowView::markOfferedHeights() {
     const QSet<int> offered = model->addressDescription()->description().heights();
     const QList<DownloadChoices::Choice>& choices = DownloadChoices::videoQualities();
     for (int i = 0; i < videoQualityPicker->count(); ++i) {
-        const QString& label = choices.at(i).shortLabel;
-        const int height = label.endsWith('p') ? QStringView(label).chopped(1).toInt() : 0;
+        const QString& raw = choices.at(i).shortLabel;
+        const int height = raw.endsWith('p') ? QStringView(raw).chopped(1).toInt() : 0;
+        const QString label = DownloadChoices::shown(raw);
         videoQualityPicker->setItemText(i, offered.contains(height) ? tr("%1 \u2713").arg(label)
                                                                     : label);
     }

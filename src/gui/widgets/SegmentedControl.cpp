@@ -57,9 +57,7 @@ void SegmentedControl::setValue(const QString& value) {
     const QList<QAbstractButton*> all = segments->buttons();
     segments->setExclusive(false);
     for (QAbstractButton* segment : all) {
-        segment->setAutoExclusive(false);
         segment->setChecked(segment->property("value").toString() == value);
-        segment->setAutoExclusive(true);
         if (segment->isChecked())
             setFocusProxy(segment);
     }

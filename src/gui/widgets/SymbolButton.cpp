@@ -12,12 +12,6 @@ namespace {
 
 constexpr qreal cornerRadius = 5;
 
-QColor blend(const QColor& from, const QColor& to, double amount) {
-    return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * amount,
-                            from.greenF() + (to.greenF() - from.greenF()) * amount,
-                            from.blueF() + (to.blueF() - from.blueF()) * amount);
-}
-
 } // namespace
 
 SymbolButton::SymbolButton(const QString& text, const QString& symbol, Style style, QWidget* parent)
@@ -101,7 +95,7 @@ void SymbolButton::paintFace(QPainter& painter) {
     QColor fill = colours.color(group, QPalette::Button);
     const QColor text = colours.color(group, QPalette::ButtonText);
     if (isEnabled() && (isDown() || (underMouse() && !filled())))
-        fill = blend(fill, text, isDown() ? 0.16 : 0.08);
+        fill = Contrast::blend(fill, text, isDown() ? 0.16 : 0.08);
     // An enabled prominent button is its fill; anything else keeps a visible edge.
     const QColor outline =
         style == Style::prominent && isEnabled()
