@@ -97,6 +97,11 @@ QColor Contrast::readableOn(const QColor& colour, const QList<QColor>& backgroun
     return shade;
 }
 
+QColor Contrast::focusAccent(const QPalette& palette) {
+    return readableOn(palette.color(QPalette::Highlight),
+                      {palette.color(QPalette::Base), palette.color(QPalette::Window)}, 3.0);
+}
+
 Contrast::Fill Contrast::fillFor(const QColor& colour, const QColor& preferredText,
                                  const QList<QColor>& surroundings) {
     for (const QColor& text : {preferredText, QColor(Qt::black), QColor(Qt::white)}) {

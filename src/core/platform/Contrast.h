@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QPalette>
 
 // Legibility of text colours by the WCAG rule: relative luminance and contrast ratio.
 namespace Contrast {
@@ -15,6 +16,10 @@ QColor legibleSecondary(const QColor& secondary, const QColor& text, const QColo
 // The colour itself when it has a contrast of at least minimum on every background, else
 // the nearest shade of it (darker on light backgrounds, lighter on dark ones) that has.
 QColor readableOn(const QColor& colour, const QList<QColor>& backgrounds, double minimum = 4.5);
+
+// The outline of a focused field: the accent made to stand out (3:1) from the field and the
+// window around it.
+QColor focusAccent(const QPalette& palette);
 
 // A fill such as the accent behind a chosen segment or a prominent button, with its text.
 struct Fill {

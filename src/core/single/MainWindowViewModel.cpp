@@ -52,7 +52,6 @@ MainWindowViewModel::MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolI
     , appUpdater(std::move(installer)) {
     setDefaultOutputPath();
     readRememberedChoices();
-    fileManager.createDirectoriesIfNeeded();
 }
 
 MainWindowViewModel::~MainWindowViewModel() = default;

@@ -83,10 +83,7 @@ bool BulkDownloadTableView::event(QEvent* event) {
     // The scroll area's own paint event draws the frame around the header and the rows.
     if (event->type() == QEvent::Paint && hasFocus()) {
         QPainter painter(this);
-        const QColor accent = Contrast::readableOn(
-            palette().color(QPalette::Highlight),
-            {palette().color(QPalette::Window), palette().color(QPalette::Base)}, 3.0);
-        painter.setPen(QPen(accent, 2));
+        painter.setPen(QPen(Contrast::focusAccent(palette()), 2));
         painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
     return handled;

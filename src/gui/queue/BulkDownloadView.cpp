@@ -28,6 +28,12 @@
 
 namespace {
 
+// Whether the box holds more than blanks, without trimming a copy: it may hold a whole
+// pasted list.
+bool holdsText(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return !c.isSpace(); });
+}
+
 constexpr int sectionSpacing = 20;
 constexpr int lineSpacing = 8;
 
@@ -211,7 +217,7 @@ QPushButton* BulkDownloadView::playlistButton() {
     connect(expand, &QPushButton::clicked, model, [this] { model->addPlaylistEntries(); });
     connect(model, &BulkDownloadViewModel::playlistEntriesAdded, notice, &QLabel::setText);
     const auto updateEnabled = [this, expand] {
-        expand->setEnabled(!model->isListingPlaylists() && !model->urlsText().trimmed().isEmpty());
+        expand->setEnabled(!model->isListingPlaylists() && holdsText(model->urlsText()));
     };
     connect(model, &BulkDownloadViewModel::urlsTextChanged, expand, updateEnabled);
     connect(model, &BulkDownloadViewModel::isListingPlaylistsChanged, expand, updateEnabled);
@@ -416,10 +422,7 @@ void BulkDownloadView::updateEnabledStates() {
             return chosen.contains(item.id) && unfinished(item);
         });
 
-    // Without trimming a copy: the box may hold a whole pasted list.
-    const QString& urls = model->urlsText();
-    addButton->setEnabled(
-        std::any_of(urls.begin(), urls.end(), [](QChar c) { return !c.isSpace(); }));
+    addButton->setEnabled(holdsText(model->urlsText()));
     startAllButton->setEnabled(!list.isEmpty() && !busy);
     stopAllButton->setEnabled(busy || anyUnfinished);
     clearButton->setEnabled(!busy);

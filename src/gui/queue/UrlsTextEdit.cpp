@@ -98,9 +98,7 @@ void UrlsTextEdit::followPalette() {
     const QPalette colours = palette();
     QColor outline = colours.color(QPalette::PlaceholderText);
     outline.setAlphaF(0.3f);
-    const QColor focus =
-        Contrast::readableOn(colours.color(QPalette::Highlight),
-                             {colours.color(QPalette::Base), colours.color(QPalette::Window)}, 3.0);
+    const QColor focus = Contrast::focusAccent(colours);
     setStyleSheet(QString("QPlainTextEdit { border: 1px solid %1; border-radius: 8px; "
                           "padding: 1px; }"
                           "QPlainTextEdit:focus { border: 2px solid %2; padding: 0; }")
