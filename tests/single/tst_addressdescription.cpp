@@ -123,7 +123,8 @@ private slots:
 
     // A new address, or a download start, ends the running description with its processes.
     // The scripted downloader is asked for the document of an address that is never taken as
-    // an option; a thumbnail that is no web address is not fetched.
+    // an option, and a warning after its document spoils nothing; a thumbnail that is no web
+    // address is not fetched.
     void runningDescriptionIsEnded() {
         FakeTools::installOne("yt-dlp");
         const QString pidFile = QDir::homePath() + "/describing.pid";
@@ -142,8 +143,9 @@ private slots:
         description.setAddress("https://youtu.be/second", false);
         pid = FakeTools::waitForChildPid(pidFile);
         QVERIFY(pid > 0);
-        FakeTools::configure(
-            {{"FAKE_DESCRIPTION", sizedDocument}, {"FAKE_DESCRIPTION_ARGS_FILE", argsFile}});
+        FakeTools::configure({{"FAKE_DESCRIPTION", sizedDocument},
+                              {"FAKE_DESCRIPTION_ARGS_FILE", argsFile},
+                              {"FAKE_STDERR", "WARNING: after the document\\n"}});
         description.setAddress(" -https://youtu.be/x ", true);
         QVERIFY(waitForProcessGone(pid));
         QVERIFY(settled(description));

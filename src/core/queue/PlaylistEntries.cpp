@@ -56,12 +56,16 @@ QCoro::Task<PlaylistEntries::Listing> PlaylistEntries::list(QString address) {
         co_return Listing{{}, {}, translated("the downloader is not installed")};
     // As every run of the tool: no configuration file, and the address never an option.
     const QStringList arguments{"--flat-playlist", "-J", "--ignore-config", "--", address};
+    // The document comes on the output stream; warnings and errors on the other.
     QString output;
+    QString errors;
     ToolRun tool({.program = downloader->path,
                   .arguments = arguments,
                   .read = ToolRun::Read::BothStreams,
                   .timeLimit = std::chrono::minutes(2)},
-                 [&output](ToolRun::Stream, const QString& text) { output += text; });
+                 [&output, &errors](ToolRun::Stream stream, const QString& text) {
+                     (stream == ToolRun::Stream::output ? output : errors) += text;
+                 });
     ToolRun::Exit exit;
     try {
         exit = co_await tool.run();
@@ -69,7 +73,7 @@ QCoro::Task<PlaylistEntries::Listing> PlaylistEntries::list(QString address) {
         co_return Listing{{}, {}, error.description()};
     }
     if (!exit.succeeded())
-        co_return Listing{{}, {}, errorIn(output)};
+        co_return Listing{{}, {}, errorIn(errors)};
     // The document is the line that starts with "{"; warnings may stand before it.
     const qsizetype start = output.startsWith('{') ? 0 : output.lastIndexOf(u"\n{") + 1;
     QFuture<Listing> parsing = QtConcurrent::run(

@@ -99,14 +99,18 @@ QCoro::Task<> AddressDescription::describe(QString address, bool playlists, int 
     if (!playlists)
         arguments << "--no-playlist";
     arguments << "--" << address;
+    // The document comes on the output stream; warnings and errors on the other, at any
+    // moment, so that one stream holding both could end in a warning.
     QString output;
+    QString errors;
     ToolRun tool({.program = downloader->path,
                   .arguments = arguments,
                   .read = ToolRun::Read::BothStreams,
                   .timeLimit = timeLimit},
-                 [&output](ToolRun::Stream, const QString& text) {
-                     if (output.size() < documentLimit)
-                         output += text;
+                 [&output, &errors](ToolRun::Stream stream, const QString& text) {
+                     QString& into = stream == ToolRun::Stream::output ? output : errors;
+                     if (into.size() < documentLimit)
+                         into += text;
                  });
     running = &tool;
     ToolRun::Exit exit;
@@ -114,14 +118,14 @@ QCoro::Task<> AddressDescription::describe(QString address, bool playlists, int 
         exit = co_await tool.run();
     } catch (const LaunchError& error) {
         exit = {-1, false, false};
-        output = "ERROR: " + error.description();
+        errors = "ERROR: " + error.description();
     }
     if (!self || self->currentRun != run)
         co_return;
     running = nullptr;
     if (exit.timedOut || !exit.succeeded()) {
         fail(exit.timedOut ? tr("no answer within %1 s").arg(timeLimit.count())
-                           : errorIn(output, exit.status));
+                           : errorIn(errors, exit.status));
         co_return;
     }
     QFuture<Parsed> parsing = QtConcurrent::run([document = documentIn(output)] {
