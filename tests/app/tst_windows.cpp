@@ -1,17 +1,18 @@
 // What every window owes the desktop, one row per window: it fits small screens, reads in a
-// light and a dark look, its inputs have names, its keys work, and drops land where they
-// belong.
+// light and a dark look, names its inputs, its keys and drops work; then each window's controls.
+#include "../queue/QueueTesting.h"
 #include "DarkPalette.h"
 #include "FakeToolInstaller.h"
 #include "FitScreen.h"
 #include "RecordingDialogs.h"
 #include "ScriptedEngine.h"
 #include "TestHome.h"
+#include "TestMedia.h"
 #include "core/app/ToolCredits.h"
 #include "core/cutter/MediaCutterViewModel.h"
 #include "core/platform/Contrast.h"
 #include "core/platform/LogModel.h"
-#include "core/queue/BulkDownloadViewModel.h"
+#include "core/platform/Notifier.h"
 #include "core/single/MainWindowViewModel.h"
 #include "core/tools/FileManagerHelper.h"
 #include "gui/app/AboutView.h"
@@ -28,18 +29,87 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableView>
 #include <QTextDocument>
+
+using namespace QueueTesting;
+
+namespace {
+
+struct RecordingNotifier : Notifier {
+    QStringList shown;
+    void notify(const QString& summary, const QString& body, std::function<void()>) override {
+        shown << summary + ": " + body;
+    }
+};
+
+template <typename T = QWidget> T* part(const QWidget& view, const char* name) {
+    T* found = view.findChild<T*>(name);
+    if (!found)
+        qFatal("no %s in the window", name);
+    return found;
+}
+
+bool shown(const QWidget& view, const char* name) {
+    return part(view, name)->isVisibleTo(&view);
+}
+
+QAbstractButton* button(const QWidget& view, const QString& text) {
+    for (QAbstractButton* each : view.findChildren<QAbstractButton*>()) {
+        if (each->text().remove(u'&') == text)
+            return each;
+    }
+    qFatal("no button %s", qPrintable(text));
+}
+
+// The queue's buttons that are off.
+QStringList disabledButtons(const QWidget& view) {
+    QStringList disabled;
+    for (const QString text : {"Add URLs from File", "Add URLs to Queue", "Browse",
+                               "Start All Downloads", "Stop All Downloads", "Clear Queue",
+                               "Start Selected", "Stop Selected", "Delete Selected"}) {
+        if (!button(view, text)->isEnabled())
+            disabled << text;
+    }
+    return disabled;
+}
+
+void selectRows(const QWidget& view, const QList<int>& rows) {
+    auto* table = view.findChild<QTableView*>();
+    QItemSelection selection;
+    for (int row : rows)
+        selection.select(table->model()->index(row, 0), table->model()->index(row, 4));
+    table->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+// The enabled controls that take clicks, by name or else by text without its mnemonic, in
+// creation order.
+QStringList enabledControls(const QWidget& view) {
+    QStringList enabled;
+    for (QWidget* control : view.findChildren<QWidget*>()) {
+        auto* button = qobject_cast<QAbstractButton*>(control);
+        if (control->isEnabled() &&
+            (button || qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control)))
+            enabled << (control->objectName().isEmpty() ? button->text().remove(u'&')
+                                                        : control->objectName());
+    }
+    return enabled;
+}
+
+} // namespace
 
 class TestWindows : public QObject {
     Q_OBJECT
     RecordingDialogs dialogs;
     std::shared_ptr<FakeToolInstaller> installer = std::make_shared<FakeToolInstaller>();
     std::unique_ptr<QWidget> window;
+    const QString media = QDir::homePath() + "/media";
 
     std::unique_ptr<QWidget> make(const QString& kind) {
         if (kind == "main")
@@ -79,8 +149,8 @@ class TestWindows : public QObject {
         return cutter.selectedFilePath() + " " + cutter.outputFileName();
     }
 
-    // What assistive technology calls each input, in creation order; a picker by the
-    // label it relates to, since on Linux a picker's name is its value.
+    // What assistive technology calls each input; a picker by the label it relates to, since on
+    // Linux a picker's name is its value.
     QStringList inputNames() const {
         QStringList names;
         for (QWidget* input : window->findChildren<QWidget*>()) {
@@ -88,12 +158,12 @@ class TestWindows : public QObject {
             if (input->window() != window.get()) // a picker's popup list
                 continue;
             if (qobject_cast<QComboBox*>(input))
-                names
-                    << node->relations(QAccessible::Label).value(0).first->text(QAccessible::Name);
-            else if (qobject_cast<QLineEdit*>(input) || qobject_cast<QPlainTextEdit*>(input) ||
-                     qobject_cast<QTableView*>(input) || qobject_cast<QGroupBox*>(input) ||
-                     input->objectName() == "formatPicker")
-                names << node->text(QAccessible::Name);
+                node = node->relations(QAccessible::Label).value(0).first;
+            else if (!qobject_cast<QLineEdit*>(input) && !qobject_cast<QPlainTextEdit*>(input) &&
+                     !qobject_cast<QTableView*>(input) && !qobject_cast<QGroupBox*>(input) &&
+                     input->objectName() != "formatPicker")
+                continue;
+            names << (node ? node->text(QAccessible::Name) : QString());
         }
         return names;
     }
@@ -101,9 +171,17 @@ class TestWindows : public QObject {
 private slots:
     // The about window asks the tools it finds for their versions; with none on PATH no
     // such run outlives a test.
-    void initTestCase() { qputenv("PATH", "/nonexistent"); }
+    void initTestCase() {
+        qputenv("PATH", "/nonexistent");
+        QVERIFY(QDir().mkpath(media));
+        QVERIFY(TestMedia::makeClip(media + "/clip.mp4", 2));
+    }
 
-    void init() { dialogs = RecordingDialogs(); }
+    void init() {
+        clearStore();
+        FakeTools::configure();
+        dialogs = RecordingDialogs();
+    }
 
     void cleanup() {
         window.reset();
@@ -111,38 +189,26 @@ private slots:
         QTRY_COMPARE(installer.use_count(), 1);
     }
 
-    // On screens of 1366×768 with a panel and of 1920×1080 at 150 % a window keeps within the
-    // screen and its content scrolls instead of being squeezed or cut; on a large one it has the
-    // size it is meant to have. Every input is named; "Open" asks for a file where there is one
-    // to open, and a secondary window closes with Escape. The platform here, like qt6ct without
-    // a key scheme, binds no key to Quit and only Ctrl+F4 to Close; the common keys work all the
-    // same, each bound once.
+    // On small screens (1366×768 with a panel, 1920×1080 at 150 %) a window keeps within the
+    // screen and scrolls; on a large one it has its meant size. "Open" asks for a file where there
+    // is one to open; a secondary window closes with Escape. The platform here, like qt6ct without
+    // a key scheme, binds no key to Quit and only Ctrl+F4 to Close; each common key is bound once.
     void everyWindow_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QSize>("meant"); // 0 where the content decides
-        QTest::addColumn<QStringList>("names");
         QTest::addColumn<bool>("opens");
         QTest::addColumn<bool>("closes");
         QTest::addColumn<QString>("keys");
-        const QStringList queue{"Add URLs (one per line):", "Format", "Quality:", "Output Path",
-                                "Download Queue"};
-        QTest::newRow("main") << "main" << QSize(0, 0)
-                              << QStringList{"YouTube URL", "Format",
-                                             "Video Quality:", "Audio Quality:", "Output Path"}
-                              << false << false << "Ctrl+O, Ctrl+Q";
-        QTest::newRow("queue") << "queue" << QSize(0, 800) << queue << true << true
+        QTest::newRow("main") << "main" << QSize(0, 0) << false << false << "Ctrl+O, Ctrl+Q";
+        QTest::newRow("queue") << "queue" << QSize(0, 800) << true << true
                                << "Ctrl+O, Ctrl+Q, Ctrl+W";
-        QTest::newRow("cutter") << "cutter" << QSize(600, 700)
-                                << QStringList{"Media File",       "Start Time", "End Time",
-                                               "Output File Name", "Format",     "Output Path"}
-                                << true << true << "Ctrl+O, Ctrl+Q, Ctrl+F4";
-        QTest::newRow("about") << "about" << QSize(500, 700) << QStringList() << false << true
-                               << "Ctrl+Q, Esc";
+        QTest::newRow("cutter") << "cutter" << QSize(600, 700) << true << true
+                                << "Ctrl+O, Ctrl+Q, Ctrl+F4";
+        QTest::newRow("about") << "about" << QSize(500, 700) << false << true << "Ctrl+Q, Esc";
     }
     void everyWindow() {
         QFETCH(QString, kind);
         QFETCH(QSize, meant);
-        QFETCH(QStringList, names);
         QFETCH(bool, opens);
         QFETCH(bool, closes);
         QFETCH(QString, keys);
@@ -154,7 +220,8 @@ private slots:
         QVERIFY(meant.width() == 0 || window->minimumWidth() == meant.width());
         QVERIFY(meant.height() == 0 || window->minimumHeight() == meant.height());
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        QCOMPARE(inputNames(), names);
+        const QStringList names = inputNames();
+        QVERIFY2(!names.contains(QString()), qPrintable(names.join(", ")));
         QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(dialogs.fileStarts.size(), opens ? 1 : 0);
         QTest::keyClick(window.get(), Qt::Key_Escape);
@@ -233,8 +300,8 @@ private slots:
     }
 
     // As painted: the chosen segment against its neighbours and under its label, enabled and
-    // disabled (as while downloading); text on the accent; the cutter's file field. The about
-    // window's logo follows a change of look.
+    // disabled (as while downloading); text on the accent; the queue's status colours on either
+    // row colour; the cutter's file field. The about window's logo follows a change of look.
     void fillsAndFieldsAreLegible_data() {
         QTest::addColumn<QPalette>("palette");
         QTest::addColumn<QString>("logo");
@@ -249,6 +316,10 @@ private slots:
         const AboutView about(&dialogs);
         QApplication::setPalette(palette); // as a desktop hands it over at start
         QTRY_COMPARE(about.findChild<LogoImage*>()->imageName(), logo);
+        QList<BulkDownloadItem> items;
+        for (const DownloadStatus status : allDownloadStatuses)
+            items << item("https://youtu.be/" + rawValue(status), status);
+        storeItems(items);
         const auto main = make("main"), queue = make("queue"), cutter = make("cutter");
         static_cast<MainWindowView*>(main.get())->viewModel()->setUrlText("https://youtu.be/a");
         QStringList weak;
@@ -276,6 +347,13 @@ private slots:
             if (button->text() == "&Download")
                 need("text on the accent", colourOf(button, QPalette::ButtonText), fillOf(button),
                      4.5);
+        }
+        QVERIFY(loaded(*static_cast<BulkDownloadView*>(queue.get())->viewModel()));
+        const QAbstractItemModel* table = queue->findChild<QTableView*>()->model();
+        for (int row = 0; row < items.size(); ++row) {
+            const auto colour = table->index(row, 3).data(Qt::ForegroundRole).value<QColor>();
+            for (const auto role : {QPalette::Base, QPalette::AlternateBase})
+                need("status " + items[row].url, colour, palette.color(role), 4.5);
         }
         const auto* file = cutter->findChild<QLineEdit*>("fileField");
         need("file field", colourOf(file, QPalette::Text), colourOf(file, QPalette::Base), 4.5);
@@ -375,16 +453,14 @@ private slots:
         QTest::addColumn<QString>("licence");
         const QString head =
             "ffmpeg version 5.1.6\nbuilt with gcc 12\nconfiguration: --prefix=/usr ";
-        QTest::newRow("Debian's") << head + "--enable-gpl --enable-libx264\nlibavutil 57"
-                                  << "GPL 2 or later";
-        QTest::newRow("GPL 3") << head + "--enable-version3 --enable-gpl"
-                               << "GPL 3 or later";
-        QTest::newRow("LGPL") << head + "--enable-libdav1d\n"
-                              << "LGPL 2.1 or later";
-        QTest::newRow("LGPL 3") << head + "--enable-version3\n"
-                                << "LGPL 3 or later";
-        QTest::newRow("flag on a later line only") << head + "\nlibavutil --enable-gpl"
-                                                   << "LGPL 2.1 or later";
+        const auto row = [&head](const char* name, const char* flags, const char* licence) {
+            QTest::newRow(name) << head + flags << QString(licence);
+        };
+        row("Debian's", "--enable-gpl --enable-libx264\nlibavutil 57", "GPL 2 or later");
+        row("GPL 3", "--enable-version3 --enable-gpl", "GPL 3 or later");
+        row("LGPL", "--enable-libdav1d\n", "LGPL 2.1 or later");
+        row("LGPL 3", "--enable-version3\n", "LGPL 3 or later");
+        row("flag on a later line only", "\nlibavutil --enable-gpl", "LGPL 2.1 or later");
         QTest::newRow("no configuration") << "ffmpeg version 5.1"
                                           << "LGPL/GPL";
     }
@@ -392,6 +468,194 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(QString, licence);
         QCOMPARE(ToolCredits::converterLicence(answer), licence);
+    }
+
+    // A download starts with Return in the address field, which is "Download" when that can be
+    // pressed; the clickable controls follow the busy flag.
+    void mainControlsFollowTheBusyFlag() {
+        auto scripted = std::make_unique<ScriptedEngine>();
+        ScriptedEngine* engine = scripted.get();
+        MainWindowView view(installer, &dialogs, nullptr, std::move(scripted));
+        view.resize(760, 760);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        MainWindowViewModel& model = *view.viewModel();
+        auto* field = part<QLineEdit>(view, "urlField");
+        QCOMPARE(view.focusWidget(), field);
+        const QStringList header{"Bulk Download", "Media Cutter", "About"};
+        const QStringList idle =
+            header + QStringList{"urlField",           "formatMP3",     "formatMP4",   "formatM4A",
+                                 "Video Quality",      "Audio Quality", "outputField", "Browse",
+                                 "Download Playlists", "Download",      "Open Folder", "Open File"};
+        QVERIFY(QTest::qWaitFor(
+            [&] { return model.logMessages()->entries().last().endsWith("check completed."); }));
+        model.setUrlText("https://www.youtube.com/watch?v=abc");
+        QCOMPARE(enabledControls(view), idle);
+        model.setUrlText("");
+        QVERIFY(!part(view, "progressBlock")->isVisible());
+        const QPoint place = field->mapTo(&view, QPoint());
+        QTest::keyClick(field, Qt::Key_Return);
+        QVERIFY(engine->requests.isEmpty()); // "Download" is off without an address
+        QTest::keyClicks(field, "https://youtu.be/abc");
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(engine->requests.last().url, "https://youtu.be/abc");
+        engine->log("[youtube] abc: Downloading webpage\n");
+        engine->progress(DownloadProgress{42.4, 48 * 1048576.0, false, 2.1 * 1048576, 17});
+        QCOMPARE(field->mapTo(&view, QPoint()), place); // nothing jumps
+        QCOMPARE(enabledControls(view),
+                 (header + QStringList{"Download Playlists", "Stop", "Open Folder", "Open File"}));
+        QVERIFY(part(view, "progressBlock")->isVisible());
+        QCOMPARE(view.findChild<QProgressBar*>()->value(), 4240);
+        // The progress block fits within the small-screen minimum too.
+        QVERIFY(view.layout()->minimumSize().height() <= view.minimumHeight());
+        model.stopDownload();
+        QCOMPARE(enabledControls(view), idle);
+        QTRY_VERIFY(!engine->running());
+    }
+
+    void queueKeyboard() {
+        storeItems(pendingItems({"a"}));
+        BulkDownloadView view(&dialogs);
+        QVERIFY(loaded(*view.viewModel()));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        auto* editor = view.findChild<QPlainTextEdit*>();
+        QCOMPARE(QApplication::focusWidget(), editor);
+        QTest::keyClicks(editor, "https://youtu.be/b");
+        QTest::keyClick(editor, Qt::Key_Tab);
+        QCOMPARE(editor->toPlainText(), "https://youtu.be/b");
+        QCOMPARE(QApplication::focusWidget(), button(view, "Add URLs to Queue"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(urls(view.viewModel()->downloadItems()),
+                 (QStringList{"https://youtu.be/a", "https://youtu.be/b"}));
+        auto* table = view.findChild<QTableView*>();
+        selectRows(view, {0});
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Delete);
+        QCOMPARE(view.viewModel()->downloadItems().size(), 1);
+    }
+
+    // A long dropped list fills the box over event-loop turns until it holds what the
+    // controller holds; adding it meanwhile leaves the box empty and queues it all.
+    void queueLongListFillsTheBox_data() {
+        QTest::addColumn<bool>("addAtOnce");
+        QTest::newRow("filled") << false;
+        QTest::newRow("added at once") << true;
+    }
+    void queueLongListFillsTheBox() {
+        QFETCH(bool, addAtOnce);
+        const QStringList list = urls(numberedItems(50000));
+        BulkDownloadView view(&dialogs);
+        BulkDownloadViewModel* vm = view.viewModel();
+        QVERIFY(loaded(*vm));
+        vm->setUrlsText("typed");
+        QMimeData dropped;
+        dropped.setData("text/uri-list", list.join("\r\n").toUtf8());
+        QDragEnterEvent enter({10, 10}, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QApplication::sendEvent(&view, &enter);
+        QDropEvent drop({10, 10}, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QSignalSpy read(vm, &BulkDownloadViewModel::pasteRead);
+        QApplication::sendEvent(&view, &drop);
+        QVERIFY(read.wait());
+        if (addAtOnce)
+            button(view, "Add URLs to Queue")->click();
+        auto* editor = view.findChild<QPlainTextEdit*>();
+        QTRY_VERIFY_WITH_TIMEOUT(!editor->isReadOnly(), 20000);
+        const QString boxed = addAtOnce ? QString() : "typed\n" + list.join('\n');
+        QCOMPARE(vm->urlsText(), boxed);
+        QCOMPARE(editor->toPlainText(), boxed);
+        QTRY_COMPARE_WITH_TIMEOUT(vm->downloadItems().size(), addAtOnce ? list.size() : 0, 20000);
+    }
+
+    // Which buttons work, idle and running. Closing the window leaves the batch running; a
+    // window opened meanwhile shows that same controller, with its rules, until the batch ends.
+    void queueBatchOutlivesItsWindowAndShowsInTheNext() {
+        storeItems({item("https://youtu.be/done", DownloadStatus::completed, 100),
+                    item("https://youtu.be/a")});
+        Scripted s = scripted(dialogs);
+        QPointer<BulkDownloadViewModel> vm = s.vm.release();
+        auto* first = new BulkDownloadView(&dialogs, vm);
+        first->findChild<QPlainTextEdit*>()->setPlainText("  \n\t \n");
+        selectRows(*first, {1});
+        QCOMPARE(disabledButtons(*first), QStringList{"Add URLs to Queue"});
+        button(*first, "Start All Downloads")->click();
+        delete first;
+        QVERIFY(vm && vm->hasRunningBatch());
+
+        BulkDownloadView view(&dialogs, vm);
+        view.findChild<QPlainTextEdit*>()->setPlainText("https://youtu.be/more");
+        selectRows(view, {0});
+        QCOMPARE(disabledButtons(view), (QStringList{"Start All Downloads", "Clear Queue",
+                                                     "Start Selected", "Delete Selected"}));
+        button(view, "Stop All Downloads")->click();
+        // At once, while the stopped download is still ending.
+        QCOMPARE(disabledButtons(view), (QStringList{"Stop All Downloads", "Stop Selected"}));
+        QTRY_VERIFY(!vm->hasRunningBatch());
+        button(view, "Clear Queue")->click();
+        QCOMPARE(disabledButtons(view),
+                 (QStringList{"Start All Downloads", "Stop All Downloads", "Start Selected",
+                              "Stop Selected", "Delete Selected"}));
+        dialogs.folderAnswers << "/chosen";
+        button(view, "Browse")->click(); // the adopted controller asks through this window
+        QCOMPARE(vm->outputPath(), "/chosen");
+    }
+
+    // Typing reaches the controller, and a cut shows while it runs.
+    void cutterBindsToTheController() {
+        const SearchPath path("/usr/bin"); // the fake converter sleeps
+        FakeTools::installOne("ffmpeg");
+        FakeTools::configure({{"FAKE_FFMPEG_STDERR", "size= 1kB time=00:00:09.99 bitrate=1k\\r"},
+                              {"FAKE_FFMPEG_SLEEP", "1"}});
+        MediaCutterView view(&dialogs);
+        view.show();
+        MediaCutterViewModel& cutter = view.viewModel();
+        QPushButton* cut = part<QPushButton>(view, "cutButton");
+        cutter.setSelectedFilePath("/media/in.mp4");
+        cutter.setEndTime("00:00:10");
+        QTest::keyClicks(part<QLineEdit>(view, "nameField"), "part");
+        QTest::keyClick(part<QLineEdit>(view, "startField"), Qt::Key_Backspace);
+        QVERIFY(!cut->isEnabled());
+        cutter.setStartTime("00:00:00");
+        QTest::mouseClick(cut, Qt::LeftButton);
+        QVERIFY(!cut->isEnabled() && shown(view, "progressBlock"));
+        QTRY_COMPARE(part<QLabel>(view, "percentLabel")->text(), "99%");
+        QTRY_VERIFY(!cutter.isCutting());
+        QVERIFY(!shown(view, "progressBlock") && !shown(view, "showInFolder"));
+        QVERIFY(cut->isEnabled());
+    }
+
+    // A cut that ends while the user looks elsewhere is announced; its folder can be shown.
+    void cutterAnnouncesACutInTheBackground() {
+        TestMedia::installConverter();
+        RecordingNotifier notifier;
+        MediaCutterView view(&dialogs, &notifier);
+        view.show();
+        view.viewModel().chooseMediaFile(media + "/clip.mp4");
+        view.viewModel().setEndTime("00:00:01");
+        QWidget elsewhere;
+        elsewhere.show();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        QCoro::waitFor(view.viewModel().startCutting());
+        view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        QCoro::waitFor(view.viewModel().startCutting()); // seen: not announced
+        QCOMPARE(notifier.shown, QStringList{"Cut finished: clip_cut.mp4"});
+        QVERIFY(shown(view, "showInFolder"));
+        QTest::mouseClick(part<QPushButton>(view, "showInFolder"), Qt::LeftButton);
+        QCOMPARE(dialogs.openedUrls, {QUrl::fromLocalFile(QDir::homePath() + "/Downloads")});
+    }
+
+    // With the chosen file the information block appears, and fills in once the file is read.
+    void cutterShowsTheChosenFilesInformation() {
+        MediaCutterView view(&dialogs);
+        view.show();
+        QVERIFY(!shown(view, "informationBlock"));
+        dialogs.fileAnswers << media + "/clip.mp4";
+        QTest::mouseClick(part<QPushButton>(view, "fileBrowse"), Qt::LeftButton);
+        QVERIFY(shown(view, "informationBlock") && !shown(view, "durationLine"));
+        QVERIFY(QTest::qWaitFor([&] { return shown(view, "formatLine"); }));
+        QCOMPARE(part<QLabel>(view, "durationLine")->text(), "Duration: 00:00:02");
+        QCOMPARE(part<QLabel>(view, "formatLine")->text(), "Format: Video");
     }
 };
 
