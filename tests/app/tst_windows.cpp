@@ -68,7 +68,6 @@ QAbstractButton* button(const QWidget& view, const QString& text) {
     qFatal("no button %s", qPrintable(text));
 }
 
-// The queue's buttons that are off.
 QStringList disabledButtons(const QWidget& view) {
     QStringList disabled;
     for (const QString text : {"Add URLs from File", "Add URLs to Queue", "Browse",
@@ -88,8 +87,7 @@ void selectRows(const QWidget& view, const QList<int>& rows) {
     table->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
-// The enabled controls that take clicks, by name or else by text without its mnemonic, in
-// creation order.
+// The enabled buttons, fields and pickers, by name or else by text without its mnemonic.
 QStringList enabledControls(const QWidget& view) {
     QStringList enabled;
     for (QWidget* control : view.findChildren<QWidget*>()) {
@@ -122,8 +120,6 @@ class TestWindows : public QObject {
         return std::make_unique<AboutView>(&dialogs);
     }
 
-    void open(const QString& kind) { window = make(kind); }
-
     static QColor colourOf(const QWidget* widget, QPalette::ColorRole role) {
         return widget->palette().color(!widget->isEnabled()       ? QPalette::Disabled
                                        : widget->isActiveWindow() ? QPalette::Active
@@ -136,8 +132,7 @@ class TestWindows : public QObject {
         return button->grab().toImage().pixelColor(button->width() / 2, 4);
     }
 
-    // What the window's drop target holds: the address field, the queue's box, or the
-    // cutter's file and the output name made from it.
+    // What a drop lands in: the address field, the queue's box, the cutter's file and name.
     QString dropped() const {
         if (auto* main = qobject_cast<MainWindowView*>(window.get()))
             return main->viewModel()->urlText();
@@ -169,8 +164,7 @@ class TestWindows : public QObject {
     }
 
 private slots:
-    // The about window asks the tools it finds for their versions; with none on PATH no
-    // such run outlives a test.
+    // With no tool on PATH, no version run of the about window outlives a test.
     void initTestCase() {
         qputenv("PATH", "/nonexistent");
         QVERIFY(QDir().mkpath(media));
@@ -189,10 +183,9 @@ private slots:
         QTRY_COMPARE(installer.use_count(), 1);
     }
 
-    // On small screens (1366×768 with a panel, 1920×1080 at 150 %) a window keeps within the
-    // screen and scrolls; on a large one it has its meant size. "Open" asks for a file where there
-    // is one to open; a secondary window closes with Escape. The platform here, like qt6ct without
-    // a key scheme, binds no key to Quit and only Ctrl+F4 to Close; each common key is bound once.
+    // Small screens (1366×768 with a panel, 1920×1080 at 150 %) scroll a window; a large one
+    // gives it its meant size. Like qt6ct without a key scheme, the platform here binds no key to
+    // Quit and only Ctrl+F4 to Close; each common key is bound once.
     void everyWindow_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QSize>("meant"); // 0 where the content decides
@@ -213,7 +206,7 @@ private slots:
         QFETCH(bool, closes);
         QFETCH(QString, keys);
         QVERIFY(QKeySequence::keyBindings(QKeySequence::Quit).isEmpty());
-        open(kind);
+        window = make(kind);
         window->show();
         for (const QSize area : {QSize(1366, 720), QSize(1280, 680), QSize(1920, 1040)})
             checkFitsTheScreen(*window, area);
@@ -277,7 +270,7 @@ private slots:
         QFETCH(QByteArray, data);
         QFETCH(QString, shown);
         QFile(QDir::homePath() + "/clip.mp4").open(QIODevice::WriteOnly);
-        open(kind);
+        window = make(kind);
         if (auto* main = qobject_cast<MainWindowView*>(window.get()))
             main->viewModel()->setUrlText("typed");
         else if (auto* queue = qobject_cast<BulkDownloadView*>(window.get()))
@@ -403,8 +396,7 @@ private slots:
         QCOMPARE(dialogs.openedUrls, opened);
     }
 
-    // The tools in use, their versions, licences and projects, and where they come from: the
-    // tools folder first, else the system's search path.
+    // Each tool's credit and origin: the tools folder first, else the system's search path.
     void aboutCreditsTheToolsInUse_data() {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("where"); // %1: the tool's path
@@ -433,7 +425,6 @@ private slots:
             document.setHtml(line->text());
             return document.toPlainText().replace(QChar::LineSeparator, '\n');
         };
-        // A tool's version is shown only where it is found.
         const auto credit = [&](const QString& tool, const QString& version, const QString& rest) {
             return QString("%1%2 · %3\n%4")
                 .arg(tool, folder.isEmpty() ? "" : " " + version, rest,
@@ -600,18 +591,25 @@ private slots:
         QCOMPARE(vm->outputPath(), "/chosen");
     }
 
-    // Typing reaches the controller, and a cut shows while it runs.
-    void cutterBindsToTheController() {
+    // The chosen file's information fills in once the file is read; typing reaches the
+    // controller, and a cut shows while it runs.
+    void cutterFollowsItsController() {
         const SearchPath path("/usr/bin"); // the fake converter sleeps
         FakeTools::installOne("ffmpeg");
-        FakeTools::configure({{"FAKE_FFMPEG_STDERR", "size= 1kB time=00:00:09.99 bitrate=1k\\r"},
+        FakeTools::configure({{"FAKE_FFMPEG_STDERR", "size= 1kB time=00:00:00.99 bitrate=1k\\r"},
                               {"FAKE_FFMPEG_SLEEP", "1"}});
         MediaCutterView view(&dialogs);
         view.show();
+        QVERIFY(!shown(view, "informationBlock"));
+        dialogs.fileAnswers << media + "/clip.mp4";
+        QTest::mouseClick(part<QPushButton>(view, "fileBrowse"), Qt::LeftButton);
+        QVERIFY(shown(view, "informationBlock") && !shown(view, "durationLine"));
+        QVERIFY(QTest::qWaitFor([&] { return shown(view, "formatLine"); }));
+        QCOMPARE(part<QLabel>(view, "durationLine")->text(), "Duration: 00:00:02");
+        QCOMPARE(part<QLabel>(view, "formatLine")->text(), "Format: Video");
         MediaCutterViewModel& cutter = view.viewModel();
         QPushButton* cut = part<QPushButton>(view, "cutButton");
-        cutter.setSelectedFilePath("/media/in.mp4");
-        cutter.setEndTime("00:00:10");
+        cutter.setEndTime("00:00:01");
         QTest::keyClicks(part<QLineEdit>(view, "nameField"), "part");
         QTest::keyClick(part<QLineEdit>(view, "startField"), Qt::Key_Backspace);
         QVERIFY(!cut->isEnabled());
@@ -643,19 +641,6 @@ private slots:
         QVERIFY(shown(view, "showInFolder"));
         QTest::mouseClick(part<QPushButton>(view, "showInFolder"), Qt::LeftButton);
         QCOMPARE(dialogs.openedUrls, {QUrl::fromLocalFile(QDir::homePath() + "/Downloads")});
-    }
-
-    // With the chosen file the information block appears, and fills in once the file is read.
-    void cutterShowsTheChosenFilesInformation() {
-        MediaCutterView view(&dialogs);
-        view.show();
-        QVERIFY(!shown(view, "informationBlock"));
-        dialogs.fileAnswers << media + "/clip.mp4";
-        QTest::mouseClick(part<QPushButton>(view, "fileBrowse"), Qt::LeftButton);
-        QVERIFY(shown(view, "informationBlock") && !shown(view, "durationLine"));
-        QVERIFY(QTest::qWaitFor([&] { return shown(view, "formatLine"); }));
-        QCOMPARE(part<QLabel>(view, "durationLine")->text(), "Duration: 00:00:02");
-        QCOMPARE(part<QLabel>(view, "formatLine")->text(), "Format: Video");
     }
 };
 
