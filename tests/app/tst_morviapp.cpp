@@ -32,8 +32,7 @@ private slots:
         });
     }
 
-    // Tool checks outlive their windows; each runs to its end, and lets go of its installer,
-    // before the next test.
+    // Tool checks outlive their windows; each ends, letting go of its installer, before the next.
     void cleanup() {
         app.reset();
         for (const auto& installer : std::as_const(installers))
@@ -158,9 +157,8 @@ private slots:
         }
     }
 
-    // What the command line asks for. The built program answers all but opening windows where
-    // no display can be reached: any attempt to start the window system would end it with an
-    // abort instead of an answer.
+    // The built program answers all but opening windows where no display can be reached: a
+    // start of the window system would end it with an abort instead of an answer.
     void commandLine_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<Action>("action");

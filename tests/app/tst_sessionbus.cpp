@@ -24,8 +24,7 @@ public slots:
     }
 };
 
-// Each run has a session bus of its own, so no real session's Morvi or desktop is ever
-// reached.
+// A session bus of the test's own: no real session's Morvi or desktop is ever reached.
 class TestSessionBus : public QObject {
     Q_OBJECT
     QProcess busDaemon;
@@ -171,8 +170,7 @@ private slots:
     // without a warning; once the service is there, it shows and its default action raises.
     void showsAndRaisesOnActivation() {
         QTest::failOnWarning(QRegularExpression(".*"));
-        // The session bus the notifier looks for is not there.
-        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent"); // no session bus
         DesktopNotifier withoutBus;
         DesktopNotifier notifier(QDBusConnection::connectToBus(busAddress, "client"));
         withoutBus.notify("Cut finished", "clip_cut.mp4", [] {});

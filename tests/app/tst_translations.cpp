@@ -28,8 +28,7 @@ public:
     }
 };
 
-// Shown but no texts: the program's name, numbers, the time placeholder. What fields hold
-// (addresses, paths, times) is the user's and not looked at.
+// Shown but no texts: the program's name, numbers, the time placeholder.
 const QRegularExpression notText(R"(^(Morvi|\d+%|00:00:00)$)");
 
 bool marked(const QString& text) {
@@ -61,9 +60,8 @@ QStringList unmarkedTexts(QWidget& window) {
     return texts;
 }
 
-// Every button and every label that names a field has a mnemonic, no two alike within the
-// window, and a shown label's mnemonic focuses its field; other labels have none, which
-// they would show.
+// Every button, and every label that names a field, has a mnemonic unique in the window; a
+// shown label's focuses its field. Other labels have none: they would show it.
 void checkMnemonics(QWidget& window) {
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QList<QKeySequence> used;
@@ -101,27 +99,32 @@ class TestTranslations : public QObject {
         return identifier.isEmpty() ? app->showMainWindow() : app->openWindow(identifier);
     }
 
-    static void addWindows() {
+private slots:
+    // No system tool may stand in for the missing downloader whose alert is checked.
+    void initTestCase() { qputenv("PATH", "/nonexistent"); }
+
+    void cleanup() {
+        app.reset();
+        QTRY_COMPARE(installer.use_count(), 1);
+    }
+
+    // In German, about a third longer than English, a window still fits a 1366×768 screen.
+    // Marked texts keep the English mnemonics.
+    void everyTextIsTranslated_data() {
         QTest::addColumn<QString>("identifier");
         QTest::newRow("main") << QString();
         QTest::newRow("queue") << QString("bulk-download");
         QTest::newRow("cutter") << QString("media-cutter");
         QTest::newRow("about") << QString("about");
     }
-
-private slots:
-    // No system tool may stand in for the missing downloader whose alert is checked.
-    void initTestCase() { qputenv("PATH", "/nonexistent"); }
-
-    // The main window's tool check ends before the next test.
-    void cleanup() {
-        app.reset();
-        QTRY_COMPARE(installer.use_count(), 1);
-    }
-
-    // Marked texts keep the English mnemonics.
-    void everyTextIsTranslated_data() { addWindows(); }
     void everyTextIsTranslated() {
+        {
+            const Translations german(QLocale(QLocale::German));
+            QVERIFY(german.found());
+            QWidget* window = open();
+            checkMnemonics(*window);
+            checkFitsTheScreen(*window, QSize(1366, 720));
+        }
         MarkingTranslator marking;
         QCoreApplication::installTranslator(&marking);
         QWidget* window = open();
@@ -143,19 +146,7 @@ private slots:
             QVERIFY2(marked(entry.section(' ', 1)), qPrintable(entry)); // after the time stamp
     }
 
-    // German texts run about a third longer than English ones: the windows still fit a
-    // 1366×768 screen without cutting anything off.
-    void germanFitsTheSmallScreen_data() { addWindows(); }
-    void germanFitsTheSmallScreen() {
-        const Translations german(QLocale(QLocale::German));
-        QVERIFY(german.found());
-        QWidget* window = open();
-        checkMnemonics(*window);
-        checkFitsTheScreen(*window, QSize(1366, 720));
-    }
-
-    // Every text of the sources has its German translation: lupdate, run over the sources
-    // into a copy of the German file, finds nothing left to translate.
+    // lupdate, run over the sources into a copy of the German file, finds nothing untranslated.
     void germanIsComplete() {
         QTemporaryDir folder;
         const QString copy = folder.filePath("morvi_de.ts");
