@@ -81,22 +81,20 @@ private slots:
         FakeTools::install();
         FakeTools::configure({{"FAKE_SLEEP", "1"}});
         QSettings("Velnor", "Morvi").clear();
-        auto* first = qobject_cast<BulkDownloadView*>(app->openWindow("bulk-download"));
-        QVERIFY(QTest::qWaitFor([&] { return !first->viewModel()->isLoading(); }));
-        first->viewModel()->setUrlsText("https://youtu.be/a");
-        first->viewModel()->addURLsToQueue();
-        QPointer<BulkDownloadViewModel> running = first->viewModel();
+        QPointer<BulkDownloadViewModel> running = queueModel(app->openWindow("bulk-download"));
+        QVERIFY(QTest::qWaitFor([&] { return !running->isLoading(); }));
+        running->setUrlsText("https://youtu.be/a");
+        running->addURLsToQueue();
         running->startAllDownloads();
-        closeAndDelete(first);
-        auto* second = qobject_cast<BulkDownloadView*>(app->openWindow("bulk-download"));
-        QCOMPARE(second->viewModel(), running.data());
+        closeAndDelete(app->window("bulk-download"));
+        QCOMPARE(queueModel(app->openWindow("bulk-download")), running.data());
         QTRY_VERIFY(!running->hasRunningBatch());
-        closeAndDelete(second);
-        auto* third = qobject_cast<BulkDownloadView*>(app->openWindow("bulk-download"));
+        closeAndDelete(app->window("bulk-download"));
         // A fresh controller, which reads the ended one's last write.
-        QVERIFY(third->viewModel() != running);
-        QVERIFY(QTest::qWaitFor([&] { return !third->viewModel()->isLoading(); }));
-        QCOMPARE(third->viewModel()->downloadItems().first().status, DownloadStatus::completed);
+        BulkDownloadViewModel* fresh = queueModel(app->openWindow("bulk-download"));
+        QVERIFY(fresh != running);
+        QVERIFY(QTest::qWaitFor([&] { return !fresh->isLoading(); }));
+        QCOMPARE(fresh->downloadItems().first().status, DownloadStatus::completed);
     }
 
     // Each hand-over in turn: one address into a free field (empty or holding it, no
