@@ -168,30 +168,26 @@ private slots:
         QTRY_COMPARE(installer.use_count(), 1);
     }
 
-    // Small screens (1366×768 with a panel, 1920×1080 at 150 %) scroll a window; a large one
-    // gives it its meant size. Like qt6ct without a key scheme, the platform here binds no key to
-    // Quit and only Ctrl+F4 to Close; each common key is bound once.
+    // Rows name the window. Small screens (1366×768 with a panel, 1920×1080 at 150 %) scroll a
+    // window; a large one gives it its meant size. Like qt6ct without a key scheme, the platform
+    // here binds no key to Quit and only Ctrl+F4 to Close; each common key is bound once.
     void everyWindow_data() {
-        QTest::addColumn<QString>("kind");
         QTest::addColumn<QSize>("meant"); // 0 where the content decides
         QTest::addColumn<bool>("opens");
         QTest::addColumn<bool>("closes");
         QTest::addColumn<QString>("keys");
-        QTest::newRow("main") << "main" << QSize(0, 0) << false << false << "Ctrl+O, Ctrl+Q";
-        QTest::newRow("queue") << "queue" << QSize(0, 800) << true << true
-                               << "Ctrl+O, Ctrl+Q, Ctrl+W";
-        QTest::newRow("cutter") << "cutter" << QSize(600, 700) << true << true
-                                << "Ctrl+O, Ctrl+Q, Ctrl+F4";
-        QTest::newRow("about") << "about" << QSize(500, 700) << false << true << "Ctrl+Q, Esc";
+        QTest::newRow("main") << QSize(0, 0) << false << false << "Ctrl+O, Ctrl+Q";
+        QTest::newRow("queue") << QSize(0, 800) << true << true << "Ctrl+O, Ctrl+Q, Ctrl+W";
+        QTest::newRow("cutter") << QSize(600, 700) << true << true << "Ctrl+O, Ctrl+Q, Ctrl+F4";
+        QTest::newRow("about") << QSize(500, 700) << false << true << "Ctrl+Q, Esc";
     }
     void everyWindow() {
-        QFETCH(QString, kind);
         QFETCH(QSize, meant);
         QFETCH(bool, opens);
         QFETCH(bool, closes);
         QFETCH(QString, keys);
         QVERIFY(QKeySequence::keyBindings(QKeySequence::Quit).isEmpty());
-        window = make(kind);
+        window = make(QTest::currentDataTag());
         window->show();
         for (const QSize area : {QSize(1366, 720), QSize(1280, 680), QSize(1920, 1040)})
             checkFitsTheScreen(*window, area);
@@ -319,11 +315,8 @@ private slots:
                 }
             }
         }
-        for (QPushButton* button : main->findChildren<QPushButton*>()) {
-            if (button->text() == "&Download")
-                need("text on the accent", colourOf(button, QPalette::ButtonText), fillOf(button),
-                     4.5);
-        }
+        QAbstractButton* download = button(*main, "Download");
+        need("text on the accent", colourOf(download, QPalette::ButtonText), fillOf(download), 4.5);
         QVERIFY(loaded(*static_cast<BulkDownloadView*>(queue.get())->viewModel()));
         const QAbstractItemModel* table = queue->findChild<QTableView*>()->model();
         for (int row = 0; row < items.size(); ++row) {
