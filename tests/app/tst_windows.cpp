@@ -92,7 +92,7 @@ class TestWindows : public QObject {
     RecordingDialogs dialogs;
     std::shared_ptr<FakeToolInstaller> installer = std::make_shared<FakeToolInstaller>();
     std::unique_ptr<QWidget> window;
-    const QString media = QDir::homePath() + "/media";
+    const QString clip = QDir::homePath() + "/clip.mp4";
 
     std::unique_ptr<QWidget> make(const QString& kind) {
         if (kind == "main")
@@ -152,8 +152,7 @@ private slots:
     // With no tool on PATH, no version run of the about window outlives a test.
     void initTestCase() {
         qputenv("PATH", "/nonexistent");
-        QVERIFY(QDir().mkpath(media));
-        QVERIFY(TestMedia::makeClip(media + "/clip.mp4", 2));
+        QVERIFY(TestMedia::makeClip(clip, 2));
     }
 
     void init() {
@@ -224,8 +223,7 @@ private slots:
         QTest::addColumn<QString>("format");
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<QString>("shown");
-        const QByteArray clip = QUrl::fromLocalFile(QDir::homePath() + "/clip.mp4").toEncoded();
-        const QString chosen = QDir::homePath() + "/clip.mp4 clip_cut";
+        const QByteArray file = QUrl::fromLocalFile(clip).toEncoded();
         const auto row = [](const char* name, const char* kind, const char* format,
                             const QByteArray& data, const QString& shown) {
             QTest::newRow(name) << QString(kind) << QString(format) << data << shown;
@@ -239,8 +237,8 @@ private slots:
             "typed\nhttps://youtu.be/a\nhttps://youtu.be/b");
         row("a link and a file", "queue", "text/uri-list",
             "https://youtu.be/a\r\nfile:///tmp/x\r\n", "typed");
-        row("one local file", "cutter", "text/uri-list", clip, chosen);
-        row("two files", "cutter", "text/uri-list", clip + "\r\n" + clip, " ");
+        row("one local file", "cutter", "text/uri-list", file, clip + " clip_cut");
+        row("two files", "cutter", "text/uri-list", file + "\r\n" + file, " ");
         row("a web address", "cutter", "text/uri-list", "https://example.org/a.mp4", " ");
     }
     void drops() {
@@ -248,7 +246,6 @@ private slots:
         QFETCH(QString, format);
         QFETCH(QByteArray, data);
         QFETCH(QString, shown);
-        QFile(QDir::homePath() + "/clip.mp4").open(QIODevice::WriteOnly);
         window = make(kind);
         if (auto* main = qobject_cast<MainWindowView*>(window.get()))
             main->viewModel()->setUrlText("typed");
@@ -574,7 +571,7 @@ private slots:
         MediaCutterView view(&dialogs);
         view.show();
         QVERIFY(!shown(view, "informationBlock"));
-        dialogs.fileAnswers << media + "/clip.mp4";
+        dialogs.fileAnswers << clip;
         QTest::mouseClick(part<QPushButton>(view, "fileBrowse"), Qt::LeftButton);
         QVERIFY(shown(view, "informationBlock") && !shown(view, "durationLine"));
         QVERIFY(QTest::qWaitFor([&] { return shown(view, "formatLine"); }));
@@ -601,7 +598,7 @@ private slots:
         RecordingNotifier notifier;
         MediaCutterView view(&dialogs, &notifier);
         view.show();
-        view.viewModel().chooseMediaFile(media + "/clip.mp4");
+        view.viewModel().chooseMediaFile(clip);
         view.viewModel().setEndTime("00:00:01");
         QWidget elsewhere;
         elsewhere.show();
