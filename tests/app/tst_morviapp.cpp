@@ -167,9 +167,6 @@ private slots:
         const QString page = "https://example.org/watch?v=1";
         const QString version =
             QString("Morvi %1 (build %2)\n").arg(MORVI_VERSION, MORVI_BUILD_NUMBER);
-        const auto notWeb = [](const QString& argument) {
-            return QString("'%1' is not a web address (http or https).").arg(argument);
-        };
         QTest::newRow("nothing") << none << Action::OpenWindows << "" << none;
         QTest::newRow("-h") << QStringList{"-h"} << Action::ShowHelp << CommandLine::usage()
                             << none;
@@ -184,10 +181,10 @@ private slots:
             << QStringList{page, "--version"} << Action::ShowVersion << version << none;
         QTest::newRow("no scheme, among good")
             << QStringList{page, "www.example.org/v"} << Action::Refuse
-            << notWeb("www.example.org/v") << none;
+            << "'www.example.org/v' is not a web address (http or https)." << none;
         QTest::newRow("a file with --help")
             << QStringList{"--help", "file:///tmp/v.mp4"} << Action::Refuse
-            << notWeb("file:///tmp/v.mp4") << none;
+            << "'file:///tmp/v.mp4' is not a web address (http or https)." << none;
     }
 
     void commandLine() {

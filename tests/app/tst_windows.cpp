@@ -425,8 +425,7 @@ private slots:
         row("LGPL", "--enable-libdav1d\n", "LGPL 2.1 or later");
         row("LGPL 3", "--enable-version3\n", "LGPL 3 or later");
         row("flag on a later line only", "\nlibavutil --enable-gpl", "LGPL 2.1 or later");
-        QTest::newRow("no configuration") << "ffmpeg version 5.1"
-                                          << "LGPL/GPL";
+        QTest::newRow("no configuration") << QString("ffmpeg version 5.1") << QString("LGPL/GPL");
     }
     void aboutConverterLicence() {
         QFETCH(QString, answer);
