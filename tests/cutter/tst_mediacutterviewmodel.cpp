@@ -21,8 +21,6 @@ class TestMediaCutterViewModel : public QObject {
 
     QString file(const QString& name) const { return media + "/" + name; }
 
-    QString lastMessage() const { return cutter->logMessages()->entries().last().mid(11); }
-
     void fill(const QString& start = "00:00:10", const QString& end = "00:00:20",
               const QString& input = "/media/my clip.mp4", const QString& folder = "/out/",
               const QString& name = "a_cut") {
@@ -52,7 +50,6 @@ private slots:
     }
 
     void init() {
-        dialogs = RecordingDialogs();
         QFile::remove(argsFile);
         FakeTools::installOne("ffmpeg");
         FakeTools::configure({{"FAKE_FFMPEG_ARGS_FILE", argsFile}});
@@ -62,13 +59,10 @@ private slots:
             TestMedia::installConverter();
         }
         cutter = std::make_unique<MediaCutterViewModel>(dialogs);
-        cutter->logMessages()->setClock([] { return QTime(12, 0); });
     }
 
-    // Incomplete texts cannot start and a start not before the end is refused: no converter
-    // runs. A failed cut logs the start lines, the converter's output, the failure and its last
-    // error. Progress (50 % beforehand) is read from the first time that starts a piece of a
-    // line, split at any blank: 5 s of the 10 s cut.
+    // Refused starts run no converter; a failed cut logs start lines, output, failure, last error.
+    // Progress (50 % before) is read from a line's first blank-split piece with "time=": 5 s of 10.
     void failedStarts_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("value");
@@ -131,8 +125,7 @@ private slots:
         QCOMPARE(QFile::exists(argsFile), log.contains("output"));
     }
 
-    // Fields past 59 are carried into the times the converter gets. Closing the window while
-    // the converter runs and writes lets the cut finish unobserved.
+    // Fields past 59 carry over; closing the window while the converter runs lets the cut end.
     void converterGetsTheExactArguments() {
         FakeTools::configure({{"FAKE_FFMPEG_ARGS_FILE", argsFile},
                               {"FAKE_FFMPEG_STDERR", "time=00:00:01.00\\r"},
@@ -168,20 +161,17 @@ private slots:
         QFETCH(QString, log);
         cutter->setEndTime("00:00:42");
         cutter->setSelectedFilePath(file(name));
-        // A file read after another one was chosen does not fill in the chosen file's details.
-        QCoro::waitFor(cutter->loadMediaInfo(file("tone.m4a")));
+        QCoro::waitFor(cutter->loadMediaInfo(file("tone.m4a"))); // no longer the chosen file
         QCOMPARE(cutter->mediaFormat(), "");
         QCoro::waitFor(cutter->loadMediaInfo(file(name)));
         QVERIFY(qAbs(cutter->mediaDuration().value_or(-1) - duration) < 0.1);
         QCOMPARE(cutter->mediaFormat(), kind);
-        // A length that is not known leaves the end time as it was.
         QCOMPARE(cutter->endTime(), duration < 0 ? "00:00:42" : formatTime(duration));
         QCOMPARE(cutter->logMessages()->entries().value(0).mid(11), log);
     }
 
-    // A failed cut removes the output it made, never a file that was there before (an earlier
-    // "kept.mp3", or the input under another path, which "-y" would empty). A start past the
-    // end makes the converter write no stream, or an unreadable file.
+    // A failed cut removes its new output, never an earlier file ("kept.mp3", or the input under
+    // another path, which "-y" would empty). A start past the end writes nothing usable.
     void realCut_data() {
         QTest::addColumn<QString>("input");
         QTest::addColumn<int>("start");
@@ -227,10 +217,9 @@ private slots:
         cutter->setOutputFormat(format);
         QCoro::waitFor(cutter->startCutting());
         const QStringList log = cutter->logMessages()->entries();
-        QCOMPARE(log.filter("] The video was dropped: a stream copy can only start at a keyframe, "
-                            "and there is none between the start and end times")
-                     .size(),
-                 input.startsWith("one keyframe") ? 1 : 0);
+        const QString dropped = "] The video was dropped: a stream copy can only start at a "
+                                "keyframe, and there is none between the start and end times";
+        QCOMPARE(log.filter(dropped).size(), input.startsWith("one keyframe") ? 1 : 0);
         if (outcome.startsWith("failed: ")) {
             const QString failed = log.filter("] Media cutting failed: ").value(0).mid(11);
             QCOMPARE(failed, "Media cutting failed: Media cutting failed: " + outcome.mid(8));
@@ -239,7 +228,7 @@ private slots:
             QCOMPARE(QFileInfo(file(input)).size(), inputSize);
             return;
         }
-        QCOMPARE(lastMessage(), "Media cutting completed successfully!");
+        QCOMPARE(log.last().mid(11), "Media cutting completed successfully!");
         QCOMPARE(cutter->cuttingProgress(), 100.0);
         QCOMPARE(cutter->lastOutputFile(), target.filePath());
         const MediaProbe::Info result = MediaProbe::read(target.filePath());
