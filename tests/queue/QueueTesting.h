@@ -13,9 +13,7 @@
 namespace QueueTesting {
 
 inline void clearStore() {
-    QSettings settings("Velnor", "Morvi");
-    settings.clear();
-    settings.sync();
+    QSettings("Velnor", "Morvi").clear();
 }
 
 inline BulkDownloadItem item(const QString& url, DownloadStatus status = DownloadStatus::pending,
@@ -33,7 +31,6 @@ inline QList<BulkDownloadItem> pendingItems(const QStringList& names) {
     return made;
 }
 
-// Pending items for "https://youtu.be/0" up to count - 1: a long list.
 inline QList<BulkDownloadItem> numberedItems(int count) {
     QStringList names;
     for (int i = 0; i < count; ++i)
@@ -47,7 +44,6 @@ inline void storeItems(const QList<BulkDownloadItem>& items) {
                             *DownloadItemsDocument::encode(items, error));
 }
 
-// The items a document holds, or none when it is refused.
 inline QList<BulkDownloadItem> decoded(const QByteArray& document) {
     QString error;
     return DownloadItemsDocument::decode(document, error).value_or(QList<BulkDownloadItem>{});
@@ -71,7 +67,6 @@ inline QStringList urls(const QList<BulkDownloadItem>& items) {
     return shown;
 }
 
-// Runs the event loop until the controller has read the stored queue.
 inline bool loaded(const BulkDownloadViewModel& vm) {
     return QTest::qWaitFor([&] { return !vm.isLoading(); });
 }

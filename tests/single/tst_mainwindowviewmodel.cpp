@@ -1,31 +1,31 @@
-#include "CollectLog.h"
 #include "FakeToolInstaller.h"
+#include "LoopbackHttpServer.h"
 #include "RecordingDialogs.h"
 #include "ScriptedEngine.h"
 #include "TestHome.h"
 #include "core/platform/LogModel.h"
 #include "core/platform/SettingsStore.h"
-#include "core/queue/BulkDownloadViewModel.h"
+#include "core/single/AddressDescription.h"
 #include "core/single/MainWindowViewModel.h"
+#include "core/tools/FileManagerHelper.h"
 
 namespace {
 
-// Remembers what the log and the busy flag were when an alert appeared.
-class SnapshotDialogs : public RecordingDialogs {
-public:
-    const MainWindowViewModel* viewModel = nullptr;
-    QStringList logAtAlert;
-    bool downloadingAtAlert = true;
+using State = AddressDescription::State;
 
-    void showAlert(const QString& title, const QString& message,
-                   const QString& details = {}) override {
-        RecordingDialogs::showAlert(title, message, details);
-        logAtAlert = viewModel->logMessages()->entries();
-        downloadingAtAlert = viewModel->isDownloading();
-    }
-};
+const QByteArray posterPage = "<html><head><title>A poster page</title></head><body>"
+                              "<video poster=\"/poster.pbm\" src=\"/clip.mp4\"></video>"
+                              "</body></html>";
 
-// The user's settings, noting which threads write them.
+// Sizes exact, approximate or unknown. No "//" in it: moc would take it for a comment.
+const QByteArray sizedDocument = R"({"title": "Clip", "uploader": "Someone", "duration": 205,
+"thumbnail": "file:/etc/hostname", "formats": [
+{"vcodec": "none", "acodec": "opus", "tbr": 64, "filesize_approx": 500},
+{"vcodec": "none", "acodec": "mp4a.40.2", "tbr": 128, "filesize": 1000},
+{"vcodec": "avc1", "acodec": "none", "height": 360, "tbr": 500, "filesize_approx": 10000},
+{"vcodec": "avc1", "acodec": "none", "height": 720, "tbr": 1500, "filesize": 30000},
+{"vcodec": "vp9", "acodec": "none", "height": 1080, "tbr": 3000}]})";
+
 class ThreadNotingStore : public SettingsStore {
 public:
     explicit ThreadNotingStore(QList<QThread*>& writers)
@@ -43,14 +43,22 @@ private:
 
 class TestMainWindowViewModel : public QObject {
     Q_OBJECT
-    SnapshotDialogs dialogs;
+    RecordingDialogs dialogs;
+    QStringList logAtAlert; // the log and the busy flag when an alert appeared
+    bool downloadingAtAlert = true;
     ScriptedEngine* engine = nullptr;
     std::shared_ptr<FakeToolInstaller> installer;
     std::unique_ptr<MainWindowViewModel> viewModel;
+    FileManagerHelper tools;
+    LoopbackHttpServer server;
 
-    QStringList log() const { return viewModel->logMessages()->entries(); }
+    QStringList log() const {
+        QStringList messages;
+        for (const QString& entry : viewModel->logMessages()->entries())
+            messages << entry.mid(11); // after the time stamp
+        return messages;
+    }
 
-    // A download of this address, by default into a folder that exists.
     void start(const QString& url = "https://youtu.be/abc",
                const QString& folder = QDir::homePath()) {
         viewModel->setOutputPath(folder);
@@ -58,23 +66,32 @@ class TestMainWindowViewModel : public QObject {
         viewModel->startDownload();
     }
 
-    // Ends the running download and lets the controller see the end.
     [[nodiscard]] bool finish() {
         engine->finish();
         return QTest::qWaitFor([&] { return !viewModel->isDownloading(); }, 5000);
     }
 
 private slots:
+    void initTestCase() {
+        server.serve("/page.html", posterPage, 200, "text/html");
+        server.serve("/clip.mp4", QByteArray(1000, 'x'), 200, "video/mp4");
+        // A 16x9 image in the plainest format Qt reads.
+        server.serve("/poster.pbm", "P1 16 9 " + QByteArray("0 ").repeated(16 * 9), 200,
+                     "image/x-portable-bitmap");
+    }
+
     void init() {
         QSettings("Velnor", "Morvi").clear();
-        dialogs = SnapshotDialogs();
+        dialogs = RecordingDialogs();
         auto scripted = std::make_unique<ScriptedEngine>();
         engine = scripted.get();
         installer = std::make_shared<FakeToolInstaller>();
         viewModel =
             std::make_unique<MainWindowViewModel>(dialogs, installer, nullptr, std::move(scripted));
-        dialogs.viewModel = viewModel.get();
-        viewModel->logMessages()->setClock([] { return QTime(12, 0, 0); });
+        dialogs.onAlert = [this] {
+            logAtAlert = viewModel->logMessages()->entries();
+            downloadingAtAlert = viewModel->isDownloading();
+        };
     }
 
     void cleanup() {
@@ -90,14 +107,12 @@ private slots:
         start("  https://youtu.be/abc \t");
         // The switch is read when the download starts, not later.
         viewModel->setDownloadPlaylists(true);
-        QCOMPARE(engine->requests.size(), 1);
-        QCOMPARE(engine->requests.first().fields(),
+        QCOMPARE(engine->requests.last().fields(),
                  (QStringList{"  https://youtu.be/abc \t", "MP4", "720p", "320k", QDir::homePath(),
                               "single"}));
 
         engine->log("[download] Destination: clip.f1.mp4\n[Merger] Merging formats into \"cl");
-        // Updates reach the window at most once per frame: the first at once, the latest
-        // of a burst when its frame has passed.
+        // At most one update per frame: the first at once, a burst's latest a frame later.
         QSignalSpy shown(viewModel.get(), &MainWindowViewModel::downloadProgressChanged);
         engine->progress(DownloadProgress{25, 48 * 1048576.0, false, {}, {}});
         QCOMPARE(viewModel->downloadDetails(), u"12.0 MiB of 48.0 MiB"_qs);
@@ -112,10 +127,11 @@ private slots:
         QSignalSpy ended(viewModel.get(), &MainWindowViewModel::downloadEnded);
         QVERIFY(finish());
         QCOMPARE(ended.value(0), (QVariantList{true, "clip.mp4"}));
-        QCOMPARE(log(), stamped({"Getting ready to download...",
-                                 "[download] Destination: clip.f1.mp4\n[Merger] Merging formats "
-                                 "into \"cl",
-                                 "ip.mp4\"\n", "Download and conversion completed successfully."}));
+        QCOMPARE(log(),
+                 (QStringList{"Getting ready to download...",
+                              "[download] Destination: clip.f1.mp4\n[Merger] Merging formats "
+                              "into \"cl",
+                              "ip.mp4\"\n", "Download and conversion completed successfully."}));
         QCOMPARE(viewModel->downloadProgress(), 100.0);
         QVERIFY(dialogs.alerts.isEmpty());
 
@@ -124,10 +140,8 @@ private slots:
         QVERIFY(viewModel->completedFolder().isEmpty());
     }
 
-    // A refused start shows one alert and starts nothing; a refused address is not logged.
-    // A missing Downloads folder is made. A failed download shows the downloader's own error
-    // lines beside the alert and offers no file. The log and the idle window are in place
-    // before the alert appears.
+    // A refused start alerts once and starts nothing, a failed one shows the tool's errors; log
+    // and idle window precede the alert. Without tools the check runs again before a download.
     void startIsCheckedAndFailureShown_data() {
         QTest::addColumn<QString>("url");
         QTest::addColumn<QString>("folder");
@@ -144,7 +158,7 @@ private slots:
         QTest::newRow("a file, not a folder")
             << url << "/etc/hostname" << failed
             << "The output folder \"/etc/hostname\" does not exist." << QString();
-        QTest::newRow("missing Downloads is made")
+        QTest::newRow("missing Downloads is made, no tools")
             << url << downloads + "/" << QString() << QString() << QString();
         QTest::newRow("the download fails")
             << url << downloads << failed << "Download failed: code 1"
@@ -160,27 +174,28 @@ private slots:
         viewModel->addLogMessage("Update check completed.");
         engine->file = "a.mp3";
         engine->toolErrors = toolErrors.split('\n', Qt::SkipEmptyParts);
+        engine->tools = !title.isEmpty();
         if (!toolErrors.isEmpty())
             engine->outcomes = {"code 1"};
         start(url, folder);
         if (title.isEmpty()) {
             QVERIFY(QFileInfo(folder).isDir());
-            QCOMPARE(engine->requests.size(), 1);
+            QTRY_COMPARE(engine->requests.size(), 1);
+            QCOMPARE(installer->finished, (QStringList{"downloadYtDlp", "downloadFFmpeg"}));
             return;
         }
         QTRY_VERIFY(!viewModel->isDownloading());
         QCOMPARE(engine->requests.size(), toolErrors.isEmpty() ? 0 : 1);
         QCOMPARE(dialogs.alerts, (QList<RecordingDialogs::Alert>{{title, failure, toolErrors}}));
-        QCOMPARE(log(), stamped(title == "Error" ? QStringList{"Update check completed."}
-                                                 : QStringList{"Getting ready to download...",
-                                                               "Download failed: " + failure}));
-        QVERIFY(!dialogs.downloadingAtAlert);
-        QCOMPARE(dialogs.logAtAlert, log());
+        QCOMPARE(log(), (title == "Error" ? QStringList{"Update check completed."}
+                                          : QStringList{"Getting ready to download...",
+                                                        "Download failed: " + failure}));
+        QVERIFY(!downloadingAtAlert);
+        QCOMPARE(logAtAlert, viewModel->logMessages()->entries());
         QVERIFY(viewModel->completedFile().isEmpty() && viewModel->completedFolder().isEmpty());
     }
 
-    // Both windows' choices come back at the next start under keys of their own; a stored
-    // value outside the vocabulary gives the default.
+    // The choices come back at the next start; an unknown stored value gives the default.
     void choicesAreRemembered_data() {
         QTest::addColumn<QStringList>("stored"); // format, qualities, playlist switch
         QTest::addColumn<QStringList>("read");
@@ -193,10 +208,8 @@ private slots:
         QFETCH(QStringList, stored);
         QFETCH(QStringList, read);
         const QStringList keys{"Format", "VideoQuality", "AudioQuality", "DownloadPlaylists"};
-        for (qsizetype i = 0; i < stored.size(); ++i) {
+        for (qsizetype i = 0; i < stored.size(); ++i)
             SettingsStore().setString("main" + keys[i], stored[i]);
-            SettingsStore().setString("bulkDownload" + keys[i], stored[i]);
-        }
         QList<QThread*> writers;
         auto main = std::make_unique<MainWindowViewModel>(
             dialogs, installer, nullptr, nullptr, std::make_unique<ThreadNotingStore>(writers));
@@ -204,40 +217,18 @@ private slots:
             (QStringList{main->selectedFormat(), main->selectedVideoQuality(),
                          main->selectedMp3Quality(), main->downloadPlaylists() ? "true" : "false"}),
             read);
-        BulkDownloadViewModel queue(dialogs);
-        QVERIFY(QTest::qWaitFor([&] { return !queue.isLoading(); }));
-        QCOMPARE((QStringList{queue.selectedFormat(), queue.selectedVideoQuality(),
-                              queue.selectedAudioQuality()}),
-                 read.first(3));
         main->setSelectedVideoQuality("480p");
         main->setDownloadPlaylists(read[3] != "true");
-        queue.setSelectedFormat("MP4");
-        queue.waitUntilSaved();
         main.reset(); // the writes are not lost when the window closes
-        // The settings file holds the whole queue: writing it would hold up the window.
+        // Off the main thread: the settings file holds the whole queue.
         QCOMPARE(writers.size(), 2);
         QVERIFY(!writers.contains(QThread::currentThread()));
         const MainWindowViewModel nextMain(dialogs, installer);
         QCOMPARE(nextMain.selectedVideoQuality(), "480p");
         QCOMPARE(nextMain.downloadPlaylists(), read[3] != "true");
-        const BulkDownloadViewModel nextQueue(dialogs);
-        QVERIFY(QTest::qWaitFor([&] { return !nextQueue.isLoading(); }));
-        QCOMPARE(nextQueue.selectedFormat(), "MP4");
     }
 
-    // With no tool anywhere, Download runs the tool check once more before the download.
-    void missingToolsAreCheckedAgain() {
-        engine->tools = false;
-        start();
-        QVERIFY(QTest::qWaitFor([&] { return !engine->requests.isEmpty(); }, 5000));
-        QCOMPARE(installer->finished, (QStringList{"downloadYtDlp", "downloadFFmpeg"}));
-        QCOMPARE(log().mid(0, 3),
-                 stamped({"Getting ready to download...", "Checking for updates...",
-                          "Checking and installing necessary plugins..."}));
-        QVERIFY(log().last().endsWith("Update check completed."));
-    }
-
-    // A second start while a download runs is refused: the stop must reach the one running.
+    // A second start is refused: the stop must reach the running download.
     void stopClearsTheBusyFlagAtOnceAndReportsTheEndLater() {
         start();
         engine->progress(DownloadProgress{40, {}, false, {}, {}});
@@ -247,10 +238,10 @@ private slots:
         viewModel->stopDownload();
         QCOMPARE(engine->stops, 1);
         QVERIFY(!viewModel->isDownloading());
-        QCOMPARE(log().last(), "[12:00:00] Download was stopped by the user.");
+        QCOMPARE(log().last(), "Download was stopped by the user.");
         QVERIFY(dialogs.alerts.isEmpty());
         QTRY_COMPARE(dialogs.alerts.size(), 1);
-        QCOMPARE(log().last(), "[12:00:00] Download failed: Download failed: Process exited "
+        QCOMPARE(log().last(), "Download failed: Download failed: Process exited "
                                "with code 15");
     }
 
@@ -271,6 +262,92 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return !real.isDownloading(); }, 5000));
         QCOMPARE(real.logMessages()->entries().filter("completed successfully").size(), 1);
         QVERIFY(dialogs.alerts.isEmpty());
+    }
+
+    // Debian's downloader on 127.0.0.1: a page with a poster, a missing page.
+    void realDownloader_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("described"); // failure, title, thumbnail size
+        QTest::newRow("page with a poster") << "/page.html"
+                                            << "A poster page (1), 16x9";
+        QTest::newRow("missing page")
+            << "/gone.html"
+            << "[generic] None: Unable to download webpage: HTTP Error 404";
+    }
+    void realDownloader() {
+        QFETCH(QString, path);
+        QFETCH(QString, described);
+        if (!QFile::exists("/usr/bin/yt-dlp"))
+            QSKIP("Debian's yt-dlp is needed");
+        QFile::remove(tools.ytDlpPath);
+        QFile::link("/usr/bin/yt-dlp", tools.ytDlpPath);
+        AddressDescription description;
+        description.setAddress(server.url(path).toString(), false);
+        const auto said = [&] {
+            const QSize size = description.thumbnail().size();
+            return description.failure() + description.description().title +
+                   QString(", %1x%2").arg(size.width()).arg(size.height());
+        };
+        QTRY_VERIFY2_WITH_TIMEOUT(said().startsWith(described), qPrintable(said()), 30000);
+    }
+
+    // The size the chosen format and quality would download: "~" approximate, "" unknown.
+    void sizeEstimate_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("quality");
+        QTest::addColumn<QString>("size");
+        QTest::newRow("audio: the best sound track") << "MP3" << QString("1080p") << "1000";
+        QTest::newRow("720p: its video and the sound") << "MP4" << QString("720p") << "31000";
+        QTest::newRow("480p: the tallest within it") << "MP4" << QString("480p") << "~11000";
+        QTest::newRow("Lowest Available") << "MP4" << QString("Lowest Available") << "~11000";
+        QTest::newRow("1080p: size unknown") << "MP4" << QString("1080p") << "";
+    }
+    void sizeEstimate() {
+        QFETCH(QString, format);
+        QFETCH(QString, quality);
+        QFETCH(QString, size);
+        QString error;
+        const auto estimate =
+            MediaDescription::fromJson(sizedDocument, error).value().estimate(format, quality);
+        QCOMPARE(estimate ? (estimate->approximate ? "~" : "") + QString::number(estimate->bytes)
+                          : QString(),
+                 size);
+    }
+
+    // A new address, or a download start, ends the running description and its processes; the
+    // address is no option, a late warning spoils nothing, a local thumbnail is not fetched.
+    void runningDescriptionIsEnded() {
+        FakeTools::installOne("yt-dlp");
+        const QString pidFile = QDir::homePath() + "/describing.pid";
+        const QString argsFile = QDir::homePath() + "/description-args";
+        FakeTools::configure({{"FAKE_DESCRIPTION_PID_FILE", pidFile}});
+        AddressDescription description;
+        description.setAddress("https://youtu.be/first", false);
+        qint64 pid = FakeTools::waitForChildPid(pidFile);
+        QVERIFY(pid > 0);
+        description.cancel();
+        QVERIFY(waitForProcessGone(pid));
+        QCOMPARE(description.state(), State::idle);
+
+        // Last the run that settles: by then the ended runs have seen their ends.
+        QFile::remove(pidFile);
+        description.setAddress("https://youtu.be/second", false);
+        pid = FakeTools::waitForChildPid(pidFile);
+        QVERIFY(pid > 0);
+        FakeTools::configure({{"FAKE_DESCRIPTION", sizedDocument},
+                              {"FAKE_DESCRIPTION_ARGS_FILE", argsFile},
+                              {"FAKE_STDERR", "WARNING: after the document\\n"}});
+        description.setAddress(" -https://youtu.be/x ", true);
+        QVERIFY(waitForProcessGone(pid));
+        QVERIFY(QTest::qWaitFor([&] { return description.state() != State::describing; }, 30000));
+        QCOMPARE(FakeTools::recordedArguments(argsFile),
+                 (QStringList{"-J", "--ignore-config", "--", "-https://youtu.be/x"}));
+        const MediaDescription& media = description.description();
+        QCOMPARE(media.heights(), (QSet<int>{360, 720, 1080}));
+        QCOMPARE((QStringList{media.title, media.uploader, QString::number(*media.seconds)}),
+                 (QStringList{"Clip", "Someone", "205"}));
+        QTest::qWait(50);
+        QVERIFY(description.thumbnail().isNull());
     }
 };
 

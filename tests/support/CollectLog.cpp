@@ -17,10 +17,3 @@ QStringList collectLog(const std::function<QCoro::Task<>(LogCallback)>& operatio
         atReturn << "(lines arrived after the operation returned)";
     return atReturn;
 }
-
-QStringList stamped(const QStringList& messages) {
-    QStringList entries;
-    for (const QString& message : messages)
-        entries << "[12:00:00] " + message;
-    return entries;
-}

@@ -8,36 +8,30 @@
 #include <QStringList>
 #include <optional>
 
-// Stands in for the downloader behind a controller: records each download asked for and
-// runs it until the test ends it. With outcomes set, each download ends by itself on the
-// next turn of the event loop with the next outcome (no failure text = success).
+// The downloader behind a controller: records each download and runs it until the test ends it,
+// or with outcomes set ends it on the next event-loop turn with the next one (none = success).
 class ScriptedEngine : public QObject, public DownloadEngine {
     Q_OBJECT
 public:
     struct Request {
         QString url, format, videoQuality, audioQuality, outputPath;
         bool playlists = false;
-
-        // Its values in order, with "playlists" or "single" last.
         QStringList fields() const {
-            const QString kind = playlists ? "playlists" : "single";
-            return {url, format, videoQuality, audioQuality, outputPath, kind};
+            return {url,          format,     videoQuality,
+                    audioQuality, outputPath, playlists ? "playlists" : "single"};
         }
     };
 
     QList<Request> requests;
     int stops = 0;
     QList<std::optional<QString>> outcomes;
-    // What the next download that ends names as its file, or as the tool's error lines.
-    QString file;
-    QStringList toolErrors;
+    QString file;           // the next download to end names this file,
+    QStringList toolErrors; // or, failing, these error lines
     bool tools = true;
 
     bool running() const { return active; }
-    // Feeds the running download, as its output would.
     void progress(const DownloadProgress& update) { progressHandler(update); }
     void log(const QString& text) { logHandler(text); }
-    // Ends the running download: success, or failure with the downloader's reason.
     void finish(std::optional<QString> failure = {}) {
         outcome = std::move(failure);
         emit finished();
