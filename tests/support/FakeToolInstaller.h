@@ -23,7 +23,7 @@ public:
                     "Downloading plugin 3...", "Plugin 3 downloaded successfully."});
     }
 
-    // The operations called, in order, and those that ran to their end.
+    // The operations called, and those that ran to their end.
     QStringList calls, finished;
 
 private:
@@ -31,7 +31,6 @@ private:
         calls << name;
         for (const QString& line : lines) {
             co_await QCoro::sleepFor(std::chrono::milliseconds(5));
-            // In the user's language, as the real installer says it.
             logHandler(QCoreApplication::translate("AppUpdater", qPrintable(line)));
         }
         finished << name;

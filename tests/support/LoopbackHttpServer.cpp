@@ -3,8 +3,7 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-LoopbackHttpServer::LoopbackHttpServer(QObject* parent)
-    : QObject(parent) {
+LoopbackHttpServer::LoopbackHttpServer() {
     server.listen(QHostAddress::LocalHost);
     connect(&server, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket* socket = server.nextPendingConnection()) {
@@ -23,22 +22,17 @@ void LoopbackHttpServer::serve(const QString& path, const QByteArray& body, int 
     responses.insert(path, {status, body, body.size(), {}, contentType});
 }
 
-void LoopbackHttpServer::serveSlowly(const QString& path, const QByteArray& body,
-                                     qsizetype bytesPerTick, int tickMs) {
-    responses.insert(path, {200, body, body.size(), {}, {}, bytesPerTick, tickMs});
+void LoopbackHttpServer::servePartly(const QString& path, const QByteArray& body,
+                                     qsizetype bytesSent, qsizetype bytesPerTick, int tickMs) {
+    responses.insert(path, {200, body, bytesSent, {}, {}, bytesPerTick, tickMs});
 }
 
-void LoopbackHttpServer::serveCutOff(const QString& path, const QByteArray& body,
-                                     qsizetype bytesSent) {
-    responses.insert(path, {200, body, bytesSent, {}, {}});
-}
-
-void LoopbackHttpServer::redirect(const QString& path, const QUrl& target, int status) {
-    responses.insert(path, {status, {}, 0, target.toEncoded(), {}});
+void LoopbackHttpServer::redirect(const QString& path, const QUrl& target) {
+    responses.insert(path, {302, {}, 0, target.toEncoded(), {}});
 }
 
 void LoopbackHttpServer::readRequest(QTcpSocket* socket) {
-    // Requests are tiny and bodiless: wait until the header block is complete.
+    // Requests are bodiless: wait for the end of the header block.
     if (!socket->peek(socket->bytesAvailable()).contains("\r\n\r\n"))
         return;
     const QList<QByteArray> requestLine = socket->readLine().trimmed().split(' ');
@@ -49,8 +43,8 @@ void LoopbackHttpServer::readRequest(QTcpSocket* socket) {
     if (requestLine.value(0) == "HEAD")
         return socket->disconnectFromHost();
     const QByteArray body = response.body.first(response.bytesSent);
-    // A cut-off transfer closes a moment after the partial body, as a server that dies
-    // mid-transfer does; otherwise the client may take the close for a stale connection.
+    // A cut-off transfer closes a moment after its bytes, as a dying server does; a client
+    // could take an immediate close for a stale connection.
     const int closeDelayMs = body.size() < response.body.size() ? 50 : 0;
     send(socket, body, response.bytesPerTick > 0 ? response.bytesPerTick : body.size(),
          response.tickMs, closeDelayMs);

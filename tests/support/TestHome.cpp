@@ -16,8 +16,7 @@ TestHome::TestHome() {
     qputenv("XDG_CONFIG_HOME", (home + "/.config").toUtf8());
     qputenv("XDG_CACHE_HOME", (home + "/.cache").toUtf8());
     qputenv("XDG_RUNTIME_DIR", (home + "/runtime").toUtf8());
-    // Whatever address a test types, a real downloader it starts reaches nothing but
-    // 127.0.0.1: every other request goes to a port where nothing listens.
+    // A real downloader reaches nothing but 127.0.0.1: other requests go to a closed port.
     for (const char* proxy : {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY"})
         qputenv(proxy, "http://127.0.0.1:9");
     qputenv("no_proxy", "127.0.0.1,localhost");
@@ -69,8 +68,8 @@ bool processIsAlive(qint64 pid) {
     return state < line.size() && line.at(state) != 'Z';
 }
 
-bool waitForProcessGone(qint64 pid, int timeoutMs) {
-    return QTest::qWaitFor([pid] { return !processIsAlive(pid); }, timeoutMs);
+bool waitForProcessGone(qint64 pid) {
+    return QTest::qWaitFor([pid] { return !processIsAlive(pid); }, 5000);
 }
 
 QString writeFile(const QString& path, const QByteArray& bytes) {
