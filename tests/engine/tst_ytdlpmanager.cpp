@@ -42,27 +42,10 @@ class TestYtdlpManager : public QObject {
         return QCoro::waitFor(download(manager, url, output));
     }
 
-    // A row: the choices, the audio format the downloader is asked for (none for a video),
-    // and what follows the converter's location.
+    // A row: the choices, the audio format asked for (none: a video), what follows the converter.
     static void row(const char* name, const QString& format, const QString& quality, bool playlists,
                     const QString& audio, const QStringList& tail) {
         QTest::newRow(name) << format << quality << playlists << audio << tail;
-    }
-
-    static QString number(const std::optional<double>& value) {
-        return value ? QString::number(*value, 'g', 12) : "-";
-    }
-
-    // A progress value as "percent total speed secondsLeft part/parts content": "-" for
-    // what is unknown, "~" before an estimated total, content "v", "a" or "?".
-    static QString shown(const DownloadProgress& update) {
-        return QString("%1 %2%3 %4 %5 %6/%7%8")
-            .arg(number(update.percent), update.totalIsEstimate ? "~" : "",
-                 number(update.totalBytes), number(update.bytesPerSecond),
-                 number(update.secondsLeft))
-            .arg(update.part)
-            .arg(update.parts)
-            .arg(QString("?va").at(static_cast<int>(update.content)));
     }
 
 private slots:
@@ -216,8 +199,8 @@ private slots:
         QCOMPARE(YtdlpManager().buildArguments(format, quality, "320k", playlists), expected);
     }
 
-    // Chunks as "o:text" (standard output) or "e:text" (standard error); the progress
-    // taken after each read, then the file and the error lines once the run has ended.
+    // Chunks "o:text" (standard output) or "e:text" (errors); after each, the progress taken as
+    // "percent|details shown beside the bar"; at the end, the file and the error lines.
     void readerOutput_data() {
         QTest::addColumn<QStringList>("chunks");
         QTest::addColumn<QStringList>("progress");
@@ -227,18 +210,18 @@ private slots:
             << QStringList{"o:\r[download]  50.0% of 10KiB",
                            "o:\r[download] 100% of   14.74MiB in 00:00:00 at 847.94MiB/s \n"
                            "[Metadata] Adding metadata to \"Why [download] 50.0% of 1.00GiB\"\n"}
-            << QStringList{"100 15456010.24 889129533.44 - 0/0?"} << QString() << QString();
+            << QStringList{u"100|14.7 MiB of 14.7 MiB · 847.9 MiB/s"_qs} << QString() << QString();
         QTest::newRow("the first word counts; an estimate")
-            << QStringList{"o:[download]  42.7% of 14.74MiB at 1.5MB/s ETA 00:10 50%\n",
+            << QStringList{"o:[download]  42.7% of 14.74MiB at 1.5MB/s ETA 01:17 50%\n",
                            "o:\r[download]  38.9% of ~ 331.24KiB at 1002.62KiB/s ETA 01:02:03 "
                            "(frag 3/7)\r"}
-            << QStringList{"42.7 15456010.24 1500000 10 0/0?",
-                           "38.9 ~339189.76 1026682.88 3723 0/0?"}
+            << QStringList{u"42.7|6.3 MiB of 14.7 MiB · 1.4 MiB/s · 1 min 17 s left"_qs,
+                           u"38.9|128.9 KiB of ~331.2 KiB · 1002.6 KiB/s · 1 h 2 min left"_qs}
             << QString() << QString();
         QTest::newRow("lines cut inside the time left and the percentage")
             << QStringList{"o:\r[download]   5.0% of Unknown at  Unknown B/s ETA 00:1",
                            "o:7\r[download]  4", "o:5.0% of 10MiB\r"}
-            << QStringList{"5 - - 17 0/0?", "45 10485760 - - 0/0?"} << QString() << QString();
+            << QStringList{"5|17 s left", "45|4.5 MiB of 10.0 MiB"} << QString() << QString();
         QTest::newRow("not progress")
             << QStringList{"o:[download] abc% then 30%\n[download] 12%done\n[Merger] 50% merged\n"
                            " [download] 50%\n[download] 12,5%\n\r[download]   12.00MiB at   "
@@ -250,13 +233,19 @@ private slots:
             << QStringList{"o:[info] abc: Downloading 1 format(s): 137+140\n[download] "
                            "Destination: T.f137.mp4\n\r[download]  78.0% of 1KiB\r",
                            "o:[download] 100% of 1KiB\n[download] Destination: T.f140.m4a\n"
-                           "\r[download]  52.0% of 1KiB\r",
+                           "\r[download]  52.0% of 1KiB ETA 00:17\r",
                            "o:[Merger] Merging formats into \"T.mp4\"\n"}
-            << QStringList{"78 1024 - - 1/2v", "52 1024 - - 2/2a"} << "T.mp4" << QString();
-        QTest::newRow("parts of unknown content, not announced")
-            << QStringList{"o:[download] Destination: T.f248.webm\n\r[download]  10.0%\r",
+            << QStringList{u"78|video · 798 B of 1.0 KiB"_qs,
+                           u"52|audio · 532 B of 1.0 KiB · 17 s left"_qs}
+            << "T.mp4" << QString();
+        QTest::newRow("parts not announced")
+            << QStringList{"o:[download] Destination: T.f137.mp4\n\r[download]  10.0%\r",
                            "o:[download] Destination: T.f251.webm\n\r[download]  20.0%\r"}
-            << QStringList{"10 - - - 1/0?", "20 - - - 2/0?"} << "T.f251.webm" << QString();
+            << QStringList{"10|", "20|part 2"} << "T.f251.webm" << QString();
+        QTest::newRow("parts of unknown content")
+            << QStringList{"o:[info] a: Downloading 1 format(s): 1+2+3\n[download] Destination: "
+                           "T.f1.webm\n\r[download]  10.0%\r"}
+            << QStringList{"10|part 1 of 3"} << "T.f1.webm" << QString();
         QTest::newRow("audio extraction and a kept file name the last file")
             << QStringList{"o:[download] Destination: a.webm\r\n[ExtractAudio] Destination: "
                            "a.mp3\n",
@@ -295,7 +284,7 @@ private slots:
             said.read(chunk.startsWith("o:") ? ToolRun::Stream::output : ToolRun::Stream::errors,
                       QStringView(chunk).sliced(2));
             if (const auto update = said.takeProgress())
-                taken << shown(*update);
+                taken << QString::number(update->percent) + "|" + progressDetailsText(*update);
         }
         said.end();
         QCOMPARE(taken, progress);
@@ -303,21 +292,7 @@ private slots:
         QCOMPARE(said.errors().join(u'\n'), errors);
     }
 
-    // What the window shows beside the bar: known values only, the percent rounded down,
-    // led by the running part when there are several.
-    void progressTexts() {
-        using Content = DownloadProgress::Content;
-        QCOMPARE(progressDetailsText(DownloadProgress{25, 48 * 1048576.0, true, 2.1 * 1048576, 77}),
-                 u"12.0 MiB of ~48.0 MiB · 2.1 MiB/s · 1 min 17 s left"_qs);
-        QCOMPARE(progressDetailsText(DownloadProgress{25, {}, false, {}, 17, 2, 2, Content::audio}),
-                 u"audio · 17 s left"_qs);
-        QCOMPARE(progressDetailsText(DownloadProgress{25, {}, false, {}, {}, 1, 2, Content::video}),
-                 "video");
-        QCOMPARE(progressDetailsText(DownloadProgress{25, {}, false, {}, {}, 1, 3, {}}),
-                 "part 1 of 3");
-        QCOMPARE(progressDetailsText(DownloadProgress{25, {}, false, {}, {}, 2, 0, {}}), "part 2");
-        QCOMPARE(progressDetailsText(DownloadProgress{25, {}, false, {}, {}, 1, 0, Content::video}),
-                 "");
+    void percentTextIsRoundedDown() {
         QCOMPARE(::percentText(99.99), "99%");
         QCOMPARE(::percentText(-0.5), "0%");
         QCOMPARE(::percentText(qQNaN()), "0%");
