@@ -109,8 +109,7 @@ private slots:
         QCOMPARE(probe(folder + "/" + file), probed);
     }
 
-    // An offline first start: nothing can be fetched, and Debian's own tools, found on the
-    // search path, do the download. Last, since it empties the tools folder.
+    // Offline, Debian's tools on the search path download; last, as it empties the tools folder.
     void offlineFirstStartUsesTheSystemsTools() {
         QDir(tools.toolsFolderPath).removeRecursively();
         tools.createDirectoriesIfNeeded();

@@ -58,8 +58,7 @@ private slots:
         FakeTools::configure();
     }
 
-    // The downloader is looked for first, in the tools folder, then on the search path;
-    // nothing runs without both tools. A run streams its log and progress.
+    // The tools folder's tools come before the search path's; nothing runs without both tools.
     void runLooksForItsToolsAndStreamsItsOutput_data() {
         QTest::addColumn<QStringList>("inToolsFolder");
         QTest::addColumn<QStringList>("onSearchPath");

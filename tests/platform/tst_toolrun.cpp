@@ -9,8 +9,7 @@ struct Outcome {
     ToolRun::Exit exit;
 };
 
-// Runs a shell script as the tool; the chunks are those received when the result came,
-// each led by "o:" or "e:" for the stream it came from.
+// Runs the script in sh; the chunks received before the result, led by "o:" or "e:".
 QCoro::Task<Outcome> runTool(QString script, ToolRun::Read read = ToolRun::Read::BothStreams,
                              std::chrono::milliseconds limit = {}) {
     Outcome outcome;

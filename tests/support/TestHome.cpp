@@ -33,12 +33,10 @@ void FakeTools::install() {
 }
 
 void FakeTools::installOne(const QString& name, const QString& folder) {
-    if (!folder.isEmpty())
-        QDir().mkpath(folder);
     const QString target =
         (folder.isEmpty() ? FileManagerHelper().toolsFolderPath : folder) + "/" + name;
-    QFile::remove(target);
-    QFile::copy(QStringLiteral(MORVI_FAKES_DIR) + "/" + name, target);
+    QFile::remove(target); // it may be a link to a real tool
+    writeFile(target, contentOf(QStringLiteral(MORVI_FAKES_DIR) + "/" + name));
     QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
