@@ -8,10 +8,6 @@
 #include "core/tools/AppUpdater.h"
 #include "core/tools/FileManagerHelper.h"
 
-#include <QDir>
-#include <QProcess>
-#include <QTemporaryDir>
-
 namespace {
 
 // What Debian's ffprobe says of a file: its streams' kinds, the video height, the container.

@@ -37,9 +37,15 @@ void LoopbackHttpServer::readRequest(QTcpSocket* socket) {
         return;
     const QList<QByteArray> requestLine = socket->readLine().trimmed().split(' ');
     socket->readAll();
-    const QString path = requestLine.value(1);
-    const Response response = responses.value(path.section('?', 0, 0));
-    socket->write(header(response));
+    const Response response = responses.value(QString(requestLine.value(1)).section('?', 0, 0));
+    // Clients read the status code; the reason phrase is free text.
+    QByteArray header = "HTTP/1.1 " + QByteArray::number(response.status) + " Status\r\n";
+    if (!response.location.isEmpty())
+        header += "Location: " + response.location + "\r\n";
+    if (!response.contentType.isEmpty())
+        header += "Content-Type: " + response.contentType + "\r\n";
+    socket->write(header + "Content-Length: " + QByteArray::number(response.body.size()) +
+                  "\r\nConnection: close\r\n\r\n");
     if (requestLine.value(0) == "HEAD")
         return socket->disconnectFromHost();
     const QByteArray body = response.body.first(response.bytesSent);
@@ -59,15 +65,4 @@ void LoopbackHttpServer::send(QTcpSocket* socket, QByteArray rest, qsizetype byt
     else
         QTimer::singleShot(tickMs, socket,
                            [=] { send(socket, rest, bytesPerTick, tickMs, closeDelayMs); });
-}
-
-QByteArray LoopbackHttpServer::header(const Response& response) {
-    // Clients read the status code; the reason phrase is free text.
-    QByteArray bytes = "HTTP/1.1 " + QByteArray::number(response.status) + " Status\r\n";
-    if (!response.location.isEmpty())
-        bytes += "Location: " + response.location + "\r\n";
-    if (!response.contentType.isEmpty())
-        bytes += "Content-Type: " + response.contentType + "\r\n";
-    bytes += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
-    return bytes + "Connection: close\r\n\r\n";
 }

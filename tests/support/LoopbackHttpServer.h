@@ -39,7 +39,6 @@ private:
     };
 
     void readRequest(QTcpSocket* socket);
-    static QByteArray header(const Response& response);
     static void send(QTcpSocket* socket, QByteArray rest, qsizetype bytesPerTick, int tickMs,
                      int closeDelayMs);
 

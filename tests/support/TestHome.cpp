@@ -2,10 +2,6 @@
 
 #include "core/tools/FileManagerHelper.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcessEnvironment>
 #include <cstdio>
 #include <unistd.h>
 

@@ -1,10 +1,7 @@
 #pragma once
 
 #include <QGuiApplication>
-#include <QHash>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QtTest>
+#include <QtTest> // all of QtCore too
 #include <functional>
 
 // HOME and the XDG folders in a fresh temporary folder, set before Qt reads them.

@@ -5,11 +5,6 @@
 #include "core/tools/AppUpdater.h"
 #include "core/tools/ToolCheck.h"
 
-#include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-
 namespace {
 
 using namespace std::chrono_literals;
