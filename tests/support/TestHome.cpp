@@ -18,9 +18,7 @@ TestHome::TestHome() {
     qputenv("no_proxy", "127.0.0.1,localhost");
     qputenv("NO_PROXY", "127.0.0.1,localhost");
     QDir(home).mkpath("Downloads");
-    QDir(home).mkpath("runtime");
-    QFile::setPermissions(home + "/runtime",
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QDir(home).mkdir("runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 void FakeTools::install() {

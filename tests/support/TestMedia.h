@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <QStringList>
 
 // Real media made at test time with Debian's converter, which can stand in as Morvi's.

@@ -60,7 +60,6 @@ QStringList entriesOf(const QString& folder) {
 class TestAppUpdater : public QObject {
     Q_OBJECT
     FileManagerHelper tools;
-    QString ffprobePath = tools.toolsFolderPath + "/ffprobe";
     std::unique_ptr<LoopbackHttpServer> server;
     const QString base = qEnvironmentVariable("XDG_DATA_HOME") + "/Velnor";
 
@@ -75,14 +74,13 @@ class TestAppUpdater : public QObject {
 
     // Puts the named tool in place as "working", "missing", "not executable" or "page".
     void place(const QString& name, const QString& state) {
-        if (state == "working")
-            return FakeTools::installOne(name);
-        if (state == "missing")
-            return;
-        const QString path = writeFile(tools.toolsFolderPath + "/" + name,
-                                       state == "page" ? portalPage : "#!/bin/sh\n");
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner |
-                                        (state == "page" ? QFile::ExeOwner : QFile::Permissions()));
+        const QString path = tools.toolsFolderPath + "/" + name;
+        if (state != "missing")
+            FakeTools::installOne(name);
+        if (state == "page")
+            writeFile(path, portalPage);
+        if (state == "not executable")
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     }
 
     // A row: how the body is served, the sums ("right", "wrong", "no entry", "none"), the refusal.
@@ -201,7 +199,7 @@ private slots:
         const bool probeInstalled = lines.contains("Plugin 3 downloaded successfully.");
         QCOMPARE(outputOf(tools.ffmpegPath, {"-version"}),
                  converterReplaced ? "converter\n" : "ffmpeg version 5.1\n");
-        QCOMPARE(outputOf(ffprobePath), probeInstalled ? "probe\n" : "");
+        QCOMPARE(outputOf(tools.toolsFolderPath + "/ffprobe"), probeInstalled ? "probe\n" : "");
         QCOMPARE(entriesOf(tools.toolsFolderPath),
                  (probeInstalled ? QStringList{"ffmpeg", "ffprobe"} : QStringList{"ffmpeg"}));
         QCOMPARE(entriesOf(tools.tempFolderPath).filter("staging"), QStringList());
