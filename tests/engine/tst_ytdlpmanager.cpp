@@ -15,6 +15,7 @@ struct Outcome {
     QString file;
     QString error;
     QStringList toolErrors;
+    ToolRun::Exit exit;
 };
 
 QCoro::Task<Outcome> download(YtdlpManager& manager, QString url, QString outputPath) {
@@ -31,19 +32,14 @@ QCoro::Task<Outcome> download(YtdlpManager& manager, QString url, QString output
     co_return outcome;
 }
 
-struct RunOutcome {
-    QStringList chunks;
-    ToolRun::Exit exit;
-};
-
-// Runs the script in sh; the chunks received before the result, led by "o:" or "e:".
-QCoro::Task<RunOutcome> runTool(QString script, ToolRun::Read read = ToolRun::Read::BothStreams,
-                                std::chrono::milliseconds limit = {}) {
-    RunOutcome outcome;
+// Runs the script in sh; its log: the chunks received before the result, led by "o:" or "e:".
+QCoro::Task<Outcome> runTool(QString script, ToolRun::Read read = ToolRun::Read::BothStreams,
+                             std::chrono::milliseconds limit = {}) {
+    Outcome outcome;
     const QStringList arguments{"-c", script};
     ToolRun run({.program = "/bin/sh", .arguments = arguments, .read = read, .timeLimit = limit},
                 [&outcome](ToolRun::Stream stream, const QString& text) {
-                    outcome.chunks << (stream == ToolRun::Stream::output ? "o:" : "e:") + text;
+                    outcome.log << (stream == ToolRun::Stream::output ? "o:" : "e:") + text;
                 });
     outcome.exit = co_await run.run();
     co_return outcome;
@@ -334,7 +330,7 @@ private slots:
         QFETCH(QString, script);
         QFETCH(ToolRun::Read, read);
         QFETCH(QStringList, chunks);
-        QCOMPARE(QCoro::waitFor(runTool(script, read)).chunks, chunks);
+        QCOMPARE(QCoro::waitFor(runTool(script, read)).log, chunks);
     }
 
     // Each chunk's text as delivered ("-" for none), then what the end of the stream gives.
@@ -394,8 +390,8 @@ private slots:
     // Output still in the pipe when the tool ends reaches the handler before the result.
     void lastOutputComesBeforeTheResult() {
         for (int attempt = 0; attempt < 20; ++attempt) {
-            const RunOutcome outcome = QCoro::waitFor(runTool("printf 'ERROR: x\\n'; exit 1"));
-            QCOMPARE(outcome.chunks, QStringList{"o:ERROR: x\n"});
+            const Outcome outcome = QCoro::waitFor(runTool("printf 'ERROR: x\\n'; exit 1"));
+            QCOMPARE(outcome.log, QStringList{"o:ERROR: x\n"});
             QCOMPARE(outcome.exit.status, 1);
         }
     }
