@@ -1,10 +1,11 @@
+// The downloader's manager, and the tool runner and output readers beneath it.
 #include "TestHome.h"
 #include "core/engine/DownloaderOutput.h"
 #include "core/engine/PercentText.h"
 #include "core/engine/YtdlpError.h"
 #include "core/engine/YtdlpManager.h"
-
-#include <QCoroTask>
+#include "core/platform/LineSplitter.h"
+#include "core/platform/ToolRun.h"
 
 namespace {
 
@@ -14,6 +15,7 @@ struct Outcome {
     QString file;
     QString error;
     QStringList toolErrors;
+    ToolRun::Exit exit;
 };
 
 QCoro::Task<Outcome> download(YtdlpManager& manager, QString url, QString outputPath) {
@@ -30,6 +32,19 @@ QCoro::Task<Outcome> download(YtdlpManager& manager, QString url, QString output
     co_return outcome;
 }
 
+// Runs the script in sh; its log: the chunks received before the result, led by "o:" or "e:".
+QCoro::Task<Outcome> runTool(QString script, ToolRun::Read read = ToolRun::Read::BothStreams,
+                             std::chrono::milliseconds limit = {}) {
+    Outcome outcome;
+    const QStringList arguments{"-c", script};
+    ToolRun run({.program = "/bin/sh", .arguments = arguments, .read = read, .timeLimit = limit},
+                [&outcome](ToolRun::Stream stream, const QString& text) {
+                    outcome.log << (stream == ToolRun::Stream::output ? "o:" : "e:") + text;
+                });
+    outcome.exit = co_await run.run();
+    co_return outcome;
+}
+
 } // namespace
 
 class TestYtdlpManager : public QObject {
@@ -42,27 +57,10 @@ class TestYtdlpManager : public QObject {
         return QCoro::waitFor(download(manager, url, output));
     }
 
-    // A row: the choices, the audio format the downloader is asked for (none for a video),
-    // and what follows the converter's location.
+    // A row: the choices, the audio format asked for (none: a video), what follows the converter.
     static void row(const char* name, const QString& format, const QString& quality, bool playlists,
                     const QString& audio, const QStringList& tail) {
         QTest::newRow(name) << format << quality << playlists << audio << tail;
-    }
-
-    static QString number(const std::optional<double>& value) {
-        return value ? QString::number(*value, 'g', 12) : "-";
-    }
-
-    // A progress value as "percent total speed secondsLeft part/parts content": "-" for
-    // what is unknown, "~" before an estimated total, content "v", "a" or "?".
-    static QString shown(const DownloadProgress& update) {
-        return QString("%1 %2%3 %4 %5 %6/%7%8")
-            .arg(number(update.percent), update.totalIsEstimate ? "~" : "",
-                 number(update.totalBytes), number(update.bytesPerSecond),
-                 number(update.secondsLeft))
-            .arg(update.part)
-            .arg(update.parts)
-            .arg(QString("?va").at(static_cast<int>(update.content)));
     }
 
 private slots:
@@ -75,8 +73,7 @@ private slots:
         FakeTools::configure();
     }
 
-    // The downloader is looked for first, in the tools folder, then on the search path;
-    // nothing runs without both tools. A run streams its log and progress.
+    // The tools folder's tools come before the search path's; nothing runs without both tools.
     void runLooksForItsToolsAndStreamsItsOutput_data() {
         QTest::addColumn<QStringList>("inToolsFolder");
         QTest::addColumn<QStringList>("onSearchPath");
@@ -95,7 +92,6 @@ private slots:
         QFETCH(QStringList, onSearchPath);
         QFETCH(QString, error);
         const QString system = QDir::homePath() + "/system/" + QTest::currentDataTag();
-        QDir().mkpath(system);
         for (const QString& name : inToolsFolder)
             FakeTools::installOne(name);
         for (const QString& name : onSearchPath)
@@ -216,8 +212,8 @@ private slots:
         QCOMPARE(YtdlpManager().buildArguments(format, quality, "320k", playlists), expected);
     }
 
-    // Chunks as "o:text" (standard output) or "e:text" (standard error); the progress
-    // taken after each read, then the file and the error lines once the run has ended.
+    // Chunks "o:text" (standard output) or "e:text" (errors); after each, the progress taken as
+    // "percent|details shown beside the bar"; at the end, the file and the error lines.
     void readerOutput_data() {
         QTest::addColumn<QStringList>("chunks");
         QTest::addColumn<QStringList>("progress");
@@ -227,18 +223,18 @@ private slots:
             << QStringList{"o:\r[download]  50.0% of 10KiB",
                            "o:\r[download] 100% of   14.74MiB in 00:00:00 at 847.94MiB/s \n"
                            "[Metadata] Adding metadata to \"Why [download] 50.0% of 1.00GiB\"\n"}
-            << QStringList{"100 15456010.24 889129533.44 - 0/0?"} << QString() << QString();
+            << QStringList{u"100|14.7 MiB of 14.7 MiB · 847.9 MiB/s"_qs} << QString() << QString();
         QTest::newRow("the first word counts; an estimate")
-            << QStringList{"o:[download]  42.7% of 14.74MiB at 1.5MB/s ETA 00:10 50%\n",
+            << QStringList{"o:[download]  42.7% of 14.74MiB at 1.5MB/s ETA 01:17 50%\n",
                            "o:\r[download]  38.9% of ~ 331.24KiB at 1002.62KiB/s ETA 01:02:03 "
                            "(frag 3/7)\r"}
-            << QStringList{"42.7 15456010.24 1500000 10 0/0?",
-                           "38.9 ~339189.76 1026682.88 3723 0/0?"}
+            << QStringList{u"42.7|6.3 MiB of 14.7 MiB · 1.4 MiB/s · 1 min 17 s left"_qs,
+                           u"38.9|128.9 KiB of ~331.2 KiB · 1002.6 KiB/s · 1 h 2 min left"_qs}
             << QString() << QString();
         QTest::newRow("lines cut inside the time left and the percentage")
             << QStringList{"o:\r[download]   5.0% of Unknown at  Unknown B/s ETA 00:1",
                            "o:7\r[download]  4", "o:5.0% of 10MiB\r"}
-            << QStringList{"5 - - 17 0/0?", "45 10485760 - - 0/0?"} << QString() << QString();
+            << QStringList{"5|17 s left", "45|4.5 MiB of 10.0 MiB"} << QString() << QString();
         QTest::newRow("not progress")
             << QStringList{"o:[download] abc% then 30%\n[download] 12%done\n[Merger] 50% merged\n"
                            " [download] 50%\n[download] 12,5%\n\r[download]   12.00MiB at   "
@@ -250,13 +246,19 @@ private slots:
             << QStringList{"o:[info] abc: Downloading 1 format(s): 137+140\n[download] "
                            "Destination: T.f137.mp4\n\r[download]  78.0% of 1KiB\r",
                            "o:[download] 100% of 1KiB\n[download] Destination: T.f140.m4a\n"
-                           "\r[download]  52.0% of 1KiB\r",
+                           "\r[download]  52.0% of 1KiB ETA 00:17\r",
                            "o:[Merger] Merging formats into \"T.mp4\"\n"}
-            << QStringList{"78 1024 - - 1/2v", "52 1024 - - 2/2a"} << "T.mp4" << QString();
-        QTest::newRow("parts of unknown content, not announced")
-            << QStringList{"o:[download] Destination: T.f248.webm\n\r[download]  10.0%\r",
+            << QStringList{u"78|video · 798 B of 1.0 KiB"_qs,
+                           u"52|audio · 532 B of 1.0 KiB · 17 s left"_qs}
+            << "T.mp4" << QString();
+        QTest::newRow("parts not announced")
+            << QStringList{"o:[download] Destination: T.f137.mp4\n\r[download]  10.0%\r",
                            "o:[download] Destination: T.f251.webm\n\r[download]  20.0%\r"}
-            << QStringList{"10 - - - 1/0?", "20 - - - 2/0?"} << "T.f251.webm" << QString();
+            << QStringList{"10|", "20|part 2"} << "T.f251.webm" << QString();
+        QTest::newRow("parts of unknown content")
+            << QStringList{"o:[info] a: Downloading 1 format(s): 1+2+3\n[download] Destination: "
+                           "T.f1.webm\n\r[download]  10.0%\r"}
+            << QStringList{"10|part 1 of 3"} << "T.f1.webm" << QString();
         QTest::newRow("audio extraction and a kept file name the last file")
             << QStringList{"o:[download] Destination: a.webm\r\n[ExtractAudio] Destination: "
                            "a.mp3\n",
@@ -295,7 +297,7 @@ private slots:
             said.read(chunk.startsWith("o:") ? ToolRun::Stream::output : ToolRun::Stream::errors,
                       QStringView(chunk).sliced(2));
             if (const auto update = said.takeProgress())
-                taken << shown(*update);
+                taken << QString::number(update->percent) + "|" + progressDetailsText(*update);
         }
         said.end();
         QCOMPARE(taken, progress);
@@ -303,24 +305,107 @@ private slots:
         QCOMPARE(said.errors().join(u'\n'), errors);
     }
 
-    // What the window shows beside the bar: known values only, the percent rounded down,
-    // led by the running part when there are several.
-    void progressTexts() {
-        using Content = DownloadProgress::Content;
-        QCOMPARE(progressDetailsText(DownloadProgress{25, 48 * 1048576.0, true, 2.1 * 1048576, 77}),
-                 u"12.0 MiB of ~48.0 MiB · 2.1 MiB/s · 1 min 17 s left"_qs);
-        QCOMPARE(progressDetailsText(DownloadProgress{25, {}, false, {}, 17, 2, 2, Content::audio}),
-                 u"audio · 17 s left"_qs);
-        QCOMPARE(progressDetailsText(DownloadProgress{25, {}, false, {}, {}, 1, 2, Content::video}),
-                 "video");
-        QCOMPARE(progressDetailsText(DownloadProgress{25, {}, false, {}, {}, 1, 3, {}}),
-                 "part 1 of 3");
-        QCOMPARE(progressDetailsText(DownloadProgress{25, {}, false, {}, {}, 2, 0, {}}), "part 2");
-        QCOMPARE(progressDetailsText(DownloadProgress{25, {}, false, {}, {}, 1, 0, Content::video}),
-                 "");
+    void percentTextIsRoundedDown() {
         QCOMPARE(::percentText(99.99), "99%");
         QCOMPARE(::percentText(-0.5), "0%");
         QCOMPARE(::percentText(qQNaN()), "0%");
+    }
+
+    // Pauses make separate reads, one chunk each; the decoders themselves are tested below.
+    void chunksAreDecodedAsRead_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<ToolRun::Read>("read");
+        QTest::addColumn<QStringList>("chunks");
+        const QString pause = "; sleep 0.2; ";
+        using Read = ToolRun::Read;
+        QTest::newRow("each stream has its own state")
+            << "printf '\\303'" + pause + "printf 'e' >&2" + pause + "printf '\\251'"
+            << Read::BothStreams << QStringList{"e:e", "o:é"};
+        QTest::newRow("merged") << "printf 'o'" + pause + "printf 'e' >&2" << Read::Merged
+                                << QStringList{"o:o", "o:e"};
+        QTest::newRow("standard error only")
+            << "printf 'o'; printf 'e' >&2" << Read::StandardError << QStringList{"e:e"};
+    }
+    void chunksAreDecodedAsRead() {
+        QFETCH(QString, script);
+        QFETCH(ToolRun::Read, read);
+        QFETCH(QStringList, chunks);
+        QCOMPARE(QCoro::waitFor(runTool(script, read)).log, chunks);
+    }
+
+    // Each chunk's text as delivered ("-" for none), then what the end of the stream gives.
+    void decoderKeepsCharactersWholeAndDropsInvalidChunks_data() {
+        QTest::addColumn<QByteArrayList>("chunks");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("an emoji cut after its third byte")
+            << QByteArrayList{"\xf0\x9f\x98", "\x80!"} << QStringList{"-", u"\U0001F600!"_qs, "-"};
+        QTest::newRow("an invalid chunk leaves the character it cut whole")
+            << QByteArrayList{"\xff\xc3", "\xa9"} << QStringList{"", "é", "-"};
+        QTest::newRow("a cut character that does not go on")
+            << QByteArrayList{"\xc3", "(", "\xe2"} << QStringList{"-", "", "-", ""};
+        QTest::newRow("surrogate, overlong form, lone continuation")
+            << QByteArrayList{"a\xed\xa0\x80", "\xc0\xaf", "\x80", "ok"}
+            << QStringList{"", "", "", "ok", "-"};
+    }
+    void decoderKeepsCharactersWholeAndDropsInvalidChunks() {
+        QFETCH(QByteArrayList, chunks);
+        QFETCH(QStringList, texts);
+        ToolTextDecoder decoder;
+        QStringList decoded;
+        for (const QByteArray& chunk : chunks)
+            decoded << decoder.decode(chunk).value_or("-");
+        decoded << decoder.finish().value_or("-");
+        QCOMPARE(decoded, texts);
+    }
+
+    // Each line as "text|end": "r" for a lone "\r", "n" for a "\n", "-" for the stream's end.
+    void lineSplitter_data() {
+        QTest::addColumn<QStringList>("chunks");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("a progress line cut inside its time left")
+            << QStringList{"\r[download]  5.0% ETA 00:1", "7\r[download]  6.0%"}
+            << QStringList{"|r", "[download]  5.0% ETA 00:17|r", "[download]  6.0%|-"};
+        QTest::newRow("\"\\r\\n\" ends one line; cut, it ends an empty one too")
+            << QStringList{"a\r", "\nb\r\n\nc\r", "d\r"}
+            << QStringList{"a|r", "|n", "b|n", "|n", "c|r", "d|r"};
+        QTest::newRow("other separators end no line; longest line kept")
+            << QStringList{"ab\u2028\x0b", QString(40, u'c') + "\nx\fyz"}
+            << QStringList{"ab\u2028\x0b" + QString(28, u'c') + "|n", "x\fyz|-"};
+    }
+    void lineSplitter() {
+        QFETCH(QStringList, chunks);
+        QFETCH(QStringList, lines);
+        LineSplitter splitter(32);
+        QStringList read;
+        const auto onLine = [&read](QStringView line, LineSplitter::End end) {
+            static const char* const ends[] = {"|r", "|n", "|-"};
+            read << line.toString() + ends[static_cast<int>(end)];
+        };
+        for (const QString& chunk : chunks)
+            splitter.feed(chunk, onLine);
+        splitter.finish(onLine);
+        QCOMPARE(read, lines);
+    }
+
+    // Output still in the pipe when the tool ends reaches the handler before the result.
+    void lastOutputComesBeforeTheResult() {
+        for (int attempt = 0; attempt < 20; ++attempt) {
+            const Outcome outcome = QCoro::waitFor(runTool("printf 'ERROR: x\\n'; exit 1"));
+            QCOMPARE(outcome.log, QStringList{"o:ERROR: x\n"});
+            QCOMPARE(outcome.exit.status, 1);
+        }
+    }
+
+    void exitStatusOrSignal() {
+        using Read = ToolRun::Read;
+        const ToolRun::Exit killed = QCoro::waitFor(runTool("kill -TERM $$", Read::Nothing)).exit;
+        QCOMPARE(killed.status, 15);
+        QVERIFY(killed.signalled && !killed.timedOut);
+        const auto limit = std::chrono::milliseconds(200);
+        const ToolRun::Exit timedOut =
+            QCoro::waitFor(runTool("sleep 30", Read::Nothing, limit)).exit;
+        QCOMPARE(timedOut.status, 9);
+        QVERIFY(timedOut.signalled && timedOut.timedOut);
     }
 };
 

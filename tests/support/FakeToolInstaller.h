@@ -4,34 +4,32 @@
 
 #include <QCoreApplication>
 #include <QCoroTimer>
+#include <QMap>
 #include <QStringList>
 #include <chrono>
 
 // Stands in for the tool installer: reports the real one's success lines, a moment apart.
 class FakeToolInstaller : public ToolInstaller {
 public:
-    QCoro::Task<> downloadYtDlp(LogHandler logHandler) override {
-        return run("downloadYtDlp", logHandler, {"Plugin 1 downloaded successfully."});
-    }
-    QCoro::Task<> updateYtDlp(LogHandler logHandler) override {
-        return run("updateYtDlp", logHandler,
-                   {"Updating plugin 1...", "Plugin 1 update completed."});
-    }
-    QCoro::Task<> downloadFFmpeg(LogHandler logHandler) override {
-        return run("downloadFFmpeg", logHandler,
-                   {"Extracting plugin 2...", "Plugin 2 downloaded successfully.",
-                    "Downloading plugin 3...", "Plugin 3 downloaded successfully."});
-    }
+    static inline const QMap<QString, QStringList> linesOf{
+        {"downloadYtDlp", {"Plugin 1 downloaded successfully."}},
+        {"updateYtDlp", {"Updating plugin 1...", "Plugin 1 update completed."}},
+        {"downloadFFmpeg",
+         {"Extracting plugin 2...", "Plugin 2 downloaded successfully.", "Downloading plugin 3...",
+          "Plugin 3 downloaded successfully."}}};
 
-    // The operations called, in order, and those that ran to their end.
+    QCoro::Task<> downloadYtDlp(LogHandler log) override { return run("downloadYtDlp", log); }
+    QCoro::Task<> updateYtDlp(LogHandler log) override { return run("updateYtDlp", log); }
+    QCoro::Task<> downloadFFmpeg(LogHandler log) override { return run("downloadFFmpeg", log); }
+
+    // The operations called, and those that ran to their end.
     QStringList calls, finished;
 
 private:
-    QCoro::Task<> run(QString name, LogHandler logHandler, QStringList lines) {
+    QCoro::Task<> run(QString name, LogHandler logHandler) {
         calls << name;
-        for (const QString& line : lines) {
+        for (const QString& line : linesOf[name]) {
             co_await QCoro::sleepFor(std::chrono::milliseconds(5));
-            // In the user's language, as the real installer says it.
             logHandler(QCoreApplication::translate("AppUpdater", qPrintable(line)));
         }
         finished << name;

@@ -3,8 +3,7 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-LoopbackHttpServer::LoopbackHttpServer(QObject* parent)
-    : QObject(parent) {
+LoopbackHttpServer::LoopbackHttpServer() {
     server.listen(QHostAddress::LocalHost);
     connect(&server, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket* socket = server.nextPendingConnection()) {
@@ -23,34 +22,35 @@ void LoopbackHttpServer::serve(const QString& path, const QByteArray& body, int 
     responses.insert(path, {status, body, body.size(), {}, contentType});
 }
 
-void LoopbackHttpServer::serveSlowly(const QString& path, const QByteArray& body,
-                                     qsizetype bytesPerTick, int tickMs) {
-    responses.insert(path, {200, body, body.size(), {}, {}, bytesPerTick, tickMs});
+void LoopbackHttpServer::servePartly(const QString& path, const QByteArray& body,
+                                     qsizetype bytesSent, qsizetype bytesPerTick, int tickMs) {
+    responses.insert(path, {200, body, bytesSent, {}, {}, bytesPerTick, tickMs});
 }
 
-void LoopbackHttpServer::serveCutOff(const QString& path, const QByteArray& body,
-                                     qsizetype bytesSent) {
-    responses.insert(path, {200, body, bytesSent, {}, {}});
-}
-
-void LoopbackHttpServer::redirect(const QString& path, const QUrl& target, int status) {
-    responses.insert(path, {status, {}, 0, target.toEncoded(), {}});
+void LoopbackHttpServer::redirect(const QString& path, const QUrl& target) {
+    responses.insert(path, {302, {}, 0, target.toEncoded(), {}});
 }
 
 void LoopbackHttpServer::readRequest(QTcpSocket* socket) {
-    // Requests are tiny and bodiless: wait until the header block is complete.
+    // Requests are bodiless: wait for the end of the header block.
     if (!socket->peek(socket->bytesAvailable()).contains("\r\n\r\n"))
         return;
     const QList<QByteArray> requestLine = socket->readLine().trimmed().split(' ');
     socket->readAll();
-    const QString path = requestLine.value(1);
-    const Response response = responses.value(path.section('?', 0, 0));
-    socket->write(header(response));
+    const Response response = responses.value(QString(requestLine.value(1)).section('?', 0, 0));
+    // Clients read the status code; the reason phrase is free text.
+    QByteArray header = "HTTP/1.1 " + QByteArray::number(response.status) + " Status\r\n";
+    if (!response.location.isEmpty())
+        header += "Location: " + response.location + "\r\n";
+    if (!response.contentType.isEmpty())
+        header += "Content-Type: " + response.contentType + "\r\n";
+    socket->write(header + "Content-Length: " + QByteArray::number(response.body.size()) +
+                  "\r\nConnection: close\r\n\r\n");
     if (requestLine.value(0) == "HEAD")
         return socket->disconnectFromHost();
     const QByteArray body = response.body.first(response.bytesSent);
-    // A cut-off transfer closes a moment after the partial body, as a server that dies
-    // mid-transfer does; otherwise the client may take the close for a stale connection.
+    // A cut-off transfer closes a moment after its bytes, as a dying server does; a client
+    // could take an immediate close for a stale connection.
     const int closeDelayMs = body.size() < response.body.size() ? 50 : 0;
     send(socket, body, response.bytesPerTick > 0 ? response.bytesPerTick : body.size(),
          response.tickMs, closeDelayMs);
@@ -65,15 +65,4 @@ void LoopbackHttpServer::send(QTcpSocket* socket, QByteArray rest, qsizetype byt
     else
         QTimer::singleShot(tickMs, socket,
                            [=] { send(socket, rest, bytesPerTick, tickMs, closeDelayMs); });
-}
-
-QByteArray LoopbackHttpServer::header(const Response& response) {
-    // Clients read the status code; the reason phrase is free text.
-    QByteArray bytes = "HTTP/1.1 " + QByteArray::number(response.status) + " Status\r\n";
-    if (!response.location.isEmpty())
-        bytes += "Location: " + response.location + "\r\n";
-    if (!response.contentType.isEmpty())
-        bytes += "Content-Type: " + response.contentType + "\r\n";
-    bytes += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
-    return bytes + "Connection: close\r\n\r\n";
 }

@@ -2,36 +2,28 @@
 
 #include <QHash>
 #include <QObject>
-#include <QStringList>
 #include <QTcpServer>
 #include <QUrl>
 
 class QTcpSocket;
 
-// A small HTTP/1.1 server on 127.0.0.1 (any free port) for tests that download: it answers
-// GET and HEAD requests for the paths it was given (the query is ignored) with a fixed status
-// and body, can redirect, can break a transfer off in the middle of the body, and can send a
-// body slowly. Every answer closes its connection. Paths it was not given are answered with
-// 404 and an empty body.
+// An HTTP/1.1 server on 127.0.0.1 (any free port) that answers GET and HEAD for the paths it
+// was given, the query ignored, and 404 for others; every answer closes its connection.
 class LoopbackHttpServer : public QObject {
     Q_OBJECT
 public:
-    explicit LoopbackHttpServer(QObject* parent = nullptr);
+    LoopbackHttpServer();
 
-    // http://127.0.0.1:<port><path>
     QUrl url(const QString& path) const;
 
     void serve(const QString& path, const QByteArray& body, int status = 200,
                const QByteArray& contentType = {});
-    // Sends the body in pieces of bytesPerTick, one piece every tickMs.
-    void serveSlowly(const QString& path, const QByteArray& body, qsizetype bytesPerTick,
-                     int tickMs);
-    // Announces the whole body (Content-Length), sends only its first bytesSent bytes, then
-    // closes the connection.
-    void serveCutOff(const QString& path, const QByteArray& body, qsizetype bytesSent);
-    void redirect(const QString& path, const QUrl& target, int status = 302);
-
-    // Stops accepting connections, so that the port refuses them.
+    // Announces the whole body but sends only its first bytesSent bytes, then closes; with
+    // bytesPerTick, sends that many bytes every tickMs.
+    void servePartly(const QString& path, const QByteArray& body, qsizetype bytesSent,
+                     qsizetype bytesPerTick = 0, int tickMs = 0);
+    void redirect(const QString& path, const QUrl& target);
+    // The port then refuses connections.
     void stopListening() { server.close(); }
 
 private:
@@ -46,8 +38,6 @@ private:
     };
 
     void readRequest(QTcpSocket* socket);
-    static QByteArray header(const Response& response);
-    // Sends the body bytesPerTick at a time, tickMs apart, then closes after closeDelayMs.
     static void send(QTcpSocket* socket, QByteArray rest, qsizetype bytesPerTick, int tickMs,
                      int closeDelayMs);
 

@@ -2,10 +2,6 @@
 
 #include "core/tools/FileManagerHelper.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcessEnvironment>
 #include <cstdio>
 #include <unistd.h>
 
@@ -16,16 +12,13 @@ TestHome::TestHome() {
     qputenv("XDG_CONFIG_HOME", (home + "/.config").toUtf8());
     qputenv("XDG_CACHE_HOME", (home + "/.cache").toUtf8());
     qputenv("XDG_RUNTIME_DIR", (home + "/runtime").toUtf8());
-    // Whatever address a test types, a real downloader it starts reaches nothing but
-    // 127.0.0.1: every other request goes to a port where nothing listens.
+    // A real downloader reaches nothing but 127.0.0.1: other requests go to a closed port.
     for (const char* proxy : {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY"})
         qputenv(proxy, "http://127.0.0.1:9");
     qputenv("no_proxy", "127.0.0.1,localhost");
     qputenv("NO_PROXY", "127.0.0.1,localhost");
     QDir(home).mkpath("Downloads");
-    QDir(home).mkpath("runtime");
-    QFile::setPermissions(home + "/runtime",
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QDir(home).mkdir("runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 void FakeTools::install() {
@@ -34,12 +27,10 @@ void FakeTools::install() {
 }
 
 void FakeTools::installOne(const QString& name, const QString& folder) {
-    if (!folder.isEmpty())
-        QDir().mkpath(folder);
     const QString target =
         (folder.isEmpty() ? FileManagerHelper().toolsFolderPath : folder) + "/" + name;
-    QFile::remove(target);
-    QFile::copy(QStringLiteral(MORVI_FAKES_DIR) + "/" + name, target);
+    QFile::remove(target); // it may be a link to a real tool
+    writeFile(target, contentOf(QStringLiteral(MORVI_FAKES_DIR) + "/" + name));
     QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
@@ -69,8 +60,8 @@ bool processIsAlive(qint64 pid) {
     return state < line.size() && line.at(state) != 'Z';
 }
 
-bool waitForProcessGone(qint64 pid, int timeoutMs) {
-    return QTest::qWaitFor([pid] { return !processIsAlive(pid); }, timeoutMs);
+bool waitForProcessGone(qint64 pid) {
+    return QTest::qWaitFor([pid] { return !processIsAlive(pid); }, 5000);
 }
 
 QString writeFile(const QString& path, const QByteArray& bytes) {

@@ -1,14 +1,10 @@
 #pragma once
 
 #include <QGuiApplication>
-#include <QHash>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QtTest>
+#include <QtTest> // all of QtCore too
 #include <functional>
 
-// Points HOME and the XDG folders at a fresh temporary folder before Qt reads them,
-// so no test ever touches the real user's tools, settings or Downloads folder.
+// HOME and the XDG folders in a fresh temporary folder, set before Qt reads them.
 class TestHome {
 public:
     TestHome();
@@ -19,20 +15,17 @@ private:
 };
 
 namespace FakeTools {
-// Copies the fake "yt-dlp" and "ffmpeg" into Morvi's tools folder.
+// The fake "yt-dlp" and "ffmpeg", put into Morvi's tools folder unless told another.
 void install();
-// Copies one fake tool into the folder, by default Morvi's tools folder.
 void installOne(const QString& name, const QString& folder = {});
-// Clears every FAKE_* variable, then sets the given ones for the next tool run.
+// Sets the given FAKE_* variables and clears all others.
 void configure(const QHash<QString, QString>& variables = {});
-// The arguments a fake tool recorded in its FAKE_*ARGS_FILE.
 QStringList recordedArguments(const QString& argsFile);
-// Waits until the fake downloader has written its converter child's pid to pidFile;
-// that pid, or 0 when none came within a few seconds.
+// The pid the fake downloader wrote for its converter child; 0 when none came in 5 s.
 qint64 waitForChildPid(const QString& pidFile);
 } // namespace FakeTools
 
-// Sets PATH while it lives, so that the test decides which tools the system has.
+// PATH while it lives: the test decides which tools the system has.
 class SearchPath {
 public:
     explicit SearchPath(const QString& path)
@@ -45,16 +38,12 @@ private:
     QByteArray saved;
 };
 
-// Waits, running the event loop, until the process with this pid is gone.
-bool waitForProcessGone(qint64 pid, int timeoutMs = 5000);
+bool waitForProcessGone(qint64 pid);
 bool processIsAlive(qint64 pid);
 
-// Writes the bytes to the file, making its folder first; returns the path.
+// Makes the file's folder too; returns the path.
 QString writeFile(const QString& path, const QByteArray& bytes);
-// What the file holds; nothing when it cannot be read.
 QByteArray contentOf(const QString& path);
-
-// Runs work and returns what it wrote to standard output.
 QString captureStandardOutput(const std::function<void()>& work);
 
 // Widget tests get a QApplication; controller tests, which link no widgets, a QGuiApplication.

@@ -49,9 +49,7 @@ bool TestMedia::makeClip(const QString& path, int seconds, int keyframeInterval)
 }
 
 bool TestMedia::makeTone(const QString& path, int seconds) {
-    return make(
-        path,
-        QString("-f lavfi -i sine=frequency=440:duration=%1 -c:a aac").arg(seconds).split(' '));
+    return make(path, QString("-f lavfi -i sine=duration=%1 -c:a aac").arg(seconds).split(' '));
 }
 
 bool TestMedia::makeSongWithCover(const QString& path, int seconds) {
