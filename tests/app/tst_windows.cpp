@@ -1,9 +1,9 @@
 // What every window owes the desktop, one row per window: it fits small screens, reads in a
 // light and a dark look, names its inputs, its keys and drops work; then each window's controls.
-#include "../queue/QueueTesting.h"
 #include "DarkPalette.h"
 #include "FakeToolInstaller.h"
 #include "FitScreen.h"
+#include "QueueTesting.h"
 #include "RecordingDialogs.h"
 #include "ScriptedEngine.h"
 #include "TestHome.h"
