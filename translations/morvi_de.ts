@@ -53,21 +53,6 @@
     </message>
 </context>
 <context>
-    <name>AddressDescription</name>
-    <message>
-        <source>the downloader ended with status %1</source>
-        <translation>der Downloader endete mit Status %1</translation>
-    </message>
-    <message>
-        <source>the downloader is not installed</source>
-        <translation>der Downloader ist nicht installiert</translation>
-    </message>
-    <message>
-        <source>no answer within %1 s</source>
-        <translation>keine Antwort innerhalb von %1 s</translation>
-    </message>
-</context>
-<context>
     <name>AddressDescriptionView</name>
     <message>
         <source>Looking up the address...</source>
@@ -464,6 +449,21 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentRun</name>
+    <message>
+        <source>the downloader ended with status %1</source>
+        <translation>der Downloader endete mit Status %1</translation>
+    </message>
+    <message>
+        <source>the downloader is not installed</source>
+        <translation>der Downloader ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>keine Antwort innerhalb von %1 s</translation>
     </message>
 </context>
 <context>

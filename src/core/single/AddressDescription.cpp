@@ -1,9 +1,6 @@
 #include "AddressDescription.h"
 
-#include "core/platform/LaunchError.h"
-#include "core/platform/ToolRun.h"
-#include "core/tools/FileManagerHelper.h"
-#include "core/tools/ToolLocation.h"
+#include "core/engine/DocumentRun.h"
 #include <QCoroFuture>
 #include <QtConcurrentRun>
 
@@ -13,8 +10,6 @@
 
 namespace {
 
-// Even a long playlist's document stays well below this; more is not read.
-constexpr qsizetype documentLimit = 64 * 1024 * 1024;
 constexpr qint64 thumbnailLimit = 8 * 1024 * 1024;
 constexpr int thumbnailTimeLimitMs = 20000;
 
@@ -22,22 +17,6 @@ struct Parsed {
     std::optional<MediaDescription> description;
     QString error;
 };
-
-// The document is the one line that starts with "{"; warnings may stand before it.
-QByteArray documentIn(const QString& output) {
-    const qsizetype start = output.startsWith('{') ? 0 : output.lastIndexOf(u"\n{") + 1;
-    return start == 0 && !output.startsWith('{') ? QByteArray() : output.sliced(start).toUtf8();
-}
-
-// The downloader's own reason: its last "ERROR:" line.
-QString errorIn(const QString& output, int status) {
-    const QStringList lines = output.split('\n');
-    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
-        if (line->startsWith("ERROR:"))
-            return line->sliced(6).trimmed();
-    }
-    return AddressDescription::tr("the downloader ended with status %1").arg(status);
-}
 
 bool isImageReply(const QNetworkReply& reply) {
     const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
@@ -89,46 +68,20 @@ void AddressDescription::cancel() {
 
 QCoro::Task<> AddressDescription::describe(QString address, bool playlists, int run) {
     const QPointer<AddressDescription> self(this);
-    const std::optional<LocatedTool> downloader = ToolLocation::find(FileManagerHelper().ytDlpPath);
-    if (!downloader) {
-        fail(tr("the downloader is not installed"));
-        co_return;
-    }
-    // As every run of the tool: no configuration file, and the address never an option.
-    QStringList arguments{"-J", "--ignore-config"};
+    QStringList options{"-J"};
     if (!playlists)
-        arguments << "--no-playlist";
-    arguments << "--" << address;
-    // The document comes on the output stream; warnings and errors on the other, at any
-    // moment, so that one stream holding both could end in a warning.
-    QString output;
-    QString errors;
-    ToolRun tool({.program = downloader->path,
-                  .arguments = arguments,
-                  .read = ToolRun::Read::BothStreams,
-                  .timeLimit = timeLimit},
-                 [&output, &errors](ToolRun::Stream stream, const QString& text) {
-                     QString& into = stream == ToolRun::Stream::output ? output : errors;
-                     if (into.size() < documentLimit)
-                         into += text;
-                 });
-    running = &tool;
-    ToolRun::Exit exit;
-    try {
-        exit = co_await tool.run();
-    } catch (const LaunchError& error) {
-        exit = {-1, false, false};
-        errors = "ERROR: " + error.description();
-    }
+        options << "--no-playlist";
+    DocumentRun documentRun(options, address, timeLimit);
+    running = &documentRun;
+    const DocumentRun::Answer answer = co_await documentRun.run();
     if (!self || self->currentRun != run)
         co_return;
     running = nullptr;
-    if (exit.timedOut || !exit.succeeded()) {
-        fail(exit.timedOut ? tr("no answer within %1 s").arg(timeLimit.count())
-                           : errorIn(errors, exit.status));
+    if (!answer.error.isEmpty()) {
+        fail(answer.error);
         co_return;
     }
-    QFuture<Parsed> parsing = QtConcurrent::run([document = documentIn(output)] {
+    QFuture<Parsed> parsing = QtConcurrent::run([document = answer.document] {
         Parsed parsed;
         parsed.description = MediaDescription::fromJson(document, parsed.error);
         return parsed;

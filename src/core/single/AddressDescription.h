@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <chrono>
 
-class ToolRun;
+class DocumentRun;
 
 // Asks the downloader what an address holds before anything is downloaded ("-J"): once the
 // typing has paused, again whenever the address changes. It never holds anything up: the tool
@@ -53,7 +53,7 @@ private:
     bool pendingPlaylists = false;
     // Numbers the runs, so that a run ended by a newer one cannot show its late result.
     int currentRun = 0;
-    QPointer<ToolRun> running;
+    QPointer<DocumentRun> running;
     State current = State::idle;
     MediaDescription media;
     QString reason;
