@@ -43,6 +43,14 @@ QString shown(const QString& text) {
     return QCoreApplication::translate("DownloadChoices", text.toUtf8().constData());
 }
 
+std::optional<int> videoHeight(const QString& quality) {
+    if (!quality.endsWith(u'p'))
+        return std::nullopt;
+    bool isHeight = false;
+    const int height = QStringView(quality).chopped(1).toInt(&isHeight);
+    return isHeight ? std::optional(height) : std::nullopt;
+}
+
 bool isAudioFormat(const QString& format) {
     return format == "MP3" || format == "M4A";
 }

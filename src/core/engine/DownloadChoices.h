@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 // The one vocabulary of download choices that the engine understands and the windows
 // offer: each value with the label a compact picker shows for it.
@@ -30,6 +31,10 @@ QString shown(const QString& text);
 inline const QString defaultFormat = "MP3";
 inline const QString defaultVideoQuality = "1080p";
 inline const QString defaultAudioQuality = "192k";
+
+// The height a video quality names ("720p": 720); none for the others ("Best", "Highest
+// Available").
+std::optional<int> videoHeight(const QString& quality);
 
 // MP3 and M4A extract the audio; every other format (a stored queue may hold anything)
 // downloads the video, with the video quality.

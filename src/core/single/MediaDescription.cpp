@@ -36,9 +36,7 @@ MediaDescription::Format formatOf(const QJsonObject& object) {
 int heightLimit(const QString& videoQuality) {
     if (videoQuality == u"Lowest Available")
         return 0;
-    bool isHeight = false;
-    const int height = QStringView(videoQuality).chopped(1).toInt(&isHeight);
-    return isHeight && videoQuality.endsWith('p') ? height : std::numeric_limits<int>::max();
+    return DownloadChoices::videoHeight(videoQuality).value_or(std::numeric_limits<int>::max());
 }
 
 template <typename Better>

@@ -357,11 +357,10 @@ void MainWindowView::markOfferedHeights() {
     const QSet<int> offered = model->addressDescription()->description().heights();
     const QList<DownloadChoices::Choice>& choices = DownloadChoices::videoQualities();
     for (int i = 0; i < videoQualityPicker->count(); ++i) {
-        const QString& raw = choices.at(i).shortLabel;
-        const int height = raw.endsWith('p') ? QStringView(raw).chopped(1).toInt() : 0;
-        const QString label = DownloadChoices::shown(raw);
-        videoQualityPicker->setItemText(i, offered.contains(height) ? tr("%1 \u2713").arg(label)
-                                                                    : label);
+        const std::optional<int> height = DownloadChoices::videoHeight(choices.at(i).value);
+        const QString label = DownloadChoices::shown(choices.at(i).shortLabel);
+        videoQualityPicker->setItemText(
+            i, height && offered.contains(*height) ? tr("%1 \u2713").arg(label) : label);
     }
 }
 
