@@ -9,6 +9,7 @@
 #include "gui/widgets/ScreenFit.h"
 #include "gui/widgets/SegmentedControl.h"
 #include "gui/widgets/SymbolButton.h"
+#include "gui/widgets/WindowNotice.h"
 #include "gui/widgets/WindowShortcuts.h"
 
 #include <QComboBox>
@@ -22,7 +23,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
-#include <QToolTip>
 #include <QVBoxLayout>
 #include <optional>
 
@@ -229,8 +229,7 @@ QPushButton* BulkDownloadView::playlistButton() {
 // change then says at once what it affects.
 void BulkDownloadView::tellWhatChanges(QWidget* control) {
     if (model->isDownloading())
-        QToolTip::showText(control->mapToGlobal(QPoint(0, control->height())), control->toolTip(),
-                           control);
+        WindowNotice::below(control, control->toolTip());
 }
 
 QLayout* BulkDownloadView::optionsRow() {

@@ -11,6 +11,7 @@
 #include "gui/widgets/LogoImage.h"
 #include "gui/widgets/SegmentedControl.h"
 #include "gui/widgets/SymbolButton.h"
+#include "gui/widgets/WindowNotice.h"
 #include "gui/widgets/WindowShortcuts.h"
 
 #include <QCheckBox>
@@ -24,7 +25,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QShowEvent>
-#include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -286,8 +286,7 @@ void MainWindowView::bind() {
     // The switch stays usable while downloading; the running download goes on as it began.
     connect(playlistSwitch, &QCheckBox::clicked, this, [this] {
         if (model->isDownloading())
-            QToolTip::showText(playlistSwitch->mapToGlobal(QPoint(0, playlistSwitch->height())),
-                               tr("Applies to the next download"), playlistSwitch);
+            WindowNotice::below(playlistSwitch, tr("Applies to the next download"));
     });
     connect(m, &MainWindowViewModel::downloadPlaylistsChanged, this,
             [this] { playlistSwitch->setChecked(model->downloadPlaylists()); });

@@ -3,6 +3,7 @@
 #include "core/platform/Notifier.h"
 
 #include <QPointer>
+#include <QToolTip>
 #include <QWidget>
 
 namespace WindowNotice {
@@ -19,6 +20,10 @@ void unlessActive(QWidget* window, Notifier& notifier, const QString& summary,
         target->raise();
         target->activateWindow();
     });
+}
+
+void below(QWidget* control, const QString& text) {
+    QToolTip::showText(control->mapToGlobal(QPoint(0, control->height())), text, control);
 }
 
 } // namespace WindowNotice
