@@ -132,6 +132,24 @@ private slots:
         QCOMPARE(urls(storedItems()), urls(vm.downloadItems()));
     }
 
+    // Entries listed while the stored queue loads follow it, by the rules of typed lines.
+    void playlistEntriesWaitForTheStoredQueue() {
+        FakeTools::install();
+        FakeTools::configure({{"FAKE_DESCRIPTION", "{\"title\": \"Feed\", \"entries\": [{\"url\": "
+                                                   "\"https://youtu.be/0\"}, {\"url\": "
+                                                   "\"https://youtu.be/new\"}]}"}});
+        const QList<BulkDownloadItem> stored = numberedItems(12000);
+        storeItems(stored);
+        BulkDownloadViewModel vm(dialogs);
+        QSignalSpy listed(&vm, &BulkDownloadViewModel::playlistEntriesAdded);
+        vm.setUrlsText("https://youtu.be/list");
+        vm.addPlaylistEntries();
+        QVERIFY(listed.wait());
+        QCOMPARE(listed.first().first(), "Added 1 entry(s) from \"Feed\". Left out: 0 not YouTube "
+                                         "addresses or repeated, 1 already in the queue.");
+        QCOMPARE(urls(vm.downloadItems()), urls(stored) + QStringList{"https://youtu.be/new"});
+    }
+
     // A large text reaches the box as its addresses only, a small one on a line of its own.
     void pastedAndLoadedText_data() {
         QTest::addColumn<QString>("text");

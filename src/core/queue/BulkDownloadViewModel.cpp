@@ -2,7 +2,6 @@
 
 #include "AddressLines.h"
 #include "DownloadItemsDocument.h"
-#include "PlaylistEntries.h"
 #include "core/engine/RememberedChoices.h"
 #include "core/engine/YtdlpError.h"
 #include "core/engine/YtdlpManager.h"
@@ -141,41 +140,50 @@ QCoro::Task<> BulkDownloadViewModel::addPlaylistEntries() {
         const QString address = line.trimmed();
         if (address.isEmpty())
             continue;
-        const PlaylistEntries::Listing listing = co_await PlaylistEntries::list(address);
+        PlaylistEntries::Listing listing = co_await PlaylistEntries::list(address);
         if (!self)
             co_return;
-        emit playlistEntriesAdded(
-            listing.error.isEmpty()
-                ? queuePlaylistEntries(listing.title.isEmpty() ? address : listing.title,
-                                       listing.addresses)
-                : tr("No playlist entries from %1: %2").arg(address, listing.error));
+        additions = queueListingAfter(std::move(additions), address, std::move(listing));
     }
     listingPlaylists = false;
     emit isListingPlaylistsChanged();
 }
 
-// Each entry goes through the rules of a typed line; returns what was added and left out.
-QString BulkDownloadViewModel::queuePlaylistEntries(const QString& title,
-                                                    const QStringList& entries) {
-    const QStringList accepted = AddressLines::accepted(entries.join('\n'));
-    QList<BulkDownloadItem> added;
-    for (const QString& address : accepted) {
-        if (!items.containsUrl(address))
-            added << BulkDownloadItem::create(address, format, videoQuality, audioQuality);
+// The entries go through the rules of typed lines, behind the stored queue's loading and every
+// addition asked for before them.
+QCoro::Task<> BulkDownloadViewModel::queueListingAfter(QCoro::Task<> previous, QString address,
+                                                       PlaylistEntries::Listing listing) {
+    const QPointer<BulkDownloadViewModel> self(this);
+    const quint64 cleared = clearings;
+    const QStringList accepted = AddressLines::accepted(listing.addresses.join('\n'));
+    QList<BulkDownloadItem> made;
+    for (const QString& url : accepted)
+        made << BulkDownloadItem::create(url, format, videoQuality, audioQuality);
+    co_await previous;
+    if (!self)
+        co_return;
+    if (!listing.error.isEmpty()) {
+        emit playlistEntriesAdded(
+            tr("No playlist entries from %1: %2").arg(address, listing.error));
+        co_return;
     }
-    if (items.append(added)) {
-        emit downloadItemsChanged();
+    const auto before = downloadItems().size();
+    int queued = 0;
+    if (!co_await appendInSlices(std::move(made), cleared, &queued))
+        co_return;
+    const auto count = static_cast<int>(downloadItems().size() - before);
+    if (count > 0)
         saveDownloadItems();
+    const QString title = listing.title.isEmpty() ? address : listing.title;
+    const qsizetype refused = listing.addresses.size() - accepted.size();
+    if (refused + queued == 0) {
+        emit playlistEntriesAdded(tr("Added %n entry(s) from \"%1\".", nullptr, count).arg(title));
+        co_return;
     }
-    const qsizetype refused = entries.size() - accepted.size();
-    const qsizetype queued = accepted.size() - added.size();
-    const int count = static_cast<int>(added.size());
-    if (refused + queued == 0)
-        return tr("Added %n entry(s) from \"%1\".", nullptr, count).arg(title);
-    return tr("Added %n entry(s) from \"%1\". Left out: %2 not YouTube addresses or repeated, %3 "
-              "already in the queue.",
-              nullptr, count)
-        .arg(title, QString::number(refused), QString::number(queued));
+    emit playlistEntriesAdded(tr("Added %n entry(s) from \"%1\". Left out: %2 not YouTube "
+                                 "addresses or repeated, %3 already in the queue.",
+                                 nullptr, count)
+                                  .arg(title, QString::number(refused), QString::number(queued)));
 }
 
 QCoro::Task<> BulkDownloadViewModel::pasteURLs(QString text) {

@@ -2,6 +2,7 @@
 
 #include "BulkDownloadItem.h"
 #include "BulkDownloadItemsModel.h"
+#include "PlaylistEntries.h"
 #include "QueueStoreWriter.h"
 #include "core/engine/DownloadChoices.h"
 #include "core/engine/DownloadEngine.h"
@@ -182,7 +183,8 @@ private:
     QCoro::Task<> downloadItem(QUuid id);
     void appendUrlsText(const QString& text);
     void remember(RememberedChoices::Kind kind, const QString& value);
-    QString queuePlaylistEntries(const QString& title, const QStringList& entries);
+    QCoro::Task<> queueListingAfter(QCoro::Task<> previous, QString address,
+                                    PlaylistEntries::Listing listing);
     void setDownloading(bool value);
     void showProgress();
     void changeItem(int row, DownloadStatus status);
