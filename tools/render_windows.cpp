@@ -3,13 +3,11 @@
 // its own, so that no real queue, settings or tools are read.
 #include "DarkPalette.h"
 #include "FakeToolInstaller.h"
+#include "QueueTesting.h"
 #include "RecordingDialogs.h"
 #include "ScriptedEngine.h"
 #include "TestHome.h"
 #include "core/cutter/MediaCutterViewModel.h"
-#include "core/platform/SettingsStore.h"
-#include "core/queue/BulkDownloadViewModel.h"
-#include "core/queue/DownloadItemsDocument.h"
 #include "core/single/MainWindowViewModel.h"
 #include "gui/app/AboutView.h"
 #include "gui/cutter/MediaCutterView.h"
@@ -41,19 +39,13 @@ bool save(QWidget& window, const QString& folder, const QString& name) {
     return saved;
 }
 
-// One item of each status in the stored queue, and an address waiting in the box.
+// One item of each status in the stored queue.
 void storeQueue() {
     QList<BulkDownloadItem> items;
-    for (const DownloadStatus status : allDownloadStatuses) {
-        BulkDownloadItem item = BulkDownloadItem::create("https://youtu.be/" + rawValue(status),
-                                                         "MP3", "1080p", "192k");
-        item.status = status;
-        item.progress = status == DownloadStatus::completed ? 100 : 0;
-        items << item;
-    }
-    QString error;
-    SettingsStore().setData(BulkDownloadViewModel::downloadItemsKey,
-                            *DownloadItemsDocument::encode(items, error));
+    for (const DownloadStatus status : allDownloadStatuses)
+        items << QueueTesting::item("https://youtu.be/" + rawValue(status), status,
+                                    status == DownloadStatus::completed ? 100 : 0);
+    QueueTesting::storeItems(items);
 }
 
 } // namespace
