@@ -472,6 +472,19 @@ private slots:
         QTRY_VERIFY(!engine->running());
     }
 
+    // The description's wrapped text gets the height it needs, also when it grows while shown.
+    void mainDescriptionFitsItsText() {
+        MainWindowView view(installer, &dialogs, nullptr, std::make_unique<ScriptedEngine>());
+        view.show();
+        view.viewModel()->setUrlText("https://youtu.be/x");
+        auto* details = part<QLabel>(view, "descriptionDetails");
+        QTRY_VERIFY(details->isVisible() && !details->text().startsWith("Looking"));
+        for (int words = 8; words <= 40; words += 2) { // one and two lines, whatever the font
+            details->setText(QString("failure ").repeated(words));
+            QTRY_COMPARE(details->height(), details->heightForWidth(details->width()));
+        }
+    }
+
     void queueKeyboard() {
         storeItems(pendingItems({"a"}));
         BulkDownloadView view(&dialogs);
