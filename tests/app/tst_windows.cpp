@@ -482,6 +482,8 @@ private slots:
         for (int words = 8; words <= 40; words += 2) { // one and two lines, whatever the font
             details->setText(QString("failure ").repeated(words));
             QTRY_COMPARE(details->height(), details->heightForWidth(details->width()));
+            const QWidget* log = part(view, "logView"); // the window makes room below too
+            QVERIFY(log->mapTo(&view, QPoint(0, log->height())).y() <= view.height());
         }
     }
 

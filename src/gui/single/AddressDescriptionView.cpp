@@ -66,6 +66,15 @@ void AddressDescriptionView::update() {
         details->setText(detailsText());
 }
 
+bool AddressDescriptionView::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // The window's layout gives wrapped text the height it has at the window's width, and its
+    // minimum counts one line; the text gets what it needs at the view's own width instead.
+    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Resize)
+        setMinimumHeight(layout()->totalHeightForWidth(width()));
+    return handled;
+}
+
 QString AddressDescriptionView::detailsText() const {
     const MediaDescription& media = model->addressDescription()->description();
     QStringList parts;

@@ -14,6 +14,9 @@ class AddressDescriptionView : public QWidget {
 public:
     explicit AddressDescriptionView(MainWindowViewModel* model, QWidget* parent = nullptr);
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void update();
     QString detailsText() const;

@@ -92,13 +92,7 @@ MainWindowView::MainWindowView(std::shared_ptr<ToolInstaller> installer, Dialogs
     content->setSpacing(20);
     content->addStretch();
     content->addWidget(padded(buildHeader()));
-    // Centred between stretches, not by alignment: the description's wrapped text would be
-    // measured for the window's whole width and then cut off in the narrower block.
-    auto* centred = new QHBoxLayout;
-    centred->addStretch();
-    centred->addWidget(buildAddressBlock());
-    centred->addStretch();
-    content->addLayout(centred);
+    content->addWidget(buildAddressBlock(), 0, Qt::AlignHCenter);
     content->addWidget(padded(buildFormatRow()), 0, Qt::AlignHCenter);
     content->addWidget(buildOutputBlock(), 0, Qt::AlignHCenter);
     content->addWidget(wrap(buildActionRow()), 0, Qt::AlignHCenter);
