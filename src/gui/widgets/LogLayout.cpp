@@ -40,29 +40,6 @@ void LogLayout::setFont(const QFont& value) {
     }
 }
 
-// Each line of the text: "\r\n", "\n" and "\r" each end one, and the line break that
-// ends most tool output does not add an empty last line.
-template <typename Visit> void LogLayout::forEachLine(QStringView text, Visit visit) {
-    qsizetype start = 0;
-    const qsizetype end = text.size();
-    // Each kind of line break is searched many characters at a time.
-    qsizetype feed = text.indexOf(u'\n');
-    qsizetype carriageReturn = text.indexOf(u'\r');
-    while (true) {
-        if (feed >= 0 && feed < start)
-            feed = text.indexOf(u'\n', start);
-        if (carriageReturn >= 0 && carriageReturn < start)
-            carriageReturn = text.indexOf(u'\r', start);
-        const qsizetype stop =
-            std::min(feed < 0 ? end : feed, carriageReturn < 0 ? end : carriageReturn);
-        if (!visit(text.sliced(start, stop - start)) || stop == end)
-            return;
-        start = stop + ((text[stop] == u'\r' && stop + 1 < end && text[stop + 1] == u'\n') ? 2 : 1);
-        if (start == end)
-            return;
-    }
-}
-
 bool LogLayout::isLatin1(QStringView line) {
     return std::all_of(line.begin(), line.end(), [](QChar c) { return c.unicode() < 0x100; });
 }

@@ -93,11 +93,15 @@ void LogView::copy() const {
 
 QString LogView::newestText(int count) const {
     const QStringList& entries = model->entries();
-    QStringList shown;
+    QStringList lines;
     for (qsizetype row = std::max<qsizetype>(entries.size() - count, 0); row < entries.size();
-         ++row)
-        shown << LogLayout::displayText(entries[row]);
-    return shown.join(u'\n');
+         ++row) {
+        LogLayout::forEachLine(LogLayout::displayText(entries[row]), [&lines](QStringView line) {
+            lines << line.toString();
+            return true;
+        });
+    }
+    return lines.join(u'\n');
 }
 
 void LogView::entriesAdded() {

@@ -28,7 +28,7 @@ public:
     void selectAll();
     // Puts the selected entries on the clipboard.
     void copy() const;
-    // The newest entries as shown, one per line, oldest first.
+    // The lines of the newest entries as the view draws them, oldest first.
     QString newestText(int count) const;
 
 protected:
