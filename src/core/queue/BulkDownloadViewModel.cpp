@@ -24,6 +24,16 @@ using namespace std::chrono_literals;
 
 namespace {
 
+// Queue items for the addresses, with the choices they are added with.
+QList<BulkDownloadItem> itemsFor(QStringList urls, const QString& format,
+                                 const QString& videoQuality, const QString& audioQuality) {
+    QList<BulkDownloadItem> items;
+    items.reserve(urls.size());
+    for (QString& url : urls)
+        items << BulkDownloadItem::create(std::move(url), format, videoQuality, audioQuality);
+    return items;
+}
+
 // A diagnostic for whoever reads the terminal or the journal: in English, like the logging
 // categories, so that it can be looked up.
 void printLine(const QString& text) {
@@ -102,12 +112,8 @@ QCoro::Task<> BulkDownloadViewModel::addAfter(QCoro::Task<> previous, QString te
     auto make = [text = std::move(text), format = format, videoQuality = videoQuality,
                  audioQuality = audioQuality] {
         AddressLines::Sorted lines = AddressLines::sort(text);
-        Addition made{{}, lines.notAddresses, lines.repeated};
-        made.items.reserve(lines.addresses.size());
-        for (QString& url : lines.addresses)
-            made.items << BulkDownloadItem::create(std::move(url), format, videoQuality,
-                                                   audioQuality);
-        return made;
+        return Addition{itemsFor(std::move(lines.addresses), format, videoQuality, audioQuality),
+                        lines.notAddresses, lines.repeated};
     };
     Addition addition;
     if (large) {
@@ -120,14 +126,24 @@ QCoro::Task<> BulkDownloadViewModel::addAfter(QCoro::Task<> previous, QString te
     co_await previous;
     if (!self)
         co_return;
+    const std::optional<int> added =
+        co_await appendAndStore(std::move(addition.items), cleared, &addition.alreadyQueued);
+    if (added)
+        emit urlsAdded(*added, addition.notAddresses, addition.alreadyQueued);
+}
+
+// Appends the items in slices and stores the queue with one write, the same as with one per
+// item. How many were added; none when the controller went or the queue was cleared meanwhile.
+QCoro::Task<std::optional<int>> BulkDownloadViewModel::appendAndStore(QList<BulkDownloadItem> list,
+                                                                      quint64 cleared,
+                                                                      int* alreadyQueued) {
     const auto before = downloadItems().size();
-    if (!co_await appendInSlices(std::move(addition.items), cleared, &addition.alreadyQueued))
-        co_return;
+    if (!co_await appendInSlices(std::move(list), cleared, alreadyQueued))
+        co_return std::nullopt;
     const auto added = static_cast<int>(downloadItems().size() - before);
-    // One write for the whole text: the stored queue ends the same as with one per item.
     if (added > 0)
         saveDownloadItems();
-    emit urlsAdded(added, addition.notAddresses, addition.alreadyQueued);
+    co_return added;
 }
 
 QCoro::Task<> BulkDownloadViewModel::addPlaylistEntries() {
@@ -156,24 +172,20 @@ QCoro::Task<> BulkDownloadViewModel::queueListingAfter(QCoro::Task<> previous, Q
     const QPointer<BulkDownloadViewModel> self(this);
     const quint64 cleared = clearings;
     const QStringList accepted = AddressLines::accepted(listing.addresses.join('\n'));
-    QList<BulkDownloadItem> made;
-    for (const QString& url : accepted)
-        made << BulkDownloadItem::create(url, format, videoQuality, audioQuality);
+    QList<BulkDownloadItem> made = itemsFor(accepted, format, videoQuality, audioQuality);
     co_await previous;
     if (!self)
+        co_return;
+    int queued = 0;
+    const std::optional<int> added = co_await appendAndStore(std::move(made), cleared, &queued);
+    if (!added)
         co_return;
     if (!listing.error.isEmpty()) {
         emit playlistEntriesAdded(
             tr("No playlist entries from %1: %2").arg(address, listing.error));
         co_return;
     }
-    const auto before = downloadItems().size();
-    int queued = 0;
-    if (!co_await appendInSlices(std::move(made), cleared, &queued))
-        co_return;
-    const auto count = static_cast<int>(downloadItems().size() - before);
-    if (count > 0)
-        saveDownloadItems();
+    const int count = *added;
     const QString title = listing.title.isEmpty() ? address : listing.title;
     const qsizetype refused = listing.addresses.size() - accepted.size();
     if (refused + queued == 0) {

@@ -170,6 +170,8 @@ private:
 
     QCoro::Task<> loadDownloadItems();
     QCoro::Task<> addAfter(QCoro::Task<> previous, QString text);
+    QCoro::Task<std::optional<int>> appendAndStore(QList<BulkDownloadItem> list, quint64 cleared,
+                                                   int* alreadyQueued);
     // Appends the list a slice at a time; with alreadyQueued, leaves out (and counts there)
     // the items whose address is queued by then. False once the controller is gone or the
     // queue has been cleared since clearings stood at cleared.
