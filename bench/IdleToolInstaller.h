@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/tools/ToolInstaller.h"
+#include "core/installer/ToolInstaller.h"
 
 // The tool check's installer for measurements: fetches nothing, so that the figures
 // do not depend on a network.

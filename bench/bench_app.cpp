@@ -8,7 +8,7 @@
 #include "IdleToolInstaller.h"
 #include "RecordingDialogs.h"
 #include "TestHome.h"
-#include "core/platform/LogModel.h"
+#include "core/model/LogModel.h"
 #include "core/single/MainWindowViewModel.h"
 #include "gui/app/MorviApp.h"
 #include "gui/single/MainWindowView.h"

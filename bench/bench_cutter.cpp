@@ -4,7 +4,7 @@
 #include "TestHome.h"
 #include "TestMedia.h"
 #include "core/cutter/MediaCutterViewModel.h"
-#include "core/platform/MediaProbe.h"
+#include "core/media/MediaProbe.h"
 
 #include <QCoroTask>
 #include <QDir>

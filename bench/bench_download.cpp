@@ -6,9 +6,9 @@
 #include "TestHome.h"
 #include "TestMedia.h"
 #include "core/engine/YtdlpManager.h"
+#include "core/installer/AppUpdater.h"
 #include "core/single/MainWindowViewModel.h"
-#include "core/tools/AppUpdater.h"
-#include "core/tools/FileManagerHelper.h"
+#include "core/toolstore/FileManagerHelper.h"
 
 #include <QDir>
 #include <QElapsedTimer>

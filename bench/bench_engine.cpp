@@ -6,7 +6,7 @@
 #include "RecordingDialogs.h"
 #include "TestHome.h"
 #include "core/engine/DownloaderOutput.h"
-#include "core/platform/LogModel.h"
+#include "core/model/LogModel.h"
 #include "core/single/MainWindowViewModel.h"
 #include "gui/single/MainWindowView.h"
 

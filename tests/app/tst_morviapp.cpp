@@ -3,7 +3,7 @@
 #include "core/app/CommandLine.h"
 #include "core/queue/BulkDownloadViewModel.h"
 #include "core/single/MainWindowViewModel.h"
-#include "core/tools/FileManagerHelper.h"
+#include "core/toolstore/FileManagerHelper.h"
 #include "gui/app/MorviApp.h"
 #include "gui/queue/BulkDownloadView.h"
 #include "gui/single/MainWindowView.h"

@@ -1,7 +1,7 @@
 #include "TestHome.h"
 #include "core/app/SessionBusInstance.h"
 #include "core/app/SingleInstance.h"
-#include "core/platform/DesktopNotifier.h"
+#include "core/desktop/DesktopNotifier.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>

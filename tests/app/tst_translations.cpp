@@ -3,7 +3,7 @@
 #include "RecordingDialogs.h"
 #include "TestHome.h"
 #include "core/app/Translations.h"
-#include "core/platform/LogModel.h"
+#include "core/model/LogModel.h"
 #include "core/single/MainWindowViewModel.h"
 #include "gui/app/MorviApp.h"
 #include "gui/single/MainWindowView.h"

@@ -3,8 +3,8 @@
 #include "TestMedia.h"
 #include "core/cutter/MediaCutterViewModel.h"
 #include "core/cutter/TimeText.h"
-#include "core/platform/LogModel.h"
-#include "core/platform/MediaProbe.h"
+#include "core/media/MediaProbe.h"
+#include "core/model/LogModel.h"
 
 #include <clocale>
 #include <cstdlib>

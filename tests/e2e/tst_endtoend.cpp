@@ -3,10 +3,10 @@
 #include "RecordingDialogs.h"
 #include "TestHome.h"
 #include "TestMedia.h"
-#include "core/platform/LogModel.h"
+#include "core/installer/AppUpdater.h"
+#include "core/model/LogModel.h"
 #include "core/single/MainWindowViewModel.h"
-#include "core/tools/AppUpdater.h"
-#include "core/tools/FileManagerHelper.h"
+#include "core/toolstore/FileManagerHelper.h"
 
 namespace {
 

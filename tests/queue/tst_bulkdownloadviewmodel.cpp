@@ -2,7 +2,7 @@
 #include "QueueTesting.h"
 #include "RecordingDialogs.h"
 #include "TestHome.h"
-#include "core/tools/FileManagerHelper.h"
+#include "core/toolstore/FileManagerHelper.h"
 
 using namespace QueueTesting;
 

@@ -1,5 +1,5 @@
 #include "TestHome.h"
-#include "core/platform/LogModel.h"
+#include "core/model/LogModel.h"
 #include "gui/widgets/LogView.h"
 
 #include <QAccessible>

@@ -3,11 +3,11 @@
 #include "RecordingDialogs.h"
 #include "ScriptedEngine.h"
 #include "TestHome.h"
-#include "core/platform/LogModel.h"
-#include "core/platform/SettingsStore.h"
+#include "core/model/LogModel.h"
 #include "core/single/AddressDescription.h"
 #include "core/single/MainWindowViewModel.h"
-#include "core/tools/FileManagerHelper.h"
+#include "core/storage/SettingsStore.h"
+#include "core/toolstore/FileManagerHelper.h"
 
 namespace {
 

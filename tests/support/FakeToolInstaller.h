@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/tools/ToolInstaller.h"
+#include "core/installer/ToolInstaller.h"
 
 #include <QCoreApplication>
 #include <QCoroTimer>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ScriptedEngine.h"
-#include "core/platform/SettingsStore.h"
 #include "core/queue/BulkDownloadViewModel.h"
 #include "core/queue/DownloadItemsDocument.h"
+#include "core/storage/SettingsStore.h"
 
 #include <QAbstractItemModelTester>
 #include <QSettings>

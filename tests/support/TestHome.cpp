@@ -1,6 +1,6 @@
 #include "TestHome.h"
 
-#include "core/tools/FileManagerHelper.h"
+#include "core/toolstore/FileManagerHelper.h"
 
 #include <cstdio>
 #include <unistd.h>

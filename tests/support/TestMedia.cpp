@@ -1,6 +1,6 @@
 #include "TestMedia.h"
 
-#include "core/tools/FileManagerHelper.h"
+#include "core/toolstore/FileManagerHelper.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,6 +1,6 @@
 #include "ToolCredits.h"
 
-#include "core/tools/FileManagerHelper.h"
+#include "core/toolstore/FileManagerHelper.h"
 
 #include <QPointer>
 

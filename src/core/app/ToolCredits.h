@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/tools/ToolLocation.h"
+#include "core/toolstore/ToolLocation.h"
 
 #include <QCoroTask>
 #include <QList>

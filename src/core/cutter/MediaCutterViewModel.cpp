@@ -3,14 +3,14 @@
 #include "MediaCutterError.h"
 #include "SameFile.h"
 #include "TimeText.h"
-#include "core/platform/AssignProperty.h"
-#include "core/platform/Dialogs.h"
-#include "core/platform/LineSplitter.h"
-#include "core/platform/LogModel.h"
-#include "core/platform/MediaProbe.h"
-#include "core/platform/StandardFolders.h"
-#include "core/platform/ToolRun.h"
-#include "core/tools/ToolLocation.h"
+#include "core/desktop/Dialogs.h"
+#include "core/desktop/StandardFolders.h"
+#include "core/media/MediaProbe.h"
+#include "core/model/AssignProperty.h"
+#include "core/model/LogModel.h"
+#include "core/process/ToolRun.h"
+#include "core/text/LineSplitter.h"
+#include "core/toolstore/ToolLocation.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/platform/LogModel.h"
-#include "core/tools/FileManagerHelper.h"
+#include "core/model/LogModel.h"
+#include "core/toolstore/FileManagerHelper.h"
 
 #include <QCoroTask>
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "TimeText.h"
 
-#include "core/platform/CLocaleNumber.h"
+#include "core/text/CLocaleNumber.h"
 
 #include <QStringList>
 #include <algorithm>

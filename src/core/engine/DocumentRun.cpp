@@ -1,8 +1,8 @@
 #include "DocumentRun.h"
 
-#include "core/platform/LaunchError.h"
-#include "core/tools/FileManagerHelper.h"
-#include "core/tools/ToolLocation.h"
+#include "core/process/LaunchError.h"
+#include "core/toolstore/FileManagerHelper.h"
+#include "core/toolstore/ToolLocation.h"
 
 namespace {
 

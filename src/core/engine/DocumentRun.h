@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/ToolRun.h"
+#include "core/process/ToolRun.h"
 
 #include <QCoroTask>
 #include <QObject>

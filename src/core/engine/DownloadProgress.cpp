@@ -1,6 +1,6 @@
 #include "DownloadProgress.h"
 
-#include "core/platform/CLocaleNumber.h"
+#include "core/text/CLocaleNumber.h"
 
 #include <QCoreApplication>
 #include <QStringList>

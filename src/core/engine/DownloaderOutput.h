@@ -1,8 +1,8 @@
 #pragma once
 
 #include "DownloadProgress.h"
-#include "core/platform/LineSplitter.h"
-#include "core/platform/ToolRun.h"
+#include "core/process/ToolRun.h"
+#include "core/text/LineSplitter.h"
 
 #include <QString>
 #include <QStringList>

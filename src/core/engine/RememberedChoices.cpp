@@ -1,7 +1,7 @@
 #include "RememberedChoices.h"
 
 #include "DownloadChoices.h"
-#include "core/platform/KeyValueStore.h"
+#include "core/storage/KeyValueStore.h"
 
 #include <algorithm>
 

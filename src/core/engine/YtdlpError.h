@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/UserFacingError.h"
+#include "core/diagnostics/UserFacingError.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -3,8 +3,8 @@
 #include "DownloadChoices.h"
 #include "DownloaderOutput.h"
 #include "YtdlpError.h"
-#include "core/platform/ToolRun.h"
-#include "core/tools/ToolLocation.h"
+#include "core/process/ToolRun.h"
+#include "core/toolstore/ToolLocation.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DownloadEngine.h"
-#include "core/tools/FileManagerHelper.h"
+#include "core/toolstore/FileManagerHelper.h"
 
 #include <QCoroTask>
 #include <QPointer>

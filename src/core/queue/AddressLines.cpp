@@ -1,6 +1,6 @@
 #include "AddressLines.h"
 
-#include "core/platform/StrictUtf8.h"
+#include "core/text/StrictUtf8.h"
 
 #include <QFile>
 #include <QSet>

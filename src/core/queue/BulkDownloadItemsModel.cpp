@@ -1,8 +1,8 @@
 #include "BulkDownloadItemsModel.h"
 
+#include "core/colour/Contrast.h"
 #include "core/engine/DownloadChoices.h"
 #include "core/engine/PercentText.h"
-#include "core/platform/Contrast.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "core/engine/DownloadChoices.h"
 #include "core/engine/DownloadEngine.h"
 #include "core/engine/RememberedChoices.h"
-#include "core/platform/FrameThrottle.h"
+#include "core/model/FrameThrottle.h"
 
 #include <QCoroTask>
 #include <QHash>

@@ -1,7 +1,7 @@
 #include "QueueStoreWriter.h"
 
 #include "DownloadItemsDocument.h"
-#include "core/platform/KeyValueStore.h"
+#include "core/storage/KeyValueStore.h"
 
 #include <QTextStream>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BulkDownloadItem.h"
-#include "core/platform/StoreWriter.h"
+#include "core/storage/StoreWriter.h"
 
 #include <atomic>
 

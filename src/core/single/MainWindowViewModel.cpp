@@ -1,16 +1,16 @@
 #include "MainWindowViewModel.h"
 
 #include "AddressDescription.h"
+#include "core/desktop/Dialogs.h"
+#include "core/desktop/StandardFolders.h"
+#include "core/diagnostics/UserFacingError.h"
 #include "core/engine/RememberedChoices.h"
 #include "core/engine/YtdlpError.h"
 #include "core/engine/YtdlpManager.h"
-#include "core/platform/AssignProperty.h"
-#include "core/platform/Dialogs.h"
-#include "core/platform/LogModel.h"
-#include "core/platform/SettingsStore.h"
-#include "core/platform/StandardFolders.h"
-#include "core/platform/UserFacingError.h"
-#include "core/tools/ToolCheck.h"
+#include "core/installer/ToolCheck.h"
+#include "core/model/AssignProperty.h"
+#include "core/model/LogModel.h"
+#include "core/storage/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

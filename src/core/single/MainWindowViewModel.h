@@ -2,11 +2,11 @@
 
 #include "core/engine/DownloadChoices.h"
 #include "core/engine/DownloadEngine.h"
-#include "core/platform/FrameThrottle.h"
-#include "core/platform/KeyValueStore.h"
-#include "core/platform/StoreWriter.h"
-#include "core/tools/FileManagerHelper.h"
-#include "core/tools/ToolInstaller.h"
+#include "core/installer/ToolInstaller.h"
+#include "core/model/FrameThrottle.h"
+#include "core/storage/KeyValueStore.h"
+#include "core/storage/StoreWriter.h"
+#include "core/toolstore/FileManagerHelper.h"
 
 #include <QCoroTask>
 #include <QObject>

@@ -1,7 +1,7 @@
 #include "ToolCreditsGroup.h"
 
 #include "core/app/ToolCredits.h"
-#include "core/platform/Dialogs.h"
+#include "core/desktop/Dialogs.h"
 #include "gui/widgets/Labels.h"
 
 #include <QLabel>

@@ -2,7 +2,7 @@
 #include "core/app/CommandLine.h"
 #include "core/app/SingleInstance.h"
 #include "core/app/Translations.h"
-#include "core/tools/AppUpdater.h"
+#include "core/installer/AppUpdater.h"
 
 #include <QApplication>
 #include <QStandardPaths>

@@ -3,7 +3,7 @@
 #include "core/cutter/MediaCutterViewModel.h"
 #include "core/cutter/TimeText.h"
 #include "core/engine/PercentText.h"
-#include "core/platform/LogModel.h"
+#include "core/model/LogModel.h"
 #include "gui/widgets/Labels.h"
 #include "gui/widgets/LogView.h"
 #include "gui/widgets/RoundedBox.h"

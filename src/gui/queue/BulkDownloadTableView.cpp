@@ -1,7 +1,7 @@
 #include "BulkDownloadTableView.h"
 
 #include "BulkDownloadProgressDelegate.h"
-#include "core/platform/Contrast.h"
+#include "core/colour/Contrast.h"
 #include "core/queue/BulkDownloadItemsModel.h"
 #include "core/queue/BulkDownloadViewModel.h"
 

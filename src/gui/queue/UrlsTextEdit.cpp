@@ -1,6 +1,6 @@
 #include "UrlsTextEdit.h"
 
-#include "core/platform/Contrast.h"
+#include "core/colour/Contrast.h"
 
 #include <QElapsedTimer>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "CaptionLabel.h"
 
-#include "core/platform/Contrast.h"
+#include "core/colour/Contrast.h"
 
 #include <QEvent>
 

@@ -1,8 +1,8 @@
 #include "LogView.h"
 
 #include "LogViewAccessible.h"
-#include "core/platform/Contrast.h"
-#include "core/platform/LogModel.h"
+#include "core/colour/Contrast.h"
+#include "core/model/LogModel.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

@@ -1,7 +1,7 @@
 #include "SymbolButton.h"
 
 #include "SymbolIcons.h"
-#include "core/platform/Contrast.h"
+#include "core/colour/Contrast.h"
 
 #include <QEvent>
 #include <QPainter>

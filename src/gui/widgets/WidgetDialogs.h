@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/Dialogs.h"
+#include "core/desktop/Dialogs.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #include "WindowNotice.h"
 
-#include "core/platform/Notifier.h"
+#include "core/desktop/Notifier.h"
 
 #include <QPointer>
 #include <QToolTip>

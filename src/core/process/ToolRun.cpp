@@ -1,7 +1,7 @@
 #include "ToolRun.h"
 
-#include "Diagnostics.h"
 #include "LaunchError.h"
+#include "core/diagnostics/Diagnostics.h"
 
 #include <QCoroSignal>
 #include <csignal>

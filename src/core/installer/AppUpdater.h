@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FileManagerHelper.h"
 #include "ToolEndpoints.h"
 #include "ToolInstaller.h"
+#include "core/toolstore/FileManagerHelper.h"
 
 #include <QCoreApplication>
 #include <chrono>

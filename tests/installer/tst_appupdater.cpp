@@ -2,8 +2,8 @@
 #include "FakeToolInstaller.h"
 #include "LoopbackHttpServer.h"
 #include "TestHome.h"
-#include "core/tools/AppUpdater.h"
-#include "core/tools/ToolCheck.h"
+#include "core/installer/AppUpdater.h"
+#include "core/installer/ToolCheck.h"
 
 namespace {
 

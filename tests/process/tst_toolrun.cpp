@@ -1,6 +1,6 @@
 #include "TestHome.h"
-#include "core/platform/LineSplitter.h"
-#include "core/platform/ToolRun.h"
+#include "core/process/ToolRun.h"
+#include "core/text/LineSplitter.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "ToolCheck.h"
 
-#include "FileManagerHelper.h"
-#include "ToolLocation.h"
-#include "core/platform/Diagnostics.h"
-#include "core/platform/LaunchError.h"
-#include "core/platform/ToolRun.h"
+#include "core/diagnostics/Diagnostics.h"
+#include "core/process/LaunchError.h"
+#include "core/process/ToolRun.h"
+#include "core/toolstore/FileManagerHelper.h"
+#include "core/toolstore/ToolLocation.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

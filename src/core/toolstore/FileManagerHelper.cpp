@@ -1,6 +1,6 @@
 #include "FileManagerHelper.h"
 
-#include "core/platform/StandardFolders.h"
+#include "core/desktop/StandardFolders.h"
 
 #include <QFileInfo>
 #include <QTextStream>

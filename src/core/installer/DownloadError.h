@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/UserFacingError.h"
+#include "core/diagnostics/UserFacingError.h"
 
 // A tool could not be fetched: the server refused it, the transfer broke off, or the
 // file could not be written.

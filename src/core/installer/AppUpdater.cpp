@@ -2,8 +2,8 @@
 
 #include "DownloadError.h"
 #include "ExitStatusError.h"
-#include "core/platform/LaunchError.h"
-#include "core/platform/ToolRun.h"
+#include "core/process/LaunchError.h"
+#include "core/process/ToolRun.h"
 
 #include <QCoroFuture>
 #include <QCoroNetworkReply>

@@ -1,7 +1,7 @@
 #include "ToolLocation.h"
 
-#include "core/platform/LaunchError.h"
-#include "core/platform/ToolRun.h"
+#include "core/process/LaunchError.h"
+#include "core/process/ToolRun.h"
 
 #include <QFileInfo>
 #include <QStandardPaths>

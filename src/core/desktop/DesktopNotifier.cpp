@@ -1,6 +1,6 @@
 #include "DesktopNotifier.h"
 
-#include "Diagnostics.h"
+#include "core/diagnostics/Diagnostics.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
