@@ -5,7 +5,7 @@
 #include "RecordingDialogs.h"
 #include "TestHome.h"
 #include "TestMedia.h"
-#include "core/engine/YtdlpManager.h"
+#include "core/engine/DownloaderCommandLine.h"
 #include "core/installer/AppUpdater.h"
 #include "core/single/MainWindowViewModel.h"
 #include "core/toolstore/FileManagerHelper.h"
@@ -82,8 +82,8 @@ int main(int argc, char** argv) {
     TestMedia::installConverter();
 
     const QString url = server.url("/plain.mp4").toString() + "?v=youtu.be";
-    const QStringList arguments = YtdlpManager().buildArguments("MP4", "Best", "192k", false) +
-                                  QStringList{"--ignore-config", "--", url};
+    const QStringList arguments = DownloaderCommandLine::forDownload(
+        {url, {"MP4", "Best", "192k"}, {}, false, {}}, FileManagerHelper().ffmpegPath);
     QList<double> alone, morvi;
     for (int round = 0; round < rounds; ++round) {
         alone << direct(arguments);

@@ -1,4 +1,5 @@
 #include "TestHome.h"
+#include "core/engine/DownloaderCommandLine.h"
 #include "core/engine/DownloaderOutput.h"
 #include "core/engine/PercentText.h"
 #include "core/engine/YtdlpError.h"
@@ -17,9 +18,9 @@ struct Outcome {
 QCoro::Task<Outcome> download(YtdlpManager& manager, QString url, QString outputPath) {
     Outcome outcome;
     try {
+        const DownloadRequest request{url, {"MP4", "720p", "192k"}, outputPath, false, {}};
         outcome.file = co_await manager.downloadVideo(
-            url, "MP4", "720p", "192k", outputPath, false,
-            [&](const DownloadProgress& update) { outcome.progress << update.percent; },
+            request, [&](const DownloadProgress& update) { outcome.progress << update.percent; },
             [&](const QString& text) { outcome.log << text; });
     } catch (const YtdlpError& error) {
         outcome.error = error.description();
@@ -96,10 +97,9 @@ private slots:
             return;
         }
         const QString converter = inToolsFolder.isEmpty() ? system + "/ffmpeg" : tools.ffmpegPath;
-        QStringList expected = manager.buildArguments("MP4", "720p", "192k", false) +
-                               QStringList{"--ignore-config", "--", " https://youtu.be/abc "};
-        QCOMPARE(FakeTools::recordedArguments(argsFile),
-                 expected.replaceInStrings(tools.ffmpegPath, converter));
+        const QStringList expected = DownloaderCommandLine::forDownload(
+            {" https://youtu.be/abc ", {"MP4", "720p", "192k"}, output, false, {}}, converter);
+        QCOMPARE(FakeTools::recordedArguments(argsFile), expected);
         // The updates came in one read: only its latest is parsed.
         QCOMPARE(outcome.progress, QList<double>{100});
         QCOMPARE(outcome.file, "clip.mp4");
@@ -191,8 +191,11 @@ private slots:
                                       "--audio-format",       audio,
                                       "--audio-quality",      "320k",
                                       "--convert-thumbnails", "jpg"};
-        expected << "--ffmpeg-location" << FileManagerHelper().ffmpegPath << tail;
-        QCOMPARE(YtdlpManager().buildArguments(format, quality, "320k", playlists), expected);
+        expected << "--ffmpeg-location"
+                 << "/ffmpeg" << tail;
+        QCOMPARE(DownloaderCommandLine::options({"", {format, quality, "320k"}, "", playlists, {}},
+                                                "/ffmpeg"),
+                 expected);
     }
 
     // Chunks "o:text" (standard output) or "e:text" (errors); after each, the progress taken as

@@ -56,7 +56,7 @@ private slots:
         QVERIFY(loaded(again));
         QCOMPARE(urls(again.downloadItems()),
                  (QStringList{"https://youtu.be/a", "https://www.youtube.com/watch?v=b"}));
-        QCOMPARE(again.downloadItems().first().format, "MP4");
+        QCOMPARE(again.downloadItems().first().choice.format, "MP4");
         QCOMPARE(again.selectedFormat(), "MP4");
         QCOMPARE(SettingsStore().string("bulkDownloadFormat").value_or(""), "MP4");
         QCOMPARE(again.outputPath(), chosen);
@@ -359,7 +359,7 @@ private slots:
         QTest::addColumn<QList<BulkDownloadItem>>("stored");
         QTest::addColumn<QByteArray>("text");
         BulkDownloadItem second = item("u2", DownloadStatus::failed, 0, "M4A");
-        second.audioQuality = "64k";
+        second.choice.audioQuality = "64k";
         QTest::newRow("none") << QList<BulkDownloadItem>() << QByteArray("[]");
         QTest::newRow("members in order")
             << QList{item("https://www.youtube.com/watch?v=abc", DownloadStatus::completed, 100),

@@ -18,7 +18,7 @@ inline void clearStore() {
 
 inline BulkDownloadItem item(const QString& url, DownloadStatus status = DownloadStatus::pending,
                              double progress = 0, const QString& format = "MP3") {
-    BulkDownloadItem made = BulkDownloadItem::create(url, format, "1080p", "192k");
+    BulkDownloadItem made = BulkDownloadItem::create(url, {format, "1080p", "192k"});
     made.status = status;
     made.progress = progress;
     return made;

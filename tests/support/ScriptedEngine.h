@@ -13,12 +13,14 @@
 class ScriptedEngine : public QObject, public DownloadEngine {
     Q_OBJECT
 public:
-    struct Request {
-        QString url, format, videoQuality, audioQuality, outputPath;
-        bool playlists = false;
+    struct Request : DownloadRequest {
         QStringList fields() const {
-            return {url,          format,     videoQuality,
-                    audioQuality, outputPath, playlists ? "playlists" : "single"};
+            return {url,
+                    choice.format,
+                    choice.videoQuality,
+                    choice.audioQuality,
+                    outputPath,
+                    downloadPlaylists ? "playlists" : "single"};
         }
     };
 
@@ -37,10 +39,9 @@ public:
         emit finished();
     }
 
-    QCoro::Task<QString> downloadVideo(QString url, QString format, QString videoQuality,
-                                       QString audioQuality, QString outputPath, bool playlists,
-                                       ProgressHandler onProgress, LogHandler onLog) override {
-        requests << Request{url, format, videoQuality, audioQuality, outputPath, playlists};
+    QCoro::Task<QString> downloadVideo(DownloadRequest request, ProgressHandler onProgress,
+                                       LogHandler onLog) override {
+        requests << Request{std::move(request)};
         progressHandler = std::move(onProgress);
         logHandler = std::move(onLog);
         active = true;

@@ -1,5 +1,6 @@
 #include "DocumentRun.h"
 
+#include "DownloaderCommandLine.h"
 #include "core/process/LaunchError.h"
 #include "core/toolstore/FileManagerHelper.h"
 #include "core/toolstore/ToolLocation.h"
@@ -29,10 +30,9 @@ QString errorIn(const QString& errors, int status) {
 
 } // namespace
 
-DocumentRun::DocumentRun(QStringList options, const QString& address,
+DocumentRun::DocumentRun(const QStringList& options, const QString& address,
                          std::chrono::seconds timeLimit)
-    : arguments(std::move(options) << "--ignore-config"
-                                   << "--" << address)
+    : arguments(DownloaderCommandLine::forDocument(options, DownloaderOptions::current(), address))
     , timeLimit(timeLimit) {}
 
 QCoro::Task<DocumentRun::Answer> DocumentRun::run() {

@@ -11,8 +11,8 @@
 // One run of the downloader that answers with a JSON document ("-J"), as the address
 // description and the playlist listing ask for one. The document is read from the output
 // stream only: warnings and errors come on the other at any moment, so that one stream holding
-// both could end in a warning. Like every run of the tool, it reads no configuration file and
-// the address is never taken for an option.
+// both could end in a warning. Its command line is a download's: the same options that reach the
+// sites, no configuration file, and the address never taken for an option.
 class DocumentRun : public QObject {
     Q_OBJECT
 public:
@@ -23,7 +23,7 @@ public:
         QString error;
     };
 
-    DocumentRun(QStringList options, const QString& address, std::chrono::seconds timeLimit);
+    DocumentRun(const QStringList& options, const QString& address, std::chrono::seconds timeLimit);
 
     QCoro::Task<Answer> run();
     // Ends the run with its whole process group; run() then answers with the failure.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DownloadProgress.h"
+#include "DownloadRequest.h"
 
 #include <QCoroTask>
 #include <QString>
@@ -15,14 +16,13 @@ public:
 
     virtual ~DownloadEngine() = default;
 
-    // Downloads url into outputPath. Each chunk of the tool's output goes unsplit to
-    // logHandler as it is read, then the latest progress it completed to progressHandler.
-    // Returns the final file as the tool named it (relative to outputPath unless absolute;
+    // Downloads the request's address into its output folder. Each chunk of the tool's output goes
+    // unsplit to logHandler as it is read, then the latest progress it completed to
+    // progressHandler. Returns the final file as the tool named it (relative to outputPath unless
+    // absolute;
     // "" when it named none); throws a UserFacingError whose description says why it
     // failed, a YtdlpError with the tool's own last error lines.
-    virtual QCoro::Task<QString> downloadVideo(QString url, QString format, QString videoQuality,
-                                               QString audioQuality, QString outputPath,
-                                               bool downloadPlaylists,
+    virtual QCoro::Task<QString> downloadVideo(DownloadRequest request,
                                                ProgressHandler progressHandler,
                                                LogHandler logHandler) = 0;
     // Ends the running download; downloadVideo then fails.

@@ -23,13 +23,7 @@ const Entry& entry(Kind kind) {
     return entries[static_cast<int>(kind)];
 }
 
-} // namespace
-
-QString key(const QString& prefix, Kind kind) {
-    return prefix + QLatin1String(entry(kind).keySuffix);
-}
-
-QString read(const KeyValueStore& store, const QString& prefix, Kind kind) {
+QString readOne(const KeyValueStore& store, const QString& prefix, Kind kind) {
     const std::optional<QString> stored = store.string(key(prefix, kind));
     const QList<DownloadChoices::Choice>& choices = entry(kind).vocabulary();
     const bool known = stored && std::any_of(choices.begin(), choices.end(),
@@ -37,6 +31,17 @@ QString read(const KeyValueStore& store, const QString& prefix, Kind kind) {
                                                  return choice.value == *stored;
                                              });
     return known ? *stored : entry(kind).fallback;
+}
+
+} // namespace
+
+QString key(const QString& prefix, Kind kind) {
+    return prefix + QLatin1String(entry(kind).keySuffix);
+}
+
+FormatChoice read(const KeyValueStore& store, const QString& prefix) {
+    return {readOne(store, prefix, Kind::format), readOne(store, prefix, Kind::videoQuality),
+            readOne(store, prefix, Kind::audioQuality)};
 }
 
 } // namespace RememberedChoices

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FormatChoice.h"
+
 #include <QString>
 
 class KeyValueStore;
@@ -12,8 +14,8 @@ namespace RememberedChoices {
 enum class Kind { format, videoQuality, audioQuality };
 
 QString key(const QString& prefix, Kind kind);
-// The stored value; the default choice when none is stored or the stored one is not in the
-// vocabulary (written by another version, or by hand).
-QString read(const KeyValueStore& store, const QString& prefix, Kind kind);
+// The stored choices; for each, the default when none is stored or the stored one is not in
+// the vocabulary (written by another version, or by hand).
+FormatChoice read(const KeyValueStore& store, const QString& prefix);
 
 } // namespace RememberedChoices

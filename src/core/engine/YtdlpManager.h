@@ -5,7 +5,6 @@
 
 #include <QCoroTask>
 #include <QPointer>
-#include <QStringList>
 
 class ToolRun;
 
@@ -19,17 +18,10 @@ public:
     YtdlpManager(const YtdlpManager&) = delete;
     YtdlpManager& operator=(const YtdlpManager&) = delete;
 
-    // The downloader's options for one download, without the address, with the converter
-    // of the tools folder.
-    QStringList buildArguments(const QString& format, const QString& videoQuality,
-                               const QString& audioQuality, bool downloadPlaylists) const;
-
     // Reports the latest complete progress line of each read to progressHandler. Returns
     // the final file on exit status 0; throws YtdlpError, or LaunchError when the tool
     // cannot be started.
-    QCoro::Task<QString> downloadVideo(QString url, QString format, QString videoQuality,
-                                       QString audioQuality, QString outputPath,
-                                       bool downloadPlaylists, ProgressHandler progressHandler,
+    QCoro::Task<QString> downloadVideo(DownloadRequest request, ProgressHandler progressHandler,
                                        LogHandler logHandler) override;
 
     // Ends the running download's process group (the downloader and its converter);
@@ -39,10 +31,6 @@ public:
     bool hasTools() const override;
 
 private:
-    static QStringList argumentsFor(const QString& format, const QString& videoQuality,
-                                    const QString& audioQuality, bool downloadPlaylists,
-                                    const QString& converter);
-
     FileManagerHelper fileManager;
     QPointer<ToolRun> currentProcess;
 };

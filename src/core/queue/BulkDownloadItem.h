@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DownloadStatus.h"
+#include "core/engine/FormatChoice.h"
 
 #include <QString>
 #include <QUuid>
@@ -11,23 +12,18 @@ struct BulkDownloadItem {
     QString url;
     DownloadStatus status = DownloadStatus::pending;
     double progress = 0; // percent, 0 to 100
-    QString format;
-    QString videoQuality;
-    QString audioQuality;
+    FormatChoice choice;
     // Kept in memory only, never stored: what the row's tooltip tells. Size, speed and
     // time left while the item downloads; the reason of its last failure once it failed.
     QString progressDetails;
     QString failureReason;
 
     // A new entry: a fresh random id, Pending, progress 0.
-    static BulkDownloadItem create(QString url, QString format, QString videoQuality,
-                                   QString audioQuality) {
+    static BulkDownloadItem create(QString url, FormatChoice choice) {
         BulkDownloadItem item;
         item.id = QUuid::createUuid();
         item.url = std::move(url);
-        item.format = std::move(format);
-        item.videoQuality = std::move(videoQuality);
-        item.audioQuality = std::move(audioQuality);
+        item.choice = std::move(choice);
         return item;
     }
 

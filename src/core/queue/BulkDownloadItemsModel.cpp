@@ -6,10 +6,6 @@
 
 namespace {
 
-QString shownQuality(const BulkDownloadItem& item) {
-    return DownloadChoices::isAudioFormat(item.format) ? item.audioQuality : item.videoQuality;
-}
-
 // What the row's tooltip says instead of the cell's own text, if anything.
 QString rowTooltip(const BulkDownloadItem& item) {
     if (item.status == DownloadStatus::downloading)
@@ -200,9 +196,9 @@ QVariant BulkDownloadItemsModel::cellText(const BulkDownloadItem& item, int colu
     case urlColumn:
         return item.url;
     case formatColumn:
-        return DownloadChoices::shown(item.format);
+        return DownloadChoices::shown(item.choice.format);
     case qualityColumn:
-        return DownloadChoices::shown(shownQuality(item));
+        return DownloadChoices::shown(item.choice.quality());
     case statusColumn:
         return shownStatus(item.status);
     case progressColumn:

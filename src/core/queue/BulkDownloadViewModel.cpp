@@ -25,12 +25,11 @@ using namespace std::chrono_literals;
 namespace {
 
 // Queue items for the addresses, with the choices they are added with.
-QList<BulkDownloadItem> itemsFor(QStringList urls, const QString& format,
-                                 const QString& videoQuality, const QString& audioQuality) {
+QList<BulkDownloadItem> itemsFor(QStringList urls, const FormatChoice& choice) {
     QList<BulkDownloadItem> items;
     items.reserve(urls.size());
     for (QString& url : urls)
-        items << BulkDownloadItem::create(std::move(url), format, videoQuality, audioQuality);
+        items << BulkDownloadItem::create(std::move(url), choice);
     return items;
 }
 
@@ -69,18 +68,18 @@ void BulkDownloadViewModel::setUrlsText(const QString& text) {
 }
 
 void BulkDownloadViewModel::setSelectedFormat(const QString& value) {
-    if (assignProperty(this, format, value, &BulkDownloadViewModel::selectedFormatChanged))
+    if (assignProperty(this, choice.format, value, &BulkDownloadViewModel::selectedFormatChanged))
         remember(RememberedChoices::Kind::format, value);
 }
 
 void BulkDownloadViewModel::setSelectedVideoQuality(const QString& value) {
-    if (assignProperty(this, videoQuality, value,
+    if (assignProperty(this, choice.videoQuality, value,
                        &BulkDownloadViewModel::selectedVideoQualityChanged))
         remember(RememberedChoices::Kind::videoQuality, value);
 }
 
 void BulkDownloadViewModel::setSelectedAudioQuality(const QString& value) {
-    if (assignProperty(this, audioQuality, value,
+    if (assignProperty(this, choice.audioQuality, value,
                        &BulkDownloadViewModel::selectedAudioQualityChanged))
         remember(RememberedChoices::Kind::audioQuality, value);
 }
@@ -109,11 +108,10 @@ QCoro::Task<> BulkDownloadViewModel::addAfter(QCoro::Task<> previous, QString te
     const QPointer<BulkDownloadViewModel> self(this);
     const quint64 cleared = clearings;
     const bool large = text.size() >= largeText;
-    auto make = [text = std::move(text), format = format, videoQuality = videoQuality,
-                 audioQuality = audioQuality] {
+    auto make = [text = std::move(text), choice = choice] {
         AddressLines::Sorted lines = AddressLines::sort(text);
-        return Addition{itemsFor(std::move(lines.addresses), format, videoQuality, audioQuality),
-                        lines.notAddresses, lines.repeated};
+        return Addition{itemsFor(std::move(lines.addresses), choice), lines.notAddresses,
+                        lines.repeated};
     };
     Addition addition;
     if (large) {
@@ -172,7 +170,7 @@ QCoro::Task<> BulkDownloadViewModel::queueListingAfter(QCoro::Task<> previous, Q
     const QPointer<BulkDownloadViewModel> self(this);
     const quint64 cleared = clearings;
     const QStringList accepted = AddressLines::accepted(listing.addresses.join('\n'));
-    QList<BulkDownloadItem> made = itemsFor(accepted, format, videoQuality, audioQuality);
+    QList<BulkDownloadItem> made = itemsFor(accepted, choice);
     co_await previous;
     if (!self)
         co_return;
@@ -345,11 +343,11 @@ QCoro::Task<> BulkDownloadViewModel::loadDownloadItems() {
     const QString defaultPath = output;
     loading = true;
     QFuture<Stored> reading = writer.read([](KeyValueStore& store) {
-        Stored stored{store.data(downloadItemsKey), {}, {}, store.string(outputPathKey), {}};
-        for (const auto kind :
-             {RememberedChoices::Kind::format, RememberedChoices::Kind::videoQuality,
-              RememberedChoices::Kind::audioQuality})
-            stored.choices << RememberedChoices::read(store, choicesPrefix, kind);
+        Stored stored{store.data(downloadItemsKey),
+                      {},
+                      {},
+                      store.string(outputPathKey),
+                      RememberedChoices::read(store, choicesPrefix)};
         if (stored.document)
             stored.items = DownloadItemsDocument::decode(*stored.document, stored.error);
         return stored;
@@ -361,14 +359,16 @@ QCoro::Task<> BulkDownloadViewModel::loadDownloadItems() {
     if (stored.outputPath && output == defaultPath)
         setOutputPath(*stored.outputPath);
     // Read with the queue, off the window's thread: the settings file may be large.
-    if (format == DownloadChoices::defaultFormat)
-        assignProperty(this, format, stored.choices[0],
+    // A choice made meanwhile stands.
+    const FormatChoice defaults;
+    if (choice.format == defaults.format)
+        assignProperty(this, choice.format, stored.choice.format,
                        &BulkDownloadViewModel::selectedFormatChanged);
-    if (videoQuality == DownloadChoices::defaultVideoQuality)
-        assignProperty(this, videoQuality, stored.choices[1],
+    if (choice.videoQuality == defaults.videoQuality)
+        assignProperty(this, choice.videoQuality, stored.choice.videoQuality,
                        &BulkDownloadViewModel::selectedVideoQualityChanged);
-    if (audioQuality == DownloadChoices::defaultAudioQuality)
-        assignProperty(this, audioQuality, stored.choices[2],
+    if (choice.audioQuality == defaults.audioQuality)
+        assignProperty(this, choice.audioQuality, stored.choice.audioQuality,
                        &BulkDownloadViewModel::selectedAudioQualityChanged);
     if (stored.items) {
         co_await appendInSlices(std::move(*stored.items), cleared, nullptr);
@@ -497,10 +497,12 @@ QCoro::Task<> BulkDownloadViewModel::downloadItem(QUuid id) {
     const DownloadEngine::LogHandler onLog = [](const QString&) {
     };
     downloadingId = id;
+    // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
+    const DownloadRequest request{item.url, item.choice, output, false,
+                                  DownloaderOptions::current()};
     std::optional<QString> failure;
     try {
-        co_await engine->downloadVideo(item.url, item.format, item.videoQuality, item.audioQuality,
-                                       output, false, onProgress, onLog);
+        co_await engine->downloadVideo(request, onProgress, onLog);
     } catch (const YtdlpError& error) {
         // Any failure, a stopped download included, shows as Failed.
         const QString said = error.toolErrors().join('\n');

@@ -4,8 +4,8 @@
 #include "BulkDownloadItemsModel.h"
 #include "PlaylistEntries.h"
 #include "QueueStoreWriter.h"
-#include "core/engine/DownloadChoices.h"
 #include "core/engine/DownloadEngine.h"
+#include "core/engine/FormatChoice.h"
 #include "core/engine/RememberedChoices.h"
 #include "core/model/FrameThrottle.h"
 
@@ -69,11 +69,11 @@ public:
     BulkDownloadItemsModel* itemsModel() { return &items; }
     QString urlsText() const { return urls; }
     void setUrlsText(const QString& text);
-    QString selectedFormat() const { return format; }
+    QString selectedFormat() const { return choice.format; }
     void setSelectedFormat(const QString& value);
-    QString selectedVideoQuality() const { return videoQuality; }
+    QString selectedVideoQuality() const { return choice.videoQuality; }
     void setSelectedVideoQuality(const QString& value);
-    QString selectedAudioQuality() const { return audioQuality; }
+    QString selectedAudioQuality() const { return choice.audioQuality; }
     void setSelectedAudioQuality(const QString& value);
     QString outputPath() const { return output; }
     void setOutputPath(const QString& path);
@@ -164,8 +164,8 @@ private:
         std::optional<QList<BulkDownloadItem>> items;
         QString error;
         std::optional<QString> outputPath;
-        // The remembered format and qualities, in the order of RememberedChoices::Kind.
-        QStringList choices;
+        // The remembered format and qualities.
+        FormatChoice choice;
     };
 
     QCoro::Task<> loadDownloadItems();
@@ -200,9 +200,8 @@ private:
     std::unique_ptr<DownloadEngine> engine;
     BulkDownloadItemsModel items;
     QString urls;
-    QString format = DownloadChoices::defaultFormat;
-    QString videoQuality = DownloadChoices::defaultVideoQuality;
-    QString audioQuality = DownloadChoices::defaultAudioQuality;
+    // The choices new items are added with.
+    FormatChoice choice;
     QString output;
     bool downloading = false;
     QSet<QUuid> selected;

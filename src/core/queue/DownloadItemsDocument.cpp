@@ -19,9 +19,9 @@ QJsonArray memberValues(const BulkDownloadItem& item) {
             item.url,
             rawValue(item.status),
             item.progress,
-            item.format,
-            item.videoQuality,
-            item.audioQuality};
+            item.choice.format,
+            item.choice.videoQuality,
+            item.choice.audioQuality};
 }
 
 // Qt's compact [[value,...],...] as [{"id":value,...},...] with "/" escaped in strings.
@@ -90,9 +90,9 @@ BulkDownloadItem readItem(const QJsonValue& value) {
     if (!progress.isDouble())
         throw DecodingError{"\"progress\" is missing or not a number"};
     item.progress = progress.toDouble();
-    item.format = stringMember(object, "format");
-    item.videoQuality = stringMember(object, "videoQuality");
-    item.audioQuality = stringMember(object, "audioQuality");
+    item.choice.format = stringMember(object, "format");
+    item.choice.videoQuality = stringMember(object, "videoQuality");
+    item.choice.audioQuality = stringMember(object, "audioQuality");
     return item;
 }
 

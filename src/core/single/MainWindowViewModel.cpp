@@ -57,10 +57,7 @@ MainWindowViewModel::MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolI
 MainWindowViewModel::~MainWindowViewModel() = default;
 
 void MainWindowViewModel::readRememberedChoices() {
-    using RememberedChoices::Kind;
-    format = RememberedChoices::read(*settings, choicesPrefix, Kind::format);
-    videoQuality = RememberedChoices::read(*settings, choicesPrefix, Kind::videoQuality);
-    audioQuality = RememberedChoices::read(*settings, choicesPrefix, Kind::audioQuality);
+    choice = RememberedChoices::read(*settings, choicesPrefix);
     playlists = settings->string(downloadPlaylistsKey) == u"true";
 }
 
@@ -74,19 +71,20 @@ void MainWindowViewModel::setUrlText(const QString& value) {
 }
 
 void MainWindowViewModel::setSelectedFormat(const QString& value) {
-    if (assignProperty(this, format, value, &MainWindowViewModel::selectedFormatChanged))
+    if (assignProperty(this, choice.format, value, &MainWindowViewModel::selectedFormatChanged))
         remember(RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::format), value);
 }
 
 void MainWindowViewModel::setSelectedVideoQuality(const QString& value) {
-    if (assignProperty(this, videoQuality, value,
+    if (assignProperty(this, choice.videoQuality, value,
                        &MainWindowViewModel::selectedVideoQualityChanged))
         remember(RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::videoQuality),
                  value);
 }
 
 void MainWindowViewModel::setSelectedMp3Quality(const QString& value) {
-    if (assignProperty(this, audioQuality, value, &MainWindowViewModel::selectedMp3QualityChanged))
+    if (assignProperty(this, choice.audioQuality, value,
+                       &MainWindowViewModel::selectedMp3QualityChanged))
         remember(RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::audioQuality),
                  value);
 }
@@ -191,9 +189,7 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
         });
     };
     // The choices as they are at the start, whatever changes while the tools are looked for.
-    const QString address = url, chosenFormat = format, video = videoQuality, audio = audioQuality,
-                  folder = output;
-    const bool wholePlaylists = playlists;
+    DownloadRequest request{url, choice, output, playlists, {}};
     Outcome outcome{prepareOutputFolder(), {}, {}};
     // Without any tool, the check that runs when the window appears gets another chance
     // (the network may be back) before the missing tool is reported.
@@ -202,11 +198,11 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
         if (!isCurrent() || !self->downloading)
             co_return; // stopped meanwhile
     }
+    // After the check, which may have found a JavaScript runtime.
+    request.options = DownloaderOptions::current();
     try {
         if (!outcome.failure)
-            outcome.file =
-                co_await engine->downloadVideo(address, chosenFormat, video, audio, folder,
-                                               wholePlaylists, progressHandler, logHandler);
+            outcome.file = co_await engine->downloadVideo(request, progressHandler, logHandler);
     } catch (const YtdlpError& error) {
         outcome.failure = error.description();
         outcome.toolErrors = error.toolErrors();
@@ -220,7 +216,7 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
         co_return;
     // Announced before the failure alert, which waits for the user.
     emit self->downloadEnded(!outcome.failure, QFileInfo(outcome.file).fileName());
-    self->finishDownload(outcome, folder);
+    self->finishDownload(outcome, request.outputPath);
 }
 
 std::optional<QString> MainWindowViewModel::prepareOutputFolder() const {

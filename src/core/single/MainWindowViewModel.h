@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/engine/DownloadChoices.h"
 #include "core/engine/DownloadEngine.h"
+#include "core/engine/FormatChoice.h"
 #include "core/installer/ToolInstaller.h"
 #include "core/model/FrameThrottle.h"
 #include "core/storage/KeyValueStore.h"
@@ -54,9 +54,9 @@ public:
     ~MainWindowViewModel() override;
 
     QString urlText() const { return url; }
-    QString selectedFormat() const { return format; }
-    QString selectedVideoQuality() const { return videoQuality; }
-    QString selectedMp3Quality() const { return audioQuality; }
+    QString selectedFormat() const { return choice.format; }
+    QString selectedVideoQuality() const { return choice.videoQuality; }
+    QString selectedMp3Quality() const { return choice.audioQuality; }
     QString outputPath() const { return output; }
     LogModel* logMessages() const { return logModel; }
     double downloadProgress() const { return progress; }
@@ -135,9 +135,7 @@ private:
     std::unique_ptr<KeyValueStore> settings;
     StoreWriter settingsWriter;
     QString url;
-    QString format = DownloadChoices::defaultFormat;
-    QString videoQuality = DownloadChoices::defaultVideoQuality;
-    QString audioQuality = DownloadChoices::defaultAudioQuality;
+    FormatChoice choice;
     QString output;
     LogModel* logModel;
     AddressDescription* describer;

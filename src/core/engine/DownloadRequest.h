@@ -1,0 +1,20 @@
+#pragma once
+
+#include "DownloaderOptions.h"
+#include "FormatChoice.h"
+
+#include <QString>
+
+// One download as a controller hands it to the engine, read when it starts: later changes in
+// the window do not reach it.
+struct DownloadRequest {
+    // As typed: the downloader is handed it unchanged, after "--".
+    QString url;
+    FormatChoice choice;
+    // The folder the downloader writes into (its working folder).
+    QString outputPath;
+    bool downloadPlaylists = false;
+    DownloaderOptions options;
+
+    bool operator==(const DownloadRequest&) const = default;
+};

@@ -1,0 +1,5 @@
+#include "DownloaderOptions.h"
+
+DownloaderOptions DownloaderOptions::current() {
+    return {};
+}
