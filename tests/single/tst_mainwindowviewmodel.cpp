@@ -349,6 +349,21 @@ private slots:
         QTest::qWait(50);
         QVERIFY(description.thumbnail().isNull());
     }
+
+    // A thumbnail that announces more than the size limit is refused before its body is read.
+    void oversizedThumbnailIsRefusedUnread() {
+        FakeTools::installOne("yt-dlp");
+        const QByteArray huge(60 * 1024 * 1024, 'x');
+        server.servePartly("/huge.png", huge, huge.size(), 256 * 1024, 10, "image/png");
+        const QString thumbnail = server.url("/huge.png").toString();
+        FakeTools::configure(
+            {{"FAKE_DESCRIPTION", R"({"title": "Clip", "thumbnail": ")" + thumbnail + R"("})"}});
+        AddressDescription description;
+        description.setAddress("https://youtu.be/x", false);
+        QTRY_VERIFY_WITH_TIMEOUT(server.bodyBytesSent("/huge.png"), 20000);
+        QCOMPARE_LT(*server.bodyBytesSent("/huge.png"), 2 * 1024 * 1024);
+        QVERIFY(description.thumbnail().isNull());
+    }
 };
 
 MORVI_TEST_MAIN(TestMainWindowViewModel)
