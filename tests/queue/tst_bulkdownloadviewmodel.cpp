@@ -402,6 +402,19 @@ private slots:
         QCOMPARE(read, document.startsWith('[') ? stored : QList<BulkDownloadItem>());
     }
 
+    // Morvi ended during a download: the item shows as cut off, and the store keeps its bytes
+    // until the next write.
+    void itemStoredWhileDownloadingLoadsCancelled() {
+        storeItems({item("u", DownloadStatus::downloading, 42.7)});
+        const std::optional<QByteArray> stored = SettingsStore().data("bulkDownloadItems");
+        BulkDownloadViewModel vm(dialogs);
+        QVERIFY(loaded(vm));
+        QCOMPARE(vm.downloadItems().first().status, DownloadStatus::cancelled);
+        QCOMPARE(vm.downloadItems().first().progress, 42.7);
+        vm.waitUntilSaved();
+        QCOMPARE(SettingsStore().data("bulkDownloadItems"), stored);
+    }
+
     void violationsRejectTheWholeDocument_data() {
         QTest::addColumn<QByteArray>("document");
         const auto withOne = [](const QByteArray& broken) {
