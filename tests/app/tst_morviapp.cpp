@@ -46,6 +46,7 @@ private slots:
         QTest::newRow("queue") << QString("bulk-download") << "Bulk Download";
         QTest::newRow("cutter") << QString("media-cutter") << "Media Cutter";
         QTest::newRow("about") << QString("about") << "About";
+        QTest::newRow("preferences") << QString("preferences") << "Preferences";
     }
 
     void opensEachKindByItsIdentifier() {

@@ -17,6 +17,7 @@
 #include "core/toolstore/FileManagerHelper.h"
 #include "gui/app/AboutView.h"
 #include "gui/cutter/MediaCutterView.h"
+#include "gui/preferences/PreferencesView.h"
 #include "gui/queue/BulkDownloadView.h"
 #include "gui/single/MainWindowView.h"
 #include "gui/widgets/LogView.h"
@@ -102,6 +103,8 @@ class TestWindows : public QObject {
             return std::make_unique<BulkDownloadView>(&dialogs);
         if (kind == "cutter")
             return std::make_unique<MediaCutterView>(&dialogs);
+        if (kind == "preferences")
+            return std::make_unique<PreferencesView>(&dialogs);
         return std::make_unique<AboutView>(&dialogs);
     }
 
@@ -175,10 +178,11 @@ private slots:
         QTest::addColumn<bool>("opens");
         QTest::addColumn<bool>("closes");
         QTest::addColumn<QString>("keys");
-        QTest::newRow("main") << QSize(0, 0) << false << false << "Ctrl+O, Ctrl+Q";
+        QTest::newRow("main") << QSize(0, 0) << false << false << "Ctrl+O, Ctrl+Q, Ctrl+,";
         QTest::newRow("queue") << QSize(0, 800) << true << true << "Ctrl+O, Ctrl+Q, Ctrl+W";
         QTest::newRow("cutter") << QSize(600, 700) << true << true << "Ctrl+O, Ctrl+Q, Ctrl+F4";
         QTest::newRow("about") << QSize(500, 700) << false << true << "Ctrl+Q, Esc";
+        QTest::newRow("preferences") << QSize(0, 0) << false << true << "Ctrl+Q, Ctrl+W";
     }
     void everyWindow() {
         QFETCH(QSize, meant);

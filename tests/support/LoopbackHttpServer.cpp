@@ -32,14 +32,23 @@ void LoopbackHttpServer::redirect(const QString& path, const QUrl& target) {
     responses.insert(path, {302, {}, 0, target.toEncoded(), {}});
 }
 
+void LoopbackHttpServer::serveSignedIn(const QString& path, const QByteArray& body,
+                                       const QByteArray& cookie) {
+    serve(path, body);
+    requiredCookies.insert(path, cookie);
+}
+
 void LoopbackHttpServer::readRequest(QTcpSocket* socket) {
     // Requests are bodiless: wait for the end of the header block.
     if (!socket->peek(socket->bytesAvailable()).contains("\r\n\r\n"))
         return;
     const QList<QByteArray> requestLine = socket->readLine().trimmed().split(' ');
-    socket->readAll();
+    const QByteArray headers = socket->readAll();
     const QString path = QString(requestLine.value(1)).section('?', 0, 0);
-    const Response response = responses.value(path);
+    Response response = responses.value(path);
+    if (const QByteArray cookie = requiredCookies.value(path);
+        !cookie.isEmpty() && !headers.contains(cookie))
+        response = {403, "signed-in users only", 20, {}, {}};
     sent[path] = 0;
     connect(socket, &QTcpSocket::disconnected, this, [this, path] { closed[path] = sent[path]; });
     // Clients read the status code; the reason phrase is free text.

@@ -25,6 +25,8 @@ public:
                      qsizetype bytesPerTick = 0, int tickMs = 0,
                      const QByteArray& contentType = {});
     void redirect(const QString& path, const QUrl& target);
+    // Serves the body only to a request that sends cookie ("name=value"); 403 to others.
+    void serveSignedIn(const QString& path, const QByteArray& body, const QByteArray& cookie);
     // The port then refuses connections.
     void stopListening() { server.close(); }
     // How many bytes of the body went out for path before its connection closed; none while
@@ -50,6 +52,7 @@ private:
 
     QTcpServer server;
     QHash<QString, Response> responses;
+    QHash<QString, QByteArray> requiredCookies;
     QHash<QString, qsizetype> sent;
     QHash<QString, qsizetype> closed;
 };

@@ -200,6 +200,8 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
     }
     // After the check, which may have found a JavaScript runtime.
     request.options = DownloaderOptions::current();
+    for (const QString& notice : request.options.notices)
+        self->addLogMessage(notice);
     try {
         if (!outcome.failure)
             outcome.file = co_await engine->downloadVideo(request, progressHandler, logHandler);

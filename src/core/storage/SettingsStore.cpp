@@ -5,12 +5,6 @@
 
 namespace {
 
-// A QSettings belongs to the thread that made it (its deferred writes are events of that
-// thread); one made per call never outlives the call, and reads what another instance wrote.
-QSettings openSettings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Velnor", "Morvi");
-}
-
 // The text after "key=" on the key's last line in the file's general section, as typed.
 std::optional<QByteArray> typedText(const QString& fileName, const QString& key) {
     QFile file(fileName);
@@ -39,6 +33,12 @@ std::optional<QByteArray> typedText(const QString& fileName, const QString& key)
 
 } // namespace
 
+// A QSettings belongs to the thread that made it (its deferred writes are events of that
+// thread); one made per call never outlives the call, and reads what another instance wrote.
+QSettings SettingsStore::open() const {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Velnor", application);
+}
+
 std::optional<QByteArray> SettingsStore::data(const QString& key) const {
     const auto value = read(key);
     if (!value)
@@ -47,7 +47,7 @@ std::optional<QByteArray> SettingsStore::data(const QString& key) const {
         return value->toByteArray();
     // Typed by hand: QSettings has already split the text at its commas and dropped its
     // quotes, so the value is the file's own text.
-    return typedText(openSettings().fileName(), key).value_or(value->toByteArray());
+    return typedText(open().fileName(), key).value_or(value->toByteArray());
 }
 
 std::optional<QString> SettingsStore::string(const QString& key) const {
@@ -64,15 +64,15 @@ void SettingsStore::setString(const QString& key, const QString& value) {
     write(key, value);
 }
 
-std::optional<QVariant> SettingsStore::read(const QString& key) {
-    const QSettings settings = openSettings();
+std::optional<QVariant> SettingsStore::read(const QString& key) const {
+    const QSettings settings = open();
     if (!settings.contains(key))
         return std::nullopt;
     return settings.value(key);
 }
 
-void SettingsStore::write(const QString& key, const QVariant& value) {
-    QSettings settings = openSettings();
+void SettingsStore::write(const QString& key, const QVariant& value) const {
+    QSettings settings = open();
     settings.setValue(key, value);
     settings.sync();
 }

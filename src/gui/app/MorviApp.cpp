@@ -7,6 +7,7 @@
 #include "core/queue/BulkDownloadViewModel.h"
 #include "core/single/MainWindowViewModel.h"
 #include "gui/cutter/MediaCutterView.h"
+#include "gui/preferences/PreferencesView.h"
 #include "gui/queue/BulkDownloadView.h"
 #include "gui/single/MainWindowView.h"
 #include "gui/widgets/WindowNotice.h"
@@ -56,6 +57,11 @@ MorviApp::MorviApp(InstallerFactory makeInstaller, QObject* parent)
          {QT_TR_NOOP("Media Cutter"),
           [this] {
               return new MediaCutterView(nullptr, notifier);
+          }}},
+        {"preferences",
+         {QT_TR_NOOP("Preferences"),
+          [] {
+              return new PreferencesView;
           }}},
         {"about",
          {QT_TR_NOOP("About"),

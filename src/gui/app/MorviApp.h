@@ -15,7 +15,7 @@ class QWidget;
 class ToolInstaller;
 
 // The application: shows the main window at launch and opens the other windows by
-// their identifiers "bulk-download", "media-cutter" and "about". Each window makes
+// their identifiers "bulk-download", "media-cutter", "preferences" and "about". Each window makes
 // its own controller when it is created and ends it when it is closed.
 class MorviApp : public QObject {
     Q_OBJECT

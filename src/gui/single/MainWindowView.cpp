@@ -106,6 +106,7 @@ MainWindowView::MainWindowView(std::shared_ptr<ToolInstaller> installer, Dialogs
         if (browseButton->isEnabled())
             model->chooseOutputFolder();
     });
+    WindowShortcuts::addPreferences(this, [this] { emit openWindowRequested("preferences"); });
     bind();
     // Never smaller than the content as it is laid out now, whatever is shown later (the
     // fixed-width fields with their buttons are wider than 600).
@@ -120,6 +121,7 @@ QLayout* MainWindowView::buildHeader() {
     const std::pair<const char*, const char*> windows[] = {
         {QT_TR_NOOP("&Bulk Download"), "bulk-download"},
         {QT_TR_NOOP("Media &Cutter"), "media-cutter"},
+        {QT_TR_NOOP("Pr&eferences"), "preferences"},
         {QT_TR_NOOP("&About"), "about"}};
     for (const auto& [label, identifier] : windows) {
         auto* button = new QPushButton(tr(label));
