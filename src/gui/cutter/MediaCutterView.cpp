@@ -1,7 +1,7 @@
 #include "MediaCutterView.h"
 
 #include "core/cutter/MediaCutterViewModel.h"
-#include "core/cutter/TimeText.h"
+#include "core/text/TimeText.h"
 #include "core/engine/PercentText.h"
 #include "core/model/LogModel.h"
 #include "gui/widgets/Labels.h"

@@ -5,6 +5,7 @@
 #include "core/engine/DownloadChoices.h"
 #include "core/engine/PercentText.h"
 #include "core/queue/BulkDownloadViewModel.h"
+#include "core/text/WebAddress.h"
 #include "gui/widgets/Labels.h"
 #include "gui/widgets/ScreenFit.h"
 #include "gui/widgets/SegmentedControl.h"
@@ -78,7 +79,7 @@ std::optional<QString> droppedText(const QMimeData* data) {
         QStringList links;
         const QList<QUrl> urls = data->urls();
         for (const QUrl& url : urls) {
-            if (url.scheme() != "http" && url.scheme() != "https")
+            if (!isWebAddress(url))
                 return std::nullopt;
             links << url.toString();
         }

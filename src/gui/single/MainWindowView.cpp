@@ -6,6 +6,7 @@
 #include "core/installer/ToolInstaller.h"
 #include "core/single/AddressDescription.h"
 #include "core/single/MainWindowViewModel.h"
+#include "core/text/WebAddress.h"
 #include "gui/widgets/Labels.h"
 #include "gui/widgets/LogView.h"
 #include "gui/widgets/LogoImage.h"
@@ -378,8 +379,7 @@ QString MainWindowView::droppedAddress(const QMimeData* data) const {
             candidates << QUrl(word, QUrl::StrictMode);
     }
     for (const QUrl& url : candidates) {
-        if (url.isValid() && !url.host().isEmpty() &&
-            (url.scheme() == u"https" || url.scheme() == u"http"))
+        if (isWebAddress(url))
             return url.toString();
     }
     return {};
