@@ -60,7 +60,7 @@ private slots:
         QCOMPARE(again.selectedFormat(), "MP4");
         QCOMPARE(SettingsStore().string("bulkDownloadFormat").value_or(""), "MP4");
         QCOMPARE(again.outputPath(), chosen);
-        SettingsStore().setString(BulkDownloadViewModel::outputPathKey, "");
+        SettingsStore().setString(QueueStore::outputPathKey, "");
         BulkDownloadViewModel emptyPath(dialogs);
         QVERIFY(loaded(emptyPath));
         QCOMPARE(emptyPath.outputPath(), QString());
@@ -190,7 +190,7 @@ private slots:
             writeFile(QSettings("Velnor", "Morvi").fileName(),
                       "[General]\r\nbulkDownloadItems = " + unreadable + "\r\n");
         else
-            SettingsStore().setData(BulkDownloadViewModel::downloadItemsKey, unreadable);
+            SettingsStore().setData(QueueStore::downloadItemsKey, unreadable);
         std::unique_ptr<BulkDownloadViewModel> vm;
         const QString printed = captureStandardOutput([&] {
             vm = std::make_unique<BulkDownloadViewModel>(dialogs);
@@ -205,8 +205,8 @@ private slots:
         add(*vm, "https://youtu.be/new");
         vm->clearQueue(); // only the first write moves it aside
         vm->waitUntilSaved();
-        QCOMPARE(SettingsStore().data(BulkDownloadViewModel::unreadableItemsKey), unreadable);
-        QCOMPARE(SettingsStore().data(BulkDownloadViewModel::downloadItemsKey), QByteArray("[]"));
+        QCOMPARE(SettingsStore().data(QueueStore::unreadableItemsKey), unreadable);
+        QCOMPARE(SettingsStore().data(QueueStore::downloadItemsKey), QByteArray("[]"));
     }
 
     // A batch restarts all but completed items with their own choices and follows them by id

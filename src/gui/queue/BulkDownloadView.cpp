@@ -191,7 +191,7 @@ QLayout* BulkDownloadView::headingRow() {
 }
 
 QLayout* BulkDownloadView::inputSection() {
-    auto* editor = new UrlsTextEdit(BulkDownloadViewModel::largeText);
+    auto* editor = new UrlsTextEdit(QueueIntake::largeText);
     urlsEditor = editor;
     connect(editor, &UrlsTextEdit::largeTextPasted, model,
             [this](const QString& text) { model->pasteURLs(text); });
