@@ -291,8 +291,9 @@ void MainWindowView::bind() {
     });
     connect(m, &MainWindowViewModel::downloadPlaylistsChanged, this,
             [this] { playlistSwitch->setChecked(model->downloadPlaylists()); });
-    connect(m, &MainWindowViewModel::urlTextChanged, this, &MainWindowView::updateEnabledStates);
     connect(m, &MainWindowViewModel::isDownloadingChanged, this,
+            &MainWindowView::updateEnabledStates);
+    connect(m, &MainWindowViewModel::canStartDownloadChanged, this,
             &MainWindowView::updateEnabledStates);
     connect(m, &MainWindowViewModel::downloadProgressChanged, this,
             &MainWindowView::updateProgress);
@@ -330,8 +331,7 @@ void MainWindowView::updateEnabledStates() {
           static_cast<QWidget*>(audioQualityPicker)})
         control->setEnabled(idle);
     formatPicker->setEnabled(idle);
-    // Only an empty address keeps the button off; blanks are refused when pressed.
-    downloadButton->setEnabled(idle && !model->urlText().isEmpty());
+    downloadButton->setEnabled(model->canStartDownload());
     stopButton->setEnabled(!idle);
     progressBlock->setVisible(!idle);
 }
