@@ -6,6 +6,7 @@
 #include "core/model/AssignProperty.h"
 
 #include <QPointer>
+#include <algorithm>
 
 namespace {
 
@@ -71,18 +72,19 @@ QCoro::Task<> BatchRunner::runBatch(QList<QUuid> ids, std::shared_ptr<Batch> bat
 
 void BatchRunner::stopAll() {
     requestBatchStop();
-    for (const QUuid& download : running.keys())
-        stopDownload(download);
+    if (!running.isEmpty())
+        engine->stopDownload();
     setDownloading(false);
     changeItems(isUnfinishedItem, DownloadStatus::cancelled, 0);
     store.save();
 }
 
 void BatchRunner::stopChosen(const QSet<QUuid>& chosen) {
+    // Over a copy: a stop may end its download before it returns.
     for (const QUuid& download : running.keys()) {
         if (chosen.contains(download)) {
             requestBatchStop();
-            stopDownload(download);
+            engine->stopDownload();
             changeItem(items.rowOf(download), DownloadStatus::cancelled, 0);
         }
     }
@@ -95,15 +97,10 @@ void BatchRunner::stopChosen(const QSet<QUuid>& chosen) {
 }
 
 void BatchRunner::stopDownloadsOf(const QSet<QUuid>& ids) {
-    for (const QUuid& download : running.keys()) {
-        if (ids.contains(download))
-            stopDownload(download);
-    }
-}
-
-// The one engine runs one download at a time: the running item's download is the engine's.
-void BatchRunner::stopDownload(const QUuid&) {
-    engine->stopDownload();
+    const QList<QUuid> downloads = running.keys();
+    if (std::any_of(downloads.begin(), downloads.end(),
+                    [&ids](const QUuid& download) { return ids.contains(download); }))
+        engine->stopDownload();
 }
 
 std::shared_ptr<BatchRunner::Batch> BatchRunner::beginBatch() {

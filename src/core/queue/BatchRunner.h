@@ -62,7 +62,6 @@ private:
     void requestBatchStop();
     QCoro::Task<> runBatch(QList<QUuid> ids, std::shared_ptr<Batch> batch);
     QCoro::Task<> downloadItem(QUuid id);
-    void stopDownload(const QUuid& id);
     void setDownloading(bool value);
     void keepProgress(const QUuid& id, const DownloadProgress& update);
     void showProgress();
@@ -79,7 +78,7 @@ private:
     std::shared_ptr<Batch> runningBatch;
     int batchesRunning = 0;
     // The downloads that run, by item id, each with its latest progress while that waits
-    // for its frame.
+    // for its frame. The one engine runs them: a stop reaches every download it runs.
     QHash<QUuid, std::optional<DownloadProgress>> running;
     FrameThrottle progressFrames;
 };

@@ -10,16 +10,6 @@
 #include <QPointer>
 #include <algorithm>
 
-namespace {
-
-// Whether the box holds more than blanks, without trimming a copy: it may hold a whole
-// pasted list.
-bool holdsText(const QString& text) {
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return !c.isSpace(); });
-}
-
-} // namespace
-
 BulkDownloadViewModel::BulkDownloadViewModel(Dialogs& dialogs, QObject* parent)
     : BulkDownloadViewModel(dialogs, std::make_unique<SettingsStore>(), parent) {}
 
@@ -94,39 +84,12 @@ void BulkDownloadViewModel::setSelection(const QSet<QUuid>& ids) {
     assignProperty(this, selected, ids, &BulkDownloadViewModel::selectionChanged);
 }
 
-bool BulkDownloadViewModel::canAddUrls() const {
-    return holdsText(intake.text());
+// Without trimming a copy: the box may hold a whole pasted list.
+bool BulkDownloadViewModel::boxHoldsText() const {
+    const QString text = intake.text();
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return !c.isSpace(); });
 }
 
-bool BulkDownloadViewModel::canAddPlaylistEntries() const {
-    return !intake.isListingPlaylists() && holdsText(intake.text());
-}
-
-bool BulkDownloadViewModel::canStartAll() const {
-    return !items.items().isEmpty() && !isDownloading();
-}
-
-bool BulkDownloadViewModel::canStopAll() const {
-    return isDownloading() || anyUnfinished(false);
-}
-
-bool BulkDownloadViewModel::canClearQueue() const {
-    return !isDownloading();
-}
-
-bool BulkDownloadViewModel::canStartSelected() const {
-    return !selected.isEmpty() && !isDownloading();
-}
-
-bool BulkDownloadViewModel::canStopSelected() const {
-    return !selected.isEmpty() && (isDownloading() || anyUnfinished(true));
-}
-
-bool BulkDownloadViewModel::canDeleteSelected() const {
-    return !selected.isEmpty() && !isDownloading();
-}
-
-// Pending or Downloading items, of the selected ones only or of all.
 bool BulkDownloadViewModel::anyUnfinished(bool onlySelected) const {
     return std::any_of(items.items().begin(), items.items().end(), [&](const auto& item) {
         return isUnfinished(item.status) && (!onlySelected || selected.contains(item.id));

@@ -66,15 +66,19 @@ public:
     QSet<QUuid> selection() const { return selected; }
     void setSelection(const QSet<QUuid>& ids);
 
-    // Which actions can be used now; controlsChanged follows any change of them.
-    bool canAddUrls() const;
-    bool canAddPlaylistEntries() const;
-    bool canStartAll() const;
-    bool canStopAll() const;
-    bool canClearQueue() const;
-    bool canStartSelected() const;
-    bool canStopSelected() const;
-    bool canDeleteSelected() const;
+    // Which actions can be used now; controlsChanged follows any change of them. Adding
+    // wants more than blanks in the box; a running batch lets only stops be used; a stop
+    // wants a running batch or an unfinished (Pending or Downloading) item to stop.
+    bool canAddUrls() const { return boxHoldsText(); }
+    bool canAddPlaylistEntries() const { return !isListingPlaylists() && boxHoldsText(); }
+    bool canStartAll() const { return !downloadItems().isEmpty() && !isDownloading(); }
+    bool canStopAll() const { return isDownloading() || anyUnfinished(false); }
+    bool canClearQueue() const { return !isDownloading(); }
+    bool canStartSelected() const { return !selected.isEmpty() && !isDownloading(); }
+    bool canStopSelected() const {
+        return !selected.isEmpty() && (isDownloading() || anyUnfinished(true));
+    }
+    bool canDeleteSelected() const { return !selected.isEmpty() && !isDownloading(); }
 
     // Empties the text box and appends every new YouTube address it held as a Pending
     // item with the current choices; urlsAdded follows. A large text is read off the main
@@ -145,6 +149,8 @@ private:
     void forwardSignals();
     QCoro::Task<QList<BulkDownloadItem>> readStored();
     void takeStoredChoice(const FormatChoice& stored);
+    bool boxHoldsText() const;
+    // Whether any item, or any selected one, is Pending or Downloading.
     bool anyUnfinished(bool onlySelected) const;
 
     Dialogs* dialogs;
