@@ -393,24 +393,6 @@
         <source>Text files (%1)</source>
         <translation>Textdateien (%1)</translation>
     </message>
-    <message>
-        <source>No playlist entries from %1: %2</source>
-        <translation>Keine Playlist-Einträge aus %1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>Added %n entry(s) from &quot;%1&quot;.</source>
-        <translation>
-            <numerusform>%n Eintrag aus „%1“ hinzugefügt.</numerusform>
-            <numerusform>%n Einträge aus „%1“ hinzugefügt.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Added %n entry(s) from &quot;%1&quot;. Left out: %2 not YouTube addresses or repeated, %3 already in the queue.</source>
-        <translation>
-            <numerusform>%n Eintrag aus „%1“ hinzugefügt. Ausgelassen: %2 keine YouTube-Adressen oder doppelt, %3 schon in der Warteschlange.</numerusform>
-            <numerusform>%n Einträge aus „%1“ hinzugefügt. Ausgelassen: %2 keine YouTube-Adressen oder doppelt, %3 schon in der Warteschlange.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1197,6 +1179,27 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <message>
         <source>Cookies files (*.txt);;All files (*)</source>
         <translation>Cookie-Dateien (*.txt);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>QueueIntake</name>
+    <message>
+        <source>No playlist entries from %1: %2</source>
+        <translation>Keine Playlist-Einträge aus %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n entry(s) from &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>%n Eintrag aus „%1“ hinzugefügt.</numerusform>
+            <numerusform>%n Einträge aus „%1“ hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n entry(s) from &quot;%1&quot;. Left out: %2 not YouTube addresses or repeated, %3 already in the queue.</source>
+        <translation>
+            <numerusform>%n Eintrag aus „%1“ hinzugefügt. Ausgelassen: %2 keine YouTube-Adressen oder doppelt, %3 schon in der Warteschlange.</numerusform>
+            <numerusform>%n Einträge aus „%1“ hinzugefügt. Ausgelassen: %2 keine YouTube-Adressen oder doppelt, %3 schon in der Warteschlange.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -195,6 +195,16 @@ private slots:
         QVERIFY(viewModel->completedFile().isEmpty() && viewModel->completedFolder().isEmpty());
     }
 
+    // "Download" can be pressed with an address, blanks too (they are refused then, above), and
+    // not while a download runs.
+    void downloadCanStart() {
+        QVERIFY(!viewModel->canStartDownload());
+        viewModel->setUrlText(" \t");
+        QVERIFY(viewModel->canStartDownload());
+        start();
+        QVERIFY(!viewModel->canStartDownload());
+    }
+
     // The choices come back at the next start; an unknown stored value gives the default.
     void choicesAreRemembered_data() {
         QTest::addColumn<QStringList>("stored"); // format, qualities, playlist switch

@@ -1,6 +1,7 @@
 #include "AddressDescription.h"
 
 #include "core/engine/DocumentRun.h"
+#include "core/text/WebAddress.h"
 #include <QCoroFuture>
 #include <QtConcurrentRun>
 
@@ -108,7 +109,7 @@ QCoro::Task<> AddressDescription::describe(QString address, bool playlists, int 
 // Only an http or https image, within a time and a size limit, and never to disk; the size
 // limit holds for what is held in memory too.
 QCoro::Task<> AddressDescription::fetchThumbnail(QUrl url, int run) {
-    if (url.scheme() != u"https" && url.scheme() != u"http")
+    if (!isWebAddress(url))
         co_return;
     const QPointer<AddressDescription> self(this);
     const QScopedPointer<QNetworkAccessManager, QScopedPointerDeleteLater> network(

@@ -52,6 +52,9 @@ MainWindowViewModel::MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolI
     , appUpdater(std::move(installer)) {
     setDefaultOutputPath();
     readRememberedChoices();
+    for (const auto changed :
+         {&MainWindowViewModel::urlTextChanged, &MainWindowViewModel::isDownloadingChanged})
+        connect(this, changed, this, &MainWindowViewModel::canStartDownloadChanged);
 }
 
 MainWindowViewModel::~MainWindowViewModel() = default;

@@ -6,6 +6,7 @@
 #include "core/installer/ToolInstaller.h"
 #include "core/single/AddressDescription.h"
 #include "core/single/MainWindowViewModel.h"
+#include "core/text/WebAddress.h"
 #include "gui/widgets/Labels.h"
 #include "gui/widgets/LogView.h"
 #include "gui/widgets/LogoImage.h"
@@ -292,8 +293,9 @@ void MainWindowView::bind() {
     });
     connect(m, &MainWindowViewModel::downloadPlaylistsChanged, this,
             [this] { playlistSwitch->setChecked(model->downloadPlaylists()); });
-    connect(m, &MainWindowViewModel::urlTextChanged, this, &MainWindowView::updateEnabledStates);
     connect(m, &MainWindowViewModel::isDownloadingChanged, this,
+            &MainWindowView::updateEnabledStates);
+    connect(m, &MainWindowViewModel::canStartDownloadChanged, this,
             &MainWindowView::updateEnabledStates);
     connect(m, &MainWindowViewModel::downloadProgressChanged, this,
             &MainWindowView::updateProgress);
@@ -331,8 +333,7 @@ void MainWindowView::updateEnabledStates() {
           static_cast<QWidget*>(audioQualityPicker)})
         control->setEnabled(idle);
     formatPicker->setEnabled(idle);
-    // Only an empty address keeps the button off; blanks are refused when pressed.
-    downloadButton->setEnabled(idle && !model->urlText().isEmpty());
+    downloadButton->setEnabled(model->canStartDownload());
     stopButton->setEnabled(!idle);
     progressBlock->setVisible(!idle);
 }
@@ -380,8 +381,7 @@ QString MainWindowView::droppedAddress(const QMimeData* data) const {
             candidates << QUrl(word, QUrl::StrictMode);
     }
     for (const QUrl& url : candidates) {
-        if (url.isValid() && !url.host().isEmpty() &&
-            (url.scheme() == u"https" || url.scheme() == u"http"))
+        if (isWebAddress(url))
             return url.toString();
     }
     return {};
