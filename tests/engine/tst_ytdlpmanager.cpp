@@ -5,9 +5,22 @@
 #include "core/engine/YtdlpError.h"
 #include "core/engine/YtdlpManager.h"
 
-Q_DECLARE_METATYPE(CookieSource)
+// Requests and rows name only what they set; gcc 12 warns about the rest of a designated
+// initializer, which takes the members' defaults.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace {
+
+// A download's choices and the whole command line they give.
+struct Line {
+    QString format = "MP4";
+    QString quality = "720p";
+    bool playlists = false;
+    DownloadOptions options;
+    std::optional<MediaSection> section;
+    CookieSource cookies;
+    QStringList expected;
+};
 
 struct Outcome {
     QStringList log;
@@ -20,7 +33,8 @@ struct Outcome {
 QCoro::Task<Outcome> download(YtdlpManager& manager, QString url, QString outputPath) {
     Outcome outcome;
     try {
-        const DownloadRequest request{url, {"MP4", "720p", "192k"}, outputPath, false, {}};
+        const DownloadRequest request{
+            .url = url, .choice = {"MP4", "720p", "192k"}, .outputPath = outputPath};
         outcome.file = co_await manager.downloadVideo(
             request, [&](const DownloadProgress& update) { outcome.progress << update.percent; },
             [&](const QString& text) { outcome.log << text; });
@@ -33,6 +47,8 @@ QCoro::Task<Outcome> download(YtdlpManager& manager, QString url, QString output
 
 } // namespace
 
+Q_DECLARE_METATYPE(Line)
+
 class TestYtdlpManager : public QObject {
     Q_OBJECT
     FileManagerHelper tools;
@@ -41,14 +57,6 @@ class TestYtdlpManager : public QObject {
 
     Outcome run(YtdlpManager& manager, const QString& url = "https://youtu.be/x") {
         return QCoro::waitFor(download(manager, url, output));
-    }
-
-    // A row: the choices, the audio format asked for (none: a video), what follows the converter,
-    // the cookie source and its arguments, which end the options.
-    static void row(const char* name, const QString& format, const QString& quality, bool playlists,
-                    const QString& audio, const QStringList& tail, const CookieSource& cookies = {},
-                    const QStringList& site = {}) {
-        QTest::newRow(name) << format << quality << playlists << audio << tail << cookies << site;
     }
 
 private slots:
@@ -101,8 +109,11 @@ private slots:
             return;
         }
         const QString converter = inToolsFolder.isEmpty() ? system + "/ffmpeg" : tools.ffmpegPath;
-        const QStringList expected = DownloaderCommandLine::forDownload(
-            {" https://youtu.be/abc ", {"MP4", "720p", "192k"}, output, false, {}}, converter);
+        const QStringList expected =
+            DownloaderCommandLine::forDownload({.url = " https://youtu.be/abc ",
+                                                .choice = {"MP4", "720p", "192k"},
+                                                .outputPath = output},
+                                               converter);
         QCOMPARE(FakeTools::recordedArguments(argsFile), expected);
         // The updates came in one read: only its latest is parsed.
         QCOMPARE(outcome.progress, QList<double>{100});
@@ -164,53 +175,158 @@ private slots:
         QCOMPARE(run(manager, "not-a-url").error, "Download failed: Process exited with code 1");
     }
 
+    // Each option alone and with the others; today's lines while all are at their defaults.
     void arguments_data() {
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<QString>("quality");
-        QTest::addColumn<bool>("playlists");
-        QTest::addColumn<QString>("audio");
-        QTest::addColumn<QStringList>("tail");
-        QTest::addColumn<CookieSource>("cookies");
-        QTest::addColumn<QStringList>("site");
-        const QStringList sorted{"-S", "vcodec:h264,res,acodec:aac", "-f"};
+        QTest::addColumn<Line>("line");
+        const QString title = "%(title)s.%(ext)s";
+        const QStringList today{"-o", title, "--add-metadata", "--no-playlist"};
+        const QStringList mp3{"--extract-audio", "--audio-format", "mp3", "--audio-quality",
+                              "320k"};
+        const QStringList cover{"--embed-thumbnail"}, jpg{"--convert-thumbnails", "jpg"};
+        const QStringList converter{"--ffmpeg-location", "/ffmpeg"};
+        const QStringList merged =
+            QStringList{"--merge-output-format", "mp4", "--postprocessor-args",
+                        "-c:v copy -c:a aac -b:a 192k"} +
+            converter;
         const QString atMost = "bestvideo[height<=%1]+bestaudio/best[height<=%1]";
-        row("MP3, a browser profile's cookies", "MP3", "720p", false, "mp3", {},
-            CookieSource::fromBrowser("firefox", "/s/x"),
-            {"--cookies-from-browser", "firefox:/s/x"});
-        row("M4A, a cookies file", "M4A", "Best", false, "m4a", {},
-            CookieSource::fromFile("/h/my cookies"), {"--cookies", "/h/my cookies"});
-        row("720p with playlists", "MP4", "720p", true, "", sorted + QStringList{atMost.arg(720)});
-        row("1440p unsorted", "MP4", "1440p", false, "", {"-f", atMost.arg(1440)});
-        row("Highest", "MP4", "Highest Available", false, "", {"-f", "bestvideo+bestaudio"});
-        row("Lowest, Chrome's own pick of profile", "MP4", "Lowest Available", false, "",
-            {"-f", "worst"}, CookieSource::fromBrowser("chrome", ""),
-            {"--cookies-from-browser", "chrome"});
+        const QStringList at720{"-S", "vcodec:h264,res,acodec:aac", "-f", atMost.arg(720)};
+        const QStringList video = today + merged + at720;
+        const auto row = [](const char* name, const Line& line) {
+            QTest::newRow(name) << line;
+        };
+        const auto with = [](auto change) {
+            DownloadOptions options;
+            change(options);
+            return options;
+        };
+        using Subtitles = DownloadOptions::Subtitles;
+        using SponsorBlock = DownloadOptions::SponsorBlock;
+
+        row("MP3, a browser profile's cookies",
+            {.format = "MP3",
+             .cookies = CookieSource::fromBrowser("firefox", "/s/x"),
+             .expected = today + cover + mp3 + jpg + converter +
+                         QStringList{"--cookies-from-browser", "firefox:/s/x"}});
+        row("M4A, a cookies file",
+            {.format = "M4A",
+             .quality = "Best",
+             .cookies = CookieSource::fromFile("/h/my cookies"),
+             .expected = today + cover + QStringList(mp3).replaceInStrings("mp3", "m4a") + jpg +
+                         converter + QStringList{"--cookies", "/h/my cookies"}});
+        row("720p with playlists",
+            {.playlists = true, .expected = QStringList(today).mid(0, 3) + merged + at720});
+        row("1440p unsorted",
+            {.quality = "1440p", .expected = today + merged + QStringList{"-f", atMost.arg(1440)}});
+        row("Highest", {.quality = "Highest Available",
+                        .expected = today + merged + QStringList{"-f", "bestvideo+bestaudio"}});
+        row("Lowest, Chrome's own pick of profile",
+            {.quality = "Lowest Available",
+             .cookies = CookieSource::fromBrowser("chrome", ""),
+             .expected =
+                 today + merged + QStringList{"-f", "worst", "--cookies-from-browser", "chrome"}});
+
+        row("subtitles embedded, automatic captions too",
+            {.options = with([](auto& o) {
+                 o.subtitles = Subtitles::embedded;
+                 o.subtitleLanguages = "en,de";
+                 o.automaticCaptions = true;
+             }),
+             .expected = video + QStringList{"--write-subs", "--write-auto-subs", "--sub-langs",
+                                             "en,de", "--embed-subs"}});
+        const DownloadOptions besideInEnglish = with([](auto& o) {
+            o.subtitles = Subtitles::beside;
+            o.subtitleLanguages = "en";
+        });
+        row("subtitles beside as .srt",
+            {.options = besideInEnglish,
+             .expected = video + QStringList{"--write-subs", "--sub-langs", "en", "--convert-subs",
+                                             "srt"}});
+        row("no subtitles for audio", {.format = "MP3",
+                                       .options = besideInEnglish,
+                                       .expected = today + cover + mp3 + jpg + converter});
+        row("no subtitles without a language",
+            {.options = with([](auto& o) { o.subtitles = Subtitles::embedded; }),
+             .expected = video});
+        row("chapters without metadata, no cover",
+            {.format = "MP3",
+             .options = with([](auto& o) {
+                 o.embedMetadata = false;
+                 o.audioCover = false;
+             }),
+             .expected =
+                 QStringList{"-o", title, "--embed-chapters", "--no-playlist"} + mp3 + converter});
+        row("metadata without chapters",
+            {.options = with([](auto& o) { o.embedChapters = false; }),
+             .expected = QStringList{"-o", title, "--add-metadata", "--no-embed-chapters",
+                                     "--no-playlist"} +
+                         merged + at720});
+        row("neither metadata nor chapters; thumbnail in the video",
+            {.options = with([](auto& o) {
+                 o.embedMetadata = o.embedChapters = false;
+                 o.videoThumbnail = true;
+             }),
+             .expected = QStringList{"-o", title, "--no-playlist"} + merged + at720 +
+                         QStringList{"--embed-thumbnail"}});
+        row("speed limit and a part",
+            {.options = with([](auto& o) { o.rateLimitKiB = 2048; }),
+             .section = MediaSection{2, 12},
+             .expected = video + QStringList{"-r", "2048K", "--download-sections", "*2-12"}});
+        row("a part to the end",
+            {.section = MediaSection{90, std::nullopt},
+             .expected = video + QStringList{"--download-sections", "*90-inf"}});
+        row("SponsorBlock marks, chapters stay",
+            {.options = with([](auto& o) {
+                 o.embedChapters = false;
+                 o.sponsorBlock = SponsorBlock::mark;
+                 o.sponsorCategories = {"sponsor", "intro"};
+             }),
+             .expected = video + QStringList{"--sponsorblock-mark", "sponsor,intro"}});
+        row("SponsorBlock without categories is off", {.options = with([](auto& o) {
+                                                           o.sponsorBlock = SponsorBlock::remove;
+                                                           o.sponsorCategories = {};
+                                                       }),
+                                                       .expected = video});
+        row("file names",
+            {.options = with([](auto& o) {
+                 o.fileNameTemplate = "%(uploader)s - %(title)s.%(ext)s";
+                 o.restrictFileNames = true;
+             }),
+             .expected = QStringList{"-o", "%(uploader)s - %(title)s.%(ext)s", "--add-metadata",
+                                     "--no-playlist", "--restrict-filenames"} +
+                         merged + at720});
+        row("everything at once, with playlists and cookies",
+            {.playlists = true,
+             .options = with([](auto& o) {
+                 o.subtitles = Subtitles::beside;
+                 o.subtitleLanguages = "de";
+                 o.videoThumbnail = true;
+                 o.rateLimitKiB = 512;
+                 o.sponsorBlock = SponsorBlock::remove;
+                 o.fileNameTemplate = "%(id)s.%(ext)s";
+                 o.restrictFileNames = true;
+             }),
+             .section = MediaSection{0, 5},
+             .cookies = CookieSource::fromFile("/c.txt"),
+             .expected =
+                 QStringList{"-o", "%(id)s.%(ext)s", "--add-metadata", "--restrict-filenames"} +
+                 merged + at720 +
+                 QStringList{"--embed-thumbnail", "--write-subs", "--sub-langs", "de",
+                             "--convert-subs", "srt", "-r", "512K", "--download-sections", "*0-5",
+                             "--sponsorblock-remove", "sponsor", "--cookies", "/c.txt"}});
     }
     void arguments() {
-        QFETCH(QString, format);
-        QFETCH(QString, quality);
-        QFETCH(bool, playlists);
-        QFETCH(QString, audio);
-        QFETCH(QStringList, tail);
-        QFETCH(CookieSource, cookies);
-        QFETCH(QStringList, site);
-        QStringList expected{"-o", "%(title)s.%(ext)s", "--add-metadata"};
-        if (!playlists)
-            expected << "--no-playlist";
-        expected += audio.isEmpty()
-                        ? QStringList{"--merge-output-format", "mp4", "--postprocessor-args",
-                                      "-c:v copy -c:a aac -b:a 192k"}
-                        : QStringList{"--embed-thumbnail",    "--extract-audio",
-                                      "--audio-format",       audio,
-                                      "--audio-quality",      "320k",
-                                      "--convert-thumbnails", "jpg"};
-        expected << "--ffmpeg-location"
-                 << "/ffmpeg" << tail << site;
-        DownloaderOptions options;
-        options.cookies = cookies;
-        QCOMPARE(DownloaderCommandLine::options(
-                     {"", {format, quality, "320k"}, "", playlists, options}, "/ffmpeg"),
-                 expected);
+        QFETCH(Line, line);
+        DownloaderOptions site;
+        site.cookies = line.cookies;
+        const DownloadRequest request{.url = "-x",
+                                      .choice = {line.format, line.quality, "320k"},
+                                      .outputPath = "",
+                                      .downloadPlaylists = line.playlists,
+                                      .options = site,
+                                      .download = line.options,
+                                      .section = line.section};
+        QCOMPARE(DownloaderCommandLine::forDownload(request, "/ffmpeg"),
+                 line.expected + QStringList({"--ignore-config", "--", "-x"}));
     }
 
     // Chunks "o:text" (standard output) or "e:text" (errors); after each, the progress taken as

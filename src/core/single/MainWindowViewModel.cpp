@@ -11,12 +11,14 @@
 #include "core/model/AssignProperty.h"
 #include "core/model/LogModel.h"
 #include "core/storage/SettingsStore.h"
+#include "core/text/TimeText.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 #include <QUrl>
+#include <cmath>
 
 namespace {
 
@@ -33,6 +35,30 @@ ToolInstaller::LogHandler weakLog(QPointer<MainWindowViewModel> self) {
                 self->addLogMessage(text);
         });
     };
+}
+
+struct SectionCheck {
+    std::optional<MediaSection> section;
+    QString problem;
+};
+
+// The cutter's rules for its times, and the video's length when it is known.
+SectionCheck checkSection(const QString& start, const QString& end,
+                          const std::optional<double>& length) {
+    if (start.isEmpty() && end.isEmpty())
+        return {};
+    for (const QString& time : {start, end}) {
+        if (!time.isEmpty() && !isClockField(time))
+            return {{}, MainWindowViewModel::tr("Write the times as HH:MM:SS, such as 00:01:30.")};
+    }
+    MediaSection section{timeToSeconds(start), std::nullopt};
+    if (!end.isEmpty())
+        section.end = timeToSeconds(end);
+    if (section.end && *section.end <= section.start)
+        return {{}, MainWindowViewModel::tr("The part must end after it starts.")};
+    if (length && (section.start >= *length || section.end.value_or(0) > std::ceil(*length)))
+        return {{}, MainWindowViewModel::tr("The video is only %1 long.").arg(formatTime(*length))};
+    return {section, {}};
 }
 
 } // namespace
@@ -55,6 +81,8 @@ MainWindowViewModel::MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolI
     for (const auto changed :
          {&MainWindowViewModel::urlTextChanged, &MainWindowViewModel::isDownloadingChanged})
         connect(this, changed, this, &MainWindowViewModel::canStartDownloadChanged);
+    // The length the part is checked against comes with the description.
+    connect(describer, &AddressDescription::changed, this, &MainWindowViewModel::sectionChanged);
 }
 
 MainWindowViewModel::~MainWindowViewModel() = default;
@@ -102,6 +130,29 @@ void MainWindowViewModel::setDownloadPlaylists(bool value) {
     remember(downloadPlaylistsKey, value ? "true" : "false");
     // A playlist's address describes the playlist only while playlists are on.
     describer->setAddress(url, playlists);
+}
+
+void MainWindowViewModel::setSectionStart(const QString& value) {
+    assignProperty(this, partStart, value.trimmed(), &MainWindowViewModel::sectionChanged);
+}
+
+void MainWindowViewModel::setSectionEnd(const QString& value) {
+    assignProperty(this, partEnd, value.trimmed(), &MainWindowViewModel::sectionChanged);
+}
+
+QString MainWindowViewModel::sectionProblem() const {
+    return checkSection(partStart, partEnd, describer->description().seconds).problem;
+}
+
+std::optional<MediaSection> MainWindowViewModel::section() const {
+    return checkSection(partStart, partEnd, describer->description().seconds).section;
+}
+
+std::optional<MediaDescription::SizeEstimate> MainWindowViewModel::sizeEstimate() const {
+    const MediaDescription& media = describer->description();
+    if (media.isPlaylist || !sectionProblem().isEmpty())
+        return std::nullopt;
+    return media.estimate(choice.format, choice.videoQuality, section());
 }
 
 void MainWindowViewModel::setDownloadProgress(const DownloadProgress& value) {
@@ -154,6 +205,10 @@ void MainWindowViewModel::startDownload() {
         showAlert(tr("Error"), tr("Please enter a valid URL."));
         return;
     }
+    if (const QString problem = sectionProblem(); !problem.isEmpty()) {
+        showAlert(tr("Error"), problem);
+        return;
+    }
     // The download itself now asks the downloader.
     describer->cancel();
     setIsDownloading(true);
@@ -192,7 +247,8 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
         });
     };
     // The choices as they are at the start, whatever changes while the tools are looked for.
-    DownloadRequest request{url, choice, output, playlists, {}};
+    DownloadRequest request{url,      choice, output, playlists, {}, DownloadOptions::current(),
+                            section()};
     Outcome outcome{prepareOutputFolder(), {}, {}};
     // Without any tool, the check that runs when the window appears gets another chance
     // (the network may be back) before the missing tool is reported.

@@ -41,8 +41,9 @@ AddressDescriptionView::AddressDescriptionView(MainWindowViewModel* model, QWidg
     row->addLayout(texts, 1);
     const AddressDescription* description = model->addressDescription();
     connect(description, &AddressDescription::changed, this, &AddressDescriptionView::update);
-    for (auto choice : {&MainWindowViewModel::selectedFormatChanged,
-                        &MainWindowViewModel::selectedVideoQualityChanged})
+    for (auto choice :
+         {&MainWindowViewModel::selectedFormatChanged,
+          &MainWindowViewModel::selectedVideoQualityChanged, &MainWindowViewModel::sectionChanged})
         connect(model, choice, this, &AddressDescriptionView::update);
     update();
 }
@@ -86,10 +87,10 @@ QString AddressDescriptionView::detailsText() const {
         if (media.seconds)
             parts << durationText(*media.seconds);
     }
-    const auto size = media.estimate(model->selectedFormat(), model->selectedVideoQuality());
-    if (size && !media.isPlaylist) {
+    if (const auto size = model->sizeEstimate(); size && model->section())
+        parts << tr("about %1 for the part").arg(sizeText(size->bytes));
+    else if (size)
         parts << (size->approximate ? tr("about %1").arg(sizeText(size->bytes))
                                     : sizeText(size->bytes));
-    }
     return parts.join(" · ");
 }

@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,6 +75,17 @@ QWidget* padded(QLayout* layout) {
 void showText(QLineEdit* field, const QString& text) {
     if (field->text() != text)
         field->setText(text);
+}
+
+// A time as the cutter's fields take it, "HH:MM:SS".
+QLineEdit* timeField(const QString& name, const QString& accessibleName) {
+    auto* field = new QLineEdit;
+    field->setObjectName(name);
+    field->setAccessibleName(accessibleName);
+    field->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    field->setPlaceholderText("00:00:00");
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance("00:00:00") + 24);
+    return field;
 }
 
 void select(QComboBox* box, const QString& value) {
@@ -174,7 +186,29 @@ QLayout* MainWindowView::buildFormatRow() {
     audioQualityBlock = buildQualityPicker(tr("Audio &Quality:"), audioQualityPicker);
     row->addWidget(videoQualityBlock, 0, Qt::AlignTop);
     row->addWidget(audioQualityBlock, 0, Qt::AlignTop);
+    row->addWidget(buildSectionBlock(), 0, Qt::AlignTop);
     return row;
+}
+
+QWidget* MainWindowView::buildSectionBlock() {
+    QVBoxLayout* block = stack(8);
+    sectionStartField = timeField("sectionStart", tr("Part from"));
+    sectionEndField = timeField("sectionEnd", tr("Part to"));
+    block->addWidget(headingFor(tr("Pa&rt (optional):"), sectionStartField));
+    auto* row = new QHBoxLayout;
+    row->addWidget(sectionStartField);
+    row->addWidget(new QLabel(tr("to")));
+    row->addWidget(sectionEndField);
+    row->addStretch();
+    block->addLayout(row);
+    sectionProblemLabel = Labels::caption();
+    sectionProblemLabel->setObjectName("sectionProblem");
+    sectionProblemLabel->setWordWrap(true);
+    block->addWidget(sectionProblemLabel);
+    QWidget* section = wrap(block);
+    section->setToolTip(tr("Download only this part of the video, from and to HH:MM:SS; leave "
+                           "both empty for the whole video"));
+    return section;
 }
 
 QWidget* MainWindowView::buildQualityPicker(const QString& title, QComboBox* box) {
@@ -293,6 +327,9 @@ void MainWindowView::bind() {
     });
     connect(m, &MainWindowViewModel::downloadPlaylistsChanged, this,
             [this] { playlistSwitch->setChecked(model->downloadPlaylists()); });
+    connect(sectionStartField, &QLineEdit::textEdited, m, &MainWindowViewModel::setSectionStart);
+    connect(sectionEndField, &QLineEdit::textEdited, m, &MainWindowViewModel::setSectionEnd);
+    connect(m, &MainWindowViewModel::sectionChanged, this, &MainWindowView::updateSection);
     connect(m, &MainWindowViewModel::isDownloadingChanged, this,
             &MainWindowView::updateEnabledStates);
     connect(m, &MainWindowViewModel::canStartDownloadChanged, this,
@@ -319,6 +356,7 @@ void MainWindowView::bind() {
     select(videoQualityPicker, m->selectedVideoQuality());
     select(audioQualityPicker, m->selectedMp3Quality());
     playlistSwitch->setChecked(m->downloadPlaylists());
+    updateSection();
     updateQualityPicker();
     updateEnabledStates();
     updateProgress();
@@ -330,7 +368,8 @@ void MainWindowView::updateEnabledStates() {
     for (QWidget* control :
          {static_cast<QWidget*>(urlField), static_cast<QWidget*>(outputField),
           static_cast<QWidget*>(browseButton), static_cast<QWidget*>(videoQualityPicker),
-          static_cast<QWidget*>(audioQualityPicker)})
+          static_cast<QWidget*>(audioQualityPicker), static_cast<QWidget*>(sectionStartField),
+          static_cast<QWidget*>(sectionEndField)})
         control->setEnabled(idle);
     formatPicker->setEnabled(idle);
     downloadButton->setEnabled(model->canStartDownload());
@@ -344,6 +383,13 @@ void MainWindowView::updateQualityPicker() {
     const bool video = !DownloadChoices::isAudioFormat(format);
     videoQualityBlock->setVisible(video);
     audioQualityBlock->setVisible(!video);
+}
+
+void MainWindowView::updateSection() {
+    showText(sectionStartField, model->sectionStart());
+    showText(sectionEndField, model->sectionEnd());
+    sectionProblemLabel->setText(model->sectionProblem());
+    sectionProblemLabel->setVisible(!model->sectionProblem().isEmpty());
 }
 
 void MainWindowView::updateProgress() {
