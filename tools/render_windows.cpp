@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTabWidget>
 #include <QPixmap>
 #include <cstdio>
 
@@ -106,6 +107,16 @@ int main(int argc, char** argv) {
     choices->chooseCookieSource(1);
     choices->chooseProfile(1);
     choices->useCookiesFile(QDir::homePath() + "/missing/cookies.txt");
-    saved = save(preferences, folder, "preferences") && saved;
+    // Every page, with options chosen and a template refused.
+    choices->setRateLimit(true, 2.5);
+    choices->setFileNameTemplate("%(uploader)s - %(title)");
+    choices->setSubtitles(DownloadOptions::Subtitles::embedded);
+    choices->setSubtitleLanguages("en, de");
+    choices->setSponsorBlock(DownloadOptions::SponsorBlock::remove);
+    auto* pages = preferences.findChild<QTabWidget*>();
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        saved = save(preferences, folder, QString("preferences-%1").arg(page + 1)) && saved;
+    }
     return saved ? 0 : 1;
 }

@@ -232,7 +232,8 @@ private slots:
                  o.automaticCaptions = true;
              }),
              .expected = video + QStringList{"--write-subs", "--write-auto-subs", "--sub-langs",
-                                             "en,de", "--embed-subs"}});
+                                             "en,de", "--embed-subs", "--compat-options",
+                                             "no-keep-subs"}});
         const DownloadOptions besideInEnglish = with([](auto& o) {
             o.subtitles = Subtitles::beside;
             o.subtitleLanguages = "en";
