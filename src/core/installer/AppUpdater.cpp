@@ -1,5 +1,6 @@
 #include "AppUpdater.h"
 
+#include "ChecksumList.h"
 #include "DownloadError.h"
 #include "ExitStatusError.h"
 #include "core/process/LaunchError.h"
@@ -190,18 +191,10 @@ QByteArray sha256Of(const QString& path) {
     return hash.result().toHex();
 }
 
-// The sum a "<hex>  <file name>" list gives for assetName (a "*" before the name marks a
-// binary-mode sum); throws when the list has no such entry.
+// The sum the checksum list gives for assetName; throws when the list has no such entry.
 QByteArray publishedSum(const QByteArray& list, const QString& assetName) {
-    for (const QByteArray& line : list.split('\n')) {
-        const QByteArray entry = line.trimmed();
-        const qsizetype gap = entry.indexOf(' ');
-        QByteArray name = gap > 0 ? entry.sliced(gap).trimmed() : QByteArray();
-        if (name.startsWith('*'))
-            name.remove(0, 1);
-        if (!name.isEmpty() && name == assetName.toUtf8())
-            return entry.first(gap).toLower();
-    }
+    if (const std::optional<QByteArray> sum = ChecksumList::sumFor(list, assetName))
+        return *sum;
     throw DownloadError(
         AppUpdater::tr("The release's checksum list has no entry for \"%1\".").arg(assetName));
 }
