@@ -184,6 +184,38 @@
         <source>The download does not match its release&apos;s SHA-256 checksum.</source>
         <translation>Der Download stimmt nicht mit der SHA-256-Prüfsumme seiner Veröffentlichung überein.</translation>
     </message>
+    <message>
+        <source>The downloaded program is not deno %1 or later: it answered &quot;%2&quot;.</source>
+        <translation>Das heruntergeladene Programm ist nicht deno %1 oder neuer: Es antwortete &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Updating plugin 4...</source>
+        <translation>Plugin 4 wird aktualisiert …</translation>
+    </message>
+    <message>
+        <source>Plugin 4 is up to date.</source>
+        <translation>Plugin 4 ist auf dem neuesten Stand.</translation>
+    </message>
+    <message>
+        <source>Extracting plugin 4...</source>
+        <translation>Plugin 4 wird entpackt …</translation>
+    </message>
+    <message>
+        <source>Plugin 4 update completed.</source>
+        <translation>Aktualisierung von Plugin 4 abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Plugin 4 downloaded successfully.</source>
+        <translation>Plugin 4 erfolgreich heruntergeladen.</translation>
+    </message>
+    <message>
+        <source>Plugin 4 update failed: %1</source>
+        <translation>Aktualisierung von Plugin 4 fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Failed to download plugin 4: %1</source>
+        <translation>Plugin 4 konnte nicht heruntergeladen werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>BrowserProfiles</name>

@@ -164,7 +164,7 @@ private slots:
         offline.stopListening();
         const QUrl nowhere = offline.url("/");
         controller = std::make_unique<MainWindowViewModel>(
-            dialogs, std::make_shared<AppUpdater>(ToolEndpoints{nowhere, nowhere, nowhere},
+            dialogs, std::make_shared<AppUpdater>(ToolEndpoints{nowhere, nowhere, nowhere, nowhere},
                                                   std::chrono::seconds(1)));
         QCoro::waitFor(controller->checkForUpdates());
         QTRY_VERIFY(log().last().endsWith("Update check completed."));

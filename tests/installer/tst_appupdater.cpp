@@ -16,6 +16,16 @@ const QByteArray portalPage = "<!DOCTYPE html><html><body>Sign in to the network
 const QString notAProgram =
     "The downloaded file is not a program that runs here: execvp: Exec format error";
 
+QByteArray answering(const QString& answer) {
+    return "#!/bin/sh\necho '" + answer.toUtf8() + "'\n";
+}
+
+// A program at path that answers every call with answer, as a runtime's version option does.
+void scriptAt(const QString& path, const QString& answer) {
+    writeFile(path, answering(answer));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 QString outputOf(const QString& program, const QStringList& arguments = {}) {
     QProcess process;
     process.start(program, arguments);
@@ -65,9 +75,9 @@ class TestAppUpdater : public QObject {
 
     QStringList run(QCoro::Task<> (AppUpdater::*operation)(ToolInstaller::LogHandler)) {
         return collectLog([&](LogCallback log) {
-            AppUpdater updater(
-                {server->url("/yt-dlp"), server->url("/ffmpeg.zip"), server->url("/ffprobe.zip")},
-                1s);
+            AppUpdater updater({server->url("/yt-dlp"), server->url("/ffmpeg.zip"),
+                                server->url("/ffprobe.zip"), server->url("/deno.zip")},
+                               1s);
             return (updater.*operation)(log);
         });
     }
@@ -293,6 +303,77 @@ private slots:
         QCOMPARE(collectLog([&](LogCallback log) { return ToolCheck::run(installer, log); }),
                  lines + standIns + QStringList{"Update check completed."});
         QCOMPARE(installer->calls, calls);
+    }
+
+    // The runtime's archive replaces the installed one only when it matches the sum published
+    // beside it and answers as a recent deno; while that sum is the installed one's, no archive
+    // is fetched at all.
+    void runtimeRelease_data() {
+        QTest::addColumn<bool>("update");
+        QTest::addColumn<QString>("serving"); // the sum: "right", "kept", "wrong", "none"; "stall"
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QStringList>("lines");
+        const QByteArray recent = answering("deno 2.9.7 (stable)");
+        const QString updating = "Updating plugin 4...", extracting = "Extracting plugin 4...";
+        const auto failed = [&](const QString& reason, const QStringList& before = {}) {
+            return QStringList{updating} + before +
+                   QStringList{"Plugin 4 update failed: " + reason};
+        };
+        QTest::newRow("installed") << false << "right" << recent
+                                   << QStringList{extracting, "Plugin 4 downloaded successfully."};
+        QTest::newRow("newer release")
+            << true << "right" << recent
+            << QStringList{updating, extracting, "Plugin 4 update completed."};
+        QTest::newRow("unchanged release")
+            << true << "kept" << recent << QStringList{updating, "Plugin 4 is up to date."};
+        QTest::newRow("wrong sum")
+            << true << "wrong" << recent
+            << failed("The download does not match its release's SHA-256 checksum.");
+        QTest::newRow("no sum file")
+            << true << "none" << recent
+            << failed("The checksum list could not be fetched: HTTP status 404");
+        QTest::newRow("stalled") << true << "stall" << recent
+                                 << failed("The transfer stalled: nothing arrived for 1 s.");
+        QTest::newRow("failing its check")
+            << true << "right" << QByteArray("#!/bin/sh\nexit 3\n")
+            << failed("The downloaded program failed \"--version\" (exit status 3).", {extracting});
+        QTest::newRow("too old") << true << "right" << answering("deno 2.1.0 (stable)")
+                                 << failed("The downloaded program is not deno 2.3 or later: it "
+                                           "answered \"deno 2.1.0 (stable)\".",
+                                           {extracting});
+    }
+    void runtimeRelease() {
+        QFETCH(bool, update);
+        QFETCH(QString, serving);
+        QFETCH(QByteArray, script);
+        QFETCH(QStringList, lines);
+        const QByteArray zip = zipOf({{"deno", script}});
+        const QByteArray sumLine =
+            QCryptographicHash::hash(serving == "wrong" ? "other" : zip, QCryptographicHash::Sha256)
+                .toHex() +
+            "  deno.zip\n";
+        const QString keptSum = tools.jsRuntimePath + ".sha256sum";
+        const QByteArray oldSum = "00ff  deno.zip\n";
+        if (update) {
+            scriptAt(tools.jsRuntimePath, "deno 2.4.0 (installed)");
+            writeFile(keptSum, serving == "kept" ? sumLine : oldSum);
+        }
+        if (serving != "none")
+            server->serve("/deno.zip.sha256sum", sumLine);
+        if (serving == "stall") // the second piece would come after a minute
+            server->servePartly("/deno.zip", zip, zip.size(), 100, 60000);
+        else
+            server->serve("/deno.zip", zip);
+
+        QCOMPARE(run(update ? &AppUpdater::updateJsRuntime : &AppUpdater::downloadJsRuntime),
+                 lines);
+        const bool replaced = !lines.last().contains("fail") && serving != "kept";
+        QCOMPARE(outputOf(tools.jsRuntimePath, {"--version"}),
+                 replaced ? "deno 2.9.7 (stable)\n" : "deno 2.4.0 (installed)\n");
+        QCOMPARE(contentOf(keptSum), replaced || serving == "kept" ? sumLine : oldSum);
+        if (serving == "kept")
+            QVERIFY(!server->bodyBytesSent("/deno.zip"));
+        QCOMPARE(entriesOf(tools.tempFolderPath), QStringList());
     }
 
     // The folders are made quietly, keeping what they hold. A file in a folder's place, which
