@@ -1264,6 +1264,26 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <source>The system&apos;s %1 at %2 does not run.</source>
         <translation>%1 des Systems unter %2 startet nicht.</translation>
     </message>
+    <message>
+        <source>Plugin 4 (deno %1) is too old for yt-dlp %2 and is not used.</source>
+        <translation>Plugin 4 (deno %1) ist zu alt für yt-dlp %2 und wird nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>The system&apos;s %1 %2 at %3 is too old for yt-dlp %4 and is not used.</source>
+        <translation>%1 %2 des Systems unter %3 ist zu alt für yt-dlp %4 und wird nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>No JavaScript runtime that yt-dlp %1 supports was found: YouTube may offer fewer formats.</source>
+        <translation>Keine JavaScript-Laufzeitumgebung gefunden, die yt-dlp %1 unterstützt: YouTube bietet womöglich weniger Formate an.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 is too old to use a JavaScript runtime: YouTube may offer fewer formats.</source>
+        <translation>yt-dlp %1 ist zu alt, um eine JavaScript-Laufzeitumgebung zu verwenden: YouTube bietet womöglich weniger Formate an.</translation>
+    </message>
+    <message>
+        <source>Downloading plugin 4...</source>
+        <translation>Plugin 4 wird heruntergeladen …</translation>
+    </message>
 </context>
 <context>
     <name>ToolCredits</name>

@@ -181,7 +181,8 @@ private slots:
         if (title.isEmpty()) {
             QVERIFY(QFileInfo(folder).isDir());
             QTRY_COMPARE(engine->requests.size(), 1);
-            QCOMPARE(installer->finished, (QStringList{"downloadYtDlp", "downloadFFmpeg"}));
+            QCOMPARE(installer->finished,
+                     (QStringList{"downloadYtDlp", "downloadFFmpeg", "downloadJsRuntime"}));
             return;
         }
         QTRY_VERIFY(!viewModel->isDownloading());
