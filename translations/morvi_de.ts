@@ -1311,6 +1311,10 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <source>LGPL 2.1 or later</source>
         <translation>LGPL 2.1 oder neuer</translation>
     </message>
+    <message>
+        <source>MIT</source>
+        <translation>MIT</translation>
+    </message>
 </context>
 <context>
     <name>ToolCreditsGroup</name>
