@@ -7,19 +7,22 @@
 #include <QUrl>
 #include <functional>
 
-// Records what would have been shown; choosers take the queued answers ("" = cancelled).
+// Records what would have been shown; choosers take the queued answers ("" = cancelled), an
+// alert's action is chosen while chooseAction says so.
 class RecordingDialogs : public Dialogs {
 public:
     struct Alert {
         QString title, message;
         QString details = {};
+        QString action = {};
         bool operator==(const Alert&) const = default;
     };
 
-    void showAlert(const QString& title, const QString& message,
-                   const QString& details = {}) override {
-        alerts.append({title, message, details});
+    bool showAlert(const QString& title, const QString& message, const QString& details = {},
+                   const QString& action = {}) override {
+        alerts.append({title, message, details, action});
         onAlert();
+        return chooseAction && !action.isEmpty();
     }
     QString chooseFolder(const QString& startFolder) override {
         folderStarts << startFolder;
@@ -32,6 +35,7 @@ public:
     void openUrl(const QUrl& url) override { openedUrls << url; }
 
     QList<Alert> alerts;
+    bool chooseAction = false;
     std::function<void()> onAlert = [] {
     };
     QStringList folderAnswers, folderStarts;
