@@ -307,14 +307,15 @@ private slots:
         engine->progress({50, {}, false, {}, {}});
         QCOMPARE(states(vm->downloadItems()), (QStringList{"Downloading 50", "Pending 0"}));
         add(*vm, "https://youtu.be/added");
-        engine->toolErrors = QStringList{"ERROR: unable to download", "ERROR: 403"};
+        engine->toolErrors = QStringList{"ERROR: unable to download", "ERROR: HTTP Error 403"};
         engine->outcomes = {"Process exited with code 1"}; // for the last item
         engine->finish();
         QCoro::waitFor(batch);
         QCOMPARE(states(vm->downloadItems()),
                  (QStringList{"Completed 100", "Failed 0", "Pending 0"}));
         QCOMPARE(vm->itemsModel()->index(1, 3).data(Qt::ToolTipRole),
-                 "ERROR: unable to download\nERROR: 403");
+                 DownloaderFailure::read(engine->toolErrors).sentence + "\n" +
+                     engine->toolErrors.join('\n'));
         vm->waitUntilSaved();
         QCOMPARE(states(storedItems()), states(vm->downloadItems()));
         QCOMPARE(engine->requests.size(), 2);

@@ -154,9 +154,12 @@ QCoro::Task<> BatchRunner::downloadItem(QUuid id) {
     try {
         co_await engine->downloadVideo(request, onProgress, onLog);
     } catch (const YtdlpError& error) {
-        // Any failure, a stopped download included, shows as Failed.
+        // Any failure, a stopped download included, shows as Failed: the sentence first,
+        // when the downloader's lines tell one, then its own words.
         const QString said = error.toolErrors().join('\n');
-        failure = said.isEmpty() ? error.description() : said;
+        const QString sentence = error.failure().sentence;
+        failure = (sentence.isEmpty() ? QString() : sentence + '\n') +
+                  (said.isEmpty() ? error.description() : said);
     } catch (const UserFacingError& error) {
         failure = error.description();
     }

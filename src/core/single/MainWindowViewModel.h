@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/engine/DownloadEngine.h"
+#include "core/engine/DownloaderFailure.h"
 #include "core/engine/FormatChoice.h"
 #include "core/installer/ToolInstaller.h"
 #include "core/model/FrameThrottle.h"
@@ -115,17 +116,24 @@ signals:
     // A download has ended by itself or failed, not counting one that was replaced; file is
     // the name of the file it wrote last, "" when the downloader named none.
     void downloadEnded(bool succeeded, const QString& file);
+    // The user chose to open Preferences from a failure's alert, to choose a browser to sign in
+    // with.
+    void preferencesRequested();
 
 private:
     struct Outcome {
         std::optional<QString> failure;
         QString file;
         QStringList toolErrors;
+        DownloaderFailure meaning;
     };
 
     QCoro::Task<> runDownload(int run);
     std::optional<QString> prepareOutputFolder() const;
-    void finishDownload(const Outcome& outcome, const QString& folder);
+    void finishDownload(const Outcome& outcome, const DownloadRequest& request);
+    void reportFailure(const Outcome& outcome, const DownloadRequest& request);
+    static QString actionLabel(DownloaderFailure::Action action);
+    void perform(DownloaderFailure::Action action, const DownloadRequest& failed);
     // Shows value at once; an update of the running download waits for its frame.
     void setDownloadProgress(const DownloadProgress& value);
     void showDownloadProgress();
