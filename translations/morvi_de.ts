@@ -990,6 +990,10 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <source>Check Again</source>
         <translation>Erneut prüfen</translation>
     </message>
+    <message>
+        <source>What was downloaded so far stays in the output folder: downloading the same address again continues it.</source>
+        <translation>Was bisher heruntergeladen wurde, bleibt im Zielordner: Ein erneuter Download derselben Adresse setzt es fort.</translation>
+    </message>
 </context>
 <context>
     <name>MediaCutterError</name>

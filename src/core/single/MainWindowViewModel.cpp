@@ -227,6 +227,10 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
     // A stopped run that ends after the next download began must not end that one.
     if (!isCurrent())
         co_return;
+    if (outcome.failure && self->stoppedRun == run) {
+        self->finishStoppedDownload();
+        co_return;
+    }
     // Announced before the failure alert, which waits for the user.
     emit self->downloadEnded(!outcome.failure, QFileInfo(outcome.file).fileName());
     self->finishDownload(outcome, request);
@@ -322,9 +326,19 @@ void MainWindowViewModel::perform(DownloaderFailure::Action action, const Downlo
     }
 }
 
+// The downloader continues its partial files when the same address is downloaded again.
+void MainWindowViewModel::finishStoppedDownload() {
+    logFrames.cancel();
+    showPendingLog();
+    pendingLog.clear();
+    addLogMessage(tr("What was downloaded so far stays in the output folder: downloading the "
+                     "same address again continues it."));
+}
+
 void MainWindowViewModel::stopDownload() {
     logFrames.cancel();
     showPendingLog();
+    stoppedRun = currentRun;
     engine->stopDownload();
     setIsDownloading(false);
     addLogMessage(tr("Download was stopped by the user."));

@@ -93,7 +93,9 @@ public:
     // Starts downloading the typed address, unless it is blank or a download runs;
     // returns at once.
     void startDownload();
-    // Ends the running download; its failure is reported when the tool has ended.
+    // Ends the running download. Its end is no failure: what it downloaded so far stays for a
+    // later download of the same address to continue, which the log says when the tool has
+    // ended.
     void stopDownload();
     // Shows the completed download's folder or file in the desktop's own application.
     void openCompletedFolder();
@@ -113,8 +115,8 @@ signals:
     void canStartDownloadChanged();
     void downloadPlaylistsChanged();
     void completedChanged();
-    // A download has ended by itself or failed, not counting one that was replaced; file is
-    // the name of the file it wrote last, "" when the downloader named none.
+    // A download has ended by itself or failed, not counting one that was replaced or
+    // stopped; file is the name of the file it wrote last, "" when the downloader named none.
     void downloadEnded(bool succeeded, const QString& file);
     // The user chose to open Preferences from a failure's alert, to choose a browser to sign in
     // with.
@@ -131,6 +133,7 @@ private:
     QCoro::Task<> runDownload(int run);
     std::optional<QString> prepareOutputFolder() const;
     void finishDownload(const Outcome& outcome, const DownloadRequest& request);
+    void finishStoppedDownload();
     void reportFailure(const Outcome& outcome, const DownloadRequest& request);
     static QString actionLabel(DownloaderFailure::Action action);
     void perform(DownloaderFailure::Action action, const DownloadRequest& failed);
@@ -170,4 +173,6 @@ private:
     std::shared_ptr<ToolInstaller> appUpdater;
     // Numbers the downloads, so that a stopped run ending late cannot end the next one.
     int currentRun = 0;
+    // The run the user stopped: its end is the stop's, not a failure.
+    int stoppedRun = 0;
 };
