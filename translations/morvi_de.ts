@@ -694,10 +694,6 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <translation>Der in den Einstellungen gewählte Browser hat auf diesem Computer keine Cookies. Wählen Sie den Browser, in dem Sie angemeldet sind.</translation>
     </message>
     <message>
-        <source>The site could not be reached: this computer seems to be offline. Check the network connection and download again.</source>
-        <translation>Die Website war nicht erreichbar: Dieser Computer scheint offline zu sein. Prüfen Sie die Netzwerkverbindung und laden Sie erneut herunter.</translation>
-    </message>
-    <message>
         <source>YouTube asks to sign in to confirm that this is not a bot. Choose the browser you are signed in with in Preferences, and the downloader will use its sign-in.</source>
         <translation>YouTube verlangt eine Anmeldung als Bestätigung, dass hier kein Bot am Werk ist. Wählen Sie in den Einstellungen den Browser, in dem Sie angemeldet sind; der Downloader verwendet dann dessen Anmeldung.</translation>
     </message>
@@ -760,6 +756,10 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
 %1</source>
         <translation>Morvi hat keinen Konverter und konnte keinen laden. Verbinden Sie sich mit dem Internet und drücken Sie erneut „Herunterladen“, oder installieren Sie die Werkzeuge des Systems mit diesem Befehl:
 %1</translation>
+    </message>
+    <message>
+        <source>The site could not be reached: this computer seems to be offline, or the address names no site. Check the network connection and the address, and download again.</source>
+        <translation>Die Website war nicht erreichbar: Dieser Computer scheint offline zu sein, oder die Adresse nennt keine Website. Prüfen Sie die Netzwerkverbindung und die Adresse, und laden Sie erneut herunter.</translation>
     </message>
 </context>
 <context>

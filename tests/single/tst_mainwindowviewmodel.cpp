@@ -289,14 +289,15 @@ private slots:
         remedy("format of audio", noFormat, "", "");
         remedy("forbidden", yt + "HTTP Error 403", "Update Downloader", "updateYtDlp");
         remedy("no runtime", yt + "No supported JavaScript runtime", "Check Again",
-               "downloadYtDlp");
+               "updateYtDlp+downloadFFmpeg");
         remedy("unknown", "ERROR: two", "", "");
     }
     void failureOffersItsRemedy() {
         QFETCH(QString, toolError);
         QFETCH(QString, action);
         QFETCH(QString, performed);
-        QDir(tools.toolsFolderPath).removeRecursively(); // a check then fetches the downloader
+        QDir(tools.toolsFolderPath).removeRecursively(); // a check then fetches the converter
+        FakeTools::installOne("yt-dlp");
         QSignalSpy preferences(viewModel.get(), &MainWindowViewModel::preferencesRequested);
         dialogs.chooseAction = true;
         engine->toolErrors = {toolError};
@@ -309,7 +310,7 @@ private slots:
         QCOMPARE(dialogs.alerts[0],
                  (RecordingDialogs::Alert{"Download Failed", message, toolError, action}));
         QCOMPARE(logAtAlert.filter("] Download failed: " + message).size(), 1);
-        QTRY_COMPARE(installer->finished.count(performed), int(performed.endsWith("YtDlp")));
+        QTRY_COMPARE(installer->finished.join('+'), performed.contains("Yt") ? performed : "");
         QCOMPARE(preferences.size(), int(performed == "preferences"));
         QTRY_COMPARE(engine->requests.size(), 1 + int(performed == "Best"));
         QCOMPARE(engine->requests.last().choice.videoQuality,

@@ -45,8 +45,9 @@ constexpr std::array kinds{
          R"(Network is unreachable|No address associated with hostname)",
          Action::none,
          QT_TRANSLATE_NOOP("DownloaderFailure",
-                           "The site could not be reached: this computer seems to be offline. "
-                           "Check the network connection and download again.")},
+                           "The site could not be reached: this computer seems to be offline, "
+                           "or the address names no site. Check the network connection and the "
+                           "address, and download again.")},
     Kind{R"(confirm you.re not a bot)", Action::chooseBrowser,
          QT_TRANSLATE_NOOP("DownloaderFailure",
                            "YouTube asks to sign in to confirm that this is not a bot. Choose the "

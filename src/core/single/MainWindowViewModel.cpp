@@ -36,10 +36,14 @@ ToolInstaller::LogHandler weakLog(QPointer<MainWindowViewModel> self) {
 }
 
 // Shares the installer, like the tool check, so that the update runs to its end even when the
-// window closes meanwhile.
-QCoro::Task<> updateDownloader(std::shared_ptr<ToolInstaller> installer,
+// window closes meanwhile. Where the system's downloader stands in for a missing one of the
+// tools folder, Morvi's own is fetched instead.
+QCoro::Task<> updateDownloader(std::shared_ptr<ToolInstaller> installer, QString installed,
                                ToolInstaller::LogHandler logHandler) {
-    co_await installer->updateYtDlp(std::move(logHandler));
+    if (QFileInfo(installed).isFile())
+        co_await installer->updateYtDlp(std::move(logHandler));
+    else
+        co_await installer->downloadYtDlp(std::move(logHandler));
 }
 
 } // namespace
@@ -311,7 +315,7 @@ void MainWindowViewModel::perform(DownloaderFailure::Action action, const Downlo
         emit preferencesRequested();
         break;
     case Action::updateDownloader:
-        updateDownloader(appUpdater, weakLog(this));
+        updateDownloader(appUpdater, fileManager.ytDlpPath, weakLog(this));
         break;
     case Action::downloadBest:
         setUrlText(failed.url);
