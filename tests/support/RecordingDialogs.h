@@ -7,8 +7,7 @@
 #include <QUrl>
 #include <functional>
 
-// Records what would have been shown; choosers take the queued answers ("" = cancelled), an
-// alert's action is chosen while chooseAction says so.
+// Records what would have been shown; choosers take the queued answers ("" = cancelled).
 class RecordingDialogs : public Dialogs {
 public:
     struct Alert {
@@ -35,7 +34,7 @@ public:
     void openUrl(const QUrl& url) override { openedUrls << url; }
 
     QList<Alert> alerts;
-    bool chooseAction = false;
+    bool chooseAction = false; // whether an alert's action is chosen
     std::function<void()> onAlert = [] {
     };
     QStringList folderAnswers, folderStarts;
