@@ -289,13 +289,13 @@ private slots:
         remedy("format of audio", noFormat, "", "");
         remedy("forbidden", yt + "HTTP Error 403", "Update Downloader", "updateYtDlp");
         remedy("no runtime", yt + "No supported JavaScript runtime", "Check Again",
-               "updateYtDlp+downloadFFmpeg");
+               "updateYtDlp+downloadFFmpeg+downloadJsRuntime");
     }
     void failureOffersItsRemedy() {
         QFETCH(QString, toolError);
         QFETCH(QString, action);
         QFETCH(QString, performed);
-        QDir(tools.toolsFolderPath).removeRecursively(); // a check then fetches the converter
+        QDir(tools.toolsFolderPath).removeRecursively(); // a check fetches converter and runtime
         FakeTools::installOne("yt-dlp");
         QSignalSpy preferences(viewModel.get(), &MainWindowViewModel::preferencesRequested);
         dialogs.chooseAction = true;
