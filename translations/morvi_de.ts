@@ -73,6 +73,10 @@
         <source>about %1</source>
         <translation>etwa %1</translation>
     </message>
+    <message>
+        <source>about %1 for the part</source>
+        <translation>etwa %1 für den Teil</translation>
+    </message>
 </context>
 <context>
     <name>AppUpdater</name>
@@ -184,6 +188,38 @@
         <source>The download does not match its release&apos;s SHA-256 checksum.</source>
         <translation>Der Download stimmt nicht mit der SHA-256-Prüfsumme seiner Veröffentlichung überein.</translation>
     </message>
+    <message>
+        <source>The downloaded program is not deno %1 or later: it answered &quot;%2&quot;.</source>
+        <translation>Das heruntergeladene Programm ist nicht deno %1 oder neuer: Es antwortete &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Updating plugin 4...</source>
+        <translation>Plugin 4 wird aktualisiert …</translation>
+    </message>
+    <message>
+        <source>Plugin 4 is up to date.</source>
+        <translation>Plugin 4 ist auf dem neuesten Stand.</translation>
+    </message>
+    <message>
+        <source>Extracting plugin 4...</source>
+        <translation>Plugin 4 wird entpackt …</translation>
+    </message>
+    <message>
+        <source>Plugin 4 update completed.</source>
+        <translation>Aktualisierung von Plugin 4 abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Plugin 4 downloaded successfully.</source>
+        <translation>Plugin 4 erfolgreich heruntergeladen.</translation>
+    </message>
+    <message>
+        <source>Plugin 4 update failed: %1</source>
+        <translation>Aktualisierung von Plugin 4 fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Failed to download plugin 4: %1</source>
+        <translation>Plugin 4 konnte nicht heruntergeladen werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>BrowserProfiles</name>
@@ -217,6 +253,10 @@
     <message>
         <source>Progress</source>
         <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Downloaded with %1</source>
+        <translation>Heruntergeladen mit: %1</translation>
     </message>
 </context>
 <context>
@@ -582,6 +622,93 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
 </context>
 <context>
+    <name>DownloadOptions</name>
+    <message>
+        <source>%1 with automatic captions</source>
+        <translation>%1 mit automatischen Untertiteln</translation>
+    </message>
+    <message>
+        <source>subtitles %1, embedded</source>
+        <translation>Untertitel %1, eingebettet</translation>
+    </message>
+    <message>
+        <source>subtitles %1 as .srt files</source>
+        <translation>Untertitel %1 als .srt-Dateien</translation>
+    </message>
+    <message>
+        <source>SponsorBlock segments as chapters</source>
+        <translation>SponsorBlock-Abschnitte als Kapitel</translation>
+    </message>
+    <message>
+        <source>SponsorBlock removes %1</source>
+        <translation>SponsorBlock entfernt %1</translation>
+    </message>
+    <message>
+        <source>no metadata</source>
+        <translation>keine Metadaten</translation>
+    </message>
+    <message>
+        <source>chapters</source>
+        <translation>Kapitel</translation>
+    </message>
+    <message>
+        <source>no chapters</source>
+        <translation>keine Kapitel</translation>
+    </message>
+    <message>
+        <source>no cover picture</source>
+        <translation>kein Cover</translation>
+    </message>
+    <message>
+        <source>thumbnail embedded</source>
+        <translation>Vorschaubild eingebettet</translation>
+    </message>
+    <message>
+        <source>at most %1/s</source>
+        <translation>höchstens %1/s</translation>
+    </message>
+    <message>
+        <source>file names %1</source>
+        <translation>Dateinamen %1</translation>
+    </message>
+    <message>
+        <source>safe characters only</source>
+        <translation>nur sichere Zeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Sponsor</source>
+        <translation>&amp;Sponsor</translation>
+    </message>
+    <message>
+        <source>&amp;Intermission or intro</source>
+        <translation>&amp;Pause oder Intro</translation>
+    </message>
+    <message>
+        <source>&amp;Endcards or credits</source>
+        <translation>&amp;Abspann oder Endkarten</translation>
+    </message>
+    <message>
+        <source>Self-&amp;promotion</source>
+        <translation>&amp;Eigenwerbung</translation>
+    </message>
+    <message>
+        <source>P&amp;review or recap</source>
+        <translation>&amp;Vorschau oder Rückblick</translation>
+    </message>
+    <message>
+        <source>&amp;Filler tangent</source>
+        <translation>Abschweif&amp;ung</translation>
+    </message>
+    <message>
+        <source>Interaction re&amp;minder</source>
+        <translation>Aufruf zur Inte&amp;raktion</translation>
+    </message>
+    <message>
+        <source>Non-music part of a music &amp;video</source>
+        <translation>Teil &amp;ohne Musik in einem Musikvideo</translation>
+    </message>
+</context>
+<context>
     <name>DownloadProgress</name>
     <message>
         <source>%1 s</source>
@@ -645,6 +772,89 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <message>
         <source>Cancelled</source>
         <translation>Abgebrochen</translation>
+    </message>
+</context>
+<context>
+    <name>DownloaderFailure</name>
+    <message>
+        <source>The browser&apos;s cookies could not be read: the browser keeps them locked while it runs. Close the browser and download again, or choose another browser in Preferences.</source>
+        <translation>Die Cookies des Browsers ließen sich nicht lesen: Der Browser hält sie gesperrt, solange er läuft. Schließen Sie den Browser und laden Sie erneut herunter, oder wählen Sie in den Einstellungen einen anderen Browser.</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s cookies could not be decrypted: the desktop&apos;s keyring did not give their key. Unlock the keyring and download again, or choose another browser in Preferences.</source>
+        <translation>Die Cookies des Browsers ließen sich nicht entschlüsseln: Der Schlüsselbund der Arbeitsumgebung gab ihren Schlüssel nicht heraus. Entsperren Sie den Schlüsselbund und laden Sie erneut herunter, oder wählen Sie in den Einstellungen einen anderen Browser.</translation>
+    </message>
+    <message>
+        <source>The browser chosen in Preferences keeps no cookies on this computer. Choose the browser you are signed in with.</source>
+        <translation>Der in den Einstellungen gewählte Browser hat auf diesem Computer keine Cookies. Wählen Sie den Browser, in dem Sie angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>YouTube asks to sign in to confirm that this is not a bot. Choose the browser you are signed in with in Preferences, and the downloader will use its sign-in.</source>
+        <translation>YouTube verlangt eine Anmeldung als Bestätigung, dass hier kein Bot am Werk ist. Wählen Sie in den Einstellungen den Browser, in dem Sie angemeldet sind; der Downloader verwendet dann dessen Anmeldung.</translation>
+    </message>
+    <message>
+        <source>This video is private. If its owner has shared it with you, choose the browser you are signed in with in Preferences.</source>
+        <translation>Dieses Video ist privat. Wenn es mit Ihnen geteilt wurde, wählen Sie in den Einstellungen den Browser, in dem Sie angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>This video is for the channel&apos;s members only. If you are a member, choose the browser you are signed in with in Preferences.</source>
+        <translation>Dieses Video ist nur für Mitglieder des Kanals. Wenn Sie Mitglied sind, wählen Sie in den Einstellungen den Browser, in dem Sie angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>This video is age-restricted and needs a signed-in adult account. Choose the browser you are signed in with in Preferences.</source>
+        <translation>Dieses Video hat eine Altersbeschränkung und verlangt ein angemeldetes, volljähriges Konto. Wählen Sie in den Einstellungen den Browser, in dem Sie angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>This video is not available in your country.</source>
+        <translation>Dieses Video ist in Ihrem Land nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>This live event or premiere has not begun yet: it begins in %1. Download it once it has started.</source>
+        <translation>Dieses Live-Ereignis oder diese Premiere hat noch nicht begonnen: Es geht in %1 los. Laden Sie es herunter, sobald es begonnen hat.</translation>
+    </message>
+    <message>
+        <source>This live event or premiere has not begun yet. Download it once it has started.</source>
+        <translation>Dieses Live-Ereignis oder diese Premiere hat noch nicht begonnen. Laden Sie es herunter, sobald es begonnen hat.</translation>
+    </message>
+    <message>
+        <source>This video has been removed or is no longer available.</source>
+        <translation>Dieses Video wurde entfernt oder ist nicht mehr verfügbar.</translation>
+    </message>
+    <message>
+        <source>This video needs a signed-in account. Choose the browser you are signed in with in Preferences.</source>
+        <translation>Dieses Video verlangt ein angemeldetes Konto. Wählen Sie in den Einstellungen den Browser, in dem Sie angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>YouTube now needs a JavaScript runtime such as Deno for the downloader, and none was found. Press &quot;Check Again&quot; to let the tool check set one up, or install Deno yourself.</source>
+        <translation>YouTube verlangt vom Downloader inzwischen eine JavaScript-Laufzeitumgebung wie Deno, und es wurde keine gefunden. Drücken Sie „Erneut prüfen“, damit die Werkzeugprüfung eine einrichtet, oder installieren Sie Deno selbst.</translation>
+    </message>
+    <message>
+        <source>The downloader could not solve YouTube&apos;s signature challenge, which usually means that it is out of date. Update it and download again.</source>
+        <translation>Der Downloader konnte die Signatur-Aufgabe von YouTube nicht lösen; meist heißt das, dass er veraltet ist. Aktualisieren Sie ihn und laden Sie erneut herunter.</translation>
+    </message>
+    <message>
+        <source>The site refused the download (HTTP error 403), which usually means that the downloader is out of date. Update it and download again.</source>
+        <translation>Die Website hat den Download verweigert (HTTP-Fehler 403); meist heißt das, dass der Downloader veraltet ist. Aktualisieren Sie ihn und laden Sie erneut herunter.</translation>
+    </message>
+    <message>
+        <source>This address offers no download in the chosen quality. Download it with &quot;Best&quot; instead.</source>
+        <translation>Diese Adresse bietet keinen Download in der gewählten Qualität. Laden Sie sie stattdessen mit „Beste“ herunter.</translation>
+    </message>
+    <message>
+        <source>Morvi has no downloader and could not fetch one. Connect to the internet and press Download again, or install the system&apos;s tools with this command:
+%1</source>
+        <translation>Morvi hat keinen Downloader und konnte keinen laden. Verbinden Sie sich mit dem Internet und drücken Sie erneut „Herunterladen“, oder installieren Sie die Werkzeuge des Systems mit diesem Befehl:
+%1</translation>
+    </message>
+    <message>
+        <source>Morvi has no converter and could not fetch one. Connect to the internet and press Download again, or install the system&apos;s tools with this command:
+%1</source>
+        <translation>Morvi hat keinen Konverter und konnte keinen laden. Verbinden Sie sich mit dem Internet und drücken Sie erneut „Herunterladen“, oder installieren Sie die Werkzeuge des Systems mit diesem Befehl:
+%1</translation>
+    </message>
+    <message>
+        <source>The site could not be reached: this computer seems to be offline, or the address names no site. Check the network connection and the address, and download again.</source>
+        <translation>Die Website war nicht erreichbar: Dieser Computer scheint offline zu sein, oder die Adresse nennt keine Website. Prüfen Sie die Netzwerkverbindung und die Adresse, und laden Sie erneut herunter.</translation>
     </message>
 </context>
 <context>
@@ -820,6 +1030,26 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <source>Pr&amp;eferences</source>
         <translation>E&amp;instellungen</translation>
     </message>
+    <message>
+        <source>Part from</source>
+        <translation>Teil von</translation>
+    </message>
+    <message>
+        <source>Part to</source>
+        <translation>Teil bis</translation>
+    </message>
+    <message>
+        <source>Pa&amp;rt (optional):</source>
+        <translation>&amp;Teil (optional):</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Download only this part of the video, from and to HH:MM:SS; leave both empty for the whole video</source>
+        <translation>Nur diesen Teil des Videos herunterladen, von und bis HH:MM:SS; beide leer lassen für das ganze Video</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowViewModel</name>
@@ -859,13 +1089,29 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <source>Download was stopped by the user.</source>
         <translation>Der Download wurde vom Benutzer abgebrochen.</translation>
     </message>
+    <message>
+        <source>Open Preferences</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Update Downloader</source>
+        <translation>Downloader aktualisieren</translation>
+    </message>
+    <message>
+        <source>Download with Best</source>
+        <translation>Mit „Beste“ herunterladen</translation>
+    </message>
+    <message>
+        <source>Check Again</source>
+        <translation>Erneut prüfen</translation>
+    </message>
+    <message>
+        <source>What was downloaded so far stays in the output folder: downloading the same address again continues it.</source>
+        <translation>Was bisher heruntergeladen wurde, bleibt im Zielordner: Ein erneuter Download derselben Adresse setzt es fort.</translation>
+    </message>
 </context>
 <context>
     <name>MediaCutterError</name>
-    <message>
-        <source>Media cutting failed: %1</source>
-        <translation>Zuschneiden fehlgeschlagen: %1</translation>
-    </message>
     <message>
         <source>FFmpeg executable not found. Please ensure it&apos;s installed.</source>
         <translation>FFmpeg-Programm nicht gefunden. Bitte sicherstellen, dass es installiert ist.</translation>
@@ -1089,6 +1335,21 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
 </context>
 <context>
+    <name>MediaSection</name>
+    <message>
+        <source>Write the times as HH:MM:SS, such as 00:01:30.</source>
+        <translation>Schreiben Sie die Zeiten als HH:MM:SS, etwa 00:01:30.</translation>
+    </message>
+    <message>
+        <source>The part must end after it starts.</source>
+        <translation>Der Teil muss nach seinem Anfang enden.</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>Das Video ist nur %1 lang.</translation>
+    </message>
+</context>
+<context>
     <name>MorviApp</name>
     <message>
         <source>Bulk Download</source>
@@ -1121,6 +1382,202 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <message>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>OutputTemplate</name>
+    <message>
+        <source>The field at &quot;%1&quot; is not closed with &quot;)&quot;.</source>
+        <translation>Das Feld bei „%1“ wird nicht mit „)“ geschlossen.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; has no type: end it with &quot;s&quot;, as in %(title)s.</source>
+        <translation>Das Feld „%1“ hat keinen Typ: Beenden Sie es mit „s“, wie in %(title)s.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a type of field, in &quot;%2&quot;.</source>
+        <translation>„%1“ ist kein Feldtyp, in „%2“.</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Uploader - Title</source>
+        <translation>Uploader - Titel</translation>
+    </message>
+    <message>
+        <source>Date - Title</source>
+        <translation>Datum - Titel</translation>
+    </message>
+    <message>
+        <source>The template is empty.</source>
+        <translation>Die Vorlage ist leer.</translation>
+    </message>
+    <message>
+        <source>The files must go into the output folder: a template neither starts with &quot;/&quot; or &quot;~&quot; nor holds &quot;..&quot; or &quot;$&quot;.</source>
+        <translation>Die Dateien müssen in den Zielordner: Eine Vorlage beginnt weder mit „/“ oder „~“, noch enthält sie „..“ oder „$“.</translation>
+    </message>
+    <message>
+        <source>The template needs the file&apos;s extension, %(ext)s.</source>
+        <translation>Die Vorlage braucht die Dateiendung, %(ext)s.</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesContentsPage</name>
+    <message>
+        <source>Subtitles</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>For videos: the subtitles in the languages named by their codes (&quot;en, de&quot;), where the site offers them.</source>
+        <translation>Für Videos: die Untertitel in den Sprachen, die ihre Kürzel nennen („en, de“), wo die Seite sie anbietet.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Embedded in the MP4</source>
+        <translation>In die MP4 eingebettet</translation>
+    </message>
+    <message>
+        <source>Saved beside it as .srt</source>
+        <translation>Daneben als .srt gespeichert</translation>
+    </message>
+    <message>
+        <source>S&amp;ubtitles:</source>
+        <translation>&amp;Untertitel:</translation>
+    </message>
+    <message>
+        <source>en, de</source>
+        <translation>en, de</translation>
+    </message>
+    <message>
+        <source>Add a language that the address in the main window offers</source>
+        <translation>Eine Sprache hinzufügen, die die Adresse im Hauptfenster anbietet</translation>
+    </message>
+    <message>
+        <source>&amp;Languages:</source>
+        <translation>&amp;Sprachen:</translation>
+    </message>
+    <message>
+        <source>Count the site&apos;s automatic ca&amp;ptions as subtitles</source>
+        <translation>Automatische Untertitel der Seite mit&amp;zählen</translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation>In der Datei</translation>
+    </message>
+    <message>
+        <source>Kept inside the downloaded file, where its format can hold it.</source>
+        <translation>In der heruntergeladenen Datei gespeichert, wo ihr Format es aufnehmen kann.</translation>
+    </message>
+    <message>
+        <source>&amp;Metadata: title, uploader, date and description</source>
+        <translation>M&amp;etadaten: Titel, Uploader, Datum und Beschreibung</translation>
+    </message>
+    <message>
+        <source>C&amp;hapters</source>
+        <translation>&amp;Kapitel</translation>
+    </message>
+    <message>
+        <source>Co&amp;ver picture in audio files</source>
+        <translation>&amp;Cover in Audiodateien</translation>
+    </message>
+    <message>
+        <source>&amp;Thumbnail in videos</source>
+        <translation>&amp;Vorschaubild in Videos</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDownloadsPage</name>
+    <message>
+        <source>Queue and speed</source>
+        <translation>Warteschlange und Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Items of the queue start in their order, each as soon as one of the downloads at once is free. The main window&apos;s download is not counted.</source>
+        <translation>Die Einträge der Warteschlange starten der Reihe nach, jeder, sobald einer der gleichzeitigen Downloads frei ist. Der Download im Hauptfenster zählt nicht mit.</translation>
+    </message>
+    <message>
+        <source>Downloads at once</source>
+        <translation>Gleichzeitige Downloads</translation>
+    </message>
+    <message>
+        <source>Downloads &amp;at once:</source>
+        <translation>Downloads &amp;gleichzeitig:</translation>
+    </message>
+    <message>
+        <source>&amp;Limit each download to</source>
+        <translation>Jeden Download &amp;drosseln auf</translation>
+    </message>
+    <message>
+        <source>Speed limit</source>
+        <translation>Geschwindigkeitsgrenze</translation>
+    </message>
+    <message>
+        <source> MiB/s</source>
+        <translation> MiB/s</translation>
+    </message>
+    <message>
+        <source>File names</source>
+        <translation>Dateinamen</translation>
+    </message>
+    <message>
+        <source>The downloader names each file by a template of its fields, such as %(title)s, %(uploader)s, %(upload_date)s or %(id)s.</source>
+        <translation>Der Downloader benennt jede Datei nach einer Vorlage aus ihren Feldern, etwa %(title)s, %(uploader)s, %(upload_date)s oder %(id)s.</translation>
+    </message>
+    <message>
+        <source>Your own</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>File na&amp;mes:</source>
+        <translation>Datei&amp;namen:</translation>
+    </message>
+    <message>
+        <source>&amp;Template:</source>
+        <translation>&amp;Vorlage:</translation>
+    </message>
+    <message>
+        <source>&amp;Safe characters only: ASCII letters, digits, &quot;-&quot;, &quot;_&quot; and &quot;.&quot;</source>
+        <translation>Nur &amp;sichere Zeichen: ASCII-Buchstaben, Ziffern, „-“, „_“ und „.“</translation>
+    </message>
+    <message>
+        <source>Preview: %1</source>
+        <translation>Vorschau: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesSponsorBlockPage</name>
+    <message>
+        <source>SponsorBlock</source>
+        <translation>SponsorBlock</translation>
+    </message>
+    <message>
+        <source>SponsorBlock is a shared list of the segments that viewers marked in YouTube videos: sponsors, intros, reminders to subscribe. While it is on, every download asks the SponsorBlock service (sponsor.ajay.app) about its video.</source>
+        <translation>SponsorBlock ist eine gemeinsame Liste der Abschnitte, die Zuschauer in YouTube-Videos markiert haben: Sponsoren, Intros, Aufrufe zum Abonnieren. Solange es eingeschaltet ist, fragt jeder Download den SponsorBlock-Dienst (sponsor.ajay.app) nach seinem Video.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Remove the chosen segments</source>
+        <translation>Die gewählten Abschnitte entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;With SponsorBlock:</source>
+        <translation>Mi&amp;t SponsorBlock:</translation>
+    </message>
+    <message>
+        <source>Mark the chosen segments as chapters</source>
+        <translation>Die gewählten Abschnitte als Kapitel markieren</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1618,26 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <source>Choose another cookies.txt file</source>
         <translation>Eine andere cookies.txt-Datei wählen</translation>
     </message>
+    <message>
+        <source>The converter (ffmpeg) is not installed yet: the file&apos;s contents, subtitles, a part of a video and SponsorBlock need it. Morvi installs it when the main window next checks its tools.</source>
+        <translation>Der Konverter (ffmpeg) ist noch nicht installiert: Dateiinhalt, Untertitel, ein Teil eines Videos und SponsorBlock brauchen ihn. Morvi installiert ihn, wenn das Hauptfenster das nächste Mal seine Werkzeuge prüft.</translation>
+    </message>
+    <message>
+        <source>&amp;Downloads</source>
+        <translation>Do&amp;wnloads</translation>
+    </message>
+    <message>
+        <source>File &amp;contents</source>
+        <translation>Datei&amp;inhalt</translation>
+    </message>
+    <message>
+        <source>Sponsor&amp;Block</source>
+        <translation>Sponsor&amp;Block</translation>
+    </message>
+    <message>
+        <source>Sign-i&amp;n</source>
+        <translation>An&amp;meldung</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesViewModel</name>
@@ -1179,6 +1656,14 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <message>
         <source>Cookies files (*.txt);;All files (*)</source>
         <translation>Cookie-Dateien (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Title of the video</source>
+        <translation>Titel des Videos</translation>
+    </message>
+    <message>
+        <source>Uploader</source>
+        <translation>Uploader</translation>
     </message>
 </context>
 <context>
@@ -1232,6 +1717,26 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <source>The system&apos;s %1 at %2 does not run.</source>
         <translation>%1 des Systems unter %2 startet nicht.</translation>
     </message>
+    <message>
+        <source>Plugin 4 (deno %1) is too old for yt-dlp %2 and is not used.</source>
+        <translation>Plugin 4 (deno %1) ist zu alt für yt-dlp %2 und wird nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>The system&apos;s %1 %2 at %3 is too old for yt-dlp %4 and is not used.</source>
+        <translation>%1 %2 des Systems unter %3 ist zu alt für yt-dlp %4 und wird nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>No JavaScript runtime that yt-dlp %1 supports was found: YouTube may offer fewer formats.</source>
+        <translation>Keine JavaScript-Laufzeitumgebung gefunden, die yt-dlp %1 unterstützt: YouTube bietet womöglich weniger Formate an.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 is too old to use a JavaScript runtime: YouTube may offer fewer formats.</source>
+        <translation>yt-dlp %1 ist zu alt, um eine JavaScript-Laufzeitumgebung zu verwenden: YouTube bietet womöglich weniger Formate an.</translation>
+    </message>
+    <message>
+        <source>Downloading plugin 4...</source>
+        <translation>Plugin 4 wird heruntergeladen …</translation>
+    </message>
 </context>
 <context>
     <name>ToolCredits</name>
@@ -1258,6 +1763,10 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <message>
         <source>LGPL 2.1 or later</source>
         <translation>LGPL 2.1 oder neuer</translation>
+    </message>
+    <message>
+        <source>MIT</source>
+        <translation>MIT</translation>
     </message>
 </context>
 <context>
@@ -1286,10 +1795,6 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
 </context>
 <context>
     <name>YtdlpError</name>
-    <message>
-        <source>Download failed: %1</source>
-        <translation>Download fehlgeschlagen: %1</translation>
-    </message>
     <message>
         <source>Downloader plugin not found. Please ensure it&apos;s installed.</source>
         <translation>Download-Plugin nicht gefunden. Bitte sicherstellen, dass es installiert ist.</translation>

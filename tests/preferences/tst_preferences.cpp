@@ -2,12 +2,17 @@
 #include "RecordingDialogs.h"
 #include "TestHome.h"
 #include "core/engine/DownloaderOptions.h"
+#include "core/engine/OutputTemplate.h"
 #include "core/preferences/CookieCheck.h"
+#include "core/preferences/PreferencesStorage.h"
 #include "core/preferences/PreferencesViewModel.h"
+#include "core/storage/SettingsStore.h"
+#include "core/storage/StoreWriter.h"
 
 namespace {
 
 using Files = QHash<QString, QByteArray>;
+using Texts = QHash<QString, QString>;
 
 // Writes each file under root; "HOME" in a file stands for root.
 void writeFiles(const QString& root, const Files& files) {
@@ -37,6 +42,8 @@ const QByteArray twoFirefoxProfiles = "[Profile0]\nName=main\nIsRelative=0\nPath
                                       "[Install4F96]\nDefault=w.work\n";
 
 } // namespace
+
+Q_DECLARE_METATYPE(Preferences)
 
 class TestPreferences : public QObject {
     Q_OBJECT
@@ -169,6 +176,118 @@ private slots:
         model->chooseCookieSource(fileEntry);
         QVERIFY(changed.size() == 2 && model->preferences() == before);
         QVERIFY(model->cookieProblem().contains(home + "/bad.txt"));
+    }
+
+    // A refused template stays in the field with its reason while the last good one is kept;
+    // languages are kept as codes, categories in their order.
+    void optionsAreKeptAsTyped() {
+        reopen();
+        model->setFileNameTemplate("%(uploader)s - %(title)s.%(ext)s");
+        model->setFileNameTemplate("%(uploader)s - %(title)");
+        QCOMPARE(model->fileNameTemplate(), "%(uploader)s - %(title)");
+        QVERIFY(model->fileNamePreview().isEmpty() && !model->fileNameProblem().isEmpty());
+        model->setSubtitleLanguages(" en, de  fr,en,");
+        for (const auto& [category, on] : {std::pair{"outro", true}, {"sponsor", false},
+                                           {"intro", true}})
+            model->setSponsorCategory(category, on);
+        reopen();
+        const DownloadOptions& kept = model->options();
+        QCOMPARE(model->fileNamePreset(), 1);
+        QCOMPARE(model->subtitleLanguages(), "en, de, fr");
+        QCOMPARE(kept.subtitleLanguages, "en,de,fr");
+        QCOMPARE(kept.sponsorCategories, QStringList({"intro", "outro"}));
+    }
+
+    // Every choice comes back as written; what cannot be used reads as its default.
+    void storedOptions_data() {
+        QTest::addColumn<Texts>("stored");
+        QTest::addColumn<Preferences>("read");
+        Preferences all;
+        all.downloadsAtOnce = 3;
+        DownloadOptions& o = all.downloads;
+        o.subtitles = DownloadOptions::Subtitles::beside;
+        o.subtitleLanguages = "en,de";
+        o.automaticCaptions = o.videoThumbnail = o.restrictFileNames = true;
+        o.embedMetadata = o.embedChapters = o.audioCover = false;
+        o.rateLimitKiB = 1536;
+        o.sponsorBlock = DownloadOptions::SponsorBlock::mark;
+        o.sponsorCategories = {"sponsor", "outro", "music_offtopic"};
+        o.fileNameTemplate = "%(upload_date>%Y)s/%(title)s.%(ext)s";
+        QTest::newRow("written") << Texts{{"written", "yes"}} << all;
+        QTest::newRow("nothing") << Texts{} << Preferences();
+        QTest::newRow("out of range, unknown, refused")
+            << Texts{{"downloadsAtOnce", "5"},      {"subtitles", "Beside"},
+                     {"embedMetadata", "no"},       {"rateLimitKiB", "-2"},
+                     {"sponsorBlock", "skip"},      {"fileNameTemplate", "%(title).%(ext)s"},
+                     {"videoThumbnail", "TRUE"}}
+            << Preferences();
+        Preferences known;
+        known.downloads.sponsorCategories = {"sponsor", "intro"};
+        QTest::newRow("categories in their order, unknown ones left out")
+            << Texts{{"sponsorBlockCategories", "intro,skit,sponsor"}} << known;
+    }
+    void storedOptions() {
+        QFETCH(Texts, stored);
+        QFETCH(Preferences, read);
+        QSettings("Velnor", "MorviPreferences").clear();
+        SettingsStore store("MorviPreferences");
+        if (stored.contains("written")) {
+            StoreWriter writer(store);
+            PreferencesStorage::write(writer, read);
+        }
+        for (auto value = stored.begin(); value != stored.end(); ++value)
+            store.setString(value.key(), value.value());
+        QCOMPARE(PreferencesStorage::read(store), read);
+    }
+
+    // The downloader's own refusals, and Morvi's: the extension, and the output folder kept.
+    void templateProblems_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("problem"); // a word of it; "" for none
+        QTest::newRow("title") << "%(title)s.%(ext)s" << "";
+        QTest::newRow("a date, flags, a lone and a doubled percent")
+            << "%(upload_date>%Y-%m-%d)s %(title)-20.10s 100% %%(x).%(ext)s" << "";
+        QTest::newRow("a folder per uploader") << "%(uploader)s/a..b/%(title)s.%(ext)q" << "";
+        QTest::newRow("blank") << " " << "empty";
+        QTest::newRow("no extension") << "%(title)s" << "extension";
+        QTest::newRow("not closed") << "%(ext)s %(title" << "closed";
+        QTest::newRow("no type at the end") << "%(ext)s %(title)" << "no type";
+        QTest::newRow("no type before a percent") << "%(title).%(ext)s" << "\"%\" is not a type";
+        QTest::newRow("an unknown type") << "%(title)z.%(ext)s" << "\"z\" is not a type";
+        for (const char* outside : {"/tmp/%(title)s.%(ext)s", "~/%(title)s.%(ext)s",
+                                    "a/../../%(title)s.%(ext)s", "$HOME%(title)s.%(ext)s"})
+            QTest::newRow(outside) << outside << "output folder";
+    }
+    void templateProblems() {
+        QFETCH(QString, text);
+        QFETCH(QString, problem);
+        const QString said = OutputTemplate::problem(text).value_or("");
+        QVERIFY2(problem.isEmpty() ? said.isEmpty() : said.contains(problem), qPrintable(said));
+    }
+
+    void templatePreview_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("restricted");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("characters a name cannot hold")
+            << "%(uploader)s - %(title)s.%(ext)s" << false
+            << u"A\u29F8B - Café Crème \uFF02Why\uFF1F\uFF02 1_2.mp4"_qs;
+        QTest::newRow("missing field, default, alternative, a date and percents")
+            << "%(artist)s %(artist|nobody)s %(artist,id)s %(upload_date>%d.%m.%Y)s %%%(id)s"
+            << false << "NA nobody x1 31.01.2024 %x1";
+        QTest::newRow("safe characters only")
+            << "%(title)s - %(id)s.%(ext)s" << true << "Cafe_Creme_Why_1_2 - x1.mp4";
+    }
+    void templatePreview() {
+        QFETCH(QString, text);
+        QFETCH(bool, restricted);
+        QFETCH(QString, name);
+        const QHash<QString, QString> fields{{"uploader", "A/B"},
+                                             {"title", u"Café Crème \"Why?\" 1:2"_qs},
+                                             {"upload_date", "20240131"},
+                                             {"id", "x1"},
+                                             {"ext", "mp4"}};
+        QCOMPARE(OutputTemplate::preview(text, fields, restricted), name);
     }
 };
 

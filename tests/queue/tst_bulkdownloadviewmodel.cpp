@@ -307,14 +307,15 @@ private slots:
         engine->progress({50, {}, false, {}, {}});
         QCOMPARE(states(vm->downloadItems()), (QStringList{"Downloading 50", "Pending 0"}));
         add(*vm, "https://youtu.be/added");
-        engine->toolErrors = QStringList{"ERROR: unable to download", "ERROR: 403"};
+        engine->toolErrors = QStringList{"ERROR: unable to download", "ERROR: HTTP Error 403"};
         engine->outcomes = {"Process exited with code 1"}; // for the last item
         engine->finish();
         QCoro::waitFor(batch);
         QCOMPARE(states(vm->downloadItems()),
                  (QStringList{"Completed 100", "Failed 0", "Pending 0"}));
         QCOMPARE(vm->itemsModel()->index(1, 3).data(Qt::ToolTipRole),
-                 "ERROR: unable to download\nERROR: 403");
+                 DownloaderFailure::read(engine->toolErrors).sentence + "\n" +
+                     engine->toolErrors.join('\n'));
         vm->waitUntilSaved();
         QCOMPARE(states(storedItems()), states(vm->downloadItems()));
         QCOMPARE(engine->requests.size(), 2);
@@ -336,6 +337,7 @@ private slots:
 
     // Selected items start or stop at once and spend the selection; a batch first resets a failed
     // item. The batch goes on past a stopped or deleted item; a late end spares the next batch.
+    // A stopped item stays Cancelled, in the store too, once its download has ended.
     void selectedItems_data() {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QStringList>("atOnce");
@@ -343,9 +345,9 @@ private slots:
         QTest::newRow("start a failed item") << "start" << QStringList{"Downloading 0", "Pending 0"}
                                              << QStringList{"Completed 100", "Pending 0"};
         QTest::newRow("stop the running item") << "stop" << QStringList{"Cancelled 0", "Pending 0"}
-                                               << QStringList{"Failed 0", "Cancelled 0"};
+                                               << QStringList{"Cancelled 0", "Cancelled 0"};
         QTest::newRow("stop all") << "stopAll" << QStringList{"Cancelled 0", "Cancelled 0"}
-                                  << QStringList{"Failed 0", "Cancelled 0"};
+                                  << QStringList{"Cancelled 0", "Cancelled 0"};
         QTest::newRow("delete the running item")
             << "delete" << QStringList{"Pending 0"} << QStringList{"Completed 100"};
         QTest::newRow("stop all, start again")
@@ -383,8 +385,61 @@ private slots:
         if (again)
             QCoro::waitFor(next);
         QCOMPARE(states(vm->downloadItems()), atEnd);
+        vm->waitUntilSaved();
+        QCOMPARE(states(storedItems()).first(), atEnd.first());
         QVERIFY(vm->selection().isEmpty() || action.startsWith("stopAll"));
         QCOMPARE(seen.contains("Pending"), !startIt);
+    }
+
+    // Downloads at once start in queue order, each through an engine of its own; one that ends
+    // makes room for the next; a delete or a stop ends only its own download, and the stop ends
+    // the batch; Stop All ends every download. A row tells the options its item ran with.
+    void downloadsAtOnce() {
+        storeItems(pendingItems({"a", "b", "c", "d", "e"}));
+        Preferences two;
+        two.downloadsAtOnce = 2;
+        two.downloads.rateLimitKiB = 512;
+        choosePreferences(two);
+        std::vector<std::unique_ptr<ScriptedEngine>> pool(6);
+        int next = 0;
+        BulkDownloadViewModel vm(dialogs, std::make_unique<SettingsStore>(), nullptr, [&] {
+            pool[next] = std::make_unique<ScriptedEngine>();
+            return pool[next++]->lender()();
+        });
+        QVERIFY(loaded(vm));
+        const auto idOf = [&vm](int row) { return vm.downloadItems().at(row).id; };
+        auto batch = vm.startAllDownloads();
+        QCOMPARE(states(vm.downloadItems()), (QStringList{"Downloading 0", "Downloading 0",
+                                                           "Pending 0", "Pending 0", "Pending 0"}));
+        pool[1]->finish();
+        QTRY_COMPARE(next, 3);
+        QCOMPARE(pool[2]->requests.last().url, "https://youtu.be/c");
+        QVERIFY(vm.itemsModel()->index(1, 0).data(Qt::ToolTipRole).toString().contains("512"));
+        vm.setSelection({idOf(2)});
+        vm.deleteSelectedItems();
+        QTRY_COMPARE(next, 4);
+        QCOMPARE(pool[3]->requests.last().url, "https://youtu.be/d");
+        vm.setSelection({idOf(0)});
+        vm.stopSelectedDownloads();
+        QTRY_COMPARE(states(vm.downloadItems()), (QStringList{"Cancelled 0", "Completed 100",
+                                                               "Downloading 0", "Cancelled 0"}));
+        pool[3]->finish();
+        QCoro::waitFor(batch);
+        QCOMPARE(states(vm.downloadItems()),
+                 (QStringList{"Cancelled 0", "Completed 100", "Completed 100", "Cancelled 0"}));
+        QCOMPARE((QList<int>{pool[0]->stops, pool[1]->stops, pool[2]->stops, pool[3]->stops}),
+                 (QList<int>{1, 0, 1, 0}));
+
+        Preferences four = two;
+        four.downloadsAtOnce = 4;
+        choosePreferences(four);
+        batch = vm.startAllDownloads();
+        QCOMPARE(next, 6);
+        vm.stopAllDownloads();
+        QCoro::waitFor(batch);
+        QCOMPARE((QList<int>{pool[4]->stops, pool[5]->stops}), (QList<int>{1, 1}));
+        QCOMPARE(states(vm.downloadItems()),
+                 (QStringList{"Cancelled 0", "Completed 100", "Completed 100", "Cancelled 0"}));
     }
 
     // The batch of a destroyed controller ends without touching it or starting another item.

@@ -3,6 +3,7 @@
 #include "RecordingDialogs.h"
 #include "ScriptedEngine.h"
 #include "TestHome.h"
+#include "core/engine/DownloaderFailure.h"
 #include "core/model/LogModel.h"
 #include "core/single/AddressDescription.h"
 #include "core/single/MainWindowViewModel.h"
@@ -104,9 +105,12 @@ private slots:
         viewModel->setSelectedFormat("MP4");
         viewModel->setSelectedVideoQuality("720p");
         viewModel->setSelectedMp3Quality("320k");
+        viewModel->setSectionEnd(" 00:01:30");
         start("  https://youtu.be/abc \t");
         // The switch is read when the download starts, not later.
         viewModel->setDownloadPlaylists(true);
+        QCOMPARE(engine->requests.last().section, (MediaSection{0, 90}));
+        QCOMPARE(engine->requests.last().download, DownloadOptions());
         QCOMPARE(engine->requests.last().fields(),
                  (QStringList{"  https://youtu.be/abc \t", "MP4", "720p", "320k", QDir::homePath(),
                               "single"}));
@@ -140,53 +144,52 @@ private slots:
         QVERIFY(viewModel->completedFolder().isEmpty());
     }
 
-    // A refused start alerts once and starts nothing, a failed one shows the tool's errors; log
-    // and idle window precede the alert. Without tools the check runs again before a download.
+    // A refused start alerts once and starts nothing; log and idle window precede the alert.
+    // Without tools the check runs again before a download.
     void startIsCheckedAndFailureShown_data() {
         QTest::addColumn<QString>("url");
         QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("partEnd");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("failure");
-        QTest::addColumn<QString>("toolErrors");
         const QString downloads = QDir::homePath() + "/Downloads";
         const QString url = "https://youtu.be/abc";
         const QString failed = "Download Failed";
         QTest::newRow("blank address") << QString::fromUtf16(u"\t\r\n \u00a0\u3000") << downloads
-                                       << "Error" << QString("Please enter a valid URL.") << "";
+                                       << "" << "Error" << QString("Please enter a valid URL.");
+        QTest::newRow("a part that ends at its start")
+            << url << downloads << "00:00:00" << "Error"
+            << QString("The part must end after it starts.");
         QTest::newRow("blank folder")
-            << url << " \t" << failed << "No output folder is chosen." << QString();
+            << url << " \t" << "" << failed << QString("No output folder is chosen.");
         QTest::newRow("a file, not a folder")
-            << url << "/etc/hostname" << failed
-            << "The output folder \"/etc/hostname\" does not exist." << QString();
+            << url << "/etc/hostname" << "" << failed
+            << QString("The output folder \"/etc/hostname\" does not exist.");
         QTest::newRow("missing Downloads is made, no tools")
-            << url << downloads + "/" << QString() << QString() << QString();
-        QTest::newRow("the download fails")
-            << url << downloads << failed << "Download failed: code 1"
-            << "ERROR: two\nERROR: three";
+            << url << downloads + "/" << "" << QString() << QString();
     }
     void startIsCheckedAndFailureShown() {
         QFETCH(QString, url);
         QFETCH(QString, folder);
+        QFETCH(QString, partEnd);
         QFETCH(QString, title);
         QFETCH(QString, failure);
-        QFETCH(QString, toolErrors);
+        viewModel->setSectionEnd(partEnd);
         QDir(QDir::homePath() + "/Downloads").removeRecursively();
         viewModel->addLogMessage("Update check completed.");
         engine->file = "a.mp3";
-        engine->toolErrors = toolErrors.split('\n', Qt::SkipEmptyParts);
         engine->tools = !title.isEmpty();
-        if (!toolErrors.isEmpty())
-            engine->outcomes = {"code 1"};
         start(url, folder);
         if (title.isEmpty()) {
             QVERIFY(QFileInfo(folder).isDir());
             QTRY_COMPARE(engine->requests.size(), 1);
-            QCOMPARE(installer->finished, (QStringList{"downloadYtDlp", "downloadFFmpeg"}));
+            QCOMPARE(installer->finished,
+                     (QStringList{"downloadYtDlp", "downloadFFmpeg", "downloadJsRuntime"}));
             return;
         }
         QTRY_VERIFY(!viewModel->isDownloading());
-        QCOMPARE(engine->requests.size(), toolErrors.isEmpty() ? 0 : 1);
-        QCOMPARE(dialogs.alerts, (QList<RecordingDialogs::Alert>{{title, failure, toolErrors}}));
+        QVERIFY(engine->requests.isEmpty());
+        QCOMPARE(dialogs.alerts, (QList<RecordingDialogs::Alert>{{title, failure}}));
         QCOMPARE(log(), (title == "Error" ? QStringList{"Update check completed."}
                                           : QStringList{"Getting ready to download...",
                                                         "Download failed: " + failure}));
@@ -238,8 +241,11 @@ private slots:
         QCOMPARE(nextMain.downloadPlaylists(), read[3] != "true");
     }
 
-    // A second start is refused: the stop must reach the running download.
-    void stopClearsTheBusyFlagAtOnceAndReportsTheEndLater() {
+    // A second start is refused: the stop must reach the running download. The stopped run's
+    // end is no failure: no alert, no failure line, no end announced; the log says once that
+    // its partial files stay.
+    void stopIsNoFailure() {
+        QSignalSpy ended(viewModel.get(), &MainWindowViewModel::downloadEnded);
         start();
         engine->progress(DownloadProgress{40, {}, false, {}, {}});
         start("https://youtu.be/other");
@@ -248,11 +254,12 @@ private slots:
         viewModel->stopDownload();
         QCOMPARE(engine->stops, 1);
         QVERIFY(!viewModel->isDownloading());
-        QCOMPARE(log().last(), "Download was stopped by the user.");
-        QVERIFY(dialogs.alerts.isEmpty());
-        QTRY_COMPARE(dialogs.alerts.size(), 1);
-        QCOMPARE(log().last(), "Download failed: Download failed: Process exited "
-                               "with code 15");
+        QTRY_VERIFY(!engine->running());
+        QCOMPARE(log(),
+                 (QStringList{"Getting ready to download...", "Download was stopped by the user.",
+                              "What was downloaded so far stays in the output folder: "
+                              "downloading the same address again continues it."}));
+        QVERIFY(dialogs.alerts.isEmpty() && ended.isEmpty());
     }
 
     void stoppedRunEndingLateLeavesTheNextDownloadAlone() {
@@ -272,6 +279,50 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return !real.isDownloading(); }, 5000));
         QCOMPARE(real.logMessages()->entries().filter("completed successfully").size(), 1);
         QVERIFY(dialogs.alerts.isEmpty());
+    }
+
+    // A failure shows the sentence the downloader's lines tell and offers its remedy, which the
+    // controller performs when chosen.
+    void failureOffersItsRemedy_data() {
+        QTest::addColumn<QString>("toolError");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("performed");
+        const auto remedy = [](const char* name, const QString& error, const char* action,
+                               const char* performed) {
+            QTest::newRow(name) << error << QString(action) << QString(performed);
+        };
+        const QString yt = "ERROR: [youtube] abc: ";
+        const QString noFormat = yt + "Requested format is not available";
+        remedy("sign in", yt + u"Sign in to confirm you’re not a bot"_qs, "Open Preferences",
+               "preferences");
+        remedy("format", noFormat, "Download with Best", "Best");
+        remedy("format of audio", noFormat, "", "");
+        remedy("forbidden", yt + "HTTP Error 403", "Update Downloader", "updateYtDlp");
+        remedy("no runtime", yt + "No supported JavaScript runtime", "Check Again",
+               "updateYtDlp+downloadFFmpeg+downloadJsRuntime");
+    }
+    void failureOffersItsRemedy() {
+        QFETCH(QString, toolError);
+        QFETCH(QString, action);
+        QFETCH(QString, performed);
+        QDir(tools.toolsFolderPath).removeRecursively(); // a check fetches converter and runtime
+        FakeTools::installOne("yt-dlp");
+        QSignalSpy preferences(viewModel.get(), &MainWindowViewModel::preferencesRequested);
+        dialogs.chooseAction = true;
+        engine->toolErrors = {toolError};
+        engine->outcomes = {"code 1", std::nullopt};
+        viewModel->setSelectedFormat(action.isEmpty() ? "MP3" : "MP4"); // audio has no "Best"
+        start();
+        QTRY_COMPARE(dialogs.alerts.size(), 1);
+        const QString sentence = DownloaderFailure::read({toolError}).sentence;
+        QCOMPARE(dialogs.alerts[0],
+                 (RecordingDialogs::Alert{"Download Failed", sentence, toolError, action}));
+        QCOMPARE(logAtAlert.filter("] Download failed: " + sentence).size(), 1);
+        QTRY_COMPARE(installer->finished.join('+'), performed.contains("Yt") ? performed : "");
+        QCOMPARE(preferences.size(), int(performed == "preferences"));
+        QTRY_COMPARE(engine->requests.size(), 1 + int(performed == "Best"));
+        QCOMPARE(engine->requests.last().choice.videoQuality,
+                 performed == "Best" ? "Best" : "1080p");
     }
 
     // Debian's downloader on 127.0.0.1: a page with a poster, a missing page.
@@ -305,23 +356,66 @@ private slots:
     void sizeEstimate_data() {
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("quality");
+        QTest::addColumn<QList<double>>("part"); // from and to; none for the whole
         QTest::addColumn<QString>("size");
-        QTest::newRow("audio: the best sound track") << "MP3" << QString("1080p") << "1000";
-        QTest::newRow("720p: its video and the sound") << "MP4" << QString("720p") << "31000";
-        QTest::newRow("480p: the tallest within it") << "MP4" << QString("480p") << "~11000";
-        QTest::newRow("Lowest Available") << "MP4" << QString("Lowest Available") << "~11000";
-        QTest::newRow("1080p: size unknown") << "MP4" << QString("1080p") << "";
+        const auto row = [](const char* name, const char* format, const char* quality,
+                            const QList<double>& part, const char* size) {
+            QTest::newRow(name) << QString(format) << QString(quality) << part << QString(size);
+        };
+        row("audio: the best sound track", "MP3", "1080p", {}, "1000");
+        row("720p: its video and the sound", "MP4", "720p", {}, "31000");
+        row("480p: the tallest within it", "MP4", "480p", {}, "~11000");
+        row("Lowest Available", "MP4", "Lowest Available", {}, "~11000");
+        row("1080p: size unknown", "MP4", "1080p", {}, "");
+        row("a fifth of the sound", "MP3", "1080p", {41, 82}, "~200");
+        row("a part to the end", "MP4", "720p", {164}, "~6200");
     }
     void sizeEstimate() {
         QFETCH(QString, format);
         QFETCH(QString, quality);
+        QFETCH(QList<double>, part);
         QFETCH(QString, size);
+        std::optional<MediaSection> section;
+        if (!part.isEmpty())
+            section = MediaSection{part.first(), part.size() > 1 ? std::optional(part.last())
+                                                                 : std::nullopt};
         QString error;
-        const auto estimate =
-            MediaDescription::fromJson(sizedDocument, error).value().estimate(format, quality);
+        const auto estimate = MediaDescription::fromJson(sizedDocument, error)
+                                  .value()
+                                  .estimate(format, quality, section);
         QCOMPARE(estimate ? (estimate->approximate ? "~" : "") + QString::number(estimate->bytes)
                           : QString(),
                  size);
+    }
+
+    // The part's fields by the cutter's rules, within the length when it is known.
+    void partOfTheVideo_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<double>("length"); // 0: not known
+        QTest::addColumn<QString>("part");  // "from-to", or a word of the problem
+        QTest::newRow("whole") << "" << "" << 0.0 << "none";
+        QTest::newRow("from, to the end") << "00:01:00" << "" << 0.0 << "60-end";
+        QTest::newRow("to, from the start") << "" << "01:00:05" << 3605.4 << "0-3605";
+        QTest::newRow("the last second rounded up") << "00:00:02" << "00:03:26" << 205.2 << "2-206";
+        QTest::newRow("not the cutter's form") << "1:00" << "" << 0.0 << "HH:MM:SS";
+        QTest::newRow("ends before it starts") << "00:00:09" << "00:00:09" << 0.0 << "after it";
+        QTest::newRow("beyond the end") << "" << "00:03:27" << 205.2 << "only 00:03:25";
+        QTest::newRow("starts at the end") << "00:03:25" << "" << 205.0 << "only 00:03:25";
+    }
+    void partOfTheVideo() {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(double, length);
+        QFETCH(QString, part);
+        QString problem;
+        const std::optional<MediaSection> section = MediaSection::fromFields(
+            from, to, length > 0 ? std::optional(length) : std::nullopt, problem);
+        const QString read = !section ? problem.isEmpty() ? "none" : problem
+                                      : QString("%1-%2").arg(section->start).arg(
+                                            section->end ? QString::number(*section->end) : "end");
+        QVERIFY2(read.contains(part), qPrintable(read));
+        QCOMPARE(problem.isEmpty(), section || part == "none");
     }
 
     // A new address, or a download start, ends the running description and its processes; the

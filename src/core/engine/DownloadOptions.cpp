@@ -22,7 +22,7 @@ QString sponsorBlockPhrase(const DownloadOptions& options) {
     QStringList removed;
     for (const DownloadOptions::Category& category : DownloadOptions::sponsorBlockCategories()) {
         if (options.sponsorCategories.contains(category.value))
-            removed << DownloadOptions::tr(category.label);
+            removed << DownloadOptions::tr(category.label).remove(u'&');
     }
     return DownloadOptions::tr("SponsorBlock removes %1").arg(removed.join(", "));
 }
@@ -52,14 +52,14 @@ DownloadOptions DownloadOptions::current() {
 
 const QList<DownloadOptions::Category>& DownloadOptions::sponsorBlockCategories() {
     static const QList<Category> all{
-        {"sponsor", QT_TR_NOOP("Sponsor")},
-        {"intro", QT_TR_NOOP("Intermission or intro")},
-        {"outro", QT_TR_NOOP("Endcards or credits")},
-        {"selfpromo", QT_TR_NOOP("Self-promotion")},
-        {"preview", QT_TR_NOOP("Preview or recap")},
-        {"filler", QT_TR_NOOP("Filler tangent")},
-        {"interaction", QT_TR_NOOP("Interaction reminder")},
-        {"music_offtopic", QT_TR_NOOP("Non-music part of a music video")}};
+        {"sponsor", QT_TR_NOOP("&Sponsor")},
+        {"intro", QT_TR_NOOP("&Intermission or intro")},
+        {"outro", QT_TR_NOOP("&Endcards or credits")},
+        {"selfpromo", QT_TR_NOOP("Self-&promotion")},
+        {"preview", QT_TR_NOOP("P&review or recap")},
+        {"filler", QT_TR_NOOP("&Filler tangent")},
+        {"interaction", QT_TR_NOOP("Interaction re&minder")},
+        {"music_offtopic", QT_TR_NOOP("Non-music part of a music &video")}};
     return all;
 }
 

@@ -14,7 +14,8 @@ struct DownloadOptions {
     struct Category {
         // The downloader's name, never translated.
         QString value;
-        // As written in the sources; translated where it is shown.
+        // As written in the sources, with the mnemonic of its check box; translated where it
+        // is shown.
         const char* label;
     };
 

@@ -110,8 +110,18 @@ QString fieldValue(QStringView key, const QHash<QString, QString>& fields) {
     return bar < 0 ? QString("NA") : key.sliced(bar + 1).toString();
 }
 
+// Clock times such as "1:02:03" keep their digits apart with "_".
+QString withoutClockColons(QString value) {
+    static const QRegularExpression clock("[0-9]+(?::[0-9]+)+");
+    for (const QRegularExpressionMatch& time : clock.globalMatch(value))
+        value.replace(time.capturedStart(), time.capturedLength(),
+                      time.captured().replace(u':', u'_'));
+    return value;
+}
+
 // What a file name cannot hold becomes its full-width look-alike, as the downloader does.
-QString fileNamePart(const QString& value, bool restricted) {
+QString fileNamePart(const QString& field, bool restricted) {
+    const QString value = withoutClockColons(field);
     QString part;
     if (!restricted) {
         for (const QChar c : value) {

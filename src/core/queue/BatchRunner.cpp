@@ -126,8 +126,10 @@ void BatchRunner::stopRuns(const std::function<bool(const QUuid&)>& chosen) {
             numbers << number;
     }
     for (const int number : std::as_const(numbers)) {
-        if (const auto download = running.find(number); download != running.end())
+        if (const auto download = running.find(number); download != running.end()) {
+            download->second.stopped = true;
             download->second.engine->stopDownload();
+        }
     }
 }
 
@@ -191,15 +193,21 @@ QCoro::Task<> BatchRunner::downloadItem(QUuid id) {
     try {
         co_await engine.downloadVideo(request, onProgress, onLog);
     } catch (const YtdlpError& error) {
-        // Any failure, a stopped download included, shows as Failed.
+        // The sentence first, when the downloader's lines tell one, then its own words.
         const QString said = error.toolErrors().join('\n');
-        failure = said.isEmpty() ? error.description() : said;
+        const QString sentence = error.failure().sentence;
+        failure = (sentence.isEmpty() ? QString() : sentence + '\n') +
+                  (said.isEmpty() ? error.description() : said);
     } catch (const UserFacingError& error) {
         failure = error.description();
     }
     if (!self)
         co_return;
+    const bool stopped = running.at(run).stopped;
     running.erase(run);
+    // The stop left the item as the user asked (Cancelled, deleted or started again).
+    if (failure && stopped)
+        co_return;
     const int endRow = items.rowOf(id);
     if (!failure)
         changeItem(endRow, DownloadStatus::completed, 100);
@@ -209,7 +217,7 @@ QCoro::Task<> BatchRunner::downloadItem(QUuid id) {
 }
 
 int BatchRunner::startRun(const QUuid& id) {
-    running.emplace(++runs, Download{id, makeEngine(), std::nullopt});
+    running.emplace(++runs, Download{id, makeEngine(), std::nullopt, false});
     return runs;
 }
 

@@ -71,6 +71,8 @@ private:
         QUuid id;
         std::unique_ptr<DownloadEngine> engine;
         std::optional<DownloadProgress> progress;
+        // Stopped by the user: its failure is the stop's, and the item stays as the stop left it.
+        bool stopped = false;
     };
 
     std::shared_ptr<Batch> beginBatch();

@@ -9,6 +9,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -45,10 +47,10 @@ QWidget* PreferencesContentsPage::buildSubtitleSection() {
     languages = new QLineEdit;
     languages->setObjectName("subtitleLanguages");
     languages->setPlaceholderText(tr("en, de"));
-    offered = new QComboBox;
+    offered = new QPushButton(tr("&Add"));
     offered->setObjectName("offeredLanguages");
-    offered->setAccessibleName(tr("Languages of the address"));
     offered->setToolTip(tr("Add a language that the address in the main window offers"));
+    offered->setMenu(new QMenu(offered));
     row->addWidget(languages, 1);
     row->addWidget(offered);
     form->addRow(tr("&Languages:"), row);
@@ -79,10 +81,8 @@ void PreferencesContentsPage::bind() {
         model->setSubtitles(static_cast<DownloadOptions::Subtitles>(index));
     });
     connect(languages, &QLineEdit::textEdited, m, &PreferencesViewModel::setSubtitleLanguages);
-    connect(offered, &QComboBox::activated, this, [this](int index) {
-        if (index > 0)
-            model->addSubtitleLanguage(offered->itemText(index));
-    });
+    connect(offered->menu(), &QMenu::triggered, this,
+            [this](QAction* language) { model->addSubtitleLanguage(language->text()); });
     connect(captions, &QCheckBox::clicked, m, &PreferencesViewModel::setAutomaticCaptions);
     connect(metadata, &QCheckBox::clicked, m, &PreferencesViewModel::setEmbedMetadata);
     connect(chapters, &QCheckBox::clicked, m, &PreferencesViewModel::setEmbedChapters);
@@ -101,9 +101,16 @@ void PreferencesContentsPage::showOptions() {
         control->setEnabled(on);
     if (languages->text() != model->subtitleLanguages())
         languages->setText(model->subtitleLanguages());
-    const QStringList codes = QStringList{tr("Add...")} + model->offeredLanguages();
-    PreferencesSection::showChoices(offered, codes, 0);
-    offered->setVisible(codes.size() > 1);
+    const QStringList codes = model->offeredLanguages();
+    QStringList listed;
+    for (const QAction* language : offered->menu()->actions())
+        listed << language->text();
+    if (listed != codes) {
+        offered->menu()->clear();
+        for (const QString& code : codes)
+            offered->menu()->addAction(code);
+    }
+    offered->setVisible(!codes.isEmpty());
     captions->setChecked(options.automaticCaptions);
     metadata->setChecked(options.embedMetadata);
     chapters->setChecked(options.wantsChapters());

@@ -6,6 +6,7 @@ class PreferencesViewModel;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 
 // The Preferences window's page of what a downloaded file holds: subtitles in chosen languages,
 // embedded or saved beside it, and the metadata, chapters and pictures embedded in it. Binds to
@@ -24,7 +25,7 @@ private:
     PreferencesViewModel* model;
     QComboBox* subtitles;
     QLineEdit* languages;
-    QComboBox* offered;
+    QPushButton* offered;
     QCheckBox* captions;
     QCheckBox* metadata;
     QCheckBox* chapters;

@@ -20,6 +20,12 @@ namespace {
 // The limit shown while none is set.
 constexpr double suggestedLimit = 2.0;
 
+// Assistive technology reads a spin box's text field, which its label does not name.
+void nameField(QAbstractSpinBox* box, const QString& name) {
+    box->setAccessibleName(name);
+    box->findChild<QLineEdit*>()->setAccessibleName(name);
+}
+
 } // namespace
 
 PreferencesDownloadsPage::PreferencesDownloadsPage(PreferencesViewModel* model, QWidget* parent)
@@ -38,9 +44,11 @@ QWidget* PreferencesDownloadsPage::buildQueueSection() {
                                   "of the downloads at once is free. The main window's download "
                                   "is not counted."));
     auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     atOnce = new QSpinBox;
     atOnce->setObjectName("downloadsAtOnce");
     atOnce->setRange(1, Preferences::mostDownloadsAtOnce);
+    nameField(atOnce, tr("Downloads at once"));
     form->addRow(tr("Downloads &at once:"), atOnce);
     section.controls->addLayout(form);
     auto* speed = new QHBoxLayout;
@@ -48,7 +56,7 @@ QWidget* PreferencesDownloadsPage::buildQueueSection() {
     limited->setObjectName("rateLimited");
     limit = new QDoubleSpinBox;
     limit->setObjectName("rateLimit");
-    limit->setAccessibleName(tr("Speed limit"));
+    nameField(limit, tr("Speed limit"));
     limit->setRange(0.1, 1000);
     limit->setDecimals(1);
     limit->setSingleStep(0.5);

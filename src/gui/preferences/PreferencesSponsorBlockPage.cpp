@@ -23,7 +23,7 @@ PreferencesSponsorBlockPage::PreferencesSponsorBlockPage(PreferencesViewModel* m
     mode = new QComboBox;
     mode->setObjectName("sponsorBlock");
     mode->addItems(
-        {tr("Off"), tr("Mark the segments as chapters"), tr("Remove the chosen segments")});
+        {tr("Off"), tr("Mark the chosen segments as chapters"), tr("Remove the chosen segments")});
     form->addRow(tr("&With SponsorBlock:"), mode);
     section.controls->addLayout(form);
     auto* grid = new QGridLayout;

@@ -106,7 +106,7 @@ MainWindowView::MainWindowView(std::shared_ptr<ToolInstaller> installer, Dialogs
     content->addStretch();
     content->addWidget(padded(buildHeader()));
     content->addWidget(buildAddressBlock(), 0, Qt::AlignHCenter);
-    content->addWidget(padded(buildFormatRow()), 0, Qt::AlignHCenter);
+    content->addWidget(buildChoicesBlock(), 0, Qt::AlignHCenter);
     content->addWidget(buildOutputBlock(), 0, Qt::AlignHCenter);
     content->addWidget(wrap(buildActionRow()), 0, Qt::AlignHCenter);
     content->addWidget(buildProgressBlock());
@@ -163,6 +163,22 @@ QWidget* MainWindowView::buildAddressBlock() {
     return padded(block);
 }
 
+// The format row, and under it the line that tells why the part cannot be downloaded: its room
+// stays while it is hidden, so that nothing moves while a time is typed.
+QWidget* MainWindowView::buildChoicesBlock() {
+    QVBoxLayout* block = stack(4);
+    block->addLayout(buildFormatRow());
+    sectionProblemLabel = Labels::caption("0");
+    sectionProblemLabel->setObjectName("sectionProblem");
+    // A line's height from the start, with or without a problem to tell.
+    sectionProblemLabel->setMinimumHeight(sectionProblemLabel->sizeHint().height());
+    QSizePolicy keepRoom = sectionProblemLabel->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    sectionProblemLabel->setSizePolicy(keepRoom);
+    block->addWidget(sectionProblemLabel, 0, Qt::AlignRight);
+    return padded(block);
+}
+
 QLayout* MainWindowView::buildFormatRow() {
     auto* row = new QHBoxLayout;
     row->setSpacing(40);
@@ -201,10 +217,6 @@ QWidget* MainWindowView::buildSectionBlock() {
     row->addWidget(sectionEndField);
     row->addStretch();
     block->addLayout(row);
-    sectionProblemLabel = Labels::caption();
-    sectionProblemLabel->setObjectName("sectionProblem");
-    sectionProblemLabel->setWordWrap(true);
-    block->addWidget(sectionProblemLabel);
     QWidget* section = wrap(block);
     section->setToolTip(tr("Download only this part of the video, from and to HH:MM:SS; leave "
                            "both empty for the whole video"));

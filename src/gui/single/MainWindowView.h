@@ -44,6 +44,7 @@ protected:
 private:
     QLayout* buildHeader();
     QWidget* buildAddressBlock();
+    QWidget* buildChoicesBlock();
     QLayout* buildFormatRow();
     QWidget* buildOutputBlock();
     QLayout* buildActionRow();
