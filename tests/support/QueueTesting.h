@@ -2,10 +2,8 @@
 
 #include "ScriptedEngine.h"
 #include "core/queue/BulkDownloadViewModel.h"
-#include "core/preferences/PreferencesStorage.h"
 #include "core/queue/DownloadItemsDocument.h"
 #include "core/storage/SettingsStore.h"
-#include "core/storage/StoreWriter.h"
 
 #include <QAbstractItemModelTester>
 #include <QSettings>
@@ -17,13 +15,6 @@ namespace QueueTesting {
 inline void clearStore() {
     QSettings("Velnor", "Morvi").clear();
     QSettings("Velnor", "MorviPreferences").clear();
-}
-
-// As Preferences keeps them.
-inline void choosePreferences(const Preferences& preferences) {
-    SettingsStore store("MorviPreferences");
-    StoreWriter writer(store);
-    PreferencesStorage::write(writer, preferences);
 }
 
 inline BulkDownloadItem item(const QString& url, DownloadStatus status = DownloadStatus::pending,
