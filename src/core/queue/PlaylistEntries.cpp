@@ -8,10 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace {
-
-// The listing a "--flat-playlist -J" document gives: its title and each entry's address.
-PlaylistEntries::Listing listingIn(const QByteArray& document) {
+PlaylistEntries::Listing PlaylistEntries::listingOf(const QByteArray& document) {
     QJsonParseError parseError;
     const QJsonObject root = QJsonDocument::fromJson(document, &parseError).object();
     PlaylistEntries::Listing listing;
@@ -30,14 +27,12 @@ PlaylistEntries::Listing listingIn(const QByteArray& document) {
     return listing;
 }
 
-} // namespace
-
 QCoro::Task<PlaylistEntries::Listing> PlaylistEntries::list(QString address) {
     DocumentRun run({"--flat-playlist", "-J"}, address, std::chrono::minutes(2));
     const DocumentRun::Answer answer = co_await run.run();
     if (!answer.error.isEmpty())
         co_return Listing{{}, {}, answer.error};
     QFuture<Listing> parsing =
-        QtConcurrent::run([document = answer.document] { return listingIn(document); });
+        QtConcurrent::run([document = answer.document] { return listingOf(document); });
     co_return co_await parsing;
 }

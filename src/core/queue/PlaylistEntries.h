@@ -16,4 +16,7 @@ struct Listing {
 
 QCoro::Task<Listing> list(QString address);
 
+// The listing a "--flat-playlist -J" document gives: its title and each entry's address.
+Listing listingOf(const QByteArray& document);
+
 } // namespace PlaylistEntries
