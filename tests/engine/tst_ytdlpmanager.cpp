@@ -250,6 +250,10 @@ private slots:
                            "a.mp3\n",
                            "o:[download] /path/file.mp4 has already been downloaded\n"}
             << QStringList{} << "/path/file.mp4" << QString();
+        QTest::newRow("lines that only look as if they named a file")
+            << QStringList{"o:[Merger] Merging formats into \"\n[download] has already been "
+                           "downloaded"}
+            << QStringList{} << QString() << QString();
         QTest::newRow("an error after an unfinished progress line of the other stream")
             << QStringList{"o:\r[download]  33.0% of 10MiB", "e:ERROR: unable to download\n"}
             << QStringList{} << QString() << "ERROR: unable to download";
