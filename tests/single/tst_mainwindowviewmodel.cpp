@@ -314,6 +314,22 @@ private slots:
                  size);
     }
 
+    // A length or size below zero or beyond any clock or file is unknown.
+    void amountsBeyondReasonAreUnknown_data() {
+        QTest::addColumn<QString>("amount");
+        QTest::newRow("below zero") << "-1";
+        QTest::newRow("beyond") << "1e300";
+    }
+    void amountsBeyondReasonAreUnknown() {
+        QFETCH(QString, amount);
+        const QString document =
+            R"({"duration":%1,"formats":[{"filesize":%1,"filesize_approx":7}]})";
+        QString error;
+        const auto media = MediaDescription::fromJson(document.arg(amount).toUtf8(), error);
+        QCOMPARE(media->seconds, std::nullopt);
+        QCOMPARE(media->estimate("MP3", "Best")->bytes, 7.0);
+    }
+
     // A new address, or a download start, ends the running description and its processes; the
     // address is no option, a late warning spoils nothing, a local thumbnail is not fetched.
     void runningDescriptionIsEnded() {

@@ -10,6 +10,13 @@
 
 namespace {
 
+// A number of bytes or seconds; none for what is below zero or beyond anything a file or a
+// clock could measure, which no window could show.
+std::optional<double> measureIn(const QJsonValue& value) {
+    const double amount = value.toDouble(-1);
+    return amount >= 0 && amount < 1e15 ? std::optional(amount) : std::nullopt;
+}
+
 bool isNone(const QJsonValue& codec) {
     return codec.toString() == u"none";
 }
@@ -22,11 +29,10 @@ MediaDescription::Format formatOf(const QJsonObject& object) {
     format.hasVideo =
         !isNone(object.value("vcodec")) && (format.height || object.value("vcodec").isString());
     format.hasAudio = !isNone(object.value("acodec"));
-    if (object.value("filesize").isDouble()) {
-        format.bytes = object.value("filesize").toDouble();
-    } else if (object.value("filesize_approx").isDouble()) {
-        format.bytes = object.value("filesize_approx").toDouble();
-        format.bytesApproximate = true;
+    format.bytes = measureIn(object.value("filesize"));
+    if (!format.bytes) {
+        format.bytes = measureIn(object.value("filesize_approx"));
+        format.bytesApproximate = format.bytes.has_value();
     }
     format.bitrate = object.value("tbr").toDouble();
     return format;
@@ -63,8 +69,7 @@ std::optional<MediaDescription> MediaDescription::fromJson(const QByteArray& doc
     MediaDescription description;
     description.title = root.value("title").toString();
     description.uploader = root.value("uploader").toString(root.value("channel").toString());
-    if (root.value("duration").isDouble())
-        description.seconds = root.value("duration").toDouble();
+    description.seconds = measureIn(root.value("duration"));
     description.thumbnail = QUrl(root.value("thumbnail").toString());
     description.isPlaylist = root.value("_type").toString() == u"playlist";
     description.entryCount = root.value("playlist_count").isDouble()
