@@ -2,6 +2,7 @@
 // argument between two NUL bytes, decoded as Qt decodes a program's arguments.
 #include "FuzzInput.h"
 #include "core/app/CommandLine.h"
+#include "core/text/WebAddress.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ void parse(const QByteArray& input) {
     if (commandLine.action() == CommandLine::Action::Refuse)
         Fuzz::require(!commandLine.error().isEmpty(), "a refused command line says why");
     for (const QString& address : commandLine.addresses())
-        Fuzz::require(CommandLine::isWebAddress(address), "only web addresses are opened");
+        Fuzz::require(isWebAddress(address), "only web addresses are opened");
 }
 
 void parseOutsize() {

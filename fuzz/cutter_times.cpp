@@ -3,15 +3,17 @@
 // several lengths), and each of its lines as a time typed into the start or end field.
 #include "FuzzInput.h"
 #include "core/cutter/CutProgress.h"
-#include "core/cutter/TimeText.h"
 #include "core/process/ToolTextDecoder.h"
 #include "core/text/LineSplitter.h"
+#include "core/text/TimeText.h"
 
 #include <cmath>
 
 namespace {
 
 void readTyped(const QString& text) {
+    if (const std::optional<double> clock = readClockTime(text))
+        Fuzz::require(*clock >= 0, "a clock time is never below zero");
     const double seconds = timeToSeconds(text);
     const QString written = formatTime(seconds);
     // The converter is handed the times as written here: they must mean what was typed.

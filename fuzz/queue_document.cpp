@@ -4,8 +4,8 @@
 #include "FuzzInput.h"
 #include "core/engine/DownloaderCommandLine.h"
 #include "core/engine/PercentText.h"
-#include "core/queue/BulkDownloadViewModel.h"
 #include "core/queue/DownloadItemsDocument.h"
+#include "core/queue/QueueStore.h"
 #include "core/storage/SettingsStore.h"
 
 namespace {
@@ -45,7 +45,7 @@ void load(const QByteArray& document) {
 
 void loadBothWays(const QByteArray& input) {
     load(input);
-    if (const auto typed = SettingsStore::typedText(input, BulkDownloadViewModel::downloadItemsKey))
+    if (const auto typed = SettingsStore::typedText(input, QueueStore::downloadItemsKey))
         load(*typed);
 }
 

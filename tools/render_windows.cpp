@@ -8,9 +8,11 @@
 #include "ScriptedEngine.h"
 #include "TestHome.h"
 #include "core/cutter/MediaCutterViewModel.h"
+#include "core/preferences/PreferencesViewModel.h"
 #include "core/single/MainWindowViewModel.h"
 #include "gui/app/AboutView.h"
 #include "gui/cutter/MediaCutterView.h"
+#include "gui/preferences/PreferencesView.h"
 #include "gui/queue/BulkDownloadView.h"
 #include "gui/single/MainWindowView.h"
 
@@ -92,5 +94,18 @@ int main(int argc, char** argv) {
 
     AboutView about(&dialogs);
     saved = save(about, folder, "about") && saved;
+
+    // Two Firefox profiles, the second chosen; a file refused.
+    writeFile(QDir::homePath() + "/.mozilla/firefox/profiles.ini",
+              "[Profile0]\nName=default-release\nPath=a\n[Profile1]\nName=work\nPath=b\n");
+    for (const char* profile : {"a", "b"})
+        QDir().mkpath(QDir::homePath() + "/.mozilla/firefox/" + profile);
+    PreferencesView preferences(&dialogs);
+    PreferencesViewModel* choices = preferences.viewModel();
+    saved = QTest::qWaitFor([choices] { return !choices->lookingForBrowsers(); }) && saved;
+    choices->chooseCookieSource(1);
+    choices->chooseProfile(1);
+    choices->useCookiesFile(QDir::homePath() + "/missing/cookies.txt");
+    saved = save(preferences, folder, "preferences") && saved;
     return saved ? 0 : 1;
 }

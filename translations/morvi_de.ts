@@ -186,6 +186,17 @@
     </message>
 </context>
 <context>
+    <name>BrowserProfiles</name>
+    <message>
+        <source>%1 (Snap)</source>
+        <translation>%1 (Snap)</translation>
+    </message>
+    <message>
+        <source>%1 (Flatpak)</source>
+        <translation>%1 (Flatpak)</translation>
+    </message>
+</context>
+<context>
     <name>BulkDownloadItemsModel</name>
     <message>
         <source>URL</source>
@@ -382,24 +393,6 @@
         <source>Text files (%1)</source>
         <translation>Textdateien (%1)</translation>
     </message>
-    <message>
-        <source>No playlist entries from %1: %2</source>
-        <translation>Keine Playlist-Einträge aus %1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>Added %n entry(s) from &quot;%1&quot;.</source>
-        <translation>
-            <numerusform>%n Eintrag aus „%1“ hinzugefügt.</numerusform>
-            <numerusform>%n Einträge aus „%1“ hinzugefügt.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Added %n entry(s) from &quot;%1&quot;. Left out: %2 not YouTube addresses or repeated, %3 already in the queue.</source>
-        <translation>
-            <numerusform>%n Eintrag aus „%1“ hinzugefügt. Ausgelassen: %2 keine YouTube-Adressen oder doppelt, %3 schon in der Warteschlange.</numerusform>
-            <numerusform>%n Einträge aus „%1“ hinzugefügt. Ausgelassen: %2 keine YouTube-Adressen oder doppelt, %3 schon in der Warteschlange.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -442,6 +435,33 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <message>
         <source>Morvi %1 (build %2)</source>
         <translation>Morvi %1 (Build %2)</translation>
+    </message>
+</context>
+<context>
+    <name>CookieCheck</name>
+    <message>
+        <source>The cookies file %1 is not there.</source>
+        <translation>Die Cookie-Datei %1 ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>The cookies file %1 cannot be read.</source>
+        <translation>Die Cookie-Datei %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a cookies file.</source>
+        <translation>%1 ist zu groß für eine Cookie-Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is not a cookies.txt file: its first line must be &quot;# Netscape HTTP Cookie File&quot;.</source>
+        <translation>%1 ist keine cookies.txt-Datei: Ihre erste Zeile muss „# Netscape HTTP Cookie File“ lauten.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 is not a cookie in the cookies.txt format. Export the file from your browser again.</source>
+        <translation>Zeile %1 von %2 ist kein Cookie im cookies.txt-Format. Die Datei bitte erneut aus dem Browser exportieren.</translation>
+    </message>
+    <message>
+        <source>The browser profile %1 is not there any more.</source>
+        <translation>Das Browserprofil %1 ist nicht mehr vorhanden.</translation>
     </message>
 </context>
 <context>
@@ -628,6 +648,13 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
 </context>
 <context>
+    <name>DownloaderOptions</name>
+    <message>
+        <source>Downloading without the cookies chosen in Preferences: %1</source>
+        <translation>Download ohne die in den Einstellungen gewählten Cookies: %1</translation>
+    </message>
+</context>
+<context>
     <name>ExitStatusError</name>
     <message>
         <source>The operation couldn&apos;t be completed. (%1 error %2.)</source>
@@ -788,6 +815,10 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <message>
         <source>%1 ✓</source>
         <translation>%1 ✓</translation>
+    </message>
+    <message>
+        <source>Pr&amp;eferences</source>
+        <translation>E&amp;instellungen</translation>
     </message>
 </context>
 <context>
@@ -1086,6 +1117,89 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <message>
         <source>%1 completed, %2 failed</source>
         <translation>%1 abgeschlossen, %2 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesView</name>
+    <message>
+        <source>Sign-in</source>
+        <translation>Anmeldung</translation>
+    </message>
+    <message>
+        <source>Some sites, YouTube among them, serve a video only to a signed-in user. The downloader can then use the cookies of a browser in which you are signed in, or those of a cookies.txt file. Morvi hands over only the browser&apos;s name and profile or the file&apos;s name: it never reads, keeps or shows a cookie.</source>
+        <translation>Manche Websites, darunter YouTube, liefern ein Video nur an angemeldete Nutzer. Der Downloader kann dann die Cookies eines Browsers verwenden, in dem man angemeldet ist, oder die einer cookies.txt-Datei. Morvi gibt nur den Namen und das Profil des Browsers oder den Namen der Datei weiter: Ein Cookie liest, speichert oder zeigt Morvi nie.</translation>
+    </message>
+    <message>
+        <source>Use cookies &amp;from:</source>
+        <translation>Cookies &amp;verwenden aus:</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profil:</translation>
+    </message>
+    <message>
+        <source>Cookies f&amp;ile:</source>
+        <translation>Cookie-&amp;Datei:</translation>
+    </message>
+    <message>
+        <source>Looking for installed browsers...</source>
+        <translation>Installierte Browser werden gesucht …</translation>
+    </message>
+    <message>
+        <source>Cookies file</source>
+        <translation>Cookie-Datei</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose...</source>
+        <translation>&amp;Auswählen …</translation>
+    </message>
+    <message>
+        <source>Choose another cookies.txt file</source>
+        <translation>Eine andere cookies.txt-Datei wählen</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesViewModel</name>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>%1 (not found)</source>
+        <translation>%1 (nicht gefunden)</translation>
+    </message>
+    <message>
+        <source>A cookies.txt file</source>
+        <translation>Eine cookies.txt-Datei</translation>
+    </message>
+    <message>
+        <source>Cookies files (*.txt);;All files (*)</source>
+        <translation>Cookie-Dateien (*.txt);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>QueueIntake</name>
+    <message>
+        <source>No playlist entries from %1: %2</source>
+        <translation>Keine Playlist-Einträge aus %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n entry(s) from &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>%n Eintrag aus „%1“ hinzugefügt.</numerusform>
+            <numerusform>%n Einträge aus „%1“ hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n entry(s) from &quot;%1&quot;. Left out: %2 not YouTube addresses or repeated, %3 already in the queue.</source>
+        <translation>
+            <numerusform>%n Eintrag aus „%1“ hinzugefügt. Ausgelassen: %2 keine YouTube-Adressen oder doppelt, %3 schon in der Warteschlange.</numerusform>
+            <numerusform>%n Einträge aus „%1“ hinzugefügt. Ausgelassen: %2 keine YouTube-Adressen oder doppelt, %3 schon in der Warteschlange.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -57,7 +57,17 @@
     </message>
 </context>
 <context>
-    <name>BulkDownloadViewModel</name>
+    <name>LogLayout</name>
+    <message numerus="yes">
+        <source>[… %n more characters not shown; Copy takes the whole entry]</source>
+        <translation>
+            <numerusform>[… %n more character not shown; Copy takes the whole entry]</numerusform>
+            <numerusform>[… %n more characters not shown; Copy takes the whole entry]</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>QueueIntake</name>
     <message numerus="yes">
         <source>Added %n entry(s) from &quot;%1&quot;.</source>
         <translation>
@@ -70,16 +80,6 @@
         <translation>
             <numerusform>Added %n entry from &quot;%1&quot;. Left out: %2 not YouTube addresses or repeated, %3 already in the queue.</numerusform>
             <numerusform>Added %n entries from &quot;%1&quot;. Left out: %2 not YouTube addresses or repeated, %3 already in the queue.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>LogLayout</name>
-    <message numerus="yes">
-        <source>[… %n more characters not shown; Copy takes the whole entry]</source>
-        <translation>
-            <numerusform>[… %n more character not shown; Copy takes the whole entry]</numerusform>
-            <numerusform>[… %n more characters not shown; Copy takes the whole entry]</numerusform>
         </translation>
     </message>
 </context>

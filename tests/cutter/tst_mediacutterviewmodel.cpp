@@ -2,9 +2,9 @@
 #include "TestHome.h"
 #include "TestMedia.h"
 #include "core/cutter/MediaCutterViewModel.h"
-#include "core/cutter/TimeText.h"
 #include "core/media/MediaProbe.h"
 #include "core/model/LogModel.h"
+#include "core/text/TimeText.h"
 
 #include <clocale>
 #include <cstdlib>

@@ -5,8 +5,11 @@
 #include "TestMedia.h"
 #include "core/installer/AppUpdater.h"
 #include "core/model/LogModel.h"
+#include "core/preferences/PreferencesViewModel.h"
 #include "core/single/MainWindowViewModel.h"
 #include "core/toolstore/FileManagerHelper.h"
+
+#include <QClipboard>
 
 namespace {
 
@@ -18,6 +21,18 @@ QString probe(const QString& path) {
                    "-of", "default=nw=1:nk=1", path});
     ffprobe.waitForFinished(30000);
     return QString::fromUtf8(ffprobe.readAllStandardOutput()).simplified();
+}
+
+// A snap's Firefox profile (where Debian's downloader does not look) with a cookie for 127.0.0.1.
+void writeFirefoxProfile(const QString& name, const QString& value) {
+    const QString folder = QDir::homePath() + "/snap/firefox/common/.mozilla/firefox";
+    writeFile(folder + "/profiles.ini", "[Profile0]\nPath=p\n");
+    QDir(folder + "/p").removeRecursively();
+    QDir().mkpath(folder + "/p");
+    QProcess::execute("sqlite3", {folder + "/p/cookies.sqlite",
+                                  "CREATE TABLE moz_cookies (name, value, host, path, expiry, "
+                                  "isSecure); INSERT INTO moz_cookies VALUES ('" +
+                                      name + "', '" + value + "', '127.0.0.1', '/', 4e9, 0);"});
 }
 
 } // namespace
@@ -99,6 +114,45 @@ private slots:
         // "Open File" names the file the downloader wrote, whatever steps it took.
         QCOMPARE(controller->completedFile(), folder + "/" + file);
         QCOMPARE(probe(folder + "/" + file), probed);
+    }
+
+    // The chosen cookies sign the download in, but not a file spoilt after it was chosen (the log
+    // says so once). No cookie reaches the log, an alert, the settings or the clipboard.
+    void signsInWithTheChosenCookies_data() {
+        QTest::addColumn<QString>("source");
+        QTest::newRow("snap Firefox profile") << QString("firefox");
+        QTest::newRow("cookies.txt") << QString("file");
+        QTest::newRow("none") << QString("none");
+        QTest::newRow("cookies.txt spoilt after it was chosen") << QString("spoilt");
+    }
+    void signsInWithTheChosenCookies() {
+        QFETCH(QString, source);
+        const QString value = QString("secret-%1").arg(QRandomGenerator::global()->generate());
+        server.serveSignedIn("/signed.mp4", contentOf(site.filePath("plain.mp4")),
+                             "sid=" + value.toUtf8());
+        writeFirefoxProfile("sid", value);
+        const QString file = writeFile(QDir::homePath() + "/cookies.txt",
+                                       "# HTTP Cookie File\n127.0.0.1\tFALSE\t/\tFALSE\t0\tsid\t" +
+                                           value.toUtf8() + "\n");
+        auto preferences = std::make_unique<PreferencesViewModel>(dialogs);
+        QTRY_VERIFY(!preferences->lookingForBrowsers());
+        dialogs.fileAnswers = {file};
+        const int entry = source == "firefox" ? 1 : source == "none" ? 0 : 2;
+        preferences->chooseCookieSource(entry);
+        preferences.reset();
+        if (source == "spoilt")
+            writeFile(file, "# HTTP Cookie File\n127.0.0.1\tsid=" + value.toUtf8() + "\n");
+
+        const QString folder = download("/signed.mp4", "MP3", "1080p");
+        QCOMPARE(QFile::exists(folder + "/signed.mp3"), source == "firefox" || source == "file");
+        QStringList seen = log() << QGuiApplication::clipboard()->text();
+        for (const RecordingDialogs::Alert& alert : std::as_const(dialogs.alerts))
+            seen << alert.message << alert.details;
+        const QString settings = QDir::homePath() + "/.config/Velnor";
+        for (const QString& name : QDir(settings).entryList(QDir::Files))
+            seen << contentOf(settings + "/" + name);
+        QVERIFY(!seen.join('\n').contains(value));
+        QCOMPARE(log().filter(file).size(), source == "spoilt" ? 1 : 0);
     }
 
     // Offline, Debian's tools on the search path download; last, as it empties the tools folder.

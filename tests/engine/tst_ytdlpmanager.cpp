@@ -5,6 +5,8 @@
 #include "core/engine/YtdlpError.h"
 #include "core/engine/YtdlpManager.h"
 
+Q_DECLARE_METATYPE(CookieSource)
+
 namespace {
 
 struct Outcome {
@@ -41,10 +43,12 @@ class TestYtdlpManager : public QObject {
         return QCoro::waitFor(download(manager, url, output));
     }
 
-    // A row: the choices, the audio format asked for (none: a video), what follows the converter.
+    // A row: the choices, the audio format asked for (none: a video), what follows the converter,
+    // the cookie source and its arguments, which end the options.
     static void row(const char* name, const QString& format, const QString& quality, bool playlists,
-                    const QString& audio, const QStringList& tail) {
-        QTest::newRow(name) << format << quality << playlists << audio << tail;
+                    const QString& audio, const QStringList& tail, const CookieSource& cookies = {},
+                    const QStringList& site = {}) {
+        QTest::newRow(name) << format << quality << playlists << audio << tail << cookies << site;
     }
 
 private slots:
@@ -166,14 +170,21 @@ private slots:
         QTest::addColumn<bool>("playlists");
         QTest::addColumn<QString>("audio");
         QTest::addColumn<QStringList>("tail");
+        QTest::addColumn<CookieSource>("cookies");
+        QTest::addColumn<QStringList>("site");
         const QStringList sorted{"-S", "vcodec:h264,res,acodec:aac", "-f"};
         const QString atMost = "bestvideo[height<=%1]+bestaudio/best[height<=%1]";
-        row("MP3", "MP3", "720p", false, "mp3", {});
-        row("M4A", "M4A", "Best", false, "m4a", {});
+        row("MP3, a browser profile's cookies", "MP3", "720p", false, "mp3", {},
+            CookieSource::fromBrowser("firefox", "/s/x"),
+            {"--cookies-from-browser", "firefox:/s/x"});
+        row("M4A, a cookies file", "M4A", "Best", false, "m4a", {},
+            CookieSource::fromFile("/h/my cookies"), {"--cookies", "/h/my cookies"});
         row("720p with playlists", "MP4", "720p", true, "", sorted + QStringList{atMost.arg(720)});
         row("1440p unsorted", "MP4", "1440p", false, "", {"-f", atMost.arg(1440)});
         row("Highest", "MP4", "Highest Available", false, "", {"-f", "bestvideo+bestaudio"});
-        row("Lowest", "MP4", "Lowest Available", false, "", {"-f", "worst"});
+        row("Lowest, Chrome's own pick of profile", "MP4", "Lowest Available", false, "",
+            {"-f", "worst"}, CookieSource::fromBrowser("chrome", ""),
+            {"--cookies-from-browser", "chrome"});
     }
     void arguments() {
         QFETCH(QString, format);
@@ -181,6 +192,8 @@ private slots:
         QFETCH(bool, playlists);
         QFETCH(QString, audio);
         QFETCH(QStringList, tail);
+        QFETCH(CookieSource, cookies);
+        QFETCH(QStringList, site);
         QStringList expected{"-o", "%(title)s.%(ext)s", "--add-metadata"};
         if (!playlists)
             expected << "--no-playlist";
@@ -192,9 +205,11 @@ private slots:
                                       "--audio-quality",      "320k",
                                       "--convert-thumbnails", "jpg"};
         expected << "--ffmpeg-location"
-                 << "/ffmpeg" << tail;
-        QCOMPARE(DownloaderCommandLine::options({"", {format, quality, "320k"}, "", playlists, {}},
-                                                "/ffmpeg"),
+                 << "/ffmpeg" << tail << site;
+        DownloaderOptions options;
+        options.cookies = cookies;
+        QCOMPARE(DownloaderCommandLine::options(
+                     {"", {format, quality, "320k"}, "", playlists, options}, "/ffmpeg"),
                  expected);
     }
 

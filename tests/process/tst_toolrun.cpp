@@ -124,6 +124,31 @@ private slots:
         QCOMPARE(timedOut.status, 9);
         QVERIFY(timedOut.signalled && timedOut.timedOut);
     }
+
+    // What ignores the termination request is killed after the grace period: the tool itself
+    // (killed), or a helper of it (its pid the first line) that outlives the tool (ended).
+    void stopKillsWhatIgnoresIt_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("signal");
+        QTest::newRow("the tool") << "trap '' TERM; echo $$; sleep 30" << 9;
+        QTest::newRow("a helper") << "sh -c \"trap '' TERM; exec sleep 30\" & echo $!; wait" << 15;
+    }
+    void stopKillsWhatIgnoresIt() {
+        QFETCH(QString, script);
+        QFETCH(int, signal);
+        QString pid;
+        const QStringList arguments{"-c", script};
+        ToolRun run(
+            {.program = "/bin/sh", .arguments = arguments, .read = ToolRun::Read::BothStreams},
+            [&pid](ToolRun::Stream, const QString& text) { pid += text; });
+        QCoro::waitFor(run.start());
+        QTRY_VERIFY(pid.endsWith('\n'));
+        run.stop();
+        const ToolRun::Exit exit = QCoro::waitFor(run.result());
+        QVERIFY(exit.signalled);
+        QCOMPARE(exit.status, signal);
+        QVERIFY(waitForProcessGone(pid.trimmed().toLongLong()));
+    }
 };
 
 MORVI_TEST_MAIN(TestToolRun)

@@ -26,6 +26,23 @@ void add(BulkDownloadViewModel& vm, const QString& text) {
     vm.addURLsToQueue();
 }
 
+QStringList usable(const BulkDownloadViewModel& vm) {
+    const std::pair<const char*, bool> controls[] = {{"add", vm.canAddUrls()},
+                                                     {"playlist", vm.canAddPlaylistEntries()},
+                                                     {"startAll", vm.canStartAll()},
+                                                     {"stopAll", vm.canStopAll()},
+                                                     {"clear", vm.canClearQueue()},
+                                                     {"startSelected", vm.canStartSelected()},
+                                                     {"stopSelected", vm.canStopSelected()},
+                                                     {"delete", vm.canDeleteSelected()}};
+    QStringList names;
+    for (const auto& [name, can] : controls) {
+        if (can)
+            names << name;
+    }
+    return names;
+}
+
 } // namespace
 
 class TestBulkDownloadViewModel : public QObject {
@@ -60,7 +77,7 @@ private slots:
         QCOMPARE(again.selectedFormat(), "MP4");
         QCOMPARE(SettingsStore().string("bulkDownloadFormat").value_or(""), "MP4");
         QCOMPARE(again.outputPath(), chosen);
-        SettingsStore().setString(BulkDownloadViewModel::outputPathKey, "");
+        SettingsStore().setString(QueueStore::outputPathKey, "");
         BulkDownloadViewModel emptyPath(dialogs);
         QVERIFY(loaded(emptyPath));
         QCOMPARE(emptyPath.outputPath(), QString());
@@ -132,22 +149,80 @@ private slots:
         QCOMPARE(urls(storedItems()), urls(vm.downloadItems()));
     }
 
-    // Entries listed while the stored queue loads follow it, by the rules of typed lines.
+    // Entries listed while the stored queue loads follow it, by the rules of typed lines; each
+    // line of the box, whatever ends it, is a playlist.
     void playlistEntriesWaitForTheStoredQueue() {
         FakeTools::install();
-        FakeTools::configure({{"FAKE_DESCRIPTION", "{\"title\": \"Feed\", \"entries\": [{\"url\": "
+        const QString argsFile = QDir::homePath() + "/listed";
+        FakeTools::configure({{"FAKE_DESCRIPTION_ARGS_FILE", argsFile},
+                              {"FAKE_DESCRIPTION", "{\"title\": \"Feed\", \"entries\": [{\"url\": "
                                                    "\"https://youtu.be/0\"}, {\"url\": "
                                                    "\"https://youtu.be/new\"}]}"}});
         const QList<BulkDownloadItem> stored = numberedItems(12000);
         storeItems(stored);
         BulkDownloadViewModel vm(dialogs);
         QSignalSpy listed(&vm, &BulkDownloadViewModel::playlistEntriesAdded);
-        vm.setUrlsText("https://youtu.be/list");
+        vm.setUrlsText("https://youtu.be/list\u2028 https://youtu.be/other\r");
         vm.addPlaylistEntries();
-        QVERIFY(listed.wait());
+        vm.setUrlsText("x"); // while listing
+        QCOMPARE(usable(vm), (QStringList{"add", "clear"}));
+        QTRY_COMPARE(listed.size(), 2);
+        QCOMPARE(FakeTools::recordedArguments(argsFile).last(), "https://youtu.be/other");
         QCOMPARE(listed.first().first(), "Added 1 entry(s) from \"Feed\". Left out: 0 not YouTube "
                                          "addresses or repeated, 1 already in the queue.");
         QCOMPARE(urls(vm.downloadItems()), urls(stored) + QStringList{"https://youtu.be/new"});
+    }
+
+    // Which actions can be used, by the items' statuses, the selected rows, the box and the
+    // batch; a stopped batch that is still ending lets a new one start.
+    void controls_data() {
+        QTest::addColumn<QString>("batch");
+        QTest::addColumn<QStringList>("statuses");
+        QTest::addColumn<QList<int>>("selectedRows");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QStringList>("usable");
+        const QStringList done{"Completed", "Failed"}, some{"Completed", "Pending"};
+        QTest::newRow("nothing, blanks in the box")
+            << "" << QStringList{} << QList<int>{} << " \n\t" << QStringList{"clear"};
+        QTest::newRow("all ended, text in the box")
+            << "" << done << QList<int>{} << "x"
+            << QStringList{"add", "playlist", "startAll", "clear"};
+        QTest::newRow("an ended item selected")
+            << "" << some << QList<int>{0} << ""
+            << QStringList{"startAll", "stopAll", "clear", "startSelected", "delete"};
+        QTest::newRow("a pending item selected")
+            << "" << some << QList<int>{1} << ""
+            << QStringList{"startAll",      "stopAll",      "clear",
+                           "startSelected", "stopSelected", "delete"};
+        QTest::newRow("running") << "running" << some << QList<int>{0} << ""
+                                 << QStringList{"stopAll", "stopSelected"};
+        QTest::newRow("stopped, still ending")
+            << "stopped" << some << QList<int>{} << "" << QStringList{"startAll", "clear"};
+    }
+    void controls() {
+        QFETCH(QString, batch);
+        QFETCH(QStringList, statuses);
+        QFETCH(QList<int>, selectedRows);
+        QFETCH(QString, box);
+        QFETCH(QStringList, usable);
+        QList<BulkDownloadItem> stored;
+        for (const QString& status : statuses)
+            stored << item("https://youtu.be/" + status, *downloadStatusFromRawValue(status));
+        storeItems(stored);
+        auto [engine, vm, tester] = scripted(dialogs);
+        auto run = batch.isEmpty() ? QCoro::Task<>() : vm->startAllDownloads();
+        if (batch == "stopped")
+            vm->stopAllDownloads();
+        vm->setUrlsText(box);
+        QSet<QUuid> chosen;
+        for (int row : selectedRows)
+            chosen << vm->downloadItems().at(row).id;
+        vm->setSelection(chosen);
+        QCOMPARE(::usable(*vm), usable);
+        if (!batch.isEmpty()) {
+            engine->finish();
+            QCoro::waitFor(run);
+        }
     }
 
     // A large text reaches the box as its addresses only, a small one on a line of its own.
@@ -190,7 +265,7 @@ private slots:
             writeFile(QSettings("Velnor", "Morvi").fileName(),
                       "[General]\r\nbulkDownloadItems = " + unreadable + "\r\n");
         else
-            SettingsStore().setData(BulkDownloadViewModel::downloadItemsKey, unreadable);
+            SettingsStore().setData(QueueStore::downloadItemsKey, unreadable);
         std::unique_ptr<BulkDownloadViewModel> vm;
         const QString printed = captureStandardOutput([&] {
             vm = std::make_unique<BulkDownloadViewModel>(dialogs);
@@ -205,8 +280,8 @@ private slots:
         add(*vm, "https://youtu.be/new");
         vm->clearQueue(); // only the first write moves it aside
         vm->waitUntilSaved();
-        QCOMPARE(SettingsStore().data(BulkDownloadViewModel::unreadableItemsKey), unreadable);
-        QCOMPARE(SettingsStore().data(BulkDownloadViewModel::downloadItemsKey), QByteArray("[]"));
+        QCOMPARE(SettingsStore().data(QueueStore::unreadableItemsKey), unreadable);
+        QCOMPARE(SettingsStore().data(QueueStore::downloadItemsKey), QByteArray("[]"));
     }
 
     // A batch restarts all but completed items with their own choices and follows them by id
@@ -400,6 +475,19 @@ private slots:
             stored[i].id = read[i].id;
         }
         QCOMPARE(read, document.startsWith('[') ? stored : QList<BulkDownloadItem>());
+    }
+
+    // Morvi ended during a download: the item shows as cut off, and the store keeps its bytes
+    // until the next write.
+    void itemStoredWhileDownloadingLoadsCancelled() {
+        storeItems({item("u", DownloadStatus::downloading, 42.7)});
+        const std::optional<QByteArray> stored = SettingsStore().data("bulkDownloadItems");
+        BulkDownloadViewModel vm(dialogs);
+        QVERIFY(loaded(vm));
+        QCOMPARE(vm.downloadItems().first().status, DownloadStatus::cancelled);
+        QCOMPARE(vm.downloadItems().first().progress, 42.7);
+        vm.waitUntilSaved();
+        QCOMPARE(SettingsStore().data("bulkDownloadItems"), stored);
     }
 
     void violationsRejectTheWholeDocument_data() {

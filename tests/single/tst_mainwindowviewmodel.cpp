@@ -195,6 +195,16 @@ private slots:
         QVERIFY(viewModel->completedFile().isEmpty() && viewModel->completedFolder().isEmpty());
     }
 
+    // "Download" can be pressed with an address, blanks too (they are refused then, above), and
+    // not while a download runs.
+    void downloadCanStart() {
+        QVERIFY(!viewModel->canStartDownload());
+        viewModel->setUrlText(" \t");
+        QVERIFY(viewModel->canStartDownload());
+        start();
+        QVERIFY(!viewModel->canStartDownload());
+    }
+
     // The choices come back at the next start; an unknown stored value gives the default.
     void choicesAreRemembered_data() {
         QTest::addColumn<QStringList>("stored"); // format, qualities, playlist switch
@@ -363,6 +373,21 @@ private slots:
         QCOMPARE((QStringList{media.title, media.uploader, QString::number(*media.seconds)}),
                  (QStringList{"Clip", "Someone", "205"}));
         QTest::qWait(50);
+        QVERIFY(description.thumbnail().isNull());
+    }
+
+    // A thumbnail that announces more than the size limit is refused before its body is read.
+    void oversizedThumbnailIsRefusedUnread() {
+        FakeTools::installOne("yt-dlp");
+        const QByteArray huge(60 * 1024 * 1024, 'x');
+        server.servePartly("/huge.png", huge, huge.size(), 256 * 1024, 10, "image/png");
+        const QString thumbnail = server.url("/huge.png").toString();
+        FakeTools::configure(
+            {{"FAKE_DESCRIPTION", R"({"title": "Clip", "thumbnail": ")" + thumbnail + R"("})"}});
+        AddressDescription description;
+        description.setAddress("https://youtu.be/x", false);
+        QTRY_VERIFY_WITH_TIMEOUT(server.bodyBytesSent("/huge.png"), 20000);
+        QCOMPARE_LT(*server.bodyBytesSent("/huge.png"), 2 * 1024 * 1024);
         QVERIFY(description.thumbnail().isNull());
     }
 };

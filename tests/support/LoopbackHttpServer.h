@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QTcpServer>
 #include <QUrl>
+#include <optional>
 
 class QTcpSocket;
 
@@ -21,10 +22,18 @@ public:
     // Announces the whole body but sends only its first bytesSent bytes, then closes; with
     // bytesPerTick, sends that many bytes every tickMs.
     void servePartly(const QString& path, const QByteArray& body, qsizetype bytesSent,
-                     qsizetype bytesPerTick = 0, int tickMs = 0);
+                     qsizetype bytesPerTick = 0, int tickMs = 0,
+                     const QByteArray& contentType = {});
     void redirect(const QString& path, const QUrl& target);
+    // Serves the body only to a request that sends cookie ("name=value"); 403 to others.
+    void serveSignedIn(const QString& path, const QByteArray& body, const QByteArray& cookie);
     // The port then refuses connections.
     void stopListening() { server.close(); }
+    // How many bytes of the body went out for path before its connection closed; none while
+    // it is open or before it was asked for.
+    std::optional<qsizetype> bodyBytesSent(const QString& path) const {
+        return closed.contains(path) ? std::optional(closed.value(path)) : std::nullopt;
+    }
 
 private:
     struct Response {
@@ -38,9 +47,12 @@ private:
     };
 
     void readRequest(QTcpSocket* socket);
-    static void send(QTcpSocket* socket, QByteArray rest, qsizetype bytesPerTick, int tickMs,
-                     int closeDelayMs);
+    void send(QTcpSocket* socket, const QString& path, QByteArray rest, qsizetype bytesPerTick,
+              int tickMs, int closeDelayMs);
 
     QTcpServer server;
     QHash<QString, Response> responses;
+    QHash<QString, QByteArray> requiredCookies;
+    QHash<QString, qsizetype> sent;
+    QHash<QString, qsizetype> closed;
 };

@@ -40,7 +40,7 @@ inline QList<BulkDownloadItem> numberedItems(int count) {
 
 inline void storeItems(const QList<BulkDownloadItem>& items) {
     QString error;
-    SettingsStore().setData(BulkDownloadViewModel::downloadItemsKey,
+    SettingsStore().setData(QueueStore::downloadItemsKey,
                             *DownloadItemsDocument::encode(items, error));
 }
 
@@ -50,7 +50,7 @@ inline QList<BulkDownloadItem> decoded(const QByteArray& document) {
 }
 
 inline QList<BulkDownloadItem> storedItems() {
-    return decoded(SettingsStore().data(BulkDownloadViewModel::downloadItemsKey).value_or(""));
+    return decoded(SettingsStore().data(QueueStore::downloadItemsKey).value_or(""));
 }
 
 inline QStringList states(const QList<BulkDownloadItem>& items) {

@@ -1,6 +1,6 @@
 #include "ApplicationAdaptor.h"
 
-#include "CommandLine.h"
+#include "core/text/WebAddress.h"
 
 ApplicationAdaptor::ApplicationAdaptor(QObject* exported, Opener open)
     : QDBusAbstractAdaptor(exported)
@@ -13,7 +13,7 @@ void ApplicationAdaptor::Activate(const QVariantMap&) {
 void ApplicationAdaptor::Open(const QStringList& uris, const QVariantMap&) {
     QStringList addresses;
     for (const QString& uri : uris) {
-        if (CommandLine::isWebAddress(uri))
+        if (isWebAddress(uri))
             addresses << uri;
     }
     open(addresses);

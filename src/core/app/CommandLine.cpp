@@ -1,10 +1,10 @@
 #include "CommandLine.h"
 
 #include "BuildInfo.h"
+#include "core/text/WebAddress.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
-#include <QUrl>
 
 namespace {
 
@@ -91,12 +91,6 @@ QString CommandLine::usage() {
               "  --version    Show the version and exit.\n"
               "\n"
               "Qt's standard options, such as -platform and -style, are accepted too.\n");
-}
-
-bool CommandLine::isWebAddress(const QString& text) {
-    const QUrl url(text, QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    return url.isValid() && (scheme == "http" || scheme == "https") && !url.host().isEmpty();
 }
 
 QString CommandLine::versionLine() {

@@ -31,8 +31,6 @@ public:
 
     static QString usage();
     static QString versionLine();
-    // Whether text is an http or https address with a host.
-    static bool isWebAddress(const QString& text);
 
 private:
     CommandLine(Action action, const QString& error, const QStringList& addresses = {});

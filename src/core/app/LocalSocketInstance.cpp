@@ -1,6 +1,6 @@
 #include "LocalSocketInstance.h"
 
-#include "CommandLine.h"
+#include "core/text/WebAddress.h"
 
 #include <QLocalSocket>
 #include <chrono>
@@ -36,7 +36,7 @@ void LocalSocketInstance::receive() {
             QStringList addresses;
             // Only web addresses are taken, whoever wrote to the socket.
             for (const QString& line : QString::fromUtf8(socket->readAll()).split('\n')) {
-                if (CommandLine::isWebAddress(line))
+                if (isWebAddress(line))
                     addresses << line;
             }
             socket->deleteLater();

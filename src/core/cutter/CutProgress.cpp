@@ -1,6 +1,6 @@
 #include "CutProgress.h"
 
-#include "TimeText.h"
+#include "core/text/TimeText.h"
 
 #include <QList>
 #include <QRegularExpression>

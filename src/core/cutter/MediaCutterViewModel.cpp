@@ -3,7 +3,6 @@
 #include "CutProgress.h"
 #include "MediaCutterError.h"
 #include "SameFile.h"
-#include "TimeText.h"
 #include "core/desktop/Dialogs.h"
 #include "core/desktop/StandardFolders.h"
 #include "core/media/MediaProbe.h"
@@ -11,6 +10,7 @@
 #include "core/model/LogModel.h"
 #include "core/process/ToolRun.h"
 #include "core/text/LineSplitter.h"
+#include "core/text/TimeText.h"
 #include "core/toolstore/ToolLocation.h"
 
 #include <QDir>

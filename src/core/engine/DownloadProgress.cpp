@@ -1,6 +1,7 @@
 #include "DownloadProgress.h"
 
 #include "core/text/CLocaleNumber.h"
+#include "core/text/TimeText.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -94,32 +95,6 @@ std::optional<double> byteCount(QStringView word) {
     return std::nullopt;
 }
 
-// A time left such as "00:17" or "01:02:03"; "Unknown" and "--:--:--" give nothing.
-std::optional<double> duration(QStringView word) {
-    if (word.isEmpty())
-        return std::nullopt;
-    double seconds = 0;
-    int fields = 0;
-    qsizetype at = 0;
-    while (at <= word.size()) {
-        qsizetype colon = word.indexOf(u':', at);
-        if (colon < 0)
-            colon = word.size();
-        const QStringView field = word.sliced(at, colon - at);
-        if (field.isEmpty() || ++fields > 3)
-            return std::nullopt;
-        double value = 0;
-        for (const QChar c : field) {
-            if (c < u'0' || c > u'9')
-                return std::nullopt;
-            value = value * 10 + (c.unicode() - u'0');
-        }
-        seconds = seconds * 60 + value;
-        at = colon + 1;
-    }
-    return seconds;
-}
-
 // The size, speed and time left that follow the percentage, in any order the
 // downloader writes them ("of [~]SIZE", "at SPEED/s", "ETA TIME"); the rest is passed over.
 void readDetails(Words& words, DownloadProgress& progress) {
@@ -138,7 +113,7 @@ void readDetails(Words& words, DownloadProgress& progress) {
             if (speed.endsWith(u"/s"))
                 progress.bytesPerSecond = byteCount(speed.chopped(2));
         } else if (word == u"ETA") {
-            progress.secondsLeft = duration(words.next());
+            progress.secondsLeft = readClockTime(words.next());
         }
     }
 }

@@ -52,12 +52,28 @@ QStringList formatOptions(const FormatChoice& choice, const QString& converterPa
            formatSelector(choice.videoQuality);
 }
 
+// A profile given as a path (it holds a "/") is read from that folder, wherever it is: the
+// downloader itself looks only in the browsers' usual folders, not in snap or Flatpak ones.
+QStringList cookieOptions(const CookieSource& cookies) {
+    switch (cookies.kind) {
+    case CookieSource::Kind::browser:
+        return {"--cookies-from-browser", cookies.profile.isEmpty()
+                                              ? cookies.browser
+                                              : cookies.browser + ':' + cookies.profile};
+    case CookieSource::Kind::file:
+        return {"--cookies", cookies.file};
+    case CookieSource::Kind::none:
+        break;
+    }
+    return {};
+}
+
 // The options that reach the sites, for every run that can reach one.
 QStringList siteOptions(const DownloaderOptions& options) {
     QStringList arguments;
     if (!options.jsRuntime.isEmpty())
         arguments << "--js-runtimes" << options.jsRuntime;
-    return arguments;
+    return arguments + cookieOptions(options.cookies);
 }
 
 QStringList ending(const QString& address) {

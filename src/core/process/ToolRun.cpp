@@ -3,6 +3,7 @@
 #include "LaunchError.h"
 #include "core/diagnostics/Diagnostics.h"
 
+#include <QCoreApplication>
 #include <QCoroSignal>
 #include <csignal>
 #include <unistd.h>
@@ -91,7 +92,21 @@ QCoro::Task<ToolRun::Exit> ToolRun::run() {
 }
 
 void ToolRun::stop() {
+    if (process.state() == QProcess::NotRunning)
+        return;
     signalGroup(SIGTERM);
+    killGroupAfterGrace();
+}
+
+// A tool, or a helper it started, may ignore the request and would then run on until its time
+// limit, or for ever. The timer belongs to the application, as a stopped run often ends, and
+// goes, before the grace period is over; the group's number stays taken while any of it lives.
+void ToolRun::killGroupAfterGrace() {
+    const auto group = static_cast<pid_t>(process.processId());
+    if (group <= 0)
+        return;
+    QTimer::singleShot(stopGrace, QCoreApplication::instance(),
+                       [group] { ::kill(-group, SIGKILL); });
 }
 
 bool ToolRun::readsOutput() const {

@@ -56,7 +56,11 @@ public:
     // start(), then result().
     QCoro::Task<Exit> run();
 
-    // Sends the termination request to the tool's whole process group, if it runs.
+    // How long a stopped tool's process group has to end by itself before it is killed.
+    static constexpr std::chrono::seconds stopGrace{3};
+
+    // Sends the termination request to the tool's whole process group, if it runs, and kills
+    // whatever of the group is left after stopGrace, even once this run is gone.
     void stop();
 
 signals:
@@ -68,6 +72,7 @@ private:
     bool readsErrors() const;
     void deliver(Stream stream, const QByteArray& bytes);
     void signalGroup(int signal);
+    void killGroupAfterGrace();
 
     Command command;
     OutputHandler outputHandler;

@@ -1,15 +1,12 @@
 #include "AddressLines.h"
 
+#include "core/text/LineSplitter.h"
 #include "core/text/StrictUtf8.h"
 
 #include <QFile>
 #include <QSet>
 
 namespace {
-
-bool isLineBreak(char16_t c) {
-    return (c >= u'\n' && c <= u'\r') || c == 0x85 || c == 0x2028 || c == 0x2029;
-}
 
 bool isAcceptedAddress(QStringView line) {
     return line.contains(u"http") && (line.contains(u"youtube.com") || line.contains(u"youtu.be"));
@@ -20,15 +17,10 @@ bool isAcceptedAddress(QStringView line) {
 AddressLines::Sorted AddressLines::sort(QStringView text) {
     Sorted sorted;
     QSet<QStringView> seen;
-    qsizetype start = 0;
-    while (start <= text.size()) {
-        qsizetype end = start;
-        while (end < text.size() && !isLineBreak(text[end].unicode()))
-            ++end;
-        const QStringView line = text.sliced(start, end - start).trimmed();
-        start = end + 1;
+    LineSplitter::forEachLine(text, LineSplitter::Breaks::person, [&](QStringView untrimmed) {
+        const QStringView line = untrimmed.trimmed();
         if (line.isEmpty())
-            continue;
+            return;
         if (!isAcceptedAddress(line))
             ++sorted.notAddresses;
         else if (seen.contains(line))
@@ -37,7 +29,7 @@ AddressLines::Sorted AddressLines::sort(QStringView text) {
             seen.insert(line);
             sorted.addresses << line.toString();
         }
-    }
+    });
     return sorted;
 }
 

@@ -1,32 +1,30 @@
 #pragma once
 
+#include "BatchRunner.h"
 #include "BulkDownloadItem.h"
 #include "BulkDownloadItemsModel.h"
-#include "PlaylistEntries.h"
-#include "QueueStoreWriter.h"
+#include "QueueIntake.h"
+#include "QueueStore.h"
 #include "core/engine/DownloadEngine.h"
 #include "core/engine/FormatChoice.h"
-#include "core/engine/RememberedChoices.h"
-#include "core/model/FrameThrottle.h"
 
 #include <QCoroTask>
-#include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QUuid>
 #include <memory>
-#include <optional>
 
 class Dialogs;
 class KeyValueStore;
 
-// The controller behind the queue window: turns pasted or file-loaded text into queue
-// items, downloads items one after another through its own engine, stops them on
-// request and keeps the queue and its output folder in the user's key-value store.
-// It shows no dialogs: an outcome is an item's status and progress, or a summary the
-// window shows beside the box (urlsAdded, playlistEntriesAdded). Only one
-// controller at a time writes the stored queue: a window opened while a closed window's
-// batch still runs shows that window's controller (see attachTo).
+// The controller behind the queue window: its fields (the address box, the choices for new
+// items, the output folder, the selected rows), which of its actions can be used, and the
+// actions themselves, handed to the queue's intake (text into items), its batches (the
+// downloads) and its store. It shows no dialogs but the choosers: an outcome is an item's
+// status and progress, or a summary the window shows beside the box (urlsAdded,
+// playlistEntriesAdded). Only one controller at a time writes the stored queue: a window
+// opened while a closed window's batch still runs shows that window's controller (see
+// attachTo).
 class BulkDownloadViewModel : public QObject {
     Q_OBJECT
     Q_PROPERTY(QList<BulkDownloadItem> downloadItems READ downloadItems NOTIFY downloadItemsChanged)
@@ -42,19 +40,6 @@ class BulkDownloadViewModel : public QObject {
     Q_PROPERTY(QSet<QUuid> selection READ selection WRITE setSelection NOTIFY selectionChanged)
 
 public:
-    inline static const QString downloadItemsKey = "bulkDownloadItems";
-    inline static const QString outputPathKey = "bulkDownloadOutputPath";
-    // The choices for new items are remembered under keys that start with this.
-    inline static const QString choicesPrefix = "bulkDownload";
-    // Where a stored queue that could not be read is kept before it is first replaced.
-    inline static const QString unreadableItemsKey = "bulkDownloadItems.unreadable";
-    // A pasted or loaded text this long is read off the main thread and only its
-    // addresses reach the text box: a text box holding a whole log would stall the window.
-    // A text added this long is also read off the main thread. Long lists of items reach
-    // the table a slice per event-loop turn.
-    static constexpr qsizetype largeText = 256 * 1024;
-    static constexpr qsizetype itemsPerSlice = 5000;
-
     // Reads the stored queue and output folder from the user's settings, off the main
     // thread: they, and the queue's rows, come a moment later.
     explicit BulkDownloadViewModel(Dialogs& dialogs, QObject* parent = nullptr);
@@ -67,7 +52,7 @@ public:
     const QList<BulkDownloadItem>& downloadItems() const { return items.items(); }
     // The queue as a table for the window; changed only by this controller.
     BulkDownloadItemsModel* itemsModel() { return &items; }
-    QString urlsText() const { return urls; }
+    QString urlsText() const { return intake.text(); }
     void setUrlsText(const QString& text);
     QString selectedFormat() const { return choice.format; }
     void setSelectedFormat(const QString& value);
@@ -77,9 +62,23 @@ public:
     void setSelectedAudioQuality(const QString& value);
     QString outputPath() const { return output; }
     void setOutputPath(const QString& path);
-    bool isDownloading() const { return downloading; }
+    bool isDownloading() const { return batches.isDownloading(); }
     QSet<QUuid> selection() const { return selected; }
     void setSelection(const QSet<QUuid>& ids);
+
+    // Which actions can be used now; controlsChanged follows any change of them. Adding
+    // wants more than blanks in the box; a running batch lets only stops be used; a stop
+    // wants a running batch or an unfinished (Pending or Downloading) item to stop.
+    bool canAddUrls() const { return boxHoldsText(); }
+    bool canAddPlaylistEntries() const { return !isListingPlaylists() && boxHoldsText(); }
+    bool canStartAll() const { return !downloadItems().isEmpty() && !isDownloading(); }
+    bool canStopAll() const { return isDownloading() || anyUnfinished(false); }
+    bool canClearQueue() const { return !isDownloading(); }
+    bool canStartSelected() const { return !selected.isEmpty() && !isDownloading(); }
+    bool canStopSelected() const {
+        return !selected.isEmpty() && (isDownloading() || anyUnfinished(true));
+    }
+    bool canDeleteSelected() const { return !selected.isEmpty() && !isDownloading(); }
 
     // Empties the text box and appends every new YouTube address it held as a Pending
     // item with the current choices; urlsAdded follows. A large text is read off the main
@@ -88,9 +87,10 @@ public:
     // Takes each address of the text box as a playlist and queues its entries by the rules
     // of addURLsToQueue, then empties the box; playlistEntriesAdded tells what came of it.
     QCoro::Task<> addPlaylistEntries();
-    bool isListingPlaylists() const { return listingPlaylists; }
+    bool isListingPlaylists() const { return intake.isListingPlaylists(); }
     // Appends a pasted or dropped text to the text box, on a line of its own; of a large
-    // one (see largeText), read off the main thread, only its addresses. pasteRead follows.
+    // one (see QueueIntake::largeText), read off the main thread, only its addresses.
+    // pasteRead follows.
     QCoro::Task<> pasteURLs(QString text);
     // Fills the text box from a chosen plain-text file, read off the main thread; of a
     // large file only its addresses.
@@ -121,9 +121,9 @@ public:
     // choosers.
     void attachTo(Dialogs& windowDialogs, QObject* window);
     // Whether the stored queue is still being read.
-    bool isLoading() const { return loading; }
+    bool isLoading() const { return store.isLoading(); }
     // Whether a batch still runs, a stopped one that is still ending included.
-    bool hasRunningBatch() const { return batchesRunning > 0; }
+    bool hasRunningBatch() const { return batches.hasRunningBatch(); }
 
 signals:
     void downloadItemsChanged();
@@ -134,6 +134,7 @@ signals:
     void outputPathChanged();
     void isDownloadingChanged();
     void selectionChanged();
+    void controlsChanged();
     void pasteRead();
     // An addition has ended: how many items it added, and how many non-blank lines it
     // left out as not accepted addresses or as queued already (or earlier in the text).
@@ -145,78 +146,21 @@ signals:
     void batchEnded(int completed, int failed);
 
 private:
-    // A stop request belongs to the batch that was running when it was made.
-    struct Batch {
-        bool stopRequested = false;
-    };
-
-    // New items made from a text, and the lines left out of them.
-    struct Addition {
-        QList<BulkDownloadItem> items;
-        int notAddresses = 0;
-        int alreadyQueued = 0;
-    };
-
-    // What the store holds: the queue's document and its items (none when unreadable, with
-    // why), and the output folder.
-    struct Stored {
-        std::optional<QByteArray> document;
-        std::optional<QList<BulkDownloadItem>> items;
-        QString error;
-        std::optional<QString> outputPath;
-        // The remembered format and qualities.
-        FormatChoice choice;
-    };
-
-    QCoro::Task<> loadDownloadItems();
-    QCoro::Task<> addAfter(QCoro::Task<> previous, QString text);
-    QCoro::Task<std::optional<int>> appendAndStore(QList<BulkDownloadItem> list, quint64 cleared,
-                                                   int* alreadyQueued);
-    // Appends the list a slice at a time; with alreadyQueued, leaves out (and counts there)
-    // the items whose address is queued by then. False once the controller is gone or the
-    // queue has been cleared since clearings stood at cleared.
-    QCoro::Task<bool> appendInSlices(QList<BulkDownloadItem> list, quint64 cleared,
-                                     int* alreadyQueued);
-    void endLoading();
-    std::shared_ptr<Batch> beginBatch();
-    void endBatch(const std::shared_ptr<Batch>& batch);
-    void requestBatchStop();
-    QCoro::Task<> runBatch(QList<QUuid> ids, std::shared_ptr<Batch> batch);
-    QCoro::Task<> downloadItem(QUuid id);
-    void appendUrlsText(const QString& text);
-    void remember(RememberedChoices::Kind kind, const QString& value);
-    QCoro::Task<> queueListingAfter(QCoro::Task<> previous, QString address,
-                                    PlaylistEntries::Listing listing);
-    void setDownloading(bool value);
-    void showProgress();
-    void changeItem(int row, DownloadStatus status);
-    void changeItem(int row, DownloadStatus status, double progress);
-    void changeItems(const BulkDownloadItemsModel::Filter& chosen, DownloadStatus status,
-                     double progress);
+    void forwardSignals();
+    QCoro::Task<QList<BulkDownloadItem>> readStored();
+    void takeStoredChoice(const FormatChoice& stored);
+    bool boxHoldsText() const;
+    // Whether any item, or any selected one, is Pending or Downloading.
+    bool anyUnfinished(bool onlySelected) const;
 
     Dialogs* dialogs;
-    std::unique_ptr<KeyValueStore> userDefaults;
-    QueueStoreWriter writer;
-    std::unique_ptr<DownloadEngine> engine;
     BulkDownloadItemsModel items;
-    QString urls;
     // The choices new items are added with.
     FormatChoice choice;
     QString output;
-    bool downloading = false;
     QSet<QUuid> selected;
-    std::shared_ptr<Batch> runningBatch;
-    QUuid downloadingId; // the item whose download runs, if any
-    // The latest progress of each downloading item, shown at most once per frame.
-    QHash<QUuid, DownloadProgress> latestProgress;
-    FrameThrottle progressFrames;
-    int batchesRunning = 0;
     bool released = false;
-    bool listingPlaylists = false;
-    std::optional<QByteArray> unreadableItems;
-    // The stored queue's loading, then each addition in turn: each appends after the last.
-    QCoro::Task<> additions;
-    bool loading = false;
-    bool saveWhenLoaded = false;
-    quint64 clearings = 0; // an addition or loading under way ends when the queue is cleared
+    QueueStore store;
+    QueueIntake intake;
+    BatchRunner batches;
 };

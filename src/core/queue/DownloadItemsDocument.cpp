@@ -85,7 +85,9 @@ BulkDownloadItem readItem(const QJsonValue& value) {
     const auto known = downloadStatusFromRawValue(status);
     if (!known)
         throw DecodingError{"unknown status \"" + status + "\""};
-    item.status = *known;
+    // Nothing runs for an item after a start: one stored while it downloaded (Morvi ended
+    // meanwhile) was cut off.
+    item.status = *known == DownloadStatus::downloading ? DownloadStatus::cancelled : *known;
     const QJsonValue progress = object.value("progress");
     if (!progress.isDouble())
         throw DecodingError{"\"progress\" is missing or not a number"};

@@ -1,6 +1,7 @@
 #include "AddressDescription.h"
 
 #include "core/engine/DocumentRun.h"
+#include "core/text/WebAddress.h"
 #include <QCoroFuture>
 #include <QtConcurrentRun>
 
@@ -11,6 +12,8 @@
 namespace {
 
 constexpr qint64 thumbnailLimit = 8 * 1024 * 1024;
+// What the network layer may hold of the reply before it is read: it reads ahead otherwise.
+constexpr qint64 thumbnailReadBuffer = 256 * 1024;
 constexpr int thumbnailTimeLimitMs = 20000;
 
 struct Parsed {
@@ -22,6 +25,11 @@ bool isImageReply(const QNetworkReply& reply) {
     const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     return status >= 200 && status <= 299 &&
            reply.header(QNetworkRequest::ContentTypeHeader).toString().startsWith("image/");
+}
+
+bool announcesTooMuch(const QNetworkReply& reply) {
+    const QVariant announced = reply.header(QNetworkRequest::ContentLengthHeader);
+    return announced.isValid() && announced.toLongLong() > thumbnailLimit;
 }
 
 } // namespace
@@ -98,9 +106,10 @@ QCoro::Task<> AddressDescription::describe(QString address, bool playlists, int 
     co_await fetchThumbnail(media.thumbnail, run);
 }
 
-// Only an http or https image, within a time and a size limit, and never to disk.
+// Only an http or https image, within a time and a size limit, and never to disk; the size
+// limit holds for what is held in memory too.
 QCoro::Task<> AddressDescription::fetchThumbnail(QUrl url, int run) {
-    if (url.scheme() != u"https" && url.scheme() != u"http")
+    if (!isWebAddress(url))
         co_return;
     const QPointer<AddressDescription> self(this);
     const QScopedPointer<QNetworkAccessManager, QScopedPointerDeleteLater> network(
@@ -109,6 +118,12 @@ QCoro::Task<> AddressDescription::fetchThumbnail(QUrl url, int run) {
     QNetworkRequest request(url);
     request.setTransferTimeout(thumbnailTimeLimitMs);
     const QScopedPointer<QNetworkReply, QScopedPointerDeleteLater> reply(network->get(request));
+    reply->setReadBufferSize(thumbnailReadBuffer);
+    // Refused by its headers, before any of its body is read.
+    QObject::connect(reply.data(), &QNetworkReply::metaDataChanged, reply.data(), [&reply] {
+        if (!isImageReply(*reply) || announcesTooMuch(*reply))
+            reply->abort();
+    });
     QByteArray bytes;
     QObject::connect(reply.data(), &QNetworkReply::readyRead, reply.data(), [&bytes, &reply] {
         if (!isImageReply(*reply) || bytes.size() + reply->bytesAvailable() > thumbnailLimit) {

@@ -52,6 +52,9 @@ MainWindowViewModel::MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolI
     , appUpdater(std::move(installer)) {
     setDefaultOutputPath();
     readRememberedChoices();
+    for (const auto changed :
+         {&MainWindowViewModel::urlTextChanged, &MainWindowViewModel::isDownloadingChanged})
+        connect(this, changed, this, &MainWindowViewModel::canStartDownloadChanged);
 }
 
 MainWindowViewModel::~MainWindowViewModel() = default;
@@ -200,6 +203,8 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
     }
     // After the check, which may have found a JavaScript runtime.
     request.options = DownloaderOptions::current();
+    for (const QString& notice : request.options.notices)
+        self->addLogMessage(notice);
     try {
         if (!outcome.failure)
             outcome.file = co_await engine->downloadVideo(request, progressHandler, logHandler);

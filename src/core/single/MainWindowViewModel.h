@@ -36,6 +36,7 @@ class MainWindowViewModel : public QObject {
     Q_PROPERTY(QString completedFolder READ completedFolder NOTIFY completedChanged)
     Q_PROPERTY(QString completedFile READ completedFile NOTIFY completedChanged)
     Q_PROPERTY(bool isDownloading READ isDownloading NOTIFY isDownloadingChanged)
+    Q_PROPERTY(bool canStartDownload READ canStartDownload NOTIFY canStartDownloadChanged)
     Q_PROPERTY(bool downloadPlaylists READ downloadPlaylists WRITE setDownloadPlaylists NOTIFY
                    downloadPlaylistsChanged)
 
@@ -68,6 +69,9 @@ public:
     QString completedFolder() const { return doneFolder; }
     QString completedFile() const { return doneFile; }
     bool isDownloading() const { return downloading; }
+    // Whether "Download" can be pressed: no download runs and the address is not empty.
+    // Blanks can, and are refused then, so that a press is never silently lost.
+    bool canStartDownload() const { return !downloading && !url.isEmpty(); }
     bool downloadPlaylists() const { return playlists; }
     // What the downloader says of the address, asked whenever it changes.
     AddressDescription* addressDescription() const { return describer; }
@@ -105,6 +109,7 @@ signals:
     void outputPathChanged();
     void downloadProgressChanged();
     void isDownloadingChanged();
+    void canStartDownloadChanged();
     void downloadPlaylistsChanged();
     void completedChanged();
     // A download has ended by itself or failed, not counting one that was replaced; file is

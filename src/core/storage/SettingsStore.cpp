@@ -5,12 +5,6 @@
 
 namespace {
 
-// A QSettings belongs to the thread that made it (its deferred writes are events of that
-// thread); one made per call never outlives the call, and reads what another instance wrote.
-QSettings openSettings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Velnor", "Morvi");
-}
-
 // The whole settings file, or none when it cannot be read.
 std::optional<QByteArray> fileText(const QString& fileName) {
     QFile file(fileName);
@@ -45,6 +39,12 @@ std::optional<QByteArray> SettingsStore::typedText(const QByteArray& fileText, c
     return text;
 }
 
+// A QSettings belongs to the thread that made it (its deferred writes are events of that
+// thread); one made per call never outlives the call, and reads what another instance wrote.
+QSettings SettingsStore::open() const {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Velnor", application);
+}
+
 std::optional<QByteArray> SettingsStore::data(const QString& key) const {
     const auto value = read(key);
     if (!value)
@@ -53,7 +53,7 @@ std::optional<QByteArray> SettingsStore::data(const QString& key) const {
         return value->toByteArray();
     // Typed by hand: QSettings has already split the text at its commas and dropped its
     // quotes, so the value is the file's own text.
-    const std::optional<QByteArray> text = fileText(openSettings().fileName());
+    const std::optional<QByteArray> text = fileText(open().fileName());
     return (text ? typedText(*text, key) : std::nullopt).value_or(value->toByteArray());
 }
 
@@ -71,15 +71,15 @@ void SettingsStore::setString(const QString& key, const QString& value) {
     write(key, value);
 }
 
-std::optional<QVariant> SettingsStore::read(const QString& key) {
-    const QSettings settings = openSettings();
+std::optional<QVariant> SettingsStore::read(const QString& key) const {
+    const QSettings settings = open();
     if (!settings.contains(key))
         return std::nullopt;
     return settings.value(key);
 }
 
-void SettingsStore::write(const QString& key, const QVariant& value) {
-    QSettings settings = openSettings();
+void SettingsStore::write(const QString& key, const QVariant& value) const {
+    QSettings settings = open();
     settings.setValue(key, value);
     settings.sync();
 }

@@ -2,11 +2,17 @@
 
 #include "KeyValueStore.h"
 
-// The key-value store as Morvi's settings file in the user's configuration folder
-// (<config home>/Velnor/Morvi.conf). Usable from any one thread at a time: each call
-// opens the file on the calling thread, so the queue may write it from its writer thread.
+class QSettings;
+
+// The key-value store as one of Morvi's settings files in the user's configuration folder,
+// <config home>/Velnor/<application>.conf (Morvi.conf by default). Usable from any one thread
+// at a time: each call opens the file on the calling thread, so the queue may write it from
+// its writer thread.
 class SettingsStore : public KeyValueStore {
 public:
+    explicit SettingsStore(QString application = "Morvi")
+        : application(std::move(application)) {}
+
     std::optional<QByteArray> data(const QString& key) const override;
     std::optional<QString> string(const QString& key) const override;
     void setData(const QString& key, const QByteArray& value) override;
@@ -17,6 +23,9 @@ public:
     static std::optional<QByteArray> typedText(const QByteArray& fileText, const QString& key);
 
 private:
-    static std::optional<QVariant> read(const QString& key);
-    static void write(const QString& key, const QVariant& value);
+    QSettings open() const;
+    std::optional<QVariant> read(const QString& key) const;
+    void write(const QString& key, const QVariant& value) const;
+
+    const QString application;
 };

@@ -1,12 +1,14 @@
 #include "MorviApp.h"
 
 #include "AboutView.h"
+#include "core/app/AddressRouting.h"
 #include "core/colour/Contrast.h"
 #include "core/desktop/DesktopNotifier.h"
 #include "core/installer/ToolInstaller.h"
 #include "core/queue/BulkDownloadViewModel.h"
 #include "core/single/MainWindowViewModel.h"
 #include "gui/cutter/MediaCutterView.h"
+#include "gui/preferences/PreferencesView.h"
 #include "gui/queue/BulkDownloadView.h"
 #include "gui/single/MainWindowView.h"
 #include "gui/widgets/WindowNotice.h"
@@ -57,6 +59,11 @@ MorviApp::MorviApp(InstallerFactory makeInstaller, QObject* parent)
           [this] {
               return new MediaCutterView(nullptr, notifier);
           }}},
+        {"preferences",
+         {QT_TR_NOOP("Preferences"),
+          [] {
+              return new PreferencesView;
+          }}},
         {"about",
          {QT_TR_NOOP("About"),
           [] {
@@ -90,19 +97,16 @@ MainWindowView* MorviApp::showMainWindow() {
 }
 
 void MorviApp::openAddresses(const QStringList& addresses) {
-    MainWindowView* main = mainWindow ? mainWindow.data() : showMainWindow();
-    bringForward(main);
-    if (addresses.size() == 1 && fieldTakes(*main->viewModel(), addresses.first()))
-        main->viewModel()->setUrlText(addresses.first());
-    else if (!addresses.isEmpty())
-        appendToQueueBox(addresses);
-}
-
-// The address field holds one address: one that would replace another there, or stand
-// beside a download, joins the queue's box instead, so that none is lost.
-bool MorviApp::fieldTakes(const MainWindowViewModel& single, const QString& address) {
-    const QString held = single.urlText().trimmed();
-    return !single.isDownloading() && (held.isEmpty() || held == address);
+    const AddressRouting::Windows windows{
+        [this]() -> MainWindowViewModel& {
+            MainWindowView* main = mainWindow ? mainWindow.data() : showMainWindow();
+            bringForward(main);
+            return *main->viewModel();
+        },
+        [this]() -> BulkDownloadViewModel& {
+            return *static_cast<BulkDownloadView*>(openWindow("bulk-download"))->viewModel();
+        }};
+    AddressRouting::open(addresses, windows);
 }
 
 QWidget* MorviApp::openWindow(const QString& identifier) {
@@ -127,28 +131,10 @@ void MorviApp::bringForward(QWidget* window) {
     window->activateWindow();
 }
 
-void MorviApp::appendToQueueBox(const QStringList& addresses) {
-    auto* queue = static_cast<BulkDownloadView*>(openWindow("bulk-download"));
-    BulkDownloadViewModel* model = queue->viewModel();
-    QString text = model->urlsText();
-    // Whatever the user had typed there stays, on its own line.
-    if (!text.isEmpty() && !text.endsWith('\n'))
-        text += '\n';
-    model->setUrlsText(text + addresses.join('\n'));
-}
-
-// While a batch of a closed queue window runs, the new window shows that same controller,
-// so only one controller ever writes the stored queue. An ended one is deleted first: its
-// last write lands before the new controller reads the store.
 QWidget* MorviApp::createQueueView() {
-    BulkDownloadViewModel* running = nullptr;
-    if (queueController && queueController->hasRunningBatch())
-        running = queueController;
-    else
-        delete queueController;
-    auto* view = new BulkDownloadView(nullptr, running);
-    queueController = view->viewModel();
-    connect(queueController, &BulkDownloadViewModel::batchEnded, view,
+    auto* view = new BulkDownloadView(nullptr, queueControllers.forNewWindow());
+    queueControllers.keep(view->viewModel());
+    connect(view->viewModel(), &BulkDownloadViewModel::batchEnded, view,
             [this, view](int completed, int failed) {
                 WindowNotice::unlessActive(
                     view, *notifier, tr("Downloads finished"),

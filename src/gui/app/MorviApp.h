@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/QueueControllerKeeper.h"
+
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -7,15 +9,13 @@
 #include <functional>
 #include <memory>
 
-class BulkDownloadViewModel;
 class DesktopNotifier;
 class MainWindowView;
-class MainWindowViewModel;
 class QWidget;
 class ToolInstaller;
 
 // The application: shows the main window at launch and opens the other windows by
-// their identifiers "bulk-download", "media-cutter" and "about". Each window makes
+// their identifiers "bulk-download", "media-cutter", "preferences" and "about". Each window makes
 // its own controller when it is created and ends it when it is closed.
 class MorviApp : public QObject {
     Q_OBJECT
@@ -28,12 +28,7 @@ public:
     ~MorviApp() override;
 
     MainWindowView* showMainWindow();
-    // What a start of Morvi with these web addresses asks for, whether it is this process's
-    // own start or a later one handed over: the main window comes forward (made anew when it
-    // was closed); one address goes into its address field when that is free (empty or
-    // holding it, and no download running); otherwise, and two or more always, they are
-    // appended, one per line, to the queue window's address box, and that window comes
-    // forward. Nothing starts downloading.
+    // What a start of Morvi with these web addresses asks for (see AddressRouting).
     void openAddresses(const QStringList& addresses);
     // Opens the window of that identifier, or brings it forward when it is open already.
     // Returns it, or nullptr for an identifier that names no window.
@@ -50,8 +45,6 @@ private:
 
     QWidget* createWindow(const WindowKind& kind);
     static void bringForward(QWidget* window);
-    static bool fieldTakes(const MainWindowViewModel& single, const QString& address);
-    void appendToQueueBox(const QStringList& addresses);
     QWidget* createQueueView();
 
     InstallerFactory makeInstaller;
@@ -61,5 +54,5 @@ private:
     QHash<QString, WindowKind> windowKinds;
     QHash<QString, QPointer<QWidget>> openWindows;
     QPointer<MainWindowView> mainWindow;
-    QPointer<BulkDownloadViewModel> queueController;
+    QueueControllerKeeper queueControllers;
 };

@@ -1,9 +1,9 @@
 #include "MediaCutterView.h"
 
 #include "core/cutter/MediaCutterViewModel.h"
-#include "core/cutter/TimeText.h"
 #include "core/engine/PercentText.h"
 #include "core/model/LogModel.h"
+#include "core/text/TimeText.h"
 #include "gui/widgets/Labels.h"
 #include "gui/widgets/LogView.h"
 #include "gui/widgets/RoundedBox.h"

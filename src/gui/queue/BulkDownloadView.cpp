@@ -5,6 +5,7 @@
 #include "core/engine/DownloadChoices.h"
 #include "core/engine/PercentText.h"
 #include "core/queue/BulkDownloadViewModel.h"
+#include "core/text/WebAddress.h"
 #include "gui/widgets/Labels.h"
 #include "gui/widgets/ScreenFit.h"
 #include "gui/widgets/SegmentedControl.h"
@@ -27,12 +28,6 @@
 #include <optional>
 
 namespace {
-
-// Whether the box holds more than blanks, without trimming a copy: it may hold a whole
-// pasted list.
-bool holdsText(const QString& text) {
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return !c.isSpace(); });
-}
 
 constexpr int sectionSpacing = 20;
 constexpr int lineSpacing = 8;
@@ -78,7 +73,7 @@ std::optional<QString> droppedText(const QMimeData* data) {
         QStringList links;
         const QList<QUrl> urls = data->urls();
         for (const QUrl& url : urls) {
-            if (url.scheme() != "http" && url.scheme() != "https")
+            if (!isWebAddress(url))
                 return std::nullopt;
             links << url.toString();
         }
@@ -190,7 +185,7 @@ QLayout* BulkDownloadView::headingRow() {
 }
 
 QLayout* BulkDownloadView::inputSection() {
-    auto* editor = new UrlsTextEdit(BulkDownloadViewModel::largeText);
+    auto* editor = new UrlsTextEdit(QueueIntake::largeText);
     urlsEditor = editor;
     connect(editor, &UrlsTextEdit::largeTextPasted, model,
             [this](const QString& text) { model->pasteURLs(text); });
@@ -216,12 +211,7 @@ QPushButton* BulkDownloadView::playlistButton() {
     expand->setToolTip(tr("Queue each entry of the playlists whose addresses are in the box"));
     connect(expand, &QPushButton::clicked, model, [this] { model->addPlaylistEntries(); });
     connect(model, &BulkDownloadViewModel::playlistEntriesAdded, notice, &QLabel::setText);
-    const auto updateEnabled = [this, expand] {
-        expand->setEnabled(!model->isListingPlaylists() && holdsText(model->urlsText()));
-    };
-    connect(model, &BulkDownloadViewModel::urlsTextChanged, expand, updateEnabled);
-    connect(model, &BulkDownloadViewModel::isListingPlaylistsChanged, expand, updateEnabled);
-    updateEnabled();
+    playlistExpander = expand;
     return expand;
 }
 
@@ -325,10 +315,8 @@ void BulkDownloadView::bindFields() {
     BulkDownloadViewModel* vm = model;
     connect(urlsEditor, &UrlsTextEdit::edited, vm, &BulkDownloadViewModel::setUrlsText);
     connect(urlsEditor, &UrlsTextEdit::filling, this, &BulkDownloadView::showFilling);
-    connect(vm, &BulkDownloadViewModel::urlsTextChanged, this, [this] {
-        urlsEditor->showText(model->urlsText());
-        updateEnabledStates();
-    });
+    connect(vm, &BulkDownloadViewModel::urlsTextChanged, this,
+            [this] { urlsEditor->showText(model->urlsText()); });
     connect(vm, &BulkDownloadViewModel::urlsAdded, this,
             [this](int, int notAddresses, int alreadyQueued) {
                 showLeftOut(notAddresses, alreadyQueued);
@@ -345,13 +333,9 @@ void BulkDownloadView::bindFields() {
         if (outputField->text() != model->outputPath())
             outputField->setText(model->outputPath());
     });
-    connect(vm, &BulkDownloadViewModel::downloadItemsChanged, this, [this] {
-        showQueueHeading();
-        updateEnabledStates();
-    });
-    connect(vm, &BulkDownloadViewModel::isDownloadingChanged, this,
-            &BulkDownloadView::updateEnabledStates);
-    connect(vm, &BulkDownloadViewModel::selectionChanged, this,
+    connect(vm, &BulkDownloadViewModel::downloadItemsChanged, this,
+            &BulkDownloadView::showQueueHeading);
+    connect(vm, &BulkDownloadViewModel::controlsChanged, this,
             &BulkDownloadView::updateEnabledStates);
 
     urlsEditor->showText(vm->urlsText());
@@ -409,25 +393,13 @@ void BulkDownloadView::showLeftOut(int notAddresses, int alreadyQueued) {
 }
 
 void BulkDownloadView::updateEnabledStates() {
-    const QList<BulkDownloadItem>& list = model->downloadItems();
-    const QSet<QUuid> chosen = model->selection();
-    const bool busy = model->isDownloading();
-    const auto unfinished = [](const BulkDownloadItem& item) {
-        return isUnfinished(item.status);
-    };
-    const bool anyUnfinished = std::any_of(list.begin(), list.end(), unfinished);
-    const bool chosenUnfinished =
-        !chosen.isEmpty() && std::any_of(list.begin(), list.end(), [&](const auto& item) {
-            return chosen.contains(item.id) && unfinished(item);
-        });
-
-    addButton->setEnabled(holdsText(model->urlsText()));
-    startAllButton->setEnabled(!list.isEmpty() && !busy);
-    stopAllButton->setEnabled(busy || anyUnfinished);
-    clearButton->setEnabled(!busy);
-    startSelectedButton->setEnabled(!chosen.isEmpty() && !busy);
-    stopSelectedButton->setEnabled(!chosen.isEmpty() && (busy || chosenUnfinished));
-    deleteSelectedButton->setEnabled(!chosen.isEmpty() && !busy);
-    table->setSelectionActionsEnabled(startSelectedButton->isEnabled(),
-                                      deleteSelectedButton->isEnabled());
+    addButton->setEnabled(model->canAddUrls());
+    playlistExpander->setEnabled(model->canAddPlaylistEntries());
+    startAllButton->setEnabled(model->canStartAll());
+    stopAllButton->setEnabled(model->canStopAll());
+    clearButton->setEnabled(model->canClearQueue());
+    startSelectedButton->setEnabled(model->canStartSelected());
+    stopSelectedButton->setEnabled(model->canStopSelected());
+    deleteSelectedButton->setEnabled(model->canDeleteSelected());
+    table->setSelectionActionsEnabled(model->canStartSelected(), model->canDeleteSelected());
 }

@@ -73,6 +73,7 @@ private:
     QLabel* queueHeading = nullptr;
     UrlsTextEdit* urlsEditor = nullptr;
     QPushButton* addButton = nullptr;
+    QPushButton* playlistExpander = nullptr;
     QLabel* notice = nullptr;
     bool noticeShowsFilling = false;
     SegmentedControl* formatSegments = nullptr;

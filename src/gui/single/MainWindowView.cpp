@@ -6,6 +6,7 @@
 #include "core/installer/ToolInstaller.h"
 #include "core/single/AddressDescription.h"
 #include "core/single/MainWindowViewModel.h"
+#include "core/text/WebAddress.h"
 #include "gui/widgets/Labels.h"
 #include "gui/widgets/LogView.h"
 #include "gui/widgets/LogoImage.h"
@@ -106,6 +107,7 @@ MainWindowView::MainWindowView(std::shared_ptr<ToolInstaller> installer, Dialogs
         if (browseButton->isEnabled())
             model->chooseOutputFolder();
     });
+    WindowShortcuts::addPreferences(this, [this] { emit openWindowRequested("preferences"); });
     bind();
     // Never smaller than the content as it is laid out now, whatever is shown later (the
     // fixed-width fields with their buttons are wider than 600).
@@ -120,6 +122,7 @@ QLayout* MainWindowView::buildHeader() {
     const std::pair<const char*, const char*> windows[] = {
         {QT_TR_NOOP("&Bulk Download"), "bulk-download"},
         {QT_TR_NOOP("Media &Cutter"), "media-cutter"},
+        {QT_TR_NOOP("Pr&eferences"), "preferences"},
         {QT_TR_NOOP("&About"), "about"}};
     for (const auto& [label, identifier] : windows) {
         auto* button = new QPushButton(tr(label));
@@ -290,8 +293,9 @@ void MainWindowView::bind() {
     });
     connect(m, &MainWindowViewModel::downloadPlaylistsChanged, this,
             [this] { playlistSwitch->setChecked(model->downloadPlaylists()); });
-    connect(m, &MainWindowViewModel::urlTextChanged, this, &MainWindowView::updateEnabledStates);
     connect(m, &MainWindowViewModel::isDownloadingChanged, this,
+            &MainWindowView::updateEnabledStates);
+    connect(m, &MainWindowViewModel::canStartDownloadChanged, this,
             &MainWindowView::updateEnabledStates);
     connect(m, &MainWindowViewModel::downloadProgressChanged, this,
             &MainWindowView::updateProgress);
@@ -329,8 +333,7 @@ void MainWindowView::updateEnabledStates() {
           static_cast<QWidget*>(audioQualityPicker)})
         control->setEnabled(idle);
     formatPicker->setEnabled(idle);
-    // Only an empty address keeps the button off; blanks are refused when pressed.
-    downloadButton->setEnabled(idle && !model->urlText().isEmpty());
+    downloadButton->setEnabled(model->canStartDownload());
     stopButton->setEnabled(!idle);
     progressBlock->setVisible(!idle);
 }
@@ -378,8 +381,7 @@ QString MainWindowView::droppedAddress(const QMimeData* data) const {
             candidates << QUrl(word, QUrl::StrictMode);
     }
     for (const QUrl& url : candidates) {
-        if (url.isValid() && !url.host().isEmpty() &&
-            (url.scheme() == u"https" || url.scheme() == u"http"))
+        if (isWebAddress(url))
             return url.toString();
     }
     return {};

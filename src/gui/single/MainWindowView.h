@@ -31,8 +31,8 @@ public:
     MainWindowViewModel* viewModel() const { return model; }
 
 signals:
-    // One of the header buttons asks for the window "bulk-download", "media-cutter"
-    // or "about".
+    // One of the header buttons or the Preferences key asks for the window "bulk-download",
+    // "media-cutter", "preferences" or "about".
     void openWindowRequested(const QString& identifier);
 
 protected:

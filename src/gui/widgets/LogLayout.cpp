@@ -1,5 +1,7 @@
 #include "LogLayout.h"
 
+#include "core/text/LineSplitter.h"
+
 #include <QFontMetricsF>
 #include <QTextLayout>
 #include <algorithm>
@@ -46,7 +48,8 @@ bool LogLayout::isLatin1(QStringView line) {
 
 LogLayout::Measure LogLayout::measure(QStringView text) const {
     Measure result;
-    forEachLine(text, [&](QStringView line) {
+    // The log shows the tools' output: its lines end where the tools end them.
+    LineSplitter::forEachLine(text, LineSplitter::Breaks::tool, [&](QStringView line) {
         qreal width = 0;
         if (!isLatin1(line))
             width = std::numeric_limits<qreal>::infinity();
@@ -57,14 +60,13 @@ LogLayout::Measure LogLayout::measure(QStringView text) const {
                 width += latin[c.unicode()];
         ++result.lineCount;
         result.widestLine = std::max(result.widestLine, width);
-        return true;
     });
     return result;
 }
 
 LogLayout::Wrapped LogLayout::wrap(QStringView text, qreal width) const {
     Wrapped wrapped;
-    forEachLine(text, [&](QStringView line) {
+    LineSplitter::forEachLine(text, LineSplitter::Breaks::tool, [&](QStringView line) {
         const qsizetype offset = line.data() - text.data();
         if (!isLatin1(line))
             wrapShaped(line, width, wrapped, offset);
@@ -72,7 +74,6 @@ LogLayout::Wrapped LogLayout::wrap(QStringView text, qreal width) const {
             wrapUniform(line, width, wrapped, offset);
         else
             wrapLatin1(line, width, wrapped, offset);
-        return true;
     });
     return wrapped;
 }

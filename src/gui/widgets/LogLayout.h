@@ -4,7 +4,6 @@
 #include <QFont>
 #include <QString>
 #include <QTextLine>
-#include <algorithm>
 #include <array>
 #include <memory>
 #include <vector>
@@ -45,10 +44,6 @@ public:
     // stamp draws no empty line, and text beyond displayLimit is left out.
     static QString displayText(const QString& entry);
 
-    // Calls visit with each line of the text until it returns false: "\r\n", "\n" and "\r"
-    // each end one, and the line break that ends most tool output adds no empty last line.
-    template <typename Visit> static void forEachLine(QStringView text, Visit visit);
-
     void setFont(const QFont& font);
     Measure measure(QStringView text) const;
     // The lines of the text wrapped to width, at a blank where one fits, else anywhere.
@@ -66,24 +61,3 @@ private:
     // makes a line of them as wide as its length says; 0 for other fonts.
     qreal asciiAdvance = 0;
 };
-
-template <typename Visit> void LogLayout::forEachLine(QStringView text, Visit visit) {
-    qsizetype start = 0;
-    const qsizetype end = text.size();
-    // Each kind of line break is searched many characters at a time.
-    qsizetype feed = text.indexOf(u'\n');
-    qsizetype carriageReturn = text.indexOf(u'\r');
-    while (true) {
-        if (feed >= 0 && feed < start)
-            feed = text.indexOf(u'\n', start);
-        if (carriageReturn >= 0 && carriageReturn < start)
-            carriageReturn = text.indexOf(u'\r', start);
-        const qsizetype stop =
-            std::min(feed < 0 ? end : feed, carriageReturn < 0 ? end : carriageReturn);
-        if (!visit(text.sliced(start, stop - start)) || stop == end)
-            return;
-        start = stop + ((text[stop] == u'\r' && stop + 1 < end && text[stop + 1] == u'\n') ? 2 : 1);
-        if (start == end)
-            return;
-    }
-}

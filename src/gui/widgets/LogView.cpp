@@ -3,6 +3,7 @@
 #include "LogViewAccessible.h"
 #include "core/colour/Contrast.h"
 #include "core/model/LogModel.h"
+#include "core/text/LineSplitter.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -96,10 +97,8 @@ QString LogView::newestText(int count) const {
     QStringList lines;
     for (qsizetype row = std::max<qsizetype>(entries.size() - count, 0); row < entries.size();
          ++row) {
-        LogLayout::forEachLine(LogLayout::displayText(entries[row]), [&lines](QStringView line) {
-            lines << line.toString();
-            return true;
-        });
+        LineSplitter::forEachLine(LogLayout::displayText(entries[row]), LineSplitter::Breaks::tool,
+                                  [&lines](QStringView line) { lines << line.toString(); });
     }
     return lines.join(u'\n');
 }

@@ -41,4 +41,10 @@ void addOpen(QWidget* window, const std::function<void()>& open) {
     QObject::connect(opener, &QShortcut::activated, window, open);
 }
 
+void addPreferences(QWidget* window, const std::function<void()>& open) {
+    QShortcut* opener =
+        shortcut(window, QKeySequence::Preferences, {QKeySequence(Qt::CTRL | Qt::Key_Comma)});
+    QObject::connect(opener, &QShortcut::activated, window, open);
+}
+
 } // namespace WindowShortcuts

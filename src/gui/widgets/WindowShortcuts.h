@@ -14,4 +14,6 @@ void addQuit(QWidget* window);
 void addQuitAndClose(QWidget* window);
 // Open (Ctrl+O) runs open.
 void addOpen(QWidget* window, const std::function<void()>& open);
+// Preferences (Ctrl+,) runs open.
+void addPreferences(QWidget* window, const std::function<void()>& open);
 } // namespace WindowShortcuts

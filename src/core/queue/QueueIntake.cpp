@@ -1,0 +1,206 @@
+#include "QueueIntake.h"
+
+#include "AddressLines.h"
+#include "BulkDownloadItemsModel.h"
+#include "QueueStore.h"
+#include "core/model/AssignProperty.h"
+#include "core/text/LineSplitter.h"
+
+#include <QCoroFuture>
+#include <QPointer>
+#include <QTextStream>
+#include <QtConcurrentRun>
+#include <chrono>
+#include <qcoro/qcorotimer.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// Queue items for the addresses, with the choices they are added with.
+QList<BulkDownloadItem> itemsFor(QStringList urls, const FormatChoice& choice) {
+    QList<BulkDownloadItem> items;
+    items.reserve(urls.size());
+    for (QString& url : urls)
+        items << BulkDownloadItem::create(std::move(url), choice);
+    return items;
+}
+
+} // namespace
+
+QueueIntake::QueueIntake(BulkDownloadItemsModel& items, QueueStore& store,
+                         const FormatChoice& choice, QObject* parent)
+    : QObject(parent)
+    , items(items)
+    , store(store)
+    , choice(choice) {}
+
+void QueueIntake::setText(const QString& text) {
+    assignProperty(this, box, text, &QueueIntake::textChanged);
+}
+
+void QueueIntake::setListingPlaylists(bool value) {
+    assignProperty(this, listingPlaylists, value, &QueueIntake::isListingPlaylistsChanged);
+}
+
+void QueueIntake::appendStored(QCoro::Task<QList<BulkDownloadItem>> reading) {
+    additions = appendStoredItems(std::move(reading));
+}
+
+// The store writes nothing of the queue until its items are in, or cleared away.
+QCoro::Task<> QueueIntake::appendStoredItems(QCoro::Task<QList<BulkDownloadItem>> reading) {
+    const QPointer<QueueIntake> self(this);
+    const quint64 cleared = clearings;
+    QList<BulkDownloadItem> stored = co_await reading;
+    if (!self)
+        co_return;
+    co_await appendInSlices(std::move(stored), cleared, nullptr);
+    if (self)
+        store.endLoading();
+}
+
+void QueueIntake::addText() {
+    const QString text = box;
+    setText(QString());
+    additions = addAfter(std::move(additions), text);
+}
+
+// The text is read and its items made (with the choices of the moment) while earlier
+// additions may still run; its items follow theirs.
+QCoro::Task<> QueueIntake::addAfter(QCoro::Task<> previous, QString text) {
+    const QPointer<QueueIntake> self(this);
+    const quint64 cleared = clearings;
+    const bool large = text.size() >= largeText;
+    auto make = [text = std::move(text), choice = choice] {
+        AddressLines::Sorted lines = AddressLines::sort(text);
+        return Addition{itemsFor(std::move(lines.addresses), choice), lines.notAddresses,
+                        lines.repeated};
+    };
+    Addition addition;
+    if (large) {
+        // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
+        QFuture<Addition> made = QtConcurrent::run(std::move(make));
+        addition = co_await made;
+    } else {
+        addition = make();
+    }
+    co_await previous;
+    if (!self)
+        co_return;
+    const std::optional<int> appended =
+        co_await appendAndStore(std::move(addition.items), cleared, &addition.alreadyQueued);
+    if (appended)
+        emit added(*appended, addition.notAddresses, addition.alreadyQueued);
+}
+
+// Appends the items in slices and stores the queue with one write, the same as with one per
+// item. How many were added; none when the intake went or the queue was cleared meanwhile.
+QCoro::Task<std::optional<int>> QueueIntake::appendAndStore(QList<BulkDownloadItem> list,
+                                                            quint64 cleared, int* alreadyQueued) {
+    const auto before = items.items().size();
+    if (!co_await appendInSlices(std::move(list), cleared, alreadyQueued))
+        co_return std::nullopt;
+    const auto appended = static_cast<int>(items.items().size() - before);
+    if (appended > 0)
+        store.save();
+    co_return appended;
+}
+
+QCoro::Task<> QueueIntake::addPlaylistEntries() {
+    QStringList playlists;
+    LineSplitter::forEachLine(box, LineSplitter::Breaks::person, [&playlists](QStringView line) {
+        if (!line.trimmed().isEmpty())
+            playlists << line.trimmed().toString();
+    });
+    setText(QString());
+    const QPointer<QueueIntake> self(this);
+    setListingPlaylists(true);
+    for (const QString& address : playlists) {
+        PlaylistEntries::Listing listing = co_await PlaylistEntries::list(address);
+        if (!self)
+            co_return;
+        additions = queueListingAfter(std::move(additions), address, std::move(listing));
+    }
+    setListingPlaylists(false);
+}
+
+// The entries go through the rules of typed lines, behind the stored queue's loading and every
+// addition asked for before them.
+QCoro::Task<> QueueIntake::queueListingAfter(QCoro::Task<> previous, QString address,
+                                             PlaylistEntries::Listing listing) {
+    const QPointer<QueueIntake> self(this);
+    const quint64 cleared = clearings;
+    const QStringList accepted = AddressLines::accepted(listing.addresses.join('\n'));
+    QList<BulkDownloadItem> made = itemsFor(accepted, choice);
+    co_await previous;
+    if (!self)
+        co_return;
+    int queued = 0;
+    const std::optional<int> appended = co_await appendAndStore(std::move(made), cleared, &queued);
+    if (!appended)
+        co_return;
+    if (!listing.error.isEmpty()) {
+        emit playlistEntriesAdded(
+            tr("No playlist entries from %1: %2").arg(address, listing.error));
+        co_return;
+    }
+    const int count = *appended;
+    const QString title = listing.title.isEmpty() ? address : listing.title;
+    const qsizetype refused = listing.addresses.size() - accepted.size();
+    if (refused + queued == 0) {
+        emit playlistEntriesAdded(tr("Added %n entry(s) from \"%1\".", nullptr, count).arg(title));
+        co_return;
+    }
+    emit playlistEntriesAdded(tr("Added %n entry(s) from \"%1\". Left out: %2 not YouTube "
+                                 "addresses or repeated, %3 already in the queue.",
+                                 nullptr, count)
+                                  .arg(title, QString::number(refused), QString::number(queued)));
+}
+
+QCoro::Task<> QueueIntake::paste(QString text) {
+    const QPointer<QueueIntake> self(this);
+    if (text.size() >= largeText) {
+        // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
+        QFuture<QString> addresses =
+            QtConcurrent::run([text] { return AddressLines::accepted(text).join('\n'); });
+        text = co_await addresses;
+        if (!self)
+            co_return;
+    }
+    setText(LineSplitter::appendedOnItsOwnLine(box, text));
+    emit pasteRead();
+}
+
+QCoro::Task<> QueueIntake::loadFile(QString path) {
+    const QPointer<QueueIntake> self(this);
+    QFuture<AddressLines::FileText> reading =
+        QtConcurrent::run([path] { return AddressLines::readFile(path, largeText); });
+    const AddressLines::FileText read = co_await reading;
+    if (!self)
+        co_return;
+    if (read.error.isEmpty())
+        setText(read.text);
+    else // for the terminal or the journal, in English like the logging categories
+        QTextStream(stdout) << "Failed to read file: " << read.error << Qt::endl;
+}
+
+// A slice per event-loop turn, so that a long list never holds up the window.
+QCoro::Task<bool> QueueIntake::appendInSlices(QList<BulkDownloadItem> list, quint64 cleared,
+                                              int* alreadyQueued) {
+    const QPointer<QueueIntake> self(this);
+    items.reserve(list.size());
+    for (qsizetype first = 0; first < list.size(); first += itemsPerSlice) {
+        if (first > 0)
+            co_await QCoro::sleepFor(0ms);
+        if (!self || clearings != cleared)
+            co_return false;
+        QList<BulkDownloadItem> slice = list.mid(first, itemsPerSlice);
+        if (alreadyQueued) {
+            *alreadyQueued += static_cast<int>(slice.removeIf(
+                [this](const BulkDownloadItem& item) { return items.containsUrl(item.url); }));
+        }
+        if (items.append(slice))
+            emit itemsAppended();
+    }
+    co_return true;
+}

@@ -1,0 +1,89 @@
+#include "QueueStore.h"
+
+#include "BulkDownloadItemsModel.h"
+#include "DownloadItemsDocument.h"
+#include "core/diagnostics/Diagnostics.h"
+#include "core/storage/KeyValueStore.h"
+
+#include <QCoroFuture>
+#include <QPointer>
+#include <QTextStream>
+
+namespace {
+
+// The store's raw queue and the rest it holds.
+struct Read {
+    std::optional<QByteArray> document;
+    QString error;
+    QueueStore::Stored stored;
+};
+
+} // namespace
+
+QueueStore::QueueStore(std::unique_ptr<KeyValueStore> store, const BulkDownloadItemsModel& items,
+                       QObject* parent)
+    : QObject(parent)
+    , userDefaults(std::move(store))
+    , writer(*userDefaults)
+    , items(items) {}
+
+QueueStore::~QueueStore() = default;
+
+// Off the main thread: the settings file holds the whole queue, and reading any of its
+// values parses all of it.
+QCoro::Task<std::optional<QueueStore::Stored>> QueueStore::load() {
+    const QPointer<QueueStore> self(this);
+    loading = true;
+    QFuture<Read> reading = writer.read([](KeyValueStore& store) {
+        Read read{store.data(downloadItemsKey),
+                  {},
+                  {{}, store.string(outputPathKey), RememberedChoices::read(store, choicesPrefix)}};
+        if (read.document)
+            read.stored.items = DownloadItemsDocument::decode(*read.document, read.error);
+        return read;
+    });
+    Read read = co_await reading;
+    if (!self)
+        co_return std::nullopt;
+    if (read.document && !read.stored.items) {
+        // Kept until the first write would replace it (see save).
+        unreadableItems = read.document;
+        // For whoever reads the terminal or the journal: in English, so that it can be
+        // looked up.
+        QTextStream(stdout) << "Error decoding download items: " << read.error << Qt::endl;
+    }
+    co_return std::move(read.stored);
+}
+
+void QueueStore::endLoading() {
+    loading = false;
+    if (std::exchange(saveWhenLoaded, false))
+        save();
+}
+
+void QueueStore::save() {
+    if (loading) {
+        saveWhenLoaded = true;
+        return;
+    }
+    // A queue written by another version must not vanish just because this one cannot
+    // read it: it moves aside before it is replaced.
+    if (unreadableItems) {
+        writer.setData(unreadableItemsKey, *unreadableItems);
+        unreadableItems.reset();
+        qCWarning(lcQueue) << "Kept the unreadable download queue under" << unreadableItemsKey;
+    }
+    writer.saveItems(downloadItemsKey, items.items());
+}
+
+void QueueStore::saveOutputPath(const QString& path) {
+    writer.setString(outputPathKey, path);
+}
+
+void QueueStore::remember(RememberedChoices::Kind kind, const QString& value) {
+    writer.setString(RememberedChoices::key(choicesPrefix, kind), value);
+}
+
+void QueueStore::waitUntilSaved() {
+    writer.waitForDone();
+}
