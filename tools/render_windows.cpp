@@ -10,6 +10,8 @@
 #include "core/cutter/MediaCutterViewModel.h"
 #include "core/preferences/PreferencesViewModel.h"
 #include "core/single/MainWindowViewModel.h"
+#include "core/toolstore/FileManagerHelper.h"
+#include "core/toolstore/ToolFinding.h"
 #include "gui/app/AboutView.h"
 #include "gui/cutter/MediaCutterView.h"
 #include "gui/preferences/PreferencesView.h"
@@ -92,6 +94,9 @@ int main(int argc, char** argv) {
     cutter.viewModel().addLogMessage("Ready to cut long.wav");
     saved = save(cutter, folder, "media-cutter") && saved;
 
+    // As a tool check that installed the runtime leaves it.
+    const FileManagerHelper tools;
+    ToolFinding{{}, {"deno", tools.jsRuntimePath, "2.5.6"}}.write(tools.toolsFolderPath);
     AboutView about(&dialogs);
     saved = save(about, folder, "about") && saved;
 

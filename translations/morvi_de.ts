@@ -184,6 +184,38 @@
         <source>The download does not match its release&apos;s SHA-256 checksum.</source>
         <translation>Der Download stimmt nicht mit der SHA-256-Prüfsumme seiner Veröffentlichung überein.</translation>
     </message>
+    <message>
+        <source>The downloaded program is not deno %1 or later: it answered &quot;%2&quot;.</source>
+        <translation>Das heruntergeladene Programm ist nicht deno %1 oder neuer: Es antwortete &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Updating plugin 4...</source>
+        <translation>Plugin 4 wird aktualisiert …</translation>
+    </message>
+    <message>
+        <source>Plugin 4 is up to date.</source>
+        <translation>Plugin 4 ist auf dem neuesten Stand.</translation>
+    </message>
+    <message>
+        <source>Extracting plugin 4...</source>
+        <translation>Plugin 4 wird entpackt …</translation>
+    </message>
+    <message>
+        <source>Plugin 4 update completed.</source>
+        <translation>Aktualisierung von Plugin 4 abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Plugin 4 downloaded successfully.</source>
+        <translation>Plugin 4 erfolgreich heruntergeladen.</translation>
+    </message>
+    <message>
+        <source>Plugin 4 update failed: %1</source>
+        <translation>Aktualisierung von Plugin 4 fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Failed to download plugin 4: %1</source>
+        <translation>Plugin 4 konnte nicht heruntergeladen werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>BrowserProfiles</name>
@@ -648,6 +680,89 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
 </context>
 <context>
+    <name>DownloaderFailure</name>
+    <message>
+        <source>The browser&apos;s cookies could not be read: the browser keeps them locked while it runs. Close the browser and download again, or choose another browser in Preferences.</source>
+        <translation>Die Cookies des Browsers ließen sich nicht lesen: Der Browser hält sie gesperrt, solange er läuft. Schließen Sie den Browser und laden Sie erneut herunter, oder wählen Sie in den Einstellungen einen anderen Browser.</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s cookies could not be decrypted: the desktop&apos;s keyring did not give their key. Unlock the keyring and download again, or choose another browser in Preferences.</source>
+        <translation>Die Cookies des Browsers ließen sich nicht entschlüsseln: Der Schlüsselbund der Arbeitsumgebung gab ihren Schlüssel nicht heraus. Entsperren Sie den Schlüsselbund und laden Sie erneut herunter, oder wählen Sie in den Einstellungen einen anderen Browser.</translation>
+    </message>
+    <message>
+        <source>The browser chosen in Preferences keeps no cookies on this computer. Choose the browser you are signed in with.</source>
+        <translation>Der in den Einstellungen gewählte Browser hat auf diesem Computer keine Cookies. Wählen Sie den Browser, in dem Sie angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>YouTube asks to sign in to confirm that this is not a bot. Choose the browser you are signed in with in Preferences, and the downloader will use its sign-in.</source>
+        <translation>YouTube verlangt eine Anmeldung als Bestätigung, dass hier kein Bot am Werk ist. Wählen Sie in den Einstellungen den Browser, in dem Sie angemeldet sind; der Downloader verwendet dann dessen Anmeldung.</translation>
+    </message>
+    <message>
+        <source>This video is private. If its owner has shared it with you, choose the browser you are signed in with in Preferences.</source>
+        <translation>Dieses Video ist privat. Wenn es mit Ihnen geteilt wurde, wählen Sie in den Einstellungen den Browser, in dem Sie angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>This video is for the channel&apos;s members only. If you are a member, choose the browser you are signed in with in Preferences.</source>
+        <translation>Dieses Video ist nur für Mitglieder des Kanals. Wenn Sie Mitglied sind, wählen Sie in den Einstellungen den Browser, in dem Sie angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>This video is age-restricted and needs a signed-in adult account. Choose the browser you are signed in with in Preferences.</source>
+        <translation>Dieses Video hat eine Altersbeschränkung und verlangt ein angemeldetes, volljähriges Konto. Wählen Sie in den Einstellungen den Browser, in dem Sie angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>This video is not available in your country.</source>
+        <translation>Dieses Video ist in Ihrem Land nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>This live event or premiere has not begun yet: it begins in %1. Download it once it has started.</source>
+        <translation>Dieses Live-Ereignis oder diese Premiere hat noch nicht begonnen: Es geht in %1 los. Laden Sie es herunter, sobald es begonnen hat.</translation>
+    </message>
+    <message>
+        <source>This live event or premiere has not begun yet. Download it once it has started.</source>
+        <translation>Dieses Live-Ereignis oder diese Premiere hat noch nicht begonnen. Laden Sie es herunter, sobald es begonnen hat.</translation>
+    </message>
+    <message>
+        <source>This video has been removed or is no longer available.</source>
+        <translation>Dieses Video wurde entfernt oder ist nicht mehr verfügbar.</translation>
+    </message>
+    <message>
+        <source>This video needs a signed-in account. Choose the browser you are signed in with in Preferences.</source>
+        <translation>Dieses Video verlangt ein angemeldetes Konto. Wählen Sie in den Einstellungen den Browser, in dem Sie angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>YouTube now needs a JavaScript runtime such as Deno for the downloader, and none was found. Press &quot;Check Again&quot; to let the tool check set one up, or install Deno yourself.</source>
+        <translation>YouTube verlangt vom Downloader inzwischen eine JavaScript-Laufzeitumgebung wie Deno, und es wurde keine gefunden. Drücken Sie „Erneut prüfen“, damit die Werkzeugprüfung eine einrichtet, oder installieren Sie Deno selbst.</translation>
+    </message>
+    <message>
+        <source>The downloader could not solve YouTube&apos;s signature challenge, which usually means that it is out of date. Update it and download again.</source>
+        <translation>Der Downloader konnte die Signatur-Aufgabe von YouTube nicht lösen; meist heißt das, dass er veraltet ist. Aktualisieren Sie ihn und laden Sie erneut herunter.</translation>
+    </message>
+    <message>
+        <source>The site refused the download (HTTP error 403), which usually means that the downloader is out of date. Update it and download again.</source>
+        <translation>Die Website hat den Download verweigert (HTTP-Fehler 403); meist heißt das, dass der Downloader veraltet ist. Aktualisieren Sie ihn und laden Sie erneut herunter.</translation>
+    </message>
+    <message>
+        <source>This address offers no download in the chosen quality. Download it with &quot;Best&quot; instead.</source>
+        <translation>Diese Adresse bietet keinen Download in der gewählten Qualität. Laden Sie sie stattdessen mit „Beste“ herunter.</translation>
+    </message>
+    <message>
+        <source>Morvi has no downloader and could not fetch one. Connect to the internet and press Download again, or install the system&apos;s tools with this command:
+%1</source>
+        <translation>Morvi hat keinen Downloader und konnte keinen laden. Verbinden Sie sich mit dem Internet und drücken Sie erneut „Herunterladen“, oder installieren Sie die Werkzeuge des Systems mit diesem Befehl:
+%1</translation>
+    </message>
+    <message>
+        <source>Morvi has no converter and could not fetch one. Connect to the internet and press Download again, or install the system&apos;s tools with this command:
+%1</source>
+        <translation>Morvi hat keinen Konverter und konnte keinen laden. Verbinden Sie sich mit dem Internet und drücken Sie erneut „Herunterladen“, oder installieren Sie die Werkzeuge des Systems mit diesem Befehl:
+%1</translation>
+    </message>
+    <message>
+        <source>The site could not be reached: this computer seems to be offline, or the address names no site. Check the network connection and the address, and download again.</source>
+        <translation>Die Website war nicht erreichbar: Dieser Computer scheint offline zu sein, oder die Adresse nennt keine Website. Prüfen Sie die Netzwerkverbindung und die Adresse, und laden Sie erneut herunter.</translation>
+    </message>
+</context>
+<context>
     <name>DownloaderOptions</name>
     <message>
         <source>Downloading without the cookies chosen in Preferences: %1</source>
@@ -859,13 +974,29 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <source>Download was stopped by the user.</source>
         <translation>Der Download wurde vom Benutzer abgebrochen.</translation>
     </message>
+    <message>
+        <source>Open Preferences</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Update Downloader</source>
+        <translation>Downloader aktualisieren</translation>
+    </message>
+    <message>
+        <source>Download with Best</source>
+        <translation>Mit „Beste“ herunterladen</translation>
+    </message>
+    <message>
+        <source>Check Again</source>
+        <translation>Erneut prüfen</translation>
+    </message>
+    <message>
+        <source>What was downloaded so far stays in the output folder: downloading the same address again continues it.</source>
+        <translation>Was bisher heruntergeladen wurde, bleibt im Zielordner: Ein erneuter Download derselben Adresse setzt es fort.</translation>
+    </message>
 </context>
 <context>
     <name>MediaCutterError</name>
-    <message>
-        <source>Media cutting failed: %1</source>
-        <translation>Zuschneiden fehlgeschlagen: %1</translation>
-    </message>
     <message>
         <source>FFmpeg executable not found. Please ensure it&apos;s installed.</source>
         <translation>FFmpeg-Programm nicht gefunden. Bitte sicherstellen, dass es installiert ist.</translation>
@@ -1232,6 +1363,26 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <source>The system&apos;s %1 at %2 does not run.</source>
         <translation>%1 des Systems unter %2 startet nicht.</translation>
     </message>
+    <message>
+        <source>Plugin 4 (deno %1) is too old for yt-dlp %2 and is not used.</source>
+        <translation>Plugin 4 (deno %1) ist zu alt für yt-dlp %2 und wird nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>The system&apos;s %1 %2 at %3 is too old for yt-dlp %4 and is not used.</source>
+        <translation>%1 %2 des Systems unter %3 ist zu alt für yt-dlp %4 und wird nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>No JavaScript runtime that yt-dlp %1 supports was found: YouTube may offer fewer formats.</source>
+        <translation>Keine JavaScript-Laufzeitumgebung gefunden, die yt-dlp %1 unterstützt: YouTube bietet womöglich weniger Formate an.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 is too old to use a JavaScript runtime: YouTube may offer fewer formats.</source>
+        <translation>yt-dlp %1 ist zu alt, um eine JavaScript-Laufzeitumgebung zu verwenden: YouTube bietet womöglich weniger Formate an.</translation>
+    </message>
+    <message>
+        <source>Downloading plugin 4...</source>
+        <translation>Plugin 4 wird heruntergeladen …</translation>
+    </message>
 </context>
 <context>
     <name>ToolCredits</name>
@@ -1258,6 +1409,10 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <message>
         <source>LGPL 2.1 or later</source>
         <translation>LGPL 2.1 oder neuer</translation>
+    </message>
+    <message>
+        <source>MIT</source>
+        <translation>MIT</translation>
     </message>
 </context>
 <context>
@@ -1286,10 +1441,6 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
 </context>
 <context>
     <name>YtdlpError</name>
-    <message>
-        <source>Download failed: %1</source>
-        <translation>Download fehlgeschlagen: %1</translation>
-    </message>
     <message>
         <source>Downloader plugin not found. Please ensure it&apos;s installed.</source>
         <translation>Download-Plugin nicht gefunden. Bitte sicherstellen, dass es installiert ist.</translation>

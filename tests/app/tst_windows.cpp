@@ -15,6 +15,7 @@
 #include "core/model/LogModel.h"
 #include "core/single/MainWindowViewModel.h"
 #include "core/toolstore/FileManagerHelper.h"
+#include "core/toolstore/ToolFinding.h"
 #include "gui/app/AboutView.h"
 #include "gui/cutter/MediaCutterView.h"
 #include "gui/preferences/PreferencesView.h"
@@ -396,6 +397,9 @@ private slots:
             if (!folder.isEmpty())
                 FakeTools::installOne(name, folder == system ? system : QString());
         }
+        if (!folder.isEmpty())
+            ToolFinding{{}, {"deno", folder + "/deno", "2.9.7"}}.write(
+                FileManagerHelper().toolsFolderPath);
         const SearchPath path(system);
         AboutView view(&dialogs);
         const auto shown = [&](const QString& tool) {
@@ -412,6 +416,7 @@ private slots:
         QTRY_COMPARE(shown("yt-dlp"),
                      credit("yt-dlp", "2023.03.04", "The Unlicense · github.com/yt-dlp/yt-dlp"));
         QTRY_COMPARE(shown("ffmpeg"), credit("ffmpeg", "5.1", "LGPL/GPL · ffmpeg.org"));
+        QTRY_COMPARE(shown("deno"), credit("deno", "2.9.7", "MIT · deno.com"));
         dialogs.openedUrls.clear();
         view.findChild<QLabel*>("toolCredityt-dlp")
             ->linkActivated("https://github.com/yt-dlp/yt-dlp");

@@ -164,7 +164,7 @@ private slots:
         offline.stopListening();
         const QUrl nowhere = offline.url("/");
         controller = std::make_unique<MainWindowViewModel>(
-            dialogs, std::make_shared<AppUpdater>(ToolEndpoints{nowhere, nowhere, nowhere},
+            dialogs, std::make_shared<AppUpdater>(ToolEndpoints{nowhere, nowhere, nowhere, nowhere},
                                                   std::chrono::seconds(1)));
         QCoro::waitFor(controller->checkForUpdates());
         QTRY_VERIFY(log().last().endsWith("Update check completed."));
@@ -172,7 +172,7 @@ private slots:
         const QString folder = download("/plain.mp4", "MP3", "1080p");
         QVERIFY2(!folder.isEmpty() && dialogs.alerts.isEmpty(), qPrintable(log().join('\n')));
         QCOMPARE(probe(folder + "/plain.mp3"), "audio mp3");
-        QCOMPARE(QDir(tools.toolsFolderPath).entryList(QDir::Files), QStringList());
+        QCOMPARE(QDir(tools.toolsFolderPath).entryList(QDir::Files), QStringList{"in-use.json"});
     }
 };
 

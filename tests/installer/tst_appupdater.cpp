@@ -2,7 +2,9 @@
 #include "FakeToolInstaller.h"
 #include "LoopbackHttpServer.h"
 #include "TestHome.h"
+#include "core/engine/DocumentRun.h"
 #include "core/installer/AppUpdater.h"
+#include "core/installer/RuntimeChoice.h"
 #include "core/installer/ToolCheck.h"
 
 namespace {
@@ -15,6 +17,18 @@ const QByteArray ffprobeScript = "#!/bin/sh\necho probe\n";
 const QByteArray portalPage = "<!DOCTYPE html><html><body>Sign in to the network</body></html>\n";
 const QString notAProgram =
     "The downloaded file is not a program that runs here: execvp: Exec format error";
+const QString oldDownloader = "yt-dlp 2023.03.04 is too old to use a JavaScript runtime: YouTube "
+                              "may offer fewer formats.";
+
+QByteArray answering(const QString& answer) {
+    return "#!/bin/sh\necho '" + answer.toUtf8() + "'\n";
+}
+
+// A program at path that answers every call with answer, as a runtime's version option does.
+void scriptAt(const QString& path, const QString& answer) {
+    writeFile(path, answering(answer));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
 
 QString outputOf(const QString& program, const QStringList& arguments = {}) {
     QProcess process;
@@ -65,9 +79,9 @@ class TestAppUpdater : public QObject {
 
     QStringList run(QCoro::Task<> (AppUpdater::*operation)(ToolInstaller::LogHandler)) {
         return collectLog([&](LogCallback log) {
-            AppUpdater updater(
-                {server->url("/yt-dlp"), server->url("/ffmpeg.zip"), server->url("/ffprobe.zip")},
-                1s);
+            AppUpdater updater({server->url("/yt-dlp"), server->url("/ffmpeg.zip"),
+                                server->url("/ffprobe.zip"), server->url("/deno.zip")},
+                               1s);
             return (updater.*operation)(log);
         });
     }
@@ -245,11 +259,12 @@ private slots:
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<QStringList>("systemTools");
         const QString ok = "working", none = "missing";
-        const QStringList fetchDownloader{"downloadYtDlp"};
-        const QStringList fetchConverter{"updateYtDlp", "downloadFFmpeg"};
-        const QStringList fetchBoth{"downloadYtDlp", "downloadFFmpeg"};
+        const QStringList fetchDownloader{"downloadYtDlp", "downloadJsRuntime"};
+        const QStringList fetchConverter{"updateYtDlp", "downloadFFmpeg", "downloadJsRuntime"};
+        const QStringList fetchBoth{"downloadYtDlp", "downloadFFmpeg", "downloadJsRuntime"};
         const QStringList noSystemTools;
-        QTest::newRow("both working") << ok << ok << QStringList{"updateYtDlp"} << noSystemTools;
+        QTest::newRow("all working")
+            << ok << ok << QStringList{"updateYtDlp", "updateJsRuntime"} << noSystemTools;
         QTest::newRow("downloader not executable")
             << "not executable" << ok << fetchDownloader << noSystemTools;
         QTest::newRow("downloader is an HTML page")
@@ -268,6 +283,8 @@ private slots:
         QFETCH(QStringList, systemTools);
         place("yt-dlp", ytDlp);
         place("ffmpeg", ffmpeg);
+        if (calls.contains("updateJsRuntime"))
+            scriptAt(tools.jsRuntimePath, "deno 2.9.7 (stable)");
         const QString system = QDir::homePath() + "/system/" + QTest::currentDataTag();
         QStringList standIns;
         for (const QString& tool : systemTools) {
@@ -283,16 +300,145 @@ private slots:
         }
         const SearchPath path(system);
         // The check announces each download itself; the installer logs the rest.
-        const QMap<QString, QStringList> announced{{"downloadYtDlp", {"Downloading plugin 1..."}},
-                                                   {"downloadFFmpeg", {"Downloading plugin 2..."}}};
+        const QMap<QString, QStringList> announced{
+            {"downloadYtDlp", {"Downloading plugin 1..."}},
+            {"downloadFFmpeg", {"Downloading plugin 2..."}},
+            {"downloadJsRuntime", {"Downloading plugin 4..."}}};
         QStringList lines{"Checking for updates...",
                           "Checking and installing necessary plugins..."};
         for (const QString& call : calls)
             lines += announced.value(call) + FakeToolInstaller::linesOf[call];
+        if (ytDlp == "working" || systemTools.contains("yt-dlp"))
+            standIns << oldDownloader;
         auto installer = std::make_shared<FakeToolInstaller>();
         QCOMPARE(collectLog([&](LogCallback log) { return ToolCheck::run(installer, log); }),
                  lines + standIns + QStringList{"Update check completed."});
         QCOMPARE(installer->calls, calls);
+    }
+
+    // The runtime's archive replaces the installed one only when it matches the sum published
+    // beside it and answers as a recent deno; while that sum is the installed one's, no archive
+    // is fetched at all.
+    void runtimeRelease_data() {
+        QTest::addColumn<bool>("update");
+        QTest::addColumn<QString>("serving"); // the sum: "right", "kept", "wrong", "none"
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QStringList>("lines");
+        const QByteArray recent = answering("deno 2.9.7 (stable)");
+        const QString updating = "Updating plugin 4...", extracting = "Extracting plugin 4...";
+        const auto failed = [&](const QString& reason) {
+            return QStringList{updating, "Plugin 4 update failed: " + reason};
+        };
+        QTest::newRow("installed") << false << "right" << recent
+                                   << QStringList{extracting, "Plugin 4 downloaded successfully."};
+        QTest::newRow("newer release")
+            << true << "right" << recent
+            << QStringList{updating, extracting, "Plugin 4 update completed."};
+        QTest::newRow("unchanged release")
+            << true << "kept" << recent << QStringList{updating, "Plugin 4 is up to date."};
+        QTest::newRow("wrong sum")
+            << true << "wrong" << recent
+            << failed("The download does not match its release's SHA-256 checksum.");
+        QTest::newRow("no sum file")
+            << true << "none" << recent
+            << failed("The checksum list could not be fetched: HTTP status 404");
+        QTest::newRow("too old") << true << "right" << answering("deno 2.1.0 (stable)")
+                                 << QStringList{updating, extracting,
+                                                "Plugin 4 update failed: The downloaded program is "
+                                                "not deno 2.3 or later: it answered \"deno 2.1.0 "
+                                                "(stable)\"."};
+    }
+    void runtimeRelease() {
+        QFETCH(bool, update);
+        QFETCH(QString, serving);
+        QFETCH(QByteArray, script);
+        QFETCH(QStringList, lines);
+        const QByteArray zip = zipOf({{"deno", script}});
+        const QByteArray summed = serving == "wrong" ? "other" : zip;
+        const QByteArray sum = QCryptographicHash::hash(summed, QCryptographicHash::Sha256);
+        const QByteArray sumLine = sum.toHex() + "  deno.zip\n";
+        const QString keptSum = tools.jsRuntimePath + ".sha256sum";
+        const QByteArray oldSum = "00ff  deno.zip\n";
+        if (update) {
+            scriptAt(tools.jsRuntimePath, "deno 2.4.0 (installed)");
+            writeFile(keptSum, serving == "kept" ? sumLine : oldSum);
+        }
+        server->serve("/deno.zip.sha256sum", sumLine, serving == "none" ? 404 : 200);
+        server->serve("/deno.zip", zip);
+
+        QCOMPARE(run(update ? &AppUpdater::updateJsRuntime : &AppUpdater::downloadJsRuntime),
+                 lines);
+        const bool replaced = !lines.last().contains("fail") && serving != "kept";
+        QCOMPARE(outputOf(tools.jsRuntimePath, {"--version"}),
+                 replaced ? "deno 2.9.7 (stable)\n" : "deno 2.4.0 (installed)\n");
+        QCOMPARE(contentOf(keptSum), replaced || serving == "kept" ? sumLine : oldSum);
+        if (serving == "kept")
+            QVERIFY(!server->bodyBytesSent("/deno.zip"));
+        QCOMPARE(entriesOf(tools.tempFolderPath), QStringList());
+    }
+
+    // The yt-dlp in use judges the runtimes at hand (its verbose header marks those it does not
+    // support); the first it supports, Deno before Node, reaches every run that can reach a site
+    // as "--js-runtimes NAME:PATH". An older yt-dlp, which refuses that option, gets none.
+    void runtimeChoice_data() {
+        QTest::addColumn<QString>("ytDlpVersion");
+        QTest::addColumn<QStringList>("runtimes"); // their version answers; "own:" Morvi's
+        QTest::addColumn<QStringList>("lines");    // %1: the system's folder
+        QTest::addColumn<QString>("chosen");       // %1: the system's folder, %2: the tools folder
+        const QString recent = "2026.08.20";
+        const QString tooOld =
+            "The system's %2 at %1/%3 is too old for yt-dlp 2026.08.20 and is not used.";
+        QTest::newRow("Morvi's own Deno") << recent << QStringList{"own: deno 2.9.7", "v22.3.0"}
+                                          << QStringList() << "deno:%2/deno";
+        QTest::newRow("an old Deno refused, Node stands in")
+            << recent << QStringList{"deno 2.1.0", "v22.3.0"}
+            << QStringList{tooOld.arg("%1", "deno 2.1.0", "deno"),
+                           "Using the system's node 22.3.0 at %1/node for now."}
+            << "node:%1/node";
+        QTest::newRow("Debian's Node 18 refused")
+            << recent << QStringList{"v18.19.0"}
+            << QStringList{tooOld.arg("%1", "node 18.19.0", "node"),
+                           "No JavaScript runtime that yt-dlp 2026.08.20 supports was found: "
+                           "YouTube may offer fewer formats."}
+            << QString();
+        QTest::newRow("Debian's yt-dlp") << "2023.03.04" << QStringList{"own: deno 2.9.7"}
+                                         << QStringList{oldDownloader} << QString();
+    }
+    void runtimeChoice() {
+        QFETCH(QString, ytDlpVersion);
+        QFETCH(QStringList, runtimes);
+        QFETCH(QStringList, lines);
+        QFETCH(QString, chosen);
+        const QString system = QDir::homePath() + "/system/" + QTest::currentDataTag();
+        const QString argsFile = QDir::homePath() + "/args";
+        FakeTools::installOne("yt-dlp");
+        FakeTools::configure(
+            {{"FAKE_VERSION", ytDlpVersion}, {"FAKE_DESCRIPTION_ARGS_FILE", argsFile}});
+        for (QString said : runtimes) {
+            const QString folder = said.startsWith("own: ") ? tools.toolsFolderPath : system;
+            scriptAt(folder + (said.contains("deno") ? "/deno" : "/node"), said.remove("own: "));
+        }
+        const SearchPath path(system);
+        QCOMPARE(collectLog([&](LogCallback log) {
+                     return RuntimeChoice::choose(QFile::exists(tools.jsRuntimePath), log);
+                 }),
+                 lines.replaceInStrings("%1", system));
+
+        DocumentRun description({"-J"}, "x", 10s);
+        QCoro::waitFor(description.run());
+        chosen.replace("%1", system).replace("%2", tools.toolsFolderPath);
+        QStringList expected{"-J", "--js-runtimes", chosen, "--ignore-config", "--", "x"};
+        if (chosen.isEmpty())
+            expected.remove(1, 2);
+        QCOMPARE(FakeTools::recordedArguments(argsFile), expected);
+    }
+
+    void runtimeVerdictsWithDashes() {
+        const QString header =
+            "[debug] JS runtimes: quickjs-2025-04-26, quickjs-ng-0.10.1 (unsupported)\n";
+        const QList<RuntimeChoice::Verdict> verdicts{{"quickjs", "2025-04-26", true},
+                                                     {"quickjs-ng", "0.10.1", false}};
+        QCOMPARE(RuntimeChoice::verdictsIn(header), verdicts);
     }
 
     // The folders are made quietly, keeping what they hold. A file in a folder's place, which

@@ -9,7 +9,9 @@
 
 // The external tools the about window credits: for each its name, the version in use, its
 // licence, its project's address, and where the program in use comes from (Morvi's tools
-// folder or the system), looked up the way a download looks for it.
+// folder or the system), looked up the way a download looks for it. The JavaScript runtime is
+// the one the last tool check chose (Deno, or the system's Node or QuickJS standing in); a
+// runtime that the downloader refused is not in use, so none is credited then.
 class ToolCredits : public QObject {
     Q_OBJECT
 public:
@@ -38,5 +40,9 @@ signals:
     void changed();
 
 private:
+    static QUrl runtimeProject(const QString& name);
+    // Fills the runtime's credit from the stored finding.
+    void showRuntime();
+
     QList<Credit> list;
 };

@@ -1,5 +1,7 @@
 #include "DownloaderOutput.h"
 
+#include "DownloaderFailure.h"
+
 #include <QRegularExpression>
 #include <algorithm>
 #include <utility>
@@ -103,6 +105,8 @@ void DownloaderOutput::readLine(QStringView line) {
         latestProgressPart = part;
     } else if (line.startsWith(u"ERROR:")) {
         keepError(line.toString());
+    } else if (line.startsWith(u"WARNING:")) {
+        keepWarning(line);
     } else if (line.startsWith(u"[info] ") && line.contains(u": Downloading ")) {
         readFormats(line);
     } else if (const QStringView name = namedFile(line); !name.isEmpty()) {
@@ -146,4 +150,12 @@ void DownloaderOutput::keepError(const QString& line) {
     errorLines << withoutAdvice(line);
     if (errorLines.size() > errorsKept)
         errorLines.removeFirst();
+}
+
+void DownloaderOutput::keepWarning(QStringView line) {
+    if (!DownloaderFailure::knows(line))
+        return;
+    warningLines << withoutAdvice(line.toString());
+    if (warningLines.size() > errorsKept)
+        warningLines.removeFirst();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DownloaderFailure.h"
 #include "core/diagnostics/UserFacingError.h"
 
 #include <QCoreApplication>
@@ -10,23 +11,33 @@ class YtdlpError : public UserFacingError {
     Q_DECLARE_TR_FUNCTIONS(YtdlpError)
 
 public:
-    // toolErrors: the downloader's own last "ERROR:" lines, oldest first.
-    static YtdlpError downloadFailed(const QString& message, QStringList toolErrors = {}) {
-        YtdlpError error(tr("Download failed: %1").arg(message));
+    // toolErrors: the downloader's own last "ERROR:" lines, oldest first; toolWarnings: the
+    // "WARNING:" lines that can explain a failure.
+    static YtdlpError downloadFailed(const QString& message, QStringList toolErrors = {},
+                                     const QStringList& toolWarnings = {}) {
+        YtdlpError error(message);
+        error.meaning = DownloaderFailure::read(toolWarnings + toolErrors);
         error.lines = std::move(toolErrors);
         return error;
     }
     static YtdlpError ytDlpNotFound() {
-        return YtdlpError(tr("Downloader plugin not found. Please ensure it's installed."));
+        YtdlpError error(tr("Downloader plugin not found. Please ensure it's installed."));
+        error.meaning = DownloaderFailure::noDownloader();
+        return error;
     }
     static YtdlpError ffmpegNotFound() {
-        return YtdlpError(tr("Converter plugin not found. Please ensure it's installed."));
+        YtdlpError error(tr("Converter plugin not found. Please ensure it's installed."));
+        error.meaning = DownloaderFailure::noConverter();
+        return error;
     }
 
     QStringList toolErrors() const { return lines; }
+    // What the failure means for the user, when the downloader's lines tell.
+    DownloaderFailure failure() const { return meaning; }
 
 private:
     using UserFacingError::UserFacingError;
 
     QStringList lines;
+    DownloaderFailure meaning;
 };

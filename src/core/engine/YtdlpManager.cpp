@@ -46,7 +46,7 @@ QCoro::Task<QString> YtdlpManager::downloadVideo(DownloadRequest request,
     said.end();
     if (status != 0)
         throw YtdlpError::downloadFailed(YtdlpError::tr("Process exited with code %1").arg(status),
-                                         said.errors());
+                                         said.errors(), said.warnings());
     co_return said.finalFile();
 }
 

@@ -7,10 +7,10 @@
 #include <QCoreApplication>
 #include <chrono>
 
-// Puts the downloader, the converter and the probe tool into the tools folder and runs the
-// downloader's self-update. The operations report only through their log callback, on the
-// calling (main) thread, and return once their last line is delivered; they never fail
-// towards the caller.
+// Puts the downloader, the converter, the probe tool and the JavaScript runtime (Deno) into the
+// tools folder and runs the downloader's self-update. The operations report only through their log
+// callback, on the calling (main) thread, and return once their last line is delivered; they never
+// fail towards the caller.
 //
 // A fetched program replaces nothing until it has answered its version option; an installed
 // tool is only ever replaced in one step, so a failed operation leaves the old tool working.
@@ -30,6 +30,11 @@ public:
     QCoro::Task<> updateYtDlp(LogHandler logHandler) override;
     // Installs the converter, then the probe tool, from their archives.
     QCoro::Task<> downloadFFmpeg(LogHandler logHandler) override;
+    // Installs the runtime at fileManager.jsRuntimePath from its release's archive.
+    QCoro::Task<> downloadJsRuntime(LogHandler logHandler) override;
+    // Installs the runtime again when its release's published sum differs from the installed
+    // archive's.
+    QCoro::Task<> updateJsRuntime(LogHandler logHandler) override;
 
     const FileManagerHelper fileManager;
 

@@ -19,4 +19,8 @@ public:
     virtual QCoro::Task<> updateYtDlp(LogHandler logHandler) = 0;
     // Installs the converter, then the probe tool.
     virtual QCoro::Task<> downloadFFmpeg(LogHandler logHandler) = 0;
+    // Installs the JavaScript runtime that the downloader solves the sites' challenges with.
+    virtual QCoro::Task<> downloadJsRuntime(LogHandler logHandler) = 0;
+    // Replaces the installed runtime when its release has a newer build.
+    virtual QCoro::Task<> updateJsRuntime(LogHandler logHandler) = 0;
 };

@@ -73,7 +73,7 @@ QCoro::Task<> BatchRunner::runBatch(QList<QUuid> ids, std::shared_ptr<Batch> bat
 void BatchRunner::stopAll() {
     requestBatchStop();
     if (!running.isEmpty())
-        engine->stopDownload();
+        stopDownloads();
     setDownloading(false);
     changeItems(isUnfinishedItem, DownloadStatus::cancelled, 0);
     store.save();
@@ -84,7 +84,7 @@ void BatchRunner::stopChosen(const QSet<QUuid>& chosen) {
     for (const QUuid& download : running.keys()) {
         if (chosen.contains(download)) {
             requestBatchStop();
-            engine->stopDownload();
+            stopDownloads();
             changeItem(items.rowOf(download), DownloadStatus::cancelled, 0);
         }
     }
@@ -100,7 +100,7 @@ void BatchRunner::stopDownloadsOf(const QSet<QUuid>& ids) {
     const QList<QUuid> downloads = running.keys();
     if (std::any_of(downloads.begin(), downloads.end(),
                     [&ids](const QUuid& download) { return ids.contains(download); }))
-        engine->stopDownload();
+        stopDownloads();
 }
 
 std::shared_ptr<BatchRunner::Batch> BatchRunner::beginBatch() {
@@ -127,6 +127,12 @@ void BatchRunner::endBatch(const std::shared_ptr<Batch>& batch) {
         emit allBatchesEnded();
 }
 
+// A stop reaches every download the engine runs; the failures that follow are the stop's.
+void BatchRunner::stopDownloads() {
+    stoppedUpTo = downloadsStarted;
+    engine->stopDownload();
+}
+
 void BatchRunner::requestBatchStop() {
     if (runningBatch)
         runningBatch->stopRequested = true;
@@ -147,6 +153,7 @@ QCoro::Task<> BatchRunner::downloadItem(QUuid id) {
     const DownloadEngine::LogHandler onLog = [](const QString&) {
     };
     running.insert(id, std::nullopt);
+    const int number = ++downloadsStarted;
     // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
     const DownloadRequest request{item.url, item.choice, outputFolder, false,
                                   DownloaderOptions::current()};
@@ -154,15 +161,20 @@ QCoro::Task<> BatchRunner::downloadItem(QUuid id) {
     try {
         co_await engine->downloadVideo(request, onProgress, onLog);
     } catch (const YtdlpError& error) {
-        // Any failure, a stopped download included, shows as Failed.
+        // The sentence first, when the downloader's lines tell one, then its own words.
         const QString said = error.toolErrors().join('\n');
-        failure = said.isEmpty() ? error.description() : said;
+        const QString sentence = error.failure().sentence;
+        failure = (sentence.isEmpty() ? QString() : sentence + '\n') +
+                  (said.isEmpty() ? error.description() : said);
     } catch (const UserFacingError& error) {
         failure = error.description();
     }
     if (!self)
         co_return;
     running.remove(id);
+    // The stop left the item as the user asked (Cancelled, deleted or started again).
+    if (failure && number <= stoppedUpTo)
+        co_return;
     const int endRow = items.rowOf(id);
     if (!failure)
         changeItem(endRow, DownloadStatus::completed, 100);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QCoroTask>
+#include <QString>
+#include <QUrl>
+#include <chrono>
+
+// The steps of fetching a release's file and checking it against the checksums published
+// beside it. Failures throw DownloadError with the reason.
+namespace ReleaseFetch {
+
+// Fetches url into path. The body goes to a temporary file beside path, which replaces the
+// file at path only when the whole body of a 2xx response has arrived: a refused, failed,
+// stalled (nothing for transferTimeout) or cut-off transfer leaves the previous file untouched.
+QCoro::Task<> fetchInto(QUrl url, QString path, std::chrono::milliseconds transferTimeout);
+
+// The sum that the checksum list at listUrl gives for assetName. The list is fetched to
+// listPath, which goes afterwards.
+QCoro::Task<QByteArray> publishedSum(QUrl listUrl, QString assetName, QString listPath,
+                                     std::chrono::milliseconds transferTimeout);
+
+// Throws unless the file at path has the expected SHA-256 sum, so that only a release's own
+// program is ever installed.
+QCoro::Task<> ensureSum(QString path, QByteArray expected);
+
+// The checksum list stored at path; a real one has a few dozen lines, so more is not read.
+QByteArray listAt(const QString& path);
+
+} // namespace ReleaseFetch
