@@ -1326,10 +1326,10 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         </translation>
     </message>
     <message numerus="yes">
-        <source>Added %n entry(s) from &quot;%1&quot;. Left out: %2 not YouTube addresses or repeated, %3 already in the queue.</source>
+        <source>Added %n entry(s) from &quot;%1&quot;. Left out: %2 not YouTube addresses or repeated, %3 already in the queue, %4 without an address.</source>
         <translation>
-            <numerusform>%n Eintrag aus „%1“ hinzugefügt. Ausgelassen: %2 keine YouTube-Adressen oder doppelt, %3 schon in der Warteschlange.</numerusform>
-            <numerusform>%n Einträge aus „%1“ hinzugefügt. Ausgelassen: %2 keine YouTube-Adressen oder doppelt, %3 schon in der Warteschlange.</numerusform>
+            <numerusform>%n Eintrag aus „%1“ hinzugefügt. Ausgelassen: %2 keine YouTube-Adressen oder doppelt, %3 schon in der Warteschlange, %4 ohne Adresse.</numerusform>
+            <numerusform>%n Einträge aus „%1“ hinzugefügt. Ausgelassen: %2 keine YouTube-Adressen oder doppelt, %3 schon in der Warteschlange, %4 ohne Adresse.</numerusform>
         </translation>
     </message>
 </context>

@@ -21,17 +21,22 @@ PlaylistEntries::Listing PlaylistEntries::listingOf(const QByteArray& document) 
         const QJsonObject object = entry.toObject();
         const QString address =
             object.value("url").toString(object.value("webpage_url").toString());
-        if (!address.isEmpty())
+        if (address.isEmpty())
+            ++listing.withoutAddress;
+        else
             listing.addresses << address;
     }
     return listing;
 }
 
-QCoro::Task<PlaylistEntries::Listing> PlaylistEntries::list(QString address) {
+QCoro::Task<PlaylistEntries::Listing> PlaylistEntries::list(QString address,
+                                                            QPointer<DocumentRun>& running) {
     DocumentRun run({"--flat-playlist", "-J"}, address, std::chrono::minutes(2));
+    // Only before the run: the caller may be gone when it ends.
+    running = &run;
     const DocumentRun::Answer answer = co_await run.run();
     if (!answer.error.isEmpty())
-        co_return Listing{{}, {}, answer.error};
+        co_return Listing{{}, {}, 0, answer.error};
     QFuture<Listing> parsing =
         QtConcurrent::run([document = answer.document] { return listingOf(document); });
     co_return co_await parsing;
