@@ -1209,6 +1209,13 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
 </context>
 <context>
+    <name>MediaDescription</name>
+    <message>
+        <source>the downloader&apos;s answer describes nothing</source>
+        <translation>die Antwort des Downloaders beschreibt nichts</translation>
+    </message>
+</context>
+<context>
     <name>MediaProbe</name>
     <message>
         <source>The media library could not be loaded: %1</source>

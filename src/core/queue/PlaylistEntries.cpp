@@ -1,6 +1,7 @@
 #include "PlaylistEntries.h"
 
 #include "core/engine/DocumentRun.h"
+#include "core/text/DisplayText.h"
 #include <QCoroFuture>
 #include <QtConcurrentRun>
 
@@ -16,7 +17,7 @@ PlaylistEntries::Listing PlaylistEntries::listingOf(const QByteArray& document) 
         listing.error = parseError.errorString();
         return listing;
     }
-    listing.title = root.value("title").toString();
+    listing.title = DisplayText::capped(root.value("title").toString());
     for (const QJsonValue& entry : root.value("entries").toArray()) {
         const QJsonObject object = entry.toObject();
         const QString address =

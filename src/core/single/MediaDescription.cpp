@@ -1,7 +1,9 @@
 #include "MediaDescription.h"
 
 #include "core/engine/DownloadChoices.h"
+#include "core/text/DisplayText.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -62,18 +64,24 @@ std::optional<MediaDescription> MediaDescription::fromJson(const QByteArray& doc
                                                            QString& error) {
     QJsonParseError parseError;
     const QJsonObject root = QJsonDocument::fromJson(document, &parseError).object();
-    if (parseError.error != QJsonParseError::NoError || root.isEmpty()) {
+    if (parseError.error != QJsonParseError::NoError) {
         error = parseError.errorString();
         return std::nullopt;
     }
+    if (root.isEmpty()) {
+        error = QCoreApplication::translate("MediaDescription",
+                                            "the downloader's answer describes nothing");
+        return std::nullopt;
+    }
     MediaDescription description;
-    description.title = root.value("title").toString();
-    description.uploader = root.value("uploader").toString(root.value("channel").toString());
+    description.title = DisplayText::capped(root.value("title").toString());
+    description.uploader =
+        DisplayText::capped(root.value("uploader").toString(root.value("channel").toString()));
     description.seconds = measureIn(root.value("duration"));
     description.thumbnail = QUrl(root.value("thumbnail").toString());
     description.isPlaylist = root.value("_type").toString() == u"playlist";
     description.entryCount = root.value("playlist_count").isDouble()
-                                 ? root.value("playlist_count").toInt()
+                                 ? std::max(root.value("playlist_count").toInt(), 0)
                                  : static_cast<int>(root.value("entries").toArray().size());
     const QJsonArray formats = root.value("formats").toArray();
     for (const QJsonValue& format : formats)
