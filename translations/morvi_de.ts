@@ -761,6 +761,10 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <source>The site could not be reached: this computer seems to be offline, or the address names no site. Check the network connection and the address, and download again.</source>
         <translation>Die Website war nicht erreichbar: Dieser Computer scheint offline zu sein, oder die Adresse nennt keine Website. Prüfen Sie die Netzwerkverbindung und die Adresse, und laden Sie erneut herunter.</translation>
     </message>
+    <message>
+        <source>The disk of the output folder is full. Free some space there, or choose another output folder, and download again.</source>
+        <translation>Der Datenträger des Zielordners ist voll. Geben Sie dort Platz frei oder wählen Sie einen anderen Zielordner, und laden Sie erneut herunter.</translation>
+    </message>
 </context>
 <context>
     <name>DownloaderOptions</name>

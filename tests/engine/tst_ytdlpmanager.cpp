@@ -222,8 +222,12 @@ private slots:
             "keyring");
         add("no cookie store", "ERROR: could not find firefox cookies database in", browser,
             "no cookies");
+        // YoutubeDL.py / downloader/http.py: the disk filled up while the file was written
+        add("disk full", "ERROR: unable to write data: [Errno 28] No space left on device", none,
+            "full");
         // An error this does not know is told in the tool's own words, whatever the warnings.
-        add("unknown error", "ERROR: No space left\n" + warn + "nsig extraction failed", none, "");
+        add("unknown error", "ERROR: Unsupported URL: x\n" + warn + "nsig extraction failed", none,
+            "");
     }
     void failureIsExplained() {
         QFETCH(QString, printed);
