@@ -1363,6 +1363,10 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <source>Tools</source>
         <translation>Werkzeuge</translation>
     </message>
+    <message>
+        <source>Verified with its makers&apos; signing key %1</source>
+        <translation>Geprüft mit dem Signaturschlüssel seiner Entwickler: %1</translation>
+    </message>
 </context>
 <context>
     <name>YtdlpError</name>
