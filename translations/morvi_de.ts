@@ -216,6 +216,30 @@
         <source>Failed to download plugin 4: %1</source>
         <translation>Plugin 4 konnte nicht heruntergeladen werden: %1</translation>
     </message>
+    <message>
+        <source>The signing key could not be written: %1</source>
+        <translation>Der Signaturschlüssel konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The checksum list&apos;s signature could not be checked: %1</source>
+        <translation>Die Signatur der Prüfsummenliste konnte nicht geprüft werden: %1</translation>
+    </message>
+    <message>
+        <source>The checksum list does not match its signature.</source>
+        <translation>Die Prüfsummenliste stimmt nicht mit ihrer Signatur überein.</translation>
+    </message>
+    <message>
+        <source>The key %1 that signed the checksum list has expired.</source>
+        <translation>Der Schlüssel %1, mit dem die Prüfsummenliste signiert ist, ist abgelaufen.</translation>
+    </message>
+    <message>
+        <source>The checksum list carries no valid signature by the release key %1.</source>
+        <translation>Die Prüfsummenliste trägt keine gültige Signatur des Veröffentlichungsschlüssels %1.</translation>
+    </message>
+    <message>
+        <source>The checksum list&apos;s signature could not be fetched: %1</source>
+        <translation>Die Signatur der Prüfsummenliste konnte nicht geladen werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>BrowserProfiles</name>
@@ -1448,6 +1472,10 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <message>
         <source>Tools</source>
         <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Verified with its makers&apos; signing key %1</source>
+        <translation>Geprüft mit dem Signaturschlüssel seiner Entwickler: %1</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "core/installer/AppUpdater.h"
 #include "core/installer/RuntimeChoice.h"
 #include "core/installer/ToolCheck.h"
+#include "core/toolstore/ToolFinding.h"
 
 namespace {
 
@@ -64,6 +65,18 @@ QByteArray zipOf(const QList<ZipEntry>& entries) {
     return contentOf(folder.filePath("x.zip"));
 }
 
+// Runs gpg in the suite's own GnuPG home; "expired" works at a clock stopped in 2020.
+QByteArray gpg(const QString& key, QStringList arguments, const QByteArray& input = {}) {
+    if (key == "expired")
+        arguments.prepend("--faked-system-time=20200101T000000!");
+    QProcess process;
+    process.start("gpg", QStringList{"--batch", "--passphrase", ""} + arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished();
+    return process.readAllStandardOutput();
+}
+
 QStringList entriesOf(const QString& folder) {
     return QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden |
                                   QDir::System);
@@ -76,12 +89,15 @@ class TestAppUpdater : public QObject {
     FileManagerHelper tools;
     std::unique_ptr<LoopbackHttpServer> server;
     const QString base = qEnvironmentVariable("XDG_DATA_HOME") + "/Velnor";
+    QTemporaryDir gnupgHome;
+    QHash<QString, SigningKey> keys; // made by initTestCase
 
-    QStringList run(QCoro::Task<> (AppUpdater::*operation)(ToolInstaller::LogHandler)) {
+    QStringList run(QCoro::Task<> (AppUpdater::*operation)(ToolInstaller::LogHandler),
+                    const QString& key = "maker") {
         return collectLog([&](LogCallback log) {
             AppUpdater updater({server->url("/yt-dlp"), server->url("/ffmpeg.zip"),
                                 server->url("/ffprobe.zip"), server->url("/deno.zip")},
-                               1s);
+                               1s, keys.value(key, SigningKey::ytDlpRelease()));
             return (updater.*operation)(log);
         });
     }
@@ -97,13 +113,30 @@ class TestAppUpdater : public QObject {
             QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     }
 
-    // A row: how the body is served, the sums ("right", "wrong", "no entry", "none"), the refusal.
+    // A row: how the body is served, the sums ("right", "wrong", "no entry", "none"; signed as
+    // "SIGNERS@KEY", else "changed", "unsigned"), the refusal (%1: the key's fingerprint).
     static void fetchRow(const char* name, const QString& serving, const QByteArray& body,
                          const QString& reason, const QString& sums = "right") {
         QTest::newRow(name) << serving << body << sums << reason;
     }
 
 private slots:
+    // Made once: generating keys takes time. The stranger's key is also in the user's own
+    // keyring, which no check may consult.
+    void initTestCase() {
+        qputenv("GNUPGHOME", gnupgHome.path().toUtf8());
+        for (const QString key : {"maker", "stranger", "expired"}) {
+            gpg(key, {"--quick-gen-key", key, "ed25519", "sign", key == "expired" ? "1d" : "0"});
+            keys[key] = {gpg(key, {"--armor", "--export", key}),
+                         QString(gpg(key, {"--with-colons", "-k", key}))
+                             .section("\nfpr:", 1)
+                             .section(':', 8, 8)};
+        }
+        writeFile(gnupgHome.filePath("trustedkeys.kbx"), keys["stranger"].keyring());
+        keys["mislabelled"] = {keys["stranger"].armored, keys["maker"].fingerprint};
+    }
+    void cleanupTestCase() { QProcess::execute("gpgconf", {"--kill", "gpg-agent"}); }
+
     void init() {
         QDir(tools.toolsFolderPath).removeRecursively();
         QDir(tools.tempFolderPath).removeRecursively();
@@ -112,7 +145,9 @@ private slots:
         server = std::make_unique<LoopbackHttpServer>();
     }
 
-    // Only a program that answers "--version" and matches its release's sum replaces the old one.
+    // Only a program that answers "--version" and matches the sum in its release's list, which
+    // the makers' key has signed, replaces the old one; the installer notes the key, and the
+    // check keeps it while the program stays the same.
     void downloaderDownload_data() {
         QTest::addColumn<QString>("serving");
         QTest::addColumn<QByteArray>("body");
@@ -134,6 +169,20 @@ private slots:
                  "The release's checksum list has no entry for \"yt-dlp\".", "no entry");
         fetchRow("no checksum list", "200", newYtDlp,
                  "The checksum list could not be fetched: HTTP status 404", "none");
+        const QString notByKey =
+            "The checksum list carries no valid signature by the release key %1.";
+        fetchRow("no signature", "200", newYtDlp,
+                 "The checksum list's signature could not be fetched: HTTP status 404", "unsigned");
+        fetchRow("list changed after signing", "200", newYtDlp,
+                 "The checksum list does not match its signature.", "changed");
+        fetchRow("signed by another key", "200", newYtDlp, notByKey, "stranger@maker");
+        fetchRow("makers' and another key", "200", newYtDlp, notByKey, "maker+stranger@maker");
+        fetchRow("another key as the makers'", "200", newYtDlp, notByKey, "stranger@mislabelled");
+        fetchRow("signed by an expired key", "200", newYtDlp,
+                 "The key %1 that signed the checksum list has expired.", "expired@expired");
+        fetchRow("yt-dlp's own key", "200", newYtDlp,
+                 notByKey.arg("AC0C BBE6 848D 6A87 3464 AF4E 57CF 6593 3B5A 7581"),
+                 "maker@shipped");
     }
     void downloaderDownload() {
         QFETCH(QString, serving);
@@ -142,10 +191,18 @@ private slots:
         QFETCH(QString, reason);
         const QByteArray sum =
             QCryptographicHash::hash(sums == "wrong" ? "other" : body, QCryptographicHash::Sha256);
-        if (sums != "none")
-            server->serve("/SHA2-256SUMS", "00ff  yt-dlp.exe\n" + sum.toHex() + " *" +
-                                               (sums == "no entry" ? "yt-dlp_linux" : "yt-dlp") +
-                                               "\n");
+        const QByteArray list = "00ff  yt-dlp.exe\n" + sum.toHex() + " *" +
+                                (sums == "no entry" ? "yt-dlp_linux" : "yt-dlp") + "\n";
+        const QString key = sums.contains('@') ? sums.section('@', 1) : "maker";
+        QByteArray signature;
+        for (const QString& signer :
+             sums.contains('@') ? sums.section('@', 0, 0).split('+') : QStringList{"maker"})
+            signature += gpg(signer, {"--local-user", signer, "--detach-sign"}, list);
+        if (sums != "none") // a line added after signing changes the list
+            server->serve("/SHA2-256SUMS",
+                          sums == "changed" ? list + "00ff  yt-dlp_macos\n" : list);
+        if (sums != "unsigned")
+            server->serve("/SHA2-256SUMS.sig", signature);
         FakeTools::installOne("yt-dlp");
         LoopbackHttpServer assets; // another origin, as on the real service
         server->redirect("/yt-dlp", assets.url("/yt-dlp_linux"));
@@ -158,12 +215,30 @@ private slots:
         else
             assets.serve("/yt-dlp_linux", body, serving.toInt());
 
-        QCOMPARE(run(&AppUpdater::downloadYtDlp),
+        reason.replace("%1", SigningKey::readable(keys.value(key).fingerprint));
+        QCOMPARE(run(&AppUpdater::downloadYtDlp, key),
                  QStringList{reason.isEmpty() ? "Plugin 1 downloaded successfully."
                                               : "Failed to download yt-dlp: " + reason});
-        QCOMPARE(entriesOf(tools.toolsFolderPath), QStringList{"yt-dlp"});
+        QCOMPARE(entriesOf(tools.toolsFolderPath),
+                 (reason.isEmpty() ? QStringList{"in-use.json", "yt-dlp"} : QStringList{"yt-dlp"}));
+        QCOMPARE(entriesOf(tools.tempFolderPath), QStringList());
         QCOMPARE(outputOf(tools.ytDlpPath, {"--version"}),
                  reason.isEmpty() ? "new downloader\n" : "2023.03.04\n");
+        const auto verifiedBy = [&] {
+            collectLog([](LogCallback log) { return RuntimeChoice::choose(false, log); });
+            return ToolFinding::read(tools.toolsFolderPath).downloader.verifiedBy;
+        };
+        QCOMPARE(verifiedBy(), reason.isEmpty() ? keys.value(key).fingerprint : QString());
+        scriptAt(tools.ytDlpPath, "2099.01.01"); // as its own update leaves it
+        QCOMPARE(verifiedBy(), QString());
+    }
+
+    // The key compiled into Morvi is yt-dlp's, whose fingerprint its makers publish.
+    void shippedKey() {
+        const QByteArray keyring = SigningKey::ytDlpRelease().keyring();
+        const QString listing = gpg({}, {"--with-colons", "--show-keys"}, keyring);
+        QCOMPARE(listing.section("\nfpr:", 1).section(':', 8, 8),
+                 "AC0CBBE6848D6A873464AF4E57CF65933B5A7581");
     }
 
     // A tool is a regular file answering "-version", at the top or alone in a sub-folder; nothing

@@ -4,8 +4,12 @@
 #include "DownloadError.h"
 #include "ExitStatusError.h"
 #include "ReleaseFetch.h"
+#include "ReleaseSignature.h"
+#include "core/diagnostics/Diagnostics.h"
 #include "core/process/LaunchError.h"
 #include "core/process/ToolRun.h"
+#include "core/toolstore/ToolFinding.h"
+#include "core/toolstore/ToolLocation.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -149,26 +153,48 @@ void ensureRecentDeno(const QString& answer) {
 }
 
 // Checks the fetched candidate against the SHA2-256SUMS list published beside the release
-// asset at assetUrl.
-QCoro::Task<> checkPublishedSum(QUrl assetUrl, QString candidate, milliseconds transferTimeout) {
+// asset at assetUrl, once the list's signature, SHA2-256SUMS.sig beside it, has proved it
+// signed with key.
+QCoro::Task<> checkSignedSum(QUrl assetUrl, QString candidate, SigningKey key, QString tempFolder,
+                             milliseconds transferTimeout) {
     const QUrl listUrl = assetUrl.resolved(QUrl("SHA2-256SUMS"));
+    const QUrl signatureUrl = assetUrl.resolved(QUrl("SHA2-256SUMS.sig"));
+    const ReleaseFetch::ListCheck signedWithKey = [=](QString listPath) {
+        return ReleaseSignature::ensureSigned(listPath, signatureUrl, key, tempFolder,
+                                              transferTimeout);
+    };
     const QString assetName = assetUrl.fileName();
     const QString listPath = candidate + ".sums";
-    const QByteArray expected =
-        co_await ReleaseFetch::publishedSum(listUrl, assetName, listPath, transferTimeout);
+    const QByteArray expected = co_await ReleaseFetch::publishedSum(listUrl, assetName, listPath,
+                                                                    transferTimeout, signedWithKey);
     co_await ReleaseFetch::ensureSum(candidate, expected);
 }
 
-QCoro::Task<> installYtDlp(QUrl url, QString ytDlpPath, milliseconds transferTimeout,
-                           LogHandler log) {
+// Notes in the tool check's finding that the downloader now in place, which answered answer,
+// was proved by the signature of the key with that fingerprint. The check keeps the note for as
+// long as it finds the same program there.
+void noteVerified(const FileManagerHelper& files, const QString& answer,
+                  const QString& fingerprint) {
+    ToolFinding finding = ToolFinding::read(files.toolsFolderPath);
+    finding.downloader = {{}, files.ytDlpPath, ToolLocation::versionWord(answer), fingerprint};
+    if (!finding.write(files.toolsFolderPath))
+        qCWarning(lcTools) << "The downloader's verification could not be noted in"
+                           << files.toolsFolderPath;
+}
+
+QCoro::Task<> installYtDlp(QUrl url, FileManagerHelper files, SigningKey key,
+                           milliseconds transferTimeout, LogHandler log) {
     // Fetched beside the tool, so that the proven program replaces it in one step.
-    const QString candidate = ytDlpPath + ".download";
+    const QString candidate = files.ytDlpPath + ".download";
     const auto removeCandidate = qScopeGuard([candidate] { QFile::remove(candidate); });
     try {
         co_await ReleaseFetch::fetchInto(url, candidate, transferTimeout);
-        co_await checkPublishedSum(url, candidate, transferTimeout);
-        co_await proveProgram(candidate, "--version");
-        moveIntoPlace(candidate, ytDlpPath);
+        co_await checkSignedSum(url, candidate, key, files.tempFolderPath, transferTimeout);
+        // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
+        const QString versionOption = "--version";
+        const QString answer = co_await proveProgram(candidate, versionOption);
+        moveIntoPlace(candidate, files.ytDlpPath);
+        noteVerified(files, answer, key.fingerprint);
         log(AppUpdater::tr("Plugin 1 downloaded successfully."));
     } catch (const UserFacingError& error) {
         log(AppUpdater::tr("Failed to download yt-dlp: %1").arg(error.description()));
@@ -262,12 +288,14 @@ QCoro::Task<> installRuntime(QUrl assetUrl, FileManagerHelper files, millisecond
 
 } // namespace
 
-AppUpdater::AppUpdater(ToolEndpoints endpoints, milliseconds transferTimeout)
+AppUpdater::AppUpdater(ToolEndpoints endpoints, milliseconds transferTimeout,
+                       SigningKey downloaderKey)
     : endpoints(std::move(endpoints))
-    , transferTimeout(transferTimeout) {}
+    , transferTimeout(transferTimeout)
+    , downloaderKey(std::move(downloaderKey)) {}
 
 QCoro::Task<> AppUpdater::downloadYtDlp(LogHandler logHandler) {
-    return installYtDlp(endpoints.ytDlp, fileManager.ytDlpPath, transferTimeout,
+    return installYtDlp(endpoints.ytDlp, fileManager, downloaderKey, transferTimeout,
                         std::move(logHandler));
 }
 

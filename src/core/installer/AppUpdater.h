@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SigningKey.h"
 #include "ToolEndpoints.h"
 #include "ToolInstaller.h"
 #include "core/toolstore/FileManagerHelper.h"
@@ -16,13 +17,19 @@
 // tool is only ever replaced in one step, so a failed operation leaves the old tool working.
 // Each operation works on copies of the addresses and paths it needs, so it runs to its end
 // even when the installer is destroyed meanwhile. The installer itself is a small value.
+//
+// The downloader's checksum list must carry a good signature by its makers' key before any sum
+// in it counts. A downloader so proved is noted in the tool check's finding (ToolFinding) as
+// verified by that key.
 class AppUpdater : public ToolInstaller {
     Q_DECLARE_TR_FUNCTIONS(AppUpdater)
 
 public:
-    // A transfer that receives nothing for transferTimeout fails.
+    // A transfer that receives nothing for transferTimeout fails. The downloader's checksum
+    // list must be signed with downloaderKey.
     explicit AppUpdater(ToolEndpoints endpoints = ToolEndpoints::forThisMachine(),
-                        std::chrono::milliseconds transferTimeout = std::chrono::seconds(30));
+                        std::chrono::milliseconds transferTimeout = std::chrono::seconds(30),
+                        SigningKey downloaderKey = SigningKey::ytDlpRelease());
 
     // Installs the downloader at fileManager.ytDlpPath.
     QCoro::Task<> downloadYtDlp(LogHandler logHandler) override;
@@ -41,4 +48,5 @@ public:
 private:
     ToolEndpoints endpoints;
     std::chrono::milliseconds transferTimeout;
+    SigningKey downloaderKey;
 };

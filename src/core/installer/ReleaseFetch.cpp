@@ -102,13 +102,19 @@ QByteArray ReleaseFetch::listAt(const QString& path) {
 }
 
 QCoro::Task<QByteArray> ReleaseFetch::publishedSum(QUrl listUrl, QString assetName,
-                                                   QString listPath, milliseconds transferTimeout) {
+                                                   QString listPath, milliseconds transferTimeout,
+                                                   ListCheck checkList) {
     const auto removeList = qScopeGuard([listPath] { QFile::remove(listPath); });
     try {
         co_await fetchInto(listUrl, listPath, transferTimeout);
     } catch (const DownloadError& error) {
         throw DownloadError(
             AppUpdater::tr("The checksum list could not be fetched: %1").arg(error.description()));
+    }
+    if (checkList) {
+        // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
+        QCoro::Task<> checking = checkList(listPath);
+        co_await checking;
     }
     co_return sumIn(listAt(listPath), assetName);
 }
