@@ -141,10 +141,6 @@
         <translation>Plugin 1 wird aktualisiert …</translation>
     </message>
     <message>
-        <source>Failed to update plugin 1: %1</source>
-        <translation>Plugin 1 konnte nicht aktualisiert werden: %1</translation>
-    </message>
-    <message>
         <source>Plugin 1 update completed.</source>
         <translation>Aktualisierung von Plugin 1 abgeschlossen.</translation>
     </message>

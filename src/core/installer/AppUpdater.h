@@ -9,9 +9,9 @@
 #include <chrono>
 
 // Puts the downloader, the converter, the probe tool and the JavaScript runtime (Deno) into the
-// tools folder and runs the downloader's self-update. The operations report only through their log
-// callback, on the calling (main) thread, and return once their last line is delivered; they never
-// fail towards the caller.
+// tools folder and keeps the downloader and the runtime up to date. The operations report only
+// through their log callback, on the calling (main) thread, and return once their last line is
+// delivered; they never fail towards the caller.
 //
 // A fetched program replaces nothing until it has answered its version option; an installed
 // tool is only ever replaced in one step, so a failed operation leaves the old tool working.
@@ -33,7 +33,8 @@ public:
 
     // Installs the downloader at fileManager.ytDlpPath.
     QCoro::Task<> downloadYtDlp(LogHandler logHandler) override;
-    // Runs the installed downloader with "--update".
+    // Replaces the installed downloader by the latest release's build when that is another one,
+    // checked as downloadYtDlp checks it.
     QCoro::Task<> updateYtDlp(LogHandler logHandler) override;
     // Installs the converter, then the probe tool, from their archives.
     QCoro::Task<> downloadFFmpeg(LogHandler logHandler) override;

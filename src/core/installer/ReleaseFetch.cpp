@@ -119,10 +119,14 @@ QCoro::Task<QByteArray> ReleaseFetch::publishedSum(QUrl listUrl, QString assetNa
     co_return sumIn(listAt(listPath), assetName);
 }
 
-QCoro::Task<> ReleaseFetch::ensureSum(QString path, QByteArray expected) {
-    // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
+QCoro::Task<QByteArray> ReleaseFetch::sumOf(QString path) {
     QFuture<QByteArray> hashing = QtConcurrent::run([path] { return sha256Of(path); });
-    if (co_await hashing != expected)
+    co_return co_await hashing;
+}
+
+QCoro::Task<> ReleaseFetch::ensureSum(QString path, QByteArray expected) {
+    const QByteArray sum = co_await sumOf(path);
+    if (sum != expected)
         throw DownloadError(
             AppUpdater::tr("The download does not match its release's SHA-256 checksum."));
 }

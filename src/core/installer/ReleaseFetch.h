@@ -25,6 +25,9 @@ QCoro::Task<QByteArray> publishedSum(QUrl listUrl, QString assetName, QString li
                                      std::chrono::milliseconds transferTimeout,
                                      ListCheck checkList = {});
 
+// The SHA-256 sum of the file at path, in hexadecimal, computed off the calling thread.
+QCoro::Task<QByteArray> sumOf(QString path);
+
 // Throws unless the file at path has the expected SHA-256 sum, so that only a release's own
 // program is ever installed.
 QCoro::Task<> ensureSum(QString path, QByteArray expected);
