@@ -8,6 +8,7 @@
 #include "ScriptedEngine.h"
 #include "TestHome.h"
 #include "core/cutter/MediaCutterViewModel.h"
+#include "core/installer/SigningKey.h"
 #include "core/preferences/PreferencesViewModel.h"
 #include "core/single/MainWindowViewModel.h"
 #include "core/toolstore/FileManagerHelper.h"
@@ -20,8 +21,9 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QTabWidget>
+#include <QLabel>
 #include <QPixmap>
+#include <QTabWidget>
 #include <cstdio>
 
 namespace {
@@ -95,10 +97,15 @@ int main(int argc, char** argv) {
     cutter.viewModel().addLogMessage("Ready to cut long.wav");
     saved = save(cutter, folder, "media-cutter") && saved;
 
-    // As a tool check that installed the runtime leaves it.
+    // As a tool check that installed the runtime and a verified downloader leaves them.
     const FileManagerHelper tools;
-    ToolFinding{{}, {"deno", tools.jsRuntimePath, "2.5.6"}}.write(tools.toolsFolderPath);
+    FakeTools::installOne("yt-dlp");
+    ToolFinding{{{}, tools.ytDlpPath, "2023.03.04", SigningKey::ytDlpRelease().fingerprint},
+                {"deno", tools.jsRuntimePath, "2.5.6"}}
+        .write(tools.toolsFolderPath);
     AboutView about(&dialogs);
+    const auto* downloader = about.findChild<QLabel*>("toolCredityt-dlp");
+    saved = QTest::qWaitFor([downloader] { return downloader->text().contains("2023"); }) && saved;
     saved = save(about, folder, "about") && saved;
 
     // Two Firefox profiles, the second chosen; a file refused.

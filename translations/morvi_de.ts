@@ -145,10 +145,6 @@
         <translation>Plugin 1 wird aktualisiert …</translation>
     </message>
     <message>
-        <source>Failed to update plugin 1: %1</source>
-        <translation>Plugin 1 konnte nicht aktualisiert werden: %1</translation>
-    </message>
-    <message>
         <source>Plugin 1 update completed.</source>
         <translation>Aktualisierung von Plugin 1 abgeschlossen.</translation>
     </message>
@@ -219,6 +215,30 @@
     <message>
         <source>Failed to download plugin 4: %1</source>
         <translation>Plugin 4 konnte nicht heruntergeladen werden: %1</translation>
+    </message>
+    <message>
+        <source>The signing key could not be written: %1</source>
+        <translation>Der Signaturschlüssel konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The checksum list&apos;s signature could not be checked: %1</source>
+        <translation>Die Signatur der Prüfsummenliste konnte nicht geprüft werden: %1</translation>
+    </message>
+    <message>
+        <source>The checksum list does not match its signature.</source>
+        <translation>Die Prüfsummenliste stimmt nicht mit ihrer Signatur überein.</translation>
+    </message>
+    <message>
+        <source>The key %1 that signed the checksum list has expired.</source>
+        <translation>Der Schlüssel %1, mit dem die Prüfsummenliste signiert ist, ist abgelaufen.</translation>
+    </message>
+    <message>
+        <source>The checksum list carries no valid signature by the release key %1.</source>
+        <translation>Die Prüfsummenliste trägt keine gültige Signatur des Veröffentlichungsschlüssels %1.</translation>
+    </message>
+    <message>
+        <source>The checksum list&apos;s signature could not be fetched: %1</source>
+        <translation>Die Signatur der Prüfsummenliste konnte nicht geladen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -856,6 +876,10 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <source>The site could not be reached: this computer seems to be offline, or the address names no site. Check the network connection and the address, and download again.</source>
         <translation>Die Website war nicht erreichbar: Dieser Computer scheint offline zu sein, oder die Adresse nennt keine Website. Prüfen Sie die Netzwerkverbindung und die Adresse, und laden Sie erneut herunter.</translation>
     </message>
+    <message>
+        <source>The disk of the output folder is full. Free some space there, or choose another output folder, and download again.</source>
+        <translation>Der Datenträger des Zielordners ist voll. Geben Sie dort Platz frei oder wählen Sie einen anderen Zielordner, und laden Sie erneut herunter.</translation>
+    </message>
 </context>
 <context>
     <name>DownloaderOptions</name>
@@ -1324,6 +1348,13 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
 </context>
 <context>
+    <name>MediaDescription</name>
+    <message>
+        <source>the downloader&apos;s answer describes nothing</source>
+        <translation>die Antwort des Downloaders beschreibt nichts</translation>
+    </message>
+</context>
+<context>
     <name>MediaProbe</name>
     <message>
         <source>The media library could not be loaded: %1</source>
@@ -1680,10 +1711,10 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         </translation>
     </message>
     <message numerus="yes">
-        <source>Added %n entry(s) from &quot;%1&quot;. Left out: %2 not YouTube addresses or repeated, %3 already in the queue.</source>
+        <source>Added %n entry(s) from &quot;%1&quot;. Left out: %2 not YouTube addresses or repeated, %3 already in the queue, %4 without an address.</source>
         <translation>
-            <numerusform>%n Eintrag aus „%1“ hinzugefügt. Ausgelassen: %2 keine YouTube-Adressen oder doppelt, %3 schon in der Warteschlange.</numerusform>
-            <numerusform>%n Einträge aus „%1“ hinzugefügt. Ausgelassen: %2 keine YouTube-Adressen oder doppelt, %3 schon in der Warteschlange.</numerusform>
+            <numerusform>%n Eintrag aus „%1“ hinzugefügt. Ausgelassen: %2 keine YouTube-Adressen oder doppelt, %3 schon in der Warteschlange, %4 ohne Adresse.</numerusform>
+            <numerusform>%n Einträge aus „%1“ hinzugefügt. Ausgelassen: %2 keine YouTube-Adressen oder doppelt, %3 schon in der Warteschlange, %4 ohne Adresse.</numerusform>
         </translation>
     </message>
 </context>
@@ -1791,6 +1822,10 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <message>
         <source>Tools</source>
         <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Verified with its makers&apos; signing key %1</source>
+        <translation>Geprüft mit dem Signaturschlüssel seiner Entwickler: %1</translation>
     </message>
 </context>
 <context>

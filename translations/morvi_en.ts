@@ -76,10 +76,10 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>Added %n entry(s) from &quot;%1&quot;. Left out: %2 not YouTube addresses or repeated, %3 already in the queue.</source>
+        <source>Added %n entry(s) from &quot;%1&quot;. Left out: %2 not YouTube addresses or repeated, %3 already in the queue, %4 without an address.</source>
         <translation>
-            <numerusform>Added %n entry from &quot;%1&quot;. Left out: %2 not YouTube addresses or repeated, %3 already in the queue.</numerusform>
-            <numerusform>Added %n entries from &quot;%1&quot;. Left out: %2 not YouTube addresses or repeated, %3 already in the queue.</numerusform>
+            <numerusform>Added %n entry from &quot;%1&quot;. Left out: %2 not YouTube addresses or repeated, %3 already in the queue, %4 without an address.</numerusform>
+            <numerusform>Added %n entries from &quot;%1&quot;. Left out: %2 not YouTube addresses or repeated, %3 already in the queue, %4 without an address.</numerusform>
         </translation>
     </message>
 </context>

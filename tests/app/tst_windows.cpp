@@ -333,6 +333,9 @@ private slots:
         const auto* caption = main->findChild<QLabel*>("progressLabel");
         need("caption", colourOf(caption, QPalette::WindowText),
              colourOf(caption, QPalette::Window), 4.5);
+        const auto* credit = about.findChild<QLabel*>("toolCredityt-dlp");
+        const QColor link(credit->text().section("color: ", 1).left(7));
+        need("link", link, colourOf(credit, QPalette::Window), 4.5);
         // The newest log line's strongest pixel against the log's background.
         main->show();
         const LogModel* lines =
@@ -397,9 +400,12 @@ private slots:
             if (!folder.isEmpty())
                 FakeTools::installOne(name, folder == system ? system : QString());
         }
+        const QString tools = FileManagerHelper().toolsFolderPath;
         if (!folder.isEmpty())
-            ToolFinding{{}, {"deno", folder + "/deno", "2.9.7"}}.write(
-                FileManagerHelper().toolsFolderPath);
+            ToolFinding{
+                {{}, tools + "/yt-dlp", "2023.03.04", "AC0CBBE6848D6A873464AF4E57CF65933B5A7581"},
+                {"deno", folder + "/deno", "2.9.7"}}
+                .write(tools);
         const SearchPath path(system);
         AboutView view(&dialogs);
         const auto shown = [&](const QString& tool) {
@@ -413,8 +419,12 @@ private slots:
                 .arg(tool, folder.isEmpty() ? "" : " " + version, rest,
                      folder.isEmpty() ? where : where.arg(folder + "/" + tool));
         };
+        const QString verified = folder == tools ? "\nVerified with its makers' signing key AC0C "
+                                                   "BBE6 848D 6A87 3464 AF4E 57CF 6593 3B5A 7581"
+                                                 : "";
         QTRY_COMPARE(shown("yt-dlp"),
-                     credit("yt-dlp", "2023.03.04", "The Unlicense · github.com/yt-dlp/yt-dlp"));
+                     credit("yt-dlp", "2023.03.04", "The Unlicense · github.com/yt-dlp/yt-dlp") +
+                         verified);
         QTRY_COMPARE(shown("ffmpeg"), credit("ffmpeg", "5.1", "LGPL/GPL · ffmpeg.org"));
         QTRY_COMPARE(shown("deno"), credit("deno", "2.9.7", "MIT · deno.com"));
         dialogs.openedUrls.clear();

@@ -224,8 +224,12 @@ private slots:
             "keyring");
         add("no cookie store", "ERROR: could not find firefox cookies database in", browser,
             "no cookies");
+        // YoutubeDL.py / downloader/http.py: the disk filled up while the file was written
+        add("disk full", "ERROR: unable to write data: [Errno 28] No space left on device", none,
+            "full");
         // An error this does not know is told in the tool's own words, whatever the warnings.
-        add("unknown error", "ERROR: No space left\n" + warn + "nsig extraction failed", none, "");
+        add("unknown error", "ERROR: Unsupported URL: x\n" + warn + "nsig extraction failed", none,
+            "");
     }
     void failureIsExplained() {
         QFETCH(QString, printed);
@@ -418,6 +422,10 @@ private slots:
                            "a.mp3\n",
                            "o:[download] /path/file.mp4 has already been downloaded\n"}
             << QStringList{} << "/path/file.mp4" << QString();
+        QTest::newRow("lines that only look as if they named a file")
+            << QStringList{"o:[Merger] Merging formats into \"\n[download] has already been "
+                           "downloaded"}
+            << QStringList{} << QString() << QString();
         QTest::newRow("an error after an unfinished progress line of the other stream")
             << QStringList{"o:\r[download]  33.0% of 10MiB", "e:ERROR: unable to download\n"}
             << QStringList{} << QString() << "ERROR: unable to download";

@@ -6,6 +6,7 @@
 #include "core/installer/AppUpdater.h"
 #include "core/installer/RuntimeChoice.h"
 #include "core/installer/ToolCheck.h"
+#include "core/toolstore/ToolFinding.h"
 
 namespace {
 
@@ -64,6 +65,18 @@ QByteArray zipOf(const QList<ZipEntry>& entries) {
     return contentOf(folder.filePath("x.zip"));
 }
 
+// Runs gpg in the suite's own GnuPG home; "expired" works at a clock stopped in 2020.
+QByteArray gpg(const QString& key, QStringList arguments, const QByteArray& input = {}) {
+    if (key == "expired")
+        arguments.prepend("--faked-system-time=20200101T000000!");
+    QProcess process;
+    process.start("gpg", QStringList{"--batch", "--passphrase", ""} + arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished();
+    return process.readAllStandardOutput();
+}
+
 QStringList entriesOf(const QString& folder) {
     return QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden |
                                   QDir::System);
@@ -76,12 +89,15 @@ class TestAppUpdater : public QObject {
     FileManagerHelper tools;
     std::unique_ptr<LoopbackHttpServer> server;
     const QString base = qEnvironmentVariable("XDG_DATA_HOME") + "/Velnor";
+    QTemporaryDir gnupgHome;
+    QHash<QString, SigningKey> keys; // made by initTestCase
 
-    QStringList run(QCoro::Task<> (AppUpdater::*operation)(ToolInstaller::LogHandler)) {
+    QStringList run(QCoro::Task<> (AppUpdater::*operation)(ToolInstaller::LogHandler),
+                    const QString& key = "maker") {
         return collectLog([&](LogCallback log) {
             AppUpdater updater({server->url("/yt-dlp"), server->url("/ffmpeg.zip"),
                                 server->url("/ffprobe.zip"), server->url("/deno.zip")},
-                               1s);
+                               1s, keys.value(key, SigningKey::ytDlpRelease()));
             return (updater.*operation)(log);
         });
     }
@@ -97,13 +113,31 @@ class TestAppUpdater : public QObject {
             QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     }
 
-    // A row: how the body is served, the sums ("right", "wrong", "no entry", "none"), the refusal.
+    // A row: how the body is served ("current": the build in place, whose body is not served),
+    // the sums ("right", "wrong", "no entry", "none"; signed as "SIGNERS@KEY", else "changed",
+    // "unsigned"), the refusal (%1: the key's fingerprint); rows named "update:" update.
     static void fetchRow(const char* name, const QString& serving, const QByteArray& body,
                          const QString& reason, const QString& sums = "right") {
         QTest::newRow(name) << serving << body << sums << reason;
     }
 
 private slots:
+    // Made once: generating keys takes time. The stranger's key is also in the user's own
+    // keyring, which no check may consult.
+    void initTestCase() {
+        qputenv("GNUPGHOME", gnupgHome.path().toUtf8());
+        for (const QString key : {"maker", "stranger", "expired"}) {
+            gpg(key, {"--quick-gen-key", key, "ed25519", "sign", key == "expired" ? "1d" : "0"});
+            keys[key] = {gpg(key, {"--armor", "--export", key}),
+                         QString(gpg(key, {"--with-colons", "-k", key}))
+                             .section("\nfpr:", 1)
+                             .section(':', 8, 8)};
+        }
+        writeFile(gnupgHome.filePath("trustedkeys.kbx"), keys["stranger"].keyring());
+        keys["mislabelled"] = {keys["stranger"].armored, keys["maker"].fingerprint};
+    }
+    void cleanupTestCase() { QProcess::execute("gpgconf", {"--kill", "gpg-agent"}); }
+
     void init() {
         QDir(tools.toolsFolderPath).removeRecursively();
         QDir(tools.tempFolderPath).removeRecursively();
@@ -112,7 +146,9 @@ private slots:
         server = std::make_unique<LoopbackHttpServer>();
     }
 
-    // Only a program that answers "--version" and matches its release's sum replaces the old one.
+    // Only a program that answers "--version" and matches the sum in its release's list, which
+    // the makers' key has signed, replaces the old one; the installer notes the key, and the
+    // check keeps it while the program stays the same.
     void downloaderDownload_data() {
         QTest::addColumn<QString>("serving");
         QTest::addColumn<QByteArray>("body");
@@ -123,7 +159,8 @@ private slots:
         fetchRow("404", "404", portalPage, "HTTP status 404");
         fetchRow("cut off", "cut", big, "The download broke off after 70000 of 200000 bytes.");
         fetchRow("stalled", "stall", big, "The transfer stalled: nothing arrived for 1 s.");
-        fetchRow("no server", "none", {}, "Connection refused");
+        fetchRow("no server", "none", {},
+                 "The checksum list could not be fetched: Connection refused");
         fetchRow("empty body", "200", {}, notAProgram);
         fetchRow("HTML page", "200", portalPage, notAProgram);
         fetchRow("program failing its check", "200", "#!/bin/sh\nexit 3\n",
@@ -134,6 +171,25 @@ private slots:
                  "The release's checksum list has no entry for \"yt-dlp\".", "no entry");
         fetchRow("no checksum list", "200", newYtDlp,
                  "The checksum list could not be fetched: HTTP status 404", "none");
+        const QString notByKey =
+            "The checksum list carries no valid signature by the release key %1.";
+        fetchRow("no signature", "200", newYtDlp,
+                 "The checksum list's signature could not be fetched: HTTP status 404", "unsigned");
+        fetchRow("list changed after signing", "200", newYtDlp,
+                 "The checksum list does not match its signature.", "changed");
+        fetchRow("signed by another key", "200", newYtDlp, notByKey, "stranger@maker");
+        fetchRow("makers' and another key", "200", newYtDlp, notByKey, "maker+stranger@maker");
+        fetchRow("another key as the makers'", "200", newYtDlp, notByKey, "stranger@mislabelled");
+        fetchRow("signed by an expired key", "200", newYtDlp,
+                 "The key %1 that signed the checksum list has expired.", "expired@expired");
+        fetchRow("yt-dlp's own key", "200", newYtDlp,
+                 notByKey.arg("AC0C BBE6 848D 6A87 3464 AF4E 57CF 6593 3B5A 7581"),
+                 "maker@shipped");
+        fetchRow("update: a newer build", "200", newYtDlp, "");
+        fetchRow("update: the build in place", "current", newYtDlp, "");
+        fetchRow("update: signed by another key", "200", newYtDlp, notByKey, "stranger@maker");
+        fetchRow("update: wrong sum", "200", newYtDlp,
+                 "The download does not match its release's SHA-256 checksum.", "wrong");
     }
     void downloaderDownload() {
         QFETCH(QString, serving);
@@ -142,11 +198,23 @@ private slots:
         QFETCH(QString, reason);
         const QByteArray sum =
             QCryptographicHash::hash(sums == "wrong" ? "other" : body, QCryptographicHash::Sha256);
-        if (sums != "none")
-            server->serve("/SHA2-256SUMS", "00ff  yt-dlp.exe\n" + sum.toHex() + " *" +
-                                               (sums == "no entry" ? "yt-dlp_linux" : "yt-dlp") +
-                                               "\n");
+        const QByteArray list = "00ff  yt-dlp.exe\n" + sum.toHex() + " *" +
+                                (sums == "no entry" ? "yt-dlp_linux" : "yt-dlp") + "\n";
+        const QString key = sums.contains('@') ? sums.section('@', 1) : "maker";
+        QByteArray signature;
+        for (const QString& signer :
+             sums.contains('@') ? sums.section('@', 0, 0).split('+') : QStringList{"maker"})
+            signature += gpg(signer, {"--local-user", signer, "--detach-sign"}, list);
+        if (sums != "none") // a line added after signing changes the list
+            server->serve("/SHA2-256SUMS",
+                          sums == "changed" ? list + "00ff  yt-dlp_macos\n" : list);
+        if (sums != "unsigned")
+            server->serve("/SHA2-256SUMS.sig", signature);
         FakeTools::installOne("yt-dlp");
+        if (serving == "current") {
+            writeFile(tools.ytDlpPath, newYtDlp);
+            QFile::setPermissions(tools.ytDlpPath, QFile::ReadOwner | QFile::ExeOwner);
+        }
         LoopbackHttpServer assets; // another origin, as on the real service
         server->redirect("/yt-dlp", assets.url("/yt-dlp_linux"));
         if (serving == "cut")
@@ -155,15 +223,40 @@ private slots:
             assets.servePartly("/yt-dlp_linux", body, body.size(), 1000, 60000);
         else if (serving == "none")
             server->stopListening();
-        else
+        else if (serving != "current") // else a fetch of the build fails with 404
             assets.serve("/yt-dlp_linux", body, serving.toInt());
 
-        QCOMPARE(run(&AppUpdater::downloadYtDlp),
-                 QStringList{reason.isEmpty() ? "Plugin 1 downloaded successfully."
-                                              : "Failed to download yt-dlp: " + reason});
-        QCOMPARE(entriesOf(tools.toolsFolderPath), QStringList{"yt-dlp"});
+        reason.replace("%1", SigningKey::readable(keys.value(key).fingerprint));
+        if (QByteArray(QTest::currentDataTag()).startsWith("update:")) {
+            QCOMPARE(run(&AppUpdater::updateYtDlp, key),
+                     (QStringList{"Updating plugin 1...",
+                                  reason.isEmpty() ? "Plugin 1 update completed."
+                                                   : "Plugin 1 update failed: " + reason}));
+        } else {
+            QCOMPARE(run(&AppUpdater::downloadYtDlp, key),
+                     QStringList{reason.isEmpty() ? "Plugin 1 downloaded successfully."
+                                                  : "Failed to download yt-dlp: " + reason});
+        }
+        QCOMPARE(entriesOf(tools.toolsFolderPath),
+                 (reason.isEmpty() ? QStringList{"in-use.json", "yt-dlp"} : QStringList{"yt-dlp"}));
+        QCOMPARE(entriesOf(tools.tempFolderPath), QStringList());
         QCOMPARE(outputOf(tools.ytDlpPath, {"--version"}),
                  reason.isEmpty() ? "new downloader\n" : "2023.03.04\n");
+        const auto verifiedBy = [&] {
+            collectLog([](LogCallback log) { return RuntimeChoice::choose(false, log); });
+            return ToolFinding::read(tools.toolsFolderPath).downloader.verifiedBy;
+        };
+        QCOMPARE(verifiedBy(), reason.isEmpty() ? keys.value(key).fingerprint : QString());
+        scriptAt(tools.ytDlpPath, "2099.01.01"); // as its own update leaves it
+        QCOMPARE(verifiedBy(), QString());
+    }
+
+    // The key compiled into Morvi is yt-dlp's, whose fingerprint its makers publish.
+    void shippedKey() {
+        const QByteArray keyring = SigningKey::ytDlpRelease().keyring();
+        const QString listing = gpg({}, {"--with-colons", "--show-keys"}, keyring);
+        QCOMPARE(listing.section("\nfpr:", 1).section(':', 8, 8),
+                 "AC0CBBE6848D6A873464AF4E57CF65933B5A7581");
     }
 
     // A tool is a regular file answering "-version", at the top or alone in a sub-folder; nothing
@@ -219,36 +312,6 @@ private slots:
         QCOMPARE(entriesOf(tools.tempFolderPath).filter("staging"), QStringList());
         QCOMPARE(contentOf(outside), "not the converter\n");
         QCOMPARE(QFile(outside).permissions(), outsidePermissions);
-    }
-
-    // The downloader's whole output, both streams in the order written, follows a failure.
-    void selfUpdate_data() {
-        QTest::addColumn<QString>("exitStatus");
-        QTest::addColumn<bool>("executable");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("up to date") << "0" << true << "Plugin 1 update completed.";
-        QTest::newRow("failure") << "1" << true
-                                 << "Plugin 1 update failed: Latest version: stable@2024.01.01\n"
-                                    "ERROR: Unable to write to /opt/yt-dlp\n";
-        QTest::newRow("cannot start")
-            << "0" << false << "Failed to update plugin 1: execvp: Permission denied";
-    }
-    void selfUpdate() {
-        QFETCH(QString, exitStatus);
-        QFETCH(bool, executable);
-        QFETCH(QString, line);
-        FakeTools::installOne("yt-dlp");
-        if (!executable)
-            QFile(tools.ytDlpPath).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        const QString argsFile = QDir::homePath() + "/args";
-        QFile::remove(argsFile);
-        FakeTools::configure({{"FAKE_ARGS_FILE", argsFile},
-                              {"FAKE_UPDATE_OUTPUT", "Latest version: stable@2024.01.01\\n"},
-                              {"FAKE_UPDATE_STDERR", "ERROR: Unable to write to /opt/yt-dlp\\n"},
-                              {"FAKE_UPDATE_EXIT", exitStatus}});
-        QCOMPARE(run(&AppUpdater::updateYtDlp), (QStringList{"Updating plugin 1...", line}));
-        QCOMPARE(FakeTools::recordedArguments(argsFile),
-                 executable ? QStringList{"--update"} : QStringList());
     }
 
     // A tool counts as present only when it can be started; the probe tool is not looked for.

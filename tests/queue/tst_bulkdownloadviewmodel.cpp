@@ -157,7 +157,7 @@ private slots:
         FakeTools::configure({{"FAKE_DESCRIPTION_ARGS_FILE", argsFile},
                               {"FAKE_DESCRIPTION", "{\"title\": \"Feed\", \"entries\": [{\"url\": "
                                                    "\"https://youtu.be/0\"}, {\"url\": "
-                                                   "\"https://youtu.be/new\"}]}"}});
+                                                   "\"https://youtu.be/new\"}, {}]}"}});
         const QList<BulkDownloadItem> stored = numberedItems(12000);
         storeItems(stored);
         BulkDownloadViewModel vm(dialogs);
@@ -168,9 +168,43 @@ private slots:
         QCOMPARE(usable(vm), (QStringList{"add", "clear"}));
         QTRY_COMPARE(listed.size(), 2);
         QCOMPARE(FakeTools::recordedArguments(argsFile).last(), "https://youtu.be/other");
-        QCOMPARE(listed.first().first(), "Added 1 entry(s) from \"Feed\". Left out: 0 not YouTube "
-                                         "addresses or repeated, 1 already in the queue.");
+        QCOMPARE(listed.first().first(),
+                 "Added 1 entry(s) from \"Feed\". Left out: 0 not YouTube addresses or repeated, 1 "
+                 "already in the queue, 1 without an address.");
         QCOMPARE(urls(vm.downloadItems()), urls(stored) + QStringList{"https://youtu.be/new"});
+    }
+
+    // A cleared queue or a closed window ends the listing with its processes; nothing is added.
+    void playlistListingEndsWithItsQueue_data() {
+        QTest::addColumn<bool>("clearIt");
+        QTest::newRow("queue cleared") << true;
+        QTest::newRow("window closed") << false;
+    }
+    void playlistListingEndsWithItsQueue() {
+        QFETCH(bool, clearIt);
+        FakeTools::install();
+        const QString pidFile = QDir::homePath() + "/listing.pid";
+        QFile::remove(pidFile);
+        FakeTools::configure(
+            {{"FAKE_DESCRIPTION_PID_FILE", pidFile},
+             {"FAKE_DESCRIPTION", "{\"entries\": [{\"url\": \"https://youtu.be/a\"}]}"}});
+        auto vm = new BulkDownloadViewModel(dialogs);
+        QVERIFY(loaded(*vm));
+        QSignalSpy listed(vm, &BulkDownloadViewModel::playlistEntriesAdded);
+        vm->setUrlsText("https://youtu.be/list\nhttps://youtu.be/next");
+        vm->addPlaylistEntries();
+        const qint64 pid = FakeTools::waitForChildPid(pidFile);
+        QVERIFY(pid > 0);
+        QFile::remove(pidFile);
+        const QPointer<BulkDownloadViewModel> alive(vm);
+        clearIt ? vm->clearQueue() : vm->releaseWhenIdle();
+        QVERIFY(waitForProcessGone(pid));
+        QVERIFY(!QTest::qWaitFor([&] { return QFile::exists(pidFile); }, 500)); // nor the next
+        if (alive) {
+            QCOMPARE(vm->downloadItems().size(), 0);
+            QCOMPARE(listed.size(), 0);
+            delete vm;
+        }
     }
 
     // Which actions can be used, by the items' statuses, the selected rows, the box and the
@@ -427,7 +461,7 @@ private slots:
         QCOMPARE(urls(s.vm->downloadItems()), (QStringList{a, b}));
         QCOMPARE(summaries.value(0).value(0).toString(),
                  "Added 1 entry(s) from \"Feed\". Left out: 1 not YouTube addresses or "
-                 "repeated, 1 already in the queue.");
+                 "repeated, 1 already in the queue, 0 without an address.");
         s.vm->waitUntilSaved();
         QCOMPARE(urls(storedItems()), (QStringList{a, b}));
     }

@@ -419,6 +419,31 @@ private slots:
         QCOMPARE(problem.isEmpty(), section || part == "none");
     }
 
+    // A length or size below zero or beyond any clock or file is unknown.
+    // Amounts out of reason are unknown; a text too long to lay out is cut (a character made of
+    // two units whole).
+    void outsizeValuesAreNotShown_data() {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("shown"); // units of the title before "…"
+        QTest::newRow("below zero") << "-1"
+                                    << "a" + u"😀"_qs.repeated(600) << 999;
+        QTest::newRow("beyond") << "1e300" << QString(30'000'000, u'x') << 1000;
+    }
+    void outsizeValuesAreNotShown() {
+        QFETCH(QString, amount);
+        QFETCH(QString, title);
+        QFETCH(int, shown);
+        const QString document = R"({"duration":%1,"playlist_count":%1,"title":"%2",)"
+                                 R"("formats":[{"filesize":%1,"filesize_approx":7}]})";
+        QString error;
+        const auto media = MediaDescription::fromJson(document.arg(amount, title).toUtf8(), error);
+        QCOMPARE(media->seconds, std::nullopt);
+        QCOMPARE(media->estimate("MP3", "Best")->bytes, 7.0);
+        QVERIFY(media->entryCount >= 0);
+        QCOMPARE(media->title, title.first(shown) + u'…');
+    }
+
     // A new address, or a download start, ends the running description and its processes; the
     // address is no option, a late warning spoils nothing, a local thumbnail is not fetched.
     void runningDescriptionIsEnded() {

@@ -33,6 +33,14 @@ void ToolCredits::showRuntime() {
     emit changed();
 }
 
+QString ToolCredits::downloaderVerifiedBy(const Credit& downloader) {
+    const ToolFinding::Tool found =
+        ToolFinding::read(FileManagerHelper().toolsFolderPath).downloader;
+    const bool same =
+        downloader.tool && found.sameProgram({{}, downloader.tool->path, downloader.version});
+    return same ? found.verifiedBy : QString();
+}
+
 QCoro::Task<> ToolCredits::refresh() {
     const FileManagerHelper tools;
     showRuntime();
@@ -49,6 +57,8 @@ QCoro::Task<> ToolCredits::refresh() {
         Credit& credit = list[i];
         credit.tool = tool;
         credit.version = answer ? answer->version : QString();
+        if (i == 0)
+            credit.verifiedBy = downloaderVerifiedBy(credit);
         if (i == 1)
             credit.licence = converterLicence(answer ? answer->text : QString());
         emit changed();

@@ -69,7 +69,9 @@ QStringList subtitleOptions(const DownloadOptions& chosen) {
     arguments << "--sub-langs" << chosen.subtitleLanguages;
     // The files are deleted once embedded: "--write-subs" alone would keep them.
     if (chosen.subtitles == DownloadOptions::Subtitles::embedded)
-        return arguments << "--embed-subs" << "--compat-options" << "no-keep-subs";
+        return arguments << "--embed-subs"
+                         << "--compat-options"
+                         << "no-keep-subs";
     return arguments << "--convert-subs"
                      << "srt";
 }

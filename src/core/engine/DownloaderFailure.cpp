@@ -20,11 +20,17 @@ struct Kind {
     const char* pattern;
     Action action;
     const char* sentence;
+    bool diskFull = false;
 };
 
 // The order of read: causes before their consequences, facts about the video before advice
 // about the downloader, and the plainest consequence (a missing format) last.
 constexpr std::array kinds{
+    Kind{R"(No space left on device|Errno 28\b|Disk quota exceeded)", Action::none,
+         QT_TRANSLATE_NOOP("DownloaderFailure",
+                           "The disk of the output folder is full. Free some space there, or "
+                           "choose another output folder, and download again."),
+         true},
     Kind{R"(could not copy \w+ cookie database|database is locked)", Action::chooseBrowser,
          QT_TRANSLATE_NOOP("DownloaderFailure",
                            "The browser's cookies could not be read: the browser keeps them locked "
@@ -139,7 +145,7 @@ DownloaderFailure made(std::size_t kind, const QRegularExpressionMatch& match,
     QString sentence = translated(kinds[kind].sentence);
     if (match.lastCapturedIndex() >= 2)
         sentence = sentence.arg(timeText(match));
-    return {sentence, kinds[kind].action, line};
+    return {sentence, kinds[kind].action, line, kinds[kind].diskFull};
 }
 
 bool isError(const QString& line) {

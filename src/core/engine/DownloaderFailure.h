@@ -25,6 +25,8 @@ struct DownloaderFailure {
     QString sentence;
     Action action = Action::none;
     QString toolLine;
+    // The output folder's disk is full: what the download left there only takes space.
+    bool diskFull = false;
 
     bool isKnown() const { return !sentence.isEmpty(); }
 

@@ -4,8 +4,12 @@
 #include "DownloadError.h"
 #include "ExitStatusError.h"
 #include "ReleaseFetch.h"
+#include "ReleaseSignature.h"
+#include "core/diagnostics/Diagnostics.h"
 #include "core/process/LaunchError.h"
 #include "core/process/ToolRun.h"
+#include "core/toolstore/ToolFinding.h"
+#include "core/toolstore/ToolLocation.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -148,50 +152,69 @@ void ensureRecentDeno(const QString& answer) {
     }
 }
 
-// Checks the fetched candidate against the SHA2-256SUMS list published beside the release
-// asset at assetUrl.
-QCoro::Task<> checkPublishedSum(QUrl assetUrl, QString candidate, milliseconds transferTimeout) {
+// The sum that the SHA2-256SUMS list published beside the release asset at assetUrl gives for
+// it, once the list's signature, SHA2-256SUMS.sig beside it, has proved it signed with key.
+QCoro::Task<QByteArray> signedSum(QUrl assetUrl, QString listPath, SigningKey key,
+                                  QString tempFolder, milliseconds transferTimeout) {
     const QUrl listUrl = assetUrl.resolved(QUrl("SHA2-256SUMS"));
-    const QString assetName = assetUrl.fileName();
-    const QString listPath = candidate + ".sums";
-    const QByteArray expected =
-        co_await ReleaseFetch::publishedSum(listUrl, assetName, listPath, transferTimeout);
-    co_await ReleaseFetch::ensureSum(candidate, expected);
+    const QUrl signatureUrl = assetUrl.resolved(QUrl("SHA2-256SUMS.sig"));
+    const ReleaseFetch::ListCheck signedWithKey = [=](QString path) {
+        return ReleaseSignature::ensureSigned(path, signatureUrl, key, tempFolder, transferTimeout);
+    };
+    co_return co_await ReleaseFetch::publishedSum(listUrl, assetUrl.fileName(), listPath,
+                                                  transferTimeout, signedWithKey);
 }
 
-QCoro::Task<> installYtDlp(QUrl url, QString ytDlpPath, milliseconds transferTimeout,
-                           LogHandler log) {
+// Notes in the tool check's finding that the downloader now in place, which answered answer,
+// was proved by the signature of the key with that fingerprint. The check keeps the note for as
+// long as it finds the same program there.
+void noteVerified(const FileManagerHelper& files, const QString& answer,
+                  const QString& fingerprint) {
+    ToolFinding finding = ToolFinding::read(files.toolsFolderPath);
+    finding.downloader = {{}, files.ytDlpPath, ToolLocation::versionWord(answer), fingerprint};
+    if (!finding.write(files.toolsFolderPath))
+        qCWarning(lcTools) << "The downloader's verification could not be noted in"
+                           << files.toolsFolderPath;
+}
+
+// Puts the release's build of the downloader at files.ytDlpPath, once it matches the sum its
+// signed list gives and answers "--version". An update keeps the build in place when it is the
+// one the list names: yt-dlp's own "--update" checks the sums, but not their signature.
+QCoro::Task<> installYtDlp(QUrl url, FileManagerHelper files, SigningKey key,
+                           milliseconds transferTimeout, bool update, LogHandler log) {
+    if (update)
+        log(AppUpdater::tr("Updating plugin 1..."));
     // Fetched beside the tool, so that the proven program replaces it in one step.
-    const QString candidate = ytDlpPath + ".download";
+    const QString candidate = files.ytDlpPath + ".download";
     const auto removeCandidate = qScopeGuard([candidate] { QFile::remove(candidate); });
     try {
-        co_await ReleaseFetch::fetchInto(url, candidate, transferTimeout);
-        co_await checkPublishedSum(url, candidate, transferTimeout);
-        co_await proveProgram(candidate, "--version");
-        moveIntoPlace(candidate, ytDlpPath);
-        log(AppUpdater::tr("Plugin 1 downloaded successfully."));
+        const QByteArray sum = co_await signedSum(url, candidate + ".sums", key,
+                                                  files.tempFolderPath, transferTimeout);
+        const QString versionOption = "--version";
+        const QString installed = files.ytDlpPath;
+        // Not awaited inside a conditional expression: gcc 12 then frees the frame's values twice.
+        QByteArray installedSum;
+        if (update)
+            installedSum = co_await ReleaseFetch::sumOf(installed);
+        if (installedSum != sum) {
+            co_await ReleaseFetch::fetchInto(url, candidate, transferTimeout);
+            co_await ReleaseFetch::ensureSum(candidate, sum);
+            const QString answer = co_await proveProgram(candidate, versionOption);
+            moveIntoPlace(candidate, installed);
+            noteVerified(files, answer, key.fingerprint);
+        } else if (ToolFinding::read(files.toolsFolderPath).downloader.verifiedBy !=
+                   key.fingerprint) {
+            // The build in place is the signed one: noted once, with the version it answers.
+            const QString answer = co_await proveProgram(installed, versionOption);
+            noteVerified(files, answer, key.fingerprint);
+        }
+        log(update ? AppUpdater::tr("Plugin 1 update completed.")
+                   : AppUpdater::tr("Plugin 1 downloaded successfully."));
     } catch (const UserFacingError& error) {
-        log(AppUpdater::tr("Failed to download yt-dlp: %1").arg(error.description()));
+        log((update ? AppUpdater::tr("Plugin 1 update failed: %1")
+                    : AppUpdater::tr("Failed to download yt-dlp: %1"))
+                .arg(error.description()));
     }
-}
-
-QCoro::Task<> runSelfUpdate(QString ytDlpPath, LogHandler log) {
-    log(AppUpdater::tr("Updating plugin 1..."));
-    QString output;
-    const QStringList arguments{"--update"};
-    ToolRun process({.program = ytDlpPath, .arguments = arguments, .read = ToolRun::Read::Merged},
-                    [&output](ToolRun::Stream, const QString& text) { output += text; });
-    ToolRun::Exit exit;
-    try {
-        exit = co_await process.run();
-    } catch (const LaunchError& error) {
-        log(AppUpdater::tr("Failed to update plugin 1: %1").arg(error.description()));
-        co_return;
-    }
-    if (exit.succeeded())
-        log(AppUpdater::tr("Plugin 1 update completed."));
-    else
-        log(AppUpdater::tr("Plugin 1 update failed: %1").arg(output));
 }
 
 QCoro::Task<> installConverter(ToolEndpoints endpoints, FileManagerHelper files,
@@ -262,17 +285,20 @@ QCoro::Task<> installRuntime(QUrl assetUrl, FileManagerHelper files, millisecond
 
 } // namespace
 
-AppUpdater::AppUpdater(ToolEndpoints endpoints, milliseconds transferTimeout)
+AppUpdater::AppUpdater(ToolEndpoints endpoints, milliseconds transferTimeout,
+                       SigningKey downloaderKey)
     : endpoints(std::move(endpoints))
-    , transferTimeout(transferTimeout) {}
+    , transferTimeout(transferTimeout)
+    , downloaderKey(std::move(downloaderKey)) {}
 
 QCoro::Task<> AppUpdater::downloadYtDlp(LogHandler logHandler) {
-    return installYtDlp(endpoints.ytDlp, fileManager.ytDlpPath, transferTimeout,
+    return installYtDlp(endpoints.ytDlp, fileManager, downloaderKey, transferTimeout, false,
                         std::move(logHandler));
 }
 
 QCoro::Task<> AppUpdater::updateYtDlp(LogHandler logHandler) {
-    return runSelfUpdate(fileManager.ytDlpPath, std::move(logHandler));
+    return installYtDlp(endpoints.ytDlp, fileManager, downloaderKey, transferTimeout, true,
+                        std::move(logHandler));
 }
 
 QCoro::Task<> AppUpdater::downloadFFmpeg(LogHandler logHandler) {

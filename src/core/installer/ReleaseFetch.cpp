@@ -102,7 +102,8 @@ QByteArray ReleaseFetch::listAt(const QString& path) {
 }
 
 QCoro::Task<QByteArray> ReleaseFetch::publishedSum(QUrl listUrl, QString assetName,
-                                                   QString listPath, milliseconds transferTimeout) {
+                                                   QString listPath, milliseconds transferTimeout,
+                                                   ListCheck checkList) {
     const auto removeList = qScopeGuard([listPath] { QFile::remove(listPath); });
     try {
         co_await fetchInto(listUrl, listPath, transferTimeout);
@@ -110,13 +111,22 @@ QCoro::Task<QByteArray> ReleaseFetch::publishedSum(QUrl listUrl, QString assetNa
         throw DownloadError(
             AppUpdater::tr("The checksum list could not be fetched: %1").arg(error.description()));
     }
+    if (checkList) {
+        // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
+        QCoro::Task<> checking = checkList(listPath);
+        co_await checking;
+    }
     co_return sumIn(listAt(listPath), assetName);
 }
 
-QCoro::Task<> ReleaseFetch::ensureSum(QString path, QByteArray expected) {
-    // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
+QCoro::Task<QByteArray> ReleaseFetch::sumOf(QString path) {
     QFuture<QByteArray> hashing = QtConcurrent::run([path] { return sha256Of(path); });
-    if (co_await hashing != expected)
+    co_return co_await hashing;
+}
+
+QCoro::Task<> ReleaseFetch::ensureSum(QString path, QByteArray expected) {
+    const QByteArray sum = co_await sumOf(path);
+    if (sum != expected)
         throw DownloadError(
             AppUpdater::tr("The download does not match its release's SHA-256 checksum."));
 }

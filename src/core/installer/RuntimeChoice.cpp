@@ -151,6 +151,7 @@ bool RuntimeChoice::takesJsRuntimes(const QString& downloaderVersion) {
 
 QCoro::Task<> RuntimeChoice::choose(bool ownRuntime, LogHandler log) {
     const FileManagerHelper tools;
+    const ToolFinding before = ToolFinding::read(tools.toolsFolderPath);
     ToolFinding finding;
     const std::optional<LocatedTool> downloader = ToolLocation::find(tools.ytDlpPath);
     std::optional<VersionAnswer> answer;
@@ -160,6 +161,8 @@ QCoro::Task<> RuntimeChoice::choose(bool ownRuntime, LogHandler log) {
     }
     if (answer) {
         finding.downloader = {{}, downloader->path, answer->version};
+        if (before.downloader.sameProgram(finding.downloader))
+            finding.downloader.verifiedBy = before.downloader.verifiedBy;
         if (takesJsRuntimes(answer->version)) {
             const QList<Candidate> found = candidates(tools.jsRuntimePath, ownRuntime);
             finding.jsRuntime = co_await chosen(found, finding.downloader, log);

@@ -29,7 +29,8 @@ bool takesJsRuntimes(const QString& downloaderVersion);
 // Asks the downloader in use for its version and, when it takes a runtime, has it judge Morvi's
 // own runtime (when ownRuntime, else the system's Deno), then the system's Node and QuickJS: the
 // first that it supports is chosen. Logs a system runtime chosen as a stand-in and each refused
-// one before the choice; stores the finding (ToolFinding) in the tools folder.
+// one before the choice; stores the finding (ToolFinding) in the tools folder, keeping the
+// stored verification of a downloader that is still the same program.
 QCoro::Task<> choose(bool ownRuntime, ToolInstaller::LogHandler log);
 
 } // namespace RuntimeChoice

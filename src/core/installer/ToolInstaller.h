@@ -15,7 +15,7 @@ public:
 
     // Installs the downloader into the tools folder.
     virtual QCoro::Task<> downloadYtDlp(LogHandler logHandler) = 0;
-    // Lets the installed downloader update itself.
+    // Brings the installed downloader up to its latest release.
     virtual QCoro::Task<> updateYtDlp(LogHandler logHandler) = 0;
     // Installs the converter, then the probe tool.
     virtual QCoro::Task<> downloadFFmpeg(LogHandler logHandler) = 0;

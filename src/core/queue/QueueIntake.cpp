@@ -3,6 +3,7 @@
 #include "AddressLines.h"
 #include "BulkDownloadItemsModel.h"
 #include "QueueStore.h"
+#include "core/engine/DocumentRun.h"
 #include "core/model/AssignProperty.h"
 #include "core/text/LineSplitter.h"
 
@@ -114,14 +115,32 @@ QCoro::Task<> QueueIntake::addPlaylistEntries() {
     });
     setText(QString());
     const QPointer<QueueIntake> self(this);
+    const quint64 stops = listingStops;
     setListingPlaylists(true);
     for (const QString& address : playlists) {
-        PlaylistEntries::Listing listing = co_await PlaylistEntries::list(address);
+        PlaylistEntries::Listing entries = co_await PlaylistEntries::list(address, listing);
         if (!self)
             co_return;
-        additions = queueListingAfter(std::move(additions), address, std::move(listing));
+        if (listingStops != stops)
+            break;
+        additions = queueListingAfter(std::move(additions), address, std::move(entries));
     }
     setListingPlaylists(false);
+}
+
+QueueIntake::~QueueIntake() {
+    stopListing();
+}
+
+void QueueIntake::queueCleared() {
+    ++clearings;
+    stopListing();
+}
+
+void QueueIntake::stopListing() {
+    ++listingStops;
+    if (listing)
+        listing->stop();
 }
 
 // The entries go through the rules of typed lines, behind the stored queue's loading and every
@@ -147,14 +166,16 @@ QCoro::Task<> QueueIntake::queueListingAfter(QCoro::Task<> previous, QString add
     const int count = *appended;
     const QString title = listing.title.isEmpty() ? address : listing.title;
     const qsizetype refused = listing.addresses.size() - accepted.size();
-    if (refused + queued == 0) {
+    if (refused + queued + listing.withoutAddress == 0) {
         emit playlistEntriesAdded(tr("Added %n entry(s) from \"%1\".", nullptr, count).arg(title));
         co_return;
     }
-    emit playlistEntriesAdded(tr("Added %n entry(s) from \"%1\". Left out: %2 not YouTube "
-                                 "addresses or repeated, %3 already in the queue.",
-                                 nullptr, count)
-                                  .arg(title, QString::number(refused), QString::number(queued)));
+    emit playlistEntriesAdded(
+        tr("Added %n entry(s) from \"%1\". Left out: %2 not YouTube addresses or repeated, %3 "
+           "already in the queue, %4 without an address.",
+           nullptr, count)
+            .arg(title, QString::number(refused), QString::number(queued),
+                 QString::number(listing.withoutAddress)));
 }
 
 QCoro::Task<> QueueIntake::paste(QString text) {

@@ -15,12 +15,14 @@ QJsonObject objectOf(const ToolFinding::Tool& tool) {
     QJsonObject object{{"path", tool.path}, {"version", tool.version}};
     if (!tool.name.isEmpty())
         object.insert("name", tool.name);
+    if (!tool.verifiedBy.isEmpty())
+        object.insert("verifiedBy", tool.verifiedBy);
     return object;
 }
 
 ToolFinding::Tool toolIn(const QJsonObject& object) {
     return {object.value("name").toString(), object.value("path").toString(),
-            object.value("version").toString()};
+            object.value("version").toString(), object.value("verifiedBy").toString()};
 }
 
 } // namespace
