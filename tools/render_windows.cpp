@@ -7,6 +7,7 @@
 #include "RecordingDialogs.h"
 #include "ScriptedEngine.h"
 #include "TestHome.h"
+#include "core/app/Translations.h"
 #include "core/cutter/MediaCutterViewModel.h"
 #include "core/installer/SigningKey.h"
 #include "core/preferences/PreferencesViewModel.h"
@@ -62,6 +63,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     TestHome home;
     QApplication app(argc, argv);
+    // In the language the environment asks for, LANGUAGE=de for German.
+    const Translations translations;
     if (argc != 2) {
         std::fprintf(stderr, "usage: render_windows FOLDER\n");
         return 2;

@@ -69,9 +69,11 @@ QWidget* PreferencesDownloadsPage::buildQueueSection() {
 }
 
 QWidget* PreferencesDownloadsPage::buildFileNameSection() {
+    // A word joiner keeps a field's name whole: lines may break between "%" and "(".
     const PreferencesSection::Section section = PreferencesSection::make(
         tr("File names"), tr("The downloader names each file by a template of its fields, such "
-                             "as %(title)s, %(uploader)s, %(upload_date)s or %(id)s."));
+                             "as %(title)s, %(uploader)s, %(upload_date)s or %(id)s.")
+                              .replace("%(", QString::fromUtf16(u"%\u2060(")));
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     presets = new QComboBox;
