@@ -63,11 +63,9 @@ QStringList unmarkedTexts(QWidget& window) {
 
 // The page of a tab widget a part is on; none for a part shown with every page.
 const QWidget* pageOf(const QWidget* part) {
-    for (; part; part = part->parentWidget()) {
-        if (qobject_cast<const QStackedWidget*>(part->parentWidget()))
-            return part;
-    }
-    return nullptr;
+    while (part && !qobject_cast<const QStackedWidget*>(part->parentWidget()))
+        part = part->parentWidget();
+    return part;
 }
 
 // Every button, and every label that names a field, has a mnemonic unique among the parts

@@ -6,14 +6,13 @@
 #include "core/engine/YtdlpError.h"
 #include "core/engine/YtdlpManager.h"
 
-// Requests name only what they set; gcc 12 warns about the rest of a designated initializer,
-// which takes the members' defaults.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+Q_DECLARE_METATYPE(CookieSource)
 
 namespace {
 
 using Texts = QHash<QString, QString>;
 using Part = std::optional<MediaSection>;
+
 struct Outcome {
     QStringList log;
     QList<double> progress;
@@ -26,8 +25,7 @@ struct Outcome {
 QCoro::Task<Outcome> download(YtdlpManager& manager, QString url, QString outputPath) {
     Outcome outcome;
     try {
-        const DownloadRequest request{
-            .url = url, .choice = {"MP4", "720p", "192k"}, .outputPath = outputPath};
+        const DownloadRequest request{url, {"MP4", "720p", "192k"}, outputPath, false, {}, {}, {}};
         outcome.file = co_await manager.downloadVideo(
             request, [&](const DownloadProgress& update) { outcome.progress << update.percent; },
             [&](const QString& text) { outcome.log << text; });
@@ -40,8 +38,6 @@ QCoro::Task<Outcome> download(YtdlpManager& manager, QString url, QString output
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(CookieSource)
 
 class TestYtdlpManager : public QObject {
     Q_OBJECT
@@ -105,11 +101,9 @@ private slots:
             return;
         }
         const QString converter = inToolsFolder.isEmpty() ? system + "/ffmpeg" : tools.ffmpegPath;
-        const QStringList expected =
-            DownloaderCommandLine::forDownload({.url = " https://youtu.be/abc ",
-                                                .choice = {"MP4", "720p", "192k"},
-                                                .outputPath = output},
-                                               converter);
+        const QStringList expected = DownloaderCommandLine::forDownload(
+            {" https://youtu.be/abc ", {"MP4", "720p", "192k"}, output, false, {}, {}, {}},
+            converter);
         QCOMPARE(FakeTools::recordedArguments(argsFile), expected);
         // The updates came in one read: only its latest is parsed.
         QCOMPARE(outcome.progress, QList<double>{100});
@@ -320,7 +314,7 @@ private slots:
             video + QStringList{"-r", "2048K", "--download-sections", "*2-12"},
             MediaSection{2, 12});
         row("a part to the end", "MP4", "720p", {},
-            video + QStringList{"--download-sections", "*90-inf"}, MediaSection{90});
+            video + QStringList{"--download-sections", "*90-inf"}, MediaSection{90, {}});
         row("SponsorBlock marks, chapters stay", "MP4", "720p",
             {{"embedChapters", "false"},
              {"sponsorBlock", "mark"},
