@@ -6,8 +6,6 @@
 #include "core/engine/YtdlpError.h"
 #include "core/engine/YtdlpManager.h"
 
-Q_DECLARE_METATYPE(CookieSource)
-
 namespace {
 
 using Texts = QHash<QString, QString>;
@@ -242,18 +240,17 @@ private slots:
     // Each option alone and with the others, as Preferences stores it; today's lines while all
     // are at their defaults.
     void arguments_data() {
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<QString>("quality");
-        QTest::addColumn<bool>("playlists");
+        QTest::addColumn<DownloadRequest>("request"); // of the address "-x"
         QTest::addColumn<Texts>("chosen");
-        QTest::addColumn<Part>("part");
-        QTest::addColumn<CookieSource>("cookies");
         QTest::addColumn<QStringList>("expected");
         const auto row = [](const char* name, const char* format, const char* quality,
                             const Texts& chosen, const QStringList& expected, const Part& part = {},
                             const CookieSource& cookies = {}, bool playlists = false) {
-            QTest::newRow(name) << QString(format) << QString(quality) << playlists << chosen
-                                << part << cookies << expected;
+            DownloaderOptions site;
+            site.cookies = cookies;
+            const DownloadRequest request{"-x", {format, quality, "320k"}, "", playlists, site, {},
+                                          part};
+            QTest::newRow(name) << request << chosen << expected;
         };
         const QString title = "%(title)s.%(ext)s";
         const QStringList today{"-o", title, "--add-metadata", "--no-playlist"};
@@ -343,23 +340,11 @@ private slots:
             MediaSection{0, 5}, CookieSource::fromFile("/c.txt"), true);
     }
     void arguments() {
-        QFETCH(QString, format);
-        QFETCH(QString, quality);
-        QFETCH(bool, playlists);
+        QFETCH(DownloadRequest, request);
         QFETCH(Texts, chosen);
-        QFETCH(Part, part);
-        QFETCH(CookieSource, cookies);
         QFETCH(QStringList, expected);
         storePreferences(chosen);
-        DownloaderOptions site;
-        site.cookies = cookies;
-        const DownloadRequest request{.url = "-x",
-                                      .choice = {format, quality, "320k"},
-                                      .outputPath = "",
-                                      .downloadPlaylists = playlists,
-                                      .options = site,
-                                      .download = DownloadOptions::current(),
-                                      .section = part};
+        request.download = DownloadOptions::current();
         QCOMPARE(DownloaderCommandLine::forDownload(request, "/ffmpeg"),
                  expected + QStringList({"--ignore-config", "--", "-x"}));
     }

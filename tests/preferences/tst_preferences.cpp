@@ -191,14 +191,12 @@ private slots:
         model->setSubtitles(DownloadOptions::Subtitles::beside);
         model->setRateLimit(true, 1.5);
         model->setSponsorBlock(DownloadOptions::SponsorBlock::mark);
-        for (const auto set :
-             {&PreferencesViewModel::setAutomaticCaptions, &PreferencesViewModel::setVideoThumbnail,
-              &PreferencesViewModel::setRestrictFileNames})
-            (model.get()->*set)(true);
-        for (const auto set :
-             {&PreferencesViewModel::setEmbedMetadata, &PreferencesViewModel::setEmbedChapters,
-              &PreferencesViewModel::setAudioCover})
-            (model.get()->*set)(false);
+        model->setAutomaticCaptions(true);
+        model->setVideoThumbnail(true);
+        model->setRestrictFileNames(true);
+        model->setEmbedMetadata(false);
+        model->setEmbedChapters(false);
+        model->setAudioCover(false);
         const Preferences chosen = model->preferences();
         reopen();
         QCOMPARE(model->preferences(), chosen);

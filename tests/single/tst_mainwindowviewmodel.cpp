@@ -388,35 +388,33 @@ private slots:
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<double>("length"); // 0: not known
-        QTest::addColumn<QString>("part");  // "from-to", or a word of the problem
+        QTest::addColumn<Part>("part");
+        QTest::addColumn<QString>("problem"); // a word of it
         const auto row = [](const char* name, const char* from, const char* to, double length,
-                            const char* part) {
-            QTest::newRow(name) << QString(from) << QString(to) << length << QString(part);
+                            Part part, const char* problem = "") {
+            QTest::newRow(name) << QString(from) << QString(to) << length << part
+                                << QString(problem);
         };
-        row("whole", "", "", 0, "none");
-        row("from, to the end", "00:01:00", "", 0, "60-end");
-        row("to, from the start", "", "01:00:05", 3605.4, "0-3605");
-        row("the last second rounded up", "00:00:02", "00:03:26", 205.2, "2-206");
-        row("not the cutter's form", "1:00", "", 0, "HH:MM:SS");
-        row("ends before it starts", "00:00:09", "00:00:09", 0, "after it");
-        row("beyond the end", "", "00:03:27", 205.2, "only 00:03:25");
-        row("starts at the end", "00:03:25", "", 205, "only 00:03:25");
+        row("whole", "", "", 0, {});
+        row("from, to the end", "00:01:00", "", 0, MediaSection{60, {}});
+        row("to, from the start", "", "01:00:05", 3605.4, MediaSection{0, 3605});
+        row("the last second rounded up", "00:00:02", "00:03:26", 205.2, MediaSection{2, 206});
+        row("not the cutter's form", "1:00", "", 0, {}, "HH:MM:SS");
+        row("ends before it starts", "00:00:09", "00:00:09", 0, {}, "after it");
+        row("beyond the end", "", "00:03:27", 205.2, {}, "only 00:03:25");
+        row("starts at the end", "00:03:25", "", 205, {}, "only 00:03:25");
     }
     void partOfTheVideo() {
         QFETCH(QString, from);
         QFETCH(QString, to);
         QFETCH(double, length);
-        QFETCH(QString, part);
-        QString problem;
-        const std::optional<MediaSection> section = MediaSection::fromFields(
-            from, to, length > 0 ? std::optional(length) : std::nullopt, problem);
-        const QString read = !section
-                                 ? problem.isEmpty() ? "none" : problem
-                                 : QString("%1-%2")
-                                       .arg(section->start)
-                                       .arg(section->end ? QString::number(*section->end) : "end");
-        QVERIFY2(read.contains(part), qPrintable(read));
-        QCOMPARE(problem.isEmpty(), section || part == "none");
+        QFETCH(Part, part);
+        QFETCH(QString, problem);
+        QString said;
+        QCOMPARE(MediaSection::fromFields(from, to,
+                                          length > 0 ? std::optional(length) : std::nullopt, said),
+                 part);
+        QVERIFY2(said.contains(problem) && said.isEmpty() == problem.isEmpty(), qPrintable(said));
     }
 
     // A length or size below zero or beyond any clock or file is unknown.
