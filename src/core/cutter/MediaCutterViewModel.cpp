@@ -4,6 +4,7 @@
 #include "SameFile.h"
 #include "core/desktop/Dialogs.h"
 #include "core/desktop/StandardFolders.h"
+#include "core/diagnostics/Failure.h"
 #include "core/media/MediaProbe.h"
 #include "core/model/AssignProperty.h"
 #include "core/model/LogModel.h"
@@ -218,8 +219,8 @@ QCoro::Task<> MediaCutterViewModel::startCutting() {
             throw MediaCutterError::cuttingFailed(
                 tr("The output file is the input file: choose another name or folder"));
         co_await cutMediaWithFFmpeg(input, output, startSeconds, endSeconds);
-    } catch (const UserFacingError& error) {
-        failure = error.description();
+    } catch (...) {
+        failure = Failure::caught().description;
     }
     if (failure && !outputExisted)
         QFile::remove(output);

@@ -1,7 +1,7 @@
 #include "DocumentRun.h"
 
 #include "DownloaderCommandLine.h"
-#include "core/process/LaunchError.h"
+#include "core/diagnostics/Failure.h"
 #include "core/toolstore/FileManagerHelper.h"
 #include "core/toolstore/ToolLocation.h"
 
@@ -51,8 +51,8 @@ QCoro::Task<DocumentRun::Answer> DocumentRun::run() {
     ToolRun::Exit exit;
     try {
         exit = co_await tool->run();
-    } catch (const LaunchError& error) {
-        co_return Answer{{}, error.description()};
+    } catch (...) { // a tool that cannot start, or a fault of Morvi's own
+        co_return Answer{{}, Failure::caught().description};
     }
     if (exit.timedOut)
         co_return Answer{{}, tr("no answer within %1 s").arg(timeLimit.count())};

@@ -3,7 +3,6 @@
 #include "core/diagnostics/UserFacingError.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 
 // Why a download did not succeed, worded for the user.
 class YtdlpError : public UserFacingError {
@@ -12,9 +11,7 @@ class YtdlpError : public UserFacingError {
 public:
     // toolErrors: the downloader's own last "ERROR:" lines, oldest first.
     static YtdlpError downloadFailed(const QString& message, QStringList toolErrors = {}) {
-        YtdlpError error(tr("Download failed: %1").arg(message));
-        error.lines = std::move(toolErrors);
-        return error;
+        return YtdlpError(tr("Download failed: %1").arg(message), std::move(toolErrors));
     }
     static YtdlpError ytDlpNotFound() {
         return YtdlpError(tr("Downloader plugin not found. Please ensure it's installed."));
@@ -23,10 +20,6 @@ public:
         return YtdlpError(tr("Converter plugin not found. Please ensure it's installed."));
     }
 
-    QStringList toolErrors() const { return lines; }
-
 private:
     using UserFacingError::UserFacingError;
-
-    QStringList lines;
 };

@@ -1,8 +1,7 @@
 #include "BatchRunner.h"
 
 #include "QueueStore.h"
-#include "core/diagnostics/UserFacingError.h"
-#include "core/engine/YtdlpError.h"
+#include "core/diagnostics/Failure.h"
 #include "core/model/AssignProperty.h"
 
 #include <QPointer>
@@ -153,12 +152,12 @@ QCoro::Task<> BatchRunner::downloadItem(QUuid id) {
     std::optional<QString> failure;
     try {
         co_await engine->downloadVideo(request, onProgress, onLog);
-    } catch (const YtdlpError& error) {
-        // Any failure, a stopped download included, shows as Failed.
-        const QString said = error.toolErrors().join('\n');
-        failure = said.isEmpty() ? error.description() : said;
-    } catch (const UserFacingError& error) {
-        failure = error.description();
+    } catch (...) {
+        // Any failure, a stopped download included, shows as Failed, in the tool's words
+        // where it said why.
+        const Failure caught = Failure::caught();
+        const QString said = caught.toolErrors.join('\n');
+        failure = said.isEmpty() ? caught.description : said;
     }
     if (!self)
         co_return;

@@ -3,12 +3,12 @@
 #include "AddressLines.h"
 #include "BulkDownloadItemsModel.h"
 #include "QueueStore.h"
+#include "core/diagnostics/Diagnostics.h"
 #include "core/model/AssignProperty.h"
 #include "core/text/LineSplitter.h"
 
 #include <QCoroFuture>
 #include <QPointer>
-#include <QTextStream>
 #include <QtConcurrentRun>
 #include <chrono>
 #include <qcoro/qcorotimer.h>
@@ -180,8 +180,8 @@ QCoro::Task<> QueueIntake::loadFile(QString path) {
         co_return;
     if (read.error.isEmpty())
         setText(read.text);
-    else // for the terminal or the journal, in English like the logging categories
-        QTextStream(stdout) << "Failed to read file: " << read.error << Qt::endl;
+    else
+        Diagnostics::printLine("Failed to read file: " + read.error);
 }
 
 // A slice per event-loop turn, so that a long list never holds up the window.

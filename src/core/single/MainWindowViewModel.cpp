@@ -3,9 +3,8 @@
 #include "AddressDescription.h"
 #include "core/desktop/Dialogs.h"
 #include "core/desktop/StandardFolders.h"
-#include "core/diagnostics/UserFacingError.h"
+#include "core/diagnostics/Failure.h"
 #include "core/engine/RememberedChoices.h"
-#include "core/engine/YtdlpError.h"
 #include "core/engine/YtdlpManager.h"
 #include "core/installer/ToolCheck.h"
 #include "core/model/AssignProperty.h"
@@ -208,13 +207,10 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
     try {
         if (!outcome.failure)
             outcome.file = co_await engine->downloadVideo(request, progressHandler, logHandler);
-    } catch (const YtdlpError& error) {
-        outcome.failure = error.description();
-        outcome.toolErrors = error.toolErrors();
-    } catch (const UserFacingError& error) {
-        outcome.failure = error.description();
-    } catch (const std::exception& error) {
-        outcome.failure = QString::fromLocal8Bit(error.what());
+    } catch (...) {
+        const Failure failure = Failure::caught();
+        outcome.failure = failure.description;
+        outcome.toolErrors = failure.toolErrors;
     }
     // A stopped run that ends after the next download began must not end that one.
     if (!isCurrent())
