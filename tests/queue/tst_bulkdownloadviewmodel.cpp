@@ -4,6 +4,11 @@
 #include "TestHome.h"
 #include "core/toolstore/FileManagerHelper.h"
 
+#include <csignal>
+#include <sys/resource.h>
+#include <system_error>
+#include <unistd.h>
+
 using namespace QueueTesting;
 
 namespace {
@@ -282,6 +287,49 @@ private slots:
         vm->waitUntilSaved();
         QCOMPARE(SettingsStore().data(QueueStore::unreadableItemsKey), unreadable);
         QCOMPARE(SettingsStore().data(QueueStore::downloadItemsKey), QByteArray("[]"));
+    }
+
+    // A write that cannot reach the disk (a full one, as a file size limit makes it even for
+    // root; a read-only file) leaves the stored queue as it was and says where and why, until a
+    // write succeeds.
+    void failedWriteKeepsTheStoredQueue_data() {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<int>("reason");
+        QTest::newRow("full disk") << false << EFBIG;
+        QTest::newRow("read-only file") << true << EACCES;
+    }
+    void failedWriteKeepsTheStoredQueue() {
+        QFETCH(bool, readOnly);
+        QFETCH(int, reason);
+        if (readOnly && geteuid() == 0)
+            QSKIP("root writes a read-only file");
+        storeItems(pendingItems({"a"}));
+        auto [engine, vm, tester] = scripted(dialogs);
+        const QString file = QSettings("Velnor", "Morvi").fileName();
+        const QByteArray stored = contentOf(file);
+        QSignalSpy added(vm.get(), &BulkDownloadViewModel::urlsAdded);
+        {
+            rlimit saved{};
+            getrlimit(RLIMIT_FSIZE, &saved);
+            const auto restore = qScopeGuard([&] {
+                setrlimit(RLIMIT_FSIZE, &saved);
+                QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+            });
+            const rlimit full{rlim_t(stored.size()), saved.rlim_max};
+            std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead
+            QVERIFY(readOnly ? QFile::setPermissions(file, QFile::ReadOwner)
+                             : setrlimit(RLIMIT_FSIZE, &full) == 0);
+            add(*vm, "https://youtu.be/b");
+            QVERIFY(!added.isEmpty() || added.wait());
+            vm->waitUntilSaved();
+        }
+        QTRY_COMPARE(vm->saveFailure(),
+                     "The download queue could not be saved: " + file + ": " +
+                         QString::fromStdString(std::system_category().message(reason)));
+        QCOMPARE(contentOf(file), stored);
+        vm->clearQueue();
+        QTRY_COMPARE(vm->saveFailure(), QString());
+        QCOMPARE(storedItems(), QList<BulkDownloadItem>());
     }
 
     // A batch restarts all but completed items with their own choices and follows them by id

@@ -30,9 +30,9 @@ class ThreadNotingStore : public SettingsStore {
 public:
     explicit ThreadNotingStore(QList<QThread*>& writers)
         : writers(writers) {}
-    void setString(const QString& key, const QString& value) override {
+    WriteFailure setString(const QString& key, const QString& value) override {
         writers << QThread::currentThread();
-        SettingsStore::setString(key, value);
+        return SettingsStore::setString(key, value);
     }
 
 private:

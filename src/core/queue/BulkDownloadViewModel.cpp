@@ -39,6 +39,8 @@ void BulkDownloadViewModel::forwardSignals() {
             &BulkDownloadViewModel::playlistEntriesAdded);
     connect(&intake, &QueueIntake::isListingPlaylistsChanged, this,
             &BulkDownloadViewModel::isListingPlaylistsChanged);
+    connect(&store, &QueueStore::saveFailureChanged, this,
+            &BulkDownloadViewModel::saveFailureChanged);
     connect(&batches, &BatchRunner::itemsChanged, this,
             &BulkDownloadViewModel::downloadItemsChanged);
     connect(&batches, &BatchRunner::isDownloadingChanged, this,

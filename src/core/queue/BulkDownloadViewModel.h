@@ -38,6 +38,7 @@ class BulkDownloadViewModel : public QObject {
     Q_PROPERTY(QString outputPath READ outputPath WRITE setOutputPath NOTIFY outputPathChanged)
     Q_PROPERTY(bool isDownloading READ isDownloading NOTIFY isDownloadingChanged)
     Q_PROPERTY(QSet<QUuid> selection READ selection WRITE setSelection NOTIFY selectionChanged)
+    Q_PROPERTY(QString saveFailure READ saveFailure NOTIFY saveFailureChanged)
 
 public:
     // Reads the stored queue and output folder from the user's settings, off the main
@@ -65,6 +66,9 @@ public:
     bool isDownloading() const { return batches.isDownloading(); }
     QSet<QUuid> selection() const { return selected; }
     void setSelection(const QSet<QUuid>& ids);
+    // Why the queue could not be stored (a full disk, a read-only settings file), for the
+    // window to show until a write succeeds; the stored queue stays as it was meanwhile.
+    QString saveFailure() const { return store.saveFailure(); }
 
     // Which actions can be used now; controlsChanged follows any change of them. Adding
     // wants more than blanks in the box; a running batch lets only stops be used; a stop
@@ -134,6 +138,7 @@ signals:
     void outputPathChanged();
     void isDownloadingChanged();
     void selectionChanged();
+    void saveFailureChanged();
     void controlsChanged();
     void pasteRead();
     // An addition has ended: how many items it added, and how many non-blank lines it

@@ -302,7 +302,13 @@ QLayout* BulkDownloadView::queueSection() {
     table = new BulkDownloadTableView(model);
     QVBoxLayout* section = group(QString(), table);
     queueHeading = qobject_cast<QLabel*>(section->itemAt(0)->widget());
-    section->setStretch(1, 1);
+    // Why the queue could not be stored, for as long as it cannot.
+    saveFailure = new QLabel;
+    saveFailure->setObjectName("saveFailure");
+    saveFailure->setTextFormat(Qt::PlainText);
+    saveFailure->setWordWrap(true);
+    section->insertWidget(1, saveFailure);
+    section->setStretch(2, 1);
     return section;
 }
 
@@ -337,12 +343,15 @@ void BulkDownloadView::bindFields() {
             &BulkDownloadView::showQueueHeading);
     connect(vm, &BulkDownloadViewModel::controlsChanged, this,
             &BulkDownloadView::updateEnabledStates);
+    connect(vm, &BulkDownloadViewModel::saveFailureChanged, this,
+            &BulkDownloadView::showSaveFailure);
 
     urlsEditor->showText(vm->urlsText());
     outputField->setText(vm->outputPath());
     showFormat();
     showQualityPicker();
     showQueueHeading();
+    showSaveFailure();
     updateEnabledStates();
 }
 
@@ -365,6 +374,11 @@ void BulkDownloadView::showQualityPicker() {
 void BulkDownloadView::showQueueHeading() {
     queueHeading->setText(tr("Dow&nload Queue (%n items):", nullptr,
                              static_cast<int>(model->downloadItems().size())));
+}
+
+void BulkDownloadView::showSaveFailure() {
+    saveFailure->setText(model->saveFailure());
+    saveFailure->setVisible(!model->saveFailure().isEmpty());
 }
 
 void BulkDownloadView::showFilling() {
