@@ -221,7 +221,8 @@ QCoro::Task<> checkPublishedSum(QUrl assetUrl, QString candidate, milliseconds t
     // A real list has a few dozen lines.
     const QByteArray lines = list.open(QIODevice::ReadOnly) ? list.read(1 << 20) : QByteArray();
     const QByteArray expected = publishedSum(lines, assetUrl.fileName());
-    // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
+    // Named first: gcc 12 destroys a lambda that copies a value, made inside a co_await
+    // expression, twice.
     QFuture<QByteArray> hashing = QtConcurrent::run([candidate] { return sha256Of(candidate); });
     if (co_await hashing != expected)
         throw DownloadError(

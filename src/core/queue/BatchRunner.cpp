@@ -146,7 +146,7 @@ QCoro::Task<> BatchRunner::downloadItem(QUuid id) {
     const DownloadEngine::LogHandler onLog = [](const QString&) {
     };
     running.insert(id, std::nullopt);
-    // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
+    // Named first: gcc 12 destroys a braced aggregate built inside a co_await expression twice.
     const DownloadRequest request{item.url, item.choice, outputFolder, false,
                                   DownloaderOptions::current()};
     std::optional<QString> failure;

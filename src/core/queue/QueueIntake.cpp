@@ -77,13 +77,10 @@ QCoro::Task<> QueueIntake::addAfter(QCoro::Task<> previous, QString text) {
                         lines.repeated};
     };
     Addition addition;
-    if (large) {
-        // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
-        QFuture<Addition> made = QtConcurrent::run(std::move(make));
-        addition = co_await made;
-    } else {
+    if (large)
+        addition = co_await QtConcurrent::run(std::move(make));
+    else
         addition = make();
-    }
     co_await previous;
     if (!self)
         co_return;
@@ -160,7 +157,8 @@ QCoro::Task<> QueueIntake::queueListingAfter(QCoro::Task<> previous, QString add
 QCoro::Task<> QueueIntake::paste(QString text) {
     const QPointer<QueueIntake> self(this);
     if (text.size() >= largeText) {
-        // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
+        // Named first: gcc 12 destroys a lambda that copies a value, made inside a co_await
+        // expression, twice.
         QFuture<QString> addresses =
             QtConcurrent::run([text] { return AddressLines::accepted(text).join('\n'); });
         text = co_await addresses;
@@ -173,6 +171,7 @@ QCoro::Task<> QueueIntake::paste(QString text) {
 
 QCoro::Task<> QueueIntake::loadFile(QString path) {
     const QPointer<QueueIntake> self(this);
+    // Named first, as in paste.
     QFuture<AddressLines::FileText> reading =
         QtConcurrent::run([path] { return AddressLines::readFile(path, largeText); });
     const AddressLines::FileText read = co_await reading;
