@@ -88,42 +88,45 @@ private slots:
         QCOMPARE(emptyPath.outputPath(), QString());
     }
 
-    // Left-out lines are counted by why, blank ones not at all; a large text is added in slices.
+    // Left-out lines are counted by why, blank ones not at all; the refused ones stay in the box,
+    // trimmed, for the user to mend. A large text is added in slices.
     void acceptedLines_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("added");
-        QTest::addColumn<int>("notAddresses");
+        QTest::addColumn<QStringList>("kept");
         QTest::addColumn<int>("alreadyQueued");
         QTest::newRow("trimmed, blank and non-address lines dropped")
             << "  https://www.youtube.com/watch?v=abc \t\n\nnot an address\nHTTPS://youtu.be/xyz"
-            << QStringList{"https://www.youtube.com/watch?v=abc"} << 2 << 0;
+            << QStringList{"https://www.youtube.com/watch?v=abc"}
+            << QStringList{"not an address", "HTTPS://youtu.be/xyz"} << 0;
         QTest::newRow("other site, no scheme, capitals")
-            << "https://vimeo.com/1\nwww.youtube.com/a\nhttps://YouTube.com/a" << QStringList{} << 3
+            << "https://vimeo.com/1\nwww.youtube.com/a\nhttps://YouTube.com/a" << QStringList{}
+            << QStringList{"https://vimeo.com/1", "www.youtube.com/a", "https://YouTube.com/a"}
             << 0;
         QTest::newRow("repeats dropped; case and slash make new ones")
             << "https://youtu.be/a\r\nhttps://youtu.be/a" + QString(QChar(0x2028)) +
                    "https://youtu.be/A\nhttps://youtu.be/a/\nhttps://youtu.be/queued"
-            << QStringList{"https://youtu.be/a", "https://youtu.be/A", "https://youtu.be/a/"} << 0
-            << 2;
+            << QStringList{"https://youtu.be/a", "https://youtu.be/A", "https://youtu.be/a/"}
+            << QStringList{} << 2;
         const QStringList many = urls(numberedItems(15000));
         QTest::newRow("large") << many.join('\n') +
                                       "\nword\nhttps://youtu.be/0\nhttps://youtu.be/queued"
-                               << many << 1 << 2;
+                               << many << QStringList{"word"} << 2;
     }
     void acceptedLines() {
         QFETCH(QString, text);
         QFETCH(QStringList, added);
-        QFETCH(int, notAddresses);
+        QFETCH(QStringList, kept);
         QFETCH(int, alreadyQueued);
         storeItems(pendingItems({"queued"}));
         BulkDownloadViewModel vm(dialogs);
         QVERIFY(loaded(vm));
         QSignalSpy done(&vm, &BulkDownloadViewModel::urlsAdded);
         add(vm, text);
-        QCOMPARE(vm.urlsText(), QString());
         QVERIFY(!done.isEmpty() || done.wait());
+        QCOMPARE(vm.urlsText(), kept.join('\n'));
         QCOMPARE(urls(vm.downloadItems()), QStringList{"https://youtu.be/queued"} + added);
-        QCOMPARE(done.first(), (QVariantList{int(added.size()), notAddresses, alreadyQueued}));
+        QCOMPARE(done.first(), (QVariantList{int(added.size()), int(kept.size()), alreadyQueued}));
     }
 
     // Additions and writes wait for the stored queue to load; a clear ends the loading.

@@ -60,6 +60,7 @@ using TestApplication = QGuiApplication;
             qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
         TestHome home;                                                                             \
         TestApplication app(argc, argv);                                                           \
+        QLocale::setDefault(QLocale::c()); /* numbers as the tests expect, on any machine */       \
         TestObject test;                                                                           \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

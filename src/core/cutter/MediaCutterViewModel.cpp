@@ -137,6 +137,7 @@ void MediaCutterViewModel::chooseMediaFile() {
     const QString startFolder =
         selectedFile.isEmpty() ? StandardFolders::downloads() : QFileInfo(selectedFile).path();
     const QString path =
+        //: A file chooser's filter: %1 are the file name patterns.
         dialogs.chooseFile(startFolder, tr("Video and audio files (%1)").arg(mediaFilePatterns));
     if (!path.isEmpty())
         chooseMediaFile(path);
@@ -161,6 +162,7 @@ QCoro::Task<> MediaCutterViewModel::loadMediaInfo(QString path) {
     if (!self || path != selectedFile)
         co_return;
     if (!info.failure.isEmpty()) {
+        //: A log line: the chosen file could not be read; %1 says why.
         addLogMessage(tr("Failed to get media info: %1").arg(info.failure));
         co_return;
     }
@@ -170,8 +172,10 @@ QCoro::Task<> MediaCutterViewModel::loadMediaInfo(QString path) {
         setEndTime(formatTime(*info.duration));
     }
     if (info.hasVideo)
+        //: The chosen file's kind: it holds video.
         assign(kind, tr("Video"), &MediaCutterViewModel::mediaFormatChanged);
     else if (info.hasAudio)
+        //: The chosen file's kind: it holds sound only.
         assign(kind, tr("Audio"), &MediaCutterViewModel::mediaFormatChanged);
 }
 
@@ -202,8 +206,11 @@ QCoro::Task<> MediaCutterViewModel::startCutting() {
     const QString input = selectedFile;
     const QString output = outputFilePath();
     addLogMessage(tr("Starting media cutting..."));
+    //: A log line: the file being cut.
     addLogMessage(tr("Input: %1").arg(input));
+    //: A log line: the file the cut makes.
     addLogMessage(tr("Output: %1").arg(output));
+    //: A log line: the cut's times, HH:MM:SS.
     addLogMessage(tr("Start: %1, End: %2").arg(start, end));
     converterError.clear();
 
@@ -232,6 +239,7 @@ void MediaCutterViewModel::finishCut(const std::optional<QString>& failure, cons
     if (failure) {
         addLogMessage(tr("Media cutting failed: %1").arg(*failure));
         if (!converterError.isEmpty())
+            //: A log line: the converter's own last error line.
             addLogMessage(tr("FFmpeg: %1").arg(converterError));
     } else {
         addLogMessage(tr("Media cutting completed successfully!"));
@@ -284,6 +292,7 @@ QCoro::Task<> MediaCutterViewModel::cutMediaWithFFmpeg(QString inputPath, QStrin
             self->readConverterLine(line, cutLength);
     });
     if (status != 0)
+        //: Why a cut failed: the converter's exit status.
         throw MediaCutterError::cuttingFailed(tr("FFmpeg exited with code %1").arg(status));
     const QString note = co_await checkOutput(inputPath, outputPath);
     if (!note.isEmpty() && self)

@@ -25,6 +25,7 @@ QString errorIn(const QString& errors, int status) {
         if (line->startsWith("ERROR:"))
             return line->sliced(6).trimmed();
     }
+    //: Why an address could not be described: the downloader's exit status.
     return DocumentRun::tr("the downloader ended with status %1").arg(status);
 }
 
@@ -55,6 +56,7 @@ QCoro::Task<DocumentRun::Answer> DocumentRun::run() {
         co_return Answer{{}, Failure::caught().description};
     }
     if (exit.timedOut)
+        //: Why an address could not be described: %1 is a number of seconds.
         co_return Answer{{}, tr("no answer within %1 s").arg(timeLimit.count())};
     if (!exit.succeeded())
         co_return Answer{{}, errorIn(errors, exit.status)};

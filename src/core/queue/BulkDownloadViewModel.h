@@ -84,18 +84,21 @@ public:
     }
     bool canDeleteSelected() const { return !selected.isEmpty() && !isDownloading(); }
 
-    // Empties the text box and appends every new YouTube address it held as a Pending
-    // item with the current choices; urlsAdded follows. A large text is read off the main
-    // thread. Each addition waits for the ones before it and for the stored queue.
+    // Appends every new YouTube address of the text box as a Pending item with the current
+    // choices; the lines it refuses stay in the box, the rest leave it; urlsAdded follows. A
+    // large text is read off the main thread. Each addition waits for the ones before it
+    // and for the stored queue.
     void addURLsToQueue();
     // Takes each address of the text box as a playlist and queues its entries by the rules
     // of addURLsToQueue, then empties the box; playlistEntriesAdded tells what came of it.
     QCoro::Task<> addPlaylistEntries();
     bool isListingPlaylists() const { return intake.isListingPlaylists(); }
-    // Appends a pasted or dropped text to the text box, on a line of its own; of a large
-    // one (see QueueIntake::largeText), read off the main thread, only its addresses.
-    // pasteRead follows.
+    // Appends a pasted text to the text box, on a line of its own; of a large one (see
+    // QueueIntake::largeText), read off the main thread, only its addresses. pasteRead
+    // follows.
     QCoro::Task<> pasteURLs(QString text);
+    // The same for a dropped text, of which only its web addresses, each on a line of its own.
+    QCoro::Task<> dropURLs(QString text);
     // Fills the text box from a chosen plain-text file, read off the main thread; of a
     // large file only its addresses.
     QCoro::Task<> addURLsFromFile();

@@ -6,6 +6,7 @@
 #include "core/diagnostics/Diagnostics.h"
 #include "core/model/AssignProperty.h"
 #include "core/text/LineSplitter.h"
+#include "core/text/WebAddress.h"
 
 #include <QCoroFuture>
 #include <QPointer>
@@ -73,7 +74,7 @@ QCoro::Task<> QueueIntake::addAfter(QCoro::Task<> previous, QString text) {
     const bool large = text.size() >= largeText;
     auto make = [text = std::move(text), choice = choice] {
         AddressLines::Sorted lines = AddressLines::sort(text);
-        return Addition{itemsFor(std::move(lines.addresses), choice), lines.notAddresses,
+        return Addition{itemsFor(std::move(lines.addresses), choice), std::move(lines.refused),
                         lines.repeated};
     };
     Addition addition;
@@ -81,13 +82,18 @@ QCoro::Task<> QueueIntake::addAfter(QCoro::Task<> previous, QString text) {
         addition = co_await QtConcurrent::run(std::move(make));
     else
         addition = make();
+    if (!self)
+        co_return;
+    // Before whatever was typed meanwhile, as they stood before it.
+    if (!addition.refused.isEmpty())
+        setText(LineSplitter::appendedOnItsOwnLine(addition.refused.join('\n'), box));
     co_await previous;
     if (!self)
         co_return;
     const std::optional<int> appended =
         co_await appendAndStore(std::move(addition.items), cleared, &addition.alreadyQueued);
     if (appended)
-        emit added(*appended, addition.notAddresses, addition.alreadyQueued);
+        emit added(*appended, static_cast<int>(addition.refused.size()), addition.alreadyQueued);
 }
 
 // Appends the items in slices and stores the queue with one write, the same as with one per
@@ -137,33 +143,41 @@ QCoro::Task<> QueueIntake::queueListingAfter(QCoro::Task<> previous, QString add
     if (!appended)
         co_return;
     if (!listing.error.isEmpty()) {
+        //: %1: a playlist's address; %2: why its entries could not be listed.
         emit playlistEntriesAdded(
             tr("No playlist entries from %1: %2").arg(address, listing.error));
         co_return;
     }
-    const int count = *appended;
     const QString title = listing.title.isEmpty() ? address : listing.title;
-    const qsizetype refused = listing.addresses.size() - accepted.size();
+    //: %1: a playlist's title, or its address.
+    const QString added = tr("Added %Ln entry(s) from \"%1\".", nullptr, *appended).arg(title);
+    const auto refused = static_cast<int>(listing.addresses.size() - accepted.size());
     if (refused + queued == 0) {
-        emit playlistEntriesAdded(tr("Added %n entry(s) from \"%1\".", nullptr, count).arg(title));
+        emit playlistEntriesAdded(added);
         co_return;
     }
-    emit playlistEntriesAdded(tr("Added %n entry(s) from \"%1\". Left out: %2 not YouTube "
-                                 "addresses or repeated, %3 already in the queue.",
-                                 nullptr, count)
-                                  .arg(title, QString::number(refused), QString::number(queued)));
+    //: %1: what was added ("Added 3 entries from …"); %2, %3: the entries left out, by why.
+    emit playlistEntriesAdded(
+        tr("%1 Left out: %2, %3.")
+            //: Playlist entries left out: not queue addresses, or listed twice.
+            .arg(added, tr("%Ln not YouTube addresses or repeated", nullptr, refused),
+                 tr("%Ln already in the queue", nullptr, queued)));
 }
 
-QCoro::Task<> QueueIntake::paste(QString text) {
+QCoro::Task<> QueueIntake::paste(QString text, bool dropped) {
     const QPointer<QueueIntake> self(this);
     if (text.size() >= largeText) {
         // Named first: gcc 12 destroys a lambda that copies a value, made inside a co_await
         // expression, twice.
-        QFuture<QString> addresses =
-            QtConcurrent::run([text] { return AddressLines::accepted(text).join('\n'); });
-        text = co_await addresses;
+        QFuture<QString> offered = QtConcurrent::run([text, dropped] {
+            return AddressLines::accepted(dropped ? webAddressesIn(text).join('\n') : text)
+                .join('\n');
+        });
+        text = co_await offered;
         if (!self)
             co_return;
+    } else if (dropped) {
+        text = webAddressesIn(text).join('\n');
     }
     setText(LineSplitter::appendedOnItsOwnLine(box, text));
     emit pasteRead();

@@ -91,6 +91,8 @@ void QueueStore::waitUntilSaved() {
 
 void QueueStore::written(const KeyValueStore::WriteFailure& writeFailure) {
     const QString said = writeFailure
+                             //: %1: the settings file and why it could not be written (a full disk,
+                             //: a read-only file).
                              ? tr("The download queue could not be saved: %1").arg(*writeFailure)
                              : QString();
     assignProperty(this, failure, said, &QueueStore::saveFailureChanged);

@@ -150,7 +150,11 @@ void MainWindowViewModel::startDownload() {
     if (downloading)
         return;
     if (url.trimmed().isEmpty()) {
-        showAlert(tr("Error"), tr("Please enter a valid URL."));
+        showAlert(
+            //: An alert's title: the address field holds no address.
+            tr("Error"),
+            //: An alert's message: the address field holds no address.
+            tr("Please enter a valid URL."));
         return;
     }
     // The download itself now asks the downloader.
@@ -250,8 +254,10 @@ void MainWindowViewModel::finishDownload(const Outcome& outcome, const QString& 
         setCompleted(folder, file.isEmpty() ? QString() : QDir(folder).absoluteFilePath(file));
         return;
     }
+    //: A log line: %1 says why.
     addLogMessage(tr("Download failed: %1").arg(*failure));
     setIsDownloading(false);
+    //: An alert's title.
     showAlert(tr("Download Failed"), *failure, outcome.toolErrors.join(u'\n'));
 }
 

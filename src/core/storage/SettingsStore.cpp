@@ -104,6 +104,7 @@ KeyValueStore::WriteFailure SettingsStore::write(const QString& key, const QVari
         settings.setValue(key, value);
         settings.sync();
         if (settings.status() != QSettings::NoError)
+            //: Why a settings file was not written, when the system gave no reason.
             failure = QCoreApplication::translate("SettingsStore", "it could not be written");
     }
     if (failure)

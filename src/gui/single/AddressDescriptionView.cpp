@@ -59,8 +59,10 @@ void AddressDescriptionView::update() {
     title->setVisible(state == AddressDescription::State::described);
     title->setText(description->description().title);
     if (state == AddressDescription::State::describing)
+        //: Under the address field, while the downloader looks at the address.
         details->setText(tr("Looking up the address..."));
     else if (state == AddressDescription::State::failed)
+        //: Under the address field: why the downloader could say nothing of the address.
         details->setText(tr("No details: %1").arg(description->failure()));
     else
         details->setText(detailsText());
@@ -79,7 +81,8 @@ QString AddressDescriptionView::detailsText() const {
     const MediaDescription& media = model->addressDescription()->description();
     QStringList parts;
     if (media.isPlaylist) {
-        parts << tr("Playlist of %n entries", nullptr, media.entryCount);
+        //: Under the address field: what a playlist holds.
+        parts << tr("Playlist of %Ln entries", nullptr, media.entryCount);
     } else {
         if (!media.uploader.isEmpty())
             parts << media.uploader;
@@ -88,6 +91,7 @@ QString AddressDescriptionView::detailsText() const {
     }
     const auto size = media.estimate(model->selectedFormat(), model->selectedVideoQuality());
     if (size && !media.isPlaylist) {
+        //: An estimated size: "about 12.0 MiB".
         parts << (size->approximate ? tr("about %1").arg(sizeText(size->bytes))
                                     : sizeText(size->bytes));
     }
