@@ -135,6 +135,7 @@ void MediaCutterView::fitToScreen(QSize available) {
 void MediaCutterView::addShortcutsAndDrops() {
     WindowShortcuts::addQuitAndClose(this);
     WindowShortcuts::addOpen(this, [this] { model->chooseMediaFile(); });
+    WindowShortcuts::ignoreUnownedMnemonics(this);
     setAcceptDrops(true);
     // A file dragged over a text field is meant for the window, not for the field's text.
     for (QLineEdit* field : findChildren<QLineEdit*>())

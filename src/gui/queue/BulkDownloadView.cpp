@@ -333,6 +333,7 @@ QLayout* BulkDownloadView::queueSection() {
 void BulkDownloadView::addShortcuts() {
     WindowShortcuts::addQuitAndClose(this);
     WindowShortcuts::addOpen(this, [this] { model->addURLsFromFile(); });
+    WindowShortcuts::ignoreUnownedMnemonics(this);
 }
 
 void BulkDownloadView::bindFields() {

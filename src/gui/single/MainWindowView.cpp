@@ -107,6 +107,7 @@ MainWindowView::MainWindowView(std::shared_ptr<ToolInstaller> installer, Dialogs
             model->chooseOutputFolder();
     });
     WindowShortcuts::addPreferences(this, [this] { emit openWindowRequested("preferences"); });
+    WindowShortcuts::ignoreUnownedMnemonics(this);
     bind();
     // Never smaller than the content as it is laid out now, whatever is shown later (the
     // fixed-width fields with their buttons are wider than 600).
@@ -150,9 +151,7 @@ QWidget* MainWindowView::buildAddressBlock() {
     urlField->setPlaceholderText(tr("Enter YouTube URL here..."));
     urlField->setFixedWidth(fieldWidth);
     block->addWidget(urlField);
-    block->addWidget(new AddressDescriptionView(model));
-    // Room the description does not take stays below it, so the field never moves.
-    block->addStretch();
+    block->addWidget(new AddressDescriptionView(model, fieldWidth));
     return padded(block);
 }
 
