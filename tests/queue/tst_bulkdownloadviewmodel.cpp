@@ -336,9 +336,9 @@ private slots:
     }
 
     // A batch restarts all but completed items with their own choices and follows them by id
-    // through deleted rows; progress is not stored; added items wait for the next batch; a late
-    // result for a gone item changes nothing.
-    void batch() {
+    // through deleted rows; progress is not stored; a failure shows the tool's words; added items
+    // wait for the next batch.
+    void batchFollowsItsItems() {
         storeItems({item("https://youtu.be/done", DownloadStatus::completed, 100),
                     item("https://youtu.be/failed", DownloadStatus::failed, 0, "MP4"),
                     item("https://youtu.be/gone"),
@@ -354,9 +354,9 @@ private slots:
         QCOMPARE(states(storedItems()), // as before the batch
                  (QStringList{"Completed 100", "Failed 0", "Pending 0", "Cancelled 37"}));
         vm->setSelection({vm->downloadItems().at(0).id, vm->downloadItems().at(2).id});
-        vm->deleteSelectedItems(); // above and below the running item
-        engine->progress({50, {}, false, {}, {}});
-        QCOMPARE(states(vm->downloadItems()), (QStringList{"Downloading 50", "Pending 0"}));
+        vm->deleteSelectedItems();                 // above and below the running item
+        engine->progress({50, {}, false, {}, {}}); // shown with the next frame
+        QTRY_COMPARE(states(vm->downloadItems()), (QStringList{"Downloading 50", "Pending 0"}));
         add(*vm, "https://youtu.be/added");
         engine->toolErrors = QStringList{"ERROR: unable to download", "ERROR: 403"};
         engine->outcomes = {"Process exited with code 1"}; // for the last item
@@ -373,15 +373,20 @@ private slots:
         QCOMPARE(engine->requests.last().fields(),
                  (QStringList{"https://youtu.be/cancelled", "M4A", "1080p", "192k", "/media/out",
                               "single"}));
+    }
 
+    // A late result for an item that is gone (stopped, then cleared away) changes nothing.
+    void lateResultForAGoneItemChangesNothing() {
+        storeItems(pendingItems({"a", "b"}));
+        auto [engine, vm, tester] = scripted(dialogs);
         vm->setSelection({vm->downloadItems().last().id});
-        auto next = vm->startSelectedDownloads();
-        QCOMPARE(engine->requests.last().url, "https://youtu.be/added");
+        auto run = vm->startSelectedDownloads();
+        QCOMPARE(engine->requests.last().url, "https://youtu.be/b");
         vm->setSelection({vm->downloadItems().last().id});
         vm->stopSelectedDownloads(); // the batch ends
         vm->clearQueue();
         engine->progress({70, {}, false, {}, {}});
-        QCoro::waitFor(next);
+        QCoro::waitFor(run);
         QVERIFY(vm->downloadItems().isEmpty());
     }
 
