@@ -9,4 +9,6 @@ public:
     QCoro::Task<> downloadYtDlp(LogHandler) override { co_return; }
     QCoro::Task<> updateYtDlp(LogHandler) override { co_return; }
     QCoro::Task<> downloadFFmpeg(LogHandler) override { co_return; }
+    QCoro::Task<> downloadJsRuntime(LogHandler) override { co_return; }
+    QCoro::Task<> updateJsRuntime(LogHandler) override { co_return; }
 };

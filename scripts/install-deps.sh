@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages of packages.txt that are not installed yet.
+# Installs the Debian packages of packages.txt (or of the list given) that are not installed yet.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mapfile -t wanted < <(grep -vE '^\s*(#|$)' packages.txt)
+mapfile -t wanted < <(grep -vE '^\s*(#|$)' "${1:-packages.txt}")
 missing=()
 for pkg in "${wanted[@]}"; do
   dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")

@@ -8,8 +8,11 @@
 #include "ScriptedEngine.h"
 #include "TestHome.h"
 #include "core/cutter/MediaCutterViewModel.h"
+#include "core/installer/SigningKey.h"
 #include "core/preferences/PreferencesViewModel.h"
 #include "core/single/MainWindowViewModel.h"
+#include "core/toolstore/FileManagerHelper.h"
+#include "core/toolstore/ToolFinding.h"
 #include "gui/app/AboutView.h"
 #include "gui/cutter/MediaCutterView.h"
 #include "gui/preferences/PreferencesView.h"
@@ -18,6 +21,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QPixmap>
 #include <cstdio>
 
@@ -92,7 +96,15 @@ int main(int argc, char** argv) {
     cutter.viewModel().addLogMessage("Ready to cut long.wav");
     saved = save(cutter, folder, "media-cutter") && saved;
 
+    // As a tool check that installed the runtime and a verified downloader leaves them.
+    const FileManagerHelper tools;
+    FakeTools::installOne("yt-dlp");
+    ToolFinding{{{}, tools.ytDlpPath, "2023.03.04", SigningKey::ytDlpRelease().fingerprint},
+                {"deno", tools.jsRuntimePath, "2.5.6"}}
+        .write(tools.toolsFolderPath);
     AboutView about(&dialogs);
+    const auto* downloader = about.findChild<QLabel*>("toolCredityt-dlp");
+    saved = QTest::qWaitFor([downloader] { return downloader->text().contains("2023"); }) && saved;
     saved = save(about, folder, "about") && saved;
 
     // Two Firefox profiles, the second chosen; a file refused.

@@ -151,10 +151,6 @@
         <translation>Plugin 1 wird aktualisiert …</translation>
     </message>
     <message>
-        <source>Failed to update plugin 1: %1</source>
-        <translation>Plugin 1 konnte nicht aktualisiert werden: %1</translation>
-    </message>
-    <message>
         <source>Plugin 1 update completed.</source>
         <translation>Aktualisierung von Plugin 1 abgeschlossen.</translation>
     </message>
@@ -193,6 +189,62 @@
     <message>
         <source>The download does not match its release&apos;s SHA-256 checksum.</source>
         <translation>Der Download stimmt nicht mit der SHA-256-Prüfsumme seiner Veröffentlichung überein.</translation>
+    </message>
+    <message>
+        <source>The downloaded program is not deno %1 or later: it answered &quot;%2&quot;.</source>
+        <translation>Das heruntergeladene Programm ist nicht deno %1 oder neuer: Es antwortete &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Updating plugin 4...</source>
+        <translation>Plugin 4 wird aktualisiert …</translation>
+    </message>
+    <message>
+        <source>Plugin 4 is up to date.</source>
+        <translation>Plugin 4 ist auf dem neuesten Stand.</translation>
+    </message>
+    <message>
+        <source>Extracting plugin 4...</source>
+        <translation>Plugin 4 wird entpackt …</translation>
+    </message>
+    <message>
+        <source>Plugin 4 update completed.</source>
+        <translation>Aktualisierung von Plugin 4 abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Plugin 4 downloaded successfully.</source>
+        <translation>Plugin 4 erfolgreich heruntergeladen.</translation>
+    </message>
+    <message>
+        <source>Plugin 4 update failed: %1</source>
+        <translation>Aktualisierung von Plugin 4 fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Failed to download plugin 4: %1</source>
+        <translation>Plugin 4 konnte nicht heruntergeladen werden: %1</translation>
+    </message>
+    <message>
+        <source>The signing key could not be written: %1</source>
+        <translation>Der Signaturschlüssel konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The checksum list&apos;s signature could not be checked: %1</source>
+        <translation>Die Signatur der Prüfsummenliste konnte nicht geprüft werden: %1</translation>
+    </message>
+    <message>
+        <source>The checksum list does not match its signature.</source>
+        <translation>Die Prüfsummenliste stimmt nicht mit ihrer Signatur überein.</translation>
+    </message>
+    <message>
+        <source>The key %1 that signed the checksum list has expired.</source>
+        <translation>Der Schlüssel %1, mit dem die Prüfsummenliste signiert ist, ist abgelaufen.</translation>
+    </message>
+    <message>
+        <source>The checksum list carries no valid signature by the release key %1.</source>
+        <translation>Die Prüfsummenliste trägt keine gültige Signatur des Veröffentlichungsschlüssels %1.</translation>
+    </message>
+    <message>
+        <source>The checksum list&apos;s signature could not be fetched: %1</source>
+        <translation>Die Signatur der Prüfsummenliste konnte nicht geladen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -732,6 +784,93 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
 </context>
 <context>
+    <name>DownloaderFailure</name>
+    <message>
+        <source>The browser&apos;s cookies could not be read: the browser keeps them locked while it runs. Close the browser and download again, or choose another browser in Preferences.</source>
+        <translation>Die Cookies des Browsers ließen sich nicht lesen: Der Browser hält sie gesperrt, solange er läuft. Schließen Sie den Browser und laden Sie erneut herunter, oder wählen Sie in den Einstellungen einen anderen Browser.</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s cookies could not be decrypted: the desktop&apos;s keyring did not give their key. Unlock the keyring and download again, or choose another browser in Preferences.</source>
+        <translation>Die Cookies des Browsers ließen sich nicht entschlüsseln: Der Schlüsselbund der Arbeitsumgebung gab ihren Schlüssel nicht heraus. Entsperren Sie den Schlüsselbund und laden Sie erneut herunter, oder wählen Sie in den Einstellungen einen anderen Browser.</translation>
+    </message>
+    <message>
+        <source>The browser chosen in Preferences keeps no cookies on this computer. Choose the browser you are signed in with.</source>
+        <translation>Der in den Einstellungen gewählte Browser hat auf diesem Computer keine Cookies. Wählen Sie den Browser, in dem Sie angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>YouTube asks to sign in to confirm that this is not a bot. Choose the browser you are signed in with in Preferences, and the downloader will use its sign-in.</source>
+        <translation>YouTube verlangt eine Anmeldung als Bestätigung, dass hier kein Bot am Werk ist. Wählen Sie in den Einstellungen den Browser, in dem Sie angemeldet sind; der Downloader verwendet dann dessen Anmeldung.</translation>
+    </message>
+    <message>
+        <source>This video is private. If its owner has shared it with you, choose the browser you are signed in with in Preferences.</source>
+        <translation>Dieses Video ist privat. Wenn es mit Ihnen geteilt wurde, wählen Sie in den Einstellungen den Browser, in dem Sie angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>This video is for the channel&apos;s members only. If you are a member, choose the browser you are signed in with in Preferences.</source>
+        <translation>Dieses Video ist nur für Mitglieder des Kanals. Wenn Sie Mitglied sind, wählen Sie in den Einstellungen den Browser, in dem Sie angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>This video is age-restricted and needs a signed-in adult account. Choose the browser you are signed in with in Preferences.</source>
+        <translation>Dieses Video hat eine Altersbeschränkung und verlangt ein angemeldetes, volljähriges Konto. Wählen Sie in den Einstellungen den Browser, in dem Sie angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>This video is not available in your country.</source>
+        <translation>Dieses Video ist in Ihrem Land nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>This live event or premiere has not begun yet: it begins in %1. Download it once it has started.</source>
+        <translation>Dieses Live-Ereignis oder diese Premiere hat noch nicht begonnen: Es geht in %1 los. Laden Sie es herunter, sobald es begonnen hat.</translation>
+    </message>
+    <message>
+        <source>This live event or premiere has not begun yet. Download it once it has started.</source>
+        <translation>Dieses Live-Ereignis oder diese Premiere hat noch nicht begonnen. Laden Sie es herunter, sobald es begonnen hat.</translation>
+    </message>
+    <message>
+        <source>This video has been removed or is no longer available.</source>
+        <translation>Dieses Video wurde entfernt oder ist nicht mehr verfügbar.</translation>
+    </message>
+    <message>
+        <source>This video needs a signed-in account. Choose the browser you are signed in with in Preferences.</source>
+        <translation>Dieses Video verlangt ein angemeldetes Konto. Wählen Sie in den Einstellungen den Browser, in dem Sie angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>YouTube now needs a JavaScript runtime such as Deno for the downloader, and none was found. Press &quot;Check Again&quot; to let the tool check set one up, or install Deno yourself.</source>
+        <translation>YouTube verlangt vom Downloader inzwischen eine JavaScript-Laufzeitumgebung wie Deno, und es wurde keine gefunden. Drücken Sie „Erneut prüfen“, damit die Werkzeugprüfung eine einrichtet, oder installieren Sie Deno selbst.</translation>
+    </message>
+    <message>
+        <source>The downloader could not solve YouTube&apos;s signature challenge, which usually means that it is out of date. Update it and download again.</source>
+        <translation>Der Downloader konnte die Signatur-Aufgabe von YouTube nicht lösen; meist heißt das, dass er veraltet ist. Aktualisieren Sie ihn und laden Sie erneut herunter.</translation>
+    </message>
+    <message>
+        <source>The site refused the download (HTTP error 403), which usually means that the downloader is out of date. Update it and download again.</source>
+        <translation>Die Website hat den Download verweigert (HTTP-Fehler 403); meist heißt das, dass der Downloader veraltet ist. Aktualisieren Sie ihn und laden Sie erneut herunter.</translation>
+    </message>
+    <message>
+        <source>This address offers no download in the chosen quality. Download it with &quot;Best&quot; instead.</source>
+        <translation>Diese Adresse bietet keinen Download in der gewählten Qualität. Laden Sie sie stattdessen mit „Beste“ herunter.</translation>
+    </message>
+    <message>
+        <source>Morvi has no downloader and could not fetch one. Connect to the internet and press Download again, or install the system&apos;s tools with this command:
+%1</source>
+        <translation>Morvi hat keinen Downloader und konnte keinen laden. Verbinden Sie sich mit dem Internet und drücken Sie erneut „Herunterladen“, oder installieren Sie die Werkzeuge des Systems mit diesem Befehl:
+%1</translation>
+    </message>
+    <message>
+        <source>Morvi has no converter and could not fetch one. Connect to the internet and press Download again, or install the system&apos;s tools with this command:
+%1</source>
+        <translation>Morvi hat keinen Konverter und konnte keinen laden. Verbinden Sie sich mit dem Internet und drücken Sie erneut „Herunterladen“, oder installieren Sie die Werkzeuge des Systems mit diesem Befehl:
+%1</translation>
+    </message>
+    <message>
+        <source>The site could not be reached: this computer seems to be offline, or the address names no site. Check the network connection and the address, and download again.</source>
+        <translation>Die Website war nicht erreichbar: Dieser Computer scheint offline zu sein, oder die Adresse nennt keine Website. Prüfen Sie die Netzwerkverbindung und die Adresse, und laden Sie erneut herunter.</translation>
+    </message>
+    <message>
+        <source>The disk of the output folder is full. Free some space there, or choose another output folder, and download again.</source>
+        <translation>Der Datenträger des Zielordners ist voll. Geben Sie dort Platz frei oder wählen Sie einen anderen Zielordner, und laden Sie erneut herunter.</translation>
+    </message>
+</context>
+<context>
     <name>DownloaderOptions</name>
     <message>
         <source>Downloading without the cookies chosen in Preferences: %1</source>
@@ -987,13 +1126,29 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <source>Download was stopped by the user.</source>
         <translation>Der Download wurde vom Benutzer abgebrochen.</translation>
     </message>
+    <message>
+        <source>Open Preferences</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Update Downloader</source>
+        <translation>Downloader aktualisieren</translation>
+    </message>
+    <message>
+        <source>Download with Best</source>
+        <translation>Mit „Beste“ herunterladen</translation>
+    </message>
+    <message>
+        <source>Check Again</source>
+        <translation>Erneut prüfen</translation>
+    </message>
+    <message>
+        <source>What was downloaded so far stays in the output folder: downloading the same address again continues it.</source>
+        <translation>Was bisher heruntergeladen wurde, bleibt im Zielordner: Ein erneuter Download derselben Adresse setzt es fort.</translation>
+    </message>
 </context>
 <context>
     <name>MediaCutterError</name>
-    <message>
-        <source>Media cutting failed: %1</source>
-        <translation>Zuschneiden fehlgeschlagen: %1</translation>
-    </message>
     <message>
         <source>FFmpeg executable not found. Please ensure it&apos;s installed.</source>
         <translation>FFmpeg-Programm nicht gefunden. Bitte sicherstellen, dass es installiert ist.</translation>
@@ -1246,6 +1401,13 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
 </context>
 <context>
+    <name>MediaDescription</name>
+    <message>
+        <source>the downloader&apos;s answer describes nothing</source>
+        <translation>die Antwort des Downloaders beschreibt nichts</translation>
+    </message>
+</context>
+<context>
     <name>MediaProbe</name>
     <message>
         <source>The media library could not be loaded: %1</source>
@@ -1397,11 +1559,6 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
             <numerusform>%Ln Einträge aus „%1“ hinzugefügt.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>%1 Left out: %2, %3.</source>
-        <extracomment>%1: what was added (&quot;Added 3 entries from …&quot;); %2, %3: the entries left out, by why.</extracomment>
-        <translation>%1 Ausgelassen: %2, %3.</translation>
-    </message>
     <message numerus="yes">
         <source>%Ln not YouTube addresses or repeated</source>
         <translation>
@@ -1414,6 +1571,19 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <translation>
             <numerusform>%Ln schon in der Warteschlange</numerusform>
             <numerusform>%Ln schon in der Warteschlange</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 Left out: %2, %3, %4.</source>
+        <extracomment>%1: what was added (&quot;Added 3 entries from …&quot;); %2, %3, %4: the entries left out, by why.</extracomment>
+        <translation>%1 Ausgelassen: %2, %3, %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln without an address</source>
+        <extracomment>Playlist entries left out: the listing gave them no address.</extracomment>
+        <translation>
+            <numerusform>%Ln ohne Adresse</numerusform>
+            <numerusform>%Ln ohne Adresse</numerusform>
         </translation>
     </message>
 </context>
@@ -1468,6 +1638,26 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <source>The system&apos;s %1 at %2 does not run.</source>
         <translation>%1 des Systems unter %2 startet nicht.</translation>
     </message>
+    <message>
+        <source>Plugin 4 (deno %1) is too old for yt-dlp %2 and is not used.</source>
+        <translation>Plugin 4 (deno %1) ist zu alt für yt-dlp %2 und wird nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>The system&apos;s %1 %2 at %3 is too old for yt-dlp %4 and is not used.</source>
+        <translation>%1 %2 des Systems unter %3 ist zu alt für yt-dlp %4 und wird nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>No JavaScript runtime that yt-dlp %1 supports was found: YouTube may offer fewer formats.</source>
+        <translation>Keine JavaScript-Laufzeitumgebung gefunden, die yt-dlp %1 unterstützt: YouTube bietet womöglich weniger Formate an.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 is too old to use a JavaScript runtime: YouTube may offer fewer formats.</source>
+        <translation>yt-dlp %1 ist zu alt, um eine JavaScript-Laufzeitumgebung zu verwenden: YouTube bietet womöglich weniger Formate an.</translation>
+    </message>
+    <message>
+        <source>Downloading plugin 4...</source>
+        <translation>Plugin 4 wird heruntergeladen …</translation>
+    </message>
 </context>
 <context>
     <name>ToolCredits</name>
@@ -1499,6 +1689,10 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <source>LGPL 2.1 or later</source>
         <translation>LGPL 2.1 oder neuer</translation>
     </message>
+    <message>
+        <source>MIT</source>
+        <translation>MIT</translation>
+    </message>
 </context>
 <context>
     <name>ToolCreditsGroup</name>
@@ -1527,13 +1721,13 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <extracomment>A heading in the about window: the programs Morvi runs.</extracomment>
         <translation>Werkzeuge</translation>
     </message>
+    <message>
+        <source>Verified with its makers&apos; signing key %1</source>
+        <translation>Geprüft mit dem Signaturschlüssel seiner Entwickler: %1</translation>
+    </message>
 </context>
 <context>
     <name>YtdlpError</name>
-    <message>
-        <source>Download failed: %1</source>
-        <translation>Download fehlgeschlagen: %1</translation>
-    </message>
     <message>
         <source>Downloader plugin not found. Please ensure it&apos;s installed.</source>
         <translation>Download-Plugin nicht gefunden. Bitte sicherstellen, dass es installiert ist.</translation>

@@ -116,5 +116,13 @@
             <numerusform>%Ln already in the queue</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln without an address</source>
+        <extracomment>Playlist entries left out: the listing gave them no address.</extracomment>
+        <translation>
+            <numerusform>%Ln without an address</numerusform>
+            <numerusform>%Ln without an address</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

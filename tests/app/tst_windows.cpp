@@ -15,6 +15,7 @@
 #include "core/model/LogModel.h"
 #include "core/single/MainWindowViewModel.h"
 #include "core/toolstore/FileManagerHelper.h"
+#include "core/toolstore/ToolFinding.h"
 #include "gui/app/AboutView.h"
 #include "gui/cutter/MediaCutterView.h"
 #include "gui/preferences/PreferencesView.h"
@@ -336,8 +337,9 @@ private slots:
         QVERIFY2(legible.weak.isEmpty(), qPrintable(legible.weak.join(", ")));
     }
 
-    // The queue's status colours on either row colour, the cutter's file field, a caption and
-    // the newest log line's strongest pixel; the about window's logo follows a change of look.
+    // The queue's status colours on either row colour, the cutter's file field, a caption, a
+    // link and the newest log line's strongest pixel; the about window's logo follows a change
+    // of look.
     void textsAreLegible_data() { looks(); }
     void textsAreLegible() {
         QFETCH(QPalette, palette);
@@ -364,6 +366,9 @@ private slots:
         const auto* caption = main->findChild<QLabel*>("progressLabel");
         legible.need("caption", colourOf(caption, QPalette::WindowText),
                      colourOf(caption, QPalette::Window), 4.5);
+        const auto* credit = about.findChild<QLabel*>("toolCredityt-dlp");
+        const QColor link(credit->text().section("color: ", 1).left(7));
+        legible.need("link", link, colourOf(credit, QPalette::Window), 4.5);
         main->show();
         const LogModel* lines =
             static_cast<MainWindowView*>(main.get())->viewModel()->logMessages();
@@ -428,6 +433,12 @@ private slots:
             if (!folder.isEmpty())
                 FakeTools::installOne(name, folder == system ? system : QString());
         }
+        const QString tools = FileManagerHelper().toolsFolderPath;
+        if (!folder.isEmpty())
+            ToolFinding{
+                {{}, tools + "/yt-dlp", "2023.03.04", "AC0CBBE6848D6A873464AF4E57CF65933B5A7581"},
+                {"deno", folder + "/deno", "2.9.7"}}
+                .write(tools);
         const SearchPath path(system);
         AboutView view(&dialogs);
         const auto shown = [&](const QString& tool) {
@@ -441,9 +452,14 @@ private slots:
                 .arg(tool, folder.isEmpty() ? "" : " " + version, rest,
                      folder.isEmpty() ? where : where.arg(folder + "/" + tool));
         };
+        const QString verified = folder == tools ? "\nVerified with its makers' signing key AC0C "
+                                                   "BBE6 848D 6A87 3464 AF4E 57CF 6593 3B5A 7581"
+                                                 : "";
         QTRY_COMPARE(shown("yt-dlp"),
-                     credit("yt-dlp", "2023.03.04", "The Unlicense · github.com/yt-dlp/yt-dlp"));
+                     credit("yt-dlp", "2023.03.04", "The Unlicense · github.com/yt-dlp/yt-dlp") +
+                         verified);
         QTRY_COMPARE(shown("ffmpeg"), credit("ffmpeg", "5.1", "LGPL/GPL · ffmpeg.org"));
+        QTRY_COMPARE(shown("deno"), credit("deno", "2.9.7", "MIT · deno.com"));
         dialogs.openedUrls.clear();
         view.findChild<QLabel*>("toolCredityt-dlp")
             ->linkActivated("https://github.com/yt-dlp/yt-dlp");

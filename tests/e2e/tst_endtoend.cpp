@@ -155,6 +155,24 @@ private slots:
         QCOMPARE(log().filter(file).size(), source == "spoilt" ? 1 : 0);
     }
 
+    // An output folder on a full disk: the failure says so and leaves no partial file behind.
+    void fullDiskFailsPlainlyAndFreesItsSpace() {
+        const QString folder = QDir::homePath() + "/small";
+        QDir().mkpath(folder);
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=1m", "tmpfs", folder}) != 0)
+            QSKIP("mounting a small disk needs root");
+        const auto unmount = qScopeGuard([folder] { QProcess::execute("umount", {folder}); });
+        server.serve("/big.mp4", QByteArray(4'000'000, 'x'));
+        controller->setUrlText(server.url("/big.mp4").toString());
+        controller->setSelectedFormat("MP4");
+        controller->setSelectedVideoQuality("Best");
+        controller->setOutputPath(folder);
+        controller->startDownload();
+        QTRY_VERIFY_WITH_TIMEOUT(!controller->isDownloading(), 60000);
+        QVERIFY2(dialogs.alerts.value(0).message.contains("full"), qPrintable(log().join('\n')));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
     // Offline, Debian's tools on the search path download; last, as it empties the tools folder.
     void offlineFirstStartUsesTheSystemsTools() {
         QDir(tools.toolsFolderPath).removeRecursively();
@@ -164,7 +182,7 @@ private slots:
         offline.stopListening();
         const QUrl nowhere = offline.url("/");
         controller = std::make_unique<MainWindowViewModel>(
-            dialogs, std::make_shared<AppUpdater>(ToolEndpoints{nowhere, nowhere, nowhere},
+            dialogs, std::make_shared<AppUpdater>(ToolEndpoints{nowhere, nowhere, nowhere, nowhere},
                                                   std::chrono::seconds(1)));
         QCoro::waitFor(controller->checkForUpdates());
         QTRY_VERIFY(log().last().endsWith("Update check completed."));
@@ -172,7 +190,7 @@ private slots:
         const QString folder = download("/plain.mp4", "MP3", "1080p");
         QVERIFY2(!folder.isEmpty() && dialogs.alerts.isEmpty(), qPrintable(log().join('\n')));
         QCOMPARE(probe(folder + "/plain.mp3"), "audio mp3");
-        QCOMPARE(QDir(tools.toolsFolderPath).entryList(QDir::Files), QStringList());
+        QCOMPARE(QDir(tools.toolsFolderPath).entryList(QDir::Files), QStringList{"in-use.json"});
     }
 };
 

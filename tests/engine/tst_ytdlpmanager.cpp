@@ -1,5 +1,6 @@
 #include "TestHome.h"
 #include "core/engine/DownloaderCommandLine.h"
+#include "core/engine/DownloaderFailure.h"
 #include "core/engine/DownloaderOutput.h"
 #include "core/engine/PercentText.h"
 #include "core/engine/YtdlpError.h"
@@ -15,6 +16,7 @@ struct Outcome {
     QString file;
     QString error;
     QStringList toolErrors;
+    DownloaderFailure failure;
 };
 
 QCoro::Task<Outcome> download(YtdlpManager& manager, QString url, QString outputPath) {
@@ -27,6 +29,7 @@ QCoro::Task<Outcome> download(YtdlpManager& manager, QString url, QString output
     } catch (const YtdlpError& error) {
         outcome.error = error.description();
         outcome.toolErrors = error.toolErrors();
+        outcome.failure = error.failure();
     }
     co_return outcome;
 }
@@ -96,6 +99,8 @@ private slots:
         const Outcome outcome = run(manager, " https://youtu.be/abc ");
         manager.stopDownload(); // nor the ended one
         QCOMPARE(outcome.error, error);
+        // The alert then says how to get the tools, with the check that fetches them once more.
+        QCOMPARE(outcome.failure.action == DownloaderFailure::Action::checkTools, !error.isEmpty());
         if (!error.isEmpty()) {
             QCOMPARE(FakeTools::recordedArguments(argsFile), QStringList()); // nothing ran
             return;
@@ -141,7 +146,7 @@ private slots:
         else
             manager->stopDownload();
         const Outcome outcome = QCoro::waitFor(task);
-        QCOMPARE(outcome.error, "Download failed: Process exited with code 15");
+        QCOMPARE(outcome.error, "Process exited with code 15");
         QCOMPARE(outcome.toolErrors, QStringList{"ERROR: interrupted"});
         QVERIFY(waitForProcessGone(childPid));
         QVERIFY(processIsAlive(bystander.processId()));
@@ -160,8 +165,82 @@ private slots:
         QCOMPARE(contentOf(writeFile(output + "/yt-dlp.conf", "--version\n")), "--version\n");
 
         YtdlpManager manager;
-        QCOMPARE(run(manager, "--version").error, "Download failed: Process exited with code 1");
-        QCOMPARE(run(manager, "not-a-url").error, "Download failed: Process exited with code 1");
+        QCOMPARE(run(manager, "--version").error, "Process exited with code 1");
+        QCOMPARE(run(manager, "not-a-url").error, "Process exited with code 1");
+    }
+
+    // What the downloader prints before it fails, and what that means for the user: the
+    // action and a word of the sentence ("" for none), read from the first line printed. The
+    // comments name the yt-dlp source of each text.
+    void failureIsExplained_data() {
+        QTest::addColumn<QString>("printed");
+        QTest::addColumn<DownloaderFailure::Action>("action");
+        QTest::addColumn<QString>("says");
+        using A = DownloaderFailure::Action;
+        const A browser = A::chooseBrowser, update = A::updateDownloader, none = A::none;
+        const auto add = [](const char* name, const QString& printed, A action, const char* says) {
+            QTest::newRow(name) << printed << action << QString(says);
+        };
+        const QString yt = "ERROR: [youtube] dQw4w9WgXcQ: ", warn = "WARNING: [youtube] x: ";
+        const QString hint = ". Use --cookies-from-browser or --cookies for the authentication";
+        const QString noFormat = "\n" + yt + "Requested format is not available. Use --list";
+        const QString bot = yt + u"Sign in to confirm you’re not a bot"_qs + hint;
+        // extractor/youtube/_video.py: YouTube's reasons, with _base.py's sign-in hint
+        add("bot", bot, browser, "a bot");
+        add("private", yt + "Private video" + hint, browser, "private");
+        add("members", yt + "Join this channel to get access to members-only", browser, "members");
+        add("age", yt + "Sign in to confirm your age" + hint, browser, "age-");
+        add("removed", yt + "Video unavailable. This video has been removed", none, "removed");
+        add("violation", yt + "This video has been removed for violating", none, "removed");
+        add("live", yt + "This live event will begin in 5 hours.", none, "in 5 h 0 min.");
+        add("premiere", yt + "Premieres in 2 days", none, "in 48 h 0 min.");
+        add("live soon", yt + "This live event will begin in a few moments.", none, "not begun");
+        add("country", yt + "The uploader has not made this video available in your country", none,
+            "country");
+        // extractor/common.py: raise_login_required, and a page that could not be fetched
+        add("registered", "ERROR: This video is only available for registered users", browser,
+            "signed-in account");
+        add("offline", yt + "<urlopen error [Errno -2] Name or service not known>", none,
+            "offline");
+        add("no resolver", yt + "[Errno -3] Temporary failure in name resolution", none, "offline");
+        // YoutubeDL.py, and downloader/common.py with a "\r" in its error line
+        add("format", noFormat.mid(1), A::downloadBest, "quality");
+        add("forbidden", "ERROR: unable to download video data: HTTP Error 403", update, "403");
+        add("forbidden part", "ERROR: \r[download] Got error: HTTP Error 403", update, "403");
+        // _video.py: a missing JavaScript runtime or solver wins over the formats it costs
+        add("no runtime", warn + "No supported JavaScript runtime could be found." + noFormat,
+            A::checkTools, "JavaScript");
+        add("nsig", warn + "nsig extraction failed: Some formats" + noFormat, update, "signature");
+        add("n challenge", warn + "n challenge solving failed\n" + yt + "HTTP Error 403", update,
+            "signature");
+        add("signature", warn + "Signature solving failed" + noFormat, update, "signature");
+        // cookies.py; the sign-in that fails without the cookies follows from them
+        add("cookies held", "ERROR: Could not copy Chrome cookie database.", browser, "locked");
+        add("database locked", "ERROR: database is locked", browser, "locked");
+        add("keyring", "ERROR: kwallet-query failed with return code 1", browser, "keyring");
+        add("no cookie key", "WARNING: cannot decrypt v11 cookies: no key found\n" + bot, browser,
+            "keyring");
+        add("no cookie store", "ERROR: could not find firefox cookies database in", browser,
+            "no cookies");
+        // YoutubeDL.py / downloader/http.py: the disk filled up while the file was written
+        add("disk full", "ERROR: unable to write data: [Errno 28] No space left on device", none,
+            "full");
+        // An error this does not know is told in the tool's own words, whatever the warnings.
+        add("unknown error", "ERROR: Unsupported URL: x\n" + warn + "nsig extraction failed", none,
+            "");
+    }
+    void failureIsExplained() {
+        QFETCH(QString, printed);
+        QFETCH(DownloaderFailure::Action, action);
+        QFETCH(QString, says);
+        FakeTools::install();
+        FakeTools::configure({{"FAKE_STDERR", printed + "\n"}, {"FAKE_EXIT", "1"}});
+        YtdlpManager manager;
+        const DownloaderFailure failure = run(manager).failure;
+        QCOMPARE(failure.action, action);
+        QVERIFY2(says.isEmpty() ? !failure.isKnown() : failure.sentence.contains(says),
+                 qPrintable(failure.sentence));
+        QCOMPARE(failure.toolLine, printed.section('\n', 0, 0).remove('\r'));
     }
 
     void arguments_data() {
@@ -265,6 +344,10 @@ private slots:
                            "a.mp3\n",
                            "o:[download] /path/file.mp4 has already been downloaded\n"}
             << QStringList{} << "/path/file.mp4" << QString();
+        QTest::newRow("lines that only look as if they named a file")
+            << QStringList{"o:[Merger] Merging formats into \"\n[download] has already been "
+                           "downloaded"}
+            << QStringList{} << QString() << QString();
         QTest::newRow("an error after an unfinished progress line of the other stream")
             << QStringList{"o:\r[download]  33.0% of 10MiB", "e:ERROR: unable to download\n"}
             << QStringList{} << QString() << "ERROR: unable to download";

@@ -165,7 +165,7 @@ private slots:
         FakeTools::configure({{"FAKE_DESCRIPTION_ARGS_FILE", argsFile},
                               {"FAKE_DESCRIPTION", "{\"title\": \"Feed\", \"entries\": [{\"url\": "
                                                    "\"https://youtu.be/0\"}, {\"url\": "
-                                                   "\"https://youtu.be/new\"}]}"}});
+                                                   "\"https://youtu.be/new\"}, {}]}"}});
         const QList<BulkDownloadItem> stored = numberedItems(12000);
         storeItems(stored);
         BulkDownloadViewModel vm(dialogs);
@@ -176,9 +176,43 @@ private slots:
         QCOMPARE(usable(vm), (QStringList{"add", "clear"}));
         QTRY_COMPARE(listed.size(), 2);
         QCOMPARE(FakeTools::recordedArguments(argsFile).last(), "https://youtu.be/other");
-        QCOMPARE(listed.first().first(), "Added 1 entry(s) from \"Feed\". Left out: 0 not YouTube "
-                                         "addresses or repeated, 1 already in the queue.");
+        QCOMPARE(listed.first().first(),
+                 "Added 1 entry(s) from \"Feed\". Left out: 0 not YouTube addresses or repeated, 1 "
+                 "already in the queue, 1 without an address.");
         QCOMPARE(urls(vm.downloadItems()), urls(stored) + QStringList{"https://youtu.be/new"});
+    }
+
+    // A cleared queue or a closed window ends the listing with its processes; nothing is added.
+    void playlistListingEndsWithItsQueue_data() {
+        QTest::addColumn<bool>("clearIt");
+        QTest::newRow("queue cleared") << true;
+        QTest::newRow("window closed") << false;
+    }
+    void playlistListingEndsWithItsQueue() {
+        QFETCH(bool, clearIt);
+        FakeTools::install();
+        const QString pidFile = QDir::homePath() + "/listing.pid";
+        QFile::remove(pidFile);
+        FakeTools::configure(
+            {{"FAKE_DESCRIPTION_PID_FILE", pidFile},
+             {"FAKE_DESCRIPTION", "{\"entries\": [{\"url\": \"https://youtu.be/a\"}]}"}});
+        auto vm = new BulkDownloadViewModel(dialogs);
+        QVERIFY(loaded(*vm));
+        QSignalSpy listed(vm, &BulkDownloadViewModel::playlistEntriesAdded);
+        vm->setUrlsText("https://youtu.be/list\nhttps://youtu.be/next");
+        vm->addPlaylistEntries();
+        const qint64 pid = FakeTools::waitForChildPid(pidFile);
+        QVERIFY(pid > 0);
+        QFile::remove(pidFile);
+        const QPointer<BulkDownloadViewModel> alive(vm);
+        clearIt ? vm->clearQueue() : vm->releaseWhenIdle();
+        QVERIFY(waitForProcessGone(pid));
+        QVERIFY(!QTest::qWaitFor([&] { return QFile::exists(pidFile); }, 500)); // nor the next
+        if (alive) {
+            QCOMPARE(vm->downloadItems().size(), 0);
+            QCOMPARE(listed.size(), 0);
+            delete vm;
+        }
     }
 
     // Which actions can be used, by the items' statuses, the selected rows, the box and the
@@ -358,14 +392,15 @@ private slots:
         engine->progress({50, {}, false, {}, {}}); // shown with the next frame
         QTRY_COMPARE(states(vm->downloadItems()), (QStringList{"Downloading 50", "Pending 0"}));
         add(*vm, "https://youtu.be/added");
-        engine->toolErrors = QStringList{"ERROR: unable to download", "ERROR: 403"};
+        engine->toolErrors = QStringList{"ERROR: unable to download", "ERROR: HTTP Error 403"};
         engine->outcomes = {"Process exited with code 1"}; // for the last item
         engine->finish();
         QCoro::waitFor(batch);
         QCOMPARE(states(vm->downloadItems()),
                  (QStringList{"Completed 100", "Failed 0", "Pending 0"}));
         QCOMPARE(vm->itemsModel()->index(1, 3).data(Qt::ToolTipRole),
-                 "ERROR: unable to download\nERROR: 403");
+                 DownloaderFailure::read(engine->toolErrors).sentence + "\n" +
+                     engine->toolErrors.join('\n'));
         vm->waitUntilSaved();
         QCOMPARE(states(storedItems()), states(vm->downloadItems()));
         QCOMPARE(engine->requests.size(), 2);
@@ -392,6 +427,7 @@ private slots:
 
     // Selected items start or stop at once and spend the selection; a batch first resets a failed
     // item. The batch goes on past a stopped or deleted item; a late end spares the next batch.
+    // A stopped item stays Cancelled, in the store too, once its download has ended.
     void selectedItems_data() {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QStringList>("atOnce");
@@ -399,9 +435,9 @@ private slots:
         QTest::newRow("start a failed item") << "start" << QStringList{"Downloading 0", "Pending 0"}
                                              << QStringList{"Completed 100", "Pending 0"};
         QTest::newRow("stop the running item") << "stop" << QStringList{"Cancelled 0", "Pending 0"}
-                                               << QStringList{"Failed 0", "Cancelled 0"};
+                                               << QStringList{"Cancelled 0", "Cancelled 0"};
         QTest::newRow("stop all") << "stopAll" << QStringList{"Cancelled 0", "Cancelled 0"}
-                                  << QStringList{"Failed 0", "Cancelled 0"};
+                                  << QStringList{"Cancelled 0", "Cancelled 0"};
         QTest::newRow("delete the running item")
             << "delete" << QStringList{"Pending 0"} << QStringList{"Completed 100"};
         QTest::newRow("stop all, start again")
@@ -439,6 +475,8 @@ private slots:
         if (again)
             QCoro::waitFor(next);
         QCOMPARE(states(vm->downloadItems()), atEnd);
+        vm->waitUntilSaved();
+        QCOMPARE(states(storedItems()).first(), atEnd.first());
         QVERIFY(vm->selection().isEmpty() || action.startsWith("stopAll"));
         QCOMPARE(seen.contains("Pending"), !startIt);
     }
@@ -479,7 +517,7 @@ private slots:
         QCOMPARE(urls(s.vm->downloadItems()), (QStringList{a, b}));
         QCOMPARE(summaries.value(0).value(0).toString(),
                  "Added 1 entry(s) from \"Feed\". Left out: 1 not YouTube addresses or "
-                 "repeated, 1 already in the queue.");
+                 "repeated, 1 already in the queue, 0 without an address.");
         s.vm->waitUntilSaved();
         QCOMPARE(urls(storedItems()), (QStringList{a, b}));
     }

@@ -16,11 +16,17 @@ public:
         {"updateYtDlp", {"Updating plugin 1...", "Plugin 1 update completed."}},
         {"downloadFFmpeg",
          {"Extracting plugin 2...", "Plugin 2 downloaded successfully.", "Downloading plugin 3...",
-          "Plugin 3 downloaded successfully."}}};
+          "Plugin 3 downloaded successfully."}},
+        {"downloadJsRuntime", {"Extracting plugin 4...", "Plugin 4 downloaded successfully."}},
+        {"updateJsRuntime", {"Updating plugin 4...", "Plugin 4 is up to date."}}};
 
     QCoro::Task<> downloadYtDlp(LogHandler log) override { return run("downloadYtDlp", log); }
     QCoro::Task<> updateYtDlp(LogHandler log) override { return run("updateYtDlp", log); }
     QCoro::Task<> downloadFFmpeg(LogHandler log) override { return run("downloadFFmpeg", log); }
+    QCoro::Task<> downloadJsRuntime(LogHandler log) override {
+        return run("downloadJsRuntime", log);
+    }
+    QCoro::Task<> updateJsRuntime(LogHandler log) override { return run("updateJsRuntime", log); }
 
     // The operations called, and those that ran to their end.
     QStringList calls, finished;

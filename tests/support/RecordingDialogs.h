@@ -13,13 +13,15 @@ public:
     struct Alert {
         QString title, message;
         QString details = {};
+        QString action = {};
         bool operator==(const Alert&) const = default;
     };
 
-    void showAlert(const QString& title, const QString& message,
-                   const QString& details = {}) override {
-        alerts.append({title, message, details});
+    bool showAlert(const QString& title, const QString& message, const QString& details = {},
+                   const QString& action = {}) override {
+        alerts.append({title, message, details, action});
         onAlert();
+        return chooseAction && !action.isEmpty();
     }
     QString chooseFolder(const QString& startFolder) override {
         folderStarts << startFolder;
@@ -32,6 +34,7 @@ public:
     void openUrl(const QUrl& url) override { openedUrls << url; }
 
     QList<Alert> alerts;
+    bool chooseAction = false; // whether an alert's action is chosen
     std::function<void()> onAlert = [] {
     };
     QStringList folderAnswers, folderStarts;

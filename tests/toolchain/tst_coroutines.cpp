@@ -99,6 +99,14 @@ private slots:
                 QtConcurrent::run([counted = Counted(tally)] { return counted; });
             const Counted result = co_await running;
         });
+        // Never inside a conditional expression (c ? co_await x : y) or a && or || condition.
+        QTest::newRow("awaited in a statement of its own under an if")
+            << Form([](Tally& tally) -> QCoro::Task<> {
+                   int size = 0;
+                   if (tally.made == 0)
+                       size = co_await take(Counted(tally));
+                   Q_ASSERT(size > 0);
+               });
     }
     void argumentsAreDestroyedOnce() {
         QFETCH(Form, form);

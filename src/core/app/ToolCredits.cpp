@@ -1,6 +1,7 @@
 #include "ToolCredits.h"
 
 #include "core/toolstore/FileManagerHelper.h"
+#include "core/toolstore/ToolFinding.h"
 
 #include <QPointer>
 
@@ -8,11 +9,42 @@ ToolCredits::ToolCredits(QObject* parent)
     : QObject(parent) {
     //: A licence's name, as its authors call it.
     list = {{"yt-dlp", tr("The Unlicense"), QUrl("https://github.com/yt-dlp/yt-dlp"), {}, {}},
-            {"ffmpeg", converterLicence({}), QUrl("https://ffmpeg.org"), {}, {}}};
+            {"ffmpeg", converterLicence({}), QUrl("https://ffmpeg.org"), {}, {}},
+            {"deno", tr("MIT"), runtimeProject("deno"), {}, {}}};
+}
+
+// The runtimes that the tool check may choose; all three are published under the MIT licence.
+QUrl ToolCredits::runtimeProject(const QString& name) {
+    if (name == "node")
+        return QUrl("https://nodejs.org");
+    if (name == "quickjs")
+        return QUrl("https://bellard.org/quickjs");
+    return QUrl("https://deno.com");
+}
+
+void ToolCredits::showRuntime() {
+    const FileManagerHelper tools;
+    const ToolFinding::Tool runtime = ToolFinding::read(tools.toolsFolderPath).jsRuntime;
+    if (runtime.path.isEmpty())
+        return;
+    const auto origin = runtime.path == tools.jsRuntimePath ? LocatedTool::Origin::toolsFolder
+                                                            : LocatedTool::Origin::system;
+    list[2] = {runtime.name, tr("MIT"), runtimeProject(runtime.name),
+               LocatedTool{runtime.path, origin}, runtime.version};
+    emit changed();
+}
+
+QString ToolCredits::downloaderVerifiedBy(const Credit& downloader) {
+    const ToolFinding::Tool found =
+        ToolFinding::read(FileManagerHelper().toolsFolderPath).downloader;
+    const bool same =
+        downloader.tool && found.sameProgram({{}, downloader.tool->path, downloader.version});
+    return same ? found.verifiedBy : QString();
 }
 
 QCoro::Task<> ToolCredits::refresh() {
     const FileManagerHelper tools;
+    showRuntime();
     const QPointer<ToolCredits> self(this);
     const QString places[] = {tools.ytDlpPath, tools.ffmpegPath};
     const QString versionOptions[] = {"--version", "-version"};
@@ -26,6 +58,8 @@ QCoro::Task<> ToolCredits::refresh() {
         Credit& credit = list[i];
         credit.tool = tool;
         credit.version = answer ? answer->version : QString();
+        if (i == 0)
+            credit.verifiedBy = downloaderVerifiedBy(credit);
         if (i == 1)
             credit.licence = converterLicence(answer ? answer->text : QString());
         emit changed();

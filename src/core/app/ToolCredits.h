@@ -9,7 +9,11 @@
 
 // The external tools the about window credits: for each its name, the version in use, its
 // licence, its project's address, and where the program in use comes from (Morvi's tools
-// folder or the system), looked up the way a download looks for it.
+// folder or the system), looked up the way a download looks for it. The JavaScript runtime is
+// the one the last tool check chose (Deno, or the system's Node or QuickJS standing in); a
+// runtime that the downloader refused is not in use, so none is credited then. The downloader
+// counts as verified while it is the very program that the installer proved by its makers'
+// signature, as the last tool check found it.
 class ToolCredits : public QObject {
     Q_OBJECT
 public:
@@ -21,6 +25,9 @@ public:
         std::optional<LocatedTool> tool;
         // "" until the tool has answered, and when it does not.
         QString version;
+        // The fingerprint of the key whose signature proved the program in use when Morvi
+        // installed it; "" when none did (the converter's builds are not signed).
+        QString verifiedBy = {};
     };
 
     explicit ToolCredits(QObject* parent = nullptr);
@@ -38,5 +45,11 @@ signals:
     void changed();
 
 private:
+    static QUrl runtimeProject(const QString& name);
+    // The key that verified the credited downloader, as the stored finding says.
+    static QString downloaderVerifiedBy(const Credit& downloader);
+    // Fills the runtime's credit from the stored finding.
+    void showRuntime();
+
     QList<Credit> list;
 };

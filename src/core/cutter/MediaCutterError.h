@@ -9,8 +9,9 @@ class MediaCutterError : public UserFacingError {
     Q_DECLARE_TR_FUNCTIONS(MediaCutterError)
 
 public:
+    // The controller's log line says that the cut failed; message says why.
     static MediaCutterError cuttingFailed(const QString& message) {
-        return MediaCutterError(tr("Media cutting failed: %1").arg(message));
+        return MediaCutterError(message);
     }
     static MediaCutterError ffmpegNotFound() {
         return MediaCutterError(tr("FFmpeg executable not found. Please ensure it's installed."));

@@ -1,5 +1,6 @@
 #include "MediaCutterViewModel.h"
 
+#include "CutProgress.h"
 #include "MediaCutterError.h"
 #include "SameFile.h"
 #include "core/desktop/Dialogs.h"
@@ -19,7 +20,7 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QUrl>
-#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -307,17 +308,8 @@ void MediaCutterViewModel::readConverterLine(QStringView line, double cutLength)
 }
 
 void MediaCutterViewModel::updateProgress(QStringView line, double cutLength) {
-    static const QRegularExpression space(R"(\s)", QRegularExpression::UseUnicodePropertiesOption);
-    if (!line.contains(u"time="))
-        return;
-    const QList<QStringView> pieces = line.split(space, Qt::SkipEmptyParts);
-    const auto piece = std::find_if(pieces.begin(), pieces.end(),
-                                    [](QStringView p) { return p.startsWith(u"time="); });
-    if (piece == pieces.end())
-        return;
-    const double percent = timeToSeconds(piece->sliced(5).toString()) / cutLength * 100;
-    // Past the end, or not a number at all, counts as done.
-    setProgress(percent <= 100 ? percent : 100);
+    if (const std::optional<double> percent = cutProgress(line, cutLength))
+        setProgress(*percent);
 }
 
 void MediaCutterViewModel::addLogMessage(const QString& message) {

@@ -10,10 +10,11 @@ public:
     virtual ~Dialogs() = default;
 
     // A warning alert with the title as main text, the message as informative text
-    // and one "OK" button; details, when given, can be shown and copied. Returns when
-    // the user dismissed it.
-    virtual void showAlert(const QString& title, const QString& message,
-                           const QString& details = {}) = 0;
+    // and an "OK" button, and beside it a button labelled action when one is given;
+    // details, when given, can be shown and copied. Returns when the user dismissed it:
+    // whether they chose the action.
+    virtual bool showAlert(const QString& title, const QString& message,
+                           const QString& details = {}, const QString& action = {}) = 0;
     // A folder chooser opening at startFolder; the chosen folder, or "" when cancelled.
     virtual QString chooseFolder(const QString& startFolder) = 0;
     // A file chooser offering the files that match nameFilter (QFileDialog syntax);

@@ -2,6 +2,7 @@
 
 #include "DownloaderCommandLine.h"
 #include "core/diagnostics/Failure.h"
+#include "core/text/DisplayText.h"
 #include "core/toolstore/FileManagerHelper.h"
 #include "core/toolstore/ToolLocation.h"
 
@@ -23,7 +24,7 @@ QString errorIn(const QString& errors, int status) {
     const QStringList lines = errors.split('\n');
     for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
         if (line->startsWith("ERROR:"))
-            return line->sliced(6).trimmed();
+            return DisplayText::capped(line->sliced(6).trimmed());
     }
     //: Why an address could not be described: the downloader's exit status.
     return DocumentRun::tr("the downloader ended with status %1").arg(status);

@@ -1,5 +1,7 @@
 #include "DownloaderOutput.h"
 
+#include "DownloaderFailure.h"
+
 #include <QRegularExpression>
 #include <algorithm>
 #include <utility>
@@ -10,6 +12,15 @@ namespace {
 constexpr qsizetype longestLine = 4096;
 constexpr qsizetype errorsKept = 3;
 
+// What lies between prefix and suffix when the line is made of the three; an empty view
+// otherwise, also when the two overlap ("[download] has already been downloaded").
+QStringView between(QStringView line, QStringView prefix, QStringView suffix) {
+    if (line.size() < prefix.size() + suffix.size() || !line.startsWith(prefix) ||
+        !line.endsWith(suffix))
+        return {};
+    return line.sliced(prefix.size(), line.size() - prefix.size() - suffix.size());
+}
+
 // The file a line names, or an empty view.
 QStringView namedFile(QStringView line) {
     for (const QStringView prefix :
@@ -17,14 +28,10 @@ QStringView namedFile(QStringView line) {
         if (line.startsWith(prefix))
             return line.sliced(prefix.size());
     }
-    static constexpr QStringView merging = u"[Merger] Merging formats into \"";
-    if (line.startsWith(merging) && line.endsWith(u'"'))
-        return line.sliced(merging.size()).chopped(1);
-    static constexpr QStringView kept = u"[download] ";
-    static constexpr QStringView already = u" has already been downloaded";
-    if (line.startsWith(kept) && line.endsWith(already))
-        return line.sliced(kept.size()).chopped(already.size());
-    return {};
+    if (const QStringView merged = between(line, u"[Merger] Merging formats into \"", u"\"");
+        !merged.isEmpty())
+        return merged;
+    return between(line, u"[download] ", u" has already been downloaded");
 }
 
 // What a downloaded file holds, by the extension the downloader gives each kind of stream.
@@ -98,6 +105,8 @@ void DownloaderOutput::readLine(QStringView line) {
         latestProgressPart = part;
     } else if (line.startsWith(u"ERROR:")) {
         keepError(line.toString());
+    } else if (line.startsWith(u"WARNING:")) {
+        keepWarning(line);
     } else if (line.startsWith(u"[info] ") && line.contains(u": Downloading ")) {
         readFormats(line);
     } else if (const QStringView name = namedFile(line); !name.isEmpty()) {
@@ -141,4 +150,12 @@ void DownloaderOutput::keepError(const QString& line) {
     errorLines << withoutAdvice(line);
     if (errorLines.size() > errorsKept)
         errorLines.removeFirst();
+}
+
+void DownloaderOutput::keepWarning(QStringView line) {
+    if (!DownloaderFailure::knows(line))
+        return;
+    warningLines << withoutAdvice(line.toString());
+    if (warningLines.size() > errorsKept)
+        warningLines.removeFirst();
 }

@@ -9,7 +9,8 @@
 #include <optional>
 
 // What one run of the downloader says, read as its output arrives: its progress and which
-// part of the download runs, the file it wrote last and its last "ERROR:" lines. Each
+// part of the download runs, the file it wrote last, its last "ERROR:" lines and the
+// "WARNING:" lines that can explain a failure. Each
 // stream is cut into lines of its own, and a line is read once it is complete.
 class DownloaderOutput {
 public:
@@ -25,6 +26,9 @@ public:
     QString finalFile() const { return file; }
     // The last few "ERROR:" lines, oldest first, without the advice to report the error.
     QStringList errors() const { return errorLines; }
+    // The last few "WARNING:" lines that DownloaderFailure knows, oldest first: the one that
+    // explains a failure may come long before it, among many others.
+    QStringList warnings() const { return warningLines; }
 
 private:
     struct Part {
@@ -37,6 +41,7 @@ private:
     void readErrorStreamLine(QStringView line, LineSplitter::End end);
     void readFormats(QStringView line);
     void keepError(const QString& line);
+    void keepWarning(QStringView line);
 
     LineSplitter outputSplitter;
     LineSplitter errorSplitter;
@@ -45,6 +50,7 @@ private:
     Part part;
     QString file;
     QStringList errorLines;
+    QStringList warningLines;
     // An "ERROR:" line of standard error that only a "\r" has ended so far: it runs on to
     // the next "\n".
     std::optional<QString> openError;

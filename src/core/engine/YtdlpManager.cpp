@@ -6,6 +6,30 @@
 #include "core/process/ToolRun.h"
 #include "core/toolstore/ToolLocation.h"
 
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// What the downloader keeps of a file it is writing: the file with ".part" (with
+// "-Frag<n>" for each fragment) and its resume record. On a full disk they only take space,
+// and a later download starts over once space is free.
+void removePartialFile(const QString& folder, const QString& file) {
+    if (file.isEmpty())
+        return;
+    const QFileInfo target(QDir(folder), file);
+    QDir dir = target.dir();
+    const QString part = target.fileName() + ".part";
+    // Compared as text: a title's brackets would be read as a pattern.
+    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden)) {
+        if (entry == part || entry.startsWith(part + "-Frag") ||
+            entry == target.fileName() + ".ytdl")
+            dir.remove(entry);
+    }
+}
+
+} // namespace
+
 YtdlpManager::~YtdlpManager() {
     if (currentProcess)
         currentProcess->stop();
@@ -44,10 +68,15 @@ QCoro::Task<QString> YtdlpManager::downloadVideo(DownloadRequest request,
     // From here on this manager may be gone (its window closed): touch only the frame.
     const int status = (co_await process.result()).status;
     said.end();
-    if (status != 0)
+    if (status != 0) {
         //: Why a download failed: the downloader's exit status.
-        throw YtdlpError::downloadFailed(YtdlpError::tr("Process exited with code %1").arg(status),
-                                         said.errors());
+        YtdlpError error =
+            YtdlpError::downloadFailed(YtdlpError::tr("Process exited with code %1").arg(status),
+                                       said.errors(), said.warnings());
+        if (error.failure().diskFull)
+            removePartialFile(request.outputPath, said.finalFile());
+        throw error;
+    }
     co_return said.finalFile();
 }
 

@@ -1,22 +1,24 @@
 #include "AppUpdater.h"
 
+#include "ChecksumList.h"
 #include "DownloadError.h"
 #include "ExitStatusError.h"
+#include "ReleaseFetch.h"
+#include "ReleaseSignature.h"
+#include "core/diagnostics/Diagnostics.h"
 #include "core/process/LaunchError.h"
 #include "core/process/ToolRun.h"
+#include "core/toolstore/ToolFinding.h"
+#include "core/toolstore/ToolLocation.h"
 
-#include <QCoroFuture>
-#include <QCoroNetworkReply>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QSaveFile>
 #include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QtConcurrentRun>
+#include <QVersionNumber>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -26,72 +28,14 @@ using std::chrono::milliseconds;
 
 // A real tool answers its version option within a second or two, even on a slow machine.
 constexpr milliseconds versionAnswerLimit = std::chrono::seconds(20);
+// A version answer is a line or two; more is not kept.
+constexpr qsizetype answerLimit = 64 * 1024;
+// What today's yt-dlp asks of Deno. The yt-dlp in use judges the runtime again when the tool
+// check chooses one, so a rising demand never makes Morvi pass it an unsupported runtime.
+const QVersionNumber minimumDeno(2, 3);
 
 QString secondsText(milliseconds duration) {
     return QString::number(duration.count() / 1000.0);
-}
-
-bool isSuccessStatus(int status) {
-    return status >= 200 && status <= 299;
-}
-
-// Throws unless the finished reply carried a whole 2xx body; received counts its bytes.
-void ensureComplete(const QNetworkReply& reply, qint64 received, milliseconds transferTimeout) {
-    // Nothing else cancels a transfer than its timeout.
-    if (reply.error() == QNetworkReply::OperationCanceledError) {
-        throw DownloadError(AppUpdater::tr("The transfer stalled: nothing arrived for %1 s.")
-                                .arg(secondsText(transferTimeout)));
-    }
-    const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (status != 0 && !isSuccessStatus(status))
-        throw DownloadError(AppUpdater::tr("HTTP status %1").arg(status));
-    // Qt reports a connection that closes before the announced end of the body sometimes as
-    // "Connection closed", sometimes as success: the count of bytes tells in both cases.
-    const QVariant announced = reply.header(QNetworkRequest::ContentLengthHeader);
-    if (announced.isValid() && announced.toLongLong() != received) {
-        throw DownloadError(AppUpdater::tr("The download broke off after %1 of %2 bytes.")
-                                .arg(received)
-                                .arg(announced.toLongLong()));
-    }
-    if (reply.error() != QNetworkReply::NoError)
-        throw DownloadError(reply.errorString());
-}
-
-// Fetches url into path. The body goes to a temporary file beside path, which replaces the
-// file at path only when the whole body of a 2xx response has arrived: a refused, failed,
-// stalled or cut-off transfer leaves the previous file untouched.
-QCoro::Task<> fetchInto(QUrl url, QString path, milliseconds transferTimeout) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw DownloadError(file.errorString());
-    // The awaited reply resumes this frame from inside its own signal (on a timeout, from
-    // inside abort()): both objects may only go once control is back in the event loop.
-    const QScopedPointer<QNetworkAccessManager, QScopedPointerDeleteLater> network(
-        new QNetworkAccessManager);
-    // Release downloads redirect to another host.
-    network->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
-    QNetworkRequest request(url);
-    // Uncompressed, so that the body can be checked against its announced length.
-    request.setRawHeader("Accept-Encoding", "identity");
-    request.setTransferTimeout(static_cast<int>(transferTimeout.count()));
-    const QScopedPointer<QNetworkReply, QScopedPointerDeleteLater> reply(network->get(request));
-    qint64 received = 0;
-    const auto keepBody = [&] {
-        if (!reply->isOpen())
-            return; // given up
-        const QByteArray chunk = reply->readAll();
-        received += chunk.size();
-        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        if (isSuccessStatus(status))
-            file.write(chunk);
-    };
-    QObject::connect(reply.data(), &QNetworkReply::readyRead, keepBody);
-    co_await reply.data();
-    keepBody();
-    ensureComplete(*reply, received, transferTimeout);
-    // Committing flushes the file to disk, which takes a moment for a converter archive.
-    if (!co_await QtConcurrent::run([&file] { return file.commit(); }))
-        throw DownloadError(file.errorString());
 }
 
 // Runs a system program to its end; a status other than 0 fails in errorDomain.
@@ -102,15 +46,24 @@ QCoro::Task<> runSystemProgram(QString program, QStringList arguments, QString e
 }
 
 // Makes the fetched program at path executable and proves that it runs here: started with its
-// version option, it must end with status 0 in time. Throws DownloadError with the reason.
-QCoro::Task<> proveProgram(QString path, QString versionOption) {
+// version option, it must end with status 0 in time. Returns its answer; throws DownloadError
+// with the reason.
+QCoro::Task<QString> proveProgram(QString path, QString versionOption) {
     QFile file(path);
     if (!file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeUser |
                              QFile::ExeGroup | QFile::ExeOther))
         throw DownloadError(
             AppUpdater::tr("The program could not be made executable: %1").arg(file.errorString()));
     const QStringList arguments{versionOption};
-    ToolRun run({.program = path, .arguments = arguments, .timeLimit = versionAnswerLimit});
+    QString answer;
+    ToolRun run({.program = path,
+                 .arguments = arguments,
+                 .read = ToolRun::Read::Merged,
+                 .timeLimit = versionAnswerLimit},
+                [&answer](ToolRun::Stream, const QString& text) {
+                    if (answer.size() < answerLimit)
+                        answer += text;
+                });
     ToolRun::Exit exit;
     try {
         exit = co_await run.run();
@@ -130,6 +83,7 @@ QCoro::Task<> proveProgram(QString path, QString versionOption) {
         throw DownloadError(AppUpdater::tr("The downloaded program failed \"%1\" (%2).")
                                 .arg(versionOption, ending));
     }
+    co_return answer;
 }
 
 // Replaces target with candidate in one step, so that the tool is at every moment either the
@@ -167,10 +121,13 @@ QString programIn(const QString& folder, const QString& name) {
     return candidate;
 }
 
+// Throws DownloadError when a proven program's version answer does not do.
+using AnswerCheck = std::function<void(const QString& answer)>;
+
 // Unpacks the archive into a fresh staging folder under tempFolder, which goes in every
-// outcome, and moves its proven program to target.
+// outcome, and moves its proven program, whose answer passes checkAnswer, to target.
 QCoro::Task<> installFromArchive(QString zipPath, QString target, QString versionOption,
-                                 QString tempFolder) {
+                                 QString tempFolder, AnswerCheck checkAnswer = {}) {
     QTemporaryDir staging(tempFolder + "/staging-XXXXXX");
     if (!staging.isValid())
         throw DownloadError(
@@ -178,90 +135,86 @@ QCoro::Task<> installFromArchive(QString zipPath, QString target, QString versio
     const QStringList arguments{"-o", zipPath, "-d", staging.path()};
     co_await runSystemProgram("/usr/bin/unzip", arguments, "UnzipError");
     const QString program = programIn(staging.path(), QFileInfo(target).fileName());
-    co_await proveProgram(program, versionOption);
+    const QString answer = co_await proveProgram(program, versionOption);
+    if (checkAnswer)
+        checkAnswer(answer);
     moveIntoPlace(program, target);
 }
 
-QByteArray sha256Of(const QString& path) {
-    QFile file(path);
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (file.open(QIODevice::ReadOnly))
-        hash.addData(&file);
-    return hash.result().toHex();
-}
-
-// The sum a "<hex>  <file name>" list gives for assetName (a "*" before the name marks a
-// binary-mode sum); throws when the list has no such entry.
-QByteArray publishedSum(const QByteArray& list, const QString& assetName) {
-    for (const QByteArray& line : list.split('\n')) {
-        const QByteArray entry = line.trimmed();
-        const qsizetype gap = entry.indexOf(' ');
-        QByteArray name = gap > 0 ? entry.sliced(gap).trimmed() : QByteArray();
-        if (name.startsWith('*'))
-            name.remove(0, 1);
-        if (!name.isEmpty() && name == assetName.toUtf8())
-            return entry.first(gap).toLower();
-    }
-    throw DownloadError(
-        AppUpdater::tr("The release's checksum list has no entry for \"%1\".").arg(assetName));
-}
-
-// Checks the fetched candidate against the SHA2-256SUMS list published beside the release
-// asset at assetUrl, so that only the release's own program is ever installed.
-QCoro::Task<> checkPublishedSum(QUrl assetUrl, QString candidate, milliseconds transferTimeout) {
-    const QString listPath = candidate + ".sums";
-    const auto removeList = qScopeGuard([listPath] { QFile::remove(listPath); });
-    try {
-        co_await fetchInto(assetUrl.resolved(QUrl("SHA2-256SUMS")), listPath, transferTimeout);
-    } catch (const DownloadError& error) {
+// Deno answers "deno 2.5.6 (stable, release, x86_64-unknown-linux-gnu)" first.
+void ensureRecentDeno(const QString& answer) {
+    const QString firstLine = answer.section('\n', 0, 0).trimmed();
+    const QStringList words = firstLine.split(' ', Qt::SkipEmptyParts);
+    if (words.value(0) != "deno" || QVersionNumber::fromString(words.value(1)) < minimumDeno) {
         throw DownloadError(
-            AppUpdater::tr("The checksum list could not be fetched: %1").arg(error.description()));
+            AppUpdater::tr("The downloaded program is not deno %1 or later: it answered \"%2\".")
+                .arg(minimumDeno.toString(), firstLine));
     }
-    QFile list(listPath);
-    // A real list has a few dozen lines.
-    const QByteArray lines = list.open(QIODevice::ReadOnly) ? list.read(1 << 20) : QByteArray();
-    const QByteArray expected = publishedSum(lines, assetUrl.fileName());
-    // Named first: gcc 12 destroys a lambda that copies a value, made inside a co_await
-    // expression, twice.
-    QFuture<QByteArray> hashing = QtConcurrent::run([candidate] { return sha256Of(candidate); });
-    if (co_await hashing != expected)
-        throw DownloadError(
-            AppUpdater::tr("The download does not match its release's SHA-256 checksum."));
 }
 
-QCoro::Task<> installYtDlp(QUrl url, QString ytDlpPath, milliseconds transferTimeout,
-                           LogHandler log) {
+// The sum that the SHA2-256SUMS list published beside the release asset at assetUrl gives for
+// it, once the list's signature, SHA2-256SUMS.sig beside it, has proved it signed with key.
+QCoro::Task<QByteArray> signedSum(QUrl assetUrl, QString listPath, SigningKey key,
+                                  QString tempFolder, milliseconds transferTimeout) {
+    const QUrl listUrl = assetUrl.resolved(QUrl("SHA2-256SUMS"));
+    const QUrl signatureUrl = assetUrl.resolved(QUrl("SHA2-256SUMS.sig"));
+    const ReleaseFetch::ListCheck signedWithKey = [=](QString path) {
+        return ReleaseSignature::ensureSigned(path, signatureUrl, key, tempFolder, transferTimeout);
+    };
+    co_return co_await ReleaseFetch::publishedSum(listUrl, assetUrl.fileName(), listPath,
+                                                  transferTimeout, signedWithKey);
+}
+
+// Notes in the tool check's finding that the downloader now in place, which answered answer,
+// was proved by the signature of the key with that fingerprint. The check keeps the note for as
+// long as it finds the same program there.
+void noteVerified(const FileManagerHelper& files, const QString& answer,
+                  const QString& fingerprint) {
+    ToolFinding finding = ToolFinding::read(files.toolsFolderPath);
+    finding.downloader = {{}, files.ytDlpPath, ToolLocation::versionWord(answer), fingerprint};
+    if (!finding.write(files.toolsFolderPath))
+        qCWarning(lcTools) << "The downloader's verification could not be noted in"
+                           << files.toolsFolderPath;
+}
+
+// Puts the release's build of the downloader at files.ytDlpPath, once it matches the sum its
+// signed list gives and answers "--version". An update keeps the build in place when it is the
+// one the list names: yt-dlp's own "--update" checks the sums, but not their signature.
+QCoro::Task<> installYtDlp(QUrl url, FileManagerHelper files, SigningKey key,
+                           milliseconds transferTimeout, bool update, LogHandler log) {
+    if (update)
+        log(AppUpdater::tr("Updating plugin 1..."));
     // Fetched beside the tool, so that the proven program replaces it in one step.
-    const QString candidate = ytDlpPath + ".download";
+    const QString candidate = files.ytDlpPath + ".download";
     const auto removeCandidate = qScopeGuard([candidate] { QFile::remove(candidate); });
     try {
-        co_await fetchInto(url, candidate, transferTimeout);
-        co_await checkPublishedSum(url, candidate, transferTimeout);
-        co_await proveProgram(candidate, "--version");
-        moveIntoPlace(candidate, ytDlpPath);
-        log(AppUpdater::tr("Plugin 1 downloaded successfully."));
+        const QByteArray sum = co_await signedSum(url, candidate + ".sums", key,
+                                                  files.tempFolderPath, transferTimeout);
+        const QString versionOption = "--version";
+        const QString installed = files.ytDlpPath;
+        // Not awaited inside a conditional expression: gcc 12 then frees the frame's values twice.
+        QByteArray installedSum;
+        if (update)
+            installedSum = co_await ReleaseFetch::sumOf(installed);
+        if (installedSum != sum) {
+            co_await ReleaseFetch::fetchInto(url, candidate, transferTimeout);
+            co_await ReleaseFetch::ensureSum(candidate, sum);
+            const QString answer = co_await proveProgram(candidate, versionOption);
+            moveIntoPlace(candidate, installed);
+            noteVerified(files, answer, key.fingerprint);
+        } else if (ToolFinding::read(files.toolsFolderPath).downloader.verifiedBy !=
+                   key.fingerprint) {
+            // The build in place is the signed one: noted once, with the version it answers.
+            const QString answer = co_await proveProgram(installed, versionOption);
+            noteVerified(files, answer, key.fingerprint);
+        }
+        log(update ? AppUpdater::tr("Plugin 1 update completed.")
+                   : AppUpdater::tr("Plugin 1 downloaded successfully."));
     } catch (const UserFacingError& error) {
-        log(AppUpdater::tr("Failed to download yt-dlp: %1").arg(error.description()));
+        log((update ? AppUpdater::tr("Plugin 1 update failed: %1")
+                    : AppUpdater::tr("Failed to download yt-dlp: %1"))
+                .arg(error.description()));
     }
-}
-
-QCoro::Task<> runSelfUpdate(QString ytDlpPath, LogHandler log) {
-    log(AppUpdater::tr("Updating plugin 1..."));
-    QString output;
-    const QStringList arguments{"--update"};
-    ToolRun process({.program = ytDlpPath, .arguments = arguments, .read = ToolRun::Read::Merged},
-                    [&output](ToolRun::Stream, const QString& text) { output += text; });
-    ToolRun::Exit exit;
-    try {
-        exit = co_await process.run();
-    } catch (const LaunchError& error) {
-        log(AppUpdater::tr("Failed to update plugin 1: %1").arg(error.description()));
-        co_return;
-    }
-    if (exit.succeeded())
-        log(AppUpdater::tr("Plugin 1 update completed."));
-    else
-        log(AppUpdater::tr("Plugin 1 update failed: %1").arg(output));
 }
 
 QCoro::Task<> installConverter(ToolEndpoints endpoints, FileManagerHelper files,
@@ -270,12 +223,12 @@ QCoro::Task<> installConverter(ToolEndpoints endpoints, FileManagerHelper files,
     const QString ffmpegZip = files.tempFolderPath + "/ffmpeg.zip";
     const QString ffprobeZip = files.tempFolderPath + "/ffprobe.zip";
     try {
-        co_await fetchInto(endpoints.ffmpeg, ffmpegZip, transferTimeout);
+        co_await ReleaseFetch::fetchInto(endpoints.ffmpeg, ffmpegZip, transferTimeout);
         log(AppUpdater::tr("Extracting plugin 2..."));
         co_await installFromArchive(ffmpegZip, files.ffmpegPath, "-version", files.tempFolderPath);
         log(AppUpdater::tr("Plugin 2 downloaded successfully."));
         log(AppUpdater::tr("Downloading plugin 3..."));
-        co_await fetchInto(endpoints.ffprobe, ffprobeZip, transferTimeout);
+        co_await ReleaseFetch::fetchInto(endpoints.ffprobe, ffprobeZip, transferTimeout);
         co_await installFromArchive(ffprobeZip, ffprobePath, "-version", files.tempFolderPath);
         log(AppUpdater::tr("Plugin 3 downloaded successfully."));
     } catch (const UserFacingError& error) {
@@ -283,21 +236,78 @@ QCoro::Task<> installConverter(ToolEndpoints endpoints, FileManagerHelper files,
     }
 }
 
+// Keeps the installed archive's published line beside the runtime, where the next check compares
+// it with the release's. When it cannot be written, the next check fetches the archive again.
+void keepSumLine(const QString& path, const QByteArray& line) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(line) == line.size())
+        file.commit();
+}
+
+// Installs the runtime from the release's archive at assetUrl, checked against the ".sha256sum"
+// file published beside it. An update keeps the installed runtime without fetching the archive
+// while the release's sum is the one kept at its installation: the sum file is a hundred bytes,
+// the archive forty megabytes.
+QCoro::Task<> installRuntime(QUrl assetUrl, FileManagerHelper files, milliseconds transferTimeout,
+                             bool update, LogHandler log) {
+    const QString assetName = assetUrl.fileName();
+    const QString zipPath = files.tempFolderPath + "/" + assetName;
+    const QString keptSumPath = files.jsRuntimePath + ".sha256sum";
+    const auto removeArchive = qScopeGuard([zipPath] { QFile::remove(zipPath); });
+    if (update)
+        log(AppUpdater::tr("Updating plugin 4..."));
+    try {
+        const QUrl listUrl = assetUrl.resolved(QUrl(assetName + ".sha256sum"));
+        const QString listPath = zipPath + ".sha256sum";
+        const QByteArray sum =
+            co_await ReleaseFetch::publishedSum(listUrl, assetName, listPath, transferTimeout);
+        if (update && ChecksumList::sumFor(ReleaseFetch::listAt(keptSumPath), assetName) == sum) {
+            log(AppUpdater::tr("Plugin 4 is up to date."));
+            co_return;
+        }
+        co_await ReleaseFetch::fetchInto(assetUrl, zipPath, transferTimeout);
+        co_await ReleaseFetch::ensureSum(zipPath, sum);
+        log(AppUpdater::tr("Extracting plugin 4..."));
+        co_await installFromArchive(zipPath, files.jsRuntimePath, "--version", files.tempFolderPath,
+                                    ensureRecentDeno);
+        keepSumLine(keptSumPath, sum + "  " + assetName.toUtf8() + "\n");
+        log(update ? AppUpdater::tr("Plugin 4 update completed.")
+                   : AppUpdater::tr("Plugin 4 downloaded successfully."));
+    } catch (const UserFacingError& error) {
+        log((update ? AppUpdater::tr("Plugin 4 update failed: %1")
+                    : AppUpdater::tr("Failed to download plugin 4: %1"))
+                .arg(error.description()));
+    }
+}
+
 } // namespace
 
-AppUpdater::AppUpdater(ToolEndpoints endpoints, milliseconds transferTimeout)
+AppUpdater::AppUpdater(ToolEndpoints endpoints, milliseconds transferTimeout,
+                       SigningKey downloaderKey)
     : endpoints(std::move(endpoints))
-    , transferTimeout(transferTimeout) {}
+    , transferTimeout(transferTimeout)
+    , downloaderKey(std::move(downloaderKey)) {}
 
 QCoro::Task<> AppUpdater::downloadYtDlp(LogHandler logHandler) {
-    return installYtDlp(endpoints.ytDlp, fileManager.ytDlpPath, transferTimeout,
+    return installYtDlp(endpoints.ytDlp, fileManager, downloaderKey, transferTimeout, false,
                         std::move(logHandler));
 }
 
 QCoro::Task<> AppUpdater::updateYtDlp(LogHandler logHandler) {
-    return runSelfUpdate(fileManager.ytDlpPath, std::move(logHandler));
+    return installYtDlp(endpoints.ytDlp, fileManager, downloaderKey, transferTimeout, true,
+                        std::move(logHandler));
 }
 
 QCoro::Task<> AppUpdater::downloadFFmpeg(LogHandler logHandler) {
     return installConverter(endpoints, fileManager, transferTimeout, std::move(logHandler));
+}
+
+QCoro::Task<> AppUpdater::downloadJsRuntime(LogHandler logHandler) {
+    return installRuntime(endpoints.jsRuntime, fileManager, transferTimeout, false,
+                          std::move(logHandler));
+}
+
+QCoro::Task<> AppUpdater::updateJsRuntime(LogHandler logHandler) {
+    return installRuntime(endpoints.jsRuntime, fileManager, transferTimeout, true,
+                          std::move(logHandler));
 }

@@ -1,5 +1,6 @@
 #include "ToolCheck.h"
 
+#include "RuntimeChoice.h"
 #include "core/diagnostics/Diagnostics.h"
 #include "core/process/LaunchError.h"
 #include "core/process/ToolRun.h"
@@ -68,7 +69,17 @@ QCoro::Task<> ToolCheck::run(std::shared_ptr<ToolInstaller> installer,
         logHandler(QCoreApplication::translate("ToolCheck", "Downloading plugin 2..."));
         co_await installer->downloadFFmpeg(logHandler);
     }
+    const QString runtimeVersionOption = "--version";
+    if (co_await canStart(tools.jsRuntimePath, runtimeVersionOption)) {
+        co_await installer->updateJsRuntime(logHandler);
+    } else {
+        logHandler(QCoreApplication::translate("ToolCheck", "Downloading plugin 4..."));
+        co_await installer->downloadJsRuntime(logHandler);
+    }
     co_await reportStandIn(tools.ytDlpPath, "--version", logHandler);
     co_await reportStandIn(tools.ffmpegPath, "-version", logHandler);
+    // Asked again: the runtime may have been installed or replaced just now.
+    const bool ownRuntime = co_await canStart(tools.jsRuntimePath, runtimeVersionOption);
+    co_await RuntimeChoice::choose(ownRuntime, logHandler);
     logHandler(QCoreApplication::translate("ToolCheck", "Update check completed."));
 }

@@ -15,8 +15,12 @@ public:
 
     // Installs the downloader into the tools folder.
     virtual QCoro::Task<> downloadYtDlp(LogHandler logHandler) = 0;
-    // Lets the installed downloader update itself.
+    // Brings the installed downloader up to its latest release.
     virtual QCoro::Task<> updateYtDlp(LogHandler logHandler) = 0;
     // Installs the converter, then the probe tool.
     virtual QCoro::Task<> downloadFFmpeg(LogHandler logHandler) = 0;
+    // Installs the JavaScript runtime that the downloader solves the sites' challenges with.
+    virtual QCoro::Task<> downloadJsRuntime(LogHandler logHandler) = 0;
+    // Replaces the installed runtime when its release has a newer build.
+    virtual QCoro::Task<> updateJsRuntime(LogHandler logHandler) = 0;
 };

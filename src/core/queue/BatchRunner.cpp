@@ -2,6 +2,7 @@
 
 #include "QueueStore.h"
 #include "core/diagnostics/Failure.h"
+#include "core/engine/YtdlpError.h"
 #include "core/model/AssignProperty.h"
 
 #include <QPointer>
@@ -11,6 +12,14 @@ namespace {
 
 bool isUnfinishedItem(const BulkDownloadItem& item) {
     return isUnfinished(item.status);
+}
+
+// A failed item shows the sentence first, when the downloader's lines tell one, then the tool's
+// own words where it said why.
+QString shown(const Failure& failure, const QString& sentence) {
+    const QString said = failure.toolErrors.join('\n');
+    return (sentence.isEmpty() ? QString() : sentence + '\n') +
+           (said.isEmpty() ? failure.description : said);
 }
 
 } // namespace
@@ -72,7 +81,7 @@ QCoro::Task<> BatchRunner::runBatch(QList<QUuid> ids, std::shared_ptr<Batch> bat
 void BatchRunner::stopAll() {
     requestBatchStop();
     if (!running.isEmpty())
-        engine->stopDownload();
+        stopDownloads();
     setDownloading(false);
     changeItems(isUnfinishedItem, DownloadStatus::cancelled, 0);
     store.save();
@@ -83,7 +92,7 @@ void BatchRunner::stopChosen(const QSet<QUuid>& chosen) {
     for (const QUuid& download : running.keys()) {
         if (chosen.contains(download)) {
             requestBatchStop();
-            engine->stopDownload();
+            stopDownloads();
             changeItem(items.rowOf(download), DownloadStatus::cancelled, 0);
         }
     }
@@ -99,7 +108,7 @@ void BatchRunner::stopDownloadsOf(const QSet<QUuid>& ids) {
     const QList<QUuid> downloads = running.keys();
     if (std::any_of(downloads.begin(), downloads.end(),
                     [&ids](const QUuid& download) { return ids.contains(download); }))
-        engine->stopDownload();
+        stopDownloads();
 }
 
 std::shared_ptr<BatchRunner::Batch> BatchRunner::beginBatch() {
@@ -126,6 +135,12 @@ void BatchRunner::endBatch(const std::shared_ptr<Batch>& batch) {
         emit allBatchesEnded();
 }
 
+// A stop reaches every download the engine runs; the failures that follow are the stop's.
+void BatchRunner::stopDownloads() {
+    stoppedUpTo = downloadsStarted;
+    engine->stopDownload();
+}
+
 void BatchRunner::requestBatchStop() {
     if (runningBatch)
         runningBatch->stopRequested = true;
@@ -146,22 +161,22 @@ QCoro::Task<> BatchRunner::downloadItem(QUuid id) {
     const DownloadEngine::LogHandler onLog = [](const QString&) {
     };
     running.insert(id, std::nullopt);
+    const int number = ++downloadsStarted;
     // Named first: gcc 12 destroys a braced aggregate built inside a co_await expression twice.
     const DownloadRequest request{item.url, item.choice, outputFolder, false,
                                   DownloaderOptions::current()};
     std::optional<QString> failure;
     try {
         co_await engine->downloadVideo(request, onProgress, onLog);
-    } catch (...) {
-        // Any failure, a stopped download included, shows as Failed, in the tool's words
-        // where it said why.
-        const Failure caught = Failure::caught();
-        const QString said = caught.toolErrors.join('\n');
-        failure = said.isEmpty() ? caught.description : said;
+    } catch (...) { // a stopped download included
+        failure = shown(Failure::caught(), YtdlpError::caughtMeaning().sentence);
     }
     if (!self)
         co_return;
     running.remove(id);
+    // The stop left the item as the user asked (Cancelled, deleted or started again).
+    if (failure && number <= stoppedUpTo)
+        co_return;
     const int endRow = items.rowOf(id);
     if (!failure)
         changeItem(endRow, DownloadStatus::completed, 100);

@@ -60,6 +60,7 @@ private:
     std::shared_ptr<Batch> beginBatch();
     void endBatch(const std::shared_ptr<Batch>& batch);
     void requestBatchStop();
+    void stopDownloads();
     QCoro::Task<> runBatch(QList<QUuid> ids, std::shared_ptr<Batch> batch);
     QCoro::Task<> downloadItem(QUuid id);
     void setDownloading(bool value);
@@ -80,5 +81,9 @@ private:
     // The downloads that run, by item id, each with its latest progress while that waits
     // for its frame. The one engine runs them: a stop reaches every download it runs.
     QHash<QUuid, std::optional<DownloadProgress>> running;
+    // Numbers the downloads: those up to stoppedUpTo were stopped by the user, and each ends
+    // as the stop left its item.
+    int downloadsStarted = 0;
+    int stoppedUpTo = 0;
     FrameThrottle progressFrames;
 };

@@ -217,6 +217,8 @@ void BulkDownloadViewModel::waitUntilSaved() {
 
 void BulkDownloadViewModel::releaseWhenIdle() {
     released = true;
+    // Its entries would land in a queue no window shows.
+    intake.stopListing();
     // Still ended, with its download, when the application quits.
     setParent(QCoreApplication::instance());
     if (!batches.hasRunningBatch())

@@ -4,6 +4,7 @@
 #include "BulkDownloadItemsModel.h"
 #include "QueueStore.h"
 #include "core/diagnostics/Diagnostics.h"
+#include "core/engine/DocumentRun.h"
 #include "core/model/AssignProperty.h"
 #include "core/text/LineSplitter.h"
 #include "core/text/WebAddress.h"
@@ -117,14 +118,32 @@ QCoro::Task<> QueueIntake::addPlaylistEntries() {
     });
     setText(QString());
     const QPointer<QueueIntake> self(this);
+    const quint64 stops = listingStops;
     setListingPlaylists(true);
     for (const QString& address : playlists) {
-        PlaylistEntries::Listing listing = co_await PlaylistEntries::list(address);
+        PlaylistEntries::Listing entries = co_await PlaylistEntries::list(address, listing);
         if (!self)
             co_return;
-        additions = queueListingAfter(std::move(additions), address, std::move(listing));
+        if (listingStops != stops)
+            break;
+        additions = queueListingAfter(std::move(additions), address, std::move(entries));
     }
     setListingPlaylists(false);
+}
+
+QueueIntake::~QueueIntake() {
+    stopListing();
+}
+
+void QueueIntake::queueCleared() {
+    ++clearings;
+    stopListing();
+}
+
+void QueueIntake::stopListing() {
+    ++listingStops;
+    if (listing)
+        listing->stop();
 }
 
 // The entries go through the rules of typed lines, behind the stored queue's loading and every
@@ -152,16 +171,18 @@ QCoro::Task<> QueueIntake::queueListingAfter(QCoro::Task<> previous, QString add
     //: %1: a playlist's title, or its address.
     const QString added = tr("Added %Ln entry(s) from \"%1\".", nullptr, *appended).arg(title);
     const auto refused = static_cast<int>(listing.addresses.size() - accepted.size());
-    if (refused + queued == 0) {
+    if (refused + queued + listing.withoutAddress == 0) {
         emit playlistEntriesAdded(added);
         co_return;
     }
-    //: %1: what was added ("Added 3 entries from …"); %2, %3: the entries left out, by why.
+    //: %1: what was added ("Added 3 entries from …"); %2, %3, %4: the entries left out, by why.
     emit playlistEntriesAdded(
-        tr("%1 Left out: %2, %3.")
+        tr("%1 Left out: %2, %3, %4.")
             //: Playlist entries left out: not queue addresses, or listed twice.
             .arg(added, tr("%Ln not YouTube addresses or repeated", nullptr, refused),
-                 tr("%Ln already in the queue", nullptr, queued)));
+                 tr("%Ln already in the queue", nullptr, queued),
+                 //: Playlist entries left out: the listing gave them no address.
+                 tr("%Ln without an address", nullptr, listing.withoutAddress)));
 }
 
 QCoro::Task<> QueueIntake::paste(QString text, bool dropped) {

@@ -5,7 +5,10 @@
 
 #include <QCoroTask>
 #include <QObject>
+#include <QPointer>
 #include <optional>
+
+class DocumentRun;
 
 class BulkDownloadItemsModel;
 class QueueStore;
@@ -18,6 +21,9 @@ class QueueStore;
 class QueueIntake : public QObject {
     Q_OBJECT
 public:
+    // Ends the playlist listing under way.
+    ~QueueIntake() override;
+
     // A pasted or loaded text this long is read off the main thread and only its
     // addresses reach the text box: a text box holding a whole log would stall the window.
     // A text added this long is also read off the main thread. Long lists of items reach
@@ -48,8 +54,12 @@ public:
     QCoro::Task<> paste(QString text, bool dropped = false);
     // Fills the box from a UTF-8 text file; of a large file only its addresses.
     QCoro::Task<> loadFile(QString path);
-    // The queue has been cleared: additions under way, and the stored items, are dropped.
-    void queueCleared() { ++clearings; }
+    // The queue has been cleared: additions under way, and the stored items, are dropped, and
+    // the playlists still to be listed are not.
+    void queueCleared();
+    // Ends the playlist listing under way with its process group; no entry of it, nor of the
+    // playlists after it, is added.
+    void stopListing();
 
 signals:
     void textChanged();
@@ -90,4 +100,6 @@ private:
     // The stored queue's loading, then each addition in turn: each appends after the last.
     QCoro::Task<> additions;
     quint64 clearings = 0;
+    QPointer<DocumentRun> listing;
+    quint64 listingStops = 0;
 };

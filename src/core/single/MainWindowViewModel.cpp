@@ -5,6 +5,7 @@
 #include "core/desktop/StandardFolders.h"
 #include "core/diagnostics/Failure.h"
 #include "core/engine/RememberedChoices.h"
+#include "core/engine/YtdlpError.h"
 #include "core/engine/YtdlpManager.h"
 #include "core/installer/ToolCheck.h"
 #include "core/model/AssignProperty.h"
@@ -32,6 +33,17 @@ ToolInstaller::LogHandler weakLog(QPointer<MainWindowViewModel> self) {
                 self->addLogMessage(text);
         });
     };
+}
+
+// Shares the installer, like the tool check, so that the update runs to its end even when the
+// window closes meanwhile. Where the system's downloader stands in for a missing one of the
+// tools folder, Morvi's own is fetched instead.
+QCoro::Task<> updateDownloader(std::shared_ptr<ToolInstaller> installer, QString installed,
+                               ToolInstaller::LogHandler logHandler) {
+    if (QFileInfo(installed).isFile())
+        co_await installer->updateYtDlp(std::move(logHandler));
+    else
+        co_await installer->downloadYtDlp(std::move(logHandler));
 }
 
 } // namespace
@@ -196,7 +208,7 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
     };
     // The choices as they are at the start, whatever changes while the tools are looked for.
     DownloadRequest request{url, choice, output, playlists, {}};
-    Outcome outcome{prepareOutputFolder(), {}, {}};
+    Outcome outcome{prepareOutputFolder(), {}, {}, {}};
     // Without any tool, the check that runs when the window appears gets another chance
     // (the network may be back) before the missing tool is reported.
     if (!outcome.failure && !engine->hasTools()) {
@@ -215,13 +227,18 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
         const Failure failure = Failure::caught();
         outcome.failure = failure.description;
         outcome.toolErrors = failure.toolErrors;
+        outcome.meaning = YtdlpError::caughtMeaning();
     }
     // A stopped run that ends after the next download began must not end that one.
     if (!isCurrent())
         co_return;
+    if (outcome.failure && self->stoppedRun == run) {
+        self->finishStoppedDownload();
+        co_return;
+    }
     // Announced before the failure alert, which waits for the user.
     emit self->downloadEnded(!outcome.failure, QFileInfo(outcome.file).fileName());
-    self->finishDownload(outcome, request.outputPath);
+    self->finishDownload(outcome, request);
 }
 
 std::optional<QString> MainWindowViewModel::prepareOutputFolder() const {
@@ -239,31 +256,96 @@ std::optional<QString> MainWindowViewModel::prepareOutputFolder() const {
     return tr("The output folder \"%1\" does not exist.").arg(output);
 }
 
-void MainWindowViewModel::finishDownload(const Outcome& outcome, const QString& folder) {
+void MainWindowViewModel::finishDownload(const Outcome& outcome, const DownloadRequest& request) {
     logFrames.cancel();
     showPendingLog();
     pendingLog.clear();
-    const std::optional<QString>& failure = outcome.failure;
-    if (!failure) {
+    if (!outcome.failure) {
         addLogMessage(tr("Download and conversion completed successfully."));
         DownloadProgress done;
         done.percent = 100.0;
         setDownloadProgress(done);
         setIsDownloading(false);
+        const QString& folder = request.outputPath;
         const QString& file = outcome.file;
         setCompleted(folder, file.isEmpty() ? QString() : QDir(folder).absoluteFilePath(file));
         return;
     }
+    reportFailure(outcome, request);
+}
+
+// The downloader's own lines stay in the alert's details; the sentence, when they tell one,
+// says what happened and the alert offers the step that may mend it.
+void MainWindowViewModel::reportFailure(const Outcome& outcome, const DownloadRequest& request) {
+    const DownloaderFailure& meaning = outcome.meaning;
+    const QString reason = meaning.isKnown() ? meaning.sentence : *outcome.failure;
     //: A log line: %1 says why.
-    addLogMessage(tr("Download failed: %1").arg(*failure));
+    addLogMessage(tr("Download failed: %1").arg(reason));
     setIsDownloading(false);
+    QStringList details = outcome.toolErrors;
+    if (!meaning.toolLine.isEmpty() && !details.contains(meaning.toolLine))
+        details.prepend(meaning.toolLine);
+    DownloaderFailure::Action action = meaning.action;
+    // An audio download asks for no video quality: "Best" would download the same again.
+    if (action == DownloaderFailure::Action::downloadBest && request.choice.isAudio())
+        action = DownloaderFailure::Action::none;
     //: An alert's title.
-    showAlert(tr("Download Failed"), *failure, outcome.toolErrors.join(u'\n'));
+    if (dialogs.showAlert(tr("Download Failed"), reason, details.join(u'\n'), actionLabel(action)))
+        perform(action, request);
+}
+
+QString MainWindowViewModel::actionLabel(DownloaderFailure::Action action) {
+    using Action = DownloaderFailure::Action;
+    switch (action) {
+    case Action::chooseBrowser:
+        return tr("Open Preferences");
+    case Action::updateDownloader:
+        return tr("Update Downloader");
+    case Action::downloadBest:
+        return tr("Download with Best");
+    case Action::checkTools:
+        return tr("Check Again");
+    case Action::none:
+        break;
+    }
+    return {};
+}
+
+void MainWindowViewModel::perform(DownloaderFailure::Action action, const DownloadRequest& failed) {
+    using Action = DownloaderFailure::Action;
+    switch (action) {
+    case Action::chooseBrowser:
+        emit preferencesRequested();
+        break;
+    case Action::updateDownloader:
+        updateDownloader(appUpdater, fileManager.ytDlpPath, weakLog(this));
+        break;
+    case Action::downloadBest:
+        setUrlText(failed.url);
+        setSelectedVideoQuality("Best"); // the vocabulary's value, never translated
+        startDownload();
+        break;
+    case Action::checkTools:
+        checkForUpdates();
+        break;
+    case Action::none:
+        break;
+    }
+}
+
+// The downloader continues its partial files when the same address is downloaded again.
+void MainWindowViewModel::finishStoppedDownload() {
+    logFrames.cancel();
+    showPendingLog();
+    pendingLog.clear();
+    addLogMessage(tr("What was downloaded so far stays in the output folder: downloading the "
+                     "same address again continues it."));
 }
 
 void MainWindowViewModel::stopDownload() {
     logFrames.cancel();
     showPendingLog();
+    stoppedRun = currentRun;
     engine->stopDownload();
     setIsDownloading(false);
     addLogMessage(tr("Download was stopped by the user."));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/engine/DownloadEngine.h"
+#include "core/engine/DownloaderFailure.h"
 #include "core/engine/FormatChoice.h"
 #include "core/installer/ToolInstaller.h"
 #include "core/model/FrameThrottle.h"
@@ -92,7 +93,9 @@ public:
     // Starts downloading the typed address, unless it is blank or a download runs;
     // returns at once.
     void startDownload();
-    // Ends the running download; its failure is reported when the tool has ended.
+    // Ends the running download. Its end is no failure: what it downloaded so far stays for a
+    // later download of the same address to continue, which the log says when the tool has
+    // ended.
     void stopDownload();
     // Shows the completed download's folder or file in the desktop's own application.
     void openCompletedFolder();
@@ -112,20 +115,28 @@ signals:
     void canStartDownloadChanged();
     void downloadPlaylistsChanged();
     void completedChanged();
-    // A download has ended by itself or failed, not counting one that was replaced; file is
-    // the name of the file it wrote last, "" when the downloader named none.
+    // A download has ended by itself or failed, not counting one that was replaced or
+    // stopped; file is the name of the file it wrote last, "" when the downloader named none.
     void downloadEnded(bool succeeded, const QString& file);
+    // The user chose to open Preferences from a failure's alert, to choose a browser to sign in
+    // with.
+    void preferencesRequested();
 
 private:
     struct Outcome {
         std::optional<QString> failure;
         QString file;
         QStringList toolErrors;
+        DownloaderFailure meaning;
     };
 
     QCoro::Task<> runDownload(int run);
     std::optional<QString> prepareOutputFolder() const;
-    void finishDownload(const Outcome& outcome, const QString& folder);
+    void finishDownload(const Outcome& outcome, const DownloadRequest& request);
+    void finishStoppedDownload();
+    void reportFailure(const Outcome& outcome, const DownloadRequest& request);
+    static QString actionLabel(DownloaderFailure::Action action);
+    void perform(DownloaderFailure::Action action, const DownloadRequest& failed);
     // Shows value at once; an update of the running download waits for its frame.
     void setDownloadProgress(const DownloadProgress& value);
     void showDownloadProgress();
@@ -162,4 +173,6 @@ private:
     std::shared_ptr<ToolInstaller> appUpdater;
     // Numbers the downloads, so that a stopped run ending late cannot end the next one.
     int currentRun = 0;
+    // The run the user stopped: its end is the stop's, not a failure.
+    int stoppedRun = 0;
 };

@@ -1,7 +1,9 @@
 #include "MediaDescription.h"
 
 #include "core/engine/DownloadChoices.h"
+#include "core/text/DisplayText.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -9,6 +11,13 @@
 #include <limits>
 
 namespace {
+
+// A number of bytes or seconds; none for what is below zero or beyond anything a file or a
+// clock could measure, which no window could show.
+std::optional<double> measureIn(const QJsonValue& value) {
+    const double amount = value.toDouble(-1);
+    return amount >= 0 && amount < 1e15 ? std::optional(amount) : std::nullopt;
+}
 
 bool isNone(const QJsonValue& codec) {
     return codec.toString() == u"none";
@@ -22,11 +31,10 @@ MediaDescription::Format formatOf(const QJsonObject& object) {
     format.hasVideo =
         !isNone(object.value("vcodec")) && (format.height || object.value("vcodec").isString());
     format.hasAudio = !isNone(object.value("acodec"));
-    if (object.value("filesize").isDouble()) {
-        format.bytes = object.value("filesize").toDouble();
-    } else if (object.value("filesize_approx").isDouble()) {
-        format.bytes = object.value("filesize_approx").toDouble();
-        format.bytesApproximate = true;
+    format.bytes = measureIn(object.value("filesize"));
+    if (!format.bytes) {
+        format.bytes = measureIn(object.value("filesize_approx"));
+        format.bytesApproximate = format.bytes.has_value();
     }
     format.bitrate = object.value("tbr").toDouble();
     return format;
@@ -56,19 +64,24 @@ std::optional<MediaDescription> MediaDescription::fromJson(const QByteArray& doc
                                                            QString& error) {
     QJsonParseError parseError;
     const QJsonObject root = QJsonDocument::fromJson(document, &parseError).object();
-    if (parseError.error != QJsonParseError::NoError || root.isEmpty()) {
+    if (parseError.error != QJsonParseError::NoError) {
         error = parseError.errorString();
         return std::nullopt;
     }
+    if (root.isEmpty()) {
+        error = QCoreApplication::translate("MediaDescription",
+                                            "the downloader's answer describes nothing");
+        return std::nullopt;
+    }
     MediaDescription description;
-    description.title = root.value("title").toString();
-    description.uploader = root.value("uploader").toString(root.value("channel").toString());
-    if (root.value("duration").isDouble())
-        description.seconds = root.value("duration").toDouble();
+    description.title = DisplayText::capped(root.value("title").toString());
+    description.uploader =
+        DisplayText::capped(root.value("uploader").toString(root.value("channel").toString()));
+    description.seconds = measureIn(root.value("duration"));
     description.thumbnail = QUrl(root.value("thumbnail").toString());
     description.isPlaylist = root.value("_type").toString() == u"playlist";
     description.entryCount = root.value("playlist_count").isDouble()
-                                 ? root.value("playlist_count").toInt()
+                                 ? std::max(root.value("playlist_count").toInt(), 0)
                                  : static_cast<int>(root.value("entries").toArray().size());
     const QJsonArray formats = root.value("formats").toArray();
     for (const QJsonValue& format : formats)

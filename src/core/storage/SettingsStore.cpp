@@ -10,30 +10,12 @@
 
 namespace {
 
-// The text after "key=" on the key's last line in the file's general section, as typed.
-std::optional<QByteArray> typedText(const QString& fileName, const QString& key) {
+// The whole settings file, or none when it cannot be read.
+std::optional<QByteArray> fileText(const QString& fileName) {
     QFile file(fileName);
-    if (key.contains(u'/') || !file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray name = key.toUtf8();
-    std::optional<QByteArray> text;
-    bool general = true;
-    for (QByteArrayView line : file.readAll().split('\n')) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (line.trimmed().startsWith('[')) {
-            general = line.trimmed() == "[General]";
-            continue;
-        }
-        const qsizetype equals = line.indexOf('=');
-        if (general && equals > 0 && line.first(equals).trimmed() == name) {
-            qsizetype start = equals + 1;
-            while (start < line.size() && (line[start] == ' ' || line[start] == '\t'))
-                ++start;
-            text = line.sliced(start).toByteArray();
-        }
-    }
-    return text;
+    return file.readAll();
 }
 
 // Why the settings file cannot be replaced by a new one of that many bytes now; none when it
@@ -57,6 +39,30 @@ KeyValueStore::WriteFailure refusal(const QString& fileName, qint64 bytes) {
 
 } // namespace
 
+std::optional<QByteArray> SettingsStore::typedText(const QByteArray& fileText, const QString& key) {
+    if (key.contains(u'/'))
+        return std::nullopt;
+    const QByteArray name = key.toUtf8();
+    std::optional<QByteArray> text;
+    bool general = true;
+    for (QByteArrayView line : fileText.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.trimmed().startsWith('[')) {
+            general = line.trimmed() == "[General]";
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (general && equals > 0 && line.first(equals).trimmed() == name) {
+            qsizetype start = equals + 1;
+            while (start < line.size() && (line[start] == ' ' || line[start] == '\t'))
+                ++start;
+            text = line.sliced(start).toByteArray();
+        }
+    }
+    return text;
+}
+
 // A QSettings belongs to the thread that made it (its deferred writes are events of that
 // thread); one made per call never outlives the call, and reads what another instance wrote.
 QSettings SettingsStore::open() const {
@@ -71,7 +77,8 @@ std::optional<QByteArray> SettingsStore::data(const QString& key) const {
         return value->toByteArray();
     // Typed by hand: QSettings has already split the text at its commas and dropped its
     // quotes, so the value is the file's own text.
-    return typedText(open().fileName(), key).value_or(value->toByteArray());
+    const std::optional<QByteArray> text = fileText(open().fileName());
+    return (text ? typedText(*text, key) : std::nullopt).value_or(value->toByteArray());
 }
 
 std::optional<QString> SettingsStore::string(const QString& key) const {

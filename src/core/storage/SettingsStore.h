@@ -18,6 +18,10 @@ public:
     WriteFailure setData(const QString& key, const QByteArray& value) override;
     WriteFailure setString(const QString& key, const QString& value) override;
 
+    // The text after "key=" on the key's last line in the general section of a settings
+    // file's text, as typed; none when no line sets the key.
+    static std::optional<QByteArray> typedText(const QByteArray& fileText, const QString& key);
+
 private:
     QSettings open() const;
     std::optional<QVariant> read(const QString& key) const;

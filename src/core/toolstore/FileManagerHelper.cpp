@@ -16,7 +16,8 @@ FileManagerHelper::FileManagerHelper()
     : tempFolderPath(baseFolder() + "/temp")
     , ytDlpPath(baseFolder() + "/tools/yt-dlp")
     , ffmpegPath(baseFolder() + "/tools/ffmpeg")
-    , toolsFolderPath(baseFolder() + "/tools") {
+    , toolsFolderPath(baseFolder() + "/tools")
+    , jsRuntimePath(baseFolder() + "/tools/deno") {
     createDirectoriesIfNeeded();
 }
 

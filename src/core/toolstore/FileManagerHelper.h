@@ -3,7 +3,8 @@
 #include <QString>
 
 // Where Morvi keeps the external tools and its scratch folder:
-// <data home>/Velnor/temp and <data home>/Velnor/tools with "yt-dlp" and "ffmpeg" in it.
+// <data home>/Velnor/temp and <data home>/Velnor/tools with "yt-dlp", "ffmpeg" and the JavaScript
+// runtime "deno" in it.
 // Every owner keeps its own instance; all compute the same paths.
 class FileManagerHelper {
 public:
@@ -17,4 +18,5 @@ public:
     const QString ytDlpPath;
     const QString ffmpegPath;
     const QString toolsFolderPath;
+    const QString jsRuntimePath;
 };

@@ -6,18 +6,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-namespace {
-
-// "ffmpeg version 5.1.6-0+deb12u1 Copyright …" gives "5.1.6-0+deb12u1"; "2023.03.04" itself.
-QString versionWord(const QString& answer) {
-    const QString firstLine = answer.section('\n', 0, 0).trimmed();
-    const QStringList words = firstLine.split(' ', Qt::SkipEmptyParts);
-    const qsizetype marker = words.indexOf("version");
-    return marker >= 0 && marker + 1 < words.size() ? words.at(marker + 1) : firstLine;
-}
-
-} // namespace
-
 std::optional<LocatedTool> ToolLocation::find(const QString& toolsFolderPath) {
     if (QFileInfo::exists(toolsFolderPath))
         return LocatedTool{toolsFolderPath, LocatedTool::Origin::toolsFolder};
@@ -45,4 +33,11 @@ QCoro::Task<std::optional<VersionAnswer>> ToolLocation::version(QString path,
     if (!exit.succeeded() || exit.timedOut)
         co_return std::nullopt;
     co_return VersionAnswer{versionWord(answer), answer};
+}
+
+QString ToolLocation::versionWord(const QString& answer) {
+    const QString firstLine = answer.section('\n', 0, 0).trimmed();
+    const QStringList words = firstLine.split(' ', Qt::SkipEmptyParts);
+    const qsizetype marker = words.indexOf("version");
+    return marker >= 0 && marker + 1 < words.size() ? words.at(marker + 1) : firstLine;
 }

@@ -31,4 +31,8 @@ std::optional<LocatedTool> find(const QString& toolsFolderPath);
 // proved to run here.
 QCoro::Task<std::optional<VersionAnswer>> version(QString path, QString versionOption);
 
+// The version word of a version answer: "ffmpeg version 5.1.6-0+deb12u1 Copyright …" gives
+// "5.1.6-0+deb12u1", "2023.03.04" itself.
+QString versionWord(const QString& answer);
+
 } // namespace ToolLocation

@@ -87,6 +87,8 @@ MainWindowView* MorviApp::showMainWindow() {
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     mainWindow->setWindowTitle("Morvi"); // the name, in every language
     connect(mainWindow, &MainWindowView::openWindowRequested, this, &MorviApp::openWindow);
+    connect(mainWindow->viewModel(), &MainWindowViewModel::preferencesRequested, this,
+            [this] { openWindow("preferences"); });
     connect(mainWindow->viewModel(), &MainWindowViewModel::downloadEnded, mainWindow,
             [this, window = mainWindow.data()](bool succeeded, const QString& file) {
                 // The file says which download finished; a failed one wrote none.

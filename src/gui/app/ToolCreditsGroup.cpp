@@ -1,9 +1,12 @@
 #include "ToolCreditsGroup.h"
 
 #include "core/app/ToolCredits.h"
+#include "core/colour/Contrast.h"
 #include "core/desktop/Dialogs.h"
+#include "core/installer/SigningKey.h"
 #include "gui/widgets/Labels.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -20,15 +23,33 @@ QString origin(const ToolCredits::Credit& credit) {
     return ToolCreditsGroup::tr("Morvi's own, at %1").arg(credit.tool->path);
 }
 
-QString creditText(const ToolCredits::Credit& credit) {
+// A link takes the application's link colour when its text is set, whatever the window's
+// look, and that colour is often a plain dark blue, nearly invisible in a dark look: the link
+// gets the nearest shade of the window's own link colour that is legible on the window.
+QString linkColour(const QPalette& palette) {
+    return Contrast::readableOn(palette.color(QPalette::Link), {palette.color(QPalette::Window)})
+        .name();
+}
+
+QString creditText(const ToolCredits::Credit& credit, const QPalette& palette) {
     const QString link =
-        QString("<a href=\"%1\">%2</a>")
-            .arg(credit.project.toString(), credit.project.host() + credit.project.path());
+        QString("<a href=\"%1\" style=\"color: %3\">%2</a>")
+            .arg(credit.project.toString(), credit.project.host() + credit.project.path(),
+                 linkColour(palette));
     const QString version = credit.version.isEmpty() ? QString() : " " + credit.version;
     //: tool name and version, licence, project link; then where the program comes from
-    return ToolCreditsGroup::tr("<b>%1%2</b> · %3 · %4<br>%5")
-        .arg(credit.name.toHtmlEscaped(), version.toHtmlEscaped(), credit.licence.toHtmlEscaped(),
-             link, origin(credit).toHtmlEscaped());
+    QString text = ToolCreditsGroup::tr("<b>%1%2</b> · %3 · %4<br>%5")
+                       .arg(credit.name.toHtmlEscaped(), version.toHtmlEscaped(),
+                            credit.licence.toHtmlEscaped(), link, origin(credit).toHtmlEscaped());
+    if (!credit.verifiedBy.isEmpty()) {
+        // The fingerprint is read as one piece: a narrow window breaks the line before it.
+        const QString fingerprint =
+            SigningKey::readable(credit.verifiedBy).replace(' ', QChar::Nbsp);
+        text += "<br>" + ToolCreditsGroup::tr("Verified with its makers' signing key %1")
+                             .arg(fingerprint)
+                             .toHtmlEscaped();
+    }
+    return text;
 }
 
 } // namespace
@@ -62,5 +83,11 @@ ToolCreditsGroup::ToolCreditsGroup(Dialogs& dialogs, QWidget* parent)
 
 void ToolCreditsGroup::showCredits() {
     for (qsizetype i = 0; i < lines.size(); ++i)
-        lines.at(i)->setText(creditText(credits->credits().at(i)));
+        lines.at(i)->setText(creditText(credits->credits().at(i), palette()));
+}
+
+void ToolCreditsGroup::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        showCredits();
 }

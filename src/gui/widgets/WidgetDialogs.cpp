@@ -4,17 +4,19 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTextEdit>
 
 namespace {
 
 // A message box sizes itself to its text, which leaves a short title cut in the window's
 // title bar and the details in a narrow box: it is made wide enough for a readable line of
-// about sixty characters, and its details wrap at that width.
+// about sixty characters beside its icon, and its details wrap at that width.
 void widen(QMessageBox& box) {
     const QFontMetrics metrics = box.fontMetrics();
-    const int width =
-        std::max(metrics.averageCharWidth() * 60, metrics.horizontalAdvance(box.windowTitle()) * 2);
+    const int icon = qRound(box.iconPixmap().deviceIndependentSize().width());
+    const int width = std::max(metrics.averageCharWidth() * 60 + icon,
+                               metrics.horizontalAdvance(box.windowTitle()) * 2);
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
         grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                       grid->rowCount(), 0, 1, grid->columnCount());
@@ -27,13 +29,24 @@ void widen(QMessageBox& box) {
 
 } // namespace
 
-void WidgetDialogs::showAlert(const QString& title, const QString& message,
-                              const QString& details) {
+bool WidgetDialogs::showAlert(const QString& title, const QString& message, const QString& details,
+                              const QString& action) {
     QMessageBox box(QMessageBox::Warning, title, title, QMessageBox::Ok, parent);
     box.setInformativeText(message);
     box.setDetailedText(details);
+    // A message may hold a command to type, which is easier copied than typed.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The step that may mend the failure is what the user came for: it is the default, and
+    // Escape still only closes the alert.
+    QPushButton* chosen =
+        action.isEmpty() ? nullptr : box.addButton(action, QMessageBox::AcceptRole);
+    if (chosen) {
+        box.setDefaultButton(chosen);
+        box.setEscapeButton(QMessageBox::Ok);
+    }
     widen(box);
     box.exec();
+    return chosen && box.clickedButton() == chosen;
 }
 
 QString WidgetDialogs::chooseFolder(const QString& startFolder) {

@@ -10,8 +10,8 @@ public:
     explicit WidgetDialogs(QWidget* parent = nullptr)
         : parent(parent) {}
 
-    void showAlert(const QString& title, const QString& message,
-                   const QString& details = {}) override;
+    bool showAlert(const QString& title, const QString& message, const QString& details = {},
+                   const QString& action = {}) override;
     QString chooseFolder(const QString& startFolder) override;
     QString chooseFile(const QString& startFolder, const QString& nameFilter) override;
     void openUrl(const QUrl& url) override;
