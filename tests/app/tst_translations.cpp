@@ -198,28 +198,28 @@ private slots:
     }
 
     // With a translation loaded, the pickers of both windows hand on their values, not the
-    // texts they show.
+    // texts they show: each shown quality picker set to its last entry, a video format's, then
+    // an audio format's.
     void pickersHandOnValues() {
         const Translations german(QLocale(QLocale::German));
         RecordingDialogs dialogs;
         MainWindowView main(installer, &dialogs, nullptr, std::make_unique<ScriptedEngine>());
-        MainWindowViewModel& single = *main.viewModel();
-        QTest::mouseClick(main.findChild<QAbstractButton*>("formatMP4"), Qt::LeftButton);
-        QTest::keyClick(main.findChild<QComboBox*>("Video Quality"), Qt::Key_End);
-        QTest::mouseClick(main.findChild<QAbstractButton*>("formatM4A"), Qt::LeftButton);
-        QTest::keyClick(main.findChild<QComboBox*>("Audio Quality"), Qt::Key_End);
-        QCOMPARE((QStringList{single.selectedFormat(), single.selectedVideoQuality(),
-                              single.selectedMp3Quality()}),
-                 (QStringList{"M4A", "Lowest Available", "64k"}));
         BulkDownloadView queue(&dialogs);
-        BulkDownloadViewModel& batch = *queue.viewModel();
-        QTest::mouseClick(queue.findChild<QAbstractButton*>("formatMP4"), Qt::LeftButton);
-        QTest::keyClick(queue.findChild<QComboBox*>(), Qt::Key_End);
-        QTest::mouseClick(queue.findChild<QAbstractButton*>("formatMP3"), Qt::LeftButton);
-        QTest::keyClick(queue.findChild<QComboBox*>(), Qt::Key_End);
-        QCOMPARE((QStringList{batch.selectedFormat(), batch.selectedVideoQuality(),
-                              batch.selectedAudioQuality()}),
-                 (QStringList{"MP3", "Lowest Available", "64k"}));
+        for (QWidget* window : {static_cast<QWidget*>(&main), static_cast<QWidget*>(&queue)}) {
+            for (const char* format : {"formatMP4", window == &main ? "formatM4A" : "formatMP3"}) {
+                QTest::mouseClick(window->findChild<QAbstractButton*>(format), Qt::LeftButton);
+                for (QComboBox* picker : window->findChildren<QComboBox*>()) {
+                    if (picker->isVisibleTo(window))
+                        QTest::keyClick(picker, Qt::Key_End);
+                }
+            }
+        }
+        const MainWindowViewModel& single = *main.viewModel();
+        const BulkDownloadViewModel& batch = *queue.viewModel();
+        QCOMPARE((QStringList{single.selectedFormat(), single.selectedVideoQuality(),
+                              single.selectedMp3Quality(), batch.selectedFormat(),
+                              batch.selectedVideoQuality(), batch.selectedAudioQuality()}),
+                 (QStringList{"M4A", "Lowest Available", "64k", "MP3", "Lowest Available", "64k"}));
     }
 
     // lupdate, run over the sources into a copy of the German file, finds nothing untranslated.
