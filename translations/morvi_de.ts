@@ -29,26 +29,32 @@
     </message>
     <message>
         <source>Version %1</source>
+        <extracomment>%1: Morvi&apos;s version number.</extracomment>
         <translation>Version %1</translation>
     </message>
     <message>
         <source>Build %1</source>
+        <extracomment>%1: the build&apos;s number.</extracomment>
         <translation>Build %1</translation>
     </message>
     <message>
         <source>Features</source>
+        <extracomment>A heading in the about window: what Morvi does.</extracomment>
         <translation>Funktionen</translation>
     </message>
     <message>
         <source>&amp;Visit Website</source>
+        <extracomment>A button: opens the maker&apos;s web site.</extracomment>
         <translation>&amp;Website besuchen</translation>
     </message>
     <message>
         <source>&amp;Support</source>
+        <extracomment>A button: opens the maker&apos;s contact page.</extracomment>
         <translation>&amp;Support</translation>
     </message>
     <message>
         <source>&amp;Privacy Policy</source>
+        <extracomment>A button: opens the maker&apos;s privacy policy.</extracomment>
         <translation>&amp;Datenschutzerklärung</translation>
     </message>
 </context>
@@ -56,26 +62,31 @@
     <name>AddressDescriptionView</name>
     <message>
         <source>Looking up the address...</source>
+        <extracomment>Under the address field, while the downloader looks at the address.</extracomment>
         <translation>Adresse wird abgefragt …</translation>
     </message>
     <message>
         <source>No details: %1</source>
+        <extracomment>Under the address field: why the downloader could say nothing of the address.</extracomment>
         <translation>Keine Details: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>Playlist of %n entries</source>
-        <translation>
-            <numerusform>Playlist mit %n Eintrag</numerusform>
-            <numerusform>Playlist mit %n Einträgen</numerusform>
-        </translation>
     </message>
     <message>
         <source>about %1</source>
+        <extracomment>An estimated size: &quot;about 12.0 MiB&quot;.</extracomment>
         <translation>etwa %1</translation>
     </message>
     <message>
         <source>about %1 for the part</source>
+        <extracomment>An estimated size of the part of the video chosen: &quot;about 12.0 MiB for the part&quot;.</extracomment>
         <translation>etwa %1 für den Teil</translation>
+    </message>
+    <message numerus="yes">
+        <source>Playlist of %Ln entries</source>
+        <extracomment>Under the address field: what a playlist holds.</extracomment>
+        <translation>
+            <numerusform>Playlist mit %Ln Eintrag</numerusform>
+            <numerusform>Playlist mit %Ln Einträgen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -256,22 +267,27 @@
     <name>BulkDownloadItemsModel</name>
     <message>
         <source>URL</source>
+        <extracomment>A queue table&apos;s column: each item&apos;s address.</extracomment>
         <translation>URL</translation>
     </message>
     <message>
         <source>Format</source>
+        <extracomment>A queue table&apos;s column: each item&apos;s file kind (MP3, MP4, M4A).</extracomment>
         <translation>Format</translation>
     </message>
     <message>
         <source>Quality</source>
+        <extracomment>A queue table&apos;s column: each item&apos;s video height or audio bit rate.</extracomment>
         <translation>Qualität</translation>
     </message>
     <message>
         <source>Status</source>
+        <extracomment>A queue table&apos;s column: each item&apos;s status (Pending, Completed…).</extracomment>
         <translation>Status</translation>
     </message>
     <message>
         <source>Progress</source>
+        <extracomment>A queue table&apos;s column: each item&apos;s percentage.</extracomment>
         <translation>Fortschritt</translation>
     </message>
     <message>
@@ -283,109 +299,111 @@
     <name>BulkDownloadTableView</name>
     <message>
         <source>Download Queue</source>
+        <extracomment>The queue table&apos;s name for assistive technology.</extracomment>
         <translation>Download-Warteschlange</translation>
     </message>
     <message>
         <source>Open &amp;Folder</source>
+        <extracomment>A queue row&apos;s menu: shows the output folder.</extracomment>
         <translation>&amp;Ordner öffnen</translation>
     </message>
     <message>
         <source>&amp;Copy Address</source>
+        <extracomment>A queue row&apos;s menu: copies the selected items&apos; addresses.</extracomment>
         <translation>Adresse &amp;kopieren</translation>
     </message>
     <message>
         <source>&amp;Delete Selected</source>
-        <translation>Auswahl &amp;löschen</translation>
+        <extracomment>A queue row&apos;s menu: removes the selected items.</extracomment>
+        <translation>Auswahl lö&amp;schen</translation>
     </message>
     <message>
         <source>&amp;Start Selected</source>
-        <translation>Auswahl &amp;starten</translation>
+        <extracomment>A queue row&apos;s menu: downloads the selected items.</extracomment>
+        <translation>Auswahl starte&amp;n</translation>
     </message>
 </context>
 <context>
     <name>BulkDownloadView</name>
     <message>
         <source>Bulk Download</source>
+        <extracomment>The queue window&apos;s heading.</extracomment>
         <translation>Sammel-Download</translation>
     </message>
     <message>
-        <source>Add URLs from F&amp;ile</source>
-        <translation>URLs aus &amp;Datei hinzufügen</translation>
-    </message>
-    <message>
         <source>Add &amp;URLs (one per line):</source>
+        <extracomment>The address box&apos;s label.</extracomment>
         <translation>&amp;URLs hinzufügen (eine pro Zeile):</translation>
     </message>
     <message>
         <source>&amp;Add URLs to Queue</source>
+        <extracomment>A button: queues the addresses of the box.</extracomment>
         <translation>Zur Warteschlange &amp;hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
+        <extracomment>The label of the file kind for new items (MP3, MP4, M4A).</extracomment>
         <translation>&amp;Format:</translation>
     </message>
     <message>
         <source>&amp;Quality:</source>
+        <extracomment>The label of the video or audio quality for new items.</extracomment>
         <translation>&amp;Qualität:</translation>
     </message>
     <message>
         <source>Output folder</source>
+        <extracomment>Shown in the empty output folder field.</extracomment>
         <translation>Zielordner</translation>
     </message>
     <message>
         <source>Output Path</source>
+        <extracomment>The output folder field&apos;s name for assistive technology.</extracomment>
         <translation>Zielordner</translation>
     </message>
     <message>
-        <source>Bro&amp;wse</source>
-        <translation>Du&amp;rchsuchen</translation>
-    </message>
-    <message>
         <source>&amp;Output Path:</source>
+        <extracomment>The output folder field&apos;s label.</extracomment>
         <translation>&amp;Zielordner:</translation>
     </message>
     <message>
         <source>Format</source>
+        <extracomment>The format picker&apos;s name for assistive technology.</extracomment>
         <translation>Format</translation>
     </message>
     <message>
         <source>&amp;Start All Downloads</source>
+        <extracomment>A button: downloads every item of the queue that is not completed.</extracomment>
         <translation>&amp;Alle Downloads starten</translation>
     </message>
     <message>
-        <source>S&amp;top All Downloads</source>
-        <translation>Alle Downloads a&amp;bbrechen</translation>
-    </message>
-    <message>
         <source>&amp;Clear Queue</source>
-        <translation>Warteschlange &amp;leeren</translation>
+        <extracomment>A button: removes every item from the queue.</extracomment>
+        <translation>Warteschlan&amp;ge leeren</translation>
     </message>
     <message>
         <source>Start S&amp;elected</source>
-        <translation>Auswahl s&amp;tarten</translation>
+        <extracomment>A button: downloads the selected items.</extracomment>
+        <translation>Auswahl starte&amp;n</translation>
     </message>
     <message>
         <source>Sto&amp;p Selected</source>
+        <extracomment>A button: stops the selected items&apos; downloads.</extracomment>
         <translation>Auswahl abbre&amp;chen</translation>
     </message>
     <message>
         <source>&amp;Delete Selected</source>
+        <extracomment>A button: removes the selected items from the queue.</extracomment>
         <translation>Auswahl lö&amp;schen</translation>
     </message>
     <message>
         <source>Video Quality</source>
+        <extracomment>The quality picker&apos;s name for assistive technology: the video height.</extracomment>
         <translation>Videoqualität</translation>
     </message>
     <message>
         <source>Audio Quality</source>
+        <extracomment>The quality picker&apos;s name for assistive technology: the audio bit rate.</extracomment>
         <translation>Audioqualität</translation>
-    </message>
-    <message numerus="yes">
-        <source>Dow&amp;nload Queue (%n items):</source>
-        <translation>
-            <numerusform>Download-&amp;Warteschlange (%n Eintrag):</numerusform>
-            <numerusform>Download-&amp;Warteschlange (%n Einträge):</numerusform>
-        </translation>
     </message>
     <message>
         <source>The format of the URLs added from now on; queued items keep theirs</source>
@@ -400,57 +418,88 @@
         <translation>Der Ordner jedes Downloads, der ab jetzt beginnt</translation>
     </message>
     <message>
-        <source>Add Play&amp;list Entries</source>
-        <translation>&amp;Playlist-Einträge hinzufügen</translation>
-    </message>
-    <message>
         <source>Queue each entry of the playlists whose addresses are in the box</source>
         <translation>Jeden Eintrag der Playlists, deren Adressen im Feld stehen, in die Warteschlange stellen</translation>
     </message>
     <message>
         <source>Showing the text: %1</source>
+        <extracomment>While a long text fills the address box: how much of it shows, &quot;42%&quot;.</extracomment>
         <translation>Text wird angezeigt: %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n lines were left out: not YouTube addresses</source>
+        <source>Dow&amp;nload Queue (%Ln items):</source>
+        <extracomment>The queue table&apos;s heading, with its number of items.</extracomment>
         <translation>
-            <numerusform>%n Zeile wurde ausgelassen: keine YouTube-Adresse</numerusform>
-            <numerusform>%n Zeilen wurden ausgelassen: keine YouTube-Adressen</numerusform>
+            <numerusform>Download-&amp;Warteschlange (%Ln Eintrag):</numerusform>
+            <numerusform>Download-&amp;Warteschlange (%Ln Einträge):</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n lines were left out: already in the queue</source>
+        <source>%Ln lines are not YouTube addresses: they stay in the box</source>
+        <extracomment>Lines of the box that the queue takes no address from: they are left in the box.</extracomment>
         <translation>
-            <numerusform>%n Zeile wurde ausgelassen: schon in der Warteschlange</numerusform>
-            <numerusform>%n Zeilen wurden ausgelassen: schon in der Warteschlange</numerusform>
+            <numerusform>%Ln Zeile ist keine YouTube-Adresse: sie bleibt im Feld</numerusform>
+            <numerusform>%Ln Zeilen sind keine YouTube-Adressen: sie bleiben im Feld</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n lines were left out: %1, %2</source>
+        <source>%Ln lines were left out: already in the queue</source>
+        <extracomment>Lines of the box that were queued already.</extracomment>
         <translation>
-            <numerusform>%n Zeile wurde ausgelassen: %1, %2</numerusform>
-            <numerusform>%n Zeilen wurden ausgelassen: %1, %2</numerusform>
+            <numerusform>%Ln Zeile wurde ausgelassen: schon in der Warteschlange</numerusform>
+            <numerusform>%Ln Zeilen wurden ausgelassen: schon in der Warteschlange</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n not YouTube addresses</source>
+        <source>%Ln lines were not added: %1, %2</source>
+        <extracomment>%1: the lines that stay in the box; %2: the lines already in the queue.</extracomment>
         <translation>
-            <numerusform>%n keine YouTube-Adresse</numerusform>
-            <numerusform>%n keine YouTube-Adressen</numerusform>
+            <numerusform>%Ln Zeile wurde nicht hinzugefügt: %1, %2</numerusform>
+            <numerusform>%Ln Zeilen wurden nicht hinzugefügt: %1, %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n already in the queue</source>
+        <source>%Ln not YouTube addresses, still in the box</source>
+        <extracomment>Lines of the box that are no queue addresses: they stay.</extracomment>
         <translation>
-            <numerusform>%n schon in der Warteschlange</numerusform>
-            <numerusform>%n schon in der Warteschlange</numerusform>
+            <numerusform>%Ln keine YouTube-Adresse, noch im Feld</numerusform>
+            <numerusform>%Ln keine YouTube-Adressen, noch im Feld</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln already in the queue</source>
+        <extracomment>Lines of the box that were queued already.</extracomment>
+        <translation>
+            <numerusform>%Ln schon in der Warteschlange</numerusform>
+            <numerusform>%Ln schon in der Warteschlange</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add U&amp;RLs from File</source>
+        <extracomment>A button: fills the address box from a text file.</extracomment>
+        <translation>URLs aus &amp;Datei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Pla&amp;ylist Entries</source>
+        <extracomment>A button: queues each entry of the playlists in the box.</extracomment>
+        <translation>&amp;Playlist-Einträge hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Browse</source>
+        <extracomment>A button: chooses the output folder.</extracomment>
+        <translation>Durchsuch&amp;en</translation>
+    </message>
+    <message>
+        <source>Stop All Do&amp;wnloads</source>
+        <extracomment>A button: stops every download of the queue.</extracomment>
+        <translation>Alle Downloads a&amp;bbrechen</translation>
     </message>
 </context>
 <context>
     <name>BulkDownloadViewModel</name>
     <message>
         <source>Text files (%1)</source>
+        <extracomment>A file chooser&apos;s filter: %1 are the file name patterns.</extracomment>
         <translation>Textdateien (%1)</translation>
     </message>
 </context>
@@ -494,6 +543,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Morvi %1 (build %2)</source>
+        <extracomment>The answer to --version: the version and the build&apos;s number.</extracomment>
         <translation>Morvi %1 (Build %2)</translation>
     </message>
 </context>
@@ -528,6 +578,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <name>DesktopNotifier</name>
     <message>
         <source>Open</source>
+        <extracomment>A notification&apos;s action: brings the window forward.</extracomment>
         <translation>Öffnen</translation>
     </message>
 </context>
@@ -535,6 +586,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <name>DocumentRun</name>
     <message>
         <source>the downloader ended with status %1</source>
+        <extracomment>Why an address could not be described: the downloader&apos;s exit status.</extracomment>
         <translation>der Downloader endete mit Status %1</translation>
     </message>
     <message>
@@ -550,6 +602,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <name>DownloadChoices</name>
     <message>
         <source>MP3</source>
+        <extracomment>A file format and its segment&apos;s label with its mnemonic: usually left as they are.</extracomment>
         <translation>MP3</translation>
     </message>
     <message>
@@ -558,6 +611,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>MP4</source>
+        <extracomment>A file format and its segment&apos;s label with its mnemonic: usually left as they are.</extracomment>
         <translation>MP4</translation>
     </message>
     <message>
@@ -566,6 +620,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>M4A</source>
+        <extracomment>A file format and its segment&apos;s label with its mnemonic: usually left as they are.</extracomment>
         <translation>M4A</translation>
     </message>
     <message>
@@ -574,10 +629,12 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Best</source>
+        <extracomment>A video quality: the best the address offers, video and sound together.</extracomment>
         <translation>Beste</translation>
     </message>
     <message>
         <source>Highest Available</source>
+        <extracomment>A video quality: the tallest video on offer, and its short label in the picker.</extracomment>
         <translation>Höchste verfügbare</translation>
     </message>
     <message>
@@ -586,30 +643,37 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>2160p</source>
+        <extracomment>A video height in pixels, usually left as it is.</extracomment>
         <translation>2160p</translation>
     </message>
     <message>
         <source>1440p</source>
+        <extracomment>A video height in pixels, usually left as it is.</extracomment>
         <translation>1440p</translation>
     </message>
     <message>
         <source>1080p</source>
+        <extracomment>A video height in pixels, usually left as it is.</extracomment>
         <translation>1080p</translation>
     </message>
     <message>
         <source>720p</source>
+        <extracomment>A video height in pixels, usually left as it is.</extracomment>
         <translation>720p</translation>
     </message>
     <message>
         <source>480p</source>
+        <extracomment>A video height in pixels, usually left as it is.</extracomment>
         <translation>480p</translation>
     </message>
     <message>
         <source>360p</source>
+        <extracomment>A video height in pixels, usually left as it is.</extracomment>
         <translation>360p</translation>
     </message>
     <message>
         <source>Lowest Available</source>
+        <extracomment>A video quality: the smallest video on offer, and its short label in the picker.</extracomment>
         <translation>Niedrigste verfügbare</translation>
     </message>
     <message>
@@ -618,26 +682,32 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>320k</source>
+        <extracomment>An audio bit rate in kbit/s, usually left as it is.</extracomment>
         <translation>320k</translation>
     </message>
     <message>
         <source>256k</source>
+        <extracomment>An audio bit rate in kbit/s, usually left as it is.</extracomment>
         <translation>256k</translation>
     </message>
     <message>
         <source>192k</source>
+        <extracomment>An audio bit rate in kbit/s, usually left as it is.</extracomment>
         <translation>192k</translation>
     </message>
     <message>
         <source>128k</source>
+        <extracomment>An audio bit rate in kbit/s, usually left as it is.</extracomment>
         <translation>128k</translation>
     </message>
     <message>
         <source>96k</source>
+        <extracomment>An audio bit rate in kbit/s, usually left as it is.</extracomment>
         <translation>96k</translation>
     </message>
     <message>
         <source>64k</source>
+        <extracomment>An audio bit rate in kbit/s, usually left as it is.</extracomment>
         <translation>64k</translation>
     </message>
 </context>
@@ -700,7 +770,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <translation>&amp;Sponsor</translation>
     </message>
     <message>
-        <source>&amp;Intermission or intro</source>
+        <source>Intermissi&amp;on or intro</source>
         <translation>&amp;Pause oder Intro</translation>
     </message>
     <message>
@@ -712,7 +782,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <translation>&amp;Eigenwerbung</translation>
     </message>
     <message>
-        <source>P&amp;review or recap</source>
+        <source>Pre&amp;view or recap</source>
         <translation>&amp;Vorschau oder Rückblick</translation>
     </message>
     <message>
@@ -721,76 +791,91 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Interaction re&amp;minder</source>
-        <translation>Aufruf zur Inte&amp;raktion</translation>
+        <translation>Aufruf &amp;zur Interaktion</translation>
     </message>
     <message>
-        <source>Non-music part of a music &amp;video</source>
+        <source>Non-m&amp;usic part of a music video</source>
         <translation>Teil &amp;ohne Musik in einem Musikvideo</translation>
     </message>
 </context>
 <context>
     <name>DownloadProgress</name>
     <message>
-        <source>%1 s</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>%1 min %2 s</source>
-        <translation>%1 min %2 s</translation>
-    </message>
-    <message>
-        <source>%1 h %2 min</source>
-        <translation>%1 h %2 min</translation>
-    </message>
-    <message>
         <source>%1 of %2</source>
+        <extracomment>The size downloaded so far and the whole size: &quot;12.0 MiB of 48.0 MiB&quot;.</extracomment>
         <translation>%1 von %2</translation>
     </message>
     <message>
         <source>%1/s</source>
+        <extracomment>A download&apos;s speed: a size per second, &quot;2.1 MiB/s&quot;.</extracomment>
         <translation>%1/s</translation>
     </message>
     <message>
         <source>%1 left</source>
+        <extracomment>The time a download still needs: &quot;17 s left&quot;.</extracomment>
         <translation>noch %1</translation>
     </message>
     <message>
         <source>video</source>
+        <extracomment>Which part of a download runs: its video stream, before the sound.</extracomment>
         <translation>Video</translation>
     </message>
     <message>
         <source>audio</source>
+        <extracomment>Which part of a download runs: its sound stream.</extracomment>
         <translation>Audio</translation>
     </message>
     <message>
-        <source>part %1</source>
-        <translation>Teil %1</translation>
+        <source>%L1 s</source>
+        <extracomment>A short length of time: seconds.</extracomment>
+        <translation>%L1 s</translation>
     </message>
     <message>
-        <source>part %1 of %2</source>
-        <translation>Teil %1 von %2</translation>
+        <source>%L1 min %L2 s</source>
+        <extracomment>A length of time: minutes and seconds.</extracomment>
+        <translation>%L1 min %L2 s</translation>
+    </message>
+    <message>
+        <source>%L1 h %L2 min</source>
+        <extracomment>A long length of time: hours and minutes.</extracomment>
+        <translation>%L1 h %L2 min</translation>
+    </message>
+    <message>
+        <source>part %L1</source>
+        <extracomment>Which part of a download runs, of an unknown number of parts.</extracomment>
+        <translation>Teil %L1</translation>
+    </message>
+    <message>
+        <source>part %L1 of %L2</source>
+        <extracomment>Which part of a download runs: &quot;part 2 of 3&quot;.</extracomment>
+        <translation>Teil %L1 von %L2</translation>
     </message>
 </context>
 <context>
     <name>DownloadStatus</name>
     <message>
         <source>Pending</source>
+        <extracomment>A queue item&apos;s status: waiting for its download.</extracomment>
         <translation>Wartet</translation>
     </message>
     <message>
         <source>Downloading</source>
+        <extracomment>A queue item&apos;s status: its download runs.</extracomment>
         <translation>Lädt herunter</translation>
     </message>
     <message>
         <source>Completed</source>
+        <extracomment>A queue item&apos;s status: downloaded.</extracomment>
         <translation>Fertig</translation>
     </message>
     <message>
         <source>Failed</source>
+        <extracomment>A queue item&apos;s status: its download failed.</extracomment>
         <translation>Fehlgeschlagen</translation>
     </message>
     <message>
         <source>Cancelled</source>
+        <extracomment>A queue item&apos;s status: stopped before it ended.</extracomment>
         <translation>Abgebrochen</translation>
     </message>
 </context>
@@ -896,6 +981,19 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
 </context>
 <context>
+    <name>Failure</name>
+    <message>
+        <source>Unexpected error: %1</source>
+        <extracomment>A fault of Morvi&apos;s own ended an operation; %1 is the programmer&apos;s reason, in English.</extracomment>
+        <translation>Unerwarteter Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <extracomment>A fault of Morvi&apos;s own ended an operation.</extracomment>
+        <translation>Unerwarteter Fehler</translation>
+    </message>
+</context>
+<context>
     <name>LogLayout</name>
     <message numerus="yes">
         <source>[… %n more characters not shown; Copy takes the whole entry]</source>
@@ -909,14 +1007,17 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <name>LogView</name>
     <message>
         <source>Log</source>
+        <extracomment>The log&apos;s name for assistive technology.</extracomment>
         <translation>Protokoll</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
+        <extracomment>The log&apos;s menu: copies the selected entries.</extracomment>
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
+        <extracomment>The log&apos;s menu: selects every entry.</extracomment>
         <translation>&amp;Alles auswählen</translation>
     </message>
 </context>
@@ -924,22 +1025,27 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <name>MainWindowView</name>
     <message>
         <source>&amp;Bulk Download</source>
+        <extracomment>A button: opens the download queue&apos;s window.</extracomment>
         <translation>&amp;Sammel-Download</translation>
     </message>
     <message>
         <source>Media &amp;Cutter</source>
+        <extracomment>A button: opens the media cutter&apos;s window.</extracomment>
         <translation>Medien zus&amp;chneiden</translation>
     </message>
     <message>
         <source>&amp;About</source>
+        <extracomment>A button: opens the about window.</extracomment>
         <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>YouTube &amp;URL:</source>
+        <extracomment>The address field&apos;s label.</extracomment>
         <translation>YouTube-&amp;URL:</translation>
     </message>
     <message>
         <source>YouTube URL</source>
+        <extracomment>The address field&apos;s name for assistive technology.</extracomment>
         <translation>YouTube-URL</translation>
     </message>
     <message>
@@ -948,6 +1054,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Format</source>
+        <extracomment>The format picker&apos;s name for assistive technology.</extracomment>
         <translation>Format</translation>
     </message>
     <message>
@@ -956,34 +1063,42 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>&amp;Format:</source>
+        <extracomment>The label of the file kind to download (MP3, MP4, M4A).</extracomment>
         <translation>&amp;Format:</translation>
     </message>
     <message>
         <source>Video Quality</source>
+        <extracomment>The video height picker&apos;s name for assistive technology.</extracomment>
         <translation>Videoqualität</translation>
     </message>
     <message>
         <source>Audio Quality</source>
+        <extracomment>The audio bit rate picker&apos;s name for assistive technology.</extracomment>
         <translation>Audioqualität</translation>
     </message>
     <message>
         <source>Audio &amp;Quality:</source>
+        <extracomment>The label of the audio bit rate picker.</extracomment>
         <translation>Audio&amp;qualität:</translation>
     </message>
     <message>
         <source>&amp;Output Path:</source>
+        <extracomment>The output folder field&apos;s label.</extracomment>
         <translation>&amp;Zielordner:</translation>
     </message>
     <message>
         <source>Output Path</source>
+        <extracomment>The output folder field&apos;s name for assistive technology.</extracomment>
         <translation>Zielordner</translation>
     </message>
     <message>
         <source>Output folder path</source>
+        <extracomment>Shown in the empty output folder field.</extracomment>
         <translation>Pfad des Zielordners</translation>
     </message>
     <message>
         <source>Bro&amp;wse</source>
+        <extracomment>A button: chooses the output folder.</extracomment>
         <translation>&amp;Durchsuchen</translation>
     </message>
     <message>
@@ -991,11 +1106,8 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <translation>Den Zielordner wählen</translation>
     </message>
     <message>
-        <source>Download &amp;Playlists</source>
-        <translation>&amp;Playlists herunterladen</translation>
-    </message>
-    <message>
         <source>&amp;Download</source>
+        <extracomment>A button: starts the download.</extracomment>
         <translation>&amp;Herunterladen</translation>
     </message>
     <message>
@@ -1004,6 +1116,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>&amp;Stop</source>
+        <extracomment>A button: stops the running download.</extracomment>
         <translation>&amp;Abbrechen</translation>
     </message>
     <message>
@@ -1011,16 +1124,8 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <translation>Den laufenden Download abbrechen</translation>
     </message>
     <message>
-        <source>Open Fo&amp;lder</source>
-        <translation>&amp;Ordner öffnen</translation>
-    </message>
-    <message>
         <source>Show the folder of the finished download</source>
         <translation>Den Ordner des fertigen Downloads zeigen</translation>
-    </message>
-    <message>
-        <source>Open F&amp;ile</source>
-        <translation>Dat&amp;ei öffnen</translation>
     </message>
     <message>
         <source>Open the downloaded file</source>
@@ -1028,14 +1133,17 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Progress:</source>
+        <extracomment>A heading over the download&apos;s progress bar.</extracomment>
         <translation>Fortschritt:</translation>
     </message>
     <message>
         <source>Lo&amp;g:</source>
+        <extracomment>A heading over the download&apos;s log.</extracomment>
         <translation>Proto&amp;koll:</translation>
     </message>
     <message>
         <source>&amp;Video Quality:</source>
+        <extracomment>The label of the video height picker.</extracomment>
         <translation>&amp;Videoqualität:</translation>
     </message>
     <message>
@@ -1048,11 +1156,28 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>%1 ✓</source>
+        <extracomment>A video quality the address offers: %1 is the quality, then a check mark.</extracomment>
         <translation>%1 ✓</translation>
     </message>
     <message>
         <source>Pr&amp;eferences</source>
-        <translation>E&amp;instellungen</translation>
+        <extracomment>A button: opens the Preferences window.</extracomment>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>Download Pla&amp;ylists</source>
+        <extracomment>A switch: download the whole playlist an address belongs to.</extracomment>
+        <translation>&amp;Playlists herunterladen</translation>
+    </message>
+    <message>
+        <source>Ope&amp;n Folder</source>
+        <extracomment>A button: shows the downloaded file&apos;s folder.</extracomment>
+        <translation>&amp;Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>O&amp;pen File</source>
+        <extracomment>A button: opens the downloaded file.</extracomment>
+        <translation>Datei öff&amp;nen</translation>
     </message>
     <message>
         <source>Part from</source>
@@ -1063,7 +1188,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <translation>Teil bis</translation>
     </message>
     <message>
-        <source>Pa&amp;rt (optional):</source>
+        <source>Part to &amp;keep (optional):</source>
         <translation>&amp;Teil (optional):</translation>
     </message>
     <message>
@@ -1079,10 +1204,12 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <name>MainWindowViewModel</name>
     <message>
         <source>Error</source>
+        <extracomment>An alert&apos;s title: the address field holds no address.</extracomment>
         <translation>Fehler</translation>
     </message>
     <message>
         <source>Please enter a valid URL.</source>
+        <extracomment>An alert&apos;s message: the address field holds no address.</extracomment>
         <translation>Bitte eine gültige URL eingeben.</translation>
     </message>
     <message>
@@ -1103,10 +1230,12 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Download failed: %1</source>
+        <extracomment>A log line: %1 says why.</extracomment>
         <translation>Download fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Download Failed</source>
+        <extracomment>An alert&apos;s title.</extracomment>
         <translation>Download fehlgeschlagen</translation>
     </message>
     <message>
@@ -1145,42 +1274,52 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <name>MediaCutterView</name>
     <message>
         <source>MP4</source>
+        <extracomment>The cut file&apos;s kinds: file formats, usually left as they are.</extracomment>
         <translation>MP4</translation>
     </message>
     <message>
         <source>MP3</source>
+        <extracomment>A file format, usually left as it is.</extracomment>
         <translation>MP3</translation>
     </message>
     <message>
         <source>M4A</source>
+        <extracomment>A file format, usually left as it is.</extracomment>
         <translation>M4A</translation>
     </message>
     <message>
         <source>MOV</source>
+        <extracomment>A file format, usually left as it is.</extracomment>
         <translation>MOV</translation>
     </message>
     <message>
         <source>Media Cutter</source>
+        <extracomment>The cutter window&apos;s heading.</extracomment>
         <translation>Medien zuschneiden</translation>
     </message>
     <message>
         <source>Cut finished</source>
+        <extracomment>A notification&apos;s title: a cut has ended well.</extracomment>
         <translation>Zuschnitt fertig</translation>
     </message>
     <message>
         <source>Cut failed</source>
+        <extracomment>A notification&apos;s title: a cut has failed.</extracomment>
         <translation>Zuschnitt fehlgeschlagen</translation>
     </message>
     <message>
         <source>No file selected</source>
+        <extracomment>Shown in the empty media file field.</extracomment>
         <translation>Keine Datei ausgewählt</translation>
     </message>
     <message>
         <source>Media File</source>
+        <extracomment>The media file field&apos;s name for assistive technology.</extracomment>
         <translation>Mediendatei</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
+        <extracomment>A button: chooses the media file to cut.</extracomment>
         <translation>&amp;Durchsuchen</translation>
     </message>
     <message>
@@ -1189,26 +1328,32 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Media Information:</source>
+        <extracomment>A heading: the chosen file&apos;s length and kind.</extracomment>
         <translation>Medieninformationen:</translation>
     </message>
     <message>
         <source>Trim Settings:</source>
+        <extracomment>A heading: where the cut starts and ends.</extracomment>
         <translation>Schnitteinstellungen:</translation>
     </message>
     <message>
         <source>&amp;Start Time:</source>
+        <extracomment>The label of the field where the cut starts.</extracomment>
         <translation>&amp;Startzeit:</translation>
     </message>
     <message>
         <source>Start Time</source>
+        <extracomment>The field where the cut starts, named for assistive technology.</extracomment>
         <translation>Startzeit</translation>
     </message>
     <message>
         <source>&amp;End Time:</source>
+        <extracomment>The label of the field where the cut ends.</extracomment>
         <translation>&amp;Endzeit:</translation>
     </message>
     <message>
         <source>End Time</source>
+        <extracomment>The field where the cut ends, named for assistive technology.</extracomment>
         <translation>Endzeit</translation>
     </message>
     <message>
@@ -1217,31 +1362,38 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Output Settings:</source>
+        <extracomment>A heading: the cut file&apos;s name, kind and folder.</extracomment>
         <translation>Ausgabeeinstellungen:</translation>
     </message>
     <message>
         <source>Output file name</source>
+        <extracomment>Shown in the empty output file name field.</extracomment>
         <translation>Name der Ausgabedatei</translation>
     </message>
     <message>
         <source>Output File Name</source>
+        <extracomment>The output file name field&apos;s name for assistive technology.</extracomment>
         <translation>Name der Ausgabedatei</translation>
     </message>
     <message>
         <source>&amp;Format</source>
+        <extracomment>The label of the cut file&apos;s kind (MP4, MP3, M4A, MOV).</extracomment>
         <translation>&amp;Format</translation>
     </message>
     <message>
         <source>Output folder</source>
+        <extracomment>Shown in the empty output folder field.</extracomment>
         <translation>Zielordner</translation>
     </message>
     <message>
         <source>Output Path</source>
+        <extracomment>The output folder field&apos;s name for assistive technology.</extracomment>
         <translation>Zielordner</translation>
     </message>
     <message>
         <source>Bro&amp;wse</source>
-        <translation>Du&amp;rchsuchen</translation>
+        <extracomment>A button: chooses the output folder.</extracomment>
+        <translation>D&amp;urchsuchen</translation>
     </message>
     <message>
         <source>Choose the folder for the cut file</source>
@@ -1249,34 +1401,42 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>&amp;Cut Media</source>
+        <extracomment>A button: starts the cut.</extracomment>
         <translation>Medium &amp;zuschneiden</translation>
     </message>
     <message>
         <source>Sh&amp;ow in Folder</source>
+        <extracomment>A button: shows the cut file in the file manager.</extracomment>
         <translation>Im &amp;Ordner zeigen</translation>
     </message>
     <message>
         <source>Progress:</source>
+        <extracomment>A heading over the cut&apos;s progress bar.</extracomment>
         <translation>Fortschritt:</translation>
     </message>
     <message>
         <source>&amp;Log:</source>
+        <extracomment>A heading over the cut&apos;s log.</extracomment>
         <translation>&amp;Protokoll:</translation>
     </message>
     <message>
         <source>Duration: %1</source>
+        <extracomment>The chosen file&apos;s length: %1 is HH:MM:SS.</extracomment>
         <translation>Dauer: %1</translation>
     </message>
     <message>
         <source>Format: %1</source>
+        <extracomment>The chosen file&apos;s kind: %1 is Video or Audio.</extracomment>
         <translation>Format: %1</translation>
     </message>
     <message>
         <source>&amp;Cutting...</source>
+        <extracomment>The cut button while a cut runs.</extracomment>
         <translation>Wird &amp;zugeschnitten …</translation>
     </message>
     <message>
         <source>Select &amp;Media File:</source>
+        <extracomment>The label of the file to cut.</extracomment>
         <translation>&amp;Mediendatei auswählen:</translation>
     </message>
 </context>
@@ -1292,18 +1452,22 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Video and audio files (%1)</source>
+        <extracomment>A file chooser&apos;s filter: %1 are the file name patterns.</extracomment>
         <translation>Video- und Audiodateien (%1)</translation>
     </message>
     <message>
         <source>Failed to get media info: %1</source>
+        <extracomment>A log line: the chosen file could not be read; %1 says why.</extracomment>
         <translation>Medieninformationen konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Video</source>
+        <extracomment>The chosen file&apos;s kind: it holds video.</extracomment>
         <translation>Video</translation>
     </message>
     <message>
         <source>Audio</source>
+        <extracomment>The chosen file&apos;s kind: it holds sound only.</extracomment>
         <translation>Audio</translation>
     </message>
     <message>
@@ -1316,14 +1480,17 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Input: %1</source>
+        <extracomment>A log line: the file being cut.</extracomment>
         <translation>Eingabe: %1</translation>
     </message>
     <message>
         <source>Output: %1</source>
+        <extracomment>A log line: the file the cut makes.</extracomment>
         <translation>Ausgabe: %1</translation>
     </message>
     <message>
         <source>Start: %1, End: %2</source>
+        <extracomment>A log line: the cut&apos;s times, HH:MM:SS.</extracomment>
         <translation>Start: %1, Ende: %2</translation>
     </message>
     <message>
@@ -1336,6 +1503,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>FFmpeg: %1</source>
+        <extracomment>A log line: the converter&apos;s own last error line.</extracomment>
         <translation>FFmpeg: %1</translation>
     </message>
     <message>
@@ -1344,6 +1512,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>FFmpeg exited with code %1</source>
+        <extracomment>Why a cut failed: the converter&apos;s exit status.</extracomment>
         <translation>FFmpeg endete mit Code %1</translation>
     </message>
 </context>
@@ -1362,6 +1531,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>The media library lacks %1</source>
+        <extracomment>%1: a function that the installed FFmpeg library does not have.</extracomment>
         <translation>Der Medienbibliothek fehlt %1</translation>
     </message>
 </context>
@@ -1384,35 +1554,59 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <name>MorviApp</name>
     <message>
         <source>Bulk Download</source>
+        <extracomment>A window&apos;s title: the download queue.</extracomment>
         <translation>Sammel-Download</translation>
     </message>
     <message>
         <source>Media Cutter</source>
+        <extracomment>A window&apos;s title: cuts a part out of a local media file.</extracomment>
         <translation>Medien zuschneiden</translation>
     </message>
     <message>
         <source>About</source>
+        <extracomment>A window&apos;s title: about Morvi.</extracomment>
         <translation>Über Morvi</translation>
     </message>
     <message>
         <source>Download finished</source>
+        <extracomment>A notification&apos;s title: the main window&apos;s download has ended well.</extracomment>
         <translation>Download abgeschlossen</translation>
     </message>
     <message>
         <source>Download failed</source>
+        <extracomment>A notification&apos;s title: the main window&apos;s download has failed.</extracomment>
         <translation>Download fehlgeschlagen</translation>
     </message>
     <message>
         <source>Downloads finished</source>
+        <extracomment>A notification&apos;s title: the queue&apos;s batch has ended.</extracomment>
         <translation>Downloads abgeschlossen</translation>
     </message>
     <message>
-        <source>%1 completed, %2 failed</source>
-        <translation>%1 abgeschlossen, %2 fehlgeschlagen</translation>
+        <source>Preferences</source>
+        <extracomment>A window&apos;s title.</extracomment>
+        <translation>Einstellungen</translation>
     </message>
     <message>
-        <source>Preferences</source>
-        <translation>Einstellungen</translation>
+        <source>%1, %2</source>
+        <extracomment>How the queue&apos;s items ended, in a notification: completed ones, failed ones.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln completed</source>
+        <extracomment>Queue items that were downloaded, in a notification.</extracomment>
+        <translation>
+            <numerusform>%Ln abgeschlossen</numerusform>
+            <numerusform>%Ln abgeschlossen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln failed</source>
+        <extracomment>Queue items whose download failed, in a notification.</extracomment>
+        <translation>
+            <numerusform>%Ln fehlgeschlagen</numerusform>
+            <numerusform>%Ln fehlgeschlagen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1452,6 +1646,14 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <message>
         <source>The template needs the file&apos;s extension, %(ext)s.</source>
         <translation>Die Vorlage braucht die Dateiendung, %(ext)s.</translation>
+    </message>
+</context>
+<context>
+    <name>PercentText</name>
+    <message>
+        <source>%1%</source>
+        <extracomment>A whole percentage under a progress bar, &quot;42%&quot;; %1 is the number.</extracomment>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -1604,7 +1806,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>&amp;With SponsorBlock:</source>
-        <translation>Mi&amp;t SponsorBlock:</translation>
+        <translation>&amp;Mit SponsorBlock:</translation>
     </message>
     <message>
         <source>Mark the chosen segments as chapters</source>
@@ -1622,7 +1824,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <translation>Manche Websites, darunter YouTube, liefern ein Video nur an angemeldete Nutzer. Der Downloader kann dann die Cookies eines Browsers verwenden, in dem man angemeldet ist, oder die einer cookies.txt-Datei. Morvi gibt nur den Namen und das Profil des Browsers oder den Namen der Datei weiter: Ein Cookie liest, speichert oder zeigt Morvi nie.</translation>
     </message>
     <message>
-        <source>Use cookies &amp;from:</source>
+        <source>&amp;Use cookies from:</source>
         <translation>Cookies &amp;verwenden aus:</translation>
     </message>
     <message>
@@ -1630,7 +1832,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <translation>&amp;Profil:</translation>
     </message>
     <message>
-        <source>Cookies f&amp;ile:</source>
+        <source>Coo&amp;kies file:</source>
         <translation>Cookie-&amp;Datei:</translation>
     </message>
     <message>
@@ -1701,21 +1903,64 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <name>QueueIntake</name>
     <message>
         <source>No playlist entries from %1: %2</source>
+        <extracomment>%1: a playlist&apos;s address; %2: why its entries could not be listed.</extracomment>
         <translation>Keine Playlist-Einträge aus %1: %2</translation>
     </message>
     <message numerus="yes">
-        <source>Added %n entry(s) from &quot;%1&quot;.</source>
+        <source>Added %Ln entry(s) from &quot;%1&quot;.</source>
+        <extracomment>%1: a playlist&apos;s title, or its address.</extracomment>
         <translation>
-            <numerusform>%n Eintrag aus „%1“ hinzugefügt.</numerusform>
-            <numerusform>%n Einträge aus „%1“ hinzugefügt.</numerusform>
+            <numerusform>%Ln Eintrag aus „%1“ hinzugefügt.</numerusform>
+            <numerusform>%Ln Einträge aus „%1“ hinzugefügt.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Added %n entry(s) from &quot;%1&quot;. Left out: %2 not YouTube addresses or repeated, %3 already in the queue, %4 without an address.</source>
+        <source>%Ln not YouTube addresses or repeated</source>
         <translation>
-            <numerusform>%n Eintrag aus „%1“ hinzugefügt. Ausgelassen: %2 keine YouTube-Adressen oder doppelt, %3 schon in der Warteschlange, %4 ohne Adresse.</numerusform>
-            <numerusform>%n Einträge aus „%1“ hinzugefügt. Ausgelassen: %2 keine YouTube-Adressen oder doppelt, %3 schon in der Warteschlange, %4 ohne Adresse.</numerusform>
+            <numerusform>%Ln keine YouTube-Adresse oder doppelt</numerusform>
+            <numerusform>%Ln keine YouTube-Adressen oder doppelt</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln already in the queue</source>
+        <translation>
+            <numerusform>%Ln schon in der Warteschlange</numerusform>
+            <numerusform>%Ln schon in der Warteschlange</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 Left out: %2, %3, %4.</source>
+        <extracomment>%1: what was added (&quot;Added 3 entries from …&quot;); %2, %3, %4: the entries left out, by why.</extracomment>
+        <translation>%1 Ausgelassen: %2, %3, %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln without an address</source>
+        <extracomment>Playlist entries left out: the listing gave them no address.</extracomment>
+        <translation>
+            <numerusform>%Ln ohne Adresse</numerusform>
+            <numerusform>%Ln ohne Adresse</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>QueueStore</name>
+    <message>
+        <source>The download queue could not be saved: %1</source>
+        <extracomment>%1: the settings file and why it could not be written (a full disk, a read-only file).</extracomment>
+        <translation>Die Download-Warteschlange konnte nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>it could not be written</source>
+        <extracomment>Why a settings file was not written, when the system gave no reason.</extracomment>
+        <translation>sie konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A settings file, and why a value could not be stored in it.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1773,14 +2018,17 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <name>ToolCredits</name>
     <message>
         <source>The Unlicense</source>
+        <extracomment>A licence&apos;s name, as its authors call it.</extracomment>
         <translation>The Unlicense</translation>
     </message>
     <message>
         <source>LGPL/GPL</source>
+        <extracomment>A licence&apos;s name, as its authors call it.</extracomment>
         <translation>LGPL/GPL</translation>
     </message>
     <message>
         <source>GPL 3 or later</source>
+        <extracomment>A licence&apos;s name, as its authors call it.</extracomment>
         <translation>GPL 3 oder neuer</translation>
     </message>
     <message>
@@ -1789,6 +2037,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>LGPL 3 or later</source>
+        <extracomment>A licence&apos;s name, as its authors call it.</extracomment>
         <translation>LGPL 3 oder neuer</translation>
     </message>
     <message>
@@ -1804,14 +2053,17 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <name>ToolCreditsGroup</name>
     <message>
         <source>Not installed</source>
+        <extracomment>Where a tool comes from: it is missing.</extracomment>
         <translation>Nicht installiert</translation>
     </message>
     <message>
         <source>The system&apos;s own, at %1</source>
+        <extracomment>Where a tool comes from: the system&apos;s program; %1 is its path.</extracomment>
         <translation>Das des Systems, unter %1</translation>
     </message>
     <message>
         <source>Morvi&apos;s own, at %1</source>
+        <extracomment>Where a tool comes from: installed by Morvi; %1 is its path.</extracomment>
         <translation>Morvis eigenes, unter %1</translation>
     </message>
     <message>
@@ -1821,6 +2073,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Tools</source>
+        <extracomment>A heading in the about window: the programs Morvi runs.</extracomment>
         <translation>Werkzeuge</translation>
     </message>
     <message>
@@ -1840,6 +2093,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Process exited with code %1</source>
+        <extracomment>Why a download failed: the downloader&apos;s exit status.</extracomment>
         <translation>Prozess endete mit Code %1</translation>
     </message>
 </context>

@@ -385,8 +385,8 @@ private slots:
                            "o:[download] 100% of 1KiB\n[download] Destination: T.f140.m4a\n"
                            "\r[download]  52.0% of 1KiB ETA 00:17\r",
                            "o:[Merger] Merging formats into \"T.mp4\"\n"}
-            << QStringList{u"78|video · 798 B of 1.0 KiB"_qs,
-                           u"52|audio · 532 B of 1.0 KiB · 17 s left"_qs}
+            << QStringList{u"78|video · 798 bytes of 1.0 KiB"_qs,
+                           u"52|audio · 532 bytes of 1.0 KiB · 17 s left"_qs}
             << "T.mp4" << QString();
         QTest::newRow("parts not announced")
             << QStringList{"o:[download] Destination: T.f137.mp4\n\r[download]  10.0%\r",

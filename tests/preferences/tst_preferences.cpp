@@ -211,6 +211,10 @@ private slots:
 
     // What cannot be used reads as its default; known categories in their order.
     void storedOptions() {
+        // An empty text goes into a file that holds nothing yet.
+        QSettings("Velnor", "MorviPreferences").clear();
+        QVERIFY(!SettingsStore("MorviPreferences").setString("sponsorBlockCategories", ""));
+        QCOMPARE(DownloadOptions::current().sponsorCategories, QStringList());
         storePreferences({{"downloadsAtOnce", "5"},
                           {"subtitles", "Beside"},
                           {"embedMetadata", "no"},

@@ -53,13 +53,13 @@ DownloadOptions DownloadOptions::current() {
 const QList<DownloadOptions::Category>& DownloadOptions::sponsorBlockCategories() {
     static const QList<Category> all{
         {"sponsor", QT_TR_NOOP("&Sponsor")},
-        {"intro", QT_TR_NOOP("&Intermission or intro")},
+        {"intro", QT_TR_NOOP("Intermissi&on or intro")},
         {"outro", QT_TR_NOOP("&Endcards or credits")},
         {"selfpromo", QT_TR_NOOP("Self-&promotion")},
-        {"preview", QT_TR_NOOP("P&review or recap")},
+        {"preview", QT_TR_NOOP("Pre&view or recap")},
         {"filler", QT_TR_NOOP("&Filler tangent")},
         {"interaction", QT_TR_NOOP("Interaction re&minder")},
-        {"music_offtopic", QT_TR_NOOP("Non-music part of a music &video")}};
+        {"music_offtopic", QT_TR_NOOP("Non-m&usic part of a music video")}};
     return all;
 }
 

@@ -1,7 +1,7 @@
 #include "BatchRunner.h"
 
 #include "QueueStore.h"
-#include "core/diagnostics/UserFacingError.h"
+#include "core/diagnostics/Failure.h"
 #include "core/engine/YtdlpError.h"
 #include "core/model/AssignProperty.h"
 #include "core/preferences/PreferencesStorage.h"
@@ -14,6 +14,14 @@ namespace {
 
 bool isUnfinishedItem(const BulkDownloadItem& item) {
     return isUnfinished(item.status);
+}
+
+// A failed item shows the sentence first, when the downloader's lines tell one, then the tool's
+// own words where it said why.
+QString shown(const Failure& failure, const QString& sentence) {
+    const QString said = failure.toolErrors.join('\n');
+    return (sentence.isEmpty() ? QString() : sentence + '\n') +
+           (said.isEmpty() ? failure.description : said);
 }
 
 } // namespace
@@ -178,7 +186,7 @@ QCoro::Task<> BatchRunner::downloadItem(QUuid id) {
     // The queue keeps no log, only why the last run failed.
     const DownloadEngine::LogHandler onLog = [](const QString&) {
     };
-    // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
+    // Named first: gcc 12 destroys a braced aggregate built inside a co_await expression twice.
     const DownloadRequest request{item.url,
                                   item.choice,
                                   outputFolder,
@@ -192,14 +200,8 @@ QCoro::Task<> BatchRunner::downloadItem(QUuid id) {
     std::optional<QString> failure;
     try {
         co_await engine.downloadVideo(request, onProgress, onLog);
-    } catch (const YtdlpError& error) {
-        // The sentence first, when the downloader's lines tell one, then its own words.
-        const QString said = error.toolErrors().join('\n');
-        const QString sentence = error.failure().sentence;
-        failure = (sentence.isEmpty() ? QString() : sentence + '\n') +
-                  (said.isEmpty() ? error.description() : said);
-    } catch (const UserFacingError& error) {
-        failure = error.description();
+    } catch (...) { // a stopped download included
+        failure = shown(Failure::caught(), YtdlpError::caughtMeaning().sentence);
     }
     if (!self)
         co_return;

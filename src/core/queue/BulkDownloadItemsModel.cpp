@@ -192,9 +192,17 @@ QVariant BulkDownloadItemsModel::data(const QModelIndex& index, int role) const 
 
 QVariant BulkDownloadItemsModel::headerData(int section, Qt::Orientation orientation,
                                             int role) const {
-    static const char* const titles[] = {QT_TR_NOOP("URL"), QT_TR_NOOP("Format"),
-                                         QT_TR_NOOP("Quality"), QT_TR_NOOP("Status"),
-                                         QT_TR_NOOP("Progress")};
+    static const char* const titles[] = {
+        //: A queue table's column: each item's address.
+        QT_TR_NOOP("URL"),
+        //: A queue table's column: each item's file kind (MP3, MP4, M4A).
+        QT_TR_NOOP("Format"),
+        //: A queue table's column: each item's video height or audio bit rate.
+        QT_TR_NOOP("Quality"),
+        //: A queue table's column: each item's status (Pending, Completed…).
+        QT_TR_NOOP("Status"),
+        //: A queue table's column: each item's percentage.
+        QT_TR_NOOP("Progress")};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section > progressColumn)
         return {};

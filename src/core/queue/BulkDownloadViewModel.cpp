@@ -40,6 +40,8 @@ void BulkDownloadViewModel::forwardSignals() {
             &BulkDownloadViewModel::playlistEntriesAdded);
     connect(&intake, &QueueIntake::isListingPlaylistsChanged, this,
             &BulkDownloadViewModel::isListingPlaylistsChanged);
+    connect(&store, &QueueStore::saveFailureChanged, this,
+            &BulkDownloadViewModel::saveFailureChanged);
     connect(&batches, &BatchRunner::itemsChanged, this,
             &BulkDownloadViewModel::downloadItemsChanged);
     connect(&batches, &BatchRunner::isDownloadingChanged, this,
@@ -109,7 +111,12 @@ QCoro::Task<> BulkDownloadViewModel::pasteURLs(QString text) {
     return intake.paste(std::move(text));
 }
 
+QCoro::Task<> BulkDownloadViewModel::dropURLs(QString text) {
+    return intake.paste(std::move(text), true);
+}
+
 QCoro::Task<> BulkDownloadViewModel::addURLsFromFile() {
+    //: A file chooser's filter: %1 are the file name patterns.
     const QString path = dialogs->chooseFile(QString(), tr("Text files (%1)").arg("*.txt *.text"));
     if (path.isEmpty())
         co_return;

@@ -3,7 +3,7 @@
 #include "AddressDescription.h"
 #include "core/desktop/Dialogs.h"
 #include "core/desktop/StandardFolders.h"
-#include "core/diagnostics/UserFacingError.h"
+#include "core/diagnostics/Failure.h"
 #include "core/engine/RememberedChoices.h"
 #include "core/engine/YtdlpError.h"
 #include "core/engine/YtdlpManager.h"
@@ -190,7 +190,11 @@ void MainWindowViewModel::startDownload() {
     if (downloading)
         return;
     if (url.trimmed().isEmpty()) {
-        showAlert(tr("Error"), tr("Please enter a valid URL."));
+        showAlert(
+            //: An alert's title: the address field holds no address.
+            tr("Error"),
+            //: An alert's message: the address field holds no address.
+            tr("Please enter a valid URL."));
         return;
     }
     if (const QString problem = sectionProblem(); !problem.isEmpty()) {
@@ -252,14 +256,11 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
     try {
         if (!outcome.failure)
             outcome.file = co_await engine->downloadVideo(request, progressHandler, logHandler);
-    } catch (const YtdlpError& error) {
-        outcome.failure = error.description();
-        outcome.toolErrors = error.toolErrors();
-        outcome.meaning = error.failure();
-    } catch (const UserFacingError& error) {
-        outcome.failure = error.description();
-    } catch (const std::exception& error) {
-        outcome.failure = QString::fromLocal8Bit(error.what());
+    } catch (...) {
+        const Failure failure = Failure::caught();
+        outcome.failure = failure.description;
+        outcome.toolErrors = failure.toolErrors;
+        outcome.meaning = YtdlpError::caughtMeaning();
     }
     // A stopped run that ends after the next download began must not end that one.
     if (!isCurrent())
@@ -311,6 +312,7 @@ void MainWindowViewModel::finishDownload(const Outcome& outcome, const DownloadR
 void MainWindowViewModel::reportFailure(const Outcome& outcome, const DownloadRequest& request) {
     const DownloaderFailure& meaning = outcome.meaning;
     const QString reason = meaning.isKnown() ? meaning.sentence : *outcome.failure;
+    //: A log line: %1 says why.
     addLogMessage(tr("Download failed: %1").arg(reason));
     setIsDownloading(false);
     QStringList details = outcome.toolErrors;
@@ -320,6 +322,7 @@ void MainWindowViewModel::reportFailure(const Outcome& outcome, const DownloadRe
     // An audio download asks for no video quality: "Best" would download the same again.
     if (action == DownloaderFailure::Action::downloadBest && request.choice.isAudio())
         action = DownloaderFailure::Action::none;
+    //: An alert's title.
     if (dialogs.showAlert(tr("Download Failed"), reason, details.join(u'\n'), actionLabel(action)))
         perform(action, request);
 }

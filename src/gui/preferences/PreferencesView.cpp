@@ -82,10 +82,10 @@ QWidget* PreferencesView::buildSignInSection() {
     form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     sourcePicker = picker("cookieSource");
-    form->addRow(tr("Use cookies &from:"), sourcePicker);
+    form->addRow(tr("&Use cookies from:"), sourcePicker);
     profilePicker = picker("cookieProfile");
     form->addRow(tr("&Profile:"), profilePicker);
-    auto* fileLabel = new QLabel(tr("Cookies f&ile:"));
+    auto* fileLabel = new QLabel(tr("Coo&kies file:"));
     form->addRow(fileLabel, buildFileRow());
     // The label names the field, not the row, for assistive technology.
     fileLabel->setBuddy(fileField);
