@@ -21,8 +21,7 @@ namespace {
 
 const QString mp4 = "mov,mp4,m4a,3gp,3g2,mj2";
 
-// The stored queue as another program would read it at this moment: a copy of the file decodes
-// to items.
+// The stored queue as another program would read it now: a copy of its file decodes to items.
 bool storedQueueReadable() {
     const QString copy = QDir::homePath() + "/" + QUuid::createUuid().toString(QUuid::Id128);
     if (!QFile::copy(QSettings("Velnor", "Morvi").fileName(), copy))

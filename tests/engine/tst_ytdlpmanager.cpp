@@ -266,7 +266,6 @@ private slots:
         const QStringList at720{"-S", "vcodec:h264,res,acodec:aac", "-f", atMost.arg(720)};
         const QStringList video = today + merged + at720;
         const QStringList subtitles{"--write-subs", "--sub-langs", "en"};
-        const Texts english{{"subtitles", "beside"}, {"subtitleLanguages", "en"}};
 
         row("MP3, a browser profile's cookies", "MP3", "720p", {},
             today + cover + mp3 + jpg + converter +
@@ -292,7 +291,8 @@ private slots:
              {"automaticCaptions", "true"}},
             video + QStringList{"--write-subs", "--write-auto-subs", "--sub-langs", "en,de",
                                 "--embed-subs", "--compat-options", "no-keep-subs"});
-        row("subtitles beside as .srt", "MP4", "720p", english,
+        row("subtitles beside as .srt", "MP4", "720p",
+            {{"subtitles", "beside"}, {"subtitleLanguages", "en"}},
             video + subtitles + QStringList{"--convert-subs", "srt"});
         row("no subtitles without a language", "MP4", "720p", {{"subtitles", "embedded"}}, video);
         row("audio: chapters without metadata, no cover, no subtitles", "MP3", "720p",

@@ -202,27 +202,24 @@ private slots:
         QCOMPARE(model->preferences(), chosen);
         QCOMPARE(model->fileNamePreset(), 1);
         QCOMPARE(model->subtitleLanguages(), "en, de, fr");
-        const DownloadOptions& kept = chosen.downloads;
         QCOMPARE(chosen.downloadsAtOnce, 4);
-        QCOMPARE(kept.rateLimitKiB, 1536);
-        QCOMPARE(kept.subtitleLanguages, "en,de,fr");
-        QCOMPARE(kept.sponsorCategories, QStringList({"intro", "outro"}));
+        QCOMPARE(chosen.downloads.rateLimitKiB, 1536);
+        QCOMPARE(chosen.downloads.subtitleLanguages, "en,de,fr");
+        QCOMPARE(chosen.downloads.sponsorCategories, QStringList({"intro", "outro"}));
     }
 
     // What cannot be used reads as its default; known categories in their order.
     void storedOptions() {
         // An empty text goes into a file that holds nothing yet.
-        QSettings("Velnor", "MorviPreferences").clear();
-        QVERIFY(!SettingsStore("MorviPreferences").setString("sponsorBlockCategories", ""));
+        storePreferences({{"sponsorBlockCategories", ""}});
         QCOMPARE(DownloadOptions::current().sponsorCategories, QStringList());
-        storePreferences({{"downloadsAtOnce", "5"},
-                          {"subtitles", "Beside"},
-                          {"embedMetadata", "no"},
-                          {"rateLimitKiB", "-2"},
-                          {"sponsorBlock", "skip"},
-                          {"fileNameTemplate", "%(title).%(ext)s"},
-                          {"videoThumbnail", "TRUE"},
-                          {"sponsorBlockCategories", "intro,skit,sponsor"}});
+        const QHash<QString, QString> stored{
+            {"downloadsAtOnce", "5"},   {"subtitles", "Beside"},
+            {"embedMetadata", "no"},    {"rateLimitKiB", "-2"},
+            {"sponsorBlock", "skip"},   {"fileNameTemplate", "%(title).%(ext)s"},
+            {"videoThumbnail", "TRUE"}, {"sponsorBlockCategories", "intro,skit,sponsor"},
+        };
+        storePreferences(stored);
         Preferences read;
         read.downloads.sponsorCategories = {"sponsor", "intro"};
         QCOMPARE(PreferencesStorage::read(SettingsStore("MorviPreferences")), read);

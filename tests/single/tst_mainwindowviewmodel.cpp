@@ -395,9 +395,8 @@ private slots:
         QTest::addColumn<Part>("part");
         QTest::addColumn<QString>("problem"); // a word of it
         const auto row = [](const char* name, const char* from, const char* to, double length,
-                            Part part, const char* problem = "") {
-            QTest::newRow(name) << QString(from) << QString(to) << length << part
-                                << QString(problem);
+                            Part part, const char* word = "") {
+            QTest::newRow(name) << QString(from) << QString(to) << length << part << QString(word);
         };
         row("whole", "", "", 0, {});
         row("from, to the end", "00:01:00", "", 0, MediaSection{60, {}});

@@ -67,9 +67,8 @@ bool waitForProcessGone(qint64 pid) {
 
 void storePreferences(const QHash<QString, QString>& values) {
     QSettings("Velnor", "MorviPreferences").clear();
-    SettingsStore store("MorviPreferences");
     for (auto value = values.begin(); value != values.end(); ++value)
-        store.setString(value.key(), value.value());
+        SettingsStore("MorviPreferences").setString(value.key(), value.value());
 }
 
 QString writeFile(const QString& path, const QByteArray& bytes) {
