@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
 
     const QString url = server.url("/plain.mp4").toString() + "?v=youtu.be";
     const QStringList arguments = DownloaderCommandLine::forDownload(
-        {url, {"MP4", "Best", "192k"}, {}, false, {}}, FileManagerHelper().ffmpegPath);
+        {url, {"MP4", "Best", "192k"}, {}, false, {}, {}, {}}, FileManagerHelper().ffmpegPath);
     QList<double> alone, morvi;
     for (int round = 0; round < rounds; ++round) {
         alone << direct(arguments);

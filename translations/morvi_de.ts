@@ -75,6 +75,11 @@
         <extracomment>An estimated size: &quot;about 12.0 MiB&quot;.</extracomment>
         <translation>etwa %1</translation>
     </message>
+    <message>
+        <source>about %1 for the part</source>
+        <extracomment>An estimated size of the part of the video chosen: &quot;about 12.0 MiB for the part&quot;.</extracomment>
+        <translation>etwa %1 für den Teil</translation>
+    </message>
     <message numerus="yes">
         <source>Playlist of %Ln entries</source>
         <extracomment>Under the address field: what a playlist holds.</extracomment>
@@ -284,6 +289,10 @@
         <source>Progress</source>
         <extracomment>A queue table&apos;s column: each item&apos;s percentage.</extracomment>
         <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Downloaded with %1</source>
+        <translation>Heruntergeladen mit: %1</translation>
     </message>
 </context>
 <context>
@@ -703,6 +712,93 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
 </context>
 <context>
+    <name>DownloadOptions</name>
+    <message>
+        <source>%1 with automatic captions</source>
+        <translation>%1 mit automatischen Untertiteln</translation>
+    </message>
+    <message>
+        <source>subtitles %1, embedded</source>
+        <translation>Untertitel %1, eingebettet</translation>
+    </message>
+    <message>
+        <source>subtitles %1 as .srt files</source>
+        <translation>Untertitel %1 als .srt-Dateien</translation>
+    </message>
+    <message>
+        <source>SponsorBlock segments as chapters</source>
+        <translation>SponsorBlock-Abschnitte als Kapitel</translation>
+    </message>
+    <message>
+        <source>SponsorBlock removes %1</source>
+        <translation>SponsorBlock entfernt %1</translation>
+    </message>
+    <message>
+        <source>no metadata</source>
+        <translation>keine Metadaten</translation>
+    </message>
+    <message>
+        <source>chapters</source>
+        <translation>Kapitel</translation>
+    </message>
+    <message>
+        <source>no chapters</source>
+        <translation>keine Kapitel</translation>
+    </message>
+    <message>
+        <source>no cover picture</source>
+        <translation>kein Cover</translation>
+    </message>
+    <message>
+        <source>thumbnail embedded</source>
+        <translation>Vorschaubild eingebettet</translation>
+    </message>
+    <message>
+        <source>at most %1/s</source>
+        <translation>höchstens %1/s</translation>
+    </message>
+    <message>
+        <source>file names %1</source>
+        <translation>Dateinamen %1</translation>
+    </message>
+    <message>
+        <source>safe characters only</source>
+        <translation>nur sichere Zeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Sponsor</source>
+        <translation>&amp;Sponsor</translation>
+    </message>
+    <message>
+        <source>Intermissi&amp;on or intro</source>
+        <translation>&amp;Pause oder Intro</translation>
+    </message>
+    <message>
+        <source>&amp;Endcards or credits</source>
+        <translation>&amp;Abspann oder Endkarten</translation>
+    </message>
+    <message>
+        <source>Self-&amp;promotion</source>
+        <translation>&amp;Eigenwerbung</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view or recap</source>
+        <translation>&amp;Vorschau oder Rückblick</translation>
+    </message>
+    <message>
+        <source>&amp;Filler tangent</source>
+        <translation>Abschweif&amp;ung</translation>
+    </message>
+    <message>
+        <source>Interaction re&amp;minder</source>
+        <translation>Aufruf &amp;zur Interaktion</translation>
+    </message>
+    <message>
+        <source>Non-m&amp;usic part of a music video</source>
+        <translation>Teil &amp;ohne Musik in einem Musikvideo</translation>
+    </message>
+</context>
+<context>
     <name>DownloadProgress</name>
     <message>
         <source>%1 of %2</source>
@@ -1083,6 +1179,26 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <extracomment>A button: opens the downloaded file.</extracomment>
         <translation>Datei öff&amp;nen</translation>
     </message>
+    <message>
+        <source>Part from</source>
+        <translation>Teil von</translation>
+    </message>
+    <message>
+        <source>Part to</source>
+        <translation>Teil bis</translation>
+    </message>
+    <message>
+        <source>Part to &amp;keep (optional):</source>
+        <translation>&amp;Teil (optional):</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Download only this part of the video, from and to HH:MM:SS; leave both empty for the whole video</source>
+        <translation>Nur diesen Teil des Videos herunterladen, von und bis HH:MM:SS; beide leer lassen für das ganze Video</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowViewModel</name>
@@ -1420,6 +1536,21 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
 </context>
 <context>
+    <name>MediaSection</name>
+    <message>
+        <source>Write the times as HH:MM:SS, such as 00:01:30.</source>
+        <translation>Schreiben Sie die Zeiten als HH:MM:SS, etwa 00:01:30.</translation>
+    </message>
+    <message>
+        <source>The part must end after it starts.</source>
+        <translation>Der Teil muss nach seinem Anfang enden.</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>Das Video ist nur %1 lang.</translation>
+    </message>
+</context>
+<context>
     <name>MorviApp</name>
     <message>
         <source>Bulk Download</source>
@@ -1479,11 +1610,207 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
 </context>
 <context>
+    <name>OutputTemplate</name>
+    <message>
+        <source>The field at &quot;%1&quot; is not closed with &quot;)&quot;.</source>
+        <translation>Das Feld bei „%1“ wird nicht mit „)“ geschlossen.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; has no type: end it with &quot;s&quot;, as in %(title)s.</source>
+        <translation>Das Feld „%1“ hat keinen Typ: Beenden Sie es mit „s“, wie in %(title)s.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a type of field, in &quot;%2&quot;.</source>
+        <translation>„%1“ ist kein Feldtyp, in „%2“.</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Uploader - Title</source>
+        <translation>Uploader - Titel</translation>
+    </message>
+    <message>
+        <source>Date - Title</source>
+        <translation>Datum - Titel</translation>
+    </message>
+    <message>
+        <source>The template is empty.</source>
+        <translation>Die Vorlage ist leer.</translation>
+    </message>
+    <message>
+        <source>The files must go into the output folder: a template neither starts with &quot;/&quot; or &quot;~&quot; nor holds &quot;..&quot; or &quot;$&quot;.</source>
+        <translation>Die Dateien müssen in den Zielordner: Eine Vorlage beginnt weder mit „/“ oder „~“, noch enthält sie „..“ oder „$“.</translation>
+    </message>
+    <message>
+        <source>The template needs the file&apos;s extension, %(ext)s.</source>
+        <translation>Die Vorlage braucht die Dateiendung, %(ext)s.</translation>
+    </message>
+</context>
+<context>
     <name>PercentText</name>
     <message>
         <source>%1%</source>
         <extracomment>A whole percentage under a progress bar, &quot;42%&quot;; %1 is the number.</extracomment>
         <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesContentsPage</name>
+    <message>
+        <source>Subtitles</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>For videos: the subtitles in the languages named by their codes (&quot;en, de&quot;), where the site offers them.</source>
+        <translation>Für Videos: die Untertitel in den Sprachen, die ihre Kürzel nennen („en, de“), wo die Seite sie anbietet.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Embedded in the MP4</source>
+        <translation>In die MP4 eingebettet</translation>
+    </message>
+    <message>
+        <source>Saved beside it as .srt</source>
+        <translation>Daneben als .srt gespeichert</translation>
+    </message>
+    <message>
+        <source>S&amp;ubtitles:</source>
+        <translation>&amp;Untertitel:</translation>
+    </message>
+    <message>
+        <source>en, de</source>
+        <translation>en, de</translation>
+    </message>
+    <message>
+        <source>Add a language that the address in the main window offers</source>
+        <translation>Eine Sprache hinzufügen, die die Adresse im Hauptfenster anbietet</translation>
+    </message>
+    <message>
+        <source>&amp;Languages:</source>
+        <translation>&amp;Sprachen:</translation>
+    </message>
+    <message>
+        <source>Count the site&apos;s automatic ca&amp;ptions as subtitles</source>
+        <translation>Automatische Untertitel der Seite mit&amp;zählen</translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation>In der Datei</translation>
+    </message>
+    <message>
+        <source>Kept inside the downloaded file, where its format can hold it.</source>
+        <translation>In der heruntergeladenen Datei gespeichert, wo ihr Format es aufnehmen kann.</translation>
+    </message>
+    <message>
+        <source>&amp;Metadata: title, uploader, date and description</source>
+        <translation>M&amp;etadaten: Titel, Uploader, Datum und Beschreibung</translation>
+    </message>
+    <message>
+        <source>C&amp;hapters</source>
+        <translation>&amp;Kapitel</translation>
+    </message>
+    <message>
+        <source>Co&amp;ver picture in audio files</source>
+        <translation>&amp;Cover in Audiodateien</translation>
+    </message>
+    <message>
+        <source>&amp;Thumbnail in videos</source>
+        <translation>&amp;Vorschaubild in Videos</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDownloadsPage</name>
+    <message>
+        <source>Queue and speed</source>
+        <translation>Warteschlange und Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Items of the queue start in their order, each as soon as one of the downloads at once is free. The main window&apos;s download is not counted.</source>
+        <translation>Die Einträge der Warteschlange starten der Reihe nach, jeder, sobald einer der gleichzeitigen Downloads frei ist. Der Download im Hauptfenster zählt nicht mit.</translation>
+    </message>
+    <message>
+        <source>Downloads at once</source>
+        <translation>Gleichzeitige Downloads</translation>
+    </message>
+    <message>
+        <source>Downloads &amp;at once:</source>
+        <translation>Downloads &amp;gleichzeitig:</translation>
+    </message>
+    <message>
+        <source>&amp;Limit each download to</source>
+        <translation>Jeden Download &amp;drosseln auf</translation>
+    </message>
+    <message>
+        <source>Speed limit</source>
+        <translation>Geschwindigkeitsgrenze</translation>
+    </message>
+    <message>
+        <source> MiB/s</source>
+        <translation> MiB/s</translation>
+    </message>
+    <message>
+        <source>File names</source>
+        <translation>Dateinamen</translation>
+    </message>
+    <message>
+        <source>The downloader names each file by a template of its fields, such as %(title)s, %(uploader)s, %(upload_date)s or %(id)s.</source>
+        <translation>Der Downloader benennt jede Datei nach einer Vorlage aus ihren Feldern, etwa %(title)s, %(uploader)s, %(upload_date)s oder %(id)s.</translation>
+    </message>
+    <message>
+        <source>Your own</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>File na&amp;mes:</source>
+        <translation>Datei&amp;namen:</translation>
+    </message>
+    <message>
+        <source>&amp;Template:</source>
+        <translation>&amp;Vorlage:</translation>
+    </message>
+    <message>
+        <source>&amp;Safe characters only: ASCII letters, digits, &quot;-&quot;, &quot;_&quot; and &quot;.&quot;</source>
+        <translation>Nur &amp;sichere Zeichen: ASCII-Buchstaben, Ziffern, „-“, „_“ und „.“</translation>
+    </message>
+    <message>
+        <source>Preview: %1</source>
+        <translation>Vorschau: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesSponsorBlockPage</name>
+    <message>
+        <source>SponsorBlock</source>
+        <translation>SponsorBlock</translation>
+    </message>
+    <message>
+        <source>SponsorBlock is a shared list of the segments that viewers marked in YouTube videos: sponsors, intros, reminders to subscribe. While it is on, every download asks the SponsorBlock service (sponsor.ajay.app) about its video.</source>
+        <translation>SponsorBlock ist eine gemeinsame Liste der Abschnitte, die Zuschauer in YouTube-Videos markiert haben: Sponsoren, Intros, Aufrufe zum Abonnieren. Solange es eingeschaltet ist, fragt jeder Download den SponsorBlock-Dienst (sponsor.ajay.app) nach seinem Video.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Remove the chosen segments</source>
+        <translation>Die gewählten Abschnitte entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;With SponsorBlock:</source>
+        <translation>&amp;Mit SponsorBlock:</translation>
+    </message>
+    <message>
+        <source>Mark the chosen segments as chapters</source>
+        <translation>Die gewählten Abschnitte als Kapitel markieren</translation>
     </message>
 </context>
 <context>
@@ -1497,7 +1824,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <translation>Manche Websites, darunter YouTube, liefern ein Video nur an angemeldete Nutzer. Der Downloader kann dann die Cookies eines Browsers verwenden, in dem man angemeldet ist, oder die einer cookies.txt-Datei. Morvi gibt nur den Namen und das Profil des Browsers oder den Namen der Datei weiter: Ein Cookie liest, speichert oder zeigt Morvi nie.</translation>
     </message>
     <message>
-        <source>Use cookies &amp;from:</source>
+        <source>&amp;Use cookies from:</source>
         <translation>Cookies &amp;verwenden aus:</translation>
     </message>
     <message>
@@ -1505,7 +1832,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <translation>&amp;Profil:</translation>
     </message>
     <message>
-        <source>Cookies f&amp;ile:</source>
+        <source>Coo&amp;kies file:</source>
         <translation>Cookie-&amp;Datei:</translation>
     </message>
     <message>
@@ -1523,6 +1850,26 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <message>
         <source>Choose another cookies.txt file</source>
         <translation>Eine andere cookies.txt-Datei wählen</translation>
+    </message>
+    <message>
+        <source>The converter (ffmpeg) is not installed yet: the file&apos;s contents, subtitles, a part of a video and SponsorBlock need it. Morvi installs it when the main window next checks its tools.</source>
+        <translation>Der Konverter (ffmpeg) ist noch nicht installiert: Dateiinhalt, Untertitel, ein Teil eines Videos und SponsorBlock brauchen ihn. Morvi installiert ihn, wenn das Hauptfenster das nächste Mal seine Werkzeuge prüft.</translation>
+    </message>
+    <message>
+        <source>&amp;Downloads</source>
+        <translation>Do&amp;wnloads</translation>
+    </message>
+    <message>
+        <source>File &amp;contents</source>
+        <translation>Datei&amp;inhalt</translation>
+    </message>
+    <message>
+        <source>Sponsor&amp;Block</source>
+        <translation>Sponsor&amp;Block</translation>
+    </message>
+    <message>
+        <source>Sign-i&amp;n</source>
+        <translation>An&amp;meldung</translation>
     </message>
 </context>
 <context>
@@ -1542,6 +1889,14 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <message>
         <source>Cookies files (*.txt);;All files (*)</source>
         <translation>Cookie-Dateien (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Title of the video</source>
+        <translation>Titel des Videos</translation>
+    </message>
+    <message>
+        <source>Uploader</source>
+        <translation>Uploader</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStackedWidget>
 #include <QTableView>
 
 namespace {
@@ -66,13 +67,21 @@ QStringList unmarkedTexts(QWidget& window) {
     return texts;
 }
 
-// Every button, and every label that names a field, has a mnemonic unique in the window; a
-// shown label's focuses its field. Other labels have none: they would show it. A mnemonic's
-// letter is wide enough for its underline to show under it, not beside it (an "i" or an "l" is
-// not: one pixel off puts the line under its neighbour).
+// The page of a tab widget a part is on; none for a part shown with every page.
+const QWidget* pageOf(const QWidget* part) {
+    while (part && !qobject_cast<const QStackedWidget*>(part->parentWidget()))
+        part = part->parentWidget();
+    return part;
+}
+
+// Every button, and every label that names a field, has a mnemonic unique among the parts
+// shown together (a hidden page's keys do nothing); a shown label's focuses its field. Other
+// labels have none: they would show it. A mnemonic's letter is wide enough for its underline
+// to show under it, not beside it (an "i" or an "l" is not: one pixel off puts the line under
+// its neighbour).
 void checkMnemonics(QWidget& window) {
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QList<QKeySequence> used;
+    QList<std::pair<QKeySequence, const QWidget*>> used;
     for (QWidget* part : window.findChildren<QWidget*>()) {
         auto* label = qobject_cast<QLabel*>(part);
         auto* button = qobject_cast<QAbstractButton*>(part);
@@ -81,13 +90,16 @@ void checkMnemonics(QWidget& window) {
             continue;
         const QKeySequence key = QKeySequence::mnemonic(text);
         QVERIFY2(key.isEmpty() == (label && !label->buddy()), qPrintable(text));
-        QVERIFY2(key.isEmpty() || !used.contains(key), qPrintable(text));
+        const QWidget* page = pageOf(part);
+        for (const auto& [other, itsPage] : std::as_const(used))
+            QVERIFY2(key.isEmpty() || other != key || (page && itsPage && page != itsPage),
+                     qPrintable(text));
         const QFontMetricsF metrics(part->font());
         const QChar letter = text.at(text.indexOf(u'&') + 1);
         QVERIFY2(key.isEmpty() ||
                      metrics.horizontalAdvance(letter) >= 0.7 * metrics.horizontalAdvance(u'n'),
                  qPrintable(text));
-        used << key;
+        used << std::pair(key, page);
         if (label && label->buddy() && label->isVisibleTo(&window)) {
             QTest::keySequence(&window, key);
             const QWidget* field = label->buddy();
@@ -131,7 +143,8 @@ private slots:
     // Marked texts keep the English mnemonics.
     void everyTextIsTranslated_data() {
         QTest::addColumn<QString>("identifier");
-        for (const char* identifier : {"main", "bulk-download", "media-cutter", "about"})
+        for (const char* identifier :
+             {"main", "bulk-download", "media-cutter", "about", "preferences"})
             QTest::newRow(identifier) << QString(identifier);
     }
     void everyTextIsTranslated() {

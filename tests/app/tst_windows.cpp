@@ -505,14 +505,17 @@ private slots:
         QTest::keyClick(field, Qt::Key_Return);
         QVERIFY(engine->requests.isEmpty()); // "Download" is off without an address
         QTest::keyClicks(field, "https://youtu.be/abc");
+        QTest::keyClicks(part<QLineEdit>(view, "sectionEnd"), "00:00:09");
         QTest::keyClick(field, Qt::Key_Return);
         QCOMPARE(engine->requests.last().url, "https://youtu.be/abc");
+        QCOMPARE(engine->requests.last().section, (MediaSection{0, 9}));
         engine->log("[youtube] abc: Downloading webpage\n");
         engine->progress(DownloadProgress{42.4, 48 * 1048576.0, false, 2.1 * 1048576, 17});
         QCOMPARE(field->mapTo(&view, QPoint()), place); // nothing jumps
         QCOMPARE(disabledControls(view),
                  (QStringList{"urlField", "formatMP3", "formatMP4", "formatM4A", "Video Quality",
-                              "Audio Quality", "outputField", "Browse", "Download"}));
+                              "Audio Quality", "sectionStart", "sectionEnd", "outputField",
+                              "Browse", "Download"}));
         QVERIFY(part(view, "progressBlock")->isVisible());
         QCOMPARE(view.findChild<QProgressBar*>()->value(), 4240);
         // The progress block fits within the small-screen minimum too.

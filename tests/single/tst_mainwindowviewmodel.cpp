@@ -40,6 +40,8 @@ private:
     QList<QThread*>& writers;
 };
 
+using Part = std::optional<MediaSection>;
+
 } // namespace
 
 class TestMainWindowViewModel : public QObject {
@@ -148,23 +150,30 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("partEnd");
         const QString downloads = QDir::homePath() + "/Downloads";
         const QString url = "https://youtu.be/abc";
         const QString failed = "Download Failed";
         QTest::newRow("blank address") << QString::fromUtf16(u"\t\r\n \u00a0\u3000") << downloads
-                                       << "Error" << QString("Please enter a valid URL.");
-        QTest::newRow("blank folder") << url << " \t" << failed << "No output folder is chosen.";
+                                       << "Error" << QString("Please enter a valid URL.") << "";
+        QTest::newRow("a part that ends at its start")
+            << url << downloads << "Error" << QString("The part must end after it starts.")
+            << "00:00:00";
+        QTest::newRow("blank folder")
+            << url << " \t" << failed << QString("No output folder is chosen.") << "";
         QTest::newRow("a file, not a folder")
             << url << "/etc/hostname" << failed
-            << "The output folder \"/etc/hostname\" does not exist.";
+            << QString("The output folder \"/etc/hostname\" does not exist.") << "";
         QTest::newRow("missing Downloads is made, no tools")
-            << url << downloads + "/" << QString() << QString();
+            << url << downloads + "/" << QString() << QString() << "";
     }
     void startIsCheckedAndFailureShown() {
         QFETCH(QString, url);
         QFETCH(QString, folder);
         QFETCH(QString, title);
         QFETCH(QString, failure);
+        QFETCH(QString, partEnd);
+        viewModel->setSectionEnd(partEnd);
         QDir(QDir::homePath() + "/Downloads").removeRecursively();
         viewModel->addLogMessage("Update check completed.");
         engine->file = "a.mp3";
@@ -351,22 +360,64 @@ private slots:
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("quality");
         QTest::addColumn<QString>("size");
-        QTest::newRow("audio: the best sound track") << "MP3" << QString("1080p") << "1000";
-        QTest::newRow("720p: its video and the sound") << "MP4" << QString("720p") << "31000";
-        QTest::newRow("480p: the tallest within it") << "MP4" << QString("480p") << "~11000";
-        QTest::newRow("Lowest Available") << "MP4" << QString("Lowest Available") << "~11000";
-        QTest::newRow("1080p: size unknown") << "MP4" << QString("1080p") << "";
+        QTest::addColumn<Part>("part");
+        const auto row = [](const char* name, const char* format, const char* quality,
+                            const char* size, Part part = {}) {
+            QTest::newRow(name) << QString(format) << QString(quality) << QString(size) << part;
+        };
+        row("audio: the best sound track", "MP3", "1080p", "1000");
+        row("720p: its video and the sound", "MP4", "720p", "31000");
+        row("480p: the tallest within it", "MP4", "480p", "~11000");
+        row("Lowest Available", "MP4", "Lowest Available", "~11000");
+        row("1080p: size unknown", "MP4", "1080p", "");
+        row("a fifth of the sound", "MP3", "1080p", "~200", MediaSection{41, 82});
+        row("a part to the end", "MP4", "720p", "~6200", MediaSection{164, {}});
     }
     void sizeEstimate() {
         QFETCH(QString, format);
         QFETCH(QString, quality);
         QFETCH(QString, size);
+        QFETCH(Part, part);
         QString error;
-        const auto estimate =
-            MediaDescription::fromJson(sizedDocument, error).value().estimate(format, quality);
+        const auto estimate = MediaDescription::fromJson(sizedDocument, error)
+                                  .value()
+                                  .estimate(format, quality, part);
         QCOMPARE(estimate ? (estimate->approximate ? "~" : "") + QString::number(estimate->bytes)
                           : QString(),
                  size);
+    }
+
+    // The part's fields by the cutter's rules, within the length when it is known.
+    void partOfTheVideo_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<double>("length"); // 0: not known
+        QTest::addColumn<Part>("part");
+        QTest::addColumn<QString>("problem"); // a word of it
+        const auto row = [](const char* name, const char* from, const char* to, double length,
+                            Part part, const char* word = "") {
+            QTest::newRow(name) << QString(from) << QString(to) << length << part << QString(word);
+        };
+        row("whole", "", "", 0, {});
+        row("from, to the end", "00:01:00", "", 0, MediaSection{60, {}});
+        row("to, from the start", "", "01:00:05", 3605.4, MediaSection{0, 3605});
+        row("the last second rounded up", "00:00:02", "00:03:26", 205.2, MediaSection{2, 206});
+        row("not the cutter's form", "1:00", "", 0, {}, "HH:MM:SS");
+        row("ends before it starts", "00:00:09", "00:00:09", 0, {}, "after it");
+        row("beyond the end", "", "00:03:27", 205.2, {}, "only 00:03:25");
+        row("starts at the end", "00:03:25", "", 205, {}, "only 00:03:25");
+    }
+    void partOfTheVideo() {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(double, length);
+        QFETCH(Part, part);
+        QFETCH(QString, problem);
+        QString said;
+        QCOMPARE(MediaSection::fromFields(from, to,
+                                          length > 0 ? std::optional(length) : std::nullopt, said),
+                 part);
+        QVERIFY2(said.contains(problem) && said.isEmpty() == problem.isEmpty(), qPrintable(said));
     }
 
     // A length or size below zero or beyond any clock or file is unknown.

@@ -1,5 +1,6 @@
 #include "TestHome.h"
 
+#include "core/storage/SettingsStore.h"
 #include "core/toolstore/FileManagerHelper.h"
 
 #include <cstdio>
@@ -62,6 +63,12 @@ bool processIsAlive(qint64 pid) {
 
 bool waitForProcessGone(qint64 pid) {
     return QTest::qWaitFor([pid] { return !processIsAlive(pid); }, 5000);
+}
+
+void storePreferences(const QHash<QString, QString>& values) {
+    QSettings("Velnor", "MorviPreferences").clear();
+    for (auto value = values.begin(); value != values.end(); ++value)
+        SettingsStore("MorviPreferences").setString(value.key(), value.value());
 }
 
 QString writeFile(const QString& path, const QByteArray& bytes) {

@@ -41,6 +41,9 @@ private:
 bool waitForProcessGone(qint64 pid);
 bool processIsAlive(qint64 pid);
 
+// Preferences as their settings file holds them under their keys; the others at their defaults.
+void storePreferences(const QHash<QString, QString>& values);
+
 // Makes the file's folder too; returns the path.
 QString writeFile(const QString& path, const QByteArray& bytes);
 QByteArray contentOf(const QString& path);

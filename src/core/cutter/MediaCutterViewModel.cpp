@@ -119,11 +119,8 @@ void MediaCutterViewModel::setProgress(double value) {
 }
 
 void MediaCutterViewModel::refreshCanStartCutting() {
-    static const QRegularExpression timeText(
-        QRegularExpression::anchoredPattern(R"(\d{2}:\d{2}:\d{2})"));
-    const bool value = !selectedFile.isEmpty() && !start.isEmpty() && !end.isEmpty() &&
-                       !fileName.isEmpty() && !folder.isEmpty() &&
-                       timeText.match(start).hasMatch() && timeText.match(end).hasMatch();
+    const bool value = !fileName.isEmpty() && !folder.isEmpty() && !selectedFile.isEmpty() &&
+                       isClockField(start) && isClockField(end);
     if (value == canStart)
         return;
     canStart = value;

@@ -6,13 +6,18 @@
 
 namespace {
 
-// What the row's tooltip says instead of the cell's own text, if anything.
+// What the row's tooltip says instead of the cell's own text, if anything: how the download
+// goes or why it failed, and the options of the item's last run.
 QString rowTooltip(const BulkDownloadItem& item) {
+    QStringList lines;
     if (item.status == DownloadStatus::downloading)
-        return item.progressDetails;
+        lines << item.progressDetails;
     if (item.status == DownloadStatus::failed)
-        return item.failureReason;
-    return {};
+        lines << item.failureReason;
+    if (item.status != DownloadStatus::pending && !item.downloadedWith.isEmpty())
+        lines << BulkDownloadItemsModel::tr("Downloaded with %1").arg(item.downloadedWith);
+    lines.removeAll(QString());
+    return lines.join(u'\n');
 }
 
 } // namespace
@@ -75,6 +80,15 @@ bool BulkDownloadItemsModel::setProgress(int row, double progress, const QString
         return false;
     item.progress = progress;
     item.progressDetails = details;
+    rowChanged(row, urlColumn, progressColumn);
+    return true;
+}
+
+bool BulkDownloadItemsModel::setDownloadedWith(int row, const QStringList& options) {
+    const QString text = options.join("; ");
+    if (!contains(row) || queue[row].downloadedWith == text)
+        return false;
+    queue[row].downloadedWith = text;
     rowChanged(row, urlColumn, progressColumn);
     return true;
 }

@@ -14,14 +14,15 @@ BulkDownloadViewModel::BulkDownloadViewModel(Dialogs& dialogs, QObject* parent)
     : BulkDownloadViewModel(dialogs, std::make_unique<SettingsStore>(), parent) {}
 
 BulkDownloadViewModel::BulkDownloadViewModel(Dialogs& dialogs, std::unique_ptr<KeyValueStore> store,
-                                             QObject* parent,
-                                             std::unique_ptr<DownloadEngine> engine)
+                                             QObject* parent, BatchRunner::EngineFactory makeEngine)
     : QObject(parent)
     , dialogs(&dialogs)
     , store(std::move(store), items)
     , intake(items, this->store, choice)
-    , batches(items, this->store, output,
-              engine ? std::move(engine) : std::make_unique<YtdlpManager>()) {
+    , batches(
+          items, this->store, output, makeEngine ? std::move(makeEngine) : [] {
+              return std::unique_ptr<DownloadEngine>(new YtdlpManager);
+          }) {
     forwardSignals();
     setDefaultOutputPath();
     intake.appendStored(readStored());

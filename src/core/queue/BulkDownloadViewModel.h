@@ -44,9 +44,9 @@ public:
     // Reads the stored queue and output folder from the user's settings, off the main
     // thread: they, and the queue's rows, come a moment later.
     explicit BulkDownloadViewModel(Dialogs& dialogs, QObject* parent = nullptr);
-    // Without an engine the controller runs the downloader.
+    // Without an engine factory the controller runs the downloader.
     BulkDownloadViewModel(Dialogs& dialogs, std::unique_ptr<KeyValueStore> store,
-                          QObject* parent = nullptr, std::unique_ptr<DownloadEngine> engine = {});
+                          QObject* parent = nullptr, BatchRunner::EngineFactory makeEngine = {});
     // Waits for the queue's writes still under way.
     ~BulkDownloadViewModel() override;
 
@@ -105,7 +105,8 @@ public:
     void chooseOutputFolder();
     // Shows the output folder in the file manager.
     void openOutputFolder();
-    // The two batches download one item at a time until done or asked to stop.
+    // The two batches download their items, as many at once as Preferences asks for, until
+    // done or asked to stop.
     QCoro::Task<> startAllDownloads();
     QCoro::Task<> startSelectedDownloads();
     void stopAllDownloads();

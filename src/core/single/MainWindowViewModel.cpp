@@ -66,6 +66,8 @@ MainWindowViewModel::MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolI
     for (const auto changed :
          {&MainWindowViewModel::urlTextChanged, &MainWindowViewModel::isDownloadingChanged})
         connect(this, changed, this, &MainWindowViewModel::canStartDownloadChanged);
+    // The length the part is checked against comes with the description.
+    connect(describer, &AddressDescription::changed, this, &MainWindowViewModel::sectionChanged);
 }
 
 MainWindowViewModel::~MainWindowViewModel() = default;
@@ -113,6 +115,32 @@ void MainWindowViewModel::setDownloadPlaylists(bool value) {
     remember(downloadPlaylistsKey, value ? "true" : "false");
     // A playlist's address describes the playlist only while playlists are on.
     describer->setAddress(url, playlists);
+}
+
+void MainWindowViewModel::setSectionStart(const QString& value) {
+    assignProperty(this, partStart, value.trimmed(), &MainWindowViewModel::sectionChanged);
+}
+
+void MainWindowViewModel::setSectionEnd(const QString& value) {
+    assignProperty(this, partEnd, value.trimmed(), &MainWindowViewModel::sectionChanged);
+}
+
+QString MainWindowViewModel::sectionProblem() const {
+    QString problem;
+    MediaSection::fromFields(partStart, partEnd, describer->description().seconds, problem);
+    return problem;
+}
+
+std::optional<MediaSection> MainWindowViewModel::section() const {
+    QString problem;
+    return MediaSection::fromFields(partStart, partEnd, describer->description().seconds, problem);
+}
+
+std::optional<MediaDescription::SizeEstimate> MainWindowViewModel::sizeEstimate() const {
+    const MediaDescription& media = describer->description();
+    if (media.isPlaylist || !sectionProblem().isEmpty())
+        return std::nullopt;
+    return media.estimate(choice.format, choice.videoQuality, section());
 }
 
 void MainWindowViewModel::setDownloadProgress(const DownloadProgress& value) {
@@ -169,6 +197,10 @@ void MainWindowViewModel::startDownload() {
             tr("Please enter a valid URL."));
         return;
     }
+    if (const QString problem = sectionProblem(); !problem.isEmpty()) {
+        showAlert(tr("Error"), problem);
+        return;
+    }
     // The download itself now asks the downloader.
     describer->cancel();
     setIsDownloading(true);
@@ -207,7 +239,8 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
         });
     };
     // The choices as they are at the start, whatever changes while the tools are looked for.
-    DownloadRequest request{url, choice, output, playlists, {}};
+    DownloadRequest request{url,      choice, output, playlists, {}, DownloadOptions::current(),
+                            section()};
     Outcome outcome{prepareOutputFolder(), {}, {}, {}};
     // Without any tool, the check that runs when the window appears gets another chance
     // (the network may be back) before the missing tool is reported.

@@ -31,8 +31,10 @@ KeyValueStore::WriteFailure refusal(const QString& fileName, qint64 bytes) {
     QTemporaryFile room(folder + "/.room-XXXXXX");
     if (!room.open())
         return room.errorString();
-    // Blocks are reserved, nothing is written; a file system that reserves none is not asked.
-    if (fallocate(room.handle(), 0, 0, existing.size() + bytes) != 0 && errno != EOPNOTSUPP)
+    // Blocks are reserved, nothing is written; a file system that reserves none is not asked,
+    // nor for no room at all (an empty text into an empty file), which it refuses.
+    const qint64 length = existing.size() + bytes;
+    if (length > 0 && fallocate(room.handle(), 0, 0, length) != 0 && errno != EOPNOTSUPP)
         return QString::fromStdString(std::system_category().message(errno));
     return std::nullopt;
 }

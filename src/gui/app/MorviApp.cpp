@@ -5,6 +5,7 @@
 #include "core/colour/Contrast.h"
 #include "core/desktop/DesktopNotifier.h"
 #include "core/installer/ToolInstaller.h"
+#include "core/preferences/PreferencesViewModel.h"
 #include "core/queue/BulkDownloadViewModel.h"
 #include "core/single/MainWindowViewModel.h"
 #include "gui/cutter/MediaCutterView.h"
@@ -64,8 +65,13 @@ MorviApp::MorviApp(InstallerFactory makeInstaller, QObject* parent)
         {"preferences",
          //: A window's title.
          {QT_TR_NOOP("Preferences"),
-          [] {
-              return new PreferencesView;
+          [this] {
+              auto* view = new PreferencesView;
+              // Its file name preview and subtitle languages follow the main window's address.
+              if (mainWindow)
+                  view->viewModel()->followDescription(
+                      mainWindow->viewModel()->addressDescription());
+              return view;
           }}},
         {"about",
          //: A window's title: about Morvi.

@@ -76,8 +76,9 @@ AddressDescriptionView::AddressDescriptionView(MainWindowViewModel* model, int w
     setSizePolicy(keepRoom);
     const AddressDescription* description = model->addressDescription();
     connect(description, &AddressDescription::changed, this, &AddressDescriptionView::update);
-    for (auto choice : {&MainWindowViewModel::selectedFormatChanged,
-                        &MainWindowViewModel::selectedVideoQualityChanged})
+    for (auto choice :
+         {&MainWindowViewModel::selectedFormatChanged,
+          &MainWindowViewModel::selectedVideoQualityChanged, &MainWindowViewModel::sectionChanged})
         connect(model, choice, this, &AddressDescriptionView::update);
     update();
 }
@@ -123,8 +124,12 @@ QString AddressDescriptionView::detailsText() const {
         if (media.seconds)
             parts << durationText(*media.seconds);
     }
-    const auto size = media.estimate(model->selectedFormat(), model->selectedVideoQuality());
-    if (size && !media.isPlaylist) {
+    // No size for a playlist: its model gives none.
+    const auto size = model->sizeEstimate();
+    if (size && model->section()) {
+        //: An estimated size of the part of the video chosen: "about 12.0 MiB for the part".
+        parts << tr("about %1 for the part").arg(sizeText(size->bytes));
+    } else if (size) {
         //: An estimated size: "about 12.0 MiB".
         parts << (size->approximate ? tr("about %1").arg(sizeText(size->bytes))
                                     : sizeText(size->bytes));

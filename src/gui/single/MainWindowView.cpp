@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,6 +76,17 @@ void showText(QLineEdit* field, const QString& text) {
         field->setText(text);
 }
 
+// A time as the cutter's fields take it, "HH:MM:SS".
+QLineEdit* timeField(const QString& name, const QString& accessibleName) {
+    auto* field = new QLineEdit;
+    field->setObjectName(name);
+    field->setAccessibleName(accessibleName);
+    field->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    field->setPlaceholderText("00:00:00");
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance("00:00:00") + 24);
+    return field;
+}
+
 void select(QComboBox* box, const QString& value) {
     box->setCurrentIndex(box->findData(value));
 }
@@ -93,7 +105,7 @@ MainWindowView::MainWindowView(std::shared_ptr<ToolInstaller> installer, Dialogs
     content->addStretch();
     content->addWidget(padded(buildHeader()));
     content->addWidget(buildAddressBlock(), 0, Qt::AlignHCenter);
-    content->addWidget(padded(buildFormatRow()), 0, Qt::AlignHCenter);
+    content->addWidget(buildChoicesBlock(), 0, Qt::AlignHCenter);
     content->addWidget(buildOutputBlock(), 0, Qt::AlignHCenter);
     content->addWidget(wrap(buildActionRow()), 0, Qt::AlignHCenter);
     content->addWidget(buildProgressBlock());
@@ -155,6 +167,22 @@ QWidget* MainWindowView::buildAddressBlock() {
     return padded(block);
 }
 
+// The format row, and under it the line that tells why the part cannot be downloaded: its room
+// stays while it is hidden, so that nothing moves while a time is typed.
+QWidget* MainWindowView::buildChoicesBlock() {
+    QVBoxLayout* block = stack(4);
+    block->addLayout(buildFormatRow());
+    sectionProblemLabel = Labels::caption("0");
+    sectionProblemLabel->setObjectName("sectionProblem");
+    // A line's height from the start, with or without a problem to tell.
+    sectionProblemLabel->setMinimumHeight(sectionProblemLabel->sizeHint().height());
+    QSizePolicy keepRoom = sectionProblemLabel->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    sectionProblemLabel->setSizePolicy(keepRoom);
+    block->addWidget(sectionProblemLabel, 0, Qt::AlignRight);
+    return padded(block);
+}
+
 QLayout* MainWindowView::buildFormatRow() {
     auto* row = new QHBoxLayout;
     row->setSpacing(40);
@@ -184,7 +212,25 @@ QLayout* MainWindowView::buildFormatRow() {
     audioQualityBlock = buildQualityPicker(tr("Audio &Quality:"), audioQualityPicker);
     row->addWidget(videoQualityBlock, 0, Qt::AlignTop);
     row->addWidget(audioQualityBlock, 0, Qt::AlignTop);
+    row->addWidget(buildSectionBlock(), 0, Qt::AlignTop);
     return row;
+}
+
+QWidget* MainWindowView::buildSectionBlock() {
+    QVBoxLayout* block = stack(8);
+    sectionStartField = timeField("sectionStart", tr("Part from"));
+    sectionEndField = timeField("sectionEnd", tr("Part to"));
+    block->addWidget(headingFor(tr("Part to &keep (optional):"), sectionStartField));
+    auto* row = new QHBoxLayout;
+    row->addWidget(sectionStartField);
+    row->addWidget(new QLabel(tr("to")));
+    row->addWidget(sectionEndField);
+    row->addStretch();
+    block->addLayout(row);
+    QWidget* section = wrap(block);
+    section->setToolTip(tr("Download only this part of the video, from and to HH:MM:SS; leave "
+                           "both empty for the whole video"));
+    return section;
 }
 
 QWidget* MainWindowView::buildQualityPicker(const QString& title, QComboBox* box) {
@@ -315,6 +361,9 @@ void MainWindowView::bind() {
     });
     connect(m, &MainWindowViewModel::downloadPlaylistsChanged, this,
             [this] { playlistSwitch->setChecked(model->downloadPlaylists()); });
+    connect(sectionStartField, &QLineEdit::textEdited, m, &MainWindowViewModel::setSectionStart);
+    connect(sectionEndField, &QLineEdit::textEdited, m, &MainWindowViewModel::setSectionEnd);
+    connect(m, &MainWindowViewModel::sectionChanged, this, &MainWindowView::updateSection);
     connect(m, &MainWindowViewModel::isDownloadingChanged, this,
             &MainWindowView::updateEnabledStates);
     connect(m, &MainWindowViewModel::canStartDownloadChanged, this,
@@ -341,6 +390,7 @@ void MainWindowView::bind() {
     select(videoQualityPicker, m->selectedVideoQuality());
     select(audioQualityPicker, m->selectedMp3Quality());
     playlistSwitch->setChecked(m->downloadPlaylists());
+    updateSection();
     updateQualityPicker();
     updateEnabledStates();
     updateProgress();
@@ -352,7 +402,8 @@ void MainWindowView::updateEnabledStates() {
     for (QWidget* control :
          {static_cast<QWidget*>(urlField), static_cast<QWidget*>(outputField),
           static_cast<QWidget*>(browseButton), static_cast<QWidget*>(videoQualityPicker),
-          static_cast<QWidget*>(audioQualityPicker)})
+          static_cast<QWidget*>(audioQualityPicker), static_cast<QWidget*>(sectionStartField),
+          static_cast<QWidget*>(sectionEndField)})
         control->setEnabled(idle);
     formatPicker->setEnabled(idle);
     downloadButton->setEnabled(model->canStartDownload());
@@ -366,6 +417,13 @@ void MainWindowView::updateQualityPicker() {
     const bool video = !DownloadChoices::isAudioFormat(format);
     videoQualityBlock->setVisible(video);
     audioQualityBlock->setVisible(!video);
+}
+
+void MainWindowView::updateSection() {
+    showText(sectionStartField, model->sectionStart());
+    showText(sectionEndField, model->sectionEnd());
+    sectionProblemLabel->setText(model->sectionProblem());
+    sectionProblemLabel->setVisible(!model->sectionProblem().isEmpty());
 }
 
 void MainWindowView::updateProgress() {
