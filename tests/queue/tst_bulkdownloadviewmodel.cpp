@@ -496,6 +496,39 @@ private slots:
         QCOMPARE(FakeTools::recordedArguments(argsFile).last(), "https://youtu.be/a");
     }
 
+    // Morvi killed with SIGKILL in the middle of a batch, two at once: the stored queue loads
+    // whole, with what had ended and nothing shown as still downloading.
+    void killedBatchLeavesAReadableQueue() {
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("MORVI_TEST_HOME", QDir::homePath());
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {"batchToBeKilled"});
+        QVERIFY(
+            QTest::qWaitFor([] { return states(storedItems()).contains("Completed 100"); }, 20000));
+        ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
+        QVERIFY(child.waitForFinished());
+        BulkDownloadViewModel vm(dialogs);
+        QVERIFY(loaded(vm));
+        QCOMPARE(urls(vm.downloadItems()), urls(pendingItems({"a", "b", "c", "d"})));
+        const QStringList shown = states(vm.downloadItems());
+        QCOMPARE(shown.first(), "Completed 100");
+        QVERIFY2(shown.filter("Downloading").isEmpty(), qPrintable(shown.join(", ")));
+    }
+    // The batch that killedBatchLeavesAReadableQueue kills, in a process of its own.
+    void batchToBeKilled() {
+        if (!qEnvironmentVariableIsSet("MORVI_TEST_HOME"))
+            QSKIP("run by killedBatchLeavesAReadableQueue");
+        FakeTools::install();
+        FakeTools::configure({{"FAKE_SLEEP", "1"}});
+        storePreferences({{"downloadsAtOnce", "2"}});
+        storeItems(pendingItems({"a", "b", "c", "d"}));
+        BulkDownloadViewModel vm(dialogs);
+        QVERIFY(loaded(vm));
+        auto batch = vm.startAllDownloads();
+        QVERIFY(!QTest::qWaitFor([] { return false; }, 60000)); // until killed
+    }
+
     // A feed on 127.0.0.1, listed by Debian's downloader, is queued by the rules of typed lines.
     void playlistEntriesAreQueued() {
         if (!QFile::exists("/usr/bin/yt-dlp"))

@@ -7,7 +7,8 @@
 #include <unistd.h>
 
 TestHome::TestHome() {
-    const QString home = dir.path();
+    // A test's own child process shares its parent's home.
+    const QString home = qEnvironmentVariable("MORVI_TEST_HOME", dir.path());
     qputenv("HOME", home.toUtf8());
     qputenv("XDG_DATA_HOME", (home + "/.local/share").toUtf8());
     qputenv("XDG_CONFIG_HOME", (home + "/.config").toUtf8());
