@@ -479,6 +479,17 @@ private slots:
                  (QStringList{"Clip", "Someone", "205"}));
     }
 
+    // A description that fails as a download would is explained as a download's failure is.
+    void describingFailureIsExplained() {
+        FakeTools::installOne("yt-dlp");
+        const QString bot = "ERROR: [youtube] x: Sign in to confirm you're not a bot.";
+        FakeTools::configure({{"FAKE_STDERR", bot + "\\n"}, {"FAKE_DESCRIPTION_EXIT", "1"}});
+        AddressDescription description;
+        description.setAddress("https://youtu.be/x", false);
+        QTRY_COMPARE_WITH_TIMEOUT(description.failure(), DownloaderFailure::read({bot}).sentence,
+                                  20000);
+    }
+
     // A thumbnail that announces more than the size limit is refused before its body is read.
     void oversizedThumbnailIsRefusedUnread() {
         FakeTools::installOne("yt-dlp");

@@ -1,6 +1,7 @@
 #include "DocumentRun.h"
 
 #include "DownloaderCommandLine.h"
+#include "DownloaderFailure.h"
 #include "core/diagnostics/Failure.h"
 #include "core/text/DisplayText.h"
 #include "core/toolstore/FileManagerHelper.h"
@@ -19,9 +20,12 @@ QByteArray documentIn(const QString& output) {
     return line < 0 ? QByteArray() : output.sliced(line + 1).toUtf8();
 }
 
-// The downloader's own reason: its last "ERROR:" line.
+// The sentence a download would get for the same lines, as a sign-in or a missing runtime fails
+// the description first; else the downloader's own reason, its last "ERROR:" line.
 QString errorIn(const QString& errors, int status) {
     const QStringList lines = errors.split('\n');
+    if (const DownloaderFailure failure = DownloaderFailure::read(lines); failure.isKnown())
+        return failure.sentence;
     for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
         if (line->startsWith("ERROR:"))
             return DisplayText::capped(line->sliced(6).trimmed());
