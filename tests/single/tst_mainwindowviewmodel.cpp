@@ -426,6 +426,31 @@ private slots:
         QVERIFY(description.thumbnail().isNull());
     }
 
+    // A pasted or dropped address, whole at once, is described without waiting for the typing
+    // to pause: no event is handled until the downloader runs.
+    void pastedAddressIsDescribedAtOnce_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("pasted");
+        QTest::newRow("into the empty field") << QString() << "https://youtu.be/pasted";
+        QTest::newRow("over another address") << "https://youtu.be/first"
+                                              << "https://youtu.be/other";
+    }
+    void pastedAddressIsDescribedAtOnce() {
+        QFETCH(QString, before);
+        QFETCH(QString, pasted);
+        FakeTools::installOne("yt-dlp");
+        const QString argsFile = QDir::homePath() + "/description-args";
+        FakeTools::configure({{"FAKE_DESCRIPTION_ARGS_FILE", argsFile}});
+        viewModel->setUrlText(before);
+        QTRY_VERIFY(viewModel->addressDescription()->state() != State::describing);
+        QFile::remove(argsFile);
+        viewModel->setUrlText(pasted);
+        const QDeadlineTimer deadline(10000);
+        while (QFileInfo(argsFile).size() == 0 && !deadline.hasExpired())
+            QThread::msleep(5);
+        QCOMPARE(FakeTools::recordedArguments(argsFile).last(), pasted);
+    }
+
     // A thumbnail that announces more than the size limit is refused before its body is read.
     void oversizedThumbnailIsRefusedUnread() {
         FakeTools::installOne("yt-dlp");

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
@@ -44,6 +45,21 @@ QCoro::Task<> updateDownloader(std::shared_ptr<ToolInstaller> installer, QString
         co_await installer->updateYtDlp(std::move(logHandler));
     else
         co_await installer->downloadYtDlp(std::move(logHandler));
+}
+
+// A keystroke brings at most one character; more at once is a paste, a drop or a completion,
+// an address that need not wait for the typing to pause.
+AddressDescription::Arrival arrivalOf(const QString& before, const QString& after) {
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype head = 0;
+    while (head < shorter && before[head] == after[head])
+        ++head;
+    qsizetype tail = 0;
+    while (tail < shorter - head &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+        ++tail;
+    return after.size() - head - tail > 1 ? AddressDescription::Arrival::whole
+                                          : AddressDescription::Arrival::typed;
 }
 
 } // namespace
@@ -80,8 +96,9 @@ void MainWindowViewModel::remember(const QString& key, const QString& value) {
 }
 
 void MainWindowViewModel::setUrlText(const QString& value) {
+    const AddressDescription::Arrival arrival = arrivalOf(url, value);
     if (assignProperty(this, url, value, &MainWindowViewModel::urlTextChanged))
-        describer->setAddress(url, playlists);
+        describer->setAddress(url, playlists, arrival);
 }
 
 void MainWindowViewModel::setSelectedFormat(const QString& value) {
@@ -112,7 +129,7 @@ void MainWindowViewModel::setDownloadPlaylists(bool value) {
         return;
     remember(downloadPlaylistsKey, value ? "true" : "false");
     // A playlist's address describes the playlist only while playlists are on.
-    describer->setAddress(url, playlists);
+    describer->setAddress(url, playlists, AddressDescription::Arrival::whole);
 }
 
 void MainWindowViewModel::setDownloadProgress(const DownloadProgress& value) {
