@@ -127,7 +127,7 @@ double throughMorvi(const QString& url, const QString& folder) {
 
 void benchDownload(const QString& url) {
     const QStringList arguments = DownloaderCommandLine::forDownload(
-        {url, {"MP4", "Best", "192k"}, {}, false, {}}, FileManagerHelper().ffmpegPath);
+        {url, {"MP4", "Best", "192k"}, {}, false, {}, {}, {}}, FileManagerHelper().ffmpegPath);
     QList<double> alone, morvi;
     for (int round = 0; round < rounds; ++round) {
         if (round % 2 == 0)
@@ -178,8 +178,8 @@ int main(int argc, char** argv) {
     // "describe" alone skips the downloads.
     if (QCoreApplication::arguments().value(1) != "describe") {
         QProcess python;
-        python.start("python3",
-                     {"-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", site.path()});
+        python.start("python3", {"-u", "-m", "http.server", "0", "--bind", "127.0.0.1",
+                                 "--directory", site.path()});
         python.waitForReadyRead(10000); // "Serving HTTP on 127.0.0.1 port N ..."
         const QString port =
             QString::fromUtf8(python.readAll()).section(" port ", 1).section(' ', 0, 0);

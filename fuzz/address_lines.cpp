@@ -1,8 +1,9 @@
-// The addresses of a pasted text or a text file, sorted by the queue's rules: the input read
+// The addresses of a pasted, dropped or file's text, sorted by the queue's rules: the input read
 // as a file's UTF-8, and as pasted text that may hold any UTF-16, unpaired surrogates too.
 #include "FuzzInput.h"
 #include "core/queue/AddressLines.h"
 #include "core/text/StrictUtf8.h"
+#include "core/text/WebAddress.h"
 
 #include <QSet>
 
@@ -18,6 +19,12 @@ void sort(QStringView text) {
     // The accepted addresses, one per line, are a text of their own that gives them back.
     Fuzz::require(AddressLines::accepted(sorted.addresses.join(u'\n')) == sorted.addresses,
                   "accepted addresses are accepted again");
+    // A dropped text gives each of its web addresses a line of its own.
+    const QStringList dropped = webAddressesIn(text);
+    for (const QString& address : dropped)
+        Fuzz::require(isWebAddress(address), "a dropped text gives web addresses only");
+    Fuzz::require(webAddressesIn(dropped.join(u'\n')) == dropped,
+                  "dropped addresses, one a line, are found again");
 }
 
 void sortOutsize() {

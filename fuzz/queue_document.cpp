@@ -15,7 +15,7 @@ void use(const BulkDownloadItem& item) {
     shownStatus(item.status);
     DownloadChoices::shown(item.choice.format);
     DownloadChoices::shown(item.choice.quality());
-    const DownloadRequest request{item.url, item.choice, "/downloads", false, {}};
+    const DownloadRequest request{item.url, item.choice, "/downloads", false, {}, {}, {}};
     DownloaderCommandLine::forDownload(request, "/usr/bin/ffmpeg");
 }
 

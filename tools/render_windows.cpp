@@ -7,6 +7,7 @@
 #include "RecordingDialogs.h"
 #include "ScriptedEngine.h"
 #include "TestHome.h"
+#include "core/app/Translations.h"
 #include "core/cutter/MediaCutterViewModel.h"
 #include "core/installer/SigningKey.h"
 #include "core/preferences/PreferencesViewModel.h"
@@ -23,6 +24,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPixmap>
+#include <QTabWidget>
 #include <cstdio>
 
 namespace {
@@ -61,6 +63,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     TestHome home;
     QApplication app(argc, argv);
+    // In the language the environment asks for, LANGUAGE=de for German.
+    const Translations translations;
     if (argc != 2) {
         std::fprintf(stderr, "usage: render_windows FOLDER\n");
         return 2;
@@ -118,6 +122,16 @@ int main(int argc, char** argv) {
     choices->chooseCookieSource(1);
     choices->chooseProfile(1);
     choices->useCookiesFile(QDir::homePath() + "/missing/cookies.txt");
-    saved = save(preferences, folder, "preferences") && saved;
+    // Every page, with options chosen and a template refused.
+    choices->setRateLimit(true, 2.5);
+    choices->setFileNameTemplate("%(uploader)s - %(title)");
+    choices->setSubtitles(DownloadOptions::Subtitles::embedded);
+    choices->setSubtitleLanguages("en, de");
+    choices->setSponsorBlock(DownloadOptions::SponsorBlock::remove);
+    auto* pages = preferences.findChild<QTabWidget*>();
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        saved = save(preferences, folder, QString("preferences-%1").arg(page + 1)) && saved;
+    }
     return saved ? 0 : 1;
 }

@@ -29,26 +29,32 @@
     </message>
     <message>
         <source>Version %1</source>
+        <extracomment>%1: Morvi&apos;s version number.</extracomment>
         <translation>Version %1</translation>
     </message>
     <message>
         <source>Build %1</source>
+        <extracomment>%1: the build&apos;s number.</extracomment>
         <translation>Build %1</translation>
     </message>
     <message>
         <source>Features</source>
+        <extracomment>A heading in the about window: what Morvi does.</extracomment>
         <translation>Funktionen</translation>
     </message>
     <message>
         <source>&amp;Visit Website</source>
+        <extracomment>A button: opens the maker&apos;s web site.</extracomment>
         <translation>&amp;Website besuchen</translation>
     </message>
     <message>
         <source>&amp;Support</source>
+        <extracomment>A button: opens the maker&apos;s contact page.</extracomment>
         <translation>&amp;Support</translation>
     </message>
     <message>
         <source>&amp;Privacy Policy</source>
+        <extracomment>A button: opens the maker&apos;s privacy policy.</extracomment>
         <translation>&amp;Datenschutzerklärung</translation>
     </message>
 </context>
@@ -56,22 +62,31 @@
     <name>AddressDescriptionView</name>
     <message>
         <source>Looking up the address...</source>
+        <extracomment>Under the address field, while the downloader looks at the address.</extracomment>
         <translation>Adresse wird abgefragt …</translation>
     </message>
     <message>
         <source>No details: %1</source>
+        <extracomment>Under the address field: why the downloader could say nothing of the address.</extracomment>
         <translation>Keine Details: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>Playlist of %n entries</source>
-        <translation>
-            <numerusform>Playlist mit %n Eintrag</numerusform>
-            <numerusform>Playlist mit %n Einträgen</numerusform>
-        </translation>
     </message>
     <message>
         <source>about %1</source>
+        <extracomment>An estimated size: &quot;about 12.0 MiB&quot;.</extracomment>
         <translation>etwa %1</translation>
+    </message>
+    <message>
+        <source>about %1 for the part</source>
+        <extracomment>An estimated size of the part of the video chosen: &quot;about 12.0 MiB for the part&quot;.</extracomment>
+        <translation>etwa %1 für den Teil</translation>
+    </message>
+    <message numerus="yes">
+        <source>Playlist of %Ln entries</source>
+        <extracomment>Under the address field: what a playlist holds.</extracomment>
+        <translation>
+            <numerusform>Playlist mit %Ln Eintrag</numerusform>
+            <numerusform>Playlist mit %Ln Einträgen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -252,132 +267,143 @@
     <name>BulkDownloadItemsModel</name>
     <message>
         <source>URL</source>
+        <extracomment>A queue table&apos;s column: each item&apos;s address.</extracomment>
         <translation>URL</translation>
     </message>
     <message>
         <source>Format</source>
+        <extracomment>A queue table&apos;s column: each item&apos;s file kind (MP3, MP4, M4A).</extracomment>
         <translation>Format</translation>
     </message>
     <message>
         <source>Quality</source>
+        <extracomment>A queue table&apos;s column: each item&apos;s video height or audio bit rate.</extracomment>
         <translation>Qualität</translation>
     </message>
     <message>
         <source>Status</source>
+        <extracomment>A queue table&apos;s column: each item&apos;s status (Pending, Completed…).</extracomment>
         <translation>Status</translation>
     </message>
     <message>
         <source>Progress</source>
+        <extracomment>A queue table&apos;s column: each item&apos;s percentage.</extracomment>
         <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Downloaded with %1</source>
+        <translation>Heruntergeladen mit: %1</translation>
     </message>
 </context>
 <context>
     <name>BulkDownloadTableView</name>
     <message>
         <source>Download Queue</source>
+        <extracomment>The queue table&apos;s name for assistive technology.</extracomment>
         <translation>Download-Warteschlange</translation>
     </message>
     <message>
         <source>Open &amp;Folder</source>
+        <extracomment>A queue row&apos;s menu: shows the output folder.</extracomment>
         <translation>&amp;Ordner öffnen</translation>
     </message>
     <message>
         <source>&amp;Copy Address</source>
+        <extracomment>A queue row&apos;s menu: copies the selected items&apos; addresses.</extracomment>
         <translation>Adresse &amp;kopieren</translation>
     </message>
     <message>
         <source>&amp;Delete Selected</source>
-        <translation>Auswahl &amp;löschen</translation>
+        <extracomment>A queue row&apos;s menu: removes the selected items.</extracomment>
+        <translation>Auswahl lö&amp;schen</translation>
     </message>
     <message>
         <source>&amp;Start Selected</source>
-        <translation>Auswahl &amp;starten</translation>
+        <extracomment>A queue row&apos;s menu: downloads the selected items.</extracomment>
+        <translation>Auswahl starte&amp;n</translation>
     </message>
 </context>
 <context>
     <name>BulkDownloadView</name>
     <message>
         <source>Bulk Download</source>
+        <extracomment>The queue window&apos;s heading.</extracomment>
         <translation>Sammel-Download</translation>
     </message>
     <message>
-        <source>Add URLs from F&amp;ile</source>
-        <translation>URLs aus &amp;Datei hinzufügen</translation>
-    </message>
-    <message>
         <source>Add &amp;URLs (one per line):</source>
+        <extracomment>The address box&apos;s label.</extracomment>
         <translation>&amp;URLs hinzufügen (eine pro Zeile):</translation>
     </message>
     <message>
         <source>&amp;Add URLs to Queue</source>
+        <extracomment>A button: queues the addresses of the box.</extracomment>
         <translation>Zur Warteschlange &amp;hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
+        <extracomment>The label of the file kind for new items (MP3, MP4, M4A).</extracomment>
         <translation>&amp;Format:</translation>
     </message>
     <message>
         <source>&amp;Quality:</source>
+        <extracomment>The label of the video or audio quality for new items.</extracomment>
         <translation>&amp;Qualität:</translation>
     </message>
     <message>
         <source>Output folder</source>
+        <extracomment>Shown in the empty output folder field.</extracomment>
         <translation>Zielordner</translation>
     </message>
     <message>
         <source>Output Path</source>
+        <extracomment>The output folder field&apos;s name for assistive technology.</extracomment>
         <translation>Zielordner</translation>
     </message>
     <message>
-        <source>Bro&amp;wse</source>
-        <translation>Du&amp;rchsuchen</translation>
-    </message>
-    <message>
         <source>&amp;Output Path:</source>
+        <extracomment>The output folder field&apos;s label.</extracomment>
         <translation>&amp;Zielordner:</translation>
     </message>
     <message>
         <source>Format</source>
+        <extracomment>The format picker&apos;s name for assistive technology.</extracomment>
         <translation>Format</translation>
     </message>
     <message>
         <source>&amp;Start All Downloads</source>
+        <extracomment>A button: downloads every item of the queue that is not completed.</extracomment>
         <translation>&amp;Alle Downloads starten</translation>
     </message>
     <message>
-        <source>S&amp;top All Downloads</source>
-        <translation>Alle Downloads a&amp;bbrechen</translation>
-    </message>
-    <message>
         <source>&amp;Clear Queue</source>
-        <translation>Warteschlange &amp;leeren</translation>
+        <extracomment>A button: removes every item from the queue.</extracomment>
+        <translation>Warteschlan&amp;ge leeren</translation>
     </message>
     <message>
         <source>Start S&amp;elected</source>
-        <translation>Auswahl s&amp;tarten</translation>
+        <extracomment>A button: downloads the selected items.</extracomment>
+        <translation>Auswahl starte&amp;n</translation>
     </message>
     <message>
         <source>Sto&amp;p Selected</source>
+        <extracomment>A button: stops the selected items&apos; downloads.</extracomment>
         <translation>Auswahl abbre&amp;chen</translation>
     </message>
     <message>
         <source>&amp;Delete Selected</source>
+        <extracomment>A button: removes the selected items from the queue.</extracomment>
         <translation>Auswahl lö&amp;schen</translation>
     </message>
     <message>
         <source>Video Quality</source>
+        <extracomment>The quality picker&apos;s name for assistive technology: the video height.</extracomment>
         <translation>Videoqualität</translation>
     </message>
     <message>
         <source>Audio Quality</source>
+        <extracomment>The quality picker&apos;s name for assistive technology: the audio bit rate.</extracomment>
         <translation>Audioqualität</translation>
-    </message>
-    <message numerus="yes">
-        <source>Dow&amp;nload Queue (%n items):</source>
-        <translation>
-            <numerusform>Download-&amp;Warteschlange (%n Eintrag):</numerusform>
-            <numerusform>Download-&amp;Warteschlange (%n Einträge):</numerusform>
-        </translation>
     </message>
     <message>
         <source>The format of the URLs added from now on; queued items keep theirs</source>
@@ -392,57 +418,88 @@
         <translation>Der Ordner jedes Downloads, der ab jetzt beginnt</translation>
     </message>
     <message>
-        <source>Add Play&amp;list Entries</source>
-        <translation>&amp;Playlist-Einträge hinzufügen</translation>
-    </message>
-    <message>
         <source>Queue each entry of the playlists whose addresses are in the box</source>
         <translation>Jeden Eintrag der Playlists, deren Adressen im Feld stehen, in die Warteschlange stellen</translation>
     </message>
     <message>
         <source>Showing the text: %1</source>
+        <extracomment>While a long text fills the address box: how much of it shows, &quot;42%&quot;.</extracomment>
         <translation>Text wird angezeigt: %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n lines were left out: not YouTube addresses</source>
+        <source>Dow&amp;nload Queue (%Ln items):</source>
+        <extracomment>The queue table&apos;s heading, with its number of items.</extracomment>
         <translation>
-            <numerusform>%n Zeile wurde ausgelassen: keine YouTube-Adresse</numerusform>
-            <numerusform>%n Zeilen wurden ausgelassen: keine YouTube-Adressen</numerusform>
+            <numerusform>Download-&amp;Warteschlange (%Ln Eintrag):</numerusform>
+            <numerusform>Download-&amp;Warteschlange (%Ln Einträge):</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n lines were left out: already in the queue</source>
+        <source>%Ln lines are not YouTube addresses: they stay in the box</source>
+        <extracomment>Lines of the box that the queue takes no address from: they are left in the box.</extracomment>
         <translation>
-            <numerusform>%n Zeile wurde ausgelassen: schon in der Warteschlange</numerusform>
-            <numerusform>%n Zeilen wurden ausgelassen: schon in der Warteschlange</numerusform>
+            <numerusform>%Ln Zeile ist keine YouTube-Adresse: sie bleibt im Feld</numerusform>
+            <numerusform>%Ln Zeilen sind keine YouTube-Adressen: sie bleiben im Feld</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n lines were left out: %1, %2</source>
+        <source>%Ln lines were left out: already in the queue</source>
+        <extracomment>Lines of the box that were queued already.</extracomment>
         <translation>
-            <numerusform>%n Zeile wurde ausgelassen: %1, %2</numerusform>
-            <numerusform>%n Zeilen wurden ausgelassen: %1, %2</numerusform>
+            <numerusform>%Ln Zeile wurde ausgelassen: schon in der Warteschlange</numerusform>
+            <numerusform>%Ln Zeilen wurden ausgelassen: schon in der Warteschlange</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n not YouTube addresses</source>
+        <source>%Ln lines were not added: %1, %2</source>
+        <extracomment>%1: the lines that stay in the box; %2: the lines already in the queue.</extracomment>
         <translation>
-            <numerusform>%n keine YouTube-Adresse</numerusform>
-            <numerusform>%n keine YouTube-Adressen</numerusform>
+            <numerusform>%Ln Zeile wurde nicht hinzugefügt: %1, %2</numerusform>
+            <numerusform>%Ln Zeilen wurden nicht hinzugefügt: %1, %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n already in the queue</source>
+        <source>%Ln not YouTube addresses, still in the box</source>
+        <extracomment>Lines of the box that are no queue addresses: they stay.</extracomment>
         <translation>
-            <numerusform>%n schon in der Warteschlange</numerusform>
-            <numerusform>%n schon in der Warteschlange</numerusform>
+            <numerusform>%Ln keine YouTube-Adresse, noch im Feld</numerusform>
+            <numerusform>%Ln keine YouTube-Adressen, noch im Feld</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln already in the queue</source>
+        <extracomment>Lines of the box that were queued already.</extracomment>
+        <translation>
+            <numerusform>%Ln schon in der Warteschlange</numerusform>
+            <numerusform>%Ln schon in der Warteschlange</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add U&amp;RLs from File</source>
+        <extracomment>A button: fills the address box from a text file.</extracomment>
+        <translation>URLs aus &amp;Datei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Pla&amp;ylist Entries</source>
+        <extracomment>A button: queues each entry of the playlists in the box.</extracomment>
+        <translation>&amp;Playlist-Einträge hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Browse</source>
+        <extracomment>A button: chooses the output folder.</extracomment>
+        <translation>Durchsuch&amp;en</translation>
+    </message>
+    <message>
+        <source>Stop All Do&amp;wnloads</source>
+        <extracomment>A button: stops every download of the queue.</extracomment>
+        <translation>Alle Downloads a&amp;bbrechen</translation>
     </message>
 </context>
 <context>
     <name>BulkDownloadViewModel</name>
     <message>
         <source>Text files (%1)</source>
+        <extracomment>A file chooser&apos;s filter: %1 are the file name patterns.</extracomment>
         <translation>Textdateien (%1)</translation>
     </message>
 </context>
@@ -486,6 +543,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Morvi %1 (build %2)</source>
+        <extracomment>The answer to --version: the version and the build&apos;s number.</extracomment>
         <translation>Morvi %1 (Build %2)</translation>
     </message>
 </context>
@@ -520,6 +578,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <name>DesktopNotifier</name>
     <message>
         <source>Open</source>
+        <extracomment>A notification&apos;s action: brings the window forward.</extracomment>
         <translation>Öffnen</translation>
     </message>
 </context>
@@ -527,6 +586,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <name>DocumentRun</name>
     <message>
         <source>the downloader ended with status %1</source>
+        <extracomment>Why an address could not be described: the downloader&apos;s exit status.</extracomment>
         <translation>der Downloader endete mit Status %1</translation>
     </message>
     <message>
@@ -542,6 +602,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <name>DownloadChoices</name>
     <message>
         <source>MP3</source>
+        <extracomment>A file format and its segment&apos;s label with its mnemonic: usually left as they are.</extracomment>
         <translation>MP3</translation>
     </message>
     <message>
@@ -550,6 +611,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>MP4</source>
+        <extracomment>A file format and its segment&apos;s label with its mnemonic: usually left as they are.</extracomment>
         <translation>MP4</translation>
     </message>
     <message>
@@ -558,6 +620,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>M4A</source>
+        <extracomment>A file format and its segment&apos;s label with its mnemonic: usually left as they are.</extracomment>
         <translation>M4A</translation>
     </message>
     <message>
@@ -566,10 +629,12 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Best</source>
+        <extracomment>A video quality: the best the address offers, video and sound together.</extracomment>
         <translation>Beste</translation>
     </message>
     <message>
         <source>Highest Available</source>
+        <extracomment>A video quality: the tallest video on offer, and its short label in the picker.</extracomment>
         <translation>Höchste verfügbare</translation>
     </message>
     <message>
@@ -578,30 +643,37 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>2160p</source>
+        <extracomment>A video height in pixels, usually left as it is.</extracomment>
         <translation>2160p</translation>
     </message>
     <message>
         <source>1440p</source>
+        <extracomment>A video height in pixels, usually left as it is.</extracomment>
         <translation>1440p</translation>
     </message>
     <message>
         <source>1080p</source>
+        <extracomment>A video height in pixels, usually left as it is.</extracomment>
         <translation>1080p</translation>
     </message>
     <message>
         <source>720p</source>
+        <extracomment>A video height in pixels, usually left as it is.</extracomment>
         <translation>720p</translation>
     </message>
     <message>
         <source>480p</source>
+        <extracomment>A video height in pixels, usually left as it is.</extracomment>
         <translation>480p</translation>
     </message>
     <message>
         <source>360p</source>
+        <extracomment>A video height in pixels, usually left as it is.</extracomment>
         <translation>360p</translation>
     </message>
     <message>
         <source>Lowest Available</source>
+        <extracomment>A video quality: the smallest video on offer, and its short label in the picker.</extracomment>
         <translation>Niedrigste verfügbare</translation>
     </message>
     <message>
@@ -610,92 +682,200 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>320k</source>
+        <extracomment>An audio bit rate in kbit/s, usually left as it is.</extracomment>
         <translation>320k</translation>
     </message>
     <message>
         <source>256k</source>
+        <extracomment>An audio bit rate in kbit/s, usually left as it is.</extracomment>
         <translation>256k</translation>
     </message>
     <message>
         <source>192k</source>
+        <extracomment>An audio bit rate in kbit/s, usually left as it is.</extracomment>
         <translation>192k</translation>
     </message>
     <message>
         <source>128k</source>
+        <extracomment>An audio bit rate in kbit/s, usually left as it is.</extracomment>
         <translation>128k</translation>
     </message>
     <message>
         <source>96k</source>
+        <extracomment>An audio bit rate in kbit/s, usually left as it is.</extracomment>
         <translation>96k</translation>
     </message>
     <message>
         <source>64k</source>
+        <extracomment>An audio bit rate in kbit/s, usually left as it is.</extracomment>
         <translation>64k</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadOptions</name>
+    <message>
+        <source>%1 with automatic captions</source>
+        <translation>%1 mit automatischen Untertiteln</translation>
+    </message>
+    <message>
+        <source>subtitles %1, embedded</source>
+        <translation>Untertitel %1, eingebettet</translation>
+    </message>
+    <message>
+        <source>subtitles %1 as .srt files</source>
+        <translation>Untertitel %1 als .srt-Dateien</translation>
+    </message>
+    <message>
+        <source>SponsorBlock segments as chapters</source>
+        <translation>SponsorBlock-Abschnitte als Kapitel</translation>
+    </message>
+    <message>
+        <source>SponsorBlock removes %1</source>
+        <translation>SponsorBlock entfernt %1</translation>
+    </message>
+    <message>
+        <source>no metadata</source>
+        <translation>keine Metadaten</translation>
+    </message>
+    <message>
+        <source>chapters</source>
+        <translation>Kapitel</translation>
+    </message>
+    <message>
+        <source>no chapters</source>
+        <translation>keine Kapitel</translation>
+    </message>
+    <message>
+        <source>no cover picture</source>
+        <translation>kein Cover</translation>
+    </message>
+    <message>
+        <source>thumbnail embedded</source>
+        <translation>Vorschaubild eingebettet</translation>
+    </message>
+    <message>
+        <source>at most %1/s</source>
+        <translation>höchstens %1/s</translation>
+    </message>
+    <message>
+        <source>file names %1</source>
+        <translation>Dateinamen %1</translation>
+    </message>
+    <message>
+        <source>safe characters only</source>
+        <translation>nur sichere Zeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Sponsor</source>
+        <translation>&amp;Sponsor</translation>
+    </message>
+    <message>
+        <source>Intermissi&amp;on or intro</source>
+        <translation>&amp;Pause oder Intro</translation>
+    </message>
+    <message>
+        <source>&amp;Endcards or credits</source>
+        <translation>&amp;Abspann oder Endkarten</translation>
+    </message>
+    <message>
+        <source>Self-&amp;promotion</source>
+        <translation>&amp;Eigenwerbung</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view or recap</source>
+        <translation>&amp;Vorschau oder Rückblick</translation>
+    </message>
+    <message>
+        <source>&amp;Filler tangent</source>
+        <translation>Abschweif&amp;ung</translation>
+    </message>
+    <message>
+        <source>Interaction re&amp;minder</source>
+        <translation>Aufruf &amp;zur Interaktion</translation>
+    </message>
+    <message>
+        <source>Non-m&amp;usic part of a music video</source>
+        <translation>Teil &amp;ohne Musik in einem Musikvideo</translation>
     </message>
 </context>
 <context>
     <name>DownloadProgress</name>
     <message>
-        <source>%1 s</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>%1 min %2 s</source>
-        <translation>%1 min %2 s</translation>
-    </message>
-    <message>
-        <source>%1 h %2 min</source>
-        <translation>%1 h %2 min</translation>
-    </message>
-    <message>
         <source>%1 of %2</source>
+        <extracomment>The size downloaded so far and the whole size: &quot;12.0 MiB of 48.0 MiB&quot;.</extracomment>
         <translation>%1 von %2</translation>
     </message>
     <message>
         <source>%1/s</source>
+        <extracomment>A download&apos;s speed: a size per second, &quot;2.1 MiB/s&quot;.</extracomment>
         <translation>%1/s</translation>
     </message>
     <message>
         <source>%1 left</source>
+        <extracomment>The time a download still needs: &quot;17 s left&quot;.</extracomment>
         <translation>noch %1</translation>
     </message>
     <message>
         <source>video</source>
+        <extracomment>Which part of a download runs: its video stream, before the sound.</extracomment>
         <translation>Video</translation>
     </message>
     <message>
         <source>audio</source>
+        <extracomment>Which part of a download runs: its sound stream.</extracomment>
         <translation>Audio</translation>
     </message>
     <message>
-        <source>part %1</source>
-        <translation>Teil %1</translation>
+        <source>%L1 s</source>
+        <extracomment>A short length of time: seconds.</extracomment>
+        <translation>%L1 s</translation>
     </message>
     <message>
-        <source>part %1 of %2</source>
-        <translation>Teil %1 von %2</translation>
+        <source>%L1 min %L2 s</source>
+        <extracomment>A length of time: minutes and seconds.</extracomment>
+        <translation>%L1 min %L2 s</translation>
+    </message>
+    <message>
+        <source>%L1 h %L2 min</source>
+        <extracomment>A long length of time: hours and minutes.</extracomment>
+        <translation>%L1 h %L2 min</translation>
+    </message>
+    <message>
+        <source>part %L1</source>
+        <extracomment>Which part of a download runs, of an unknown number of parts.</extracomment>
+        <translation>Teil %L1</translation>
+    </message>
+    <message>
+        <source>part %L1 of %L2</source>
+        <extracomment>Which part of a download runs: &quot;part 2 of 3&quot;.</extracomment>
+        <translation>Teil %L1 von %L2</translation>
     </message>
 </context>
 <context>
     <name>DownloadStatus</name>
     <message>
         <source>Pending</source>
+        <extracomment>A queue item&apos;s status: waiting for its download.</extracomment>
         <translation>Wartet</translation>
     </message>
     <message>
         <source>Downloading</source>
+        <extracomment>A queue item&apos;s status: its download runs.</extracomment>
         <translation>Lädt herunter</translation>
     </message>
     <message>
         <source>Completed</source>
+        <extracomment>A queue item&apos;s status: downloaded.</extracomment>
         <translation>Fertig</translation>
     </message>
     <message>
         <source>Failed</source>
+        <extracomment>A queue item&apos;s status: its download failed.</extracomment>
         <translation>Fehlgeschlagen</translation>
     </message>
     <message>
         <source>Cancelled</source>
+        <extracomment>A queue item&apos;s status: stopped before it ended.</extracomment>
         <translation>Abgebrochen</translation>
     </message>
 </context>
@@ -801,6 +981,19 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
 </context>
 <context>
+    <name>Failure</name>
+    <message>
+        <source>Unexpected error: %1</source>
+        <extracomment>A fault of Morvi&apos;s own ended an operation; %1 is the programmer&apos;s reason, in English.</extracomment>
+        <translation>Unerwarteter Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <extracomment>A fault of Morvi&apos;s own ended an operation.</extracomment>
+        <translation>Unerwarteter Fehler</translation>
+    </message>
+</context>
+<context>
     <name>LogLayout</name>
     <message numerus="yes">
         <source>[… %n more characters not shown; Copy takes the whole entry]</source>
@@ -821,14 +1014,17 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <name>LogView</name>
     <message>
         <source>Log</source>
+        <extracomment>The log&apos;s name for assistive technology.</extracomment>
         <translation>Protokoll</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
+        <extracomment>The log&apos;s menu: copies the selected entries.</extracomment>
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
+        <extracomment>The log&apos;s menu: selects every entry.</extracomment>
         <translation>&amp;Alles auswählen</translation>
     </message>
 </context>
@@ -836,22 +1032,27 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <name>MainWindowView</name>
     <message>
         <source>&amp;Bulk Download</source>
+        <extracomment>A button: opens the download queue&apos;s window.</extracomment>
         <translation>&amp;Sammel-Download</translation>
     </message>
     <message>
         <source>Media &amp;Cutter</source>
+        <extracomment>A button: opens the media cutter&apos;s window.</extracomment>
         <translation>Medien zus&amp;chneiden</translation>
     </message>
     <message>
         <source>&amp;About</source>
+        <extracomment>A button: opens the about window.</extracomment>
         <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>YouTube &amp;URL:</source>
+        <extracomment>The address field&apos;s label.</extracomment>
         <translation>YouTube-&amp;URL:</translation>
     </message>
     <message>
         <source>YouTube URL</source>
+        <extracomment>The address field&apos;s name for assistive technology.</extracomment>
         <translation>YouTube-URL</translation>
     </message>
     <message>
@@ -860,6 +1061,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Format</source>
+        <extracomment>The format picker&apos;s name for assistive technology.</extracomment>
         <translation>Format</translation>
     </message>
     <message>
@@ -868,34 +1070,42 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>&amp;Format:</source>
+        <extracomment>The label of the file kind to download (MP3, MP4, M4A).</extracomment>
         <translation>&amp;Format:</translation>
     </message>
     <message>
         <source>Video Quality</source>
+        <extracomment>The video height picker&apos;s name for assistive technology.</extracomment>
         <translation>Videoqualität</translation>
     </message>
     <message>
         <source>Audio Quality</source>
+        <extracomment>The audio bit rate picker&apos;s name for assistive technology.</extracomment>
         <translation>Audioqualität</translation>
     </message>
     <message>
         <source>Audio &amp;Quality:</source>
+        <extracomment>The label of the audio bit rate picker.</extracomment>
         <translation>Audio&amp;qualität:</translation>
     </message>
     <message>
         <source>&amp;Output Path:</source>
+        <extracomment>The output folder field&apos;s label.</extracomment>
         <translation>&amp;Zielordner:</translation>
     </message>
     <message>
         <source>Output Path</source>
+        <extracomment>The output folder field&apos;s name for assistive technology.</extracomment>
         <translation>Zielordner</translation>
     </message>
     <message>
         <source>Output folder path</source>
+        <extracomment>Shown in the empty output folder field.</extracomment>
         <translation>Pfad des Zielordners</translation>
     </message>
     <message>
         <source>Bro&amp;wse</source>
+        <extracomment>A button: chooses the output folder.</extracomment>
         <translation>&amp;Durchsuchen</translation>
     </message>
     <message>
@@ -903,11 +1113,8 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <translation>Den Zielordner wählen</translation>
     </message>
     <message>
-        <source>Download &amp;Playlists</source>
-        <translation>&amp;Playlists herunterladen</translation>
-    </message>
-    <message>
         <source>&amp;Download</source>
+        <extracomment>A button: starts the download.</extracomment>
         <translation>&amp;Herunterladen</translation>
     </message>
     <message>
@@ -916,6 +1123,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>&amp;Stop</source>
+        <extracomment>A button: stops the running download.</extracomment>
         <translation>&amp;Abbrechen</translation>
     </message>
     <message>
@@ -923,16 +1131,8 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <translation>Den laufenden Download abbrechen</translation>
     </message>
     <message>
-        <source>Open Fo&amp;lder</source>
-        <translation>&amp;Ordner öffnen</translation>
-    </message>
-    <message>
         <source>Show the folder of the finished download</source>
         <translation>Den Ordner des fertigen Downloads zeigen</translation>
-    </message>
-    <message>
-        <source>Open F&amp;ile</source>
-        <translation>Dat&amp;ei öffnen</translation>
     </message>
     <message>
         <source>Open the downloaded file</source>
@@ -940,14 +1140,17 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Progress:</source>
+        <extracomment>A heading over the download&apos;s progress bar.</extracomment>
         <translation>Fortschritt:</translation>
     </message>
     <message>
         <source>Lo&amp;g:</source>
+        <extracomment>A heading over the download&apos;s log.</extracomment>
         <translation>Proto&amp;koll:</translation>
     </message>
     <message>
         <source>&amp;Video Quality:</source>
+        <extracomment>The label of the video height picker.</extracomment>
         <translation>&amp;Videoqualität:</translation>
     </message>
     <message>
@@ -960,21 +1163,60 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>%1 ✓</source>
+        <extracomment>A video quality the address offers: %1 is the quality, then a check mark.</extracomment>
         <translation>%1 ✓</translation>
     </message>
     <message>
         <source>Pr&amp;eferences</source>
-        <translation>E&amp;instellungen</translation>
+        <extracomment>A button: opens the Preferences window.</extracomment>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>Download Pla&amp;ylists</source>
+        <extracomment>A switch: download the whole playlist an address belongs to.</extracomment>
+        <translation>&amp;Playlists herunterladen</translation>
+    </message>
+    <message>
+        <source>Ope&amp;n Folder</source>
+        <extracomment>A button: shows the downloaded file&apos;s folder.</extracomment>
+        <translation>&amp;Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>O&amp;pen File</source>
+        <extracomment>A button: opens the downloaded file.</extracomment>
+        <translation>Datei öff&amp;nen</translation>
+    </message>
+    <message>
+        <source>Part from</source>
+        <translation>Teil von</translation>
+    </message>
+    <message>
+        <source>Part to</source>
+        <translation>Teil bis</translation>
+    </message>
+    <message>
+        <source>Part to &amp;keep (optional):</source>
+        <translation>&amp;Teil (optional):</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Download only this part of the video, from and to HH:MM:SS; leave both empty for the whole video</source>
+        <translation>Nur diesen Teil des Videos herunterladen, von und bis HH:MM:SS; beide leer lassen für das ganze Video</translation>
     </message>
 </context>
 <context>
     <name>MainWindowViewModel</name>
     <message>
         <source>Error</source>
+        <extracomment>An alert&apos;s title: the address field holds no address.</extracomment>
         <translation>Fehler</translation>
     </message>
     <message>
         <source>Please enter a valid URL.</source>
+        <extracomment>An alert&apos;s message: the address field holds no address.</extracomment>
         <translation>Bitte eine gültige URL eingeben.</translation>
     </message>
     <message>
@@ -995,10 +1237,12 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Download failed: %1</source>
+        <extracomment>A log line: %1 says why.</extracomment>
         <translation>Download fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Download Failed</source>
+        <extracomment>An alert&apos;s title.</extracomment>
         <translation>Download fehlgeschlagen</translation>
     </message>
     <message>
@@ -1037,42 +1281,52 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <name>MediaCutterView</name>
     <message>
         <source>MP4</source>
+        <extracomment>The cut file&apos;s kinds: file formats, usually left as they are.</extracomment>
         <translation>MP4</translation>
     </message>
     <message>
         <source>MP3</source>
+        <extracomment>A file format, usually left as it is.</extracomment>
         <translation>MP3</translation>
     </message>
     <message>
         <source>M4A</source>
+        <extracomment>A file format, usually left as it is.</extracomment>
         <translation>M4A</translation>
     </message>
     <message>
         <source>MOV</source>
+        <extracomment>A file format, usually left as it is.</extracomment>
         <translation>MOV</translation>
     </message>
     <message>
         <source>Media Cutter</source>
+        <extracomment>The cutter window&apos;s heading.</extracomment>
         <translation>Medien zuschneiden</translation>
     </message>
     <message>
         <source>Cut finished</source>
+        <extracomment>A notification&apos;s title: a cut has ended well.</extracomment>
         <translation>Zuschnitt fertig</translation>
     </message>
     <message>
         <source>Cut failed</source>
+        <extracomment>A notification&apos;s title: a cut has failed.</extracomment>
         <translation>Zuschnitt fehlgeschlagen</translation>
     </message>
     <message>
         <source>No file selected</source>
+        <extracomment>Shown in the empty media file field.</extracomment>
         <translation>Keine Datei ausgewählt</translation>
     </message>
     <message>
         <source>Media File</source>
+        <extracomment>The media file field&apos;s name for assistive technology.</extracomment>
         <translation>Mediendatei</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
+        <extracomment>A button: chooses the media file to cut.</extracomment>
         <translation>&amp;Durchsuchen</translation>
     </message>
     <message>
@@ -1081,26 +1335,32 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Media Information:</source>
+        <extracomment>A heading: the chosen file&apos;s length and kind.</extracomment>
         <translation>Medieninformationen:</translation>
     </message>
     <message>
         <source>Trim Settings:</source>
+        <extracomment>A heading: where the cut starts and ends.</extracomment>
         <translation>Schnitteinstellungen:</translation>
     </message>
     <message>
         <source>&amp;Start Time:</source>
+        <extracomment>The label of the field where the cut starts.</extracomment>
         <translation>&amp;Startzeit:</translation>
     </message>
     <message>
         <source>Start Time</source>
+        <extracomment>The field where the cut starts, named for assistive technology.</extracomment>
         <translation>Startzeit</translation>
     </message>
     <message>
         <source>&amp;End Time:</source>
+        <extracomment>The label of the field where the cut ends.</extracomment>
         <translation>&amp;Endzeit:</translation>
     </message>
     <message>
         <source>End Time</source>
+        <extracomment>The field where the cut ends, named for assistive technology.</extracomment>
         <translation>Endzeit</translation>
     </message>
     <message>
@@ -1109,31 +1369,38 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Output Settings:</source>
+        <extracomment>A heading: the cut file&apos;s name, kind and folder.</extracomment>
         <translation>Ausgabeeinstellungen:</translation>
     </message>
     <message>
         <source>Output file name</source>
+        <extracomment>Shown in the empty output file name field.</extracomment>
         <translation>Name der Ausgabedatei</translation>
     </message>
     <message>
         <source>Output File Name</source>
+        <extracomment>The output file name field&apos;s name for assistive technology.</extracomment>
         <translation>Name der Ausgabedatei</translation>
     </message>
     <message>
         <source>&amp;Format</source>
+        <extracomment>The label of the cut file&apos;s kind (MP4, MP3, M4A, MOV).</extracomment>
         <translation>&amp;Format</translation>
     </message>
     <message>
         <source>Output folder</source>
+        <extracomment>Shown in the empty output folder field.</extracomment>
         <translation>Zielordner</translation>
     </message>
     <message>
         <source>Output Path</source>
+        <extracomment>The output folder field&apos;s name for assistive technology.</extracomment>
         <translation>Zielordner</translation>
     </message>
     <message>
         <source>Bro&amp;wse</source>
-        <translation>Du&amp;rchsuchen</translation>
+        <extracomment>A button: chooses the output folder.</extracomment>
+        <translation>D&amp;urchsuchen</translation>
     </message>
     <message>
         <source>Choose the folder for the cut file</source>
@@ -1141,34 +1408,42 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>&amp;Cut Media</source>
+        <extracomment>A button: starts the cut.</extracomment>
         <translation>Medium &amp;zuschneiden</translation>
     </message>
     <message>
         <source>Sh&amp;ow in Folder</source>
+        <extracomment>A button: shows the cut file in the file manager.</extracomment>
         <translation>Im &amp;Ordner zeigen</translation>
     </message>
     <message>
         <source>Progress:</source>
+        <extracomment>A heading over the cut&apos;s progress bar.</extracomment>
         <translation>Fortschritt:</translation>
     </message>
     <message>
         <source>&amp;Log:</source>
+        <extracomment>A heading over the cut&apos;s log.</extracomment>
         <translation>&amp;Protokoll:</translation>
     </message>
     <message>
         <source>Duration: %1</source>
+        <extracomment>The chosen file&apos;s length: %1 is HH:MM:SS.</extracomment>
         <translation>Dauer: %1</translation>
     </message>
     <message>
         <source>Format: %1</source>
+        <extracomment>The chosen file&apos;s kind: %1 is Video or Audio.</extracomment>
         <translation>Format: %1</translation>
     </message>
     <message>
         <source>&amp;Cutting...</source>
+        <extracomment>The cut button while a cut runs.</extracomment>
         <translation>Wird &amp;zugeschnitten …</translation>
     </message>
     <message>
         <source>Select &amp;Media File:</source>
+        <extracomment>The label of the file to cut.</extracomment>
         <translation>&amp;Mediendatei auswählen:</translation>
     </message>
 </context>
@@ -1184,18 +1459,22 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Video and audio files (%1)</source>
+        <extracomment>A file chooser&apos;s filter: %1 are the file name patterns.</extracomment>
         <translation>Video- und Audiodateien (%1)</translation>
     </message>
     <message>
         <source>Failed to get media info: %1</source>
+        <extracomment>A log line: the chosen file could not be read; %1 says why.</extracomment>
         <translation>Medieninformationen konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Video</source>
+        <extracomment>The chosen file&apos;s kind: it holds video.</extracomment>
         <translation>Video</translation>
     </message>
     <message>
         <source>Audio</source>
+        <extracomment>The chosen file&apos;s kind: it holds sound only.</extracomment>
         <translation>Audio</translation>
     </message>
     <message>
@@ -1208,14 +1487,17 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Input: %1</source>
+        <extracomment>A log line: the file being cut.</extracomment>
         <translation>Eingabe: %1</translation>
     </message>
     <message>
         <source>Output: %1</source>
+        <extracomment>A log line: the file the cut makes.</extracomment>
         <translation>Ausgabe: %1</translation>
     </message>
     <message>
         <source>Start: %1, End: %2</source>
+        <extracomment>A log line: the cut&apos;s times, HH:MM:SS.</extracomment>
         <translation>Start: %1, Ende: %2</translation>
     </message>
     <message>
@@ -1228,6 +1510,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>FFmpeg: %1</source>
+        <extracomment>A log line: the converter&apos;s own last error line.</extracomment>
         <translation>FFmpeg: %1</translation>
     </message>
     <message>
@@ -1236,6 +1519,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>FFmpeg exited with code %1</source>
+        <extracomment>Why a cut failed: the converter&apos;s exit status.</extracomment>
         <translation>FFmpeg endete mit Code %1</translation>
     </message>
 </context>
@@ -1254,42 +1538,286 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>The media library lacks %1</source>
+        <extracomment>%1: a function that the installed FFmpeg library does not have.</extracomment>
         <translation>Der Medienbibliothek fehlt %1</translation>
+    </message>
+</context>
+<context>
+    <name>MediaSection</name>
+    <message>
+        <source>Write the times as HH:MM:SS, such as 00:01:30.</source>
+        <translation>Schreiben Sie die Zeiten als HH:MM:SS, etwa 00:01:30.</translation>
+    </message>
+    <message>
+        <source>The part must end after it starts.</source>
+        <translation>Der Teil muss nach seinem Anfang enden.</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>Das Video ist nur %1 lang.</translation>
     </message>
 </context>
 <context>
     <name>MorviApp</name>
     <message>
         <source>Bulk Download</source>
+        <extracomment>A window&apos;s title: the download queue.</extracomment>
         <translation>Sammel-Download</translation>
     </message>
     <message>
         <source>Media Cutter</source>
+        <extracomment>A window&apos;s title: cuts a part out of a local media file.</extracomment>
         <translation>Medien zuschneiden</translation>
     </message>
     <message>
         <source>About</source>
+        <extracomment>A window&apos;s title: about Morvi.</extracomment>
         <translation>Über Morvi</translation>
     </message>
     <message>
         <source>Download finished</source>
+        <extracomment>A notification&apos;s title: the main window&apos;s download has ended well.</extracomment>
         <translation>Download abgeschlossen</translation>
     </message>
     <message>
         <source>Download failed</source>
+        <extracomment>A notification&apos;s title: the main window&apos;s download has failed.</extracomment>
         <translation>Download fehlgeschlagen</translation>
     </message>
     <message>
         <source>Downloads finished</source>
+        <extracomment>A notification&apos;s title: the queue&apos;s batch has ended.</extracomment>
         <translation>Downloads abgeschlossen</translation>
     </message>
     <message>
-        <source>%1 completed, %2 failed</source>
-        <translation>%1 abgeschlossen, %2 fehlgeschlagen</translation>
+        <source>Preferences</source>
+        <extracomment>A window&apos;s title.</extracomment>
+        <translation>Einstellungen</translation>
     </message>
     <message>
-        <source>Preferences</source>
-        <translation>Einstellungen</translation>
+        <source>%1, %2</source>
+        <extracomment>How the queue&apos;s items ended, in a notification: completed ones, failed ones.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln completed</source>
+        <extracomment>Queue items that were downloaded, in a notification.</extracomment>
+        <translation>
+            <numerusform>%Ln abgeschlossen</numerusform>
+            <numerusform>%Ln abgeschlossen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln failed</source>
+        <extracomment>Queue items whose download failed, in a notification.</extracomment>
+        <translation>
+            <numerusform>%Ln fehlgeschlagen</numerusform>
+            <numerusform>%Ln fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>OutputTemplate</name>
+    <message>
+        <source>The field at &quot;%1&quot; is not closed with &quot;)&quot;.</source>
+        <translation>Das Feld bei „%1“ wird nicht mit „)“ geschlossen.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; has no type: end it with &quot;s&quot;, as in %(title)s.</source>
+        <translation>Das Feld „%1“ hat keinen Typ: Beenden Sie es mit „s“, wie in %(title)s.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a type of field, in &quot;%2&quot;.</source>
+        <translation>„%1“ ist kein Feldtyp, in „%2“.</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Uploader - Title</source>
+        <translation>Uploader - Titel</translation>
+    </message>
+    <message>
+        <source>Date - Title</source>
+        <translation>Datum - Titel</translation>
+    </message>
+    <message>
+        <source>The template is empty.</source>
+        <translation>Die Vorlage ist leer.</translation>
+    </message>
+    <message>
+        <source>The files must go into the output folder: a template neither starts with &quot;/&quot; or &quot;~&quot; nor holds &quot;..&quot; or &quot;$&quot;.</source>
+        <translation>Die Dateien müssen in den Zielordner: Eine Vorlage beginnt weder mit „/“ oder „~“, noch enthält sie „..“ oder „$“.</translation>
+    </message>
+    <message>
+        <source>The template needs the file&apos;s extension, %(ext)s.</source>
+        <translation>Die Vorlage braucht die Dateiendung, %(ext)s.</translation>
+    </message>
+</context>
+<context>
+    <name>PercentText</name>
+    <message>
+        <source>%1%</source>
+        <extracomment>A whole percentage under a progress bar, &quot;42%&quot;; %1 is the number.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesContentsPage</name>
+    <message>
+        <source>Subtitles</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>For videos: the subtitles in the languages named by their codes (&quot;en, de&quot;), where the site offers them.</source>
+        <translation>Für Videos: die Untertitel in den Sprachen, die ihre Kürzel nennen („en, de“), wo die Seite sie anbietet.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Embedded in the MP4</source>
+        <translation>In die MP4 eingebettet</translation>
+    </message>
+    <message>
+        <source>Saved beside it as .srt</source>
+        <translation>Daneben als .srt gespeichert</translation>
+    </message>
+    <message>
+        <source>S&amp;ubtitles:</source>
+        <translation>&amp;Untertitel:</translation>
+    </message>
+    <message>
+        <source>en, de</source>
+        <translation>en, de</translation>
+    </message>
+    <message>
+        <source>Add a language that the address in the main window offers</source>
+        <translation>Eine Sprache hinzufügen, die die Adresse im Hauptfenster anbietet</translation>
+    </message>
+    <message>
+        <source>&amp;Languages:</source>
+        <translation>&amp;Sprachen:</translation>
+    </message>
+    <message>
+        <source>Count the site&apos;s automatic ca&amp;ptions as subtitles</source>
+        <translation>Automatische Untertitel der Seite mit&amp;zählen</translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation>In der Datei</translation>
+    </message>
+    <message>
+        <source>Kept inside the downloaded file, where its format can hold it.</source>
+        <translation>In der heruntergeladenen Datei gespeichert, wo ihr Format es aufnehmen kann.</translation>
+    </message>
+    <message>
+        <source>&amp;Metadata: title, uploader, date and description</source>
+        <translation>M&amp;etadaten: Titel, Uploader, Datum und Beschreibung</translation>
+    </message>
+    <message>
+        <source>C&amp;hapters</source>
+        <translation>&amp;Kapitel</translation>
+    </message>
+    <message>
+        <source>Co&amp;ver picture in audio files</source>
+        <translation>&amp;Cover in Audiodateien</translation>
+    </message>
+    <message>
+        <source>&amp;Thumbnail in videos</source>
+        <translation>&amp;Vorschaubild in Videos</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDownloadsPage</name>
+    <message>
+        <source>Queue and speed</source>
+        <translation>Warteschlange und Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Items of the queue start in their order, each as soon as one of the downloads at once is free. The main window&apos;s download is not counted.</source>
+        <translation>Die Einträge der Warteschlange starten der Reihe nach, jeder, sobald einer der gleichzeitigen Downloads frei ist. Der Download im Hauptfenster zählt nicht mit.</translation>
+    </message>
+    <message>
+        <source>Downloads at once</source>
+        <translation>Gleichzeitige Downloads</translation>
+    </message>
+    <message>
+        <source>Downloads &amp;at once:</source>
+        <translation>Downloads &amp;gleichzeitig:</translation>
+    </message>
+    <message>
+        <source>&amp;Limit each download to</source>
+        <translation>Jeden Download &amp;drosseln auf</translation>
+    </message>
+    <message>
+        <source>Speed limit</source>
+        <translation>Geschwindigkeitsgrenze</translation>
+    </message>
+    <message>
+        <source> MiB/s</source>
+        <translation> MiB/s</translation>
+    </message>
+    <message>
+        <source>File names</source>
+        <translation>Dateinamen</translation>
+    </message>
+    <message>
+        <source>The downloader names each file by a template of its fields, such as %(title)s, %(uploader)s, %(upload_date)s or %(id)s.</source>
+        <translation>Der Downloader benennt jede Datei nach einer Vorlage aus ihren Feldern, etwa %(title)s, %(uploader)s, %(upload_date)s oder %(id)s.</translation>
+    </message>
+    <message>
+        <source>Your own</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>File na&amp;mes:</source>
+        <translation>Datei&amp;namen:</translation>
+    </message>
+    <message>
+        <source>&amp;Template:</source>
+        <translation>&amp;Vorlage:</translation>
+    </message>
+    <message>
+        <source>&amp;Safe characters only: ASCII letters, digits, &quot;-&quot;, &quot;_&quot; and &quot;.&quot;</source>
+        <translation>Nur &amp;sichere Zeichen: ASCII-Buchstaben, Ziffern, „-“, „_“ und „.“</translation>
+    </message>
+    <message>
+        <source>Preview: %1</source>
+        <translation>Vorschau: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesSponsorBlockPage</name>
+    <message>
+        <source>SponsorBlock</source>
+        <translation>SponsorBlock</translation>
+    </message>
+    <message>
+        <source>SponsorBlock is a shared list of the segments that viewers marked in YouTube videos: sponsors, intros, reminders to subscribe. While it is on, every download asks the SponsorBlock service (sponsor.ajay.app) about its video.</source>
+        <translation>SponsorBlock ist eine gemeinsame Liste der Abschnitte, die Zuschauer in YouTube-Videos markiert haben: Sponsoren, Intros, Aufrufe zum Abonnieren. Solange es eingeschaltet ist, fragt jeder Download den SponsorBlock-Dienst (sponsor.ajay.app) nach seinem Video.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Remove the chosen segments</source>
+        <translation>Die gewählten Abschnitte entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;With SponsorBlock:</source>
+        <translation>&amp;Mit SponsorBlock:</translation>
+    </message>
+    <message>
+        <source>Mark the chosen segments as chapters</source>
+        <translation>Die gewählten Abschnitte als Kapitel markieren</translation>
     </message>
 </context>
 <context>
@@ -1303,7 +1831,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <translation>Manche Websites, darunter YouTube, liefern ein Video nur an angemeldete Nutzer. Der Downloader kann dann die Cookies eines Browsers verwenden, in dem man angemeldet ist, oder die einer cookies.txt-Datei. Morvi gibt nur den Namen und das Profil des Browsers oder den Namen der Datei weiter: Ein Cookie liest, speichert oder zeigt Morvi nie.</translation>
     </message>
     <message>
-        <source>Use cookies &amp;from:</source>
+        <source>&amp;Use cookies from:</source>
         <translation>Cookies &amp;verwenden aus:</translation>
     </message>
     <message>
@@ -1311,7 +1839,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <translation>&amp;Profil:</translation>
     </message>
     <message>
-        <source>Cookies f&amp;ile:</source>
+        <source>Coo&amp;kies file:</source>
         <translation>Cookie-&amp;Datei:</translation>
     </message>
     <message>
@@ -1329,6 +1857,26 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <message>
         <source>Choose another cookies.txt file</source>
         <translation>Eine andere cookies.txt-Datei wählen</translation>
+    </message>
+    <message>
+        <source>The converter (ffmpeg) is not installed yet: the file&apos;s contents, subtitles, a part of a video and SponsorBlock need it. Morvi installs it when the main window next checks its tools.</source>
+        <translation>Der Konverter (ffmpeg) ist noch nicht installiert: Dateiinhalt, Untertitel, ein Teil eines Videos und SponsorBlock brauchen ihn. Morvi installiert ihn, wenn das Hauptfenster das nächste Mal seine Werkzeuge prüft.</translation>
+    </message>
+    <message>
+        <source>&amp;Downloads</source>
+        <translation>Do&amp;wnloads</translation>
+    </message>
+    <message>
+        <source>File &amp;contents</source>
+        <translation>Datei&amp;inhalt</translation>
+    </message>
+    <message>
+        <source>Sponsor&amp;Block</source>
+        <translation>Sponsor&amp;Block</translation>
+    </message>
+    <message>
+        <source>Sign-i&amp;n</source>
+        <translation>An&amp;meldung</translation>
     </message>
 </context>
 <context>
@@ -1349,26 +1897,77 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
         <source>Cookies files (*.txt);;All files (*)</source>
         <translation>Cookie-Dateien (*.txt);;Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>Title of the video</source>
+        <translation>Titel des Videos</translation>
+    </message>
+    <message>
+        <source>Uploader</source>
+        <translation>Uploader</translation>
+    </message>
 </context>
 <context>
     <name>QueueIntake</name>
     <message>
         <source>No playlist entries from %1: %2</source>
+        <extracomment>%1: a playlist&apos;s address; %2: why its entries could not be listed.</extracomment>
         <translation>Keine Playlist-Einträge aus %1: %2</translation>
     </message>
     <message numerus="yes">
-        <source>Added %n entry(s) from &quot;%1&quot;.</source>
+        <source>Added %Ln entry(s) from &quot;%1&quot;.</source>
+        <extracomment>%1: a playlist&apos;s title, or its address.</extracomment>
         <translation>
-            <numerusform>%n Eintrag aus „%1“ hinzugefügt.</numerusform>
-            <numerusform>%n Einträge aus „%1“ hinzugefügt.</numerusform>
+            <numerusform>%Ln Eintrag aus „%1“ hinzugefügt.</numerusform>
+            <numerusform>%Ln Einträge aus „%1“ hinzugefügt.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Added %n entry(s) from &quot;%1&quot;. Left out: %2 not YouTube addresses or repeated, %3 already in the queue, %4 without an address.</source>
+        <source>%Ln not YouTube addresses or repeated</source>
         <translation>
-            <numerusform>%n Eintrag aus „%1“ hinzugefügt. Ausgelassen: %2 keine YouTube-Adressen oder doppelt, %3 schon in der Warteschlange, %4 ohne Adresse.</numerusform>
-            <numerusform>%n Einträge aus „%1“ hinzugefügt. Ausgelassen: %2 keine YouTube-Adressen oder doppelt, %3 schon in der Warteschlange, %4 ohne Adresse.</numerusform>
+            <numerusform>%Ln keine YouTube-Adresse oder doppelt</numerusform>
+            <numerusform>%Ln keine YouTube-Adressen oder doppelt</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln already in the queue</source>
+        <translation>
+            <numerusform>%Ln schon in der Warteschlange</numerusform>
+            <numerusform>%Ln schon in der Warteschlange</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 Left out: %2, %3, %4.</source>
+        <extracomment>%1: what was added (&quot;Added 3 entries from …&quot;); %2, %3, %4: the entries left out, by why.</extracomment>
+        <translation>%1 Ausgelassen: %2, %3, %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln without an address</source>
+        <extracomment>Playlist entries left out: the listing gave them no address.</extracomment>
+        <translation>
+            <numerusform>%Ln ohne Adresse</numerusform>
+            <numerusform>%Ln ohne Adresse</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>QueueStore</name>
+    <message>
+        <source>The download queue could not be saved: %1</source>
+        <extracomment>%1: the settings file and why it could not be written (a full disk, a read-only file).</extracomment>
+        <translation>Die Download-Warteschlange konnte nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>it could not be written</source>
+        <extracomment>Why a settings file was not written, when the system gave no reason.</extracomment>
+        <translation>sie konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A settings file, and why a value could not be stored in it.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1426,14 +2025,17 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <name>ToolCredits</name>
     <message>
         <source>The Unlicense</source>
+        <extracomment>A licence&apos;s name, as its authors call it.</extracomment>
         <translation>The Unlicense</translation>
     </message>
     <message>
         <source>LGPL/GPL</source>
+        <extracomment>A licence&apos;s name, as its authors call it.</extracomment>
         <translation>LGPL/GPL</translation>
     </message>
     <message>
         <source>GPL 3 or later</source>
+        <extracomment>A licence&apos;s name, as its authors call it.</extracomment>
         <translation>GPL 3 oder neuer</translation>
     </message>
     <message>
@@ -1442,6 +2044,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>LGPL 3 or later</source>
+        <extracomment>A licence&apos;s name, as its authors call it.</extracomment>
         <translation>LGPL 3 oder neuer</translation>
     </message>
     <message>
@@ -1457,14 +2060,17 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     <name>ToolCreditsGroup</name>
     <message>
         <source>Not installed</source>
+        <extracomment>Where a tool comes from: it is missing.</extracomment>
         <translation>Nicht installiert</translation>
     </message>
     <message>
         <source>The system&apos;s own, at %1</source>
+        <extracomment>Where a tool comes from: the system&apos;s program; %1 is its path.</extracomment>
         <translation>Das des Systems, unter %1</translation>
     </message>
     <message>
         <source>Morvi&apos;s own, at %1</source>
+        <extracomment>Where a tool comes from: installed by Morvi; %1 is its path.</extracomment>
         <translation>Morvis eigenes, unter %1</translation>
     </message>
     <message>
@@ -1474,6 +2080,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Tools</source>
+        <extracomment>A heading in the about window: the programs Morvi runs.</extracomment>
         <translation>Werkzeuge</translation>
     </message>
     <message>
@@ -1493,6 +2100,7 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
     <message>
         <source>Process exited with code %1</source>
+        <extracomment>Why a download failed: the downloader&apos;s exit status.</extracomment>
         <translation>Prozess endete mit Code %1</translation>
     </message>
 </context>

@@ -6,6 +6,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
+#include <QDBusPendingCallWatcher>
 #include <QDBusReply>
 #include <qcoro/qcorotask.h>
 
@@ -175,7 +176,8 @@ private slots:
         DesktopNotifier notifier(QDBusConnection::connectToBus(busAddress, "client"));
         withoutBus.notify("Cut finished", "clip_cut.mp4", [] {});
         notifier.notify("Cut finished", "clip_cut.mp4", [] {});
-        QTest::qWait(200); // long enough for the calls to fail, and warn if they would
+        // Until the call's failure has come back, and would have warned.
+        QTRY_VERIFY(notifier.findChildren<QDBusPendingCallWatcher*>().isEmpty());
         NotificationService service;
         QDBusConnection serviceBus = QDBusConnection::connectToBus(busAddress, "service");
         QVERIFY(serviceBus.registerObject("/org/freedesktop/Notifications", &service,

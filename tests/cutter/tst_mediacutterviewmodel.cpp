@@ -133,7 +133,7 @@ private slots:
         fill("00:75:99", "02:00:00");
         cutter->setOutputFormat("mov");
         auto cut = cutter->startCutting();
-        QTest::qWait(50);
+        QVERIFY(QTest::qWaitFor([&] { return QFile::exists(argsFile); })); // the converter runs
         cutter.reset();
         QCoro::waitFor(std::move(cut));
         QCOMPARE(FakeTools::recordedArguments(argsFile),

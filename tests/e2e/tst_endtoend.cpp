@@ -1,17 +1,44 @@
 // The controllers against Debian's yt-dlp and ffmpeg, downloading media served on 127.0.0.1.
 #include "LoopbackHttpServer.h"
+#include "QueueTesting.h"
 #include "RecordingDialogs.h"
 #include "TestHome.h"
 #include "TestMedia.h"
+#include "core/engine/OutputTemplate.h"
 #include "core/installer/AppUpdater.h"
+#include "core/media/MediaProbe.h"
 #include "core/model/LogModel.h"
 #include "core/preferences/PreferencesViewModel.h"
+#include "core/single/AddressDescription.h"
 #include "core/single/MainWindowViewModel.h"
 #include "core/toolstore/FileManagerHelper.h"
 
 #include <QClipboard>
 
+using namespace QueueTesting;
+
 namespace {
+
+const QString mp4 = "mov,mp4,m4a,3gp,3g2,mj2";
+
+// The stored queue as another program would read it now: a copy of its file decodes to items.
+bool storedQueueReadable() {
+    const QString copy = QDir::homePath() + "/" + QUuid::createUuid().toString(QUuid::Id128);
+    if (!QFile::copy(QSettings("Velnor", "Morvi").fileName(), copy))
+        return false;
+    const QSettings stored(copy, QSettings::IniFormat);
+    return !decoded(stored.value(QueueStore::downloadItemsKey).toByteArray()).isEmpty();
+}
+
+// How many processes run with text in their command line.
+int processesWith(const QByteArray& text) {
+    int found = 0;
+    for (const QString& process : QDir("/proc").entryList(QDir::Dirs)) {
+        if (process.front().isDigit() && contentOf("/proc/" + process + "/cmdline").contains(text))
+            ++found;
+    }
+    return found;
+}
 
 // What Debian's ffprobe says of a file: its streams' kinds, the video height, the container.
 QString probe(const QString& path) {
@@ -36,6 +63,8 @@ void writeFirefoxProfile(const QString& name, const QString& value) {
 }
 
 } // namespace
+
+using Texts = QHash<QString, QString>;
 
 class TestEndToEnd : public QObject {
     Q_OBJECT
@@ -73,14 +102,35 @@ private slots:
                                "aac -f dash -adaptation_sets";
         QVERIFY(TestMedia::make(site.filePath("stream.mpd"),
                                 stream.split(' ') << "id=0,streams=v id=1,streams=a"));
+        // A minute of noise, 4.4 MB, its index first: the server answers no ranges.
+        QVERIFY(
+            TestMedia::make(site.filePath("minute.mp4"),
+                            QString("-f lavfi -i nullsrc=s=160x120:r=5,geq=random(1)*255:128:128 "
+                                    "-f lavfi -i sine -t 60 -c:v libx264 -preset ultrafast -g 5 "
+                                    "-crf 24 -pix_fmt yuv420p -c:a aac -movflags +faststart")
+                                .split(' ')));
+        writeFile(site.filePath("track.vtt"), "WEBVTT\n\n00:00.000 --> 00:02.000\nHello\n");
         for (const QString& name : QDir(site.path()).entryList(QDir::Files))
             server.serve("/" + name, contentOf(site.filePath(name)));
+        server.serve("/track.html",
+                     "<html><head><title>Track page</title></head><body><video src=\"/plain.mp4\">"
+                     "<track kind=\"subtitles\" src=\"/track.vtt\" srclang=\"en\"></video></body>"
+                     "</html>",
+                     200, "text/html");
+        const QByteArray clip = contentOf(site.filePath("plain.mp4"));
+        for (int item = 1; item <= 4; ++item) { // half a second each, or twenty
+            server.servePartly(QString("/fast%1.mp4").arg(item), clip, clip.size(),
+                               clip.size() / 10, 50);
+            server.servePartly(QString("/slow%1.mp4").arg(item), clip, clip.size(),
+                               clip.size() / 40, 500);
+        }
         QFile::link("/usr/bin/yt-dlp", tools.ytDlpPath);
         TestMedia::installConverter();
         QFile::link("/usr/bin/ffprobe", tools.toolsFolderPath + "/ffprobe");
     }
 
     void init() {
+        clearStore();
         dialogs = RecordingDialogs();
         controller = std::make_unique<MainWindowViewModel>(dialogs, std::make_shared<AppUpdater>());
     }
@@ -90,7 +140,6 @@ private slots:
         QTest::addColumn<QString>("quality");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("probed");
-        const QString mp4 = "mov,mp4,m4a,3gp,3g2,mj2";
         QTest::newRow("MP3") << QString("MP3") << "1080p" << QString("plain.mp3") << "audio mp3";
         QTest::newRow("MP4 Best, one merged format")
             << QString("MP4") << "Best" << QString("plain.mp4") << "video 240 audio " + mp4;
@@ -114,6 +163,136 @@ private slots:
         // "Open File" names the file the downloader wrote, whatever steps it took.
         QCOMPARE(controller->completedFile(), folder + "/" + file);
         QCOMPARE(probe(folder + "/" + file), probed);
+    }
+
+    // Each option of Preferences and the part take effect in the downloaded files; a template's
+    // preview is the name the downloader gives.
+    void downloadOptions_data() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<Texts>("chosen"); // in Preferences
+        QTest::addColumn<QStringList>("part");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("probed"); // the video's streams, or a part's length
+        QTest::newRow("subtitles beside, named by the uploader")
+            << "/track.html"
+            << Texts{{"subtitles", "beside"},
+                     {"subtitleLanguages", "en"},
+                     {"fileNameTemplate", "%(uploader)s - %(title)s.%(ext)s"}}
+            << QStringList() << QStringList{"NA - Track page (1).en.srt", "NA - Track page (1).mp4"}
+            << "video 240 audio " + mp4;
+        QTest::newRow("subtitles embedded")
+            << "/track.html" << Texts{{"subtitles", "embedded"}, {"subtitleLanguages", "en"}}
+            << QStringList() << QStringList{"Track page (1).mp4"}
+            << "video 240 audio subtitle N/A " + mp4;
+        QTest::newRow("ten seconds of a minute")
+            << "/minute.mp4" << Texts() << QStringList{"00:00:02", "00:00:12"}
+            << QStringList{"minute.mp4"} << "10 s";
+        QTest::newRow("4 MB at 1 MiB/s")
+            << "/minute.mp4" << Texts{{"rateLimitKiB", "1024"}} << QStringList()
+            << QStringList{"minute.mp4"} << "video 120 audio " + mp4;
+    }
+    void downloadOptions() {
+        QFETCH(QString, source);
+        QFETCH(Texts, chosen);
+        QFETCH(QStringList, part);
+        QFETCH(QStringList, files);
+        QFETCH(QString, probed);
+        storePreferences(chosen);
+        const DownloadOptions options = DownloadOptions::current();
+        controller->setSectionStart(part.value(0));
+        controller->setSectionEnd(part.value(1));
+        if (options.fileNameTemplate != DownloadOptions::standardTemplate) {
+            const AddressDescription& described = *controller->addressDescription();
+            controller->setUrlText(server.url(source).toString());
+            QTRY_VERIFY_WITH_TIMEOUT(described.state() == AddressDescription::State::described,
+                                     30000);
+            QCOMPARE(OutputTemplate::preview(options.fileNameTemplate,
+                                             described.description().fields, false),
+                     files.last());
+        }
+        QElapsedTimer clock;
+        clock.start();
+        const QString folder = download(source, "MP4", "Best");
+        // 4.4 MB at a limit of 1 MiB/s.
+        QVERIFY(clock.elapsed() >= (options.rateLimitKiB ? 3000 : 0));
+        QVERIFY2(dialogs.alerts.isEmpty(), qPrintable(log().join('\n')));
+        QCOMPARE(QDir(folder).entryList(QDir::Files), files);
+        const QString file = folder + "/" + files.last();
+        QCOMPARE(probed.endsWith(" s")
+                     ? QString("%1 s").arg(qRound(*MediaProbe::read(file).duration))
+                     : probe(file),
+                 probed);
+    }
+
+    // As many items at once as chosen, each its own downloader, whose options its row tells;
+    // the stored queue reads at every moment. A stop or a delete ends its item's downloader
+    // alone, Stop All every one.
+    void queueDownloadsAtOnce_data() {
+        QTest::addColumn<int>("atOnce");
+        QTest::addColumn<QString>("files");
+        QTest::newRow("two, to their end") << 2 << "fast";
+        QTest::newRow("four, stopped") << 4 << "slow";
+    }
+    void queueDownloadsAtOnce() {
+        QFETCH(int, atOnce);
+        QFETCH(QString, files);
+        // Nothing for the converter to do: only the downloads take time.
+        storePreferences({{"downloadsAtOnce", QString::number(atOnce)},
+                          {"embedMetadata", "false"},
+                          {"embedChapters", "false"}});
+        QList<BulkDownloadItem> items;
+        for (int item = 1; item <= 4; ++item)
+            items << BulkDownloadItem::create(
+                server.url(QString("/%1%2.mp4").arg(files).arg(item)).toString(),
+                {"MP4", "Best", "192k"});
+        storeItems(items);
+        BulkDownloadViewModel queue(dialogs);
+        QVERIFY(loaded(queue));
+        const QString folder = QDir::homePath() + "/out/" + files;
+        QDir().mkpath(folder);
+        queue.setOutputPath(folder);
+        QStringList started;
+        int most = 0;
+        bool readable = true;
+        connect(&queue, &BulkDownloadViewModel::downloadItemsChanged, this, [&] {
+            for (const BulkDownloadItem& item : queue.downloadItems()) {
+                if (item.status == DownloadStatus::downloading && !started.contains(item.url))
+                    started << item.url;
+            }
+            const QStringList now = states(queue.downloadItems());
+            most = std::max(most, static_cast<int>(now.filter("Downloading").size()));
+            readable = readable && storedQueueReadable();
+        });
+        QElapsedTimer clock;
+        clock.start();
+        auto batch = queue.startAllDownloads();
+        const QByteArray downloaders = ":" + QByteArray::number(server.url("/").port()) + "/slow";
+        if (atOnce == 4) { // once every downloader reads its file
+            const QList<BulkDownloadItem>& now = queue.downloadItems();
+            QTRY_VERIFY_WITH_TIMEOUT(
+                std::all_of(now.begin(), now.end(),
+                            [](const auto& item) { return item.progress > 0; }),
+                30000);
+            QCOMPARE(processesWith(downloaders), 4);
+            queue.setSelection({now.at(0).id});
+            queue.stopSelectedDownloads();
+            QTRY_COMPARE(processesWith(downloaders), 3);
+            queue.setSelection({now.at(1).id});
+            queue.deleteSelectedItems();
+            QTRY_COMPARE(processesWith(downloaders), 2);
+            queue.stopAllDownloads();
+        }
+        QVERIFY(QTest::qWaitFor([&] { return !queue.hasRunningBatch(); }, 60000));
+        qInfo("%d at once: %lld ms", atOnce, clock.elapsed());
+        QCOMPARE(started, urls(items));
+        QCOMPARE(most, atOnce);
+        QVERIFY(readable);
+        QCOMPARE(states(queue.downloadItems()),
+                 atOnce == 2 ? QStringList(4, "Completed 100") : QStringList(3, "Cancelled 0"));
+        QCOMPARE(QDir(folder).entryList({"*.mp4"}).size(), atOnce == 2 ? 4 : 0);
+        QTRY_COMPARE(processesWith(downloaders), 0);
+        const QModelIndex first = queue.itemsModel()->index(0, 0);
+        QVERIFY(first.data(Qt::ToolTipRole).toString().contains("no metadata"));
     }
 
     // The chosen cookies sign the download in, but not a file spoilt after it was chosen (the log

@@ -6,9 +6,10 @@
 #include "core/engine/YtdlpError.h"
 #include "core/engine/YtdlpManager.h"
 
-Q_DECLARE_METATYPE(CookieSource)
-
 namespace {
+
+using Texts = QHash<QString, QString>;
+using Part = std::optional<MediaSection>;
 
 struct Outcome {
     QStringList log;
@@ -22,7 +23,7 @@ struct Outcome {
 QCoro::Task<Outcome> download(YtdlpManager& manager, QString url, QString outputPath) {
     Outcome outcome;
     try {
-        const DownloadRequest request{url, {"MP4", "720p", "192k"}, outputPath, false, {}};
+        const DownloadRequest request{url, {"MP4", "720p", "192k"}, outputPath, false, {}, {}, {}};
         outcome.file = co_await manager.downloadVideo(
             request, [&](const DownloadProgress& update) { outcome.progress << update.percent; },
             [&](const QString& text) { outcome.log << text; });
@@ -44,14 +45,6 @@ class TestYtdlpManager : public QObject {
 
     Outcome run(YtdlpManager& manager, const QString& url = "https://youtu.be/x") {
         return QCoro::waitFor(download(manager, url, output));
-    }
-
-    // A row: the choices, the audio format asked for (none: a video), what follows the converter,
-    // the cookie source and its arguments, which end the options.
-    static void row(const char* name, const QString& format, const QString& quality, bool playlists,
-                    const QString& audio, const QStringList& tail, const CookieSource& cookies = {},
-                    const QStringList& site = {}) {
-        QTest::newRow(name) << format << quality << playlists << audio << tail << cookies << site;
     }
 
 private slots:
@@ -107,7 +100,8 @@ private slots:
         }
         const QString converter = inToolsFolder.isEmpty() ? system + "/ffmpeg" : tools.ffmpegPath;
         const QStringList expected = DownloaderCommandLine::forDownload(
-            {" https://youtu.be/abc ", {"MP4", "720p", "192k"}, output, false, {}}, converter);
+            {" https://youtu.be/abc ", {"MP4", "720p", "192k"}, output, false, {}, {}, {}},
+            converter);
         QCOMPARE(FakeTools::recordedArguments(argsFile), expected);
         // The updates came in one read: only its latest is parsed.
         QCOMPARE(outcome.progress, QList<double>{100});
@@ -243,53 +237,116 @@ private slots:
         QCOMPARE(failure.toolLine, printed.section('\n', 0, 0).remove('\r'));
     }
 
+    // Each option alone and with the others, as Preferences stores it; today's lines while all
+    // are at their defaults.
     void arguments_data() {
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<QString>("quality");
-        QTest::addColumn<bool>("playlists");
-        QTest::addColumn<QString>("audio");
-        QTest::addColumn<QStringList>("tail");
-        QTest::addColumn<CookieSource>("cookies");
-        QTest::addColumn<QStringList>("site");
-        const QStringList sorted{"-S", "vcodec:h264,res,acodec:aac", "-f"};
+        QTest::addColumn<DownloadRequest>("request"); // of the address "-x"
+        QTest::addColumn<Texts>("chosen");
+        QTest::addColumn<QStringList>("expected");
+        const auto row = [](const char* name, const char* format, const char* quality,
+                            const Texts& chosen, const QStringList& expected, const Part& part = {},
+                            const CookieSource& cookies = {}, bool playlists = false) {
+            DownloaderOptions site;
+            site.cookies = cookies;
+            const DownloadRequest request{"-x", {format, quality, "320k"}, "", playlists, site, {},
+                                          part};
+            QTest::newRow(name) << request << chosen << expected;
+        };
+        const QString title = "%(title)s.%(ext)s";
+        const QStringList today{"-o", title, "--add-metadata", "--no-playlist"};
+        const QStringList mp3{"--extract-audio", "--audio-format", "mp3", "--audio-quality",
+                              "320k"};
+        const QStringList cover{"--embed-thumbnail"}, jpg{"--convert-thumbnails", "jpg"};
+        const QStringList converter{"--ffmpeg-location", "/ffmpeg"};
+        const QStringList merged =
+            QStringList{"--merge-output-format", "mp4", "--postprocessor-args",
+                        "-c:v copy -c:a aac -b:a 192k"} +
+            converter;
         const QString atMost = "bestvideo[height<=%1]+bestaudio/best[height<=%1]";
-        row("MP3, a browser profile's cookies", "MP3", "720p", false, "mp3", {},
-            CookieSource::fromBrowser("firefox", "/s/x"),
-            {"--cookies-from-browser", "firefox:/s/x"});
-        row("M4A, a cookies file", "M4A", "Best", false, "m4a", {},
-            CookieSource::fromFile("/h/my cookies"), {"--cookies", "/h/my cookies"});
-        row("720p with playlists", "MP4", "720p", true, "", sorted + QStringList{atMost.arg(720)});
-        row("1440p unsorted", "MP4", "1440p", false, "", {"-f", atMost.arg(1440)});
-        row("Highest", "MP4", "Highest Available", false, "", {"-f", "bestvideo+bestaudio"});
-        row("Lowest, Chrome's own pick of profile", "MP4", "Lowest Available", false, "",
-            {"-f", "worst"}, CookieSource::fromBrowser("chrome", ""),
-            {"--cookies-from-browser", "chrome"});
+        const QStringList at720{"-S", "vcodec:h264,res,acodec:aac", "-f", atMost.arg(720)};
+        const QStringList video = today + merged + at720;
+        const QStringList subtitles{"--write-subs", "--sub-langs", "en"};
+
+        row("MP3, a browser profile's cookies", "MP3", "720p", {},
+            today + cover + mp3 + jpg + converter +
+                QStringList{"--cookies-from-browser", "firefox:/s/x"},
+            {}, CookieSource::fromBrowser("firefox", "/s/x"));
+        row("M4A, a cookies file", "M4A", "Best", {},
+            today + cover + QStringList(mp3).replaceInStrings("mp3", "m4a") + jpg + converter +
+                QStringList{"--cookies", "/h/my cookies"},
+            {}, CookieSource::fromFile("/h/my cookies"));
+        row("720p with playlists", "MP4", "720p", {}, today.mid(0, 3) + merged + at720, {}, {},
+            true);
+        row("1440p unsorted", "MP4", "1440p", {},
+            today + merged + QStringList{"-f", atMost.arg(1440)});
+        row("Highest", "MP4", "Highest Available", {},
+            today + merged + QStringList{"-f", "bestvideo+bestaudio"});
+        row("Lowest, Chrome's own pick of profile", "MP4", "Lowest Available", {},
+            today + merged + QStringList{"-f", "worst", "--cookies-from-browser", "chrome"}, {},
+            CookieSource::fromBrowser("chrome", ""));
+
+        row("subtitles embedded, automatic captions too", "MP4", "720p",
+            {{"subtitles", "embedded"},
+             {"subtitleLanguages", "en,de"},
+             {"automaticCaptions", "true"}},
+            video + QStringList{"--write-subs", "--write-auto-subs", "--sub-langs", "en,de",
+                                "--embed-subs", "--compat-options", "no-keep-subs"});
+        row("subtitles beside as .srt", "MP4", "720p",
+            {{"subtitles", "beside"}, {"subtitleLanguages", "en"}},
+            video + subtitles + QStringList{"--convert-subs", "srt"});
+        row("no subtitles without a language", "MP4", "720p", {{"subtitles", "embedded"}}, video);
+        row("audio: chapters without metadata, no cover, no subtitles", "MP3", "720p",
+            {{"embedMetadata", "false"},
+             {"audioCover", "false"},
+             {"subtitles", "beside"},
+             {"subtitleLanguages", "en"}},
+            QStringList{"-o", title, "--embed-chapters", "--no-playlist"} + mp3 + converter);
+        row("metadata without chapters", "MP4", "720p", {{"embedChapters", "false"}},
+            QStringList{"-o", title, "--add-metadata", "--no-embed-chapters", "--no-playlist"} +
+                merged + at720);
+        row("neither metadata nor chapters; thumbnail in the video", "MP4", "720p",
+            {{"embedMetadata", "false"}, {"embedChapters", "false"}, {"videoThumbnail", "true"}},
+            QStringList{"-o", title, "--no-playlist"} + merged + at720 + cover);
+        row("speed limit and a part", "MP4", "720p", {{"rateLimitKiB", "2048"}},
+            video + QStringList{"-r", "2048K", "--download-sections", "*2-12"},
+            MediaSection{2, 12});
+        row("a part to the end", "MP4", "720p", {},
+            video + QStringList{"--download-sections", "*90-inf"}, MediaSection{90, {}});
+        row("SponsorBlock marks, chapters stay", "MP4", "720p",
+            {{"embedChapters", "false"},
+             {"sponsorBlock", "mark"},
+             {"sponsorBlockCategories", "sponsor,intro"}},
+            video + QStringList{"--sponsorblock-mark", "sponsor,intro"});
+        row("SponsorBlock without categories is off", "MP4", "720p",
+            {{"sponsorBlock", "remove"}, {"sponsorBlockCategories", ""}}, video);
+        row("file names", "MP4", "720p",
+            {{"fileNameTemplate", "%(uploader)s - %(title)s.%(ext)s"},
+             {"restrictFileNames", "true"}},
+            QStringList{"-o", "%(uploader)s - %(title)s.%(ext)s", "--add-metadata", "--no-playlist",
+                        "--restrict-filenames"} +
+                merged + at720);
+        row("everything at once, with playlists and cookies", "MP4", "720p",
+            {{"subtitles", "beside"},
+             {"subtitleLanguages", "en"},
+             {"videoThumbnail", "true"},
+             {"rateLimitKiB", "512"},
+             {"sponsorBlock", "remove"},
+             {"fileNameTemplate", "%(id)s.%(ext)s"},
+             {"restrictFileNames", "true"}},
+            QStringList{"-o", "%(id)s.%(ext)s", "--add-metadata", "--restrict-filenames"} + merged +
+                at720 + cover + subtitles +
+                QStringList{"--convert-subs", "srt", "-r", "512K", "--download-sections", "*0-5",
+                            "--sponsorblock-remove", "sponsor", "--cookies", "/c.txt"},
+            MediaSection{0, 5}, CookieSource::fromFile("/c.txt"), true);
     }
     void arguments() {
-        QFETCH(QString, format);
-        QFETCH(QString, quality);
-        QFETCH(bool, playlists);
-        QFETCH(QString, audio);
-        QFETCH(QStringList, tail);
-        QFETCH(CookieSource, cookies);
-        QFETCH(QStringList, site);
-        QStringList expected{"-o", "%(title)s.%(ext)s", "--add-metadata"};
-        if (!playlists)
-            expected << "--no-playlist";
-        expected += audio.isEmpty()
-                        ? QStringList{"--merge-output-format", "mp4", "--postprocessor-args",
-                                      "-c:v copy -c:a aac -b:a 192k"}
-                        : QStringList{"--embed-thumbnail",    "--extract-audio",
-                                      "--audio-format",       audio,
-                                      "--audio-quality",      "320k",
-                                      "--convert-thumbnails", "jpg"};
-        expected << "--ffmpeg-location"
-                 << "/ffmpeg" << tail << site;
-        DownloaderOptions options;
-        options.cookies = cookies;
-        QCOMPARE(DownloaderCommandLine::options(
-                     {"", {format, quality, "320k"}, "", playlists, options}, "/ffmpeg"),
-                 expected);
+        QFETCH(DownloadRequest, request);
+        QFETCH(Texts, chosen);
+        QFETCH(QStringList, expected);
+        storePreferences(chosen);
+        request.download = DownloadOptions::current();
+        QCOMPARE(DownloaderCommandLine::forDownload(request, "/ffmpeg"),
+                 expected + QStringList({"--ignore-config", "--", "-x"}));
     }
 
     // Chunks "o:text" (standard output) or "e:text" (errors); after each, the progress taken as
@@ -328,8 +385,8 @@ private slots:
                            "o:[download] 100% of 1KiB\n[download] Destination: T.f140.m4a\n"
                            "\r[download]  52.0% of 1KiB ETA 00:17\r",
                            "o:[Merger] Merging formats into \"T.mp4\"\n"}
-            << QStringList{u"78|video · 798 B of 1.0 KiB"_qs,
-                           u"52|audio · 532 B of 1.0 KiB · 17 s left"_qs}
+            << QStringList{u"78|video · 798 bytes of 1.0 KiB"_qs,
+                           u"52|audio · 532 bytes of 1.0 KiB · 17 s left"_qs}
             << "T.mp4" << QString();
         QTest::newRow("parts not announced")
             << QStringList{"o:[download] Destination: T.f137.mp4\n\r[download]  10.0%\r",

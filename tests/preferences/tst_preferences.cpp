@@ -2,8 +2,11 @@
 #include "RecordingDialogs.h"
 #include "TestHome.h"
 #include "core/engine/DownloaderOptions.h"
+#include "core/engine/OutputTemplate.h"
 #include "core/preferences/CookieCheck.h"
+#include "core/preferences/PreferencesStorage.h"
 #include "core/preferences/PreferencesViewModel.h"
+#include "core/storage/SettingsStore.h"
 
 namespace {
 
@@ -169,6 +172,110 @@ private slots:
         model->chooseCookieSource(fileEntry);
         QVERIFY(changed.size() == 2 && model->preferences() == before);
         QVERIFY(model->cookieProblem().contains(home + "/bad.txt"));
+    }
+
+    // Each choice is kept at once and read by the next controller; a refused template stays in
+    // the field with its reason while the last good one is kept; languages are kept as codes,
+    // categories in their order.
+    void optionsAreKept() {
+        reopen();
+        model->setFileNameTemplate("%(uploader)s - %(title)s.%(ext)s");
+        model->setFileNameTemplate("%(uploader)s - %(title)");
+        QCOMPARE(model->fileNameTemplate(), "%(uploader)s - %(title)");
+        QVERIFY(model->fileNamePreview().isEmpty() && !model->fileNameProblem().isEmpty());
+        model->setSubtitleLanguages(" en, de  fr,en,");
+        for (const auto& [category, on] :
+             {std::pair{"outro", true}, {"sponsor", false}, {"intro", true}})
+            model->setSponsorCategory(category, on);
+        model->setDownloadsAtOnce(9);
+        model->setSubtitles(DownloadOptions::Subtitles::beside);
+        model->setRateLimit(true, 1.5);
+        model->setSponsorBlock(DownloadOptions::SponsorBlock::mark);
+        model->setAutomaticCaptions(true);
+        model->setVideoThumbnail(true);
+        model->setRestrictFileNames(true);
+        model->setEmbedMetadata(false);
+        model->setEmbedChapters(false);
+        model->setAudioCover(false);
+        const Preferences chosen = model->preferences();
+        reopen();
+        QCOMPARE(model->preferences(), chosen);
+        QCOMPARE(model->fileNamePreset(), 1);
+        QCOMPARE(model->subtitleLanguages(), "en, de, fr");
+        QCOMPARE(chosen.downloadsAtOnce, 4);
+        QCOMPARE(chosen.downloads.rateLimitKiB, 1536);
+        QCOMPARE(chosen.downloads.subtitleLanguages, "en,de,fr");
+        QCOMPARE(chosen.downloads.sponsorCategories, QStringList({"intro", "outro"}));
+    }
+
+    // What cannot be used reads as its default; known categories in their order.
+    void storedOptions() {
+        // An empty text goes into a file that holds nothing yet.
+        storePreferences({{"sponsorBlockCategories", ""}});
+        QCOMPARE(DownloadOptions::current().sponsorCategories, QStringList());
+        const QHash<QString, QString> stored{
+            {"downloadsAtOnce", "5"},   {"subtitles", "Beside"},
+            {"embedMetadata", "no"},    {"rateLimitKiB", "-2"},
+            {"sponsorBlock", "skip"},   {"fileNameTemplate", "%(title).%(ext)s"},
+            {"videoThumbnail", "TRUE"}, {"sponsorBlockCategories", "intro,skit,sponsor"},
+        };
+        storePreferences(stored);
+        Preferences read;
+        read.downloads.sponsorCategories = {"sponsor", "intro"};
+        QCOMPARE(PreferencesStorage::read(SettingsStore("MorviPreferences")), read);
+    }
+
+    // The downloader's own refusals, and Morvi's: the extension, and the output folder kept.
+    void templateProblems_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("problem"); // a word of it; "" for none
+        const auto row = [](const char* name, const char* text, const char* problem) {
+            QTest::newRow(name) << QString(text) << QString(problem);
+        };
+        row("title", "%(title)s.%(ext)s", "");
+        row("a date, flags, a lone and a doubled percent",
+            "%(upload_date>%Y-%m-%d)s %(title)-20.10s 100% %%(x).%(ext)s", "");
+        row("a folder per uploader", "%(uploader)s/a..b/%(title)s.%(ext)q", "");
+        row("blank", " ", "empty");
+        row("no extension", "%(title)s", "extension");
+        row("not closed", "%(ext)s %(title", "closed");
+        row("no type at the end", "%(ext)s %(title)", "no type");
+        row("no type before a percent", "%(title).%(ext)s", "\"%\" is not a type");
+        row("an unknown type", "%(title)z.%(ext)s", "\"z\" is not a type");
+        for (const char* outside : {"/tmp/%(title)s.%(ext)s", "~/%(title)s.%(ext)s",
+                                    "a/../../%(title)s.%(ext)s", "$HOME%(title)s.%(ext)s"})
+            row(outside, outside, "output folder");
+    }
+    void templateProblems() {
+        QFETCH(QString, text);
+        QFETCH(QString, problem);
+        const QString said = OutputTemplate::problem(text).value_or("");
+        QVERIFY2(problem.isEmpty() ? said.isEmpty() : said.contains(problem), qPrintable(said));
+    }
+
+    void templatePreview_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("restricted");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("unsafe characters, a missing field, a default, a date, percents")
+            << "%(uploader)s - %(title)s %(artist)s %(artist|nobody)s %(artist,id)s "
+               "%(upload_date>%d.%m.%Y)s %%.%(ext)s"
+            << false
+            << u"A\u29F8B - Café Crème \uFF02Why\uFF1F\uFF02 1_2 NA nobody x1 31.01.2024 %.mp4"_qs;
+        QTest::newRow("safe characters only")
+            << "%(title)s - %(id)s.%(ext)s" << true << "Cafe_Creme_Why_1_2 - x1.mp4";
+    }
+
+    void templatePreview() {
+        QFETCH(QString, text);
+        QFETCH(bool, restricted);
+        QFETCH(QString, name);
+        const QHash<QString, QString> fields{{"uploader", "A/B"},
+                                             {"title", u"Café Crème \"Why?\" 1:2"_qs},
+                                             {"upload_date", "20240131"},
+                                             {"id", "x1"},
+                                             {"ext", "mp4"}};
+        QCOMPARE(OutputTemplate::preview(text, fields, restricted), name);
     }
 };
 

@@ -5,7 +5,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontDatabase>
+#include <QMenu>
 #include <QScrollBar>
 
 class TestLogView : public QObject {
@@ -129,15 +131,26 @@ private slots:
     // wraps again when the view narrows and widens.
     void entriesWrapBetweenGraphemesWithinTheView_data() {
         QTest::addColumn<QString>("text");
-        QTest::newRow("no spaces") << QString(300, u'x');
-        QTest::newRow("Devanagari") << u"नमस्ते दुनिया, क्षत्रिय ज्ञान श्रीमान् "_qs.repeated(12);
-        QTest::newRow("Arabic ligatures") << u"لا إله إلا الله مرحبا بالعالم "_qs.repeated(12);
-        QTest::newRow("Hebrew with points") << u"בְּרֵאשִׁית בָּרָא אֱלֹהִים "_qs.repeated(16);
+        QTest::addColumn<QString>("font"); // the first family; Latin-1 is measured, not shaped
+        QTest::newRow("no spaces") << QString(300, u'x') << "DejaVu Sans Mono";
+        QTest::newRow("proportional Latin-1")
+            << u"Wide WWW, narrow iii; Größe ½ · l'été "_qs.repeated(8) +
+                   u"Größe½·l'étéWWWiii"_qs.repeated(20)
+            << "DejaVu Sans";
+        const QString mono = "DejaVu Sans Mono";
+        QTest::newRow("Devanagari") << u"नमस्ते दुनिया, क्षत्रिय ज्ञान श्रीमान् "_qs.repeated(12) << mono;
+        QTest::newRow("Arabic ligatures")
+            << u"لا إله إلا الله مرحبا بالعالم "_qs.repeated(12) << mono;
+        QTest::newRow("Hebrew with points") << u"בְּרֵאשִׁית בָּרָא אֱלֹהִים "_qs.repeated(16) << mono;
         QTest::newRow("emoji sequences")
-            << u"👨‍👩‍👧‍👦🇩🇪👍🏽🇯🇵👋🏿"_qs.repeated(30);
+            << u"👨‍👩‍👧‍👦🇩🇪👍🏽🇯🇵👋🏿"_qs.repeated(30) << mono;
     }
     void entriesWrapBetweenGraphemesWithinTheView() {
         QFETCH(QString, text);
+        QFETCH(QString, font);
+        QFont first = view->font();
+        first.setFamilies({font, "DejaVu Sans", "Lohit Devanagari"});
+        view->setFont(first);
         model->append(text);
         const QString shown = model->entries().first();
         QList<int> heights;
@@ -192,6 +205,56 @@ private slots:
         QVERIFY(accessible->state().readOnly);
         QCOMPARE(accessible->text(QAccessible::Value),
                  "[12:00:00] zero\n[12:00:00] one\n[12:00:00] two\n[12:00:00] three\nfour");
+    }
+
+    // The log's menu, rows 1 and 2 selected: a right click into the selection keeps it for
+    // Copy, one on another row selects that row; Select All takes every entry. Opened from the
+    // keyboard with nothing selected, its Copy is off.
+    void contextMenuActsOnTheSelection_data() {
+        QTest::addColumn<int>("clicked"); // the row; -1: opened from the keyboard, none selected
+        QTest::addColumn<QKeySequence::StandardKey>("action");
+        QTest::addColumn<QString>("copied"); // "" where the action is off
+        const QString all = "[12:00:00] zero\n[12:00:00] one\n[12:00:00] two";
+        QTest::newRow("copy, in the selection") << 2 << QKeySequence::Copy << all.sliced(16);
+        QTest::newRow("copy, another row") << 0 << QKeySequence::Copy << all.first(15);
+        QTest::newRow("select all") << 0 << QKeySequence::SelectAll << all;
+        QTest::newRow("copy, nothing selected") << -1 << QKeySequence::Copy << "";
+    }
+    void contextMenuActsOnTheSelection() {
+        QFETCH(int, clicked);
+        QFETCH(QKeySequence::StandardKey, action);
+        QFETCH(QString, copied);
+        for (const char* message : {"zero", "one", "two"})
+            model->append(message);
+        QVERIFY(settle());
+        QPoint at(5, 5);
+        if (clicked >= 0) {
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(1).center());
+            QTest::keyClick(view.get(), Qt::Key_Down, Qt::ShiftModifier);
+            at = view->visualRect(clicked).center();
+            QTest::mouseClick(view->viewport(), Qt::RightButton, {}, at);
+        }
+        QGuiApplication::clipboard()->clear();
+        bool enabled = false;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            for (QAction* each : menu ? menu->actions() : QList<QAction*>()) {
+                if (each->shortcut() == action) {
+                    enabled = each->isEnabled();
+                    each->trigger();
+                }
+            }
+            if (menu)
+                menu->close();
+        });
+        QContextMenuEvent opened(clicked < 0 ? QContextMenuEvent::Keyboard
+                                             : QContextMenuEvent::Mouse,
+                                 at, view->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view->viewport(), &opened);
+        QCOMPARE(enabled, !copied.isEmpty());
+        if (action == QKeySequence::SelectAll)
+            view->copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
     }
 };
 

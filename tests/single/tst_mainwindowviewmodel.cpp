@@ -32,14 +32,16 @@ public:
     explicit ThreadNotingStore(QList<QThread*>& writers)
         : SettingsStore("MorviNotedChoices")
         , writers(writers) {}
-    void setString(const QString& key, const QString& value) override {
+    WriteFailure setString(const QString& key, const QString& value) override {
         writers << QThread::currentThread();
-        SettingsStore::setString(key, value);
+        return SettingsStore::setString(key, value);
     }
 
 private:
     QList<QThread*>& writers;
 };
+
+using Part = std::optional<MediaSection>;
 
 } // namespace
 
@@ -151,23 +153,30 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("partEnd");
         const QString downloads = QDir::homePath() + "/Downloads";
         const QString url = "https://youtu.be/abc";
         const QString failed = "Download Failed";
         QTest::newRow("blank address") << QString::fromUtf16(u"\t\r\n \u00a0\u3000") << downloads
-                                       << "Error" << QString("Please enter a valid URL.");
-        QTest::newRow("blank folder") << url << " \t" << failed << "No output folder is chosen.";
+                                       << "Error" << QString("Please enter a valid URL.") << "";
+        QTest::newRow("a part that ends at its start")
+            << url << downloads << "Error" << QString("The part must end after it starts.")
+            << "00:00:00";
+        QTest::newRow("blank folder")
+            << url << " \t" << failed << QString("No output folder is chosen.") << "";
         QTest::newRow("a file, not a folder")
             << url << "/etc/hostname" << failed
-            << "The output folder \"/etc/hostname\" does not exist.";
+            << QString("The output folder \"/etc/hostname\" does not exist.") << "";
         QTest::newRow("missing Downloads is made, no tools")
-            << url << downloads + "/" << QString() << QString();
+            << url << downloads + "/" << QString() << QString() << "";
     }
     void startIsCheckedAndFailureShown() {
         QFETCH(QString, url);
         QFETCH(QString, folder);
         QFETCH(QString, title);
         QFETCH(QString, failure);
+        QFETCH(QString, partEnd);
+        viewModel->setSectionEnd(partEnd);
         QDir(QDir::homePath() + "/Downloads").removeRecursively();
         viewModel->addLogMessage("Update check completed.");
         engine->file = "a.mp3";
@@ -268,16 +277,20 @@ private slots:
 
     void stoppedRunEndingLateLeavesTheNextDownloadAlone() {
         FakeTools::install();
-        FakeTools::configure({{"FAKE_IGNORE_TERM", "1"}, {"FAKE_SLEEP", "0.5"}});
+        const QString firstPid = QDir::homePath() + "/first.pid";
+        FakeTools::configure(
+            {{"FAKE_IGNORE_TERM", "1"}, {"FAKE_SLEEP", "0.5"}, {"FAKE_PID_FILE", firstPid}});
         MainWindowViewModel real(dialogs, std::make_shared<FakeToolInstaller>());
         real.setUrlText("https://youtu.be/first");
         real.startDownload();
+        const qint64 first = FakeTools::waitForChildPid(firstPid);
         real.stopDownload();
 
         FakeTools::configure({{"FAKE_PROGRESS", "5"}, {"FAKE_SLEEP", "1.5"}});
         real.setUrlText("https://youtu.be/second");
         real.startDownload();
-        QTest::qWait(1000); // the first run has ended by now
+        // The first run ends meanwhile, reaped.
+        QVERIFY(QTest::qWaitFor([&] { return !QFile::exists(QString("/proc/%1").arg(first)); }));
         QVERIFY(real.isDownloading());
         QCOMPARE(real.downloadProgress(), 5.0);
         QVERIFY(QTest::qWaitFor([&] { return !real.isDownloading(); }, 5000));
@@ -361,22 +374,64 @@ private slots:
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("quality");
         QTest::addColumn<QString>("size");
-        QTest::newRow("audio: the best sound track") << "MP3" << QString("1080p") << "1000";
-        QTest::newRow("720p: its video and the sound") << "MP4" << QString("720p") << "31000";
-        QTest::newRow("480p: the tallest within it") << "MP4" << QString("480p") << "~11000";
-        QTest::newRow("Lowest Available") << "MP4" << QString("Lowest Available") << "~11000";
-        QTest::newRow("1080p: size unknown") << "MP4" << QString("1080p") << "";
+        QTest::addColumn<Part>("part");
+        const auto row = [](const char* name, const char* format, const char* quality,
+                            const char* size, Part part = {}) {
+            QTest::newRow(name) << QString(format) << QString(quality) << QString(size) << part;
+        };
+        row("audio: the best sound track", "MP3", "1080p", "1000");
+        row("720p: its video and the sound", "MP4", "720p", "31000");
+        row("480p: the tallest within it", "MP4", "480p", "~11000");
+        row("Lowest Available", "MP4", "Lowest Available", "~11000");
+        row("1080p: size unknown", "MP4", "1080p", "");
+        row("a fifth of the sound", "MP3", "1080p", "~200", MediaSection{41, 82});
+        row("a part to the end", "MP4", "720p", "~6200", MediaSection{164, {}});
     }
     void sizeEstimate() {
         QFETCH(QString, format);
         QFETCH(QString, quality);
         QFETCH(QString, size);
+        QFETCH(Part, part);
         QString error;
-        const auto estimate =
-            MediaDescription::fromJson(sizedDocument, error).value().estimate(format, quality);
+        const auto estimate = MediaDescription::fromJson(sizedDocument, error)
+                                  .value()
+                                  .estimate(format, quality, part);
         QCOMPARE(estimate ? (estimate->approximate ? "~" : "") + QString::number(estimate->bytes)
                           : QString(),
                  size);
+    }
+
+    // The part's fields by the cutter's rules, within the length when it is known.
+    void partOfTheVideo_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<double>("length"); // 0: not known
+        QTest::addColumn<Part>("part");
+        QTest::addColumn<QString>("problem"); // a word of it
+        const auto row = [](const char* name, const char* from, const char* to, double length,
+                            Part part, const char* word = "") {
+            QTest::newRow(name) << QString(from) << QString(to) << length << part << QString(word);
+        };
+        row("whole", "", "", 0, {});
+        row("from, to the end", "00:01:00", "", 0, MediaSection{60, {}});
+        row("to, from the start", "", "01:00:05", 3605.4, MediaSection{0, 3605});
+        row("the last second rounded up", "00:00:02", "00:03:26", 205.2, MediaSection{2, 206});
+        row("not the cutter's form", "1:00", "", 0, {}, "HH:MM:SS");
+        row("ends before it starts", "00:00:09", "00:00:09", 0, {}, "after it");
+        row("beyond the end", "", "00:03:27", 205.2, {}, "only 00:03:25");
+        row("starts at the end", "00:03:25", "", 205, {}, "only 00:03:25");
+    }
+    void partOfTheVideo() {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(double, length);
+        QFETCH(Part, part);
+        QFETCH(QString, problem);
+        QString said;
+        QCOMPARE(MediaSection::fromFields(from, to,
+                                          length > 0 ? std::optional(length) : std::nullopt, said),
+                 part);
+        QVERIFY2(said.contains(problem) && said.isEmpty() == problem.isEmpty(), qPrintable(said));
     }
 
     // A length or size below zero or beyond any clock or file is unknown.
@@ -405,7 +460,7 @@ private slots:
     }
 
     // A new address, or a download start, ends the running description and its processes; the
-    // address is no option, a late warning spoils nothing, a local thumbnail is not fetched.
+    // address is no option, a late warning spoils nothing.
     void runningDescriptionIsEnded() {
         FakeTools::installOne("yt-dlp");
         const QString pidFile = QDir::homePath() + "/describing.pid";
@@ -436,8 +491,6 @@ private slots:
         QCOMPARE(media.heights(), (QSet<int>{360, 720, 1080}));
         QCOMPARE((QStringList{media.title, media.uploader, QString::number(*media.seconds)}),
                  (QStringList{"Clip", "Someone", "205"}));
-        QTest::qWait(50);
-        QVERIFY(description.thumbnail().isNull());
     }
 
     // A pasted or dropped address, whole at once, is described without waiting for the typing

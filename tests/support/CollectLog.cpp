@@ -12,7 +12,7 @@ QStringList collectLog(const std::function<QCoro::Task<>(LogCallback)>& operatio
         *lines << line;
     }));
     QStringList atReturn = *lines;
-    QTest::qWait(20); // a line queued for later would arrive now
+    QCoreApplication::processEvents(); // a line queued for later would arrive now
     if (lines->size() != atReturn.size())
         atReturn << "(lines arrived after the operation returned)";
     return atReturn;

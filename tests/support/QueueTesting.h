@@ -14,6 +14,7 @@ namespace QueueTesting {
 
 inline void clearStore() {
     QSettings("Velnor", "Morvi").clear();
+    QSettings("Velnor", "MorviPreferences").clear();
 }
 
 inline BulkDownloadItem item(const QString& url, DownloadStatus status = DownloadStatus::pending,
@@ -78,10 +79,10 @@ struct Scripted {
 };
 
 inline Scripted scripted(Dialogs& dialogs) {
-    auto engine = std::make_unique<ScriptedEngine>();
-    ScriptedEngine* raw = engine.get();
+    auto* raw = new ScriptedEngine;
     auto vm = std::make_unique<BulkDownloadViewModel>(dialogs, std::make_unique<SettingsStore>(),
-                                                      nullptr, std::move(engine));
+                                                      nullptr, raw->lender());
+    raw->setParent(vm.get());
     auto tester = std::make_unique<QAbstractItemModelTester>(
         vm->itemsModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     loaded(*vm);

@@ -57,6 +57,25 @@ public:
 
     bool hasTools() const override { return tools; }
 
+    // For a controller that makes an engine per download: each hands its download to this one.
+    std::function<std::unique_ptr<DownloadEngine>()> lender() {
+        struct Borrowed : DownloadEngine {
+            ScriptedEngine* owner = nullptr;
+            QCoro::Task<QString> downloadVideo(DownloadRequest request, ProgressHandler onProgress,
+                                               LogHandler onLog) override {
+                return owner->downloadVideo(std::move(request), std::move(onProgress),
+                                            std::move(onLog));
+            }
+            void stopDownload() override { owner->stopDownload(); }
+            bool hasTools() const override { return owner->hasTools(); }
+        };
+        return [this] {
+            auto borrowed = std::make_unique<Borrowed>();
+            borrowed->owner = this;
+            return borrowed;
+        };
+    }
+
     void stopDownload() override {
         ++stops;
         if (active)

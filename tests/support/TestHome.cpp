@@ -1,12 +1,14 @@
 #include "TestHome.h"
 
+#include "core/storage/SettingsStore.h"
 #include "core/toolstore/FileManagerHelper.h"
 
 #include <cstdio>
 #include <unistd.h>
 
 TestHome::TestHome() {
-    const QString home = dir.path();
+    // A test's own child process shares its parent's home.
+    const QString home = qEnvironmentVariable("MORVI_TEST_HOME", dir.path());
     qputenv("HOME", home.toUtf8());
     qputenv("XDG_DATA_HOME", (home + "/.local/share").toUtf8());
     qputenv("XDG_CONFIG_HOME", (home + "/.config").toUtf8());
@@ -62,6 +64,12 @@ bool processIsAlive(qint64 pid) {
 
 bool waitForProcessGone(qint64 pid) {
     return QTest::qWaitFor([pid] { return !processIsAlive(pid); }, 5000);
+}
+
+void storePreferences(const QHash<QString, QString>& values) {
+    QSettings("Velnor", "MorviPreferences").clear();
+    for (auto value = values.begin(); value != values.end(); ++value)
+        SettingsStore("MorviPreferences").setString(value.key(), value.value());
 }
 
 QString writeFile(const QString& path, const QByteArray& bytes) {

@@ -21,7 +21,7 @@ void installOne(const QString& name, const QString& folder = {});
 // Sets the given FAKE_* variables and clears all others.
 void configure(const QHash<QString, QString>& variables = {});
 QStringList recordedArguments(const QString& argsFile);
-// The pid the fake downloader wrote for its converter child; 0 when none came in 5 s.
+// The pid a fake wrote into pidFile (FAKE_PID_FILE and the like); 0 when none came in 5 s.
 qint64 waitForChildPid(const QString& pidFile);
 } // namespace FakeTools
 
@@ -40,6 +40,9 @@ private:
 
 bool waitForProcessGone(qint64 pid);
 bool processIsAlive(qint64 pid);
+
+// Preferences as their settings file holds them under their keys; the others at their defaults.
+void storePreferences(const QHash<QString, QString>& values);
 
 // Makes the file's folder too; returns the path.
 QString writeFile(const QString& path, const QByteArray& bytes);
@@ -60,6 +63,7 @@ using TestApplication = QGuiApplication;
             qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
         TestHome home;                                                                             \
         TestApplication app(argc, argv);                                                           \
+        QLocale::setDefault(QLocale::c()); /* numbers as the tests expect, on any machine */       \
         TestObject test;                                                                           \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

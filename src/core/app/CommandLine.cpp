@@ -94,5 +94,6 @@ QString CommandLine::usage() {
 }
 
 QString CommandLine::versionLine() {
+    //: The answer to --version: the version and the build's number.
     return tr("Morvi %1 (build %2)").arg(BuildInfo::version(), BuildInfo::buildNumber());
 }

@@ -7,6 +7,7 @@
 
 ToolCredits::ToolCredits(QObject* parent)
     : QObject(parent) {
+    //: A licence's name, as its authors call it.
     list = {{"yt-dlp", tr("The Unlicense"), QUrl("https://github.com/yt-dlp/yt-dlp"), {}, {}},
             {"ffmpeg", converterLicence({}), QUrl("https://ffmpeg.org"), {}, {}},
             {"deno", tr("MIT"), runtimeProject("deno"), {}, {}}};
@@ -69,10 +70,17 @@ QString ToolCredits::converterLicence(const QString& versionAnswer) {
     const QString configuration = versionAnswer.section("configuration:", 1).section('\n', 0, 0);
     // What the converter's builds are published under, when its answer does not say.
     if (configuration.isEmpty())
+        //: A licence's name, as its authors call it.
         return tr("LGPL/GPL");
     const bool gpl = configuration.contains("--enable-gpl");
     const bool version3 = configuration.contains("--enable-version3");
     if (gpl)
-        return version3 ? tr("GPL 3 or later") : tr("GPL 2 or later");
-    return version3 ? tr("LGPL 3 or later") : tr("LGPL 2.1 or later");
+        //: A licence's name, as its authors call it.
+        return version3 ? tr("GPL 3 or later")
+                        //: A licence's name, as its authors call it.
+                        : tr("GPL 2 or later");
+    //: A licence's name, as its authors call it.
+    return version3 ? tr("LGPL 3 or later")
+                    //: A licence's name, as its authors call it.
+                    : tr("LGPL 2.1 or later");
 }

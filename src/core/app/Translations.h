@@ -4,8 +4,8 @@
 #include <QTranslator>
 
 // Morvi's texts and Qt's own (standard dialogs, the command-line parser's messages) in the
-// first of the locale's languages that has them, for as long as this object lives; the
-// application object must exist. English, the language of the sources, needs none.
+// first of the locale's languages that has them, else in English with its plural forms, for as
+// long as this object lives; the application object must exist.
 class Translations {
 public:
     explicit Translations(const QLocale& locale = QLocale());

@@ -18,15 +18,21 @@ double luminance(const QColor& colour) {
            0.0722 * channel(rgb.blueF());
 }
 
+// The colour as a screen draws it, eight bits a channel: a shade computed to reach a contrast
+// exactly can miss it by a rounding once drawn (4.499:1).
+QColor drawn(const QColor& colour) {
+    return QColor::fromRgba(colour.rgba());
+}
+
 // A translucent colour as it shows over the background.
 QColor over(const QColor& colour, const QColor& background) {
     const double alpha = colour.alphaF();
     const auto mix = [alpha](double front, double back) {
         return front * alpha + back * (1 - alpha);
     };
-    return QColor::fromRgbF(mix(colour.redF(), background.redF()),
-                            mix(colour.greenF(), background.greenF()),
-                            mix(colour.blueF(), background.blueF()));
+    return drawn(QColor::fromRgbF(mix(colour.redF(), background.redF()),
+                                  mix(colour.greenF(), background.greenF()),
+                                  mix(colour.blueF(), background.blueF())));
 }
 
 double weakestContrast(const QColor& colour, const QList<QColor>& backgrounds) {
@@ -45,7 +51,7 @@ std::optional<QColor> shadeFor(const QColor& colour, const QColor& text,
     hue = std::max(hue, 0.0f); // a grey has no hue
     const float step = luminance(text) > 0.18 ? -0.01f : 0.01f;
     for (; lightness >= 0 && lightness <= 1; lightness += step) {
-        const QColor shade = QColor::fromHslF(hue, saturation, lightness).toRgb();
+        const QColor shade = drawn(QColor::fromHslF(hue, saturation, lightness));
         if (Contrast::ratio(text, shade) >= legible && weakestContrast(shade, surroundings) >= 3)
             return shade;
     }
@@ -70,7 +76,7 @@ QColor Contrast::legibleSecondary(const QColor& secondary, const QColor& text,
                                   const QColor& background) {
     const QColor start = over(secondary, background);
     for (int step = 0; step <= 20; ++step) {
-        const QColor candidate = Contrast::blend(start, over(text, background), step / 20.0);
+        const QColor candidate = drawn(Contrast::blend(start, over(text, background), step / 20.0));
         if (ratio(candidate, background) >= legible)
             return candidate;
     }
@@ -87,12 +93,12 @@ QColor Contrast::readableOn(const QColor& colour, const QList<QColor>& backgroun
     colour.getHslF(&hue, &saturation, &lightness);
     hue = std::max(hue, 0.0f); // a grey has no hue
 
-    QColor shade = colour.toRgb();
+    QColor shade = drawn(colour);
     // Lightness moves in small steps, keeping the hue: the first shade that reads is
     // the closest one to the colour asked for.
     for (int step = 0; step <= 50 && weakestContrast(shade, backgrounds) < minimum; ++step) {
         lightness = std::clamp(lightness + (towardsBlack ? -0.02f : 0.02f), 0.0f, 1.0f);
-        shade = QColor::fromHslF(hue, saturation, lightness).toRgb();
+        shade = drawn(QColor::fromHslF(hue, saturation, lightness));
     }
     return shade;
 }

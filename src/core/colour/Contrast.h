@@ -4,7 +4,8 @@
 #include <QList>
 #include <QPalette>
 
-// Legibility of text colours by the WCAG rule: relative luminance and contrast ratio.
+// Legibility of text colours by the WCAG rule: relative luminance and contrast ratio. The
+// colours it makes are eight bits a channel, as drawn, and reach their contrasts as drawn.
 namespace Contrast {
 // The colour amount (0 to 1) of the way from one colour to the other.
 QColor blend(const QColor& from, const QColor& to, double amount);

@@ -5,6 +5,7 @@
 #include "SameFile.h"
 #include "core/desktop/Dialogs.h"
 #include "core/desktop/StandardFolders.h"
+#include "core/diagnostics/Failure.h"
 #include "core/media/MediaProbe.h"
 #include "core/model/AssignProperty.h"
 #include "core/model/LogModel.h"
@@ -118,11 +119,8 @@ void MediaCutterViewModel::setProgress(double value) {
 }
 
 void MediaCutterViewModel::refreshCanStartCutting() {
-    static const QRegularExpression timeText(
-        QRegularExpression::anchoredPattern(R"(\d{2}:\d{2}:\d{2})"));
-    const bool value = !selectedFile.isEmpty() && !start.isEmpty() && !end.isEmpty() &&
-                       !fileName.isEmpty() && !folder.isEmpty() &&
-                       timeText.match(start).hasMatch() && timeText.match(end).hasMatch();
+    const bool value = !fileName.isEmpty() && !folder.isEmpty() && !selectedFile.isEmpty() &&
+                       isClockField(start) && isClockField(end);
     if (value == canStart)
         return;
     canStart = value;
@@ -137,6 +135,7 @@ void MediaCutterViewModel::chooseMediaFile() {
     const QString startFolder =
         selectedFile.isEmpty() ? StandardFolders::downloads() : QFileInfo(selectedFile).path();
     const QString path =
+        //: A file chooser's filter: %1 are the file name patterns.
         dialogs.chooseFile(startFolder, tr("Video and audio files (%1)").arg(mediaFilePatterns));
     if (!path.isEmpty())
         chooseMediaFile(path);
@@ -161,6 +160,7 @@ QCoro::Task<> MediaCutterViewModel::loadMediaInfo(QString path) {
     if (!self || path != selectedFile)
         co_return;
     if (!info.failure.isEmpty()) {
+        //: A log line: the chosen file could not be read; %1 says why.
         addLogMessage(tr("Failed to get media info: %1").arg(info.failure));
         co_return;
     }
@@ -170,8 +170,10 @@ QCoro::Task<> MediaCutterViewModel::loadMediaInfo(QString path) {
         setEndTime(formatTime(*info.duration));
     }
     if (info.hasVideo)
+        //: The chosen file's kind: it holds video.
         assign(kind, tr("Video"), &MediaCutterViewModel::mediaFormatChanged);
     else if (info.hasAudio)
+        //: The chosen file's kind: it holds sound only.
         assign(kind, tr("Audio"), &MediaCutterViewModel::mediaFormatChanged);
 }
 
@@ -202,8 +204,11 @@ QCoro::Task<> MediaCutterViewModel::startCutting() {
     const QString input = selectedFile;
     const QString output = outputFilePath();
     addLogMessage(tr("Starting media cutting..."));
+    //: A log line: the file being cut.
     addLogMessage(tr("Input: %1").arg(input));
+    //: A log line: the file the cut makes.
     addLogMessage(tr("Output: %1").arg(output));
+    //: A log line: the cut's times, HH:MM:SS.
     addLogMessage(tr("Start: %1, End: %2").arg(start, end));
     converterError.clear();
 
@@ -219,8 +224,8 @@ QCoro::Task<> MediaCutterViewModel::startCutting() {
             throw MediaCutterError::cuttingFailed(
                 tr("The output file is the input file: choose another name or folder"));
         co_await cutMediaWithFFmpeg(input, output, startSeconds, endSeconds);
-    } catch (const UserFacingError& error) {
-        failure = error.description();
+    } catch (...) {
+        failure = Failure::caught().description;
     }
     if (failure && !outputExisted)
         QFile::remove(output);
@@ -232,6 +237,7 @@ void MediaCutterViewModel::finishCut(const std::optional<QString>& failure, cons
     if (failure) {
         addLogMessage(tr("Media cutting failed: %1").arg(*failure));
         if (!converterError.isEmpty())
+            //: A log line: the converter's own last error line.
             addLogMessage(tr("FFmpeg: %1").arg(converterError));
     } else {
         addLogMessage(tr("Media cutting completed successfully!"));
@@ -284,6 +290,7 @@ QCoro::Task<> MediaCutterViewModel::cutMediaWithFFmpeg(QString inputPath, QStrin
             self->readConverterLine(line, cutLength);
     });
     if (status != 0)
+        //: Why a cut failed: the converter's exit status.
         throw MediaCutterError::cuttingFailed(tr("FFmpeg exited with code %1").arg(status));
     const QString note = co_await checkOutput(inputPath, outputPath);
     if (!note.isEmpty() && self)

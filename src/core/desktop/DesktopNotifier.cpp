@@ -45,6 +45,7 @@ void DesktopNotifier::notify(const QString& summary, const QString& body,
         return;
     QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, "Notify");
     // The "default" action is what activating the notification itself invokes.
+    //: A notification's action: brings the window forward.
     const QStringList actions{"default", tr("Open")};
     const QVariantMap hints{{"desktop-entry", desktopEntry}};
     call << QString("Morvi") << 0u << QString("morvi") << summary << body << actions << hints << -1;

@@ -1,7 +1,7 @@
 #include "DocumentRun.h"
 
 #include "DownloaderCommandLine.h"
-#include "core/process/LaunchError.h"
+#include "core/diagnostics/Failure.h"
 #include "core/text/DisplayText.h"
 #include "core/toolstore/FileManagerHelper.h"
 #include "core/toolstore/ToolLocation.h"
@@ -26,6 +26,7 @@ QString errorIn(const QString& errors, int status) {
         if (line->startsWith("ERROR:"))
             return DisplayText::capped(line->sliced(6).trimmed());
     }
+    //: Why an address could not be described: the downloader's exit status.
     return DocumentRun::tr("the downloader ended with status %1").arg(status);
 }
 
@@ -52,10 +53,11 @@ QCoro::Task<DocumentRun::Answer> DocumentRun::run() {
     ToolRun::Exit exit;
     try {
         exit = co_await tool->run();
-    } catch (const LaunchError& error) {
-        co_return Answer{{}, error.description()};
+    } catch (...) { // a tool that cannot start, or a fault of Morvi's own
+        co_return Answer{{}, Failure::caught().description};
     }
     if (exit.timedOut)
+        //: Why an address could not be described: %1 is a number of seconds.
         co_return Answer{{}, tr("no answer within %1 s").arg(timeLimit.count())};
     if (!exit.succeeded())
         co_return Answer{{}, errorIn(errors, exit.status)};

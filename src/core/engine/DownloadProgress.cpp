@@ -4,30 +4,27 @@
 #include "core/text/TimeText.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 #include <cmath>
 
+// The locale's own number format and unit names: "12.0 MiB", "12,0 MiB", "12,0 Mio".
 QString sizeText(double bytes) {
-    static const char* const units[] = {"KiB", "MiB", "GiB", "TiB"};
-    if (bytes < 1024)
-        return QString::number(std::floor(bytes), 'f', 0) + " B";
-    int unit = -1;
-    while (bytes >= 1024 && unit < 3) {
-        bytes /= 1024;
-        ++unit;
-    }
-    return QString::number(bytes, 'f', 1) + " " + units[unit];
+    return QLocale().formattedDataSize(static_cast<qint64>(bytes), 1, QLocale::DataSizeIecFormat);
 }
 
 QString durationText(double seconds) {
     const qint64 whole = std::llround(seconds);
     if (whole < 60)
-        return QCoreApplication::translate("DownloadProgress", "%1 s").arg(whole);
+        //: A short length of time: seconds.
+        return QCoreApplication::translate("DownloadProgress", "%L1 s").arg(whole);
     if (whole < 3600)
-        return QCoreApplication::translate("DownloadProgress", "%1 min %2 s")
+        //: A length of time: minutes and seconds.
+        return QCoreApplication::translate("DownloadProgress", "%L1 min %L2 s")
             .arg(whole / 60)
             .arg(whole % 60);
-    return QCoreApplication::translate("DownloadProgress", "%1 h %2 min")
+    //: A long length of time: hours and minutes.
+    return QCoreApplication::translate("DownloadProgress", "%L1 h %L2 min")
         .arg(whole / 3600)
         .arg(whole % 3600 / 60);
 }
@@ -137,15 +134,19 @@ QString partText(const DownloadProgress& progress) {
         return {};
     switch (progress.content) {
     case DownloadProgress::Content::video:
+        //: Which part of a download runs: its video stream, before the sound.
         return QCoreApplication::translate("DownloadProgress", "video");
     case DownloadProgress::Content::audio:
+        //: Which part of a download runs: its sound stream.
         return QCoreApplication::translate("DownloadProgress", "audio");
     case DownloadProgress::Content::unknown:
         break;
     }
     if (progress.parts < progress.part)
-        return QCoreApplication::translate("DownloadProgress", "part %1").arg(progress.part);
-    return QCoreApplication::translate("DownloadProgress", "part %1 of %2")
+        //: Which part of a download runs, of an unknown number of parts.
+        return QCoreApplication::translate("DownloadProgress", "part %L1").arg(progress.part);
+    //: Which part of a download runs: "part 2 of 3".
+    return QCoreApplication::translate("DownloadProgress", "part %L1 of %L2")
         .arg(progress.part)
         .arg(progress.parts);
 }
@@ -184,15 +185,18 @@ QString progressDetailsText(const DownloadProgress& progress) {
         const QString total =
             (progress.totalIsEstimate ? "~" : "") + sizeText(*progress.totalBytes);
         if (std::isfinite(progress.percent) && progress.percent >= 0 && progress.percent <= 100)
+            //: The size downloaded so far and the whole size: "12.0 MiB of 48.0 MiB".
             parts << QCoreApplication::translate("DownloadProgress", "%1 of %2")
                          .arg(sizeText(*progress.totalBytes * progress.percent / 100), total);
         else
             parts << total;
     }
     if (usable(progress.bytesPerSecond))
+        //: A download's speed: a size per second, "2.1 MiB/s".
         parts << QCoreApplication::translate("DownloadProgress", "%1/s")
                      .arg(sizeText(*progress.bytesPerSecond));
     if (usable(progress.secondsLeft))
+        //: The time a download still needs: "17 s left".
         parts << QCoreApplication::translate("DownloadProgress", "%1 left")
                      .arg(durationText(*progress.secondsLeft));
     return parts.join(u" · ");

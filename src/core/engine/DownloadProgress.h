@@ -36,13 +36,13 @@ struct DownloadProgress {
 // downloader may print "nan%"), which would only confuse a progress bar.
 double shownPercent(double known, const DownloadProgress& update);
 
-// The line under a progress bar beside its percentage, in the user's language, such as
-// "12.3 MiB of 48.0 MiB · 2.1 MiB/s · 17 s left", led by the running part ("video",
+// The line under a progress bar beside its percentage, in the user's language and number
+// format, such as "12.3 MiB of 48.0 MiB · 2.1 MiB/s · 17 s left", led by the running part ("video",
 // "audio", "part 2 of 3") when the download has more than one; the parts that are not
 // known are left out, and "" when none is.
 QString progressDetailsText(const DownloadProgress& progress);
 
-// A byte count such as "512 B" or "12.3 MiB".
+// A byte count in the user's number format and units, such as "512 bytes" or "12.3 MiB".
 QString sizeText(double bytes);
 // A length of time such as "17 s", "3 min 25 s" or "1 h 2 min".
 QString durationText(double seconds);

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "DownloadOptions.h"
 #include "DownloaderOptions.h"
 #include "FormatChoice.h"
+#include "MediaSection.h"
 
 #include <QString>
+#include <optional>
 
 // One download as a controller hands it to the engine, read when it starts: later changes in
 // the window do not reach it.
@@ -15,6 +18,9 @@ struct DownloadRequest {
     QString outputPath;
     bool downloadPlaylists = false;
     DownloaderOptions options;
+    DownloadOptions download;
+    // Only this part of the media; none downloads the whole.
+    std::optional<MediaSection> section;
 
     bool operator==(const DownloadRequest&) const = default;
 };

@@ -38,18 +38,75 @@ QStringList formatSelector(const QString& videoQuality) {
     return {"-f", "bestvideo+bestaudio"};
 }
 
-QStringList formatOptions(const FormatChoice& choice, const QString& converterPath) {
-    if (choice.isAudio()) {
-        return {"--embed-thumbnail",    "--extract-audio",
-                "--audio-format",       choice.format.toLower(),
-                "--audio-quality",      choice.audioQuality,
-                "--convert-thumbnails", "jpg",
-                "--ffmpeg-location",    converterPath};
-    }
-    return QStringList{"--merge-output-format", "mp4",
-                       "--postprocessor-args",  "-c:v copy -c:a aac -b:a 192k",
-                       "--ffmpeg-location",     converterPath} +
-           formatSelector(choice.videoQuality);
+// Today's choices give today's lines: "--add-metadata" brings the chapters along.
+QStringList metadataOptions(const DownloadOptions& chosen) {
+    if (chosen.embedMetadata)
+        return chosen.wantsChapters() ? QStringList{"--add-metadata"}
+                                      : QStringList{"--add-metadata", "--no-embed-chapters"};
+    return chosen.wantsChapters() ? QStringList{"--embed-chapters"} : QStringList{};
+}
+
+QStringList audioOptions(const FormatChoice& choice, const DownloadOptions& chosen,
+                         const QString& converterPath) {
+    QStringList arguments;
+    if (chosen.audioCover)
+        arguments << "--embed-thumbnail";
+    arguments << "--extract-audio"
+              << "--audio-format" << choice.format.toLower() << "--audio-quality"
+              << choice.audioQuality;
+    if (chosen.audioCover)
+        arguments << "--convert-thumbnails"
+                  << "jpg";
+    return arguments << "--ffmpeg-location" << converterPath;
+}
+
+QStringList subtitleOptions(const DownloadOptions& chosen) {
+    if (chosen.subtitles == DownloadOptions::Subtitles::off || chosen.subtitleLanguages.isEmpty())
+        return {};
+    QStringList arguments{"--write-subs"};
+    if (chosen.automaticCaptions)
+        arguments << "--write-auto-subs";
+    arguments << "--sub-langs" << chosen.subtitleLanguages;
+    // The files are deleted once embedded: "--write-subs" alone would keep them.
+    if (chosen.subtitles == DownloadOptions::Subtitles::embedded)
+        return arguments << "--embed-subs"
+                         << "--compat-options"
+                         << "no-keep-subs";
+    return arguments << "--convert-subs"
+                     << "srt";
+}
+
+QStringList videoOptions(const FormatChoice& choice, const DownloadOptions& chosen,
+                         const QString& converterPath) {
+    QStringList arguments{"--merge-output-format", "mp4",
+                          "--postprocessor-args",  "-c:v copy -c:a aac -b:a 192k",
+                          "--ffmpeg-location",     converterPath};
+    arguments += formatSelector(choice.videoQuality);
+    if (chosen.videoThumbnail)
+        arguments << "--embed-thumbnail";
+    return arguments + subtitleOptions(chosen);
+}
+
+// Whole seconds are written without a fraction; the downloader reads the C locale's numbers.
+QString sectionText(const MediaSection& section) {
+    const QString end = section.end ? QString::number(*section.end) : QString("inf");
+    return '*' + QString::number(section.start) + '-' + end;
+}
+
+QStringList transferOptions(const DownloadRequest& request) {
+    const DownloadOptions& chosen = request.download;
+    QStringList arguments;
+    if (chosen.rateLimitKiB > 0)
+        arguments << "-r" << QString::number(chosen.rateLimitKiB) + 'K';
+    if (request.section)
+        arguments << "--download-sections" << sectionText(*request.section);
+    if (chosen.sponsorBlock != DownloadOptions::SponsorBlock::off &&
+        !chosen.sponsorCategories.isEmpty())
+        arguments << (chosen.sponsorBlock == DownloadOptions::SponsorBlock::mark
+                          ? "--sponsorblock-mark"
+                          : "--sponsorblock-remove")
+                  << chosen.sponsorCategories.join(',');
+    return arguments;
 }
 
 // A profile given as a path (it holds a "/") is read from that folder, wherever it is: the
@@ -85,10 +142,15 @@ QStringList ending(const QString& address) {
 namespace DownloaderCommandLine {
 
 QStringList options(const DownloadRequest& request, const QString& converterPath) {
-    QStringList arguments{"-o", "%(title)s.%(ext)s", "--add-metadata"};
+    const DownloadOptions& chosen = request.download;
+    QStringList arguments = QStringList{"-o", chosen.fileNameTemplate} + metadataOptions(chosen);
     if (!request.downloadPlaylists)
         arguments << "--no-playlist";
-    return arguments + formatOptions(request.choice, converterPath) + siteOptions(request.options);
+    if (chosen.restrictFileNames)
+        arguments << "--restrict-filenames";
+    arguments += request.choice.isAudio() ? audioOptions(request.choice, chosen, converterPath)
+                                          : videoOptions(request.choice, chosen, converterPath);
+    return arguments + transferOptions(request) + siteOptions(request.options);
 }
 
 QStringList forDownload(const DownloadRequest& request, const QString& converterPath) {

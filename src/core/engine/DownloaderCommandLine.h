@@ -9,9 +9,10 @@
 // and "--" before the address, so that the address is never read as an option.
 namespace DownloaderCommandLine {
 
-// The options of a download, without the address: the file name template, the playlist choice,
-// the format's extraction or merge with the converter at converterPath, then the options of
-// the request's DownloaderOptions.
+// The options of a download, without the address: the file name template, what the file holds,
+// the playlist choice, the format's extraction or merge with the converter at converterPath and
+// the video's thumbnail and subtitles, the speed limit, the section and SponsorBlock, then the
+// options of the request's DownloaderOptions. Options at their defaults add nothing.
 QStringList options(const DownloadRequest& request, const QString& converterPath);
 
 // The whole command line of a download: its options, "--ignore-config", "--" and the address.

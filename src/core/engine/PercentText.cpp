@@ -1,10 +1,12 @@
 #include "PercentText.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <cmath>
 
 QString percentText(double progress) {
-    if (!std::isfinite(progress))
-        return "0%";
     // Adding zero turns the "-0" of a small negative value into "0".
-    return QString::number(std::trunc(progress) + 0.0, 'f', 0) + "%";
+    const double whole = std::isfinite(progress) ? std::trunc(progress) + 0.0 : 0;
+    //: A whole percentage under a progress bar, "42%"; %1 is the number.
+    return QCoreApplication::translate("PercentText", "%1%").arg(QLocale().toString(whole, 'f', 0));
 }

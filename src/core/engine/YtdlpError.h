@@ -15,9 +15,8 @@ public:
     // "WARNING:" lines that can explain a failure.
     static YtdlpError downloadFailed(const QString& message, QStringList toolErrors = {},
                                      const QStringList& toolWarnings = {}) {
-        YtdlpError error(message);
+        YtdlpError error(message, toolErrors);
         error.meaning = DownloaderFailure::read(toolWarnings + toolErrors);
-        error.lines = std::move(toolErrors);
         return error;
     }
     static YtdlpError ytDlpNotFound() {
@@ -31,13 +30,22 @@ public:
         return error;
     }
 
-    QStringList toolErrors() const { return lines; }
     // What the failure means for the user, when the downloader's lines tell.
     DownloaderFailure failure() const { return meaning; }
+    // The meaning of the exception being handled, beside Failure::caught(); only inside a catch
+    // block. Nothing is known of any other exception.
+    static DownloaderFailure caughtMeaning() {
+        try {
+            throw;
+        } catch (const YtdlpError& error) {
+            return error.meaning;
+        } catch (...) {
+            return {};
+        }
+    }
 
 private:
     using UserFacingError::UserFacingError;
 
-    QStringList lines;
     DownloaderFailure meaning;
 };

@@ -69,6 +69,7 @@ QCoro::Task<QString> YtdlpManager::downloadVideo(DownloadRequest request,
     const int status = (co_await process.result()).status;
     said.end();
     if (status != 0) {
+        //: Why a download failed: the downloader's exit status.
         YtdlpError error =
             YtdlpError::downloadFailed(YtdlpError::tr("Process exited with code %1").arg(status),
                                        said.errors(), said.warnings());

@@ -268,11 +268,8 @@ QCoro::Task<> installRuntime(QUrl assetUrl, FileManagerHelper files, millisecond
         co_await ReleaseFetch::fetchInto(assetUrl, zipPath, transferTimeout);
         co_await ReleaseFetch::ensureSum(zipPath, sum);
         log(AppUpdater::tr("Extracting plugin 4..."));
-        // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
-        const QString versionOption = "--version";
-        const AnswerCheck recentDeno = ensureRecentDeno;
-        co_await installFromArchive(zipPath, files.jsRuntimePath, versionOption,
-                                    files.tempFolderPath, recentDeno);
+        co_await installFromArchive(zipPath, files.jsRuntimePath, "--version", files.tempFolderPath,
+                                    ensureRecentDeno);
         keepSumLine(keptSumPath, sum + "  " + assetName.toUtf8() + "\n");
         log(update ? AppUpdater::tr("Plugin 4 update completed.")
                    : AppUpdater::tr("Plugin 4 downloaded successfully."));

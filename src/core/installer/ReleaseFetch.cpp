@@ -111,11 +111,8 @@ QCoro::Task<QByteArray> ReleaseFetch::publishedSum(QUrl listUrl, QString assetNa
         throw DownloadError(
             AppUpdater::tr("The checksum list could not be fetched: %1").arg(error.description()));
     }
-    if (checkList) {
-        // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
-        QCoro::Task<> checking = checkList(listPath);
-        co_await checking;
-    }
+    if (checkList)
+        co_await checkList(listPath);
     co_return sumIn(listAt(listPath), assetName);
 }
 

@@ -62,6 +62,7 @@ private:
         function = reinterpret_cast<Function>(dlsym(handle, name));
         if (!function && library.loadFailure.isEmpty())
             library.loadFailure =
+                //: %1: a function that the installed FFmpeg library does not have.
                 QCoreApplication::translate("MediaProbe", "The media library lacks %1").arg(name);
     }
 };

@@ -3,11 +3,43 @@
 #include "CookieCheck.h"
 #include "PreferencesStorage.h"
 #include "core/desktop/Dialogs.h"
+#include "core/single/AddressDescription.h"
+#include "core/toolstore/FileManagerHelper.h"
+#include "core/toolstore/ToolLocation.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QFutureWatcher>
+#include <QRegularExpression>
 #include <QtConcurrentRun>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QString shownLanguages(const QString& stored) {
+    return QString(stored).replace(u',', ", ");
+}
+
+// The codes in a typed list, once each: "en, de fr" holds "en", "de" and "fr".
+QString languageCodes(const QString& typed) {
+    static const QRegularExpression separators(R"([,\s]+)");
+    QStringList codes = typed.split(separators, Qt::SkipEmptyParts);
+    codes.removeDuplicates();
+    return codes.join(u',');
+}
+
+// What a preview shows while no address is described.
+QHash<QString, QString> madeUpFields() {
+    return {{"title", PreferencesViewModel::tr("Title of the video")},
+            {"uploader", PreferencesViewModel::tr("Uploader")},
+            {"upload_date", QDate::currentDate().toString("yyyyMMdd")},
+            {"id", "abc123"},
+            {"ext", "mp4"}};
+}
+
+} // namespace
 
 PreferencesViewModel::PreferencesViewModel(Dialogs& dialogs, QObject* parent,
                                            std::unique_ptr<KeyValueStore> store,
@@ -17,7 +49,10 @@ PreferencesViewModel::PreferencesViewModel(Dialogs& dialogs, QObject* parent,
     , store(store ? std::move(store) : PreferencesStorage::open())
     , writer(*this->store)
     , chosen(PreferencesStorage::read(*this->store))
-    , problem(CookieCheck::problem(chosen.cookies).value_or("")) {
+    , problem(CookieCheck::problem(chosen.cookies).value_or(""))
+    , typedLanguages(shownLanguages(chosen.downloads.subtitleLanguages))
+    , typedTemplate(chosen.downloads.fileNameTemplate)
+    , noConverter(!ToolLocation::find(FileManagerHelper().ffmpegPath)) {
     // Ends with the controller: a late result finds no one to tell.
     auto* search = new QFutureWatcher<QList<InstalledBrowser>>(this);
     connect(search, &QFutureWatcherBase::finished, this, [this, search] {
@@ -141,4 +176,140 @@ void PreferencesViewModel::setCookies(const CookieSource& source) {
         problem = CookieCheck::problem(source).value_or("");
     }
     emit cookiesChanged();
+}
+
+void PreferencesViewModel::keep(const Preferences& changed) {
+    if (changed == chosen)
+        return;
+    chosen = changed;
+    PreferencesStorage::write(writer, chosen);
+    emit optionsChanged();
+}
+
+void PreferencesViewModel::setDownloadsAtOnce(int count) {
+    Preferences changed = chosen;
+    changed.downloadsAtOnce = std::clamp(count, 1, Preferences::mostDownloadsAtOnce);
+    keep(changed);
+}
+
+void PreferencesViewModel::setSubtitles(DownloadOptions::Subtitles mode) {
+    changeOptions([mode](DownloadOptions& options) { options.subtitles = mode; });
+}
+
+void PreferencesViewModel::setSubtitleLanguages(const QString& typed) {
+    if (typedLanguages != typed) {
+        typedLanguages = typed;
+        emit optionsChanged();
+    }
+    changeOptions(
+        [&typed](DownloadOptions& options) { options.subtitleLanguages = languageCodes(typed); });
+}
+
+QStringList PreferencesViewModel::offeredLanguages() const {
+    if (!describer)
+        return {};
+    const MediaDescription& media = describer->description();
+    QStringList offered = media.subtitleLanguages;
+    if (chosen.downloads.automaticCaptions)
+        offered += media.captionLanguages;
+    offered.removeDuplicates();
+    offered.sort();
+    return offered;
+}
+
+void PreferencesViewModel::addSubtitleLanguage(const QString& code) {
+    QStringList codes = chosen.downloads.subtitleLanguages.split(u',', Qt::SkipEmptyParts);
+    if (!codes.contains(code))
+        setSubtitleLanguages(shownLanguages((codes << code).join(u',')));
+}
+
+void PreferencesViewModel::setAutomaticCaptions(bool on) {
+    changeOptions([on](DownloadOptions& options) { options.automaticCaptions = on; });
+}
+
+void PreferencesViewModel::setEmbedMetadata(bool on) {
+    changeOptions([on](DownloadOptions& options) { options.embedMetadata = on; });
+}
+
+void PreferencesViewModel::setEmbedChapters(bool on) {
+    changeOptions([on](DownloadOptions& options) { options.embedChapters = on; });
+}
+
+void PreferencesViewModel::setAudioCover(bool on) {
+    changeOptions([on](DownloadOptions& options) { options.audioCover = on; });
+}
+
+void PreferencesViewModel::setVideoThumbnail(bool on) {
+    changeOptions([on](DownloadOptions& options) { options.videoThumbnail = on; });
+}
+
+void PreferencesViewModel::setRateLimit(bool on, double mebibytesPerSecond) {
+    const int kibibytes =
+        static_cast<int>(std::lround(std::clamp(mebibytesPerSecond, 0.1, 1e5) * 1024));
+    changeOptions([=](DownloadOptions& options) { options.rateLimitKiB = on ? kibibytes : 0; });
+}
+
+void PreferencesViewModel::setSponsorBlock(DownloadOptions::SponsorBlock mode) {
+    changeOptions([mode](DownloadOptions& options) { options.sponsorBlock = mode; });
+}
+
+// In the order they are offered, whatever order they were chosen in.
+void PreferencesViewModel::setSponsorCategory(const QString& category, bool on) {
+    changeOptions([&](DownloadOptions& options) {
+        QStringList categories;
+        for (const DownloadOptions::Category& known : DownloadOptions::sponsorBlockCategories()) {
+            const bool chosenBefore = options.sponsorCategories.contains(known.value);
+            if (known.value == category ? on : chosenBefore)
+                categories << known.value;
+        }
+        options.sponsorCategories = categories;
+    });
+}
+
+int PreferencesViewModel::fileNamePreset() const {
+    const QList<OutputTemplate::Preset>& presets = OutputTemplate::presets();
+    for (qsizetype i = 0; i < presets.size(); ++i) {
+        if (presets[i].text == typedTemplate)
+            return static_cast<int>(i);
+    }
+    return static_cast<int>(presets.size());
+}
+
+void PreferencesViewModel::chooseFileNamePreset(int index) {
+    if (index >= 0 && index < OutputTemplate::presets().size())
+        setFileNameTemplate(OutputTemplate::presets().at(index).text);
+}
+
+void PreferencesViewModel::setFileNameTemplate(const QString& typed) {
+    if (typedTemplate != typed) {
+        typedTemplate = typed;
+        emit optionsChanged();
+    }
+    if (!OutputTemplate::problem(typed))
+        changeOptions([&typed](DownloadOptions& options) { options.fileNameTemplate = typed; });
+}
+
+QString PreferencesViewModel::fileNamePreview() const {
+    if (OutputTemplate::problem(typedTemplate))
+        return {};
+    const bool described = describer &&
+                           describer->state() == AddressDescription::State::described &&
+                           !describer->description().isPlaylist;
+    return OutputTemplate::preview(typedTemplate,
+                                   described ? describer->description().fields : madeUpFields(),
+                                   chosen.downloads.restrictFileNames);
+}
+
+void PreferencesViewModel::setRestrictFileNames(bool on) {
+    changeOptions([on](DownloadOptions& options) { options.restrictFileNames = on; });
+}
+
+void PreferencesViewModel::followDescription(AddressDescription* description) {
+    if (describer)
+        disconnect(describer, nullptr, this, nullptr);
+    describer = description;
+    if (describer)
+        connect(describer, &AddressDescription::changed, this,
+                &PreferencesViewModel::optionsChanged);
+    emit optionsChanged();
 }

@@ -22,7 +22,7 @@ AddressLines::Sorted AddressLines::sort(QStringView text) {
         if (line.isEmpty())
             return;
         if (!isAcceptedAddress(line))
-            ++sorted.notAddresses;
+            sorted.refused << line.toString();
         else if (seen.contains(line))
             ++sorted.repeated;
         else {

@@ -8,7 +8,7 @@ namespace AddressLines {
 // The lines of a text (split at any line break, trimmed of white space), blank ones aside.
 struct Sorted {
     QStringList addresses; // the accepted addresses, each once, in order
-    int notAddresses = 0;  // lines that are not accepted addresses
+    QStringList refused;   // the lines that are not accepted addresses, in order
     int repeated = 0;      // accepted addresses that came earlier in the text too
 };
 Sorted sort(QStringView text);

@@ -1,9 +1,11 @@
 #include "BatchRunner.h"
 
 #include "QueueStore.h"
-#include "core/diagnostics/UserFacingError.h"
+#include "core/diagnostics/Failure.h"
 #include "core/engine/YtdlpError.h"
 #include "core/model/AssignProperty.h"
+#include "core/preferences/PreferencesStorage.h"
+#include "core/storage/KeyValueStore.h"
 
 #include <QPointer>
 #include <algorithm>
@@ -14,16 +16,23 @@ bool isUnfinishedItem(const BulkDownloadItem& item) {
     return isUnfinished(item.status);
 }
 
+// A failed item shows the sentence first, when the downloader's lines tell one, then the tool's
+// own words where it said why.
+QString shown(const Failure& failure, const QString& sentence) {
+    const QString said = failure.toolErrors.join('\n');
+    return (sentence.isEmpty() ? QString() : sentence + '\n') +
+           (said.isEmpty() ? failure.description : said);
+}
+
 } // namespace
 
 BatchRunner::BatchRunner(BulkDownloadItemsModel& items, QueueStore& store,
-                         const QString& outputFolder, std::unique_ptr<DownloadEngine> engine,
-                         QObject* parent)
+                         const QString& outputFolder, EngineFactory makeEngine, QObject* parent)
     : QObject(parent)
     , items(items)
     , store(store)
     , outputFolder(outputFolder)
-    , engine(std::move(engine))
+    , makeEngine(std::move(makeEngine))
     , progressFrames([this] { showProgress(); }) {}
 
 BatchRunner::~BatchRunner() = default;
@@ -50,16 +59,33 @@ QCoro::Task<> BatchRunner::startChosen(QSet<QUuid> chosen) {
     return runBatch(std::move(ids), std::move(batch));
 }
 
-// Items are followed by their ids, so rows added or deleted meanwhile neither skip one
-// nor run one twice; an item deleted meanwhile is passed over.
+// The lanes take the items in queue order; the batch ends when the last lane has.
 QCoro::Task<> BatchRunner::runBatch(QList<QUuid> ids, std::shared_ptr<Batch> batch) {
     const QPointer<BatchRunner> self(this);
-    for (const QUuid& id : ids) {
+    batch->waiting = std::move(ids);
+    const int lanes = PreferencesStorage::read(*PreferencesStorage::open()).downloadsAtOnce;
+    std::vector<QCoro::Task<>> started;
+    for (int lane = 0; lane < lanes; ++lane)
+        started.push_back(runLane(batch));
+    for (QCoro::Task<>& lane : started)
+        co_await lane;
+    if (self)
+        endBatch(batch);
+}
+
+// Items are followed by their ids, so rows added or deleted meanwhile neither skip one
+// nor run one twice; an item deleted meanwhile is passed over. After a stop of the batch the
+// next item shows as Cancelled and no lane takes another.
+QCoro::Task<> BatchRunner::runLane(std::shared_ptr<Batch> batch) {
+    const QPointer<BatchRunner> self(this);
+    while (!batch->waiting.isEmpty()) {
+        const QUuid id = batch->waiting.takeFirst();
         const int row = items.rowOf(id);
         if (row < 0 || items.items().at(row).status == DownloadStatus::completed)
             continue;
         if (batch->stopRequested) {
             changeItem(row, DownloadStatus::cancelled);
+            batch->waiting.clear();
             break;
         }
         changeItem(row, DownloadStatus::downloading);
@@ -67,27 +93,27 @@ QCoro::Task<> BatchRunner::runBatch(QList<QUuid> ids, std::shared_ptr<Batch> bat
         if (!self)
             co_return;
     }
-    endBatch(batch);
 }
 
 void BatchRunner::stopAll() {
     requestBatchStop();
-    if (!running.isEmpty())
-        stopDownloads();
+    stopRuns([](const QUuid&) { return true; });
     setDownloading(false);
     changeItems(isUnfinishedItem, DownloadStatus::cancelled, 0);
     store.save();
 }
 
 void BatchRunner::stopChosen(const QSet<QUuid>& chosen) {
-    // Over a copy: a stop may end its download before it returns.
-    for (const QUuid& download : running.keys()) {
-        if (chosen.contains(download)) {
-            requestBatchStop();
-            stopDownloads();
-            changeItem(items.rowOf(download), DownloadStatus::cancelled, 0);
-        }
-    }
+    QSet<QUuid> stopped;
+    stopRuns([&](const QUuid& download) {
+        if (chosen.contains(download))
+            stopped << download;
+        return chosen.contains(download);
+    });
+    if (!stopped.isEmpty())
+        requestBatchStop();
+    for (const QUuid& download : std::as_const(stopped))
+        changeItem(items.rowOf(download), DownloadStatus::cancelled, 0);
     changeItems(
         [&chosen](const BulkDownloadItem& item) {
             return chosen.contains(item.id) && isUnfinishedItem(item);
@@ -97,10 +123,22 @@ void BatchRunner::stopChosen(const QSet<QUuid>& chosen) {
 }
 
 void BatchRunner::stopDownloadsOf(const QSet<QUuid>& ids) {
-    const QList<QUuid> downloads = running.keys();
-    if (std::any_of(downloads.begin(), downloads.end(),
-                    [&ids](const QUuid& download) { return ids.contains(download); }))
-        stopDownloads();
+    stopRuns([&ids](const QUuid& download) { return ids.contains(download); });
+}
+
+// Over the numbers first: a stop may end its download, and so its entry, before it returns.
+void BatchRunner::stopRuns(const std::function<bool(const QUuid&)>& chosen) {
+    QList<int> numbers;
+    for (const auto& [number, download] : running) {
+        if (chosen(download.id))
+            numbers << number;
+    }
+    for (const int number : std::as_const(numbers)) {
+        if (const auto download = running.find(number); download != running.end()) {
+            download->second.stopped = true;
+            download->second.engine->stopDownload();
+        }
+    }
 }
 
 std::shared_ptr<BatchRunner::Batch> BatchRunner::beginBatch() {
@@ -127,12 +165,6 @@ void BatchRunner::endBatch(const std::shared_ptr<Batch>& batch) {
         emit allBatchesEnded();
 }
 
-// A stop reaches every download the engine runs; the failures that follow are the stop's.
-void BatchRunner::stopDownloads() {
-    stoppedUpTo = downloadsStarted;
-    engine->stopDownload();
-}
-
 void BatchRunner::requestBatchStop() {
     if (runningBatch)
         runningBatch->stopRequested = true;
@@ -144,36 +176,39 @@ QCoro::Task<> BatchRunner::downloadItem(QUuid id) {
         co_return;
     const BulkDownloadItem item = items.items().at(row);
     const QPointer<BatchRunner> self(this);
-    // Results are addressed by the item's id: rows may have moved by the time they come.
-    DownloadEngine::ProgressHandler onProgress = [self, id](const DownloadProgress& update) {
+    // Results are addressed by the run's number, not the row: rows may have moved by the time
+    // they come.
+    const int run = startRun(id);
+    DownloadEngine::ProgressHandler onProgress = [self, run](const DownloadProgress& update) {
         if (self)
-            self->keepProgress(id, update);
+            self->keepProgress(run, update);
     };
     // The queue keeps no log, only why the last run failed.
     const DownloadEngine::LogHandler onLog = [](const QString&) {
     };
-    running.insert(id, std::nullopt);
-    const int number = ++downloadsStarted;
-    // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
-    const DownloadRequest request{item.url, item.choice, outputFolder, false,
-                                  DownloaderOptions::current()};
+    // Named first: gcc 12 destroys a braced aggregate built inside a co_await expression twice.
+    const DownloadRequest request{item.url,
+                                  item.choice,
+                                  outputFolder,
+                                  false,
+                                  DownloaderOptions::current(),
+                                  DownloadOptions::current(),
+                                  std::nullopt};
+    if (items.setDownloadedWith(row, request.download.summary(item.choice.isAudio())))
+        emit itemsChanged();
+    DownloadEngine& engine = *running.at(run).engine;
     std::optional<QString> failure;
     try {
-        co_await engine->downloadVideo(request, onProgress, onLog);
-    } catch (const YtdlpError& error) {
-        // The sentence first, when the downloader's lines tell one, then its own words.
-        const QString said = error.toolErrors().join('\n');
-        const QString sentence = error.failure().sentence;
-        failure = (sentence.isEmpty() ? QString() : sentence + '\n') +
-                  (said.isEmpty() ? error.description() : said);
-    } catch (const UserFacingError& error) {
-        failure = error.description();
+        co_await engine.downloadVideo(request, onProgress, onLog);
+    } catch (...) { // a stopped download included
+        failure = shown(Failure::caught(), YtdlpError::caughtMeaning().sentence);
     }
     if (!self)
         co_return;
-    running.remove(id);
+    const bool stopped = running.at(run).stopped;
+    running.erase(run);
     // The stop left the item as the user asked (Cancelled, deleted or started again).
-    if (failure && number <= stoppedUpTo)
+    if (failure && stopped)
         co_return;
     const int endRow = items.rowOf(id);
     if (!failure)
@@ -183,27 +218,33 @@ QCoro::Task<> BatchRunner::downloadItem(QUuid id) {
     store.save();
 }
 
+int BatchRunner::startRun(const QUuid& id) {
+    running.emplace(++runs, Download{id, makeEngine(), std::nullopt, false});
+    return runs;
+}
+
 void BatchRunner::setDownloading(bool value) {
     assignProperty(this, downloading, value, &BatchRunner::isDownloadingChanged);
 }
 
-void BatchRunner::keepProgress(const QUuid& id, const DownloadProgress& update) {
-    const auto download = running.find(id);
+void BatchRunner::keepProgress(int run, const DownloadProgress& update) {
+    const auto download = running.find(run);
     if (download == running.end())
         return;
     // The newest real percentage may still be waiting for its frame.
+    std::optional<DownloadProgress>& waiting = download->second.progress;
     DownloadProgress shown = update;
-    if (download->has_value())
-        shown.percent = shownPercent((*download)->percent, update);
-    *download = shown;
+    if (waiting)
+        shown.percent = shownPercent(waiting->percent, update);
+    waiting = shown;
     progressFrames.request();
 }
 
 void BatchRunner::showProgress() {
     bool changed = false;
-    for (auto download = running.begin(); download != running.end(); ++download) {
-        const std::optional<DownloadProgress> update = std::exchange(download.value(), {});
-        const int row = items.rowOf(download.key());
+    for (auto& [number, download] : running) {
+        const std::optional<DownloadProgress> update = std::exchange(download.progress, {});
+        const int row = items.rowOf(download.id);
         // A stopped item keeps what its stop gave it.
         if (update && row >= 0 && items.items().at(row).status == DownloadStatus::downloading)
             changed |= items.setProgress(row, shownPercent(items.items().at(row).progress, *update),

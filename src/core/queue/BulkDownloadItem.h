@@ -14,9 +14,12 @@ struct BulkDownloadItem {
     double progress = 0; // percent, 0 to 100
     FormatChoice choice;
     // Kept in memory only, never stored: what the row's tooltip tells. Size, speed and
-    // time left while the item downloads; the reason of its last failure once it failed.
+    // time left while the item downloads; the reason of its last failure once it failed; the
+    // options it was downloaded with.
     QString progressDetails;
     QString failureReason;
+    // The options of its last run that differ from the defaults, as one line.
+    QString downloadedWith;
 
     // A new entry: a fresh random id, Pending, progress 0.
     static BulkDownloadItem create(QString url, FormatChoice choice) {

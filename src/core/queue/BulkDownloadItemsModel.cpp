@@ -6,13 +6,18 @@
 
 namespace {
 
-// What the row's tooltip says instead of the cell's own text, if anything.
+// What the row's tooltip says instead of the cell's own text, if anything: how the download
+// goes or why it failed, and the options of the item's last run.
 QString rowTooltip(const BulkDownloadItem& item) {
+    QStringList lines;
     if (item.status == DownloadStatus::downloading)
-        return item.progressDetails;
+        lines << item.progressDetails;
     if (item.status == DownloadStatus::failed)
-        return item.failureReason;
-    return {};
+        lines << item.failureReason;
+    if (item.status != DownloadStatus::pending && !item.downloadedWith.isEmpty())
+        lines << BulkDownloadItemsModel::tr("Downloaded with %1").arg(item.downloadedWith);
+    lines.removeAll(QString());
+    return lines.join(u'\n');
 }
 
 } // namespace
@@ -75,6 +80,15 @@ bool BulkDownloadItemsModel::setProgress(int row, double progress, const QString
         return false;
     item.progress = progress;
     item.progressDetails = details;
+    rowChanged(row, urlColumn, progressColumn);
+    return true;
+}
+
+bool BulkDownloadItemsModel::setDownloadedWith(int row, const QStringList& options) {
+    const QString text = options.join("; ");
+    if (!contains(row) || queue[row].downloadedWith == text)
+        return false;
+    queue[row].downloadedWith = text;
     rowChanged(row, urlColumn, progressColumn);
     return true;
 }
@@ -178,9 +192,17 @@ QVariant BulkDownloadItemsModel::data(const QModelIndex& index, int role) const 
 
 QVariant BulkDownloadItemsModel::headerData(int section, Qt::Orientation orientation,
                                             int role) const {
-    static const char* const titles[] = {QT_TR_NOOP("URL"), QT_TR_NOOP("Format"),
-                                         QT_TR_NOOP("Quality"), QT_TR_NOOP("Status"),
-                                         QT_TR_NOOP("Progress")};
+    static const char* const titles[] = {
+        //: A queue table's column: each item's address.
+        QT_TR_NOOP("URL"),
+        //: A queue table's column: each item's file kind (MP3, MP4, M4A).
+        QT_TR_NOOP("Format"),
+        //: A queue table's column: each item's video height or audio bit rate.
+        QT_TR_NOOP("Quality"),
+        //: A queue table's column: each item's status (Pending, Completed…).
+        QT_TR_NOOP("Status"),
+        //: A queue table's column: each item's percentage.
+        QT_TR_NOOP("Progress")};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section > progressColumn)
         return {};

@@ -40,6 +40,8 @@ public:
     bool setStatus(int row, DownloadStatus status);
     bool setStatus(int row, DownloadStatus status, double progress);
     bool setProgress(int row, double progress, const QString& details = {});
+    // The options the item runs with, as phrases (none for the defaults).
+    bool setDownloadedWith(int row, const QStringList& options);
     // Failed with progress 0, keeping why.
     bool setFailed(int row, const QString& reason);
     // Gives every chosen item the status and progress, as one change of the table.

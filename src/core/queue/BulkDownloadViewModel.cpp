@@ -14,14 +14,15 @@ BulkDownloadViewModel::BulkDownloadViewModel(Dialogs& dialogs, QObject* parent)
     : BulkDownloadViewModel(dialogs, std::make_unique<SettingsStore>(), parent) {}
 
 BulkDownloadViewModel::BulkDownloadViewModel(Dialogs& dialogs, std::unique_ptr<KeyValueStore> store,
-                                             QObject* parent,
-                                             std::unique_ptr<DownloadEngine> engine)
+                                             QObject* parent, BatchRunner::EngineFactory makeEngine)
     : QObject(parent)
     , dialogs(&dialogs)
     , store(std::move(store), items)
     , intake(items, this->store, choice)
-    , batches(items, this->store, output,
-              engine ? std::move(engine) : std::make_unique<YtdlpManager>()) {
+    , batches(
+          items, this->store, output, makeEngine ? std::move(makeEngine) : [] {
+              return std::unique_ptr<DownloadEngine>(new YtdlpManager);
+          }) {
     forwardSignals();
     setDefaultOutputPath();
     intake.appendStored(readStored());
@@ -39,6 +40,8 @@ void BulkDownloadViewModel::forwardSignals() {
             &BulkDownloadViewModel::playlistEntriesAdded);
     connect(&intake, &QueueIntake::isListingPlaylistsChanged, this,
             &BulkDownloadViewModel::isListingPlaylistsChanged);
+    connect(&store, &QueueStore::saveFailureChanged, this,
+            &BulkDownloadViewModel::saveFailureChanged);
     connect(&batches, &BatchRunner::itemsChanged, this,
             &BulkDownloadViewModel::downloadItemsChanged);
     connect(&batches, &BatchRunner::isDownloadingChanged, this,
@@ -108,7 +111,12 @@ QCoro::Task<> BulkDownloadViewModel::pasteURLs(QString text) {
     return intake.paste(std::move(text));
 }
 
+QCoro::Task<> BulkDownloadViewModel::dropURLs(QString text) {
+    return intake.paste(std::move(text), true);
+}
+
 QCoro::Task<> BulkDownloadViewModel::addURLsFromFile() {
+    //: A file chooser's filter: %1 are the file name patterns.
     const QString path = dialogs->chooseFile(QString(), tr("Text files (%1)").arg("*.txt *.text"));
     if (path.isEmpty())
         co_return;

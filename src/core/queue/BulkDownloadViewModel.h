@@ -38,14 +38,15 @@ class BulkDownloadViewModel : public QObject {
     Q_PROPERTY(QString outputPath READ outputPath WRITE setOutputPath NOTIFY outputPathChanged)
     Q_PROPERTY(bool isDownloading READ isDownloading NOTIFY isDownloadingChanged)
     Q_PROPERTY(QSet<QUuid> selection READ selection WRITE setSelection NOTIFY selectionChanged)
+    Q_PROPERTY(QString saveFailure READ saveFailure NOTIFY saveFailureChanged)
 
 public:
     // Reads the stored queue and output folder from the user's settings, off the main
     // thread: they, and the queue's rows, come a moment later.
     explicit BulkDownloadViewModel(Dialogs& dialogs, QObject* parent = nullptr);
-    // Without an engine the controller runs the downloader.
+    // Without an engine factory the controller runs the downloader.
     BulkDownloadViewModel(Dialogs& dialogs, std::unique_ptr<KeyValueStore> store,
-                          QObject* parent = nullptr, std::unique_ptr<DownloadEngine> engine = {});
+                          QObject* parent = nullptr, BatchRunner::EngineFactory makeEngine = {});
     // Waits for the queue's writes still under way.
     ~BulkDownloadViewModel() override;
 
@@ -65,6 +66,9 @@ public:
     bool isDownloading() const { return batches.isDownloading(); }
     QSet<QUuid> selection() const { return selected; }
     void setSelection(const QSet<QUuid>& ids);
+    // Why the queue could not be stored (a full disk, a read-only settings file), for the
+    // window to show until a write succeeds; the stored queue stays as it was meanwhile.
+    QString saveFailure() const { return store.saveFailure(); }
 
     // Which actions can be used now; controlsChanged follows any change of them. Adding
     // wants more than blanks in the box; a running batch lets only stops be used; a stop
@@ -80,25 +84,29 @@ public:
     }
     bool canDeleteSelected() const { return !selected.isEmpty() && !isDownloading(); }
 
-    // Empties the text box and appends every new YouTube address it held as a Pending
-    // item with the current choices; urlsAdded follows. A large text is read off the main
-    // thread. Each addition waits for the ones before it and for the stored queue.
+    // Appends every new YouTube address of the text box as a Pending item with the current
+    // choices; the lines it refuses stay in the box, the rest leave it; urlsAdded follows. A
+    // large text is read off the main thread. Each addition waits for the ones before it
+    // and for the stored queue.
     void addURLsToQueue();
     // Takes each address of the text box as a playlist and queues its entries by the rules
     // of addURLsToQueue, then empties the box; playlistEntriesAdded tells what came of it.
     QCoro::Task<> addPlaylistEntries();
     bool isListingPlaylists() const { return intake.isListingPlaylists(); }
-    // Appends a pasted or dropped text to the text box, on a line of its own; of a large
-    // one (see QueueIntake::largeText), read off the main thread, only its addresses.
-    // pasteRead follows.
+    // Appends a pasted text to the text box, on a line of its own; of a large one (see
+    // QueueIntake::largeText), read off the main thread, only its addresses. pasteRead
+    // follows.
     QCoro::Task<> pasteURLs(QString text);
+    // The same for a dropped text, of which only its web addresses, each on a line of its own.
+    QCoro::Task<> dropURLs(QString text);
     // Fills the text box from a chosen plain-text file, read off the main thread; of a
     // large file only its addresses.
     QCoro::Task<> addURLsFromFile();
     void chooseOutputFolder();
     // Shows the output folder in the file manager.
     void openOutputFolder();
-    // The two batches download one item at a time until done or asked to stop.
+    // The two batches download their items, as many at once as Preferences asks for, until
+    // done or asked to stop.
     QCoro::Task<> startAllDownloads();
     QCoro::Task<> startSelectedDownloads();
     void stopAllDownloads();
@@ -134,6 +142,7 @@ signals:
     void outputPathChanged();
     void isDownloadingChanged();
     void selectionChanged();
+    void saveFailureChanged();
     void controlsChanged();
     void pasteRead();
     // An addition has ended: how many items it added, and how many non-blank lines it

@@ -6,10 +6,15 @@ namespace {
 
 // In the order of the enumeration; marked so that the queue table shows them translated.
 constexpr const char* rawValues[] = {
+    //: A queue item's status: waiting for its download.
     QT_TRANSLATE_NOOP("DownloadStatus", "Pending"),
+    //: A queue item's status: its download runs.
     QT_TRANSLATE_NOOP("DownloadStatus", "Downloading"),
+    //: A queue item's status: downloaded.
     QT_TRANSLATE_NOOP("DownloadStatus", "Completed"),
+    //: A queue item's status: its download failed.
     QT_TRANSLATE_NOOP("DownloadStatus", "Failed"),
+    //: A queue item's status: stopped before it ended.
     QT_TRANSLATE_NOOP("DownloadStatus", "Cancelled"),
 };
 

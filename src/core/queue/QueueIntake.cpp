@@ -3,13 +3,14 @@
 #include "AddressLines.h"
 #include "BulkDownloadItemsModel.h"
 #include "QueueStore.h"
+#include "core/diagnostics/Diagnostics.h"
 #include "core/engine/DocumentRun.h"
 #include "core/model/AssignProperty.h"
 #include "core/text/LineSplitter.h"
+#include "core/text/WebAddress.h"
 
 #include <QCoroFuture>
 #include <QPointer>
-#include <QTextStream>
 #include <QtConcurrentRun>
 #include <chrono>
 #include <qcoro/qcorotimer.h>
@@ -74,24 +75,26 @@ QCoro::Task<> QueueIntake::addAfter(QCoro::Task<> previous, QString text) {
     const bool large = text.size() >= largeText;
     auto make = [text = std::move(text), choice = choice] {
         AddressLines::Sorted lines = AddressLines::sort(text);
-        return Addition{itemsFor(std::move(lines.addresses), choice), lines.notAddresses,
+        return Addition{itemsFor(std::move(lines.addresses), choice), std::move(lines.refused),
                         lines.repeated};
     };
     Addition addition;
-    if (large) {
-        // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
-        QFuture<Addition> made = QtConcurrent::run(std::move(make));
-        addition = co_await made;
-    } else {
+    if (large)
+        addition = co_await QtConcurrent::run(std::move(make));
+    else
         addition = make();
-    }
+    if (!self)
+        co_return;
+    // Before whatever was typed meanwhile, as they stood before it.
+    if (!addition.refused.isEmpty())
+        setText(LineSplitter::appendedOnItsOwnLine(addition.refused.join('\n'), box));
     co_await previous;
     if (!self)
         co_return;
     const std::optional<int> appended =
         co_await appendAndStore(std::move(addition.items), cleared, &addition.alreadyQueued);
     if (appended)
-        emit added(*appended, addition.notAddresses, addition.alreadyQueued);
+        emit added(*appended, static_cast<int>(addition.refused.size()), addition.alreadyQueued);
 }
 
 // Appends the items in slices and stores the queue with one write, the same as with one per
@@ -159,34 +162,43 @@ QCoro::Task<> QueueIntake::queueListingAfter(QCoro::Task<> previous, QString add
     if (!appended)
         co_return;
     if (!listing.error.isEmpty()) {
+        //: %1: a playlist's address; %2: why its entries could not be listed.
         emit playlistEntriesAdded(
             tr("No playlist entries from %1: %2").arg(address, listing.error));
         co_return;
     }
-    const int count = *appended;
     const QString title = listing.title.isEmpty() ? address : listing.title;
-    const qsizetype refused = listing.addresses.size() - accepted.size();
+    //: %1: a playlist's title, or its address.
+    const QString added = tr("Added %Ln entry(s) from \"%1\".", nullptr, *appended).arg(title);
+    const auto refused = static_cast<int>(listing.addresses.size() - accepted.size());
     if (refused + queued + listing.withoutAddress == 0) {
-        emit playlistEntriesAdded(tr("Added %n entry(s) from \"%1\".", nullptr, count).arg(title));
+        emit playlistEntriesAdded(added);
         co_return;
     }
+    //: %1: what was added ("Added 3 entries from …"); %2, %3, %4: the entries left out, by why.
     emit playlistEntriesAdded(
-        tr("Added %n entry(s) from \"%1\". Left out: %2 not YouTube addresses or repeated, %3 "
-           "already in the queue, %4 without an address.",
-           nullptr, count)
-            .arg(title, QString::number(refused), QString::number(queued),
-                 QString::number(listing.withoutAddress)));
+        tr("%1 Left out: %2, %3, %4.")
+            //: Playlist entries left out: not queue addresses, or listed twice.
+            .arg(added, tr("%Ln not YouTube addresses or repeated", nullptr, refused),
+                 tr("%Ln already in the queue", nullptr, queued),
+                 //: Playlist entries left out: the listing gave them no address.
+                 tr("%Ln without an address", nullptr, listing.withoutAddress)));
 }
 
-QCoro::Task<> QueueIntake::paste(QString text) {
+QCoro::Task<> QueueIntake::paste(QString text, bool dropped) {
     const QPointer<QueueIntake> self(this);
     if (text.size() >= largeText) {
-        // Named first: gcc 12 destroys a temporary inside a co_await expression twice.
-        QFuture<QString> addresses =
-            QtConcurrent::run([text] { return AddressLines::accepted(text).join('\n'); });
-        text = co_await addresses;
+        // Named first: gcc 12 destroys a lambda that copies a value, made inside a co_await
+        // expression, twice.
+        QFuture<QString> offered = QtConcurrent::run([text, dropped] {
+            return AddressLines::accepted(dropped ? webAddressesIn(text).join('\n') : text)
+                .join('\n');
+        });
+        text = co_await offered;
         if (!self)
             co_return;
+    } else if (dropped) {
+        text = webAddressesIn(text).join('\n');
     }
     setText(LineSplitter::appendedOnItsOwnLine(box, text));
     emit pasteRead();
@@ -194,6 +206,7 @@ QCoro::Task<> QueueIntake::paste(QString text) {
 
 QCoro::Task<> QueueIntake::loadFile(QString path) {
     const QPointer<QueueIntake> self(this);
+    // Named first, as in paste.
     QFuture<AddressLines::FileText> reading =
         QtConcurrent::run([path] { return AddressLines::readFile(path, largeText); });
     const AddressLines::FileText read = co_await reading;
@@ -201,8 +214,8 @@ QCoro::Task<> QueueIntake::loadFile(QString path) {
         co_return;
     if (read.error.isEmpty())
         setText(read.text);
-    else // for the terminal or the journal, in English like the logging categories
-        QTextStream(stdout) << "Failed to read file: " << read.error << Qt::endl;
+    else
+        Diagnostics::printLine("Failed to read file: " + read.error);
 }
 
 // A slice per event-loop turn, so that a long list never holds up the window.

@@ -42,13 +42,16 @@ public:
 
     // The stored queue's items, once read, come before every addition: called first.
     void appendStored(QCoro::Task<QList<BulkDownloadItem>> reading);
-    // Empties the box and appends every new accepted address it held; added follows.
+    // Appends every new accepted address of the box; the lines the queue refuses stay in the
+    // box for the user to mend or delete, the rest leave it. added follows.
     void addText();
     // Takes each line of the box as a playlist and queues its entries by the rules of
     // addText, then empties the box; playlistEntriesAdded tells what came of each.
     QCoro::Task<> addPlaylistEntries();
-    // Appends text to the box on a line of its own; of a large text only its addresses.
-    QCoro::Task<> paste(QString text);
+    // Appends text to the box on a line of its own: of a dropped text its web addresses, each
+    // on a line of its own (several may stand on one line of it); of a large text only its
+    // accepted addresses.
+    QCoro::Task<> paste(QString text, bool dropped = false);
     // Fills the box from a UTF-8 text file; of a large file only its addresses.
     QCoro::Task<> loadFile(QString path);
     // The queue has been cleared: additions under way, and the stored items, are dropped, and
@@ -72,7 +75,7 @@ private:
     // New items made from a text, and the lines left out of them.
     struct Addition {
         QList<BulkDownloadItem> items;
-        int notAddresses = 0;
+        QStringList refused;
         int alreadyQueued = 0;
     };
 

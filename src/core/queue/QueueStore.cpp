@@ -3,11 +3,10 @@
 #include "BulkDownloadItemsModel.h"
 #include "DownloadItemsDocument.h"
 #include "core/diagnostics/Diagnostics.h"
-#include "core/storage/KeyValueStore.h"
+#include "core/model/AssignProperty.h"
 
 #include <QCoroFuture>
 #include <QPointer>
-#include <QTextStream>
 #include <malloc.h>
 
 namespace {
@@ -25,7 +24,11 @@ QueueStore::QueueStore(std::unique_ptr<KeyValueStore> store, const BulkDownloadI
                        QObject* parent)
     : QObject(parent)
     , userDefaults(std::move(store))
-    , writer(*userDefaults)
+    , writer(*userDefaults,
+             [this](const KeyValueStore::WriteFailure& writeFailure) {
+                 QMetaObject::invokeMethod(
+                     this, [this, writeFailure] { written(writeFailure); }, Qt::QueuedConnection);
+             })
     , items(items) {}
 
 QueueStore::~QueueStore() = default;
@@ -54,9 +57,7 @@ QCoro::Task<std::optional<QueueStore::Stored>> QueueStore::load() {
     if (read.document && !read.stored.items) {
         // Kept until the first write would replace it (see save).
         unreadableItems = read.document;
-        // For whoever reads the terminal or the journal: in English, so that it can be
-        // looked up.
-        QTextStream(stdout) << "Error decoding download items: " << read.error << Qt::endl;
+        Diagnostics::printLine("Error decoding download items: " + read.error);
     }
     co_return std::move(read.stored);
 }
@@ -92,4 +93,13 @@ void QueueStore::remember(RememberedChoices::Kind kind, const QString& value) {
 
 void QueueStore::waitUntilSaved() {
     writer.waitForDone();
+}
+
+void QueueStore::written(const KeyValueStore::WriteFailure& writeFailure) {
+    const QString said = writeFailure
+                             //: %1: the settings file and why it could not be written (a full disk,
+                             //: a read-only file).
+                             ? tr("The download queue could not be saved: %1").arg(*writeFailure)
+                             : QString();
+    assignProperty(this, failure, said, &QueueStore::saveFailureChanged);
 }

@@ -16,7 +16,8 @@ class KeyValueStore;
 // Keeps the queue in the user's key-value store: reads it, with the output folder and the
 // choices for new items, off the main thread; writes the queue after a change, but not
 // before it has been read whole, so that a queue still loading is never stored in part; and
-// keeps a stored queue it cannot read aside before the first write replaces it.
+// keeps a stored queue it cannot read aside before the first write replaces it. A write that
+// cannot reach the disk leaves the stored queue as it was and says why (saveFailure).
 class QueueStore : public QObject {
     Q_OBJECT
 public:
@@ -55,12 +56,20 @@ public:
     void remember(RememberedChoices::Kind kind, const QString& value);
     // Returns once every write asked for so far has reached the store.
     void waitUntilSaved();
+    // Why the newest write of the queue did not reach the disk, for the user; "" once one has.
+    QString saveFailure() const { return failure; }
+
+signals:
+    void saveFailureChanged();
 
 private:
+    void written(const KeyValueStore::WriteFailure& writeFailure);
+
     std::unique_ptr<KeyValueStore> userDefaults;
     QueueStoreWriter writer;
     const BulkDownloadItemsModel& items;
     std::optional<QByteArray> unreadableItems;
     bool loading = false;
     bool saveWhenLoaded = false;
+    QString failure;
 };

@@ -1,9 +1,7 @@
 #include "QueueStoreWriter.h"
 
 #include "DownloadItemsDocument.h"
-#include "core/storage/KeyValueStore.h"
-
-#include <QTextStream>
+#include "core/diagnostics/Diagnostics.h"
 
 void QueueStoreWriter::saveItems(const QString& key, QList<BulkDownloadItem> items) {
     const quint64 number = ++newestList;
@@ -12,8 +10,8 @@ void QueueStoreWriter::saveItems(const QString& key, QList<BulkDownloadItem> ite
             return; // a newer list follows
         QString error;
         if (const auto document = DownloadItemsDocument::encode(items, error))
-            store.setData(key, *document);
+            written(store.setData(key, *document));
         else
-            QTextStream(stdout) << "Error encoding download items: " << error << Qt::endl;
+            Diagnostics::printLine("Error encoding download items: " + error);
     });
 }

@@ -1,15 +1,22 @@
 #pragma once
 
 #include "BulkDownloadItem.h"
+#include "core/storage/KeyValueStore.h"
 #include "core/storage/StoreWriter.h"
 
 #include <atomic>
+#include <functional>
 
 // The queue's writer: a list still waiting is dropped when a newer one comes, so an older
 // list never lands after a newer one.
 class QueueStoreWriter : public StoreWriter {
 public:
-    using StoreWriter::StoreWriter;
+    // Told, on the writer's thread, how each list's write went.
+    using Written = std::function<void(const KeyValueStore::WriteFailure&)>;
+
+    QueueStoreWriter(KeyValueStore& store, Written written)
+        : StoreWriter(store)
+        , written(std::move(written)) {}
     // Waits before the list counter goes, which the queued writes still read.
     ~QueueStoreWriter() { waitForDone(); }
 
@@ -18,5 +25,6 @@ public:
     void saveItems(const QString& key, QList<BulkDownloadItem> items);
 
 private:
+    const Written written;
     std::atomic<quint64> newestList = 0;
 };

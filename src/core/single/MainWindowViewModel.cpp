@@ -4,7 +4,7 @@
 #include "MainWindowSettings.h"
 #include "core/desktop/Dialogs.h"
 #include "core/desktop/StandardFolders.h"
-#include "core/diagnostics/UserFacingError.h"
+#include "core/diagnostics/Failure.h"
 #include "core/engine/RememberedChoices.h"
 #include "core/engine/YtdlpError.h"
 #include "core/engine/YtdlpManager.h"
@@ -85,6 +85,8 @@ MainWindowViewModel::MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolI
     for (const auto changed :
          {&MainWindowViewModel::urlTextChanged, &MainWindowViewModel::isDownloadingChanged})
         connect(this, changed, this, &MainWindowViewModel::canStartDownloadChanged);
+    // The length the part is checked against comes with the description.
+    connect(describer, &AddressDescription::changed, this, &MainWindowViewModel::sectionChanged);
 }
 
 MainWindowViewModel::~MainWindowViewModel() = default;
@@ -162,6 +164,32 @@ void MainWindowViewModel::setDownloadPlaylists(bool value) {
     describer->setAddress(url, playlists, AddressDescription::Arrival::whole);
 }
 
+void MainWindowViewModel::setSectionStart(const QString& value) {
+    assignProperty(this, partStart, value.trimmed(), &MainWindowViewModel::sectionChanged);
+}
+
+void MainWindowViewModel::setSectionEnd(const QString& value) {
+    assignProperty(this, partEnd, value.trimmed(), &MainWindowViewModel::sectionChanged);
+}
+
+QString MainWindowViewModel::sectionProblem() const {
+    QString problem;
+    MediaSection::fromFields(partStart, partEnd, describer->description().seconds, problem);
+    return problem;
+}
+
+std::optional<MediaSection> MainWindowViewModel::section() const {
+    QString problem;
+    return MediaSection::fromFields(partStart, partEnd, describer->description().seconds, problem);
+}
+
+std::optional<MediaDescription::SizeEstimate> MainWindowViewModel::sizeEstimate() const {
+    const MediaDescription& media = describer->description();
+    if (media.isPlaylist || !sectionProblem().isEmpty())
+        return std::nullopt;
+    return media.estimate(choice.format, choice.videoQuality, section());
+}
+
 void MainWindowViewModel::setDownloadProgress(const DownloadProgress& value) {
     progressFrames.cancel();
     latestProgress = value;
@@ -209,7 +237,15 @@ void MainWindowViewModel::startDownload() {
     if (downloading)
         return;
     if (url.trimmed().isEmpty()) {
-        showAlert(tr("Error"), tr("Please enter a valid URL."));
+        showAlert(
+            //: An alert's title: the address field holds no address.
+            tr("Error"),
+            //: An alert's message: the address field holds no address.
+            tr("Please enter a valid URL."));
+        return;
+    }
+    if (const QString problem = sectionProblem(); !problem.isEmpty()) {
+        showAlert(tr("Error"), problem);
         return;
     }
     // The download itself now asks the downloader.
@@ -250,7 +286,8 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
         });
     };
     // The choices as they are at the start, whatever changes while the tools are looked for.
-    DownloadRequest request{url, choice, output, playlists, {}};
+    DownloadRequest request{url,      choice, output, playlists, {}, DownloadOptions::current(),
+                            section()};
     Outcome outcome{prepareOutputFolder(), {}, {}, {}};
     // Without any tool, the check that runs when the window appears gets another chance
     // (the network may be back) before the missing tool is reported.
@@ -266,14 +303,11 @@ QCoro::Task<> MainWindowViewModel::runDownload(int run) {
     try {
         if (!outcome.failure)
             outcome.file = co_await engine->downloadVideo(request, progressHandler, logHandler);
-    } catch (const YtdlpError& error) {
-        outcome.failure = error.description();
-        outcome.toolErrors = error.toolErrors();
-        outcome.meaning = error.failure();
-    } catch (const UserFacingError& error) {
-        outcome.failure = error.description();
-    } catch (const std::exception& error) {
-        outcome.failure = QString::fromLocal8Bit(error.what());
+    } catch (...) {
+        const Failure failure = Failure::caught();
+        outcome.failure = failure.description;
+        outcome.toolErrors = failure.toolErrors;
+        outcome.meaning = YtdlpError::caughtMeaning();
     }
     // A stopped run that ends after the next download began must not end that one.
     if (!isCurrent())
@@ -325,6 +359,7 @@ void MainWindowViewModel::finishDownload(const Outcome& outcome, const DownloadR
 void MainWindowViewModel::reportFailure(const Outcome& outcome, const DownloadRequest& request) {
     const DownloaderFailure& meaning = outcome.meaning;
     const QString reason = meaning.isKnown() ? meaning.sentence : *outcome.failure;
+    //: A log line: %1 says why.
     addLogMessage(tr("Download failed: %1").arg(reason));
     setIsDownloading(false);
     QStringList details = outcome.toolErrors;
@@ -334,6 +369,7 @@ void MainWindowViewModel::reportFailure(const Outcome& outcome, const DownloadRe
     // An audio download asks for no video quality: "Best" would download the same again.
     if (action == DownloaderFailure::Action::downloadBest && request.choice.isAudio())
         action = DownloaderFailure::Action::none;
+    //: An alert's title.
     if (dialogs.showAlert(tr("Download Failed"), reason, details.join(u'\n'), actionLabel(action)))
         perform(action, request);
 }

@@ -3,8 +3,10 @@
 #include "core/engine/DownloadEngine.h"
 #include "core/engine/DownloaderFailure.h"
 #include "core/engine/FormatChoice.h"
+#include "core/engine/MediaSection.h"
 #include "core/installer/ToolInstaller.h"
 #include "core/model/FrameThrottle.h"
+#include "core/single/MediaDescription.h"
 #include "core/storage/KeyValueStore.h"
 #include "core/storage/StoreWriter.h"
 #include "core/toolstore/FileManagerHelper.h"
@@ -40,6 +42,9 @@ class MainWindowViewModel : public QObject {
     Q_PROPERTY(bool canStartDownload READ canStartDownload NOTIFY canStartDownloadChanged)
     Q_PROPERTY(bool downloadPlaylists READ downloadPlaylists WRITE setDownloadPlaylists NOTIFY
                    downloadPlaylistsChanged)
+    Q_PROPERTY(QString sectionStart READ sectionStart WRITE setSectionStart NOTIFY sectionChanged)
+    Q_PROPERTY(QString sectionEnd READ sectionEnd WRITE setSectionEnd NOTIFY sectionChanged)
+    Q_PROPERTY(QString sectionProblem READ sectionProblem NOTIFY sectionChanged)
 
 public:
     // The installer is shared with the tool checks still running, so that a check
@@ -72,6 +77,18 @@ public:
     bool downloadPlaylists() const { return playlists; }
     // What the downloader says of the address, asked whenever it changes.
     AddressDescription* addressDescription() const { return describer; }
+    // The part of the video to download, from and to "HH:MM:SS" as the cutter takes them; an
+    // empty start is the beginning, an empty end the video's end, both empty the whole video.
+    QString sectionStart() const { return partStart; }
+    QString sectionEnd() const { return partEnd; }
+    // Why the part cannot be downloaded, checked against the described length when it is
+    // known; "" when it can.
+    QString sectionProblem() const;
+    // The part asked for; none for the whole video, or while it has a problem.
+    std::optional<MediaSection> section() const;
+    // The size the chosen format, quality and part would download, when the description
+    // tells it.
+    std::optional<MediaDescription::SizeEstimate> sizeEstimate() const;
 
     void setUrlText(const QString& value);
     void setSelectedFormat(const QString& value);
@@ -79,6 +96,8 @@ public:
     void setSelectedMp3Quality(const QString& value);
     void setOutputPath(const QString& value);
     void setDownloadPlaylists(bool value);
+    void setSectionStart(const QString& value);
+    void setSectionEnd(const QString& value);
 
     // Points the output folder at the user's Downloads folder ("" when there is none).
     void setDefaultOutputPath();
@@ -86,8 +105,8 @@ public:
     void chooseOutputFolder();
     // Installs the missing tools and updates the downloader, logging each step.
     QCoro::Task<> checkForUpdates();
-    // Starts downloading the typed address, unless it is blank or a download runs;
-    // returns at once.
+    // Starts downloading the typed address, unless it is blank, its part has a problem or a
+    // download runs; returns at once.
     void startDownload();
     // Ends the running download. Its end is no failure: what it downloaded so far stays for a
     // later download of the same address to continue, which the log says when the tool has
@@ -110,6 +129,8 @@ signals:
     void isDownloadingChanged();
     void canStartDownloadChanged();
     void downloadPlaylistsChanged();
+    // The part's fields, or the length they are checked against.
+    void sectionChanged();
     void completedChanged();
     // A download has ended by itself or failed, not counting one that was replaced or
     // stopped; file is the name of the file it wrote last, "" when the downloader named none.
@@ -168,6 +189,8 @@ private:
     bool downloading = false;
     bool playlists = false;
     bool choicesTakenOver = true;
+    QString partStart;
+    QString partEnd;
     FileManagerHelper fileManager;
     std::unique_ptr<DownloadEngine> engine;
     std::shared_ptr<ToolInstaller> appUpdater;

@@ -58,6 +58,18 @@ const MediaDescription::Format* bestOf(const QList<MediaDescription::Format>& fo
     return best;
 }
 
+// Capped like every text a site shapes: a file name preview shows them.
+QHash<QString, QString> fieldsOf(const QJsonObject& root) {
+    QHash<QString, QString> fields;
+    for (auto field = root.begin(); field != root.end(); ++field) {
+        if (field->isString())
+            fields.insert(field.key(), DisplayText::capped(field->toString()));
+        else if (field->isDouble())
+            fields.insert(field.key(), QString::number(field->toDouble(), 'g', 15));
+    }
+    return fields;
+}
+
 } // namespace
 
 std::optional<MediaDescription> MediaDescription::fromJson(const QByteArray& document,
@@ -83,6 +95,9 @@ std::optional<MediaDescription> MediaDescription::fromJson(const QByteArray& doc
     description.entryCount = root.value("playlist_count").isDouble()
                                  ? std::max(root.value("playlist_count").toInt(), 0)
                                  : static_cast<int>(root.value("entries").toArray().size());
+    description.fields = fieldsOf(root);
+    description.subtitleLanguages = root.value("subtitles").toObject().keys();
+    description.captionLanguages = root.value("automatic_captions").toObject().keys();
     const QJsonArray formats = root.value("formats").toArray();
     for (const QJsonValue& format : formats)
         description.formats << formatOf(format.toObject());
@@ -102,7 +117,8 @@ QSet<int> MediaDescription::heights() const {
 }
 
 std::optional<MediaDescription::SizeEstimate>
-MediaDescription::estimate(const QString& format, const QString& videoQuality) const {
+MediaDescription::estimate(const QString& format, const QString& videoQuality,
+                           const std::optional<MediaSection>& section) const {
     const auto byBitrate = [](const Format& a, const Format& b) {
         return a.bitrate > b.bitrate;
     };
@@ -135,5 +151,10 @@ MediaDescription::estimate(const QString& format, const QString& videoQuality) c
         estimate.bytes += *part->bytes;
         estimate.approximate = estimate.approximate || part->bytesApproximate;
     }
-    return estimate;
+    if (!section)
+        return estimate;
+    if (!seconds || *seconds <= 0)
+        return std::nullopt;
+    const double share = (section->end.value_or(*seconds) - section->start) / *seconds;
+    return SizeEstimate{estimate.bytes * std::clamp(share, 0.0, 1.0), true};
 }

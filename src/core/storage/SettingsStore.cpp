@@ -1,8 +1,13 @@
 #include "SettingsStore.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
+#include <fcntl.h>
+#include <system_error>
 
 namespace {
 
@@ -12,6 +17,27 @@ std::optional<QByteArray> fileText(const QString& fileName) {
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return file.readAll();
+}
+
+// Why the settings file cannot be replaced by a new one of that many bytes now; none when it
+// can. QSettings writes a new file and renames it over the old one, but does not notice a write
+// cut short by a full disk, and the cut file replaces the whole one (Qt 6.4): room for the new
+// file is asked for first, and a file that cannot be written is not touched at all.
+KeyValueStore::WriteFailure refusal(const QString& fileName, qint64 bytes) {
+    QFile existing(fileName);
+    if (existing.exists() && !existing.open(QIODevice::ReadWrite))
+        return existing.errorString();
+    const QString folder = QFileInfo(fileName).path();
+    QDir().mkpath(folder);
+    QTemporaryFile room(folder + "/.room-XXXXXX");
+    if (!room.open())
+        return room.errorString();
+    // Blocks are reserved, nothing is written; a file system that reserves none is not asked,
+    // nor for no room at all (an empty text into an empty file), which it refuses.
+    const qint64 length = existing.size() + bytes;
+    if (length > 0 && fallocate(room.handle(), 0, 0, length) != 0 && errno != EOPNOTSUPP)
+        return QString::fromStdString(std::system_category().message(errno));
+    return std::nullopt;
 }
 
 } // namespace
@@ -70,12 +96,13 @@ std::optional<QString> SettingsStore::string(const QString& key) const {
     return std::nullopt;
 }
 
-void SettingsStore::setData(const QString& key, const QByteArray& value) {
-    write(key, value);
+// Room for the value as the file holds it: escaped, each byte at most four characters.
+KeyValueStore::WriteFailure SettingsStore::setData(const QString& key, const QByteArray& value) {
+    return write(key, value, 4 * value.size());
 }
 
-void SettingsStore::setString(const QString& key, const QString& value) {
-    write(key, value);
+KeyValueStore::WriteFailure SettingsStore::setString(const QString& key, const QString& value) {
+    return write(key, value, 4 * value.size());
 }
 
 std::optional<QVariant> SettingsStore::read(const QString& key) const {
@@ -85,8 +112,20 @@ std::optional<QVariant> SettingsStore::read(const QString& key) const {
     return settings.value(key);
 }
 
-void SettingsStore::write(const QString& key, const QVariant& value) const {
+KeyValueStore::WriteFailure SettingsStore::write(const QString& key, const QVariant& value,
+                                                 qint64 bytes) const {
     QSettings settings = open();
-    settings.setValue(key, value);
-    settings.sync();
+    WriteFailure failure = refusal(settings.fileName(), bytes);
+    if (!failure) {
+        settings.setValue(key, value);
+        settings.sync();
+        if (settings.status() != QSettings::NoError)
+            //: Why a settings file was not written, when the system gave no reason.
+            failure = QCoreApplication::translate("SettingsStore", "it could not be written");
+    }
+    if (failure)
+        //: A settings file, and why a value could not be stored in it.
+        failure = QCoreApplication::translate("SettingsStore", "%1: %2")
+                      .arg(QDir::toNativeSeparators(settings.fileName()), *failure);
+    return failure;
 }

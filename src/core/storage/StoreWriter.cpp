@@ -1,6 +1,16 @@
 #include "StoreWriter.h"
 
 #include "KeyValueStore.h"
+#include "core/diagnostics/Diagnostics.h"
+
+namespace {
+
+void logFailure(const QString& key, const KeyValueStore::WriteFailure& failure) {
+    if (failure)
+        qCWarning(lcSettings) << "Could not store" << key << "-" << *failure;
+}
+
+} // namespace
 
 StoreWriter::StoreWriter(KeyValueStore& store)
     : store(store) {
@@ -13,11 +23,11 @@ StoreWriter::~StoreWriter() {
 }
 
 void StoreWriter::setData(const QString& key, const QByteArray& value) {
-    writer.start([this, key, value] { store.setData(key, value); });
+    writer.start([this, key, value] { logFailure(key, store.setData(key, value)); });
 }
 
 void StoreWriter::setString(const QString& key, const QString& value) {
-    writer.start([this, key, value] { store.setString(key, value); });
+    writer.start([this, key, value] { logFailure(key, store.setString(key, value)); });
 }
 
 void StoreWriter::waitForDone() {

@@ -18,6 +18,7 @@ public:
     StoreWriter(const StoreWriter&) = delete;
     StoreWriter& operator=(const StoreWriter&) = delete;
 
+    // A write that fails is logged under morvi.settings.
     void setData(const QString& key, const QByteArray& value);
     void setString(const QString& key, const QString& value);
     // Runs read with the store on the writer's thread, after the writes asked for before;

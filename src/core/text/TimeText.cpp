@@ -2,6 +2,7 @@
 
 #include "CLocaleNumber.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -18,6 +19,12 @@ std::optional<double> readClockTime(QStringView text) {
         seconds = seconds * 60 + *value;
     }
     return seconds;
+}
+
+bool isClockField(const QString& text) {
+    static const QRegularExpression clock(
+        QRegularExpression::anchoredPattern(R"(\d{2}:\d{2}:\d{2})"));
+    return clock.match(text).hasMatch();
 }
 
 double timeToSeconds(const QString& text) {

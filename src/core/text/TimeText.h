@@ -10,6 +10,10 @@
 // The seconds of such a time, or none.
 std::optional<double> readClockTime(QStringView text);
 
+// Whether the text is a time as the cutter's fields and the download's part take it:
+// exactly "HH:MM:SS", two digits each.
+bool isClockField(const QString& text);
+
 // readClockTime of a text of exactly three fields, the cutter's "HH:MM:SS"; 0 for anything
 // else.
 double timeToSeconds(const QString& text);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 // What Morvi takes as a web address from outside its address fields (the command line, a
@@ -10,3 +11,6 @@
 bool isWebAddress(const QUrl& url);
 // The text read strictly as an address.
 bool isWebAddress(const QString& text);
+// The words of a text (between blanks and line breaks) that are web addresses, in order: a
+// dropped text may hold several on one line, amid other words.
+QStringList webAddressesIn(QStringView text);

@@ -1,9 +1,9 @@
 #include "FileManagerHelper.h"
 
 #include "core/desktop/StandardFolders.h"
+#include "core/diagnostics/Diagnostics.h"
 
 #include <QFileInfo>
-#include <QTextStream>
 #include <filesystem>
 
 namespace {
@@ -28,8 +28,8 @@ void FileManagerHelper::createDirectoriesIfNeeded() const {
         std::error_code error;
         std::filesystem::create_directories(folder.toStdString(), error);
         if (error) {
-            QTextStream(stdout) << "Failed to create directory " << folder << ": "
-                                << QString::fromStdString(error.message()) << Qt::endl;
+            Diagnostics::printLine("Failed to create directory " + folder + ": " +
+                                   QString::fromStdString(error.message()));
         }
     }
 }

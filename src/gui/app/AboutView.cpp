@@ -76,7 +76,9 @@ QUrl AboutView::pageUrl(const QString& site, const QString& path) {
 
 QLayout* AboutView::buildVersionGroup() {
     QVBoxLayout* group = centredStack(10);
+    //: %1: Morvi's version number.
     group->addWidget(label(tr("Version %1").arg(BuildInfo::version()), 1.25, QFont::DemiBold));
+    //: %1: the build's number.
     QLabel* build = label(tr("Build %1").arg(BuildInfo::buildNumber()), 1.0, QFont::Normal);
     build->setForegroundRole(QPalette::PlaceholderText);
     group->addWidget(build);
@@ -85,6 +87,7 @@ QLayout* AboutView::buildVersionGroup() {
 
 QLayout* AboutView::buildFeaturesGroup() {
     QVBoxLayout* group = centredStack(15);
+    //: A heading in the about window: what Morvi does.
     group->addWidget(label(tr("Features"), 1.0, QFont::Bold));
     auto* rows = new QVBoxLayout;
     rows->setSpacing(8);
@@ -100,6 +103,7 @@ QLayout* AboutView::buildFeaturesGroup() {
 QLayout* AboutView::buildButtonsGroup() {
     QVBoxLayout* group = centredStack(15);
     const bool siteGiven = pageUrl(site, "").isValid();
+    //: A button: opens the maker's web site.
     auto* website = new SymbolButton(tr("&Visit Website"), {}, SymbolButton::Style::prominent);
     website->setEnabled(siteGiven);
     connect(website, &QPushButton::clicked, this, [this] { openPage(""); });
@@ -107,7 +111,10 @@ QLayout* AboutView::buildButtonsGroup() {
     auto* row = new QHBoxLayout;
     row->setSpacing(20);
     const std::pair<const char*, const char*> pages[] = {
-        {QT_TR_NOOP("&Support"), "/contact/"}, {QT_TR_NOOP("&Privacy Policy"), "/privacy-policy/"}};
+        //: A button: opens the maker's contact page.
+        {QT_TR_NOOP("&Support"), "/contact/"},
+        //: A button: opens the maker's privacy policy.
+        {QT_TR_NOOP("&Privacy Policy"), "/privacy-policy/"}};
     for (const auto& [text, path] : pages) {
         auto* button = new SymbolButton(tr(text));
         button->setEnabled(siteGiven);

@@ -5,6 +5,7 @@
 #include "core/colour/Contrast.h"
 #include "core/desktop/DesktopNotifier.h"
 #include "core/installer/ToolInstaller.h"
+#include "core/preferences/PreferencesViewModel.h"
 #include "core/queue/BulkDownloadViewModel.h"
 #include "core/single/MainWindowViewModel.h"
 #include "gui/cutter/MediaCutterView.h"
@@ -50,21 +51,30 @@ MorviApp::MorviApp(InstallerFactory makeInstaller, QObject* parent)
 
     windowKinds = {
         {"bulk-download",
+         //: A window's title: the download queue.
          {QT_TR_NOOP("Bulk Download"),
           [this] {
               return createQueueView();
           }}},
         {"media-cutter",
+         //: A window's title: cuts a part out of a local media file.
          {QT_TR_NOOP("Media Cutter"),
           [this] {
               return new MediaCutterView(nullptr, notifier);
           }}},
         {"preferences",
+         //: A window's title.
          {QT_TR_NOOP("Preferences"),
-          [] {
-              return new PreferencesView;
+          [this] {
+              auto* view = new PreferencesView;
+              // Its file name preview and subtitle languages follow the main window's address.
+              if (mainWindow)
+                  view->viewModel()->followDescription(
+                      mainWindow->viewModel()->addressDescription());
+              return view;
           }}},
         {"about",
+         //: A window's title: about Morvi.
          {QT_TR_NOOP("About"),
           [] {
               return new AboutView;
@@ -90,9 +100,11 @@ MainWindowView* MorviApp::showMainWindow() {
                 // The file says which download finished; a failed one wrote none.
                 const QString named =
                     succeeded && !file.isEmpty() ? file : window->viewModel()->urlText();
-                WindowNotice::unlessActive(
-                    window, *notifier, succeeded ? tr("Download finished") : tr("Download failed"),
-                    named);
+                //: A notification's title: the main window's download has ended well.
+                const QString finished = tr("Download finished");
+                //: A notification's title: the main window's download has failed.
+                const QString failed = tr("Download failed");
+                WindowNotice::unlessActive(window, *notifier, succeeded ? finished : failed, named);
             });
     mainWindow->show();
     return mainWindow;
@@ -138,9 +150,14 @@ QWidget* MorviApp::createQueueView() {
     queueControllers.keep(view->viewModel());
     connect(view->viewModel(), &BulkDownloadViewModel::batchEnded, view,
             [this, view](int completed, int failed) {
-                WindowNotice::unlessActive(
-                    view, *notifier, tr("Downloads finished"),
-                    tr("%1 completed, %2 failed").arg(completed).arg(failed));
+                //: How the queue's items ended, in a notification: completed ones, failed ones.
+                const QString counts = tr("%1, %2").arg(
+                    //: Queue items that were downloaded, in a notification.
+                    tr("%Ln completed", nullptr, completed),
+                    //: Queue items whose download failed, in a notification.
+                    tr("%Ln failed", nullptr, failed));
+                //: A notification's title: the queue's batch has ended.
+                WindowNotice::unlessActive(view, *notifier, tr("Downloads finished"), counts);
             });
     return view;
 }

@@ -14,9 +14,12 @@ namespace {
 
 QString origin(const ToolCredits::Credit& credit) {
     if (!credit.tool)
+        //: Where a tool comes from: it is missing.
         return ToolCreditsGroup::tr("Not installed");
     if (credit.tool->origin == LocatedTool::Origin::system)
+        //: Where a tool comes from: the system's program; %1 is its path.
         return ToolCreditsGroup::tr("The system's own, at %1").arg(credit.tool->path);
+    //: Where a tool comes from: installed by Morvi; %1 is its path.
     return ToolCreditsGroup::tr("Morvi's own, at %1").arg(credit.tool->path);
 }
 
@@ -57,6 +60,7 @@ ToolCreditsGroup::ToolCreditsGroup(Dialogs& dialogs, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
+    //: A heading in the about window: the programs Morvi runs.
     QLabel* heading = Labels::heading(tr("Tools"));
     heading->setAlignment(Qt::AlignHCenter);
     layout->addWidget(heading);

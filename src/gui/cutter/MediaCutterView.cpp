@@ -36,9 +36,13 @@ struct FormatChoice {
     const char* stored;
 };
 constexpr std::array<FormatChoice, 4> formatChoices{
+    //: The cut file's kinds: file formats, usually left as they are.
     {{QT_TRANSLATE_NOOP("MediaCutterView", "MP4"), "mp4"},
+     //: A file format, usually left as it is.
      {QT_TRANSLATE_NOOP("MediaCutterView", "MP3"), "mp3"},
+     //: A file format, usually left as it is.
      {QT_TRANSLATE_NOOP("MediaCutterView", "M4A"), "m4a"},
+     //: A file format, usually left as it is.
      {QT_TRANSLATE_NOOP("MediaCutterView", "MOV"), "mov"}}};
 
 constexpr int spinnerSpokes = 8;
@@ -88,6 +92,7 @@ MediaCutterView::MediaCutterView(Dialogs* dialogs, Notifier* notifier, QWidget* 
     auto* form = new QWidget;
     auto* layout = new QVBoxLayout(form);
     layout->setSpacing(20);
+    //: The cutter window's heading.
     QLabel* title = Labels::scaled(tr("Media Cutter"), 1.7, QFont::Bold);
     title->setAlignment(Qt::AlignCenter);
     layout->addStretch();
@@ -130,6 +135,7 @@ void MediaCutterView::fitToScreen(QSize available) {
 void MediaCutterView::addShortcutsAndDrops() {
     WindowShortcuts::addQuitAndClose(this);
     WindowShortcuts::addOpen(this, [this] { model->chooseMediaFile(); });
+    WindowShortcuts::ignoreUnownedMnemonics(this);
     setAcceptDrops(true);
     // A file dragged over a text field is meant for the window, not for the field's text.
     for (QLineEdit* field : findChildren<QLineEdit*>())
@@ -173,7 +179,11 @@ void MediaCutterView::announceEnd(bool succeeded) {
     if (!notifier)
         return;
     const QString file = succeeded ? model->lastOutputFile() : model->selectedFilePath();
-    WindowNotice::unlessActive(this, *notifier, succeeded ? tr("Cut finished") : tr("Cut failed"),
+    //: A notification's title: a cut has ended well.
+    const QString finished = tr("Cut finished");
+    //: A notification's title: a cut has failed.
+    const QString failed = tr("Cut failed");
+    WindowNotice::unlessActive(this, *notifier, succeeded ? finished : failed,
                                QFileInfo(file).fileName());
 }
 
@@ -195,17 +205,21 @@ QLineEdit* MediaCutterView::boundField(const QString& placeholder,
 QWidget* MediaCutterView::makeFileBlock() {
     auto* block = new QWidget;
     QVBoxLayout* layout = stack(block, 8);
+    //: The label of the file to cut.
     QLabel* heading = Labels::heading(tr("Select &Media File:"));
     layout->addWidget(heading);
     auto* row = new QHBoxLayout;
+    //: Shown in the empty media file field.
     QLineEdit* file = boundField(tr("No file selected"), &MediaCutterViewModel::selectedFilePath,
                                  &MediaCutterViewModel::setSelectedFilePath,
                                  &MediaCutterViewModel::selectedFilePathChanged);
     file->setObjectName("fileField");
+    //: The media file field's name for assistive technology.
     file->setAccessibleName(tr("Media File"));
     heading->setBuddy(file);
     // Shows the chosen path, legible and selectable; only the chooser may change it.
     file->setReadOnly(true);
+    //: A button: chooses the media file to cut.
     auto* browse = new QPushButton(tr("&Browse"));
     browse->setObjectName("fileBrowse");
     browse->setToolTip(tr("Choose the media file to cut (Ctrl+O), or drop it onto the window"));
@@ -221,6 +235,7 @@ QWidget* MediaCutterView::makeInformationBlock() {
     informationBlock = new QWidget;
     informationBlock->setObjectName("informationBlock");
     QVBoxLayout* layout = stack(informationBlock, 8);
+    //: A heading: the chosen file's length and kind.
     layout->addWidget(Labels::heading(tr("Media Information:")));
     auto* box = new RoundedBox;
     auto* lines = new QVBoxLayout(box);
@@ -238,6 +253,7 @@ QWidget* MediaCutterView::makeInformationBlock() {
 QWidget* MediaCutterView::makeTrimBlock() {
     auto* block = new QWidget;
     QVBoxLayout* layout = stack(block, 8);
+    //: A heading: where the cut starts and ends.
     layout->addWidget(Labels::heading(tr("Trim Settings:")));
     auto* row = new QHBoxLayout;
     row->setSpacing(20);
@@ -257,12 +273,20 @@ QWidget* MediaCutterView::makeTrimBlock() {
         boundField("00:00:00", &MediaCutterViewModel::startTime,
                    &MediaCutterViewModel::setStartTime, &MediaCutterViewModel::startTimeChanged);
     startField->setObjectName("startField");
-    column(tr("&Start Time:"), tr("Start Time"), startField);
+    column(
+        //: The label of the field where the cut starts.
+        tr("&Start Time:"),
+        //: The field where the cut starts, named for assistive technology.
+        tr("Start Time"), startField);
     QLineEdit* endField =
         boundField("00:00:00", &MediaCutterViewModel::endTime, &MediaCutterViewModel::setEndTime,
                    &MediaCutterViewModel::endTimeChanged);
     endField->setObjectName("endField");
-    column(tr("&End Time:"), tr("End Time"), endField);
+    column(
+        //: The label of the field where the cut ends.
+        tr("&End Time:"),
+        //: The field where the cut ends, named for assistive technology.
+        tr("End Time"), endField);
     layout->addLayout(row);
     layout->addWidget(Labels::caption(tr("Format: HH:MM:SS (e.g., 01:30:45)")));
     return block;
@@ -271,13 +295,16 @@ QWidget* MediaCutterView::makeTrimBlock() {
 QWidget* MediaCutterView::makeOutputBlock() {
     auto* block = new QWidget;
     QVBoxLayout* layout = stack(block, 8);
+    //: A heading: the cut file's name, kind and folder.
     layout->addWidget(Labels::heading(tr("Output Settings:")));
 
     auto* nameRow = new QHBoxLayout;
+    //: Shown in the empty output file name field.
     QLineEdit* name = boundField(tr("Output file name"), &MediaCutterViewModel::outputFileName,
                                  &MediaCutterViewModel::setOutputFileName,
                                  &MediaCutterViewModel::outputFileNameChanged);
     name->setObjectName("nameField");
+    //: The output file name field's name for assistive technology.
     name->setAccessibleName(tr("Output File Name"));
     auto* picker = new QComboBox;
     picker->setObjectName("formatPicker");
@@ -292,6 +319,7 @@ QWidget* MediaCutterView::makeOutputBlock() {
             [this, picker] { model->setOutputFormat(picker->currentData().toString()); });
     connect(model, &MediaCutterViewModel::outputFormatChanged, picker, showFormat);
     nameRow->addWidget(name);
+    //: The label of the cut file's kind (MP4, MP3, M4A, MOV).
     auto* pickerLabel = new QLabel(tr("&Format"));
     pickerLabel->setBuddy(picker); // a picker's accessible name is its label's
     nameRow->addWidget(pickerLabel);
@@ -300,10 +328,13 @@ QWidget* MediaCutterView::makeOutputBlock() {
 
     auto* folderRow = new QHBoxLayout;
     QLineEdit* folder =
+        //: Shown in the empty output folder field.
         boundField(tr("Output folder"), &MediaCutterViewModel::outputPath,
                    &MediaCutterViewModel::setOutputPath, &MediaCutterViewModel::outputPathChanged);
     folder->setObjectName("folderField");
+    //: The output folder field's name for assistive technology.
     folder->setAccessibleName(tr("Output Path"));
+    //: A button: chooses the output folder.
     auto* browse = new QPushButton(tr("Bro&wse"));
     browse->setObjectName("folderBrowse");
     browse->setToolTip(tr("Choose the folder for the cut file"));
@@ -315,6 +346,7 @@ QWidget* MediaCutterView::makeOutputBlock() {
 }
 
 QWidget* MediaCutterView::makeCutButton() {
+    //: A button: starts the cut.
     cutButton = new SymbolButton(tr("&Cut Media"), "scissors", SymbolButton::Style::prominent);
     cutButton->setObjectName("cutButton");
     cutButton->setDefault(true);
@@ -326,6 +358,7 @@ QWidget* MediaCutterView::makeCutButton() {
 }
 
 QWidget* MediaCutterView::makeShowInFolderButton() {
+    //: A button: shows the cut file in the file manager.
     showInFolder = new SymbolButton(tr("Sh&ow in Folder"), "folder");
     showInFolder->setObjectName("showInFolder");
     showInFolder->setVisible(false);
@@ -337,6 +370,7 @@ QWidget* MediaCutterView::makeProgressBlock() {
     progressBlock = new QWidget;
     progressBlock->setObjectName("progressBlock");
     QVBoxLayout* layout = stack(progressBlock, 8);
+    //: A heading over the cut's progress bar.
     layout->addWidget(Labels::heading(tr("Progress:")));
     progressBar = new QProgressBar;
     progressBar->setRange(0, 100);
@@ -352,6 +386,7 @@ QWidget* MediaCutterView::makeLogBlock() {
     auto* block = new QWidget;
     QVBoxLayout* layout = stack(block, 8);
     auto* log = new LogView(model->logMessages(), 120);
+    //: A heading over the cut's log.
     QLabel* heading = Labels::heading(tr("&Log:"));
     heading->setBuddy(log);
     layout->addWidget(heading);
@@ -363,15 +398,20 @@ void MediaCutterView::showInformation() {
     informationBlock->setVisible(!model->selectedFilePath().isEmpty());
     const std::optional<double> duration = model->mediaDuration();
     durationLine->setVisible(duration.has_value());
+    //: The chosen file's length: %1 is HH:MM:SS.
     durationLine->setText(duration ? tr("Duration: %1").arg(formatTime(*duration)) : QString());
     formatLine->setVisible(!model->mediaFormat().isEmpty());
+    //: The chosen file's kind: %1 is Video or Audio.
     formatLine->setText(tr("Format: %1").arg(model->mediaFormat()));
 }
 
 void MediaCutterView::showCutState() {
     const bool cutting = model->isCutting();
     cutButton->setEnabled(!cutting && model->canStartCutting());
-    cutButton->setText(cutting ? tr("&Cutting...") : tr("&Cut Media"));
+    //: The cut button while a cut runs.
+    const QString running = tr("&Cutting...");
+    //: A button: starts the cut.
+    cutButton->setText(cutting ? running : tr("&Cut Media"));
     progressBlock->setVisible(cutting);
     if (cutting && !spinnerTimer.isActive()) {
         cutButton->setIconSize(QSize(13, 13)); // the indicator is drawn smaller than a symbol

@@ -1,5 +1,9 @@
 #include "PreferencesView.h"
 
+#include "PreferencesContentsPage.h"
+#include "PreferencesDownloadsPage.h"
+#include "PreferencesSection.h"
+#include "PreferencesSponsorBlockPage.h"
 #include "core/preferences/PreferencesViewModel.h"
 #include "gui/widgets/Labels.h"
 #include "gui/widgets/ScreenFit.h"
@@ -12,15 +16,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
 
-QLabel* wrapping(QLabel* label) {
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
+using PreferencesSection::showChoices;
+using PreferencesSection::wrapping;
 
 // Long profile names and labels do not widen the window; the picker's list shows them whole.
 QComboBox* picker(const QString& name) {
@@ -31,19 +33,6 @@ QComboBox* picker(const QString& name) {
     return box;
 }
 
-// The picker shows the controller's entries, rebuilt only when they change, so that an open
-// popup is not disturbed by a mere change of the chosen entry.
-void showChoices(QComboBox* picker, const QStringList& entries, int chosen) {
-    QStringList shown;
-    for (int i = 0; i < picker->count(); ++i)
-        shown << picker->itemText(i);
-    if (shown != entries) {
-        picker->clear();
-        picker->addItems(entries);
-    }
-    picker->setCurrentIndex(chosen);
-}
-
 } // namespace
 
 PreferencesView::PreferencesView(Dialogs* dialogs, QWidget* parent)
@@ -52,9 +41,22 @@ PreferencesView::PreferencesView(Dialogs* dialogs, QWidget* parent)
     , model(new PreferencesViewModel(dialogs ? *dialogs : widgetDialogs, this)) {
     auto* page = new QWidget;
     auto* content = new QVBoxLayout(page);
-    content->setContentsMargins(24, 24, 24, 24);
-    content->addWidget(buildSignInSection());
-    content->addStretch();
+    content->setContentsMargins(16, 16, 16, 16);
+    if (model->converterMissing())
+        content->addWidget(wrapping(new QLabel(
+            tr("The converter (ffmpeg) is not installed yet: the file's contents, subtitles, a "
+               "part of a video and SponsorBlock need it. Morvi installs it when the main window "
+               "next checks its tools."))));
+    auto* tabs = new QTabWidget;
+    tabs->addTab(new PreferencesDownloadsPage(model), tr("&Downloads"));
+    tabs->addTab(new PreferencesContentsPage(model), tr("File &contents"));
+    tabs->addTab(new PreferencesSponsorBlockPage(model), tr("Sponsor&Block"));
+    auto* signIn = new QWidget;
+    QVBoxLayout* signInPage = PreferencesSection::page(signIn);
+    signInPage->addWidget(buildSignInSection());
+    signInPage->addStretch();
+    tabs->addTab(signIn, tr("Sign-i&n"));
+    content->addWidget(tabs);
     ScreenFit::scrolling(this, page);
     // Only the height scrolls: the window keeps the width its content needs, and the height
     // of its content with every row shown, before the controller hides those it does not need.
@@ -80,10 +82,10 @@ QWidget* PreferencesView::buildSignInSection() {
     form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     sourcePicker = picker("cookieSource");
-    form->addRow(tr("Use cookies &from:"), sourcePicker);
+    form->addRow(tr("&Use cookies from:"), sourcePicker);
     profilePicker = picker("cookieProfile");
     form->addRow(tr("&Profile:"), profilePicker);
-    auto* fileLabel = new QLabel(tr("Cookies f&ile:"));
+    auto* fileLabel = new QLabel(tr("Coo&kies file:"));
     form->addRow(fileLabel, buildFileRow());
     // The label names the field, not the row, for assistive technology.
     fileLabel->setBuddy(fileField);

@@ -10,8 +10,9 @@ class QFormLayout;
 class QLabel;
 class QLineEdit;
 
-// The Preferences window's content: the sign-in section, where the downloader's cookies come
-// from. It binds its controls to its own controller, which lives exactly as long as the view.
+// The Preferences window's content, on tabs: how downloads run and name their files, what the
+// files hold, SponsorBlock, and the sign-in section, where the downloader's cookies come from.
+// It binds its controls to its own controller, which lives exactly as long as the view.
 class PreferencesView : public QWidget {
     Q_OBJECT
 public:

@@ -36,6 +36,9 @@ void BulkDownloadProgressDelegate::paint(QPainter* painter, const QStyleOptionVi
     if (cell.widget)
         bar.initFrom(cell.widget);
     bar.state = option.state | QStyle::State_Horizontal;
+    // The groove takes the button's colour: in a dark look the base colour is the row's own, and
+    // the bar's empty part vanished on every other row.
+    bar.palette.setBrush(QPalette::Base, bar.palette.button());
     const int height = std::min(option.rect.height() - 6, 14);
     bar.rect =
         QRect(option.rect.left() + 4, option.rect.center().y() - height / 2, barWidth, height);

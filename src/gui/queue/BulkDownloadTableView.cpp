@@ -44,6 +44,7 @@ BulkDownloadTableView::BulkDownloadTableView(BulkDownloadViewModel* controller, 
     : QTableView(parent)
     , model(controller) {
     setModel(model->itemsModel());
+    //: The queue table's name for assistive technology.
     setAccessibleName(tr("Download Queue"));
     setItemDelegateForColumn(BulkDownloadItemsModel::progressColumn,
                              new BulkDownloadProgressDelegate(this));
@@ -134,11 +135,15 @@ void BulkDownloadTableView::setUpColumns() {
 void BulkDownloadTableView::buildMenu() {
     menu = new QMenu(this);
     openFolder =
+        //: A queue row's menu: shows the output folder.
         menu->addAction(tr("Open &Folder"), model, &BulkDownloadViewModel::openOutputFolder);
+    //: A queue row's menu: copies the selected items' addresses.
     menu->addAction(tr("&Copy Address"), this, &BulkDownloadTableView::copyAddresses);
     deleteSelected =
+        //: A queue row's menu: removes the selected items.
         menu->addAction(tr("&Delete Selected"), model, &BulkDownloadViewModel::deleteSelectedItems);
     startSelected =
+        //: A queue row's menu: downloads the selected items.
         menu->addAction(tr("&Start Selected"), this, [this] { model->startSelectedDownloads(); });
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, &BulkDownloadTableView::showMenu);

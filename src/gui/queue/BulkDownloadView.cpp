@@ -66,8 +66,8 @@ QHBoxLayout* centredRow(std::initializer_list<QPushButton*> buttons) {
     return row;
 }
 
-// The text a drop offers the address box: web links, or plain text. Anything else
-// (files of this computer, images) is refused as a whole.
+// The text a drop offers the address box: web links, or plain text, of which the box takes
+// its web addresses. Anything else (files of this computer, images) is refused as a whole.
 std::optional<QString> droppedText(const QMimeData* data) {
     if (data->hasUrls()) {
         QStringList links;
@@ -149,7 +149,7 @@ void BulkDownloadView::dropEvent(QDropEvent* event) {
     if (!text)
         return;
     event->acceptProposedAction();
-    model->pasteURLs(*text);
+    model->dropURLs(*text);
 }
 
 QWidget* BulkDownloadView::content() {
@@ -176,9 +176,11 @@ QWidget* BulkDownloadView::content() {
 
 QLayout* BulkDownloadView::headingRow() {
     auto* row = new QHBoxLayout;
+    //: The queue window's heading.
     row->addWidget(Labels::scaled(tr("Bulk Download"), 1.6, QFont::Bold));
     row->addStretch();
-    QPushButton* fromFile = button(tr("Add URLs from F&ile"));
+    //: A button: fills the address box from a text file.
+    QPushButton* fromFile = button(tr("Add U&RLs from File"));
     connect(fromFile, &QPushButton::clicked, model, [this] { model->addURLsFromFile(); });
     row->addWidget(fromFile);
     return row;
@@ -191,7 +193,9 @@ QLayout* BulkDownloadView::inputSection() {
             [this](const QString& text) { model->pasteURLs(text); });
     urlsEditor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     urlsEditor->setFixedHeight(120);
+    //: The address box's label.
     QVBoxLayout* section = group(tr("Add &URLs (one per line):"), urlsEditor);
+    //: A button: queues the addresses of the box.
     addButton = prominentButton(tr("&Add URLs to Queue"));
     connect(addButton, &QPushButton::clicked, model, &BulkDownloadViewModel::addURLsToQueue);
     notice = Labels::caption();
@@ -206,7 +210,8 @@ QLayout* BulkDownloadView::inputSection() {
 // "Add Playlist Entries" beside "Add URLs to Queue"; what it added and left out shows in
 // the same notice as an addition's.
 QPushButton* BulkDownloadView::playlistButton() {
-    auto* expand = button(tr("Add Play&list Entries"));
+    //: A button: queues each entry of the playlists in the box.
+    auto* expand = button(tr("Add Pla&ylist Entries"));
     expand->setObjectName("addPlaylistEntries");
     expand->setToolTip(tr("Queue each entry of the playlists whose addresses are in the box"));
     connect(expand, &QPushButton::clicked, model, [this] { model->addPlaylistEntries(); });
@@ -227,6 +232,7 @@ QLayout* BulkDownloadView::optionsRow() {
     row->setSpacing(sectionSpacing);
     QWidget* formats = formatPicker();
     formats->setToolTip(tr("The format of the URLs added from now on; queued items keep theirs"));
+    //: The label of the file kind for new items (MP3, MP4, M4A).
     row->addLayout(group(tr("&Format:"), formats));
 
     qualityPicker = new QComboBox;
@@ -241,16 +247,20 @@ QLayout* BulkDownloadView::optionsRow() {
     qualityPicker->setToolTip(
         tr("The quality of the URLs added from now on; queued items keep theirs"));
     connect(qualityPicker, &QComboBox::activated, this, [this] { tellWhatChanges(qualityPicker); });
+    //: The label of the video or audio quality for new items.
     row->addLayout(group(tr("&Quality:"), qualityPicker));
 
     auto* pathRow = new QHBoxLayout;
     outputField = new QLineEdit;
+    //: Shown in the empty output folder field.
     outputField->setPlaceholderText(tr("Output folder"));
+    //: The output folder field's name for assistive technology.
     outputField->setAccessibleName(tr("Output Path"));
     // Drops belong to the window, which appends links to the address box.
     outputField->setAcceptDrops(false);
     connect(outputField, &QLineEdit::textEdited, model, &BulkDownloadViewModel::setOutputPath);
-    QPushButton* browse = button(tr("Bro&wse"));
+    //: A button: chooses the output folder.
+    QPushButton* browse = button(tr("&Browse"));
     connect(browse, &QPushButton::clicked, model, &BulkDownloadViewModel::chooseOutputFolder);
     pathRow->addWidget(outputField);
     pathRow->addWidget(browse);
@@ -259,11 +269,13 @@ QLayout* BulkDownloadView::optionsRow() {
     auto* pathGroup = new QWidget;
     pathGroup->setLayout(pathRow);
     pathRow->setContentsMargins(0, 0, 0, 0);
+    //: The output folder field's label.
     row->addLayout(group(tr("&Output Path:"), pathGroup, outputField), 1);
     return row;
 }
 
 QWidget* BulkDownloadView::formatPicker() {
+    //: The format picker's name for assistive technology.
     auto* picker = new SegmentedControl(tr("Format"));
     for (const DownloadChoices::Choice& format : DownloadChoices::formats())
         picker->addSegment(DownloadChoices::shown(format.shortLabel), format.value,
@@ -275,8 +287,11 @@ QWidget* BulkDownloadView::formatPicker() {
 }
 
 QLayout* BulkDownloadView::queueButtonRow() {
+    //: A button: downloads every item of the queue that is not completed.
     startAllButton = prominentButton(tr("&Start All Downloads"));
-    stopAllButton = button(tr("S&top All Downloads"));
+    //: A button: stops every download of the queue.
+    stopAllButton = button(tr("Stop All Do&wnloads"));
+    //: A button: removes every item from the queue.
     clearButton = button(tr("&Clear Queue"));
     // The batch runs on as a task of its own once its handle is dropped here.
     connect(startAllButton, &QPushButton::clicked, this, [this] { model->startAllDownloads(); });
@@ -286,8 +301,11 @@ QLayout* BulkDownloadView::queueButtonRow() {
 }
 
 QLayout* BulkDownloadView::selectionButtonRow() {
+    //: A button: downloads the selected items.
     startSelectedButton = prominentButton(tr("Start S&elected"));
+    //: A button: stops the selected items' downloads.
     stopSelectedButton = button(tr("Sto&p Selected"));
+    //: A button: removes the selected items from the queue.
     deleteSelectedButton = button(tr("&Delete Selected"));
     connect(startSelectedButton, &QPushButton::clicked, this,
             [this] { model->startSelectedDownloads(); });
@@ -302,13 +320,20 @@ QLayout* BulkDownloadView::queueSection() {
     table = new BulkDownloadTableView(model);
     QVBoxLayout* section = group(QString(), table);
     queueHeading = qobject_cast<QLabel*>(section->itemAt(0)->widget());
-    section->setStretch(1, 1);
+    // Why the queue could not be stored, for as long as it cannot.
+    saveFailure = new QLabel;
+    saveFailure->setObjectName("saveFailure");
+    saveFailure->setTextFormat(Qt::PlainText);
+    saveFailure->setWordWrap(true);
+    section->insertWidget(1, saveFailure);
+    section->setStretch(2, 1);
     return section;
 }
 
 void BulkDownloadView::addShortcuts() {
     WindowShortcuts::addQuitAndClose(this);
     WindowShortcuts::addOpen(this, [this] { model->addURLsFromFile(); });
+    WindowShortcuts::ignoreUnownedMnemonics(this);
 }
 
 void BulkDownloadView::bindFields() {
@@ -337,12 +362,15 @@ void BulkDownloadView::bindFields() {
             &BulkDownloadView::showQueueHeading);
     connect(vm, &BulkDownloadViewModel::controlsChanged, this,
             &BulkDownloadView::updateEnabledStates);
+    connect(vm, &BulkDownloadViewModel::saveFailureChanged, this,
+            &BulkDownloadView::showSaveFailure);
 
     urlsEditor->showText(vm->urlsText());
     outputField->setText(vm->outputPath());
     showFormat();
     showQualityPicker();
     showQueueHeading();
+    showSaveFailure();
     updateEnabledStates();
 }
 
@@ -357,19 +385,29 @@ void BulkDownloadView::showQualityPicker() {
     for (const DownloadChoices::Choice& quality :
          video ? DownloadChoices::videoQualities() : DownloadChoices::audioQualities())
         qualityPicker->addItem(DownloadChoices::shown(quality.value), quality.value);
-    qualityPicker->setAccessibleName(video ? tr("Video Quality") : tr("Audio Quality"));
+    //: The quality picker's name for assistive technology: the video height.
+    const QString videoQuality = tr("Video Quality");
+    //: The quality picker's name for assistive technology: the audio bit rate.
+    qualityPicker->setAccessibleName(video ? videoQuality : tr("Audio Quality"));
     qualityPicker->setCurrentIndex(qualityPicker->findData(video ? model->selectedVideoQuality()
                                                                  : model->selectedAudioQuality()));
 }
 
 void BulkDownloadView::showQueueHeading() {
-    queueHeading->setText(tr("Dow&nload Queue (%n items):", nullptr,
+    //: The queue table's heading, with its number of items.
+    queueHeading->setText(tr("Dow&nload Queue (%Ln items):", nullptr,
                              static_cast<int>(model->downloadItems().size())));
+}
+
+void BulkDownloadView::showSaveFailure() {
+    saveFailure->setText(model->saveFailure());
+    saveFailure->setVisible(!model->saveFailure().isEmpty());
 }
 
 void BulkDownloadView::showFilling() {
     const double shown = urlsEditor->shownPercent();
     if (shown < 100) {
+        //: While a long text fills the address box: how much of it shows, "42%".
         notice->setText(tr("Showing the text: %1").arg(percentText(shown)));
         noticeShowsFilling = true;
     } else if (std::exchange(noticeShowsFilling, false)) {
@@ -383,13 +421,21 @@ void BulkDownloadView::showLeftOut(int notAddresses, int alreadyQueued) {
     if (leftOut == 0)
         notice->clear();
     else if (alreadyQueued == 0)
-        notice->setText(tr("%n lines were left out: not YouTube addresses", nullptr, leftOut));
+        notice->setText(
+            //: Lines of the box that the queue takes no address from: they are left in the box.
+            tr("%Ln lines are not YouTube addresses: they stay in the box", nullptr, leftOut));
     else if (notAddresses == 0)
-        notice->setText(tr("%n lines were left out: already in the queue", nullptr, leftOut));
+        //: Lines of the box that were queued already.
+        notice->setText(tr("%Ln lines were left out: already in the queue", nullptr, leftOut));
     else
-        notice->setText(tr("%n lines were left out: %1, %2", nullptr, leftOut)
-                            .arg(tr("%n not YouTube addresses", nullptr, notAddresses),
-                                 tr("%n already in the queue", nullptr, alreadyQueued)));
+        //: %1: the lines that stay in the box; %2: the lines already in the queue.
+        notice->setText(
+            tr("%Ln lines were not added: %1, %2", nullptr, leftOut)
+                .arg(
+                    //: Lines of the box that are no queue addresses: they stay.
+                    tr("%Ln not YouTube addresses, still in the box", nullptr, notAddresses),
+                    //: Lines of the box that were queued already.
+                    tr("%Ln already in the queue", nullptr, alreadyQueued)));
 }
 
 void BulkDownloadView::updateEnabledStates() {

@@ -61,6 +61,7 @@ private:
     void showFormat();
     void showQualityPicker();
     void showQueueHeading();
+    void showSaveFailure();
     // The notice beside "Add URLs to Queue" tells how much of a long text the box shows
     // while it fills, and which lines an addition left out.
     void showFilling();
@@ -71,6 +72,7 @@ private:
     BulkDownloadViewModel* model;
     QScrollArea* scroller = nullptr;
     QLabel* queueHeading = nullptr;
+    QLabel* saveFailure = nullptr;
     UrlsTextEdit* urlsEditor = nullptr;
     QPushButton* addButton = nullptr;
     QPushButton* playlistExpander = nullptr;

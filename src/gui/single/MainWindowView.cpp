@@ -18,13 +18,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -78,6 +78,17 @@ void showText(QLineEdit* field, const QString& text) {
         field->setText(text);
 }
 
+// A time as the cutter's fields take it, "HH:MM:SS".
+QLineEdit* timeField(const QString& name, const QString& accessibleName) {
+    auto* field = new QLineEdit;
+    field->setObjectName(name);
+    field->setAccessibleName(accessibleName);
+    field->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    field->setPlaceholderText("00:00:00");
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance("00:00:00") + 24);
+    return field;
+}
+
 void select(QComboBox* box, const QString& value) {
     box->setCurrentIndex(box->findData(value));
 }
@@ -96,7 +107,7 @@ MainWindowView::MainWindowView(std::shared_ptr<ToolInstaller> installer, Dialogs
     content->addStretch();
     content->addWidget(padded(buildHeader()));
     content->addWidget(buildAddressBlock(), 0, Qt::AlignHCenter);
-    content->addWidget(padded(buildFormatRow()), 0, Qt::AlignHCenter);
+    content->addWidget(buildChoicesBlock(), 0, Qt::AlignHCenter);
     content->addWidget(buildOutputBlock(), 0, Qt::AlignHCenter);
     content->addWidget(wrap(buildActionRow()), 0, Qt::AlignHCenter);
     content->addWidget(buildProgressBlock());
@@ -110,6 +121,7 @@ MainWindowView::MainWindowView(std::shared_ptr<ToolInstaller> installer, Dialogs
             model->chooseOutputFolder();
     });
     WindowShortcuts::addPreferences(this, [this] { emit openWindowRequested("preferences"); });
+    WindowShortcuts::ignoreUnownedMnemonics(this);
     bind();
     // Never smaller than the content as it is laid out now, whatever is shown later (the
     // fixed-width fields with their buttons are wider than 600).
@@ -122,9 +134,13 @@ QLayout* MainWindowView::buildHeader() {
     row->addWidget(new LogoImage);
     row->addStretch();
     const std::pair<const char*, const char*> windows[] = {
+        //: A button: opens the download queue's window.
         {QT_TR_NOOP("&Bulk Download"), "bulk-download"},
+        //: A button: opens the media cutter's window.
         {QT_TR_NOOP("Media &Cutter"), "media-cutter"},
+        //: A button: opens the Preferences window.
         {QT_TR_NOOP("Pr&eferences"), "preferences"},
+        //: A button: opens the about window.
         {QT_TR_NOOP("&About"), "about"}};
     for (const auto& [label, identifier] : windows) {
         auto* button = new QPushButton(tr(label));
@@ -139,17 +155,33 @@ QLayout* MainWindowView::buildHeader() {
 QWidget* MainWindowView::buildAddressBlock() {
     QVBoxLayout* block = stack(8);
     urlField = new QLineEdit;
+    //: The address field's label.
     block->addWidget(headingFor(tr("YouTube &URL:"), urlField));
     urlField->setObjectName("urlField");
+    //: The address field's name for assistive technology.
     urlField->setAccessibleName(tr("YouTube URL"));
     // Links dropped here go to the window, which takes the first web address only.
     urlField->setAcceptDrops(false);
     urlField->setPlaceholderText(tr("Enter YouTube URL here..."));
     urlField->setFixedWidth(fieldWidth);
     block->addWidget(urlField);
-    block->addWidget(new AddressDescriptionView(model));
-    // Room the description does not take stays below it, so the field never moves.
-    block->addStretch();
+    block->addWidget(new AddressDescriptionView(model, fieldWidth));
+    return padded(block);
+}
+
+// The format row, and under it the line that tells why the part cannot be downloaded: its room
+// stays while it is hidden, so that nothing moves while a time is typed.
+QWidget* MainWindowView::buildChoicesBlock() {
+    QVBoxLayout* block = stack(4);
+    block->addLayout(buildFormatRow());
+    sectionProblemLabel = Labels::caption("0");
+    sectionProblemLabel->setObjectName("sectionProblem");
+    // A line's height from the start, with or without a problem to tell.
+    sectionProblemLabel->setMinimumHeight(sectionProblemLabel->sizeHint().height());
+    QSizePolicy keepRoom = sectionProblemLabel->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    sectionProblemLabel->setSizePolicy(keepRoom);
+    block->addWidget(sectionProblemLabel, 0, Qt::AlignRight);
     return padded(block);
 }
 
@@ -158,9 +190,11 @@ QLayout* MainWindowView::buildFormatRow() {
     row->setSpacing(40);
 
     QVBoxLayout* formatBlock = stack(8);
+    //: The format picker's name for assistive technology.
     formatPicker = new SegmentedControl(tr("Format"));
     formatPicker->setObjectName("formatPicker");
     formatPicker->setToolTip(tr("The kind of file to download"));
+    //: The label of the file kind to download (MP3, MP4, M4A).
     formatBlock->addWidget(headingFor(tr("&Format:"), formatPicker));
     for (const DownloadChoices::Choice& choice : DownloadChoices::formats())
         formatPicker->addSegment(DownloadChoices::shown(choice.shortLabel), choice.value,
@@ -169,14 +203,36 @@ QLayout* MainWindowView::buildFormatRow() {
     row->addLayout(formatBlock);
 
     videoQualityPicker =
+        //: The video height picker's name for assistive technology.
         picker("Video Quality", tr("Video Quality"), DownloadChoices::videoQualities());
+    //: The audio bit rate picker's name for assistive technology.
     audioQualityPicker =
         picker("Audio Quality", tr("Audio Quality"), DownloadChoices::audioQualities());
+    //: The label of the video height picker.
     videoQualityBlock = buildQualityPicker(tr("&Video Quality:"), videoQualityPicker);
+    //: The label of the audio bit rate picker.
     audioQualityBlock = buildQualityPicker(tr("Audio &Quality:"), audioQualityPicker);
     row->addWidget(videoQualityBlock, 0, Qt::AlignTop);
     row->addWidget(audioQualityBlock, 0, Qt::AlignTop);
+    row->addWidget(buildSectionBlock(), 0, Qt::AlignTop);
     return row;
+}
+
+QWidget* MainWindowView::buildSectionBlock() {
+    QVBoxLayout* block = stack(8);
+    sectionStartField = timeField("sectionStart", tr("Part from"));
+    sectionEndField = timeField("sectionEnd", tr("Part to"));
+    block->addWidget(headingFor(tr("Part to &keep (optional):"), sectionStartField));
+    auto* row = new QHBoxLayout;
+    row->addWidget(sectionStartField);
+    row->addWidget(new QLabel(tr("to")));
+    row->addWidget(sectionEndField);
+    row->addStretch();
+    block->addLayout(row);
+    QWidget* section = wrap(block);
+    section->setToolTip(tr("Download only this part of the video, from and to HH:MM:SS; leave "
+                           "both empty for the whole video"));
+    return section;
 }
 
 QWidget* MainWindowView::buildQualityPicker(const QString& title, QComboBox* box) {
@@ -190,11 +246,15 @@ QWidget* MainWindowView::buildOutputBlock() {
     QVBoxLayout* block = stack(6);
     auto* row = new QHBoxLayout;
     outputField = new QLineEdit;
+    //: The output folder field's label.
     block->addWidget(headingFor(tr("&Output Path:"), outputField));
     outputField->setObjectName("outputField");
+    //: The output folder field's name for assistive technology.
     outputField->setAccessibleName(tr("Output Path"));
+    //: Shown in the empty output folder field.
     outputField->setPlaceholderText(tr("Output folder path"));
     outputField->setFixedWidth(fieldWidth);
+    //: A button: chooses the output folder.
     browseButton = new QPushButton(tr("Bro&wse"));
     browseButton->setToolTip(tr("Choose the output folder"));
     row->addWidget(outputField);
@@ -207,7 +267,8 @@ QLayout* MainWindowView::buildActionRow() {
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(20);
-    playlistSwitch = new QCheckBox(tr("Download &Playlists"));
+    //: A switch: download the whole playlist an address belongs to.
+    playlistSwitch = new QCheckBox(tr("Download Pla&ylists"));
     QFont font = playlistSwitch->font();
     font.setBold(true);
     playlistSwitch->setFont(font);
@@ -215,13 +276,17 @@ QLayout* MainWindowView::buildActionRow() {
     playlistSwitch->setToolTip(tr("Download the whole playlist an address belongs to; a change "
                                   "applies to the next download"));
     downloadButton =
+        //: A button: starts the download.
         new SymbolButton(tr("&Download"), "arrow.down.circle.fill", SymbolButton::Style::prominent);
     downloadButton->setToolTip(tr("Download the address into the output folder"));
+    //: A button: stops the running download.
     stopButton = new SymbolButton(tr("&Stop"), "stop.circle.fill");
     stopButton->setToolTip(tr("Stop the running download"));
-    openFolderButton = new SymbolButton(tr("Open Fo&lder"), "folder");
+    //: A button: shows the downloaded file's folder.
+    openFolderButton = new SymbolButton(tr("Ope&n Folder"), "folder");
     openFolderButton->setToolTip(tr("Show the folder of the finished download"));
-    openFileButton = new QPushButton(tr("Open F&ile"));
+    //: A button: opens the downloaded file.
+    openFileButton = new QPushButton(tr("O&pen File"));
     openFileButton->setToolTip(tr("Open the downloaded file"));
     row->addWidget(playlistSwitch);
     row->addWidget(downloadButton);
@@ -233,6 +298,7 @@ QLayout* MainWindowView::buildActionRow() {
 
 QWidget* MainWindowView::buildProgressBlock() {
     QVBoxLayout* block = stack(8);
+    //: A heading over the download's progress bar.
     block->addWidget(Labels::heading(tr("Progress:")));
     progressBar = new QProgressBar;
     // Hundredths of a percent, so that the bar moves smoothly.
@@ -262,6 +328,7 @@ QWidget* MainWindowView::buildLogBlock() {
     QVBoxLayout* block = stack(6);
     auto* log = new LogView(model->logMessages(), 150);
     log->setObjectName("logView");
+    //: A heading over the download's log.
     block->addWidget(headingFor(tr("Lo&g:"), log));
     block->addWidget(log);
     return padded(block);
@@ -291,10 +358,14 @@ void MainWindowView::bind() {
     // The switch stays usable while downloading; the running download goes on as it began.
     connect(playlistSwitch, &QCheckBox::clicked, this, [this] {
         if (model->isDownloading())
+            //: Shown when the playlist switch changes during a download.
             WindowNotice::below(playlistSwitch, tr("Applies to the next download"));
     });
     connect(m, &MainWindowViewModel::downloadPlaylistsChanged, this,
             [this] { playlistSwitch->setChecked(model->downloadPlaylists()); });
+    connect(sectionStartField, &QLineEdit::textEdited, m, &MainWindowViewModel::setSectionStart);
+    connect(sectionEndField, &QLineEdit::textEdited, m, &MainWindowViewModel::setSectionEnd);
+    connect(m, &MainWindowViewModel::sectionChanged, this, &MainWindowView::updateSection);
     connect(m, &MainWindowViewModel::isDownloadingChanged, this,
             &MainWindowView::updateEnabledStates);
     connect(m, &MainWindowViewModel::canStartDownloadChanged, this,
@@ -321,6 +392,7 @@ void MainWindowView::bind() {
     select(videoQualityPicker, m->selectedVideoQuality());
     select(audioQualityPicker, m->selectedMp3Quality());
     playlistSwitch->setChecked(m->downloadPlaylists());
+    updateSection();
     updateQualityPicker();
     updateEnabledStates();
     updateProgress();
@@ -332,7 +404,8 @@ void MainWindowView::updateEnabledStates() {
     for (QWidget* control :
          {static_cast<QWidget*>(urlField), static_cast<QWidget*>(outputField),
           static_cast<QWidget*>(browseButton), static_cast<QWidget*>(videoQualityPicker),
-          static_cast<QWidget*>(audioQualityPicker)})
+          static_cast<QWidget*>(audioQualityPicker), static_cast<QWidget*>(sectionStartField),
+          static_cast<QWidget*>(sectionEndField)})
         control->setEnabled(idle);
     formatPicker->setEnabled(idle);
     downloadButton->setEnabled(model->canStartDownload());
@@ -346,6 +419,13 @@ void MainWindowView::updateQualityPicker() {
     const bool video = !DownloadChoices::isAudioFormat(format);
     videoQualityBlock->setVisible(video);
     audioQualityBlock->setVisible(!video);
+}
+
+void MainWindowView::updateSection() {
+    showText(sectionStartField, model->sectionStart());
+    showText(sectionEndField, model->sectionEnd());
+    sectionProblemLabel->setText(model->sectionProblem());
+    sectionProblemLabel->setVisible(!model->sectionProblem().isEmpty());
 }
 
 void MainWindowView::updateProgress() {
@@ -364,6 +444,7 @@ void MainWindowView::markOfferedHeights() {
         const std::optional<int> height = DownloadChoices::videoHeight(choices.at(i).value);
         const QString label = DownloadChoices::shown(choices.at(i).shortLabel);
         videoQualityPicker->setItemText(
+            //: A video quality the address offers: %1 is the quality, then a check mark.
             i, height && offered.contains(*height) ? tr("%1 \u2713").arg(label) : label);
     }
 }
@@ -376,17 +457,12 @@ void MainWindowView::updateCompleted() {
 QString MainWindowView::droppedAddress(const QMimeData* data) const {
     if (!urlField->isEnabled())
         return {};
-    QList<QUrl> candidates = data->urls();
-    if (candidates.isEmpty() && data->hasText()) {
-        for (const QString& word :
-             data->text().split(QRegularExpression(R"(\s+)"), Qt::SkipEmptyParts))
-            candidates << QUrl(word, QUrl::StrictMode);
-    }
-    for (const QUrl& url : candidates) {
-        if (isWebAddress(url))
-            return url.toString();
-    }
-    return {};
+    const QList<QUrl> links = data->urls();
+    if (links.isEmpty())
+        return data->hasText() ? webAddressesIn(data->text()).value(0) : QString();
+    const auto link =
+        std::find_if(links.begin(), links.end(), [](const QUrl& url) { return isWebAddress(url); });
+    return link == links.end() ? QString() : link->toString();
 }
 
 void MainWindowView::dragEnterEvent(QDragEnterEvent* event) {

@@ -17,7 +17,7 @@ class QPushButton;
 class SegmentedControl;
 class ToolInstaller;
 
-// The main window's content: address, format and quality, output folder, the
+// The main window's content: address, format, quality and part, output folder, the
 // download and stop buttons, progress while downloading, and the log. It binds its
 // controls to its own controller, which lives exactly as long as the view.
 class MainWindowView : public QWidget {
@@ -45,15 +45,18 @@ protected:
 private:
     QLayout* buildHeader();
     QWidget* buildAddressBlock();
+    QWidget* buildChoicesBlock();
     QLayout* buildFormatRow();
     QWidget* buildOutputBlock();
     QLayout* buildActionRow();
     QWidget* buildProgressBlock();
     QWidget* buildLogBlock();
     QWidget* buildQualityPicker(const QString& heading, QComboBox* picker);
+    QWidget* buildSectionBlock();
     void bind();
     void updateEnabledStates();
     void updateQualityPicker();
+    void updateSection();
     void updateProgress();
     void updateCompleted();
     void markOfferedHeights();
@@ -67,6 +70,9 @@ private:
     QWidget* audioQualityBlock;
     QComboBox* videoQualityPicker;
     QComboBox* audioQualityPicker;
+    QLineEdit* sectionStartField;
+    QLineEdit* sectionEndField;
+    QLabel* sectionProblemLabel;
     QLineEdit* outputField;
     QPushButton* browseButton;
     QCheckBox* playlistSwitch;

@@ -46,6 +46,7 @@ LogView::LogView(LogModel* model, int height, QWidget* parent)
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(inset);
     setFocusPolicy(Qt::StrongFocus);
+    //: The log's name for assistive technology.
     setAccessibleName(tr("Log"));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -309,9 +310,11 @@ void LogView::mouseMoveEvent(QMouseEvent* event) {
 
 void LogView::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
+    //: The log's menu: copies the selected entries.
     QAction* copyAction = menu.addAction(tr("&Copy"), this, &LogView::copy);
     copyAction->setShortcut(QKeySequence::Copy);
     copyAction->setEnabled(anchorRow >= 0);
+    //: The log's menu: selects every entry.
     QAction* selectAllAction = menu.addAction(tr("Select &All"), this, &LogView::selectAll);
     selectAllAction->setShortcut(QKeySequence::SelectAll);
     menu.exec(event->globalPos());

@@ -16,4 +16,7 @@ void addQuitAndClose(QWidget* window);
 void addOpen(QWidget* window, const std::function<void()>& open);
 // Preferences (Ctrl+,) runs open.
 void addPreferences(QWidget* window, const std::function<void()>& open);
+// Alt with a letter or digit that no shown control owns does nothing: a text field would
+// otherwise type the letter, over a selected address too.
+void ignoreUnownedMnemonics(QWidget* window);
 } // namespace WindowShortcuts
