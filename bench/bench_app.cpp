@@ -1,12 +1,14 @@
 // Measures Morvi's main window against a minimal Qt Widgets program: time from
 // process start to the first painted frame and resident memory once idle, for the
-// programs first_paint_morvi and first_paint_minimal started the same way; then how
+// programs first_paint_morvi and first_paint_minimal started the same way, and Morvi's beside a
+// stored queue of 100,000 items next to an empty one (the main window never shows it); then how
 // the open main window copes with 100,000 log entries: total time and the longest
 // stall of the main thread; and a downloader flooding hundreds of megabytes of output
 // without line breaks or in 64 kB lines, through the main window's controller alone and
 // with the window shown; and the Preferences window opened over a home full of browsers: time
 // to its first painted frame, and the browser search that runs off the main thread meanwhile.
 #include "IdleToolInstaller.h"
+#include "QueueTesting.h"
 #include "RecordingDialogs.h"
 #include "TestHome.h"
 #include "core/model/LogModel.h"
@@ -96,6 +98,32 @@ void benchStartup() {
         std::printf("  %-40s %6.1f MiB\n", program.name, median(program.rssMiB));
     std::printf("  ratio Morvi / minimal window %.2f (target <= 1.5)\n",
                 median(morvi.rssMiB) / median(minimal.rssMiB));
+}
+
+void benchStoredQueue() {
+    constexpr int pairs = 9;
+    const QString shared = SettingsStore().fileName();
+    const QString stored = shared + ".stored";
+    QueueTesting::storeItems(QueueTesting::numberedItems(100000));
+    QFile::rename(shared, stored);
+    measureStartup(FIRST_PAINT_MORVI); // warms the file cache, takes the old choices over
+    QList<double> emptyMs, storedMs, emptyMiB, storedMiB;
+    for (int pair = 0; pair < pairs; ++pair) {
+        QFile::remove(shared);
+        const Startup empty = measureStartup(FIRST_PAINT_MORVI);
+        QFile::copy(stored, shared);
+        const Startup full = measureStartup(FIRST_PAINT_MORVI);
+        emptyMs << empty.paintMs;
+        storedMs << full.paintMs;
+        emptyMiB << empty.rssMiB;
+        storedMiB << full.rssMiB;
+    }
+    QFile::remove(stored);
+    std::printf("Morvi's first paint beside a stored queue, median of %d pairs: empty queue "
+                "%.1f ms, 100000 items %.1f ms, ratio %.2f (target <= 1.2); resident once idle "
+                "%.1f and %.1f MiB, %.1f MiB more (target <= 2)\n",
+                pairs, median(emptyMs), median(storedMs), median(storedMs) / median(emptyMs),
+                median(emptyMiB), median(storedMiB), median(storedMiB) - median(emptyMiB));
 }
 
 QString entry(int i) {
@@ -298,10 +326,19 @@ int main(int argc, char** argv) {
         benchPreferences();
         return 0;
     }
+    // "bench_app start" measures only the starts, "bench_app queue" only the one beside a
+    // stored queue.
+    if (argc > 1 && (QByteArray(argv[1]) == "start" || QByteArray(argv[1]) == "queue")) {
+        if (QByteArray(argv[1]) == "start")
+            benchStartup();
+        benchStoredQueue();
+        return 0;
+    }
     // "bench_app flood [MB]" measures only the floods.
     const bool floodOnly = argc > 1 && QByteArray(argv[1]) == "flood";
     if (!floodOnly) {
         benchStartup();
+        benchStoredQueue();
         benchLog(100000, 100);
         benchLog(100000, 1000);
         benchPreferences();

@@ -27,6 +27,17 @@ double processorSeconds() {
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }
 
+// What this process holds in memory now, in MiB.
+double residentMiB() {
+    QFile status("/proc/self/status");
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+    }
+    return 0;
+}
+
 // One progress update as a fragmented stream prints it, numbers varying.
 QByteArray update(int i) {
     return QString("\r[download] %1% of ~  1.27MiB at  204.37KiB/s ETA 00:%2 (frag %3/5)")
@@ -90,6 +101,7 @@ struct Run {
     qint64 longestStall = 0; // ms beyond the probe's interval
     int stalls = 0;          // over 100 ms
     qsizetype logEntries = 0;
+    double resident = 0; // MiB once it ended, the log still held
 };
 
 // Downloads through the controller, the window's or one of its own, until it ends; a
@@ -119,15 +131,17 @@ Run controllerRun(MainWindowViewModel& controller) {
     run.seconds = timer.nsecsElapsed() / 1e9;
     run.processor = processorSeconds() - processorStart;
     run.logEntries = controller.logMessages()->rowCount();
+    run.resident = residentMiB();
     return run;
 }
 
 void print(const char* what, const Run& run, double megabytes) {
     std::printf("%s: %.2f s (%.2f s of processor time), %.0f MB/s, %lld log entries, longest "
-                "stall %lld ms, %d stalls over 100 ms\n",
+                "stall %lld ms, %d stalls over 100 ms, %.0f MiB resident after it (target <= "
+                "200)\n",
                 what, run.seconds, run.processor, megabytes / run.seconds,
                 static_cast<long long>(run.logEntries), static_cast<long long>(run.longestStall),
-                run.stalls);
+                run.stalls, run.resident);
 }
 
 } // namespace

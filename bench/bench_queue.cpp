@@ -3,7 +3,7 @@
 // while a 1,000,000-line text holding 400,000 addresses is pasted into the address box
 // (Ctrl+V) and then added; and the longest stall while a queue window opens over a
 // stored queue of 100,000 items (read from disk by a fresh process, as a newly opened
-// queue window would).
+// queue window would), and the memory each of those items holds.
 #include "IdleToolInstaller.h"
 #include "RecordingDialogs.h"
 #include "TestHome.h"
@@ -176,6 +176,30 @@ int open() {
     return ok ? 0 : 1;
 }
 
+double residentBytes() {
+    QFile status("/proc/self/status");
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() * 1024;
+    }
+    return 0;
+}
+
+// Loads the stored queue into a queue's controller: what it holds once loaded, per item.
+int memory() {
+    RecordingDialogs dialogs;
+    const double before = residentBytes();
+    BulkDownloadViewModel vm(dialogs);
+    if (!QTest::qWaitFor([&] { return vm.downloadItems().size() == storedCount; }, 60000))
+        return 1;
+    QTest::qWait(500); // the reading threads have ended
+    std::printf("a queue's controller over %d stored items: %.0f bytes resident per item "
+                "(target <= 400)\n",
+                storedCount, (residentBytes() - before) / storedCount);
+    return 0;
+}
+
 // Starts a main window's controller over the stored queue, which shares its settings file,
 // and changes a choice it remembers there.
 int startMain() {
@@ -198,7 +222,7 @@ int startMain() {
 
 int main(int argc, char** argv) {
     const QByteArray child = argc > 1 ? argv[1] : "";
-    const bool inChild = !child.isEmpty();
+    const bool inChild = !child.isEmpty() && child != "stored";
     // A temporary HOME, made before Qt reads it: the user's own settings stay untouched.
     // Each child inherits it and reads the stored queue from disk, as a new start does.
     std::optional<TestHome> home;
@@ -208,7 +232,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (inChild)
-        return child == "open" ? open() : startMain();
+        return child == "open" ? open() : child == "memory" ? memory() : startMain();
     // What other programs on this machine make of the stall figures: the same meter over
     // an idle event loop.
     measure(
@@ -217,14 +241,15 @@ int main(int argc, char** argv) {
             QTest::qWait(1000);
             return true;
         });
-    int failed = pasteAndAdd();
-    failed |= addToQueues();
+    // "bench_queue stored" measures only what concerns the stored queue.
+    const bool storedOnly = child == "stored";
+    int failed = storedOnly ? 0 : pasteAndAdd() | addToQueues();
     {
         RecordingDialogs dialogs;
         BulkDownloadViewModel vm(dialogs);
         addAndStore(vm, pastedAddresses("a", storedCount));
     }
-    for (const char* child : {"open", "main"}) {
+    for (const char* child : {"open", "main", "memory"}) {
         std::fflush(stdout);
         QProcess process;
         process.setProcessChannelMode(QProcess::ForwardedChannels);

@@ -1004,6 +1004,13 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
     </message>
 </context>
 <context>
+    <name>LogModel</name>
+    <message>
+        <source>Older lines were dropped here to keep the log within its size.</source>
+        <translation>Ältere Zeilen wurden hier entfernt, damit das Protokoll nicht zu groß wird.</translation>
+    </message>
+</context>
+<context>
     <name>LogView</name>
     <message>
         <source>Log</source>

@@ -498,8 +498,10 @@ private slots:
         MainWindowViewModel& model = *view.viewModel();
         auto* field = part<QLineEdit>(view, "urlField");
         QCOMPARE(view.focusWidget(), field);
-        QVERIFY(QTest::qWaitFor(
-            [&] { return model.logMessages()->entries().last().endsWith("check completed."); }));
+        QVERIFY(QTest::qWaitFor([&] {
+            const QStringList& log = model.logMessages()->entries();
+            return !log.isEmpty() && log.last().endsWith("check completed.");
+        }));
         QVERIFY(!part(view, "progressBlock")->isVisible());
         const QPoint place = field->mapTo(&view, QPoint());
         QTest::keyClick(field, Qt::Key_Return);

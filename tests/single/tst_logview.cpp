@@ -28,17 +28,10 @@ class TestLogView : public QObject {
 
     int lineHeight() const { return view->fontMetrics().lineSpacing(); }
 
-private slots:
-    // Widths follow from fonts that packages.txt installs, not from what a machine has.
-    void initTestCase() {
-        for (const char* file : {"dejavu/DejaVuSansMono.ttf", "dejavu/DejaVuSans.ttf",
-                                 "lohit-devanagari/Lohit-Devanagari.ttf"})
-            QVERIFY(QFontDatabase::addApplicationFont(u"/usr/share/fonts/truetype/"_qs + file) >=
-                    0);
-    }
-
-    void init() {
-        model = std::make_unique<LogModel>();
+    // A log within those limits, and its view shown.
+    void showLog(LogModel::Limits limits) {
+        view.reset();
+        model = std::make_unique<LogModel>(nullptr, limits);
         model->setClock([] { return QTime(12, 0, 0); });
         new QAbstractItemModelTester(model.get(), model.get());
         view = std::make_unique<LogView>(model.get(), 150);
@@ -49,6 +42,17 @@ private slots:
         view->resize(600, 150);
         view->show();
     }
+
+private slots:
+    // Widths follow from fonts that packages.txt installs, not from what a machine has.
+    void initTestCase() {
+        for (const char* file : {"dejavu/DejaVuSansMono.ttf", "dejavu/DejaVuSans.ttf",
+                                 "lohit-devanagari/Lohit-Devanagari.ttf"})
+            QVERIFY(QFontDatabase::addApplicationFont(u"/usr/share/fonts/truetype/"_qs + file) >=
+                    0);
+    }
+
+    void init() { showLog(LogModel::Limits{}); }
 
     void cleanup() { view.reset(); }
 
@@ -67,6 +71,44 @@ private slots:
         model->append(message);
         QVERIFY(settle());
         QCOMPARE(view->visualRect(0).height(), lines * lineHeight());
+    }
+
+    // Past a limit the oldest entries go, a tenth at a time, and the first entry says so once;
+    // the view follows, and Select All copies whatever the log still holds.
+    void oldestEntriesAreDropped_data() {
+        QTest::addColumn<int>("entryLimit");
+        QTest::addColumn<int>("characterLimit");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QStringList>("kept");
+        const QStringList numbers{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"};
+        QStringList letters{"a", "b", "c", "d", "e"};
+        for (QString& letter : letters)
+            letter = letter.repeated(19); // 30 characters once stamped
+        QTest::newRow("entries, dropped twice") << 10 << 1000 << numbers << numbers.mid(4);
+        QTest::newRow("text, dropped twice") << 100 << 100 << letters << letters.mid(2);
+        QTest::newRow("a message beyond the limit keeps its newest part")
+            << 100 << 50 << QStringList{"x", QString(40, u'y') + QString(30, u'z')}
+            << QStringList{QString(20, u'y') + QString(30, u'z')};
+        QTest::newRow("cut alone")
+            << 100 << 50 << QStringList{QString(51, u'y')} << QStringList{QString(50, u'y')};
+    }
+    void oldestEntriesAreDropped() {
+        QFETCH(int, entryLimit);
+        QFETCH(int, characterLimit);
+        QFETCH(QStringList, messages);
+        QFETCH(QStringList, kept);
+        showLog({entryLimit, characterLimit});
+        for (const QString& message : messages) {
+            model->append(message);
+            QVERIFY(settle());
+        }
+        QStringList stamped;
+        for (const QString& message : kept)
+            stamped << "[12:00:00] " + message;
+        QCOMPARE(model->entries().mid(1), stamped);
+        QVERIFY(!messages.contains(model->entries().first().mid(11)));
+        view->selectAll();
+        QCOMPARE(view->selectedText(), model->entries().join(u'\n'));
     }
 
     void hugeEntryIsShownCutAndCopiedWhole() {

@@ -23,8 +23,8 @@ const Entry& entry(Kind kind) {
     return entries[static_cast<int>(kind)];
 }
 
-QString readOne(const KeyValueStore& store, const QString& prefix, Kind kind) {
-    const std::optional<QString> stored = store.string(key(prefix, kind));
+QString readOne(const Lookup& lookup, const QString& prefix, Kind kind) {
+    const std::optional<QString> stored = lookup(key(prefix, kind));
     const QList<DownloadChoices::Choice>& choices = entry(kind).vocabulary();
     const bool known = stored && std::any_of(choices.begin(), choices.end(),
                                              [&](const DownloadChoices::Choice& choice) {
@@ -40,8 +40,12 @@ QString key(const QString& prefix, Kind kind) {
 }
 
 FormatChoice read(const KeyValueStore& store, const QString& prefix) {
-    return {readOne(store, prefix, Kind::format), readOne(store, prefix, Kind::videoQuality),
-            readOne(store, prefix, Kind::audioQuality)};
+    return read([&store](const QString& key) { return store.string(key); }, prefix);
+}
+
+FormatChoice read(const Lookup& lookup, const QString& prefix) {
+    return {readOne(lookup, prefix, Kind::format), readOne(lookup, prefix, Kind::videoQuality),
+            readOne(lookup, prefix, Kind::audioQuality)};
 }
 
 } // namespace RememberedChoices

@@ -3,6 +3,8 @@
 #include "FormatChoice.h"
 
 #include <QString>
+#include <functional>
+#include <optional>
 
 class KeyValueStore;
 
@@ -17,5 +19,8 @@ QString key(const QString& prefix, Kind kind);
 // The stored choices; for each, the default when none is stored or the stored one is not in
 // the vocabulary (written by another version, or by hand).
 FormatChoice read(const KeyValueStore& store, const QString& prefix);
+// The same from values looked up by key elsewhere than in a store.
+using Lookup = std::function<std::optional<QString>(const QString& key)>;
+FormatChoice read(const Lookup& lookup, const QString& prefix);
 
 } // namespace RememberedChoices

@@ -1,5 +1,7 @@
 #include "DownloadItemsDocument.h"
 
+#include "core/engine/DownloadChoices.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -73,6 +75,16 @@ QString stringMember(const QJsonObject& object, const QString& name) {
     return value.toString();
 }
 
+// A stored choice is one of a few words: every item shares the vocabulary's own text instead
+// of holding a copy (a long queue holds hundreds of thousands).
+QString sharedChoice(const QString& value, const QList<DownloadChoices::Choice>& vocabulary) {
+    for (const DownloadChoices::Choice& choice : vocabulary) {
+        if (choice.value == value)
+            return choice.value;
+    }
+    return value;
+}
+
 BulkDownloadItem readItem(const QJsonValue& value) {
     if (!value.isObject())
         throw DecodingError{"not an object"};
@@ -92,9 +104,11 @@ BulkDownloadItem readItem(const QJsonValue& value) {
     if (!progress.isDouble())
         throw DecodingError{"\"progress\" is missing or not a number"};
     item.progress = progress.toDouble();
-    item.choice.format = stringMember(object, "format");
-    item.choice.videoQuality = stringMember(object, "videoQuality");
-    item.choice.audioQuality = stringMember(object, "audioQuality");
+    item.choice.format = sharedChoice(stringMember(object, "format"), DownloadChoices::formats());
+    item.choice.videoQuality =
+        sharedChoice(stringMember(object, "videoQuality"), DownloadChoices::videoQualities());
+    item.choice.audioQuality =
+        sharedChoice(stringMember(object, "audioQuality"), DownloadChoices::audioQualities());
     return item;
 }
 

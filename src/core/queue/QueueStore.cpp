@@ -7,6 +7,7 @@
 
 #include <QCoroFuture>
 #include <QPointer>
+#include <malloc.h>
 
 namespace {
 
@@ -43,6 +44,11 @@ QCoro::Task<std::optional<QueueStore::Stored>> QueueStore::load() {
                   {{}, store.string(outputPathKey), RememberedChoices::read(store, choicesPrefix)}};
         if (read.document)
             read.stored.items = DownloadItemsDocument::decode(*read.document, read.error);
+        // A long queue's document and its parse take many times what its items hold: they go
+        // back to the system now rather than stay with the process as free room.
+        if (read.stored.items)
+            read.document.reset();
+        ::malloc_trim(0);
         return read;
     });
     Read read = co_await reading;

@@ -47,7 +47,7 @@ AddressDescription::~AddressDescription() {
         running->stop();
 }
 
-void AddressDescription::setAddress(const QString& address, bool playlists) {
+void AddressDescription::setAddress(const QString& address, bool playlists, Arrival arrival) {
     cancel();
     ++currentRun;
     pendingAddress = address.trimmed();
@@ -60,7 +60,10 @@ void AddressDescription::setAddress(const QString& address, bool playlists) {
         return;
     }
     setState(State::describing);
-    pause.start();
+    if (arrival == Arrival::whole)
+        describe(pendingAddress, pendingPlaylists, currentRun);
+    else
+        pause.start();
 }
 
 void AddressDescription::cancel() {

@@ -12,7 +12,8 @@
 class DocumentRun;
 
 // Asks the downloader what an address holds before anything is downloaded ("-J"): once the
-// typing has paused, again whenever the address changes. It never holds anything up: the tool
+// typing has paused, or at once for an address that arrived whole, again whenever the address
+// changes. It never holds anything up: the tool
 // runs with a time limit, its document is read off the main thread, and a new address or a
 // download start ends the run with its whole process group. The thumbnail is fetched into
 // memory under the tool installer's network rules. Lives on the main thread.
@@ -20,6 +21,8 @@ class AddressDescription : public QObject {
     Q_OBJECT
 public:
     enum class State { idle, describing, described, failed };
+    // A typed address waits for the typing to pause; a pasted or dropped one is whole already.
+    enum class Arrival { typed, whole };
 
     static constexpr std::chrono::milliseconds typingPause{500};
     static constexpr std::chrono::seconds timeLimit{20};
@@ -28,8 +31,9 @@ public:
     // Ends a run still under way.
     ~AddressDescription() override;
 
-    // Describes address (a blank one clears the description) after the typing pause.
-    void setAddress(const QString& address, bool playlists);
+    // Describes address (a blank one clears the description), a typed one after the typing
+    // pause.
+    void setAddress(const QString& address, bool playlists, Arrival arrival = Arrival::typed);
     // Ends a run under way; a description already shown stays.
     void cancel();
 

@@ -1,6 +1,7 @@
 #include "MainWindowViewModel.h"
 
 #include "AddressDescription.h"
+#include "MainWindowSettings.h"
 #include "core/desktop/Dialogs.h"
 #include "core/desktop/StandardFolders.h"
 #include "core/diagnostics/Failure.h"
@@ -10,13 +11,16 @@
 #include "core/installer/ToolCheck.h"
 #include "core/model/AssignProperty.h"
 #include "core/model/LogModel.h"
-#include "core/storage/SettingsStore.h"
 
 #include <QCoreApplication>
+#include <QCoroFuture>
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 #include <QUrl>
+#include <QtConcurrentRun>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -46,6 +50,21 @@ QCoro::Task<> updateDownloader(std::shared_ptr<ToolInstaller> installer, QString
         co_await installer->downloadYtDlp(std::move(logHandler));
 }
 
+// A keystroke brings at most one character; more at once is a paste, a drop or a completion,
+// an address that need not wait for the typing to pause.
+AddressDescription::Arrival arrivalOf(const QString& before, const QString& after) {
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype head = 0;
+    while (head < shorter && before[head] == after[head])
+        ++head;
+    qsizetype tail = 0;
+    while (tail < shorter - head &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+        ++tail;
+    return after.size() - head - tail > 1 ? AddressDescription::Arrival::whole
+                                          : AddressDescription::Arrival::typed;
+}
+
 } // namespace
 
 MainWindowViewModel::MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolInstaller> installer,
@@ -53,7 +72,7 @@ MainWindowViewModel::MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolI
                                          std::unique_ptr<KeyValueStore> store)
     : QObject(parent)
     , dialogs(dialogs)
-    , settings(store ? std::move(store) : std::make_unique<SettingsStore>())
+    , settings(store ? std::move(store) : MainWindowSettings::open())
     , settingsWriter(*settings)
     , logModel(new LogModel(this))
     , describer(new AddressDescription(this))
@@ -73,35 +92,63 @@ MainWindowViewModel::MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolI
 MainWindowViewModel::~MainWindowViewModel() = default;
 
 void MainWindowViewModel::readRememberedChoices() {
-    choice = RememberedChoices::read(*settings, choicesPrefix);
-    playlists = settings->string(downloadPlaylistsKey) == u"true";
+    const MainWindowSettings::Choices remembered = MainWindowSettings::read(*settings);
+    choice = remembered.choice;
+    playlists = remembered.playlists;
+    choicesTakenOver = settings->string(MainWindowSettings::takenOverKey).has_value();
+    if (!choicesTakenOver)
+        takeOverSharedChoices();
+}
+
+QCoro::Task<> MainWindowViewModel::takeOverSharedChoices() {
+    const QPointer<MainWindowViewModel> self(this);
+    QFuture<std::optional<MainWindowSettings::Choices>> reading =
+        QtConcurrent::run(&MainWindowSettings::readShared);
+    const std::optional<MainWindowSettings::Choices> shared = co_await reading;
+    // A choice made meanwhile wins over the older ones.
+    if (!self || choicesTakenOver)
+        co_return;
+    if (shared) {
+        setSelectedFormat(shared->choice.format);
+        setSelectedVideoQuality(shared->choice.videoQuality);
+        setSelectedMp3Quality(shared->choice.audioQuality);
+        setDownloadPlaylists(shared->playlists);
+    }
+    remember(MainWindowSettings::takenOverKey, "true");
 }
 
 void MainWindowViewModel::remember(const QString& key, const QString& value) {
     settingsWriter.setString(key, value);
+    if (!std::exchange(choicesTakenOver, true))
+        settingsWriter.setString(MainWindowSettings::takenOverKey, "true");
 }
 
 void MainWindowViewModel::setUrlText(const QString& value) {
+    const AddressDescription::Arrival arrival = arrivalOf(url, value);
     if (assignProperty(this, url, value, &MainWindowViewModel::urlTextChanged))
-        describer->setAddress(url, playlists);
+        describer->setAddress(url, playlists, arrival);
 }
 
 void MainWindowViewModel::setSelectedFormat(const QString& value) {
     if (assignProperty(this, choice.format, value, &MainWindowViewModel::selectedFormatChanged))
-        remember(RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::format), value);
+        remember(RememberedChoices::key(MainWindowSettings::choicesPrefix,
+                                        RememberedChoices::Kind::format),
+                 value);
 }
 
 void MainWindowViewModel::setSelectedVideoQuality(const QString& value) {
     if (assignProperty(this, choice.videoQuality, value,
                        &MainWindowViewModel::selectedVideoQualityChanged))
-        remember(RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::videoQuality),
+        remember(RememberedChoices::key(MainWindowSettings::choicesPrefix,
+                                        RememberedChoices::Kind::videoQuality),
                  value);
 }
 
 void MainWindowViewModel::setSelectedMp3Quality(const QString& value) {
     if (assignProperty(this, choice.audioQuality, value,
                        &MainWindowViewModel::selectedMp3QualityChanged))
-        remember(RememberedChoices::key(choicesPrefix, RememberedChoices::Kind::audioQuality),
+        remember(RememberedChoices::key(MainWindowSettings::choicesPrefix,
+                                        RememberedChoices::Kind::audioQuality),
                  value);
 }
 
@@ -112,9 +159,9 @@ void MainWindowViewModel::setOutputPath(const QString& value) {
 void MainWindowViewModel::setDownloadPlaylists(bool value) {
     if (!assignProperty(this, playlists, value, &MainWindowViewModel::downloadPlaylistsChanged))
         return;
-    remember(downloadPlaylistsKey, value ? "true" : "false");
+    remember(MainWindowSettings::downloadPlaylistsKey, value ? "true" : "false");
     // A playlist's address describes the playlist only while playlists are on.
-    describer->setAddress(url, playlists);
+    describer->setAddress(url, playlists, AddressDescription::Arrival::whole);
 }
 
 void MainWindowViewModel::setSectionStart(const QString& value) {

@@ -47,14 +47,10 @@ class MainWindowViewModel : public QObject {
     Q_PROPERTY(QString sectionProblem READ sectionProblem NOTIFY sectionChanged)
 
 public:
-    // The choices are remembered across starts under keys of their own beside the queue's.
-    inline static const QString choicesPrefix = "main";
-    inline static const QString downloadPlaylistsKey = "mainDownloadPlaylists";
-
     // The installer is shared with the tool checks still running, so that a check
     // outlives a window closed in the middle of it.
     // Without an engine the controller runs the downloader; without a store it keeps its
-    // choices in the user's settings.
+    // choices in a settings file of its own (MainWindowSettings).
     MainWindowViewModel(Dialogs& dialogs, std::shared_ptr<ToolInstaller> installer,
                         QObject* parent = nullptr, std::unique_ptr<DownloadEngine> engine = {},
                         std::unique_ptr<KeyValueStore> store = {});
@@ -166,6 +162,9 @@ private:
     void setIsDownloading(bool value);
 
     void readRememberedChoices();
+    // Takes over, once, the choices that earlier versions kept beside the queue; a choice the
+    // user makes first ends the need.
+    QCoro::Task<> takeOverSharedChoices();
     void remember(const QString& key, const QString& value);
 
     Dialogs& dialogs;
@@ -189,6 +188,7 @@ private:
     QString doneFile;
     bool downloading = false;
     bool playlists = false;
+    bool choicesTakenOver = true;
     QString partStart;
     QString partEnd;
     FileManagerHelper fileManager;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryFile>
 #include <fcntl.h>
 #include <system_error>
@@ -69,6 +70,12 @@ std::optional<QByteArray> SettingsStore::typedText(const QByteArray& fileText, c
 // thread); one made per call never outlives the call, and reads what another instance wrote.
 QSettings SettingsStore::open() const {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Velnor", application);
+}
+
+// Where QSettings keeps a user's native settings on Linux; making a QSettings would read the file.
+QString SettingsStore::fileName() const {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Velnor/" +
+           application + ".conf";
 }
 
 std::optional<QByteArray> SettingsStore::data(const QString& key) const {

@@ -13,6 +13,8 @@ public:
     explicit SettingsStore(QString application = "Morvi")
         : application(std::move(application)) {}
 
+    // The file's path, found without reading the file.
+    QString fileName() const;
     std::optional<QByteArray> data(const QString& key) const override;
     std::optional<QString> string(const QString& key) const override;
     WriteFailure setData(const QString& key, const QByteArray& value) override;

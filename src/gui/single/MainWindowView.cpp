@@ -26,9 +26,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -484,5 +486,12 @@ void MainWindowView::showEvent(QShowEvent* event) {
     }
     // Every time the window appears, not when it is merely restored from the dock.
     if (!event->spontaneous())
-        model->checkForUpdates();
+        checkAfterFrame = true;
+}
+
+void MainWindowView::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // Once the frame, children included, has been drawn.
+    if (std::exchange(checkAfterFrame, false))
+        QTimer::singleShot(0, this, [this] { model->checkForUpdates(); });
 }

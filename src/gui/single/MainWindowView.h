@@ -37,6 +37,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     // Links dropped on the window fill the address field; anything else is refused.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -84,4 +85,6 @@ private:
     QLabel* progressLabel;
     QLabel* detailsLabel;
     bool shownBefore = false;
+    // The tool check waits for the window's next frame: its tool runs would slow that frame.
+    bool checkAfterFrame = false;
 };

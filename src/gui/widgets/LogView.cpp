@@ -62,9 +62,12 @@ LogView::LogView(LogModel* model, int height, QWidget* parent)
     frameTimer.setSingleShot(true);
     frameTimer.setInterval(frameMs);
     connect(&frameTimer, &QTimer::timeout, this, &LogView::showNewest);
-    connect(model, &QAbstractItemModel::rowsInserted, this, &LogView::entriesAdded);
+    connect(model, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { entriesAdded(first, last); });
+    connect(model, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex&, int first, int last) { entriesRemoved(first, last); });
     connect(model, &QAbstractItemModel::modelReset, this, &LogView::entriesReset);
-    entriesAdded();
+    entriesAdded(0, model->rowCount() - 1);
 }
 
 QRect LogView::visualRect(int row) const {
@@ -104,9 +107,33 @@ QString LogView::newestText(int count) const {
     return lines.join(u'\n');
 }
 
-void LogView::entriesAdded() {
+void LogView::entriesAdded(int first, int last) {
+    // Rows added before the end (the log's mark of dropped lines) shift the rows after them.
+    if (static_cast<size_t>(first) < measures.size()) {
+        const int count = last - first + 1;
+        std::vector<LogLayout::Measure> added;
+        for (int row = first; row <= last; ++row)
+            added.push_back(layout.measure(LogLayout::displayText(model->entries()[row])));
+        measures.insert(measures.begin() + first, added.begin(), added.end());
+        for (int* row : {&anchorRow, &currentRow})
+            *row += *row >= first ? count : 0;
+        wrappedRows.clear();
+        relayout();
+        return;
+    }
     if (!layoutTimer.isActive())
         layoutTimer.start();
+}
+
+void LogView::entriesRemoved(int first, int last) {
+    const size_t measured = measures.size();
+    measures.erase(measures.begin() + std::min(static_cast<size_t>(first), measured),
+                   measures.begin() + std::min(static_cast<size_t>(last) + 1, measured));
+    const int count = last - first + 1;
+    for (int* row : {&anchorRow, &currentRow})
+        *row = *row > last ? *row - count : std::min(*row, first);
+    wrappedRows.clear();
+    relayout();
 }
 
 void LogView::entriesReset() {
@@ -117,7 +144,7 @@ void LogView::entriesReset() {
     anchorRow = currentRow = -1;
     updateScrollRange();
     viewport()->update();
-    entriesAdded();
+    entriesAdded(0, model->rowCount() - 1);
 }
 
 void LogView::layOutSlice() {

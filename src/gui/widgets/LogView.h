@@ -45,7 +45,9 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void entriesAdded();
+    void entriesAdded(int first, int last);
+    // The log drops its oldest entries: what was measured of the rest stays.
+    void entriesRemoved(int first, int last);
     void entriesReset();
     void layOutSlice();
     void showNewest();
