@@ -36,9 +36,11 @@ QString freshFolder(const QString& name) {
     return folder;
 }
 
-double direct(const QStringList& arguments) {
+// The bare tool's run in folder (the current one when empty), timed. It waits in an event loop
+// of its own, so that the loopback server answers at once.
+double bareRun(const QStringList& arguments, const QString& folder = {}) {
     QProcess tool;
-    tool.setWorkingDirectory(freshFolder("direct"));
+    tool.setWorkingDirectory(folder);
     tool.setProcessChannelMode(QProcess::MergedChannels);
     tool.setStandardInputFile(QProcess::nullDevice());
     QEventLoop loop;
@@ -51,18 +53,6 @@ double direct(const QStringList& arguments) {
 }
 
 constexpr int describePairs = 20;
-
-// Waits in an event loop of its own, so that the loopback server answers at once.
-double describedDirectly(const QStringList& arguments) {
-    QProcess tool;
-    QEventLoop loop;
-    QObject::connect(&tool, &QProcess::finished, &loop, &QEventLoop::quit);
-    QElapsedTimer timer;
-    timer.start();
-    tool.start(FileManagerHelper().ytDlpPath, arguments);
-    loop.exec();
-    return tool.exitCode() == 0 ? timer.nsecsElapsed() / 1e6 : -1;
-}
 
 double describedAfterPaste(const QString& url) {
     RecordingDialogs dialogs;
@@ -88,10 +78,10 @@ void benchDescription(const QString& url) {
     // Each goes first in every other pair: neither gains from the other's warm caches.
     for (int pair = 0; pair < describePairs; ++pair) {
         if (pair % 2 == 0)
-            alone << describedDirectly(arguments);
+            alone << bareRun(arguments);
         morvi << describedAfterPaste(url);
         if (pair % 2 == 1)
-            alone << describedDirectly(arguments);
+            alone << bareRun(arguments);
     }
     if (*std::min_element(alone.begin(), alone.end()) < 0 ||
         *std::min_element(morvi.begin(), morvi.end()) < 0) {
@@ -131,10 +121,10 @@ void benchDownload(const QString& url) {
     QList<double> alone, morvi;
     for (int round = 0; round < rounds; ++round) {
         if (round % 2 == 0)
-            alone << direct(arguments);
+            alone << bareRun(arguments, freshFolder("direct"));
         morvi << throughMorvi(url, freshFolder(QString("morvi-%1").arg(round)));
         if (round % 2 == 1)
-            alone << direct(arguments);
+            alone << bareRun(arguments, freshFolder("direct"));
         QDir(QDir::homePath() + "/out").removeRecursively();
     }
     if (*std::min_element(alone.begin(), alone.end()) < 0 ||
