@@ -6,7 +6,7 @@
 #include "core/engine/PercentText.h"
 #include "core/queue/DownloadItemsDocument.h"
 #include "core/queue/QueueStore.h"
-#include "core/storage/SettingsStore.h"
+#include "core/storage/IniText.h"
 
 namespace {
 
@@ -45,8 +45,8 @@ void load(const QByteArray& document) {
 
 void loadBothWays(const QByteArray& input) {
     load(input);
-    if (const auto typed = SettingsStore::typedText(input, QueueStore::downloadItemsKey))
-        load(*typed);
+    if (const auto typed = IniText::typed(input, QueueStore::downloadItemsKey))
+        load(IniText::bytes(*typed));
 }
 
 void loadOutsize() {

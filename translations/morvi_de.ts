@@ -1960,11 +1960,6 @@ Auch die Standardoptionen von Qt wie -platform und -style werden angenommen.
 <context>
     <name>SettingsStore</name>
     <message>
-        <source>it could not be written</source>
-        <extracomment>Why a settings file was not written, when the system gave no reason.</extracomment>
-        <translation>sie konnte nicht geschrieben werden</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>A settings file, and why a value could not be stored in it.</extracomment>
         <translation>%1: %2</translation>

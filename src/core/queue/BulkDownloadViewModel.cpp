@@ -187,7 +187,7 @@ QCoro::Task<QList<BulkDownloadItem>> BulkDownloadViewModel::readStored() {
     if (stored->outputPath && output == defaultPath)
         setOutputPath(*stored->outputPath);
     takeStoredChoice(stored->choice);
-    co_return stored->items.value_or(QList<BulkDownloadItem>());
+    co_return std::move(stored->items).value_or(QList<BulkDownloadItem>());
 }
 
 // A choice made while the store was read stands.

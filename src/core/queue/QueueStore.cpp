@@ -7,6 +7,7 @@
 
 #include <QCoroFuture>
 #include <QPointer>
+#include <QTimer>
 #include <malloc.h>
 
 namespace {
@@ -44,11 +45,8 @@ QCoro::Task<std::optional<QueueStore::Stored>> QueueStore::load() {
                   {{}, store.string(outputPathKey), RememberedChoices::read(store, choicesPrefix)}};
         if (read.document)
             read.stored.items = DownloadItemsDocument::decode(*read.document, read.error);
-        // A long queue's document and its parse take many times what its items hold: they go
-        // back to the system now rather than stay with the process as free room.
         if (read.stored.items)
             read.document.reset();
-        ::malloc_trim(0);
         return read;
     });
     Read read = co_await reading;
@@ -64,6 +62,11 @@ QCoro::Task<std::optional<QueueStore::Stored>> QueueStore::load() {
 
 void QueueStore::endLoading() {
     loading = false;
+    // Reading a long queue takes many times the room its items hold, which stays with the
+    // process as free memory unless given back: once the reading's last copy is gone (after this
+    // turn of the event loop), and on the writer's thread, as trimming takes a while.
+    QTimer::singleShot(0, this,
+                       [this] { writer.read([](KeyValueStore&) { return ::malloc_trim(0); }); });
     if (std::exchange(saveWhenLoaded, false))
         save();
 }

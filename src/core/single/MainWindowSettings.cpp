@@ -1,6 +1,7 @@
 #include "MainWindowSettings.h"
 
 #include "core/engine/RememberedChoices.h"
+#include "core/storage/IniText.h"
 #include "core/storage/SettingsStore.h"
 
 #include <QFile>
@@ -23,9 +24,9 @@ std::optional<Choices> readShared() {
     const QByteArray text = file.readAll();
     bool found = false;
     const RememberedChoices::Lookup lookup = [&](const QString& key) {
-        const std::optional<QByteArray> typed = SettingsStore::typedText(text, key);
+        const std::optional<QByteArray> typed = IniText::typed(text, key);
         found = found || typed;
-        return typed ? std::optional(QString::fromUtf8(*typed)) : std::nullopt;
+        return typed ? std::optional(IniText::string(*typed)) : std::nullopt;
     };
     const Choices shared{RememberedChoices::read(lookup, choicesPrefix),
                          lookup(downloadPlaylistsKey) == u"true"};

@@ -26,9 +26,8 @@ struct Choices {
 // MorviMainWindow.conf in the user's configuration folder.
 std::unique_ptr<KeyValueStore> open();
 Choices read(const KeyValueStore& store);
-// The choices the shared file holds, read from its text: QSettings would keep the whole queue
-// in its cache. None when it holds none of them. Reads a large file: call it off the main
-// thread.
+// The choices the shared file holds, from one reading of its text (it holds the whole queue).
+// None when it holds none of them. Reads a large file: call it off the main thread.
 std::optional<Choices> readShared();
 
 } // namespace MainWindowSettings
