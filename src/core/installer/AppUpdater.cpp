@@ -28,8 +28,6 @@ using std::chrono::milliseconds;
 
 // A real tool answers its version option within a second or two, even on a slow machine.
 constexpr milliseconds versionAnswerLimit = std::chrono::seconds(20);
-// A version answer is a line or two; more is not kept.
-constexpr qsizetype answerLimit = 64 * 1024;
 // What today's yt-dlp asks of Deno. The yt-dlp in use judges the runtime again when the tool
 // check chooses one, so a rising demand never makes Morvi pass it an unsupported runtime.
 const QVersionNumber minimumDeno(2, 3);
@@ -61,7 +59,7 @@ QCoro::Task<QString> proveProgram(QString path, QString versionOption) {
                  .read = ToolRun::Read::Merged,
                  .timeLimit = versionAnswerLimit},
                 [&answer](ToolRun::Stream, const QString& text) {
-                    if (answer.size() < answerLimit)
+                    if (answer.size() < ToolLocation::longestAnswer)
                         answer += text;
                 });
     ToolRun::Exit exit;

@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 
 std::optional<LocatedTool> ToolLocation::find(const QString& toolsFolderPath) {
     if (QFileInfo::exists(toolsFolderPath))
@@ -23,7 +24,10 @@ QCoro::Task<std::optional<VersionAnswer>> ToolLocation::version(QString path,
                  .arguments = arguments,
                  .read = ToolRun::Read::Merged,
                  .timeLimit = std::chrono::seconds(20)},
-                [&answer](ToolRun::Stream, const QString& text) { answer += text; });
+                [&answer](ToolRun::Stream, const QString& text) {
+                    if (answer.size() < longestAnswer)
+                        answer += text.first(std::min(text.size(), longestAnswer - answer.size()));
+                });
     ToolRun::Exit exit;
     try {
         exit = co_await run.run();

@@ -21,14 +21,19 @@ struct VersionAnswer {
 
 namespace ToolLocation {
 
+// A version answer is a line or two; a tool that prints more (a broken or foreign program
+// printing without end) has only this much of it kept, so that reading the answer, and
+// storing the version word taken from it, stays cheap.
+constexpr qsizetype longestAnswer = 64 * 1024;
+
 // The tool whose place in the tools folder is toolsFolderPath ("…/tools/yt-dlp"): that file if
 // it exists, else the program of that name on PATH; none when neither is there. Cheap: it
 // runs nothing.
 std::optional<LocatedTool> find(const QString& toolsFolderPath);
 
 // What the tool at path answers to versionOption ("--version", "-version") within a time
-// limit; none when it cannot start, fails or does not answer in time. This is how a tool is
-// proved to run here.
+// limit, at most longestAnswer characters of it; none when it cannot start, fails or does not
+// answer in time. This is how a tool is proved to run here.
 QCoro::Task<std::optional<VersionAnswer>> version(QString path, QString versionOption);
 
 // The version word of a version answer: "ffmpeg version 5.1.6-0+deb12u1 Copyright …" gives
