@@ -30,16 +30,25 @@ QString LogLayout::displayText(const QString& entry) {
 
 void LogLayout::setFont(const QFont& value) {
     font = value;
+    measured.reset();
+}
+
+// Measured once per font on first need: an empty log, as at start, loads none of its glyphs.
+const LogLayout::Advances& LogLayout::advances() const {
+    if (measured)
+        return *measured;
+    Advances& advances = measured.emplace();
     const QFontMetricsF metrics(font);
-    for (char16_t c = 0; c < latin.size(); ++c)
-        latin[c] = metrics.horizontalAdvance(QChar(c));
+    for (char16_t c = 0; c < advances.latin.size(); ++c)
+        advances.latin[c] = metrics.horizontalAdvance(QChar(c));
     // Measured, since a monospaced font does not always say that it is one. Control
     // characters are measured as any other character by the general case too.
-    asciiAdvance = latin[u' '];
-    for (char16_t c = u' '; c < latin.size(); ++c) {
-        if (latin[c] != asciiAdvance && (c < 0x7f || c >= 0xa0))
-            asciiAdvance = 0;
+    advances.ascii = advances.latin[u' '];
+    for (char16_t c = u' '; c < advances.latin.size(); ++c) {
+        if (advances.latin[c] != advances.ascii && (c < 0x7f || c >= 0xa0))
+            advances.ascii = 0;
     }
+    return advances;
 }
 
 bool LogLayout::isLatin1(QStringView line) {
@@ -48,16 +57,17 @@ bool LogLayout::isLatin1(QStringView line) {
 
 LogLayout::Measure LogLayout::measure(QStringView text) const {
     Measure result;
+    const Advances& advance = advances();
     // The log shows the tools' output: its lines end where the tools end them.
     LineSplitter::forEachLine(text, LineSplitter::Breaks::tool, [&](QStringView line) {
         qreal width = 0;
         if (!isLatin1(line))
             width = std::numeric_limits<qreal>::infinity();
-        else if (asciiAdvance > 0)
-            width = asciiAdvance * line.size();
+        else if (advance.ascii > 0)
+            width = advance.ascii * line.size();
         else
             for (const QChar c : line)
-                width += latin[c.unicode()];
+                width += advance.latin[c.unicode()];
         ++result.lineCount;
         result.widestLine = std::max(result.widestLine, width);
     });
@@ -70,7 +80,7 @@ LogLayout::Wrapped LogLayout::wrap(QStringView text, qreal width) const {
         const qsizetype offset = line.data() - text.data();
         if (!isLatin1(line))
             wrapShaped(line, width, wrapped, offset);
-        else if (asciiAdvance > 0)
+        else if (advances().ascii > 0)
             wrapUniform(line, width, wrapped, offset);
         else
             wrapLatin1(line, width, wrapped, offset);
@@ -80,6 +90,7 @@ LogLayout::Wrapped LogLayout::wrap(QStringView text, qreal width) const {
 
 void LogLayout::wrapLatin1(QStringView line, qreal width, Wrapped& wrapped,
                            qsizetype offset) const {
+    const std::array<qreal, 256>& latin = advances().latin;
     qsizetype start = 0, blank = -1;
     qreal x = 0, xAtBlank = 0;
     for (qsizetype at = 0; at < line.size(); ++at) {
@@ -104,10 +115,10 @@ void LogLayout::wrapLatin1(QStringView line, qreal width, Wrapped& wrapped,
 // blank that fits, else after as many characters as fit.
 void LogLayout::wrapUniform(QStringView line, qreal width, Wrapped& wrapped,
                             qsizetype offset) const {
-    const qsizetype columns =
-        width >= asciiAdvance * line.size()
-            ? line.size()
-            : std::max<qsizetype>(static_cast<qsizetype>(width / asciiAdvance), 1);
+    const qreal advance = advances().ascii;
+    const qsizetype columns = width >= advance * line.size()
+                                  ? line.size()
+                                  : std::max<qsizetype>(static_cast<qsizetype>(width / advance), 1);
     qsizetype start = 0;
     while (line.size() - start > columns) {
         const qsizetype blank = line.sliced(start, columns).lastIndexOf(u' ');

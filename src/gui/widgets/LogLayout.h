@@ -6,6 +6,7 @@
 #include <QTextLine>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QTextLayout;
@@ -55,9 +56,14 @@ private:
     void wrapUniform(QStringView line, qreal width, Wrapped& wrapped, qsizetype offset) const;
     void wrapShaped(QStringView line, qreal width, Wrapped& wrapped, qsizetype offset) const;
 
+    // The advance of every Latin-1 character, and the one advance of every printable one in a
+    // fixed-pitch font, which makes a line of them as wide as its length says; 0 for others.
+    struct Advances {
+        std::array<qreal, 256> latin{};
+        qreal ascii = 0;
+    };
+    const Advances& advances() const;
+
     QFont font;
-    std::array<qreal, 256> latin{};
-    // The one advance of every printable Latin-1 character in a fixed-pitch font, which
-    // makes a line of them as wide as its length says; 0 for other fonts.
-    qreal asciiAdvance = 0;
+    mutable std::optional<Advances> measured;
 };
