@@ -81,7 +81,7 @@ private slots:
         FileManagerHelper().createDirectoriesIfNeeded();
         FakeTools::install();
         FakeTools::configure({{"FAKE_SLEEP", "1"}});
-        QSettings("Velnor", "Morvi").clear();
+        removeSettings({"Morvi"});
         QPointer<BulkDownloadViewModel> running = queueModel(app->openWindow("bulk-download"));
         QVERIFY(QTest::qWaitFor([&] { return !running->isLoading(); }));
         running->setUrlsText("https://youtu.be/a");

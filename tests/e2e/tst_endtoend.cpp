@@ -24,7 +24,7 @@ const QString mp4 = "mov,mp4,m4a,3gp,3g2,mj2";
 // The stored queue as another program would read it now: a copy of its file decodes to items.
 bool storedQueueReadable() {
     const QString copy = QDir::homePath() + "/" + QUuid::createUuid().toString(QUuid::Id128);
-    if (!QFile::copy(QSettings("Velnor", "Morvi").fileName(), copy))
+    if (!QFile::copy(SettingsStore().fileName(), copy))
         return false;
     const QSettings stored(copy, QSettings::IniFormat);
     return !decoded(stored.value(QueueStore::downloadItemsKey).toByteArray()).isEmpty();

@@ -294,7 +294,7 @@ private slots:
         QCOMPARE(vm.urlsText(), boxed.sliced(6));
     }
 
-    // Kept byte for byte, also when typed into the settings file (QSettings splits it at commas).
+    // Kept byte for byte, also when typed into the settings file (it holds commas outside quotes).
     void unreadableStoredQueueIsKeptAsideBeforeItIsReplaced_data() {
         QTest::addColumn<bool>("byHand");
         QTest::newRow("written by another version") << false;
@@ -304,7 +304,7 @@ private slots:
         QFETCH(bool, byHand);
         const QByteArray unreadable = R"([{"url":"https://youtu.be/a", "status":"failed"},{}]  )";
         if (byHand)
-            writeFile(QSettings("Velnor", "Morvi").fileName(),
+            writeFile(SettingsStore().fileName(),
                       "[General]\r\nbulkDownloadItems = " + unreadable + "\r\n");
         else
             SettingsStore().setData(QueueStore::downloadItemsKey, unreadable);
@@ -342,7 +342,7 @@ private slots:
             QSKIP("root writes a read-only file");
         storeItems(pendingItems({"a"}));
         auto [engine, vm, tester] = scripted(dialogs);
-        const QString file = QSettings("Velnor", "Morvi").fileName();
+        const QString file = SettingsStore().fileName();
         const QByteArray stored = contentOf(file);
         QSignalSpy added(vm.get(), &BulkDownloadViewModel::urlsAdded);
         {

@@ -85,9 +85,7 @@ private slots:
     }
 
     void init() {
-        QSettings("Velnor", "Morvi").clear();
-        QSettings("Velnor", "MorviMainWindow").clear();
-        QSettings("Velnor", "MorviNotedChoices").clear();
+        removeSettings({"Morvi", "MorviMainWindow", "MorviNotedChoices"});
         dialogs = RecordingDialogs();
         auto scripted = std::make_unique<ScriptedEngine>();
         engine = scripted.get();

@@ -1,20 +1,19 @@
 #pragma once
 
 #include "ScriptedEngine.h"
+#include "TestHome.h"
 #include "core/queue/BulkDownloadViewModel.h"
 #include "core/queue/DownloadItemsDocument.h"
 #include "core/storage/SettingsStore.h"
 
 #include <QAbstractItemModelTester>
-#include <QSettings>
 #include <QTest>
 
 // Items as "Status progress", like the table; controllers over a scripted engine, model-tested.
 namespace QueueTesting {
 
 inline void clearStore() {
-    QSettings("Velnor", "Morvi").clear();
-    QSettings("Velnor", "MorviPreferences").clear();
+    removeSettings({"Morvi", "MorviPreferences"});
 }
 
 inline BulkDownloadItem item(const QString& url, DownloadStatus status = DownloadStatus::pending,

@@ -66,8 +66,13 @@ bool waitForProcessGone(qint64 pid) {
     return QTest::qWaitFor([pid] { return !processIsAlive(pid); }, 5000);
 }
 
+void removeSettings(const QStringList& applications) {
+    for (const QString& application : applications)
+        QFile::remove(SettingsStore(application).fileName());
+}
+
 void storePreferences(const QHash<QString, QString>& values) {
-    QSettings("Velnor", "MorviPreferences").clear();
+    removeSettings({"MorviPreferences"});
     for (auto value = values.begin(); value != values.end(); ++value)
         SettingsStore("MorviPreferences").setString(value.key(), value.value());
 }

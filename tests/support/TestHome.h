@@ -41,6 +41,9 @@ private:
 bool waitForProcessGone(qint64 pid);
 bool processIsAlive(qint64 pid);
 
+// Removes the named settings files (Morvi, MorviPreferences, ...), as on a new machine.
+void removeSettings(const QStringList& applications);
+
 // Preferences as their settings file holds them under their keys; the others at their defaults.
 void storePreferences(const QHash<QString, QString>& values);
 
