@@ -2,6 +2,7 @@
 #include "core/storage/SettingsStore.h"
 
 #include <QSettings>
+#include <QtConcurrentRun>
 
 // Qt's own QSettings is the judge: the files Morvi wrote with it before must read the same, and
 // what Morvi writes now must be what it would have written.
@@ -100,6 +101,22 @@ private slots:
         QCOMPARE(contentOf(store.fileName()), after);
         values.insert("key", "new");
         QCOMPARE(valuesIn(after), values);
+    }
+
+    // Writers on two threads, each with its own key: neither undoes the other's writes.
+    void writersOnTwoThreadsKeepEachOthersKeys() {
+        SettingsStore store = freshStore();
+        const auto writeAll = [&store](const QString& key) {
+            bool written = true;
+            for (int round = 1; round <= 50; ++round)
+                written = !store.setString(key, QString::number(round)) && written;
+            return written;
+        };
+        QFuture<bool> other = QtConcurrent::run(writeAll, QString("other"));
+        QVERIFY(writeAll("mine"));
+        QVERIFY(other.result());
+        QCOMPARE(store.string("mine"), "50");
+        QCOMPARE(store.string("other"), "50");
     }
 
     // Text typed by hand reads as QSettings reads it; a list or another type as the typed text.

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <fcntl.h>
@@ -80,6 +81,11 @@ KeyValueStore::WriteFailure SettingsStore::write(const QString& key,
                                                  const QByteArray& typed) const {
     const QString name = fileName();
     QDir().mkpath(QFileInfo(name).path());
+    // One writer at a time, of any thread or process, so that no write undoes another's key; the
+    // lock QSettings takes, which an earlier version of Morvi still running honours too. Where
+    // it cannot be taken, the folder cannot be written either, and the save file tells why.
+    QLockFile lock(name + ".lock");
+    lock.lock();
     QFile old(name);
     QSaveFile file(name);
     WriteFailure failure;
