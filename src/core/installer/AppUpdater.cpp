@@ -26,8 +26,6 @@ namespace {
 using LogHandler = AppUpdater::LogHandler;
 using std::chrono::milliseconds;
 
-// A real tool answers its version option within a second or two, even on a slow machine.
-constexpr milliseconds versionAnswerLimit = std::chrono::seconds(20);
 // What today's yt-dlp asks of Deno. The yt-dlp in use judges the runtime again when the tool
 // check chooses one, so a rising demand never makes Morvi pass it an unsupported runtime.
 const QVersionNumber minimumDeno(2, 3);
@@ -52,28 +50,19 @@ QCoro::Task<QString> proveProgram(QString path, QString versionOption) {
                              QFile::ExeGroup | QFile::ExeOther))
         throw DownloadError(
             AppUpdater::tr("The program could not be made executable: %1").arg(file.errorString()));
-    const QStringList arguments{versionOption};
-    QString answer;
-    ToolRun run({.program = path,
-                 .arguments = arguments,
-                 .read = ToolRun::Read::Merged,
-                 .timeLimit = versionAnswerLimit},
-                [&answer](ToolRun::Stream, const QString& text) {
-                    if (answer.size() < ToolLocation::longestAnswer)
-                        answer += text;
-                });
-    ToolRun::Exit exit;
+    ToolAnswer answer;
     try {
-        exit = co_await run.run();
+        answer = co_await ToolLocation::ask(path, versionOption);
     } catch (const LaunchError& error) {
         throw DownloadError(
             AppUpdater::tr("The downloaded file is not a program that runs here: %1")
                 .arg(error.description()));
     }
+    const ToolRun::Exit& exit = answer.exit;
     if (exit.timedOut) {
         throw DownloadError(
             AppUpdater::tr("The downloaded program did not answer \"%1\" within %2 s.")
-                .arg(versionOption, secondsText(versionAnswerLimit)));
+                .arg(versionOption, secondsText(ToolLocation::answerTimeLimit)));
     }
     if (!exit.succeeded()) {
         const QString ending = exit.signalled ? AppUpdater::tr("signal %1").arg(exit.status)
@@ -81,7 +70,7 @@ QCoro::Task<QString> proveProgram(QString path, QString versionOption) {
         throw DownloadError(AppUpdater::tr("The downloaded program failed \"%1\" (%2).")
                                 .arg(versionOption, ending));
     }
-    co_return answer;
+    co_return answer.text;
 }
 
 // Replaces target with candidate in one step, so that the tool is at every moment either the

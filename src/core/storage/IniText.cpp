@@ -252,7 +252,7 @@ QByteArray bytes(QByteArrayView typed) {
     const QString& value = values.first();
     if (values.size() != 1 || !value.startsWith(byteArrayStart) || !value.endsWith(u')'))
         return typed.toByteArray();
-    return QStringView(value).sliced(byteArrayStart.size(), value.size() - 12).toLatin1();
+    return QStringView(value).sliced(byteArrayStart.size()).chopped(1).toLatin1();
 }
 
 QString string(QByteArrayView typed) {

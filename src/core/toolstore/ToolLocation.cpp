@@ -16,27 +16,32 @@ std::optional<LocatedTool> ToolLocation::find(const QString& toolsFolderPath) {
     return LocatedTool{onPath, LocatedTool::Origin::system};
 }
 
-QCoro::Task<std::optional<VersionAnswer>> ToolLocation::version(QString path,
-                                                                QString versionOption) {
-    QString answer;
+QCoro::Task<ToolAnswer> ToolLocation::ask(QString path, QString versionOption) {
+    ToolAnswer answer;
     const QStringList arguments{versionOption};
     ToolRun run({.program = path,
                  .arguments = arguments,
                  .read = ToolRun::Read::Merged,
-                 .timeLimit = std::chrono::seconds(20)},
+                 .timeLimit = answerTimeLimit},
                 [&answer](ToolRun::Stream, const QString& text) {
-                    if (answer.size() < longestAnswer)
-                        answer += text.first(std::min(text.size(), longestAnswer - answer.size()));
+                    const qsizetype room = longestAnswer - answer.text.size();
+                    answer.text += text.first(std::clamp<qsizetype>(text.size(), 0, room));
                 });
-    ToolRun::Exit exit;
+    answer.exit = co_await run.run();
+    co_return answer;
+}
+
+QCoro::Task<std::optional<VersionAnswer>> ToolLocation::version(QString path,
+                                                                QString versionOption) {
+    ToolAnswer answer;
     try {
-        exit = co_await run.run();
+        answer = co_await ask(path, versionOption);
     } catch (const LaunchError&) {
         co_return std::nullopt;
     }
-    if (!exit.succeeded() || exit.timedOut)
+    if (!answer.exit.succeeded() || answer.exit.timedOut)
         co_return std::nullopt;
-    co_return VersionAnswer{versionWord(answer), answer};
+    co_return VersionAnswer{versionWord(answer.text), answer.text};
 }
 
 QString ToolLocation::versionWord(const QString& answer) {

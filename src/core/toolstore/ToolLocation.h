@@ -1,7 +1,10 @@
 #pragma once
 
+#include "core/process/ToolRun.h"
+
 #include <QCoroTask>
 #include <QString>
+#include <chrono>
 #include <optional>
 
 // Where a tool that Morvi runs comes from: the file in its own tools folder when there is one,
@@ -11,6 +14,12 @@ struct LocatedTool {
     enum class Origin { toolsFolder, system };
     QString path;
     Origin origin = Origin::toolsFolder;
+};
+
+// What a tool printed to its version option, and how it ended.
+struct ToolAnswer {
+    QString text;
+    ToolRun::Exit exit;
 };
 
 // What a tool said to its version option.
@@ -25,14 +34,20 @@ namespace ToolLocation {
 // printing without end) has only this much of it kept, so that reading the answer, and
 // storing the version word taken from it, stays cheap.
 constexpr qsizetype longestAnswer = 64 * 1024;
+// A real tool answers its version option within a second or two, even on a slow machine.
+constexpr std::chrono::seconds answerTimeLimit{20};
 
 // The tool whose place in the tools folder is toolsFolderPath ("…/tools/yt-dlp"): that file if
 // it exists, else the program of that name on PATH; none when neither is there. Cheap: it
 // runs nothing.
 std::optional<LocatedTool> find(const QString& toolsFolderPath);
 
-// What the tool at path answers to versionOption ("--version", "-version") within a time
-// limit, at most longestAnswer characters of it; none when it cannot start, fails or does not
+// Runs the tool at path with versionOption ("--version", "-version") for at most
+// answerTimeLimit; keeps at most longestAnswer characters of what it prints. Throws LaunchError
+// when it cannot start.
+QCoro::Task<ToolAnswer> ask(QString path, QString versionOption);
+
+// What the tool at path answers to versionOption; none when it cannot start, fails or does not
 // answer in time. This is how a tool is proved to run here.
 QCoro::Task<std::optional<VersionAnswer>> version(QString path, QString versionOption);
 
