@@ -34,7 +34,11 @@ public:
     bool running() const { return active; }
     void progress(const DownloadProgress& update) { progressHandler(update); }
     void log(const QString& text) { logHandler(text); }
+    // Ends the downloads that wait. Their awaiters resume through queued calls, so a second end
+    // before those run (a stop after the scripted end) would resume a finished download again.
     void finish(std::optional<QString> failure = {}) {
+        if (!std::exchange(waiting, false))
+            return;
         outcome = std::move(failure);
         emit finished();
     }
@@ -48,6 +52,7 @@ public:
         if (!outcomes.isEmpty())
             QMetaObject::invokeMethod(
                 this, [this, next = outcomes.takeFirst()] { finish(next); }, Qt::QueuedConnection);
+        waiting = true;
         co_await qCoro(this, &ScriptedEngine::finished);
         active = false;
         if (outcome)
@@ -91,4 +96,5 @@ private:
     LogHandler logHandler;
     std::optional<QString> outcome;
     bool active = false;
+    bool waiting = false;
 };
