@@ -22,6 +22,17 @@ QString themeName(const QString& symbol) {
     return names.value(symbol);
 }
 
+// The desktop theme's icon for the symbol, else the bundled drawing. "hicolor" is the theme
+// every desktop falls back to and the one Qt reports when none is set: it holds applications'
+// own icons, never the standard symbolic ones, and reading its long index would cost the
+// window's first frame several milliseconds for an answer known beforehand.
+QIcon themedOr(const QString& symbol, const QIcon& bundled) {
+    const QString theme = QIcon::themeName();
+    if (theme.isEmpty() || theme == "hicolor")
+        return bundled;
+    return QIcon::fromTheme(themeName(symbol), bundled);
+}
+
 // Draws the source shape in one colour at exactly the pixel size asked for.
 class TintedIconEngine : public QIconEngine {
 public:
@@ -62,6 +73,6 @@ QIcon SymbolIcons::icon(const QString& symbol, const QColor& colour, const QColo
     const QIcon bundled(":/icons/" + symbol + ".svg");
     QColor faded = colour;
     faded.setAlphaF(colour.alphaF() * 0.5);
-    return QIcon(new TintedIconEngine(QIcon::fromTheme(themeName(symbol), bundled), colour,
+    return QIcon(new TintedIconEngine(themedOr(symbol, bundled), colour,
                                       disabledColour.isValid() ? disabledColour : faded));
 }
