@@ -52,9 +52,11 @@ private slots:
     void opensEachKindByItsIdentifier() {
         QFETCH(QString, identifier);
         QFETCH(QString, title);
+        QApplication::setWindowIcon(QIcon());
         QWidget* window = app->openWindow(identifier);
         QVERIFY(window->isVisible());
         QCOMPARE(window->windowTitle(), title);
+        QVERIFY(!window->windowIcon().isNull());
         QCOMPARE(app->window(identifier), window);
 
         // A second request brings the same window forward instead of making another.
@@ -72,6 +74,7 @@ private slots:
 
         // Ending the application closes every window.
         QPointer<QWidget> main = app->showMainWindow();
+        QVERIFY(!main->windowIcon().isNull());
         app.reset();
         QVERIFY(reopened.isNull() && main.isNull());
     }
@@ -99,6 +102,13 @@ private slots:
     }
 
     // Handed-over addresses bring the windows forward and reach their controllers.
+    // The main window, shown first, receives the icon once its first frame is drawn.
+    void mainWindowReceivesTheIcon() {
+        QApplication::setWindowIcon(QIcon());
+        MainWindowView* main = app->showMainWindow();
+        QTRY_VERIFY(!main->windowIcon().isNull());
+    }
+
     void openAddressesFillsTheWindows() {
         MainWindowView* main = app->showMainWindow();
         main->showMinimized();

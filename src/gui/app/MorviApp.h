@@ -44,6 +44,7 @@ private:
     };
 
     QWidget* createWindow(const WindowKind& kind);
+    static void giveWindowIcon();
     static void bringForward(QWidget* window);
     QWidget* createQueueView();
 

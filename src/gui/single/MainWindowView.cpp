@@ -123,6 +123,8 @@ MainWindowView::MainWindowView(std::shared_ptr<ToolInstaller> installer, Dialogs
     WindowShortcuts::addPreferences(this, [this] { emit openWindowRequested("preferences"); });
     WindowShortcuts::ignoreUnownedMnemonics(this);
     bind();
+    // The tool check waits for the window's frame: its tool runs would slow that frame.
+    connect(this, &MainWindowView::frameShown, model, &MainWindowViewModel::checkForUpdates);
     // Never smaller than the content as it is laid out now, whatever is shown later (the
     // fixed-width fields with their buttons are wider than 600).
     content->setSizeConstraint(QLayout::SetMinimumSize);
@@ -493,5 +495,5 @@ void MainWindowView::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     // Once the frame, children included, has been drawn.
     if (std::exchange(checkAfterFrame, false))
-        QTimer::singleShot(0, this, [this] { model->checkForUpdates(); });
+        QTimer::singleShot(0, this, &MainWindowView::frameShown);
 }

@@ -34,6 +34,9 @@ signals:
     // One of the header buttons or the Preferences key asks for the window "bulk-download",
     // "media-cutter", "preferences" or "about".
     void openWindowRequested(const QString& identifier);
+    // The window's first frame since it appeared has been drawn: what would slow that frame,
+    // such as the tool check, starts now.
+    void frameShown();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -85,6 +88,5 @@ private:
     QLabel* progressLabel;
     QLabel* detailsLabel;
     bool shownBefore = false;
-    // The tool check waits for the window's next frame: its tool runs would slow that frame.
     bool checkAfterFrame = false;
 };
