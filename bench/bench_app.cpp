@@ -65,7 +65,7 @@ double median(QList<double> values) {
 }
 
 void benchStartup() {
-    constexpr int runs = 9;
+    constexpr int runs = 15;
     struct Program {
         const char* name;
         QString path;
