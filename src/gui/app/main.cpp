@@ -1,3 +1,4 @@
+#include "FontConfigurationPreload.h"
 #include "MorviApp.h"
 #include "core/app/CommandLine.h"
 #include "core/app/SingleInstance.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
         return CommandLine::parse(arguments).answer();
     }
 
+    FontConfigurationPreload fontConfiguration;
     QApplication application(argc, argv);
     const Translations translations;
     SingleInstance instance(QDBusConnection::sessionBus(),
@@ -29,6 +31,7 @@ int main(int argc, char** argv) {
         return QCoro::waitFor(instance.forward(commandLine.addresses())) ? 0 : 1;
 
     MorviApp morvi([] { return std::make_shared<AppUpdater>(); });
+    fontConfiguration.finish();
     QObject::connect(&instance, &SingleInstance::openRequested, &morvi, &MorviApp::openAddresses);
     morvi.openAddresses(commandLine.addresses());
     return application.exec();
