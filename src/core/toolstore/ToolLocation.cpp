@@ -24,8 +24,8 @@ QCoro::Task<ToolAnswer> ToolLocation::ask(QString path, QString versionOption) {
                  .read = ToolRun::Read::Merged,
                  .timeLimit = answerTimeLimit},
                 [&answer](ToolRun::Stream, const QString& text) {
-                    const qsizetype room = longestAnswer - answer.text.size();
-                    answer.text += text.first(std::clamp<qsizetype>(text.size(), 0, room));
+                    answer.text +=
+                        text.first(std::min(text.size(), longestAnswer - answer.text.size()));
                 });
     answer.exit = co_await run.run();
     co_return answer;
